@@ -1,0 +1,78 @@
+#include "FileNameResolver.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace vantoro {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](unsigned char c) {
+            return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : char(c);
+        };
+        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> SplitName(const std::string& name) {
+    std::vector<std::string> parts;
+    std::string current;
+    for (char c : name) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty()) parts.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) parts.push_back(current);
+    return parts;
+}
+
+// The entry of `dir` named `part`, or one that differs only in letter case.
+fs::path MatchEntry(const fs::path& dir, const std::string& part) {
+    std::error_code ec;
+    fs::path exact = dir / fs::path(part);
+    if (part == "." || part == ".." || fs::exists(fs::symlink_status(exact, ec))) return exact;
+    fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
+    if (ec) return exact;
+    // The first match in name order, so the choice does not depend on directory order.
+    std::vector<std::string> candidates;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        std::string entry = it->path().filename().string();
+        if (EqualsIgnoringAsciiCase(entry, part)) candidates.push_back(entry);
+    }
+    if (candidates.empty()) return exact;
+    std::sort(candidates.begin(), candidates.end());
+    return dir / fs::path(candidates.front());
+}
+
+}  // namespace
+
+std::string ResolveFileName(const std::string& folder, const std::string& name) {
+    const std::vector<std::string> parts = SplitName(name);
+    fs::path path = fs::path(folder);
+    bool matching = true;
+    for (const std::string& part : parts) {
+        if (matching) {
+            fs::path next = MatchEntry(path, part);
+            std::error_code ec;
+            matching = fs::exists(fs::symlink_status(next, ec));
+            path = next;
+        } else {
+            path /= fs::path(part);
+        }
+    }
+    if (parts.empty()) return fs::path(folder).string();
+    return path.string();
+}
+
+}  // namespace vantoro

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "Data.h"
+#include "Geometry.h"
+#include "AppListPIM.h"
+
+namespace vantoro {
+
+// Section "AppView" of the project file.
+class CDataAppList : public CData {
+public:
+    bool LoadFromFile(const std::string& path) override;
+    bool SaveToFile(const std::string& path) override;
+    void UpdateSheet() override;
+    void DrawPreview(QPainter& painter) override;
+
+    CAppListPIM& Sheet() { return m_Sheet; }
+    const CAppListPIM& Sheet() const { return m_Sheet; }
+
+private:
+    CAppListPIM m_Sheet;
+
+public:
+    CRect Rect;
+    CRect RectMaximized;
+    COLORREF TextColor = 0;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "Data.h"
+#include "Geometry.h"
+#include "DateTimePIM.h"
+
+namespace vantoro {
+
+// Section "DateTime" of the project file.
+class CDataDateTime : public CData {
+public:
+    bool LoadFromFile(const std::string& path) override;
+    bool SaveToFile(const std::string& path) override;
+    void UpdateSheet() override;
+    void DrawPreview(QPainter& painter) override;
+
+    CDateTimePIM& Sheet() { return m_Sheet; }
+    const CDateTimePIM& Sheet() const { return m_Sheet; }
+
+private:
+    CDateTimePIM m_Sheet;
+
+public:
+    CRect Rect;
+    COLORREF TextColor = 0;
+};
+
+}  // namespace vantoro

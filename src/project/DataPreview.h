@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "Data.h"
+#include "Geometry.h"
+#include "PreviewPIM.h"
+
+namespace vantoro {
+
+// Section "Preview" of the project file.
+class CDataPreview : public CData {
+public:
+    bool LoadFromFile(const std::string& path) override;
+    bool SaveToFile(const std::string& path) override;
+    void UpdateSheet() override;
+    void DrawPreview(QPainter& painter) override;
+
+    CPreviewPIM& Sheet() { return m_Sheet; }
+    const CPreviewPIM& Sheet() const { return m_Sheet; }
+
+private:
+    CPreviewPIM m_Sheet;
+
+public:
+    const int* SkinReso = nullptr;
+    std::string Preview1;
+    std::string Preview2;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+
+#include "DataAppList.h"
+#include "DataBattery.h"
+#include "DataDateTime.h"
+#include "DataMaximizeVuzuRuzIcon.h"
+#include "DataPopups.h"
+#include "DataPreview.h"
+#include "DataScrollBar.h"
+#include "DataSkinInfo.h"
+#include "DataSystemIcons.h"
+#include "DataTitleBar.h"
+#include "DataToolBar.h"
+#include "DataToolBarToggler.h"
+#include "DataWallPaper.h"
+#include "ElementsTreeCtrl.h"
+
+namespace vantoro {
+
+// The one skin project: thirteen element records in file order, the project file's
+// path and folder, and the tree that shows them.
+class CSkinProject {
+public:
+    CSkinProject();
+    ~CSkinProject() = default;
+    CSkinProject(const CSkinProject&) = delete;
+    CSkinProject& operator=(const CSkinProject&) = delete;
+
+    // 1 when the project at `path` (made absolute) was read; 0 otherwise, with
+    // LastError() telling why. The path already open is not read again.
+    int LoadProject(const std::string& path);
+    // 1 when every element was written. The file is replaced in one step, so a failure
+    // leaves the file as it was; a missing file is never created.
+    int SaveProject();
+    void CloseProject();
+
+    void SetElementsTree(IElementsTreeCtrl* tree);
+    void FillElementsTree();
+
+    // The file and the reason of the last failed load or save, for the window to show.
+    const std::string& LastError() const { return m_strLastError; }
+
+    // The project folder for "no project": the file-system root ("C:\" on Windows).
+    static std::string NoProjectFolder();
+
+    std::string PathName;
+    std::string Folder;
+    CDataSkinInfo SkinInfo;
+    CDataWallPaper WallPaper;
+    CDataToolBar ToolBar;
+    CDataTitleBar TitleBar;
+    CDataToolBarToggler ToolBarToggler;
+    CDataScrollBar ScrollBar;
+    CDataMaximizeVuzuRuzIcon MaximizeVuzuRuzIcon;
+    CDataDateTime DateTime;
+    CDataBattery Battery;
+    CDataPopups Popups;
+    CDataAppList AppList;
+    CDataPreview Preview;
+    CDataSystemIcons SystemIcons;
+    IElementsTreeCtrl* ElementsTree = nullptr;
+    int IsLoaded = 0;
+
+private:
+    std::string m_strLastError;
+};
+
+}  // namespace vantoro

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class QPainter;
 
 namespace vantoro {
+
+class CProfileSection;
 
 // Base of the thirteen skin element records. Each kind reads and writes its own
 // section of the project file and hands itself to its property sheet.
@@ -21,15 +24,23 @@ public:
     // Draws the element's bitmap files, stacked, for the preview.
     virtual void DrawPreview(QPainter& painter);
 
-    // Why the last LoadFromFile failed: the section and key, or empty.
-    const std::string& LoadFailure() const { return m_strLoadFailure; }
+    // Why the last load or save failed (the section and key), or empty.
+    const std::string& Failure() const { return m_strFailure; }
 
 protected:
     CData() = default;
     CData(const CData&) = delete;
     CData& operator=(const CData&) = delete;
 
-    std::string m_strLoadFailure;
+    // The shared frame of every kind's load and save: the file must exist, the keys go
+    // in the order `exchange` names them, the first failure stops; a load that got
+    // through ends with UpdateSheet.
+    bool LoadSection(const std::string& path, const char* section,
+                     const std::function<void(CProfileSection&)>& reads);
+    bool SaveSection(const std::string& path, const char* section,
+                     const std::function<void(CProfileSection&)>& writes);
+
+    std::string m_strFailure;
 };
 
 }  // namespace vantoro

@@ -23,6 +23,7 @@ private:
     CPreviewPIM m_Sheet;
 
 public:
+    // Links to the SkinInfo element's Reso: the second preview belongs to 320x320 skins.
     const int* SkinReso = nullptr;
     std::string Preview1;
     std::string Preview2;

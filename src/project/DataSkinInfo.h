@@ -16,6 +16,9 @@ public:
     void UpdateSheet() override;
     void DrawPreview(QPainter& painter) override;
 
+    // Position of a depth code in the depth choice list; 0 for a code outside it.
+    static int DepthIndexOf(int depth);
+
     CSkinInfoPIM& Sheet() { return m_Sheet; }
     const CSkinInfoPIM& Sheet() const { return m_Sheet; }
 

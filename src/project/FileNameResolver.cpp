@@ -55,11 +55,32 @@ fs::path MatchEntry(const fs::path& dir, const std::string& part) {
     return dir / fs::path(candidates.front());
 }
 
+// The root an absolute name starts from ("/" or "\\", on Windows also "C:\\"), or an
+// empty path for a relative name; `rest` receives what follows the root.
+fs::path RootOf(const std::string& name, std::string& rest) {
+    rest = name;
+#ifdef _WIN32
+    const bool drive = name.size() >= 2 && name[1] == ':' &&
+                       ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+    if (drive) {
+        rest = name.substr(2);
+        const bool rooted = !rest.empty() && (rest[0] == '\\' || rest[0] == '/');
+        return fs::path(name.substr(0, 2) + (rooted ? "\\" : ""));
+    }
+#endif
+    if (!name.empty() && (name[0] == '/' || name[0] == '\\')) return fs::path("/");
+    return fs::path();
+}
+
 }  // namespace
 
 std::string ResolveFileName(const std::string& folder, const std::string& name) {
-    const std::vector<std::string> parts = SplitName(name);
-    fs::path path = fs::path(folder);
+    std::string rest;
+    const fs::path root = RootOf(name, rest);
+    const std::vector<std::string> parts = SplitName(rest);
+    // An absolute name ignores the folder, as the file system itself would.
+    const fs::path start = root.empty() ? fs::path(folder) : root;
+    fs::path path = start;
     bool matching = true;
     for (const std::string& part : parts) {
         if (matching) {
@@ -71,7 +92,7 @@ std::string ResolveFileName(const std::string& folder, const std::string& name) 
             path /= fs::path(part);
         }
     }
-    if (parts.empty()) return fs::path(folder).string();
+    if (parts.empty()) return start.string();
     return path.string();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "DataAppList.h"
@@ -64,6 +65,9 @@ public:
     int IsLoaded = 0;
 
 private:
+    // The elements in file order: the order of loading, saving and the file's sections.
+    std::array<CData*, 13> Elements();
+
     std::string m_strLastError;
 };
 

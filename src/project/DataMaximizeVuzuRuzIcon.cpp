@@ -1,0 +1,29 @@
+#include "DataMaximizeVuzuRuzIcon.h"
+
+#include "BitmapDrawer.h"
+#include "ProfileSection.h"
+
+namespace vantoro {
+
+// The mask is read from "Bmpmask" and written as "BmpMask": key names match
+// without regard to case, so both reach the same line.
+bool CDataMaximizeVuzuRuzIcon::LoadFromFile(const std::string& path) {
+    return LoadSection(path, "MaximizeVuzuRuzIcon", [&](CProfileSection& section) {
+        section.Read("Bmp", Bmp).Read("Bmpmask", BmpMask).Read("Rect", Rect);
+    });
+}
+
+bool CDataMaximizeVuzuRuzIcon::SaveToFile(const std::string& path) {
+    return SaveSection(path, "MaximizeVuzuRuzIcon", [&](CProfileSection& section) {
+        section.Write("Bmp", Bmp).Write("BmpMask", BmpMask).Write("Rect", Rect);
+    });
+}
+
+void CDataMaximizeVuzuRuzIcon::UpdateSheet() { m_Sheet.LoadItems(this); }
+
+void CDataMaximizeVuzuRuzIcon::DrawPreview(QPainter& painter) {
+    RelayDrawBitmap(painter, Bmp, true);
+    RelayDrawBitmap(painter, BmpMask, false);
+}
+
+}  // namespace vantoro

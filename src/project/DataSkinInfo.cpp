@@ -1,0 +1,49 @@
+#include "DataSkinInfo.h"
+
+#include "ProfileSection.h"
+
+namespace vantoro {
+namespace {
+
+constexpr int kDepthCodes[] = {1, 2, 4, 8, 16};
+
+}  // namespace
+
+int CDataSkinInfo::DepthIndexOf(int depth) {
+    for (int i = 0; i < 5; ++i) {
+        if (kDepthCodes[i] == depth) return i;
+    }
+    return 0;
+}
+
+bool CDataSkinInfo::LoadFromFile(const std::string& path) {
+    return LoadSection(path, "SkinInfo", [&](CProfileSection& section) {
+        section.Read("SkinName", SkinName)
+            .Read("Reso", Reso)
+            .Read("Depth", Depth)
+            .Read("Author", Author)
+            .Read("Comments", Comments);
+        if (!section.Ok()) return;
+        Version = "1.0";
+        ResoIndex = Reso - 1;
+        DepthIndex = DepthIndexOf(Depth);
+    });
+}
+
+bool CDataSkinInfo::SaveToFile(const std::string& path) {
+    return SaveSection(path, "SkinInfo", [&](CProfileSection& section) {
+        Reso = ResoIndex + 1;
+        if (DepthIndex >= 0 && DepthIndex < 5) Depth = kDepthCodes[DepthIndex];
+        section.Write("SkinName", SkinName)
+            .Write("Reso", Reso)
+            .Write("Depth", Depth)
+            .Write("Author", Author)
+            .Write("Comments", Comments);
+    });
+}
+
+void CDataSkinInfo::UpdateSheet() { m_Sheet.LoadItems(this); }
+
+void CDataSkinInfo::DrawPreview(QPainter&) {}
+
+}  // namespace vantoro

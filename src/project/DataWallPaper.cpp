@@ -1,0 +1,28 @@
+#include "DataWallPaper.h"
+
+#include "BitmapDrawer.h"
+#include "ProfileSection.h"
+
+namespace vantoro {
+
+bool CDataWallPaper::LoadFromFile(const std::string& path) {
+    return LoadSection(path, "WallPaper", [&](CProfileSection& section) {
+        section
+            .Read("Bmp", Bmp);
+    });
+}
+
+bool CDataWallPaper::SaveToFile(const std::string& path) {
+    return SaveSection(path, "WallPaper", [&](CProfileSection& section) {
+        section
+            .Write("Bmp", Bmp);
+    });
+}
+
+void CDataWallPaper::UpdateSheet() { m_Sheet.LoadItems(this); }
+
+void CDataWallPaper::DrawPreview(QPainter& painter) {
+    RelayDrawBitmap(painter, Bmp, true);
+}
+
+}  // namespace vantoro

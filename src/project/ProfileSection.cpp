@@ -1,0 +1,67 @@
+#include "ProfileSection.h"
+
+#include "ProjectFileAccess.h"
+
+namespace vantoro {
+
+CProfileSection::CProfileSection(const std::string& path, const char* section, std::string& failure)
+    : m_path(path), m_section(section), m_failure(failure) {
+    m_failure.clear();
+}
+
+bool CProfileSection::Exists() {
+    if (!ProjectFileExists(m_path)) {
+        m_ok = false;
+        m_failure = "file not found";
+    }
+    return m_ok;
+}
+
+template <typename Fn>
+CProfileSection& CProfileSection::Step(const char* key, const char* what, Fn fn) {
+    if (m_ok && !fn()) {
+        m_ok = false;
+        m_failure = std::string("section [") + m_section + "], key \"" + key + "\": " + what;
+    }
+    return *this;
+}
+
+CProfileSection& CProfileSection::Read(const char* key, std::string& value) {
+    return Step(key, "cannot be read", [&] { return ReadProfileString(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Read(const char* key, int& value) {
+    return Step(key, "the value is empty", [&] { return ReadProfileInt(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Read(const char* key, COLORREF& value) {
+    return Step(key, "the value is empty", [&] { return ReadProfileColor(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Read(const char* key, CRect& value) {
+    return Step(key, "the value is empty", [&] { return ReadProfileRect(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Read(const char* key, CPoint& value) {
+    return Step(key, "the value is empty", [&] { return ReadProfilePoint(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Read(const char* key, CSize& value) {
+    return Step(key, "the value is empty", [&] { return ReadProfilePoint(m_path, m_section, key, value); });
+}
+
+CProfileSection& CProfileSection::Write(const char* key, const std::string& value) {
+    return Step(key, "cannot be written", [&] { return WriteProfileString(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Write(const char* key, int value) {
+    return Step(key, "cannot be written", [&] { return WriteProfileInt(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Write(const char* key, COLORREF value) {
+    return Step(key, "cannot be written", [&] { return WriteProfileColor(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Write(const char* key, const CRect& value) {
+    return Step(key, "cannot be written", [&] { return WriteProfileRect(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Write(const char* key, const CPoint& value) {
+    return Step(key, "cannot be written", [&] { return WriteProfilePoint(m_path, m_section, key, value); });
+}
+CProfileSection& CProfileSection::Write(const char* key, const CSize& value) {
+    return Step(key, "cannot be written", [&] { return WriteProfilePoint(m_path, m_section, key, value); });
+}
+
+}  // namespace vantoro

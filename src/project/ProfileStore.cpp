@@ -1,0 +1,135 @@
+#include "ProfileStore.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "AtomicFileWriter.h"
+
+namespace vantoro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// No profile file of ours comes near this; anything larger is not one, and reading
+// it whole could exhaust memory.
+constexpr std::uintmax_t kMaxFileSize = 16u * 1024u * 1024u;
+
+bool Stamp(const std::string& file, int64_t& size, int64_t& mtime) {
+    std::error_code ec;
+    const fs::path path(file);
+    if (!fs::is_regular_file(path, ec)) return false;
+    const auto bytes = fs::file_size(path, ec);
+    if (ec) return false;
+    const auto time = fs::last_write_time(path, ec);
+    if (ec) return false;
+    size = int64_t(bytes);
+    mtime = int64_t(time.time_since_epoch().count());
+    return true;
+}
+
+}  // namespace
+
+CProfileStore& CProfileStore::Instance() {
+    static CProfileStore store;
+    return store;
+}
+
+bool CProfileStore::ReadFileBytes(const std::string& file, std::string& bytes, std::string* error) {
+    auto fail = [&](const std::string& what) {
+        if (error) *error = file + ": " + what;
+        return false;
+    };
+    std::error_code ec;
+    const fs::path path(file);
+    if (!fs::exists(path, ec)) return fail("file not found");
+    if (fs::is_directory(path, ec)) return fail("is a folder, not a file");
+    const auto size = fs::file_size(path, ec);
+    if (ec) return fail("cannot be read (" + ec.message() + ")");
+    if (size > kMaxFileSize) return fail("is too large to be a project file");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return fail("cannot be opened for reading");
+    bytes.assign(size_t(size), '\0');
+    in.read(bytes.data(), std::streamsize(size));
+    bytes.resize(size_t(in.gcount()));
+    if (in.bad()) return fail("cannot be read");
+    return true;
+}
+
+CProfileStore::Entry* CProfileStore::Load(const std::string& file) {
+    auto it = m_cache.find(file);
+    if (it != m_cache.end() && it->second.batch) return &it->second;
+    int64_t size = 0;
+    int64_t mtime = 0;
+    if (!Stamp(file, size, mtime)) {
+        if (it != m_cache.end()) m_cache.erase(it);
+        return nullptr;
+    }
+    if (it != m_cache.end() && it->second.size == size && it->second.mtime == mtime) {
+        return &it->second;
+    }
+    std::string bytes;
+    if (!ReadFileBytes(file, bytes, nullptr)) return nullptr;
+    Entry& entry = m_cache[file];
+    entry = Entry{CProfileFile(bytes), size, mtime, false};
+    return &entry;
+}
+
+size_t CProfileStore::ReadString(const std::string& file, const std::string& section,
+                                 const std::string& key, const std::string& defaultValue,
+                                 std::string& out) {
+    const Entry* entry = Load(file);
+    std::optional<std::string> value;
+    if (entry) value = entry->content.Get(section, key);
+    out = value ? *value : defaultValue.substr(0, CProfileFile::kMaxValueLength);
+    return out.size();
+}
+
+bool CProfileStore::WriteString(const std::string& file, const std::string& section,
+                                const std::string& key, const std::string& value) {
+    Entry* entry = Load(file);
+    if (entry && entry->batch) {
+        entry->content.Set(section, key, value);
+        return true;
+    }
+    CProfileFile content = entry ? entry->content : CProfileFile();
+    std::error_code ec;
+    if (!entry && fs::exists(fs::path(file), ec)) return false;  // there but unreadable
+    content.Set(section, key, value);
+    if (!CAtomicFileWriter::Write(file, content.Bytes(), nullptr)) {
+        Flush(file);
+        return false;
+    }
+    Flush(file);  // the next read takes the new stamp from disk
+    return true;
+}
+
+void CProfileStore::Flush(const std::string& file) { m_cache.erase(file); }
+
+bool CProfileStore::BeginBatch(const std::string& file, std::string* error) {
+    Flush(file);
+    std::string bytes;
+    if (!ReadFileBytes(file, bytes, error)) return false;
+    m_cache[file] = Entry{CProfileFile(bytes), -1, 0, true};
+    return true;
+}
+
+bool CProfileStore::CommitBatch(const std::string& file, std::string* error) {
+    auto it = m_cache.find(file);
+    if (it == m_cache.end() || !it->second.batch) {
+        if (error) *error = file + ": nothing to save";
+        return false;
+    }
+    const std::string bytes = it->second.content.Bytes();
+    m_cache.erase(it);
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::path(file), ec)) {
+        if (error) *error = file + ": file not found; it was moved or deleted";
+        return false;
+    }
+    return CAtomicFileWriter::Write(file, bytes, error);
+}
+
+void CProfileStore::AbortBatch(const std::string& file) { Flush(file); }
+
+}  // namespace vantoro

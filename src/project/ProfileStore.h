@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "ProfileFile.h"
+
+namespace vantoro {
+
+// The profile access layer: reads and writes single values of profile files by path,
+// keeping each file's parsed content until it is flushed or changes on disk.
+//
+// A batch collects the writes to one file in memory and puts them on disk in one
+// atomic replacement, so a save either lands whole or leaves the file as it was.
+class CProfileStore {
+public:
+    static CProfileStore& Instance();
+
+    // Delivers the value (or `defaultValue` when the file, section or key is missing) and
+    // returns the number of characters delivered: 0 for a key present with an empty value.
+    size_t ReadString(const std::string& file, const std::string& section, const std::string& key,
+                      const std::string& defaultValue, std::string& out);
+
+    // Writes one value. Outside a batch the file is replaced at once (and created when
+    // missing, as the platform's function does); inside one only the batch changes.
+    bool WriteString(const std::string& file, const std::string& section, const std::string& key,
+                     const std::string& value);
+
+    // Drops the cached content of `file`.
+    void Flush(const std::string& file);
+
+    // Starts collecting writes to `file` from its content on disk; false (with `error`)
+    // when it cannot be read.
+    bool BeginBatch(const std::string& file, std::string* error);
+    // Writes the collected content; false (with `error`) when the file vanished or could
+    // not be replaced, in which case it is as it was.
+    bool CommitBatch(const std::string& file, std::string* error);
+    void AbortBatch(const std::string& file);
+
+    // Reads a whole file; false with `error` when it cannot be read.
+    static bool ReadFileBytes(const std::string& file, std::string& bytes, std::string* error);
+
+private:
+    struct Entry {
+        CProfileFile content;
+        int64_t size = -1;
+        int64_t mtime = 0;
+        bool batch = false;
+    };
+
+    CProfileStore() = default;
+    // The cached content of `file`, reloaded when the file changed on disk. Null when the
+    // file cannot be read.
+    Entry* Load(const std::string& file);
+
+    std::map<std::string, Entry> m_cache;
+};
+
+}  // namespace vantoro

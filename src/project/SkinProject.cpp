@@ -1,0 +1,147 @@
+#include "SkinProject.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "ProfileStore.h"
+#include "ProjectFileAccess.h"
+#include "TextCodec.h"
+
+namespace vantoro {
+namespace {
+
+std::string AbsolutePath(const std::string& path) {
+    const QString text = PathToQString(path);
+    if (text.isEmpty()) return path;
+    return QStringToPath(QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(text).absoluteFilePath())));
+}
+
+std::string FolderOf(const std::string& path) {
+    QString folder = QDir::toNativeSeparators(QFileInfo(PathToQString(path)).absolutePath());
+    if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
+    return QStringToPath(folder);
+}
+
+}  // namespace
+
+CSkinProject::CSkinProject() : Folder(NoProjectFolder()) {}
+
+std::array<CData*, 13> CSkinProject::Elements() {
+    return {&SkinInfo, &WallPaper, &ToolBar,  &TitleBar, &ToolBarToggler, &ScrollBar, &MaximizeVuzuRuzIcon,
+            &DateTime, &Battery,   &Popups,   &AppList,  &Preview,        &SystemIcons};
+}
+
+std::string CSkinProject::NoProjectFolder() {
+#ifdef Q_OS_WIN
+    return "C:\\";
+#else
+    return "/";
+#endif
+}
+
+int CSkinProject::LoadProject(const std::string& pathGiven) {
+    const std::string path = AbsolutePath(pathGiven);
+    m_strLastError.clear();
+    if (!PathName.empty() && path == PathName) {
+        // Reading it again would throw away the edits in memory; the project stays open.
+        m_strLastError = path + ": this project is already open";
+        return 0;
+    }
+    IsLoaded = 0;
+
+    // Whatever was cached of this path, the user asked for what is on disk now.
+    CProfileStore::Instance().Flush(path);
+    std::string bytes;
+    if (!CProfileStore::ReadFileBytes(path, bytes, &m_strLastError)) return 0;
+
+    for (CData* element : Elements()) {
+        if (element == &Preview) Preview.SkinReso = &SkinInfo.Reso;
+        const bool loaded = element->LoadFromFile(path);
+        if (element == &Preview) Preview.SkinReso = &SkinInfo.Reso;
+        if (!loaded) {
+            m_strLastError = path + ": " + element->Failure();
+            return 0;
+        }
+    }
+
+    PathName = path;
+    Folder = FolderOf(path);
+    FillElementsTree();
+    IsLoaded = 1;
+    return 1;
+}
+
+int CSkinProject::SaveProject() {
+    m_strLastError.clear();
+    CProfileStore& store = CProfileStore::Instance();
+    store.Flush(PathName);
+    if (PathName.empty()) {
+        m_strLastError = "No project is open.";
+        return 0;
+    }
+    if (!ProjectFileExists(PathName)) {
+        m_strLastError = PathName + ": file not found; a save never creates a project file";
+        return 0;
+    }
+    if (!store.BeginBatch(PathName, &m_strLastError)) return 0;
+
+    for (CData* element : Elements()) {
+        if (!element->SaveToFile(PathName)) {
+            store.AbortBatch(PathName);
+            m_strLastError = PathName + ": " + element->Failure();
+            return 0;
+        }
+    }
+    return store.CommitBatch(PathName, &m_strLastError) ? 1 : 0;
+}
+
+void CSkinProject::CloseProject() {
+    if (ElementsTree) ElementsTree->DeleteAllItems();
+    PathName.clear();
+    Folder = NoProjectFolder();
+    IsLoaded = 0;
+}
+
+void CSkinProject::SetElementsTree(IElementsTreeCtrl* tree) {
+    if (tree) ElementsTree = tree;
+}
+
+void CSkinProject::FillElementsTree() {
+    IElementsTreeCtrl* tree = ElementsTree;
+    if (!tree) return;
+    enum { kFolder = 0, kFolderOpen = 1, kElement = 3, kProperties = 4, kIcons = 5 };
+    tree->DeleteAllItems();
+
+    auto category = [&](const char* label) {
+        return tree->InsertItem(label, kFolder, kFolderOpen, nullptr, nullptr);
+    };
+    auto element = [&](const char* label, CPropertyItemManager& sheet, IElementsTreeCtrl::Item parent,
+                       int image = kElement) {
+        return tree->InsertItem(label, image, image, &sheet, parent);
+    };
+
+    auto skinInfo = category("Skin Info");
+    element("Properties", SkinInfo.Sheet(), skinInfo, kProperties);
+    tree->Expand(skinInfo);
+
+    auto elements = category("Skin Elements");
+    element("Wall Paper", WallPaper.Sheet(), elements);
+    auto titleBar = element("Title Bar", TitleBar.Sheet(), elements);
+    element("Date/Time", DateTime.Sheet(), titleBar);
+    element("Battery Indicator", Battery.Sheet(), titleBar);
+    tree->Expand(titleBar);
+    element("Scroll Bar", ScrollBar.Sheet(), elements);
+    element("Tool Bar", ToolBar.Sheet(), elements);
+    element("Tool Bar Toggler", ToolBarToggler.Sheet(), elements);
+    element("Maximize VuzuRuz Icon", MaximizeVuzuRuzIcon.Sheet(), elements);
+    element("App List", AppList.Sheet(), elements);
+    element("Popup Category", Popups.Sheet(), elements);
+    element("Preview", Preview.Sheet(), elements);
+    tree->Expand(elements);
+
+    auto systemIcons = category("System Icons");
+    element("Icons", SystemIcons.Sheet(), systemIcons, kIcons);
+    tree->Expand(systemIcons);
+}
+
+}  // namespace vantoro

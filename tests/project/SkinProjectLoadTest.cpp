@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "ProjectTestSupport.h"
+#include "SkinProject.h"
+
+using namespace vantoro;
+using test::TempFolder;
+
+namespace {
+
+void ReplaceLine(std::string& text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+}
+
+}  // namespace
+
+TEST(SkinProjectLoad, ReadsEveryFieldOfBothLineEndings) {
+    for (const std::string eol : {"\r\n", "\n"}) {
+        TempFolder dir;
+        const std::string path = dir.WriteFile("Blue.skn", test::FullProjectText(eol));
+        CSkinProject project;
+        ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
+        EXPECT_EQ(project.IsLoaded, 1);
+        EXPECT_EQ(project.SkinInfo.SkinName, "Blue");
+        EXPECT_EQ(project.SkinInfo.Reso, 2);
+        EXPECT_EQ(project.SkinInfo.ResoIndex, 1);
+        EXPECT_EQ(project.SkinInfo.Depth, 16);
+        EXPECT_EQ(project.SkinInfo.DepthIndex, 4);
+        EXPECT_EQ(project.SkinInfo.Version, "1.0");
+        EXPECT_EQ(project.SkinInfo.Comments, "Say \"hi\" \\o/");
+        EXPECT_EQ(project.ToolBar.Rect, (CRect{0, 300, 320, 320}));
+        EXPECT_EQ(project.ToolBar.RectButtonTools, (CRect{13, 14, 15, 16}));
+        EXPECT_EQ(project.ScrollBar.ThumbBottomHeight, 5);
+        EXPECT_EQ(project.MaximizeVuzuRuzIcon.BmpMask, "maxmask.bmp");
+        EXPECT_EQ(project.DateTime.TextColor, RgbColor(0, 0, 255));
+        EXPECT_EQ(project.Popups.PtCategory, (CPoint{316, 32}));
+        EXPECT_EQ(project.Popups.MaxSizeCategory, (CSize{120, 200}));
+        EXPECT_EQ(project.AppList.RectMaximized, (CRect{0, 30, 310, 320}));
+        EXPECT_EQ(project.AppList.TextColor, 0u);  // no key: black until the user sets it
+        EXPECT_EQ(project.Preview.Preview2, "prev2.bmp");
+        EXPECT_EQ(project.SystemIcons.MiscIconsSize, (CSize{22, 18}));
+        EXPECT_EQ(project.PathName, path);
+        EXPECT_EQ(project.Folder, QDir::toNativeSeparators(QFileInfo(QString::fromStdString(path)).absolutePath()).toStdString() + "/");
+        // Every sheet is linked back to its element.
+        EXPECT_EQ(project.SystemIcons.Sheet().Element(), &project.SystemIcons);
+        // The Preview link survives its load, so a 320x320 skin shows Preview2.
+        ASSERT_EQ(project.Preview.SkinReso, &project.SkinInfo.Reso);
+    }
+}
+
+TEST(SkinProjectLoad, EmptyFileOpensWithDefaultsAndUnknownCodesLoadAsTheyAre) {
+    TempFolder dir;
+    const std::string path = dir.WriteFile("empty.skn", "");
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
+    EXPECT_EQ(project.SkinInfo.SkinName, "1");
+    EXPECT_EQ(project.SkinInfo.Reso, 1);
+    EXPECT_EQ(project.SkinInfo.DepthIndex, 0);
+    EXPECT_EQ(project.ToolBar.RectButtonInfo, (CRect{1, 1, 1, 1}));
+    EXPECT_EQ(project.Popups.PtTools, (CPoint{1, 1}));
+    EXPECT_EQ(project.DateTime.TextColor, 1u);
+    EXPECT_EQ(project.SystemIcons.BmpMiscIcons, "1");
+
+    std::string text = test::FullProjectText();
+    ReplaceLine(text, "Reso=2", "Reso=3");
+    ReplaceLine(text, "Depth=16", "Depth=24");
+    ReplaceLine(text, "Rect=0,0,320,30", "Rect=0x10,010,5");
+    CSkinProject other;
+    const std::string odd = dir.WriteFile("odd.skn", text);
+    ASSERT_EQ(other.LoadProject(odd), 1);
+    EXPECT_EQ(other.SkinInfo.ResoIndex, 2);
+    EXPECT_EQ(other.SkinInfo.DepthIndex, 0);
+    EXPECT_EQ(other.TitleBar.Rect, (CRect{16, 8, 5, 0}));  // bottom keeps its starting value
+}
+
+TEST(SkinProjectLoad, MaskKeyOfTheMaximizeIconIsFoundInAnySpelling) {
+    for (const char* spelling : {"BMPMASK", "Bmpmask", "BmpMask"}) {
+        TempFolder dir;
+        std::string text = test::FullProjectText();
+        ReplaceLine(text, "BmpMask=maxmask.bmp", std::string(spelling) + "=m.bmp");
+        CSkinProject project;
+        ASSERT_EQ(project.LoadProject(dir.WriteFile("p.skn", text)), 1);
+        EXPECT_EQ(project.MaximizeVuzuRuzIcon.BmpMask, "m.bmp") << spelling;
+    }
+}
+
+TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
+    TempFolder dir;
+    std::string text = test::FullProjectText();
+    ReplaceLine(text, "Author=Ann", "Author=");
+    ReplaceLine(text, "Preview2=prev2.bmp", "Preview2=");
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(dir.WriteFile("a.skn", text)), 1) << project.LastError();
+    EXPECT_EQ(project.SkinInfo.Author, "");
+    EXPECT_EQ(project.Preview.Preview2, "");
+    const std::string firstPath = project.PathName;
+    const std::string firstFolder = project.Folder;
+
+    // A second project whose sixth element (ScrollBar) has an empty number.
+    std::string broken = test::FullProjectText();
+    ReplaceLine(broken, "SkinName=Blue", "SkinName=Red");
+    ReplaceLine(broken, "Bmp=tog.bmp", "Bmp=newtog.bmp");
+    ReplaceLine(broken, "ButtonTopHeight=11", "ButtonTopHeight=");
+    ReplaceLine(broken, "Bmp=max.bmp", "Bmp=newmax.bmp");
+    project.ScrollBar.RectNormal = CRect{};
+    const std::string brokenPath = dir.WriteFile("broken.skn", broken);
+    EXPECT_EQ(project.LoadProject(brokenPath), 0);
+    EXPECT_EQ(project.IsLoaded, 0);
+    EXPECT_EQ(project.SkinInfo.SkinName, "Red");               // read before the failure
+    EXPECT_EQ(project.ToolBarToggler.Bmp, "newtog.bmp");       // fifth element, read
+    EXPECT_EQ(project.ScrollBar.RectNormal, (CRect{310, 30, 320, 300}));  // keys before the empty one
+    EXPECT_EQ(project.MaximizeVuzuRuzIcon.Bmp, "max.bmp");     // seventh element, not read
+    EXPECT_EQ(project.PathName, firstPath);
+    EXPECT_EQ(project.Folder, firstFolder);
+    EXPECT_NE(project.LastError().find(brokenPath), std::string::npos);
+    EXPECT_NE(project.LastError().find("[ScrollBar]"), std::string::npos);
+    EXPECT_NE(project.LastError().find("ButtonTopHeight"), std::string::npos);
+}
+
+TEST(SkinProjectLoad, SamePathIsNotReadAgainButAnotherSpellingIs) {
+    TempFolder dir;
+    const std::string path = dir.WriteFile("Same.skn", test::FullProjectText());
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(path), 1);
+    project.SkinInfo.SkinName = "edited in memory";
+    EXPECT_EQ(project.LoadProject(path), 0);
+    EXPECT_EQ(project.IsLoaded, 1);  // still open: Save, Close and Build stay usable
+    EXPECT_EQ(project.SkinInfo.SkinName, "edited in memory");
+
+    // The same file named with another case is another path to the project. On a
+    // case-sensitive file system it does not exist, which is also a failure to read.
+    std::string upper = path;
+    upper.replace(upper.size() - 8, 4, "SAME");
+    EXPECT_EQ(project.LoadProject(upper), 0);
+    EXPECT_NE(project.LastError().find("file not found"), std::string::npos);
+}
+
+TEST(SkinProjectLoad, RelativePathsBecomeAbsoluteAndFailuresNameTheFile) {
+    TempFolder dir;
+    dir.WriteFile("rel.skn", test::FullProjectText());
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(dir.Path("")));
+    CSkinProject project;
+    const int loaded = project.LoadProject("rel.skn");
+    QDir::setCurrent(old);
+    ASSERT_EQ(loaded, 1);
+    EXPECT_EQ(project.PathName, QDir::cleanPath(QString::fromStdString(dir.Path("rel.skn"))).toStdString());
+
+    CSkinProject missing;
+    EXPECT_EQ(missing.LoadProject(dir.Path("nope.skn")), 0);
+    EXPECT_EQ(missing.LastError(), QDir::cleanPath(QString::fromStdString(dir.Path("nope.skn"))).toStdString() + ": file not found");
+    EXPECT_EQ(missing.Folder, CSkinProject::NoProjectFolder());
+
+    CSkinProject folder;
+    EXPECT_EQ(folder.LoadProject(dir.Path("")), 0);
+    EXPECT_NE(folder.LastError().find("folder"), std::string::npos);
+}
+
+TEST(SkinProjectLoad, FillsTheTreeOnLoadAndEmptiesItOnClose) {
+    TempFolder dir;
+    test::RecordingTree tree;
+    CSkinProject project;
+    project.SetElementsTree(&tree);
+    project.SetElementsTree(nullptr);  // ignored
+    ASSERT_EQ(project.LoadProject(dir.WriteFile("t.skn", test::FullProjectText())), 1);
+
+    const char* labels[] = {"Skin Info", "Properties", "Skin Elements", "Wall Paper", "Title Bar",
+                            "Date/Time", "Battery Indicator", "Scroll Bar", "Tool Bar",
+                            "Tool Bar Toggler", "Maximize VuzuRuz Icon", "App List",
+                            "Popup Category", "Preview", "System Icons", "Icons"};
+    ASSERT_EQ(tree.nodes.size(), 16u);
+    for (size_t i = 0; i < 16; ++i) EXPECT_EQ(tree.nodes[i].label, labels[i]);
+    EXPECT_EQ(tree.nodes[0].data, nullptr);
+    EXPECT_EQ(tree.nodes[0].image, 0);
+    EXPECT_EQ(tree.nodes[0].selectedImage, 1);
+    EXPECT_EQ(tree.nodes[1].data, &project.SkinInfo.Sheet());
+    EXPECT_EQ(tree.nodes[1].image, 4);
+    EXPECT_EQ(tree.nodes[5].data, &project.DateTime.Sheet());
+    EXPECT_EQ(tree.nodes[5].parent, 4);  // below "Title Bar"
+    EXPECT_EQ(tree.nodes[12].data, &project.Popups.Sheet());
+    EXPECT_EQ(tree.nodes[15].image, 5);
+    EXPECT_EQ(tree.nodes[15].data, &project.SystemIcons.Sheet());
+    for (size_t i : {0u, 2u, 4u, 14u}) EXPECT_TRUE(tree.nodes[i].expanded) << labels[i];
+
+    project.CloseProject();
+    EXPECT_TRUE(tree.nodes.empty());
+    EXPECT_EQ(project.IsLoaded, 0);
+    EXPECT_EQ(project.PathName, "");
+    EXPECT_EQ(project.Folder, CSkinProject::NoProjectFolder());
+    EXPECT_EQ(project.SkinInfo.SkinName, "Blue");  // records keep their values
+}

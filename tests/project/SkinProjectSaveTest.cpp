@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "AtomicFileWriter.h"
+#include "ProfileFile.h"
+#include "ProjectTestSupport.h"
+#include "SkinProject.h"
+
+using namespace vantoro;
+using test::TempFolder;
+
+TEST(SkinProjectSave, EmptyFileGetsEverySectionAndKeyInOrder) {
+    TempFolder dir;
+    const std::string path = dir.WriteFile("empty.skn", "");
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(path), 1);
+    ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
+
+    const CProfileFile saved(test::ReadAll(path));
+    EXPECT_EQ(saved.Sections(),
+              (std::vector<std::string>{"SkinInfo", "WallPaper", "ToolBar", "TitleBar", "ToolBarToggler",
+                                        "ScrollBar", "MaximizeVuzuRuzIcon", "DateTime", "Battery", "Popups",
+                                        "AppView", "Preview", "SystemIcons"}));
+    EXPECT_EQ(saved.Keys("SkinInfo"),
+              (std::vector<std::string>{"SkinName", "Reso", "Depth", "Author", "Comments"}));
+    EXPECT_EQ(saved.Keys("ToolBar"),
+              (std::vector<std::string>{"BmpNormal", "Rect", "BmpHighlight", "RectButtonInfo",
+                                        "RectButtonBeam", "RectButtonDelete", "RectButtonTools"}));
+    EXPECT_EQ(saved.Keys("MaximizeVuzuRuzIcon"), (std::vector<std::string>{"Bmp", "BmpMask", "Rect"}));
+    EXPECT_EQ(saved.Keys("AppView"), (std::vector<std::string>{"Rect", "RectMaximized"}));
+    EXPECT_EQ(saved.Keys("SystemIcons").size(), 6u);
+    EXPECT_EQ(saved.Get("TitleBar", "Rect"), "1,1,1,1");
+    EXPECT_EQ(saved.Get("SkinInfo", "Depth"), "1");
+    const std::string bytes = test::ReadAll(path);
+    EXPECT_EQ(bytes.substr(0, 24), "[SkinInfo]\r\nSkinName=1\r\n");
+}
+
+TEST(SkinProjectSave, ChangingOneValueLeavesEveryOtherByteOfAHandEditedFile) {
+    TempFolder dir;
+    std::string text = test::FullProjectText("\n");
+    text.insert(0, "; made by hand\n\n");
+    text.replace(text.find("Bmp=max.bmp"), 11, "  bmp = max.bmp ");
+    text.replace(text.find("BmpMask=maxmask.bmp"), 19, "BMPMASK=maxmask.bmp");
+    text += "[Unknown]\nKeep=me\n";
+    const std::string path = dir.WriteFile("hand.skn", text);
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(path), 1);
+    EXPECT_EQ(project.MaximizeVuzuRuzIcon.Bmp, "max.bmp");
+    project.DateTime.TextColor = RgbColor(255, 0, 0);
+    project.MaximizeVuzuRuzIcon.BmpMask = "newmask.bmp";
+    ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
+
+    std::string expected = text;
+    expected.replace(expected.find("TextColor=16711680"), 18, "TextColor=255");
+    expected.replace(expected.find("BMPMASK=maxmask.bmp"), 19, "BMPMASK=newmask.bmp");
+    expected.replace(expected.find("  bmp = max.bmp "), 16, "  bmp =max.bmp");
+    EXPECT_EQ(test::ReadAll(path), expected);
+}
+
+TEST(SkinProjectSave, CodesFollowTheChoicesOnlyWhenSaved) {
+    TempFolder dir;
+    std::string text = test::FullProjectText();
+    text.replace(text.find("Depth=16"), 8, "Depth=24");
+    text.replace(text.find("Reso=2"), 6, "Reso=3");
+    const std::string path = dir.WriteFile("codes.skn", text);
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(path), 1);
+    ASSERT_EQ(project.SaveProject(), 1);
+    EXPECT_EQ(CProfileFile(test::ReadAll(path)).Get("SkinInfo", "Depth"), "1");
+    EXPECT_EQ(CProfileFile(test::ReadAll(path)).Get("SkinInfo", "Reso"), "3");
+
+    project.SkinInfo.DepthIndex = 3;
+    EXPECT_EQ(project.SkinInfo.Depth, 1);  // the build still sees the loaded depth
+    ASSERT_EQ(project.SaveProject(), 1);
+    EXPECT_EQ(project.SkinInfo.Depth, 8);
+}
+
+TEST(SkinProjectSave, FailedSavesLeaveTheOldFileWholeAndNeverCreateOne) {
+    TempFolder dir;
+    const std::string path = dir.WriteFile("keep.skn", test::FullProjectText());
+    const std::string original = test::ReadAll(path);
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(path), 1);
+    project.SkinInfo.Author = "Someone Else";
+
+    for (auto stage : {CAtomicFileWriter::Stage::CreateTemporary, CAtomicFileWriter::Stage::Write,
+                       CAtomicFileWriter::Stage::Rename}) {
+        CAtomicFileWriter::FailAtForTesting(stage);
+        EXPECT_EQ(project.SaveProject(), 0);
+        CAtomicFileWriter::FailAtForTesting(CAtomicFileWriter::Stage::None);
+        EXPECT_EQ(test::ReadAll(path), original);
+        EXPECT_NE(project.LastError().find(path), std::string::npos) << project.LastError();
+    }
+    EXPECT_EQ(QDir(QString::fromStdString(dir.Path(""))).entryList(QDir::Files | QDir::Hidden).size(), 1)
+        << "no temporary file may be left behind";
+
+    std::remove(path.c_str());
+    EXPECT_EQ(project.SaveProject(), 0);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    EXPECT_NE(project.LastError().find("file not found"), std::string::npos);
+
+    project.CloseProject();
+    EXPECT_EQ(project.SaveProject(), 0);
+}
+
+TEST(SkinProjectSave, KeepsPermissionsAndWritesThroughLinks) {
+    TempFolder dir;
+    const std::string path = dir.WriteFile("perm.skn", test::FullProjectText());
+    const QString qpath = QString::fromStdString(path);
+    QFile::setPermissions(qpath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QString link = QString::fromStdString(dir.Path("link.skn"));
+    const bool linked = QFile::link(qpath, link);
+
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(linked ? link.toStdString() : path), 1);
+    project.SkinInfo.SkinName = "Green";
+    ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
+    EXPECT_EQ(QFile::permissions(qpath) & 0x0FFF,
+              (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser) & 0x0FFF);
+    EXPECT_EQ(CProfileFile(test::ReadAll(path)).Get("SkinInfo", "SkinName"), "Green");
+    if (linked) {
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+    }
+}

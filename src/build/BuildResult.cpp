@@ -1,0 +1,15 @@
+#include "BuildResult.h"
+
+namespace vantoro {
+
+std::string CBuildResult::Message() const {
+    if (Success) return "Skin file created successfully.\n[" + DatabasePath + "]";
+    std::string text = "Unable to build the skin.";
+    if (!Reason.empty()) text += "\n" + Reason;
+    std::string output = LibraryOutput;
+    while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) output.pop_back();
+    if (!output.empty()) text += "\n" + output;
+    return text;
+}
+
+}  // namespace vantoro

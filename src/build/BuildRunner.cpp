@@ -1,0 +1,93 @@
+#include "BuildRunner.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "BuildFiles.h"
+#include "CurrentDirectoryGuard.h"
+#include "ResourceCompiler.h"
+#include "ResourceScript.h"
+#include "SkinProject.h"
+#include "StderrCapture.h"
+#include "WallPaperTiles.h"
+
+namespace vantoro {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CFileStamp {
+    fs::file_time_type time;
+    uintmax_t size = 0;
+    bool operator==(const CFileStamp&) const = default;
+};
+
+std::optional<CFileStamp> Stamp(const std::string& path) {
+    std::error_code ec;
+    const fs::path file(path);
+    if (!fs::is_regular_file(file, ec)) return std::nullopt;
+    CFileStamp stamp;
+    stamp.time = fs::last_write_time(file, ec);
+    if (ec) return std::nullopt;
+    stamp.size = fs::file_size(file, ec);
+    return stamp;
+}
+
+}  // namespace
+
+std::string CBuildRunner::DatabasePath(const CSkinProject& project) {
+    return project.Folder + project.SkinInfo.SkinName + ".PDB";
+}
+
+CBuildResult CBuildRunner::Run(const CSkinProject& project) {
+    CBuildResult result;
+    result.DatabasePath = DatabasePath(project);
+    auto fail = [&](const std::string& reason) {
+        result.Success = false;
+        result.Reason = reason;
+        return result;
+    };
+    const std::string& name = project.SkinInfo.SkinName;
+
+    if (!project.IsLoaded) return fail("No project is open.");
+    if (name.empty()) return fail("The skin name is empty.");
+    if (name.size() > CResourceCompiler::kMaxSkinNameLength)
+        return fail("The skin name '" + name + "' is longer than 31 characters.");
+    if (result.DatabasePath.size() > CResourceCompiler::kMaxDatabasePathLength)
+        return fail("The database path '" + result.DatabasePath + "' is longer than 259 characters.");
+    // A library that was missing at start may have been put in place since.
+    if (!m_compiler.IsLoaded() && !m_compiler.LoadLibraryEntry()) return fail(m_compiler.LastError());
+
+    CCurrentDirectoryGuard directory;
+    std::string error;
+    if (!directory.Enter(project.Folder, &error)) return fail(error);
+
+    const std::optional<CFileStamp> before = Stamp(result.DatabasePath);
+    if (!CreateWallPaperTiles(project, &error) || !WriteResourceScript(project, &error)) {
+        DeleteBuildFiles(project);
+        return fail(error);
+    }
+
+    bool compiled;
+    {
+        CStderrCapture capture;
+        compiled = m_compiler.Compile(name, result.DatabasePath);
+        result.LibraryOutput = capture.Finish();
+    }
+    const std::string compileError = m_compiler.LastError();
+    // Every build leaves a freshly loaded library behind, so the next one starts from
+    // the library's initial state.
+    m_compiler.UnloadLibrary();
+    m_compiler.LoadLibraryEntry();
+    DeleteBuildFiles(project);
+
+    if (!compiled) return fail(compileError);
+    const std::optional<CFileStamp> after = Stamp(result.DatabasePath);
+    if (!after || (before && *before == *after))
+        return fail("The compiler library did not write the database '" + result.DatabasePath + "'.");
+    result.Success = true;
+    return result;
+}
+
+}  // namespace vantoro

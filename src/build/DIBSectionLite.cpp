@@ -1,0 +1,538 @@
+#include "DIBSectionLite.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace vantoro {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFileHeaderSize = 14;
+constexpr int kInfoHeaderSize = 40;
+constexpr int kLargestInfoHeaderSize = 124;
+
+uint16_t ReadLe16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+uint32_t ReadLe32(const uint8_t* p) {
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+void WriteLe16(std::vector<uint8_t>& out, uint16_t v) {
+    out.push_back(uint8_t(v));
+    out.push_back(uint8_t(v >> 8));
+}
+void WriteLe32(std::vector<uint8_t>& out, uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
+}
+
+bool IsSupportedBitCount(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+// The 256 colours a bitmap without its own table is shown with: the display system's
+// twenty static colours at both ends, a 6x6x6 colour cube and a grey ramp between.
+const std::array<QRgb, 256>& StandardColors() {
+    static const std::array<QRgb, 256> colors = [] {
+        std::array<QRgb, 256> c{};
+        const QRgb first[10] = {qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),
+                                qRgb(128, 128, 0),   qRgb(0, 0, 128),     qRgb(128, 0, 128),
+                                qRgb(0, 128, 128),   qRgb(192, 192, 192), qRgb(192, 220, 192),
+                                qRgb(166, 202, 240)};
+        const QRgb last[10] = {qRgb(255, 251, 240), qRgb(160, 160, 164), qRgb(128, 128, 128),
+                               qRgb(255, 0, 0),     qRgb(0, 255, 0),     qRgb(255, 255, 0),
+                               qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255),
+                               qRgb(255, 255, 255)};
+        int i = 0;
+        for (QRgb q : first) c[i++] = q;
+        for (int r = 0; r < 6; ++r)
+            for (int g = 0; g < 6; ++g)
+                for (int b = 0; b < 6; ++b) c[i++] = qRgb(r * 51, g * 51, b * 51);
+        for (int k = 0; k < 20; ++k) {
+            const int v = 8 + k * 12;
+            c[i++] = qRgb(v, v, v);
+        }
+        for (QRgb q : last) c[i++] = q;
+        return c;
+    }();
+    return colors;
+}
+
+int ChannelFromMask(uint32_t raw, uint32_t mask) {
+    if (mask == 0) return 0;
+    const int shift = std::countr_zero(mask);
+    const int bits = std::popcount(mask >> shift);
+    const uint32_t value = (raw & mask) >> shift;
+    if (bits >= 8) return int(value >> (bits - 8));
+    const uint32_t max = (1u << bits) - 1;
+    return int((value * 255 + max / 2) / max);
+}
+
+uint32_t MaskFromChannel(int value8, uint32_t mask) {
+    if (mask == 0) return 0;
+    const int shift = std::countr_zero(mask);
+    const int bits = std::popcount(mask >> shift);
+    uint32_t value;
+    if (bits >= 8) {
+        value = uint32_t(value8) << (bits - 8);
+    } else {
+        const uint32_t max = (1u << bits) - 1;
+        value = (uint32_t(value8) * max + 127) / 255;
+    }
+    return (value << shift) & mask;
+}
+
+}  // namespace
+
+int CDIBSectionLite::RowStride(int width, int bitCount) {
+    return int(((int64_t(width) * bitCount + 31) & ~int64_t(31)) / 8);
+}
+
+int CDIBSectionLite::ColorTableSize(int bitCount, uint32_t compression, uint32_t colorsUsed) {
+    int n = 0;
+    switch (bitCount) {
+    case 1: n = 2; break;
+    case 4: n = 16; break;
+    case 8: n = 256; break;
+    case 16:
+    case 24:
+    case 32: n = compression == kCompressionBitFields ? 3 : 0; break;
+    default: n = 0; break;
+    }
+    if (colorsUsed != 0 && colorsUsed <= uint32_t(n)) n = int(colorsUsed);
+    return n;
+}
+
+bool CDIBSectionLite::Fail(const std::string& message) {
+    m_strLastError = message;
+    return false;
+}
+
+bool CDIBSectionLite::Load(const std::string& path) {
+    m_strLastError.clear();
+    const std::string quoted = "The bitmap file '" + path + "'";
+    std::error_code ec;
+    const fs::path file(path);
+    if (!fs::is_regular_file(file, ec)) return Fail(quoted + " does not exist or is not a file.");
+    const uintmax_t fileSize = fs::file_size(file, ec);
+    if (ec) return Fail(quoted + " cannot be read: " + ec.message() + ".");
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return Fail(quoted + " cannot be opened.");
+
+    uint8_t fh[kFileHeaderSize];
+    if (!in.read(reinterpret_cast<char*>(fh), kFileHeaderSize))
+        return Fail(quoted + " is too short to be a BMP file.");
+    if (fh[0] != 'B' || fh[1] != 'M') return Fail(quoted + " is not a BMP file.");
+    const uint32_t bfSize = ReadLe32(fh + 2);
+    const uint32_t bfOffBits = ReadLe32(fh + 10);
+
+    uint8_t ih[kLargestInfoHeaderSize] = {};
+    if (!in.read(reinterpret_cast<char*>(ih), 4)) return Fail(quoted + " is truncated in its header.");
+    const uint32_t headerSize = ReadLe32(ih);
+    if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
+        return Fail(quoted + " has an information header of " + std::to_string(headerSize) +
+                    " bytes; only 40, 52, 56, 108 and 124 are known.");
+    if (!in.read(reinterpret_cast<char*>(ih + 4), std::streamsize(headerSize - 4)))
+        return Fail(quoted + " is truncated in its header.");
+
+    BITMAPINFOHEADER h;
+    h.biSize = kInfoHeaderSize;
+    h.biWidth = int32_t(ReadLe32(ih + 4));
+    int32_t height = int32_t(ReadLe32(ih + 8));
+    h.biPlanes = ReadLe16(ih + 12);
+    h.biBitCount = ReadLe16(ih + 14);
+    h.biCompression = ReadLe32(ih + 16);
+    h.biXPelsPerMeter = int32_t(ReadLe32(ih + 24));
+    h.biYPelsPerMeter = int32_t(ReadLe32(ih + 28));
+    h.biClrUsed = ReadLe32(ih + 32);
+    h.biClrImportant = ReadLe32(ih + 36);
+
+    if (!IsSupportedBitCount(h.biBitCount))
+        return Fail(quoted + " has " + std::to_string(h.biBitCount) +
+                    " bits per pixel; only 1, 4, 8, 16, 24 and 32 are supported.");
+    if (h.biCompression == kCompressionBitFields) {
+        if (h.biBitCount != 16 && h.biBitCount != 32)
+            return Fail(quoted + " uses bit fields with " + std::to_string(h.biBitCount) + " bits per pixel.");
+    } else if (h.biCompression != kCompressionRgb) {
+        return Fail(quoted + " is compressed (RLE, JPEG or PNG); save it uncompressed.");
+    }
+    if (h.biWidth <= 0 || h.biWidth > kMaxDimension || height == 0 || height < -kMaxDimension ||
+        height > kMaxDimension)
+        return Fail(quoted + " has an impossible size of " + std::to_string(h.biWidth) + " x " +
+                    std::to_string(height) + " pixels.");
+    const bool topDown = height < 0;
+    h.biHeight = topDown ? -height : height;
+
+    // Bit-field masks sit inside the larger headers; the 40-byte header has them
+    // where the colour table would be. Either way they end up as three table entries.
+    RGBQUAD table[kMaxColorEntries] = {};
+    if (h.biCompression == kCompressionBitFields && headerSize > kInfoHeaderSize) {
+        std::memcpy(table, ih + 40, 12);
+        h.biClrUsed = 0;
+    } else {
+        const int n = ColorTableSize(h.biBitCount, h.biCompression, h.biClrUsed);
+        if (n > 0 && !in.read(reinterpret_cast<char*>(table), std::streamsize(4) * n))
+            return Fail(quoted + " is truncated in its colour table.");
+    }
+
+    const int64_t stride = RowStride(h.biWidth, h.biBitCount);
+    const int64_t full = stride * h.biHeight;
+    if (full > kMaxPixelBytes) return Fail(quoted + " is too large.");
+    int64_t size = full;
+    if (bfSize > bfOffBits && int64_t(bfSize - bfOffBits) < size) size = int64_t(bfSize - bfOffBits);
+    if (uintmax_t(bfOffBits) > fileSize || int64_t(fileSize - bfOffBits) < size)
+        return Fail(quoted + " is truncated: its pixels need " + std::to_string(size) + " bytes.");
+
+    std::vector<uint8_t> pixels(size_t(full), 0);
+    in.seekg(std::streamoff(bfOffBits), std::ios::beg);
+    if (!in.read(reinterpret_cast<char*>(pixels.data()), std::streamsize(size)))
+        return Fail(quoted + " is truncated: its pixels cannot be read.");
+
+    if (topDown) {
+        std::vector<uint8_t> flipped(size_t(full), 0);
+        for (int64_t row = 0; row < h.biHeight; ++row) {
+            const int64_t begin = row * stride;
+            if (begin >= size) break;
+            const int64_t count = std::min(stride, size - begin);
+            std::memcpy(flipped.data() + (h.biHeight - 1 - row) * stride, pixels.data() + begin, size_t(count));
+        }
+        pixels.swap(flipped);
+        size = full;
+    }
+    h.biSizeImage = uint32_t(size);
+    if (!CreateFromHeader(h, table, pixels.data())) {
+        m_strLastError = quoted + " cannot be held: " + m_strLastError;
+        return false;
+    }
+    return true;
+}
+
+bool CDIBSectionLite::Save(const std::string& path) {
+    m_strLastError.clear();
+    if (path.empty()) return Fail("No file name was given to save the bitmap to.");
+    if (IsEmpty()) return Fail("There is no bitmap to save as '" + path + "'.");
+    const uint32_t n = uint32_t(m_nEntries);
+    const uint32_t imageSize = uint32_t(std::min<size_t>(m_Header.biSizeImage, m_Bits.size()));
+    const uint32_t offset = kFileHeaderSize + kInfoHeaderSize + 4 * n;
+
+    std::vector<uint8_t> bytes;
+    bytes.reserve(offset + imageSize);
+    bytes.push_back('B');
+    bytes.push_back('M');
+    WriteLe32(bytes, offset + imageSize);
+    WriteLe16(bytes, 0);
+    WriteLe16(bytes, 0);
+    WriteLe32(bytes, offset);
+    WriteLe32(bytes, kInfoHeaderSize);
+    WriteLe32(bytes, uint32_t(m_Header.biWidth));
+    WriteLe32(bytes, uint32_t(m_Header.biHeight));
+    WriteLe16(bytes, m_Header.biPlanes);
+    WriteLe16(bytes, m_Header.biBitCount);
+    WriteLe32(bytes, m_Header.biCompression);
+    WriteLe32(bytes, imageSize);
+    WriteLe32(bytes, uint32_t(m_Header.biXPelsPerMeter));
+    WriteLe32(bytes, uint32_t(m_Header.biYPelsPerMeter));
+    WriteLe32(bytes, m_Header.biClrUsed);
+    WriteLe32(bytes, m_Header.biClrImportant);
+    for (uint32_t i = 0; i < n; ++i) {
+        bytes.push_back(m_ColorTable[i].rgbBlue);
+        bytes.push_back(m_ColorTable[i].rgbGreen);
+        bytes.push_back(m_ColorTable[i].rgbRed);
+        bytes.push_back(m_ColorTable[i].rgbReserved);
+    }
+    bytes.insert(bytes.end(), m_Bits.begin(), m_Bits.begin() + imageSize);
+
+    std::ofstream out(fs::path(path), std::ios::binary | std::ios::trunc);
+    if (!out) return Fail("The bitmap file '" + path + "' cannot be created.");
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    out.close();
+    if (!out) return Fail("The bitmap file '" + path + "' could not be written completely (is the disk full?).");
+    return true;
+}
+
+bool CDIBSectionLite::CopyFrom(const CDIBSectionLite& other) {
+    if (&other == this) return !IsEmpty();
+    if (other.IsEmpty()) return Fail("There is no bitmap to copy.");
+    if (!CreateFromHeader(other.m_Header, other.m_ColorTable, other.m_Bits.data())) return false;
+    if (other.m_nEntries > 0 && IsIndexed()) SetColorTable(other.m_nEntries, other.m_ColorTable);
+    CreatePaletteFromColorTable();
+    return true;
+}
+
+bool CDIBSectionLite::SetSize(int width, int height) {
+    if (width <= 0 || height <= 0 || width > kMaxDimension || height > kMaxDimension)
+        return Fail("A bitmap cannot be " + std::to_string(width) + " x " + std::to_string(height) + " pixels.");
+    if (IsEmpty()) return Fail("There is no bitmap to resize.");
+    CDIBSectionLite old;
+    if (!old.CopyFrom(*this)) return Fail(old.LastError());
+
+    BITMAPINFOHEADER header = m_Header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biSizeImage = uint32_t(int64_t(RowStride(width, header.biBitCount)) * height);
+    RGBQUAD table[kMaxColorEntries];
+    std::memcpy(table, m_ColorTable, sizeof table);
+    if (!CreateFromHeader(header, table, nullptr)) {
+        CopyFrom(old);
+        return false;
+    }
+    GetMemoryDC(true);
+    FillSolid(qRgb(255, 255, 255));
+    old.DrawFrom(*this, 0, 0, 0, 0);
+    return true;
+}
+
+CDIBSectionLite* CDIBSectionLite::GetMemoryDC(bool /*selectPalette*/) {
+    ReleaseMemoryDC();
+    if (IsEmpty()) return nullptr;
+    m_bMemoryDCOpen = true;
+    return this;
+}
+
+bool CDIBSectionLite::ReleaseMemoryDC() {
+    m_bMemoryDCOpen = false;
+    return true;
+}
+
+bool CDIBSectionLite::Draw(QPainter& painter, int x, int y, bool forceBackground) const {
+    return DrawFrom(painter, 0, 0, x, y, forceBackground);
+}
+
+bool CDIBSectionLite::DrawFrom(QPainter& painter, int sx, int sy, int x, int y, bool /*forceBackground*/) const {
+    if (IsEmpty()) return false;
+    const QImage image = ToImage();
+    if (image.isNull()) return false;
+    painter.drawImage(QPoint(x, y), image, QRect(sx, sy, GetWidth(), GetHeight()));
+    return true;
+}
+
+bool CDIBSectionLite::DrawFrom(CDIBSectionLite& target, int sx, int sy, int x, int y) const {
+    if (IsEmpty() || target.IsEmpty()) return false;
+    if (target.m_Header.biBitCount != m_Header.biBitCount ||
+        target.m_Header.biCompression != m_Header.biCompression)
+        return false;
+    const int w = GetWidth();
+    const int h = GetHeight();
+    const int x0 = std::max({0, -sx, -x});
+    const int x1 = std::min({w, w - sx, target.GetWidth() - x});
+    const int y0 = std::max({0, -sy, -y});
+    const int y1 = std::min({h, h - sy, target.GetHeight() - y});
+    if (x0 >= x1 || y0 >= y1) return true;  // nothing of the block lands on the target
+    const int bits = m_Header.biBitCount;
+    for (int row = y0; row < y1; ++row) {
+        if (bits % 8 == 0) {
+            const int bytesPerPixel = bits / 8;
+            std::memcpy(target.RowPointer(y + row) + size_t(x + x0) * bytesPerPixel,
+                        RowPointer(sy + row) + size_t(sx + x0) * bytesPerPixel,
+                        size_t(x1 - x0) * bytesPerPixel);
+        } else {
+            for (int col = x0; col < x1; ++col) target.SetRawPixel(x + col, y + row, RawPixel(sx + col, sy + row));
+        }
+    }
+    return true;
+}
+
+void CDIBSectionLite::Clear() {
+    ReleaseMemoryDC();
+    m_Header = BITMAPINFOHEADER{};
+    std::fill(std::begin(m_ColorTable), std::end(m_ColorTable), RGBQUAD{});
+    m_nEntries = 0;
+    m_Bits.clear();
+    m_Bits.shrink_to_fit();
+    m_Palette.clear();
+}
+
+bool CDIBSectionLite::CreateFromHeader(const BITMAPINFOHEADER& header, const RGBQUAD* colors,
+                                       const uint8_t* pixels) {
+    const BITMAPINFOHEADER h = header;  // `header` may live inside this object
+    RGBQUAD table[kMaxColorEntries] = {};
+    const int n = ColorTableSize(h.biBitCount, h.biCompression, h.biClrUsed);
+    if (colors && n > 0) std::memcpy(table, colors, size_t(n) * sizeof(RGBQUAD));
+    Clear();
+    if (!IsSupportedBitCount(h.biBitCount)) return Fail("Unsupported bit depth.");
+    if ((h.biCompression != kCompressionRgb && h.biCompression != kCompressionBitFields) ||
+        (h.biCompression == kCompressionBitFields && h.biBitCount != 16 && h.biBitCount != 32))
+        return Fail("Unsupported compression.");
+    if (h.biWidth <= 0 || h.biHeight <= 0 || h.biWidth > kMaxDimension || h.biHeight > kMaxDimension)
+        return Fail("Impossible bitmap size.");
+    const int64_t full = int64_t(RowStride(h.biWidth, h.biBitCount)) * h.biHeight;
+    if (full > kMaxPixelBytes) return Fail("The bitmap is too large.");
+
+    m_Header = h;
+    m_Header.biSize = kInfoHeaderSize;
+    m_nEntries = n;
+    std::memcpy(m_ColorTable, table, sizeof table);
+    m_Bits.assign(size_t(full), 0);
+    if (m_Header.biSizeImage == 0 || m_Header.biSizeImage > uint64_t(full)) m_Header.biSizeImage = uint32_t(full);
+    if (pixels) std::memcpy(m_Bits.data(), pixels, m_Header.biSizeImage);
+    CreatePaletteFromColorTable();
+    return true;
+}
+
+bool CDIBSectionLite::SetColorTable(int count, const RGBQUAD* entries) {
+    if (IsEmpty() || !entries || count <= 0 || count > kMaxColorEntries || !IsIndexed() || m_nEntries == 0)
+        return false;
+    std::memcpy(m_ColorTable, entries, size_t(std::min(count, 1 << m_Header.biBitCount)) * sizeof(RGBQUAD));
+    return CreatePaletteFromColorTable();
+}
+
+bool CDIBSectionLite::CreatePaletteFromColorTable() {
+    m_Palette.clear();
+    if (IsEmpty()) return false;
+    if (IsIndexed() && m_nEntries > 0) {
+        for (int i = 0; i < m_nEntries; ++i)
+            m_Palette.push_back(qRgb(m_ColorTable[i].rgbRed, m_ColorTable[i].rgbGreen, m_ColorTable[i].rgbBlue));
+        return true;
+    }
+    const auto& standard = StandardColors();
+    const int wanted = IsIndexed() ? (1 << m_Header.biBitCount) : 256;
+    if (wanted <= 2) {
+        m_Palette = {standard.front(), standard.back()};
+    } else if (wanted <= 16) {
+        for (int i = 0; i < 8; ++i) m_Palette.push_back(standard[size_t(i)]);
+        for (int i = 248; i < 256; ++i) m_Palette.push_back(standard[size_t(i)]);
+    } else {
+        m_Palette = QVector<QRgb>(standard.begin(), standard.end());
+    }
+    return true;
+}
+
+bool CDIBSectionLite::FillSolid(QRgb color) {
+    if (IsEmpty()) return false;
+    uint32_t raw = 0;
+    if (IsIndexed()) {
+        int best = 0;
+        long bestDistance = -1;
+        for (int i = 0; i < m_Palette.size() && i < (1 << m_Header.biBitCount); ++i) {
+            const long dr = qRed(m_Palette[i]) - qRed(color);
+            const long dg = qGreen(m_Palette[i]) - qGreen(color);
+            const long db = qBlue(m_Palette[i]) - qBlue(color);
+            const long distance = dr * dr + dg * dg + db * db;
+            if (bestDistance < 0 || distance < bestDistance) {
+                best = i;
+                bestDistance = distance;
+            }
+        }
+        raw = uint32_t(best);
+    } else {
+        raw = EncodeDirect(color);
+    }
+    for (int y = 0; y < GetHeight(); ++y)
+        for (int x = 0; x < GetWidth(); ++x) SetRawPixel(x, y, raw);
+    return true;
+}
+
+const uint8_t* CDIBSectionLite::RowPointer(int y) const {
+    return m_Bits.data() + size_t(GetHeight() - 1 - y) * size_t(RowStride(GetWidth(), GetBitCount()));
+}
+
+uint8_t* CDIBSectionLite::RowPointer(int y) {
+    return m_Bits.data() + size_t(GetHeight() - 1 - y) * size_t(RowStride(GetWidth(), GetBitCount()));
+}
+
+uint32_t CDIBSectionLite::RawPixel(int x, int y) const {
+    const uint8_t* row = RowPointer(y);
+    switch (m_Header.biBitCount) {
+    case 1: return (row[x >> 3] >> (7 - (x & 7))) & 1u;
+    case 4: return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xFu;
+    case 8: return row[x];
+    case 16: return ReadLe16(row + 2 * size_t(x));
+    case 24: return uint32_t(row[3 * size_t(x)]) | (uint32_t(row[3 * size_t(x) + 1]) << 8) |
+                    (uint32_t(row[3 * size_t(x) + 2]) << 16);
+    case 32: return ReadLe32(row + 4 * size_t(x));
+    default: return 0;
+    }
+}
+
+void CDIBSectionLite::SetRawPixel(int x, int y, uint32_t value) {
+    uint8_t* row = RowPointer(y);
+    switch (m_Header.biBitCount) {
+    case 1: {
+        const uint8_t bit = uint8_t(0x80 >> (x & 7));
+        row[x >> 3] = (value & 1) ? uint8_t(row[x >> 3] | bit) : uint8_t(row[x >> 3] & ~bit);
+        break;
+    }
+    case 4: {
+        uint8_t& b = row[x >> 1];
+        b = (x & 1) ? uint8_t((b & 0xF0) | (value & 0xF)) : uint8_t((b & 0x0F) | ((value & 0xF) << 4));
+        break;
+    }
+    case 8: row[x] = uint8_t(value); break;
+    case 16:
+        row[2 * size_t(x)] = uint8_t(value);
+        row[2 * size_t(x) + 1] = uint8_t(value >> 8);
+        break;
+    case 24:
+        for (int i = 0; i < 3; ++i) row[3 * size_t(x) + size_t(i)] = uint8_t(value >> (8 * i));
+        break;
+    case 32:
+        for (int i = 0; i < 4; ++i) row[4 * size_t(x) + size_t(i)] = uint8_t(value >> (8 * i));
+        break;
+    default: break;
+    }
+}
+
+void CDIBSectionLite::BitFieldMasks(uint32_t& red, uint32_t& green, uint32_t& blue) const {
+    const int bits = m_Header.biBitCount;
+    if (m_Header.biCompression == kCompressionBitFields && m_nEntries >= 3) {
+        auto mask = [this](int i) {
+            const RGBQUAD& q = m_ColorTable[i];
+            return uint32_t(q.rgbBlue) | (uint32_t(q.rgbGreen) << 8) | (uint32_t(q.rgbRed) << 16) |
+                   (uint32_t(q.rgbReserved) << 24);
+        };
+        red = mask(0);
+        green = mask(1);
+        blue = mask(2);
+    } else if (bits == 16) {
+        red = 0x7C00;
+        green = 0x03E0;
+        blue = 0x001F;
+    } else {
+        red = 0xFF0000;
+        green = 0x00FF00;
+        blue = 0x0000FF;
+    }
+}
+
+QRgb CDIBSectionLite::DecodeDirect(uint32_t raw) const {
+    uint32_t r, g, b;
+    BitFieldMasks(r, g, b);
+    return qRgb(ChannelFromMask(raw, r), ChannelFromMask(raw, g), ChannelFromMask(raw, b));
+}
+
+uint32_t CDIBSectionLite::EncodeDirect(QRgb color) const {
+    uint32_t r, g, b;
+    BitFieldMasks(r, g, b);
+    return MaskFromChannel(qRed(color), r) | MaskFromChannel(qGreen(color), g) | MaskFromChannel(qBlue(color), b);
+}
+
+int CDIBSectionLite::PixelIndex(int x, int y) const {
+    if (IsEmpty() || !IsIndexed() || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight()) return -1;
+    return int(RawPixel(x, y));
+}
+
+QRgb CDIBSectionLite::PixelColor(int x, int y) const {
+    if (IsEmpty() || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight()) return 0;
+    const uint32_t raw = RawPixel(x, y);
+    if (IsIndexed()) return raw < uint32_t(m_Palette.size()) ? m_Palette[int(raw)] : qRgb(0, 0, 0);
+    return DecodeDirect(raw);
+}
+
+QImage CDIBSectionLite::ToImage() const {
+    if (IsEmpty()) return QImage();
+    QImage image(GetWidth(), GetHeight(), QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    for (int y = 0; y < GetHeight(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < GetWidth(); ++x) line[x] = PixelColor(x, y);
+    }
+    return image;
+}
+
+}  // namespace vantoro

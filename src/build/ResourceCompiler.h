@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QLibrary>
+#include <QString>
+#include <string>
+
+namespace vantoro {
+
+// The resource compiler library, loaded at run time and called through its one entry
+// "main" with the build's eleven arguments. "BRRes.dll" on Windows; on other systems
+// libBRRes.so beside the executable.
+class CResourceCompiler {
+public:
+    using EntryPoint = int (*)(int, char**);
+
+    // The fixed buffers the library receives its values in.
+    static constexpr size_t kMaxSkinNameLength = 31;
+    static constexpr size_t kMaxDatabasePathLength = 259;
+
+    // Uses the library beside the executable.
+    CResourceCompiler();
+    // Uses the library file at `libraryPath` (tests, or a library kept elsewhere).
+    explicit CResourceCompiler(const QString& libraryPath);
+    ~CResourceCompiler();
+    CResourceCompiler(const CResourceCompiler&) = delete;
+    CResourceCompiler& operator=(const CResourceCompiler&) = delete;
+
+    // The file this compiler loads by default: "BRRes.dll", or libBRRes.so in the
+    // executable's folder.
+    static QString DefaultLibraryPath();
+
+    // Loads the library and looks up "main"; true when both succeeded.
+    bool LoadLibraryEntry();
+    // Unloads the library; false when none was loaded. The entry is forgotten with it:
+    // it would point into unmapped code.
+    bool UnloadLibrary();
+    bool IsLoaded() const { return m_entry != nullptr; }
+
+    // Calls the entry with "-q -creator Krdo -name <skinName> -type SKIN -o <databasePath>
+    // -ro _script.txt". True only when the library was loaded, both values fit their
+    // buffers and the entry returned 0; ResultCode() holds what it returned.
+    bool Compile(const std::string& skinName, const std::string& databasePath);
+    int ResultCode() const { return m_nResult; }
+
+    // Why the last load or compile failed.
+    const std::string& LastError() const { return m_strLastError; }
+    QString LibraryPath() const { return m_library.fileName(); }
+
+private:
+    QLibrary m_library;
+    EntryPoint m_entry = nullptr;
+    int m_nResult = 0;
+    std::string m_strLastError;
+};
+
+}  // namespace vantoro

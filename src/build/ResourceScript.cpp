@@ -1,0 +1,154 @@
+#include "ResourceScript.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <system_error>
+
+#include "SkinProject.h"
+
+namespace vantoro {
+namespace {
+
+constexpr const char* kEol = "\r\n";
+
+std::string Number(int64_t v) { return std::to_string(v); }
+
+// The script carries rectangles as left, top, width, height.
+std::string Xywh(const CRect& r) {
+    return Number(r.left) + " " + Number(r.top) + " " + Number(int64_t(r.right) - r.left) + " " +
+           Number(int64_t(r.bottom) - r.top);
+}
+std::string Xy(const CRect& r) { return Number(r.left) + " " + Number(r.top); }
+std::string Wh(const CRect& r) {
+    return Number(int64_t(r.right) - r.left) + " " + Number(int64_t(r.bottom) - r.top);
+}
+std::string Rgb(COLORREF c) {
+    return Number(RedOf(c)) + " " + Number(GreenOf(c)) + " " + Number(BlueOf(c));
+}
+
+class CScriptLines {
+public:
+    explicit CScriptLines(std::ostream& out) : m_out(out) {}
+
+    void Bitmap(const std::string& keyword, int id, const std::string& file) {
+        m_out << keyword << " ID " << id << " \"" << file << "\" " << kEol;
+    }
+    void Integer(int id, int value) { m_out << "INTEGER ID " << id << " VALUE " << value << kEol; }
+    void String(int id, const std::string& text) { m_out << "STRING ID " << id << " \"" << text << "\"" << kEol; }
+    void WordList(int id, std::initializer_list<std::string> values) {
+        m_out << "WORDLIST ID " << id << kEol << "BEGIN" << kEol << "\t";
+        bool first = true;
+        for (const std::string& v : values) {
+            if (!first) m_out << ' ';
+            m_out << v;
+            first = false;
+        }
+        m_out << kEol << "END" << kEol;
+    }
+
+private:
+    std::ostream& m_out;
+};
+
+}  // namespace
+
+const char* BitmapKeyword(int depth) {
+    switch (depth) {
+    case 1: return "BITMAP";
+    case 2: return "BITMAPGREY";
+    case 4: return "BITMAPGREY16";
+    case 8: return "BITMAPCOLOR";
+    case 16: return "BITMAPCOLOR16K";
+    default: return "";
+    }
+}
+
+void WriteResourceScript(const CSkinProject& p, std::ostream& out) {
+    CScriptLines s(out);
+    const std::string k = BitmapKeyword(p.SkinInfo.Depth);
+    const std::string mask = "BITMAP";
+    const int reso = p.SkinInfo.Reso;
+
+    if (reso == 1) {
+        s.Bitmap(k, 3001, p.WallPaper.Bmp);
+    } else if (reso == 2) {
+        s.Bitmap(k, 3001, "__bkg1.bmp");
+        s.Bitmap(k, 3002, "__bkg2.bmp");
+        s.Bitmap(k, 3003, "__bkg3.bmp");
+        s.Bitmap(k, 3004, "__bkg4.bmp");
+    }
+    s.Bitmap(k, 3021, p.ToolBar.BmpNormal);
+    s.Bitmap(k, 3041, p.ToolBar.BmpHighlight);
+    s.Bitmap(k, 3026, p.ToolBarToggler.Bmp);
+    s.Bitmap(mask, 3027, p.ToolBarToggler.BmpMask);
+    s.Bitmap(k, 3030, p.Battery.Bmp);
+    s.Bitmap(k, 3043, p.TitleBar.Bmp);
+    s.Bitmap(mask, 3044, p.TitleBar.BmpMask);
+    s.Bitmap(k, 3045, p.Preview.Preview1);
+    if (reso == 2) s.Bitmap(k, 3054, p.Preview.Preview2);
+    s.Bitmap(k, 3046, p.SystemIcons.BmpCategories);
+    s.Bitmap(mask, 3047, p.SystemIcons.BmpCategoriesMask);
+    s.Bitmap(k, 3048, p.SystemIcons.BmpPopupTools);
+    s.Bitmap(mask, 3049, p.SystemIcons.BmpPopupToolsMask);
+    s.Bitmap(k, 3050, p.SystemIcons.BmpMiscIcons);
+    s.Bitmap(k, 3051, p.ScrollBar.Bmp);
+    s.Bitmap(k, 3052, p.MaximizeVuzuRuzIcon.Bmp);
+    s.Bitmap(mask, 3053, p.MaximizeVuzuRuzIcon.BmpMask);
+
+    s.Integer(3001, reso);
+    s.Integer(3002, p.SkinInfo.Depth);
+    s.String(3001, p.SkinInfo.Version);
+    s.String(3002, p.SkinInfo.Author);
+    s.String(3003, p.SkinInfo.Comments);
+
+    const CDataToolBar& tb = p.ToolBar;
+    const CDataScrollBar& sb = p.ScrollBar;
+    const CDataPopups& pop = p.Popups;
+    s.WordList(3002, {Xywh(tb.Rect)});
+    s.WordList(3004, {Xywh(p.ToolBarToggler.Rect)});
+    s.WordList(3005, {Wh(tb.RectButtonInfo), Wh(tb.RectButtonBeam), Wh(tb.RectButtonDelete), Wh(tb.RectButtonTools)});
+    s.WordList(3006, {Xy(tb.RectButtonInfo), Xy(tb.RectButtonBeam), Xy(tb.RectButtonDelete), Xy(tb.RectButtonTools)});
+    s.WordList(3007, {Xywh(p.Battery.Rect)});
+    s.WordList(3008, {Xywh(p.DateTime.Rect), Rgb(p.DateTime.TextColor)});
+    s.WordList(3009, {Xywh(p.AppList.Rect), "0", Rgb(p.AppList.TextColor)});
+    s.WordList(3010, {Xywh(p.TitleBar.Rect)});
+    s.WordList(3011, {reso == 1 ? "13 11" : "22 18"});
+    s.WordList(3012, {Number(pop.PtTools.x), Number(pop.PtTools.y)});
+    s.WordList(3013, {Number(p.SystemIcons.MiscIconsSize.cx), Number(p.SystemIcons.MiscIconsSize.cy)});
+    // The thumb's height is not part of the list: the three thumb heights say it.
+    s.WordList(3014, {Xywh(sb.RectNormal), Number(sb.ButtonTopHeight), Number(sb.ButtonCenterHeight),
+                      Number(sb.ButtonBottomHeight), Xy(sb.RectThumb),
+                      Number(int64_t(sb.RectThumb.right) - sb.RectThumb.left), Number(sb.ThumbTopHeight),
+                      Number(sb.ThumbCenterHeight), Number(sb.ThumbBottomHeight)});
+    s.WordList(3015, {Number(pop.PtCategory.x), Number(pop.PtCategory.y), Number(pop.MaxSizeCategory.cx),
+                      Number(pop.MaxSizeCategory.cy), "0", Rgb(pop.CategoryTextColor)});
+    s.WordList(3016, {Xywh(p.MaximizeVuzuRuzIcon.Rect)});
+    s.WordList(3017, {Xywh(p.AppList.RectMaximized), Xywh(sb.RectMaximized)});
+}
+
+bool WriteResourceScript(const CSkinProject& project, std::string* error) {
+    namespace fs = std::filesystem;
+    std::ostringstream text;
+    WriteResourceScript(project, text);
+    const std::string bytes = text.str();
+    const std::string path = project.Folder + kScriptFileName;
+    auto fail = [&](const std::string& why) {
+        if (error) *error = "The resource script '" + path + "' " + why;
+        return false;
+    };
+    std::ofstream out(fs::path(path), std::ios::binary | std::ios::trunc);
+    if (!out) return fail("cannot be created.");
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    out.close();
+    if (!out) {
+        std::error_code ec;
+        fs::remove(fs::path(path), ec);
+        return fail("could not be written completely (is the disk full?).");
+    }
+    return true;
+}
+
+}  // namespace vantoro

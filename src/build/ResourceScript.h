@@ -1,0 +1,28 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace vantoro {
+
+class CSkinProject;
+
+// The resource script the compiler library turns into the skin database: bitmap
+// declarations, integer and string resources, then fifteen word lists, every line
+// ending in CR LF on every platform. The layout (IDs, value order, the fixed values of
+// word list 3011) is the database's format; do not reorder.
+
+inline constexpr const char* kScriptFileName = "_script.txt";
+
+// The bitmap keyword for a colour depth code; empty for a code outside the table.
+const char* BitmapKeyword(int depth);
+
+// Writes the script of `project`, as it is in memory, into `out`.
+void WriteResourceScript(const CSkinProject& project, std::ostream& out);
+
+// Writes the script into "_script.txt" in the project folder, replacing any earlier one.
+// False when the file cannot be created or written completely; `error` then names the
+// file and the reason, and no partial file is left behind.
+bool WriteResourceScript(const CSkinProject& project, std::string* error = nullptr);
+
+}  // namespace vantoro

@@ -1,0 +1,168 @@
+#include "Palette.h"
+
+#include <algorithm>
+
+namespace brres {
+namespace {
+
+constexpr int kBoxesPerChannel = 256 >> Palette::kBoxBits;
+constexpr int kBoxSize = 1 << Palette::kBoxBits;
+
+int Red(uint32_t rgb) { return int(rgb >> 16 & 0xFF); }
+int Green(uint32_t rgb) { return int(rgb >> 8 & 0xFF); }
+int Blue(uint32_t rgb) { return int(rgb & 0xFF); }
+
+int Distance(uint32_t a, uint32_t b) {
+    const int dr = Red(a) - Red(b), dg = Green(a) - Green(b), db = Blue(a) - Blue(b);
+    return dr * dr + dg * dg + db * db;
+}
+
+// Squared distance from `value` to the nearest and to the farthest point of [low, high].
+int NearSquare(int value, int low, int high) {
+    const int d = value < low ? low - value : (value > high ? value - high : 0);
+    return d * d;
+}
+int FarSquare(int value, int low, int high) {
+    const int d = std::max(value - low, high - value);
+    return d * d;
+}
+
+// The system palette of 8 bits per pixel, index order.
+const uint8_t kSystemPalette[256][3] = {
+    {255, 255, 255}, {255, 204, 255}, {255, 153, 255}, {255, 102, 255}, {255, 51, 255}, {255, 0, 255},
+    {255, 255, 204}, {255, 204, 204}, {255, 153, 204}, {255, 102, 204}, {255, 51, 204}, {255, 0, 204},
+    {255, 255, 153}, {255, 204, 153}, {255, 153, 153}, {255, 102, 153}, {255, 51, 153}, {255, 0, 153},
+    {204, 255, 255}, {204, 204, 255}, {204, 153, 255}, {204, 102, 255}, {204, 51, 255}, {204, 0, 255},
+    {204, 255, 204}, {204, 204, 204}, {204, 153, 204}, {204, 102, 204}, {204, 51, 204}, {204, 0, 204},
+    {204, 255, 153}, {204, 204, 153}, {204, 153, 153}, {204, 102, 153}, {204, 51, 153}, {204, 0, 153},
+    {153, 255, 255}, {153, 204, 255}, {153, 153, 255}, {153, 102, 255}, {153, 51, 255}, {153, 0, 255},
+    {153, 255, 204}, {153, 204, 204}, {153, 153, 204}, {153, 102, 204}, {153, 51, 204}, {153, 0, 204},
+    {153, 255, 153}, {153, 204, 153}, {153, 153, 153}, {153, 102, 153}, {153, 51, 153}, {153, 0, 153},
+    {102, 255, 255}, {102, 204, 255}, {102, 153, 255}, {102, 102, 255}, {102, 51, 255}, {102, 0, 255},
+    {102, 255, 204}, {102, 204, 204}, {102, 153, 204}, {102, 102, 204}, {102, 51, 204}, {102, 0, 204},
+    {102, 255, 153}, {102, 204, 153}, {102, 153, 153}, {102, 102, 153}, {102, 51, 153}, {102, 0, 153},
+    {51, 255, 255},  {51, 204, 255},  {51, 153, 255},  {51, 102, 255},  {51, 51, 255},  {51, 0, 255},
+    {51, 255, 204},  {51, 204, 204},  {51, 153, 204},  {51, 102, 204},  {51, 51, 204},  {51, 0, 204},
+    {51, 255, 153},  {51, 204, 153},  {51, 153, 153},  {51, 102, 153},  {51, 51, 153},  {51, 0, 153},
+    {0, 255, 255},   {0, 204, 255},   {0, 153, 255},   {0, 102, 255},   {0, 51, 255},   {0, 0, 255},
+    {0, 255, 204},   {0, 204, 204},   {0, 153, 204},   {0, 102, 204},   {0, 51, 204},   {0, 0, 204},
+    {0, 255, 153},   {0, 204, 153},   {0, 153, 153},   {0, 102, 153},   {0, 51, 153},   {0, 0, 153},
+    {255, 255, 102}, {255, 204, 102}, {255, 153, 102}, {255, 102, 102}, {255, 51, 102}, {255, 0, 102},
+    {255, 255, 51},  {255, 204, 51},  {255, 153, 51},  {255, 102, 51},  {255, 51, 51},  {255, 0, 51},
+    {255, 255, 0},   {255, 204, 0},   {255, 153, 0},   {255, 102, 0},   {255, 51, 0},   {255, 0, 0},
+    {204, 255, 102}, {204, 204, 102}, {204, 153, 102}, {204, 102, 102}, {204, 51, 102}, {204, 0, 102},
+    {204, 255, 51},  {204, 204, 51},  {204, 153, 51},  {204, 102, 51},  {204, 51, 51},  {204, 0, 51},
+    {204, 255, 0},   {204, 204, 0},   {204, 153, 0},   {204, 102, 0},   {204, 51, 0},   {204, 0, 0},
+    {153, 255, 102}, {153, 204, 102}, {153, 153, 102}, {153, 102, 102}, {153, 51, 102}, {153, 0, 102},
+    {153, 255, 51},  {153, 204, 51},  {153, 153, 51},  {153, 102, 51},  {153, 51, 51},  {153, 0, 51},
+    {153, 255, 0},   {153, 204, 0},   {153, 153, 0},   {153, 102, 0},   {153, 51, 0},   {153, 0, 0},
+    {102, 255, 102}, {102, 204, 102}, {102, 153, 102}, {102, 102, 102}, {102, 51, 102}, {102, 0, 102},
+    {102, 255, 51},  {102, 204, 51},  {102, 153, 51},  {102, 102, 51},  {102, 51, 51},  {102, 0, 51},
+    {102, 255, 0},   {102, 204, 0},   {102, 153, 0},   {102, 102, 0},   {102, 51, 0},   {102, 0, 0},
+    {51, 255, 102},  {51, 204, 102},  {51, 153, 102},  {51, 102, 102},  {51, 51, 102},  {51, 0, 102},
+    {51, 255, 51},   {51, 204, 51},   {51, 153, 51},   {51, 102, 51},   {51, 51, 51},   {51, 0, 51},
+    {51, 255, 0},    {51, 204, 0},    {51, 153, 0},    {51, 102, 0},    {51, 51, 0},    {51, 0, 0},
+    {0, 255, 102},   {0, 204, 102},   {0, 153, 102},   {0, 102, 102},   {0, 51, 102},   {0, 0, 102},
+    {0, 255, 51},    {0, 204, 51},    {0, 153, 51},    {0, 102, 51},    {0, 51, 51},    {0, 0, 51},
+    {0, 255, 0},     {0, 204, 0},     {0, 153, 0},     {0, 102, 0},     {0, 51, 0},     {17, 17, 17},
+    {34, 34, 34},    {68, 68, 68},    {85, 85, 85},    {119, 119, 119}, {136, 136, 136}, {170, 170, 170},
+    {187, 187, 187}, {221, 221, 221}, {238, 238, 238}, {192, 192, 192}, {128, 0, 0},    {128, 0, 128},
+    {0, 128, 0},     {0, 128, 128},   {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},
+    {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},
+    {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},
+    {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},
+    {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {0, 0, 0},
+};
+
+std::vector<uint32_t> Greys(int count) {
+    std::vector<uint32_t> colours;
+    const int step = 255 / (count - 1);
+    for (int i = 0; i < count; ++i) {
+        const auto v = static_cast<uint8_t>(255 - step * i);
+        colours.push_back(uint32_t(v) << 16 | uint32_t(v) << 8 | v);
+    }
+    return colours;
+}
+
+std::vector<uint32_t> SystemColours() {
+    std::vector<uint32_t> colours;
+    for (const auto& c : kSystemPalette) colours.push_back(uint32_t(c[0]) << 16 | uint32_t(c[1]) << 8 | c[2]);
+    return colours;
+}
+
+}  // namespace
+
+const Palette* Palette::ForDepth(int depth) {
+    static const Palette mono({0xFFFFFF, 0x000000});
+    // Four greys are not evenly spaced: 255, 192, 128, 0.
+    static const Palette grey4({0xFFFFFF, 0xC0C0C0, 0x808080, 0x000000});
+    static const Palette grey16(Greys(16));
+    static const Palette system(SystemColours());
+    switch (depth) {
+        case 1: return &mono;
+        case 2: return &grey4;
+        case 4: return &grey16;
+        case 8: return &system;
+        default: return nullptr;
+    }
+}
+
+Palette::Palette(std::vector<uint32_t> colours) : colours_(std::move(colours)) { BuildBoxes(); }
+
+void Palette::BuildBoxes() {
+    const int boxes = kBoxesPerChannel * kBoxesPerChannel * kBoxesPerChannel;
+    boxStart_.reserve(static_cast<size_t>(boxes) + 1);
+    std::vector<int> nearSquares(colours_.size());
+    for (int box = 0; box < boxes; ++box) {
+        const int r0 = (box / (kBoxesPerChannel * kBoxesPerChannel)) * kBoxSize;
+        const int g0 = (box / kBoxesPerChannel % kBoxesPerChannel) * kBoxSize;
+        const int b0 = (box % kBoxesPerChannel) * kBoxSize;
+        const int r1 = r0 + kBoxSize - 1, g1 = g0 + kBoxSize - 1, b1 = b0 + kBoxSize - 1;
+        // Whatever colour of the box is asked for, the entry that is nearest to the box's
+        // farthest corner is at most `bound` away; no entry farther than that from the
+        // whole box can win, nor tie.
+        int bound = 1 << 30;
+        for (size_t i = 0; i < colours_.size(); ++i) {
+            const uint32_t c = colours_[i];
+            nearSquares[i] = NearSquare(Red(c), r0, r1) + NearSquare(Green(c), g0, g1) + NearSquare(Blue(c), b0, b1);
+            bound = std::min(bound, FarSquare(Red(c), r0, r1) + FarSquare(Green(c), g0, g1) + FarSquare(Blue(c), b0, b1));
+        }
+        boxStart_.push_back(static_cast<uint32_t>(candidates_.size()));
+        for (size_t i = colours_.size(); i-- > 0;) {
+            if (nearSquares[i] <= bound) candidates_.push_back(static_cast<uint8_t>(i));
+        }
+    }
+    boxStart_.push_back(static_cast<uint32_t>(candidates_.size()));
+}
+
+uint8_t Palette::Nearest(uint32_t rgb) const {
+    const int shift = kBoxBits;
+    const int box = ((Red(rgb) >> shift) * kBoxesPerChannel + (Green(rgb) >> shift)) * kBoxesPerChannel + (Blue(rgb) >> shift);
+    const uint8_t* candidate = candidates_.data() + boxStart_[box];
+    const uint8_t* end = candidates_.data() + boxStart_[box + 1];
+    uint8_t best = *candidate;
+    int bestDistance = Distance(rgb, colours_[best]);
+    for (++candidate; candidate != end; ++candidate) {
+        const int d = Distance(rgb, colours_[*candidate]);
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = *candidate;
+        }
+    }
+    return best;
+}
+
+uint8_t Palette::NearestBySearchingAll(uint32_t rgb) const {
+    size_t best = colours_.size() - 1;
+    int bestDistance = Distance(rgb, colours_[best]);
+    for (size_t i = best; i-- > 0;) {
+        const int d = Distance(rgb, colours_[i]);
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = i;
+        }
+    }
+    return static_cast<uint8_t>(best);
+}
+
+}  // namespace brres

@@ -1,0 +1,145 @@
+#include "ResourceCompiler.h"
+
+#include <algorithm>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <system_error>
+
+#include "AtomicFile.h"
+#include "BmpReader.h"
+#include "CommandLine.h"
+#include "DatabaseClock.h"
+#include "FileNameResolver.h"
+#include "InputError.h"
+#include "ScriptReader.h"
+#include "TbmpEncoder.h"
+#include "ValueEncoder.h"
+
+namespace brres {
+
+namespace fs = std::filesystem;
+
+ResourceCompiler::ResourceCompiler(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+int ResourceCompiler::Run(const std::vector<std::string>& args) {
+    diagnostics_.clear();
+    CompileOptions options;
+    std::string error;
+    if (!CommandLine::Parse(args, options, error)) {
+        err_ << "brres: " << error << "\n";
+        return kUsageError;
+    }
+    // The caller may be a program that loaded us: no exception may leave.
+    try {
+        return Compile(options);
+    } catch (const std::bad_alloc&) {
+        err_ << options.script << ": out of memory\n";
+    } catch (const std::exception& e) {
+        err_ << options.script << ": " << e.what() << "\n";
+    }
+    return kInputError;
+}
+
+int ResourceCompiler::Compile(const CompileOptions& options) {
+    uint32_t date = 0;
+    std::string error;
+    if (!DatabaseClock::Now(date, error)) {
+        err_ << "brres: " << error << "\n";
+        return kUsageError;
+    }
+    std::string text;
+    if (!ReadScript(options.script, text)) return kInputError;
+
+    std::vector<ScriptStatement> statements = ScriptReader().Read(text, diagnostics_);
+    std::vector<DatabaseWriter::Resource> resources;
+    resources.reserve(statements.size());
+    for (const ScriptStatement& statement : statements) resources.push_back(Encode(statement));
+
+    const bool failed = std::any_of(diagnostics_.begin(), diagnostics_.end(),
+                                    [](const Diagnostic& d) { return !d.warning; });
+    Report(options.script);
+    if (failed) return kInputError;
+
+    try {
+        const DatabaseWriter::Header header{options.name, options.type, options.creator, date};
+        const std::vector<uint8_t> bytes = DatabaseWriter::Build(header, resources);
+        AtomicFile::Write(options.output, bytes);
+        if (!options.quiet) {
+            out_ << "brres: wrote " << options.output << " (" << resources.size() << " resources, " << bytes.size()
+                 << " bytes)\n";
+        }
+    } catch (const InputError& e) {
+        err_ << options.output << ": " << e.what() << "\n";
+        return kInputError;
+    }
+    return kSuccess;
+}
+
+bool ResourceCompiler::ReadScript(const std::string& name, std::string& text) {
+    const std::string path = vantoro::ResolveFileName("", name);
+    std::error_code ec;
+    const auto status = fs::status(fs::path(path), ec);
+    if (ec || !fs::exists(status)) {
+        err_ << name << ": cannot open the script: file not found\n";
+        return false;
+    }
+    if (!fs::is_regular_file(status)) {
+        err_ << name << ": cannot open the script: not a file\n";
+        return false;
+    }
+    const uintmax_t size = fs::file_size(fs::path(path), ec);
+    if (ec || size > kMaxScriptSize) {
+        err_ << name << ": the script is larger than " << kMaxScriptSize << " bytes\n";
+        return false;
+    }
+    std::ifstream in(fs::path(path), std::ios::binary);
+    text.assign(static_cast<size_t>(size), '\0');
+    if (!in || !in.read(text.data(), static_cast<std::streamsize>(size))) {
+        err_ << name << ": cannot read the script\n";
+        return false;
+    }
+    return true;
+}
+
+DatabaseWriter::Resource ResourceCompiler::Encode(const ScriptStatement& statement) {
+    DatabaseWriter::Resource resource{statement.Type(), statement.id, {}};
+    switch (statement.kind) {
+        case ScriptStatement::Kind::Bitmap:
+            if (statement.text.empty()) {
+                diagnostics_.push_back({statement.line, "no bitmap file named", false});
+                break;
+            }
+            try {
+                const RgbImage image = BmpReader::ReadFile(vantoro::ResolveFileName("", statement.text));
+                resource.data = TbmpEncoder::Encode(image, statement.depth);
+            } catch (const InputError& e) {
+                diagnostics_.push_back({statement.line, "bitmap '" + statement.text + "': " + e.what(), false});
+            }
+            break;
+        case ScriptStatement::Kind::Integer: resource.data = ValueEncoder::Integer(statement.value); break;
+        case ScriptStatement::Kind::String: resource.data = ValueEncoder::String(statement.text); break;
+        case ScriptStatement::Kind::WordList: resource.data = ValueEncoder::WordList(statement.values); break;
+    }
+    if (resource.data.size() > kLargestRecord) {
+        diagnostics_.push_back({statement.line,
+                                std::string(statement.Type()) + " " + std::to_string(statement.id) + " is " +
+                                    std::to_string(resource.data.size()) + " bytes, more than the " +
+                                    std::to_string(kLargestRecord) + " a resource may hold on the handheld",
+                                true});
+    }
+    return resource;
+}
+
+void ResourceCompiler::Report(const std::string& script) {
+    std::stable_sort(diagnostics_.begin(), diagnostics_.end(),
+                     [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+    for (const Diagnostic& d : diagnostics_) {
+        err_ << script;
+        if (d.line > 0) err_ << ":" << d.line;
+        err_ << ": " << (d.warning ? "warning: " : "") << d.message << "\n";
+    }
+}
+
+}  // namespace brres

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "CompileOptions.h"
+#include "DatabaseWriter.h"
+#include "Diagnostic.h"
+#include "ScriptStatement.h"
+
+namespace brres {
+
+// One run of the compiler: options in, the database written or every problem reported.
+// Nothing is written unless the whole script compiled; an existing database stays as it was.
+class ResourceCompiler {
+public:
+    static constexpr int kSuccess = 0;
+    static constexpr int kInputError = 1;
+    static constexpr int kUsageError = 2;
+    static constexpr size_t kMaxScriptSize = 8u << 20;
+    static constexpr size_t kLargestRecord = 65505;  // larger records do not install on the handheld
+
+    ResourceCompiler(std::ostream& out, std::ostream& err);
+
+    // `args` start with the first option; there is no program name. Never throws.
+    int Run(const std::vector<std::string>& args);
+
+private:
+    int Compile(const CompileOptions& options);
+    bool ReadScript(const std::string& name, std::string& text);
+    DatabaseWriter::Resource Encode(const ScriptStatement& statement);
+    void Report(const std::string& script);
+
+    std::ostream& out_;
+    std::ostream& err_;
+    std::vector<Diagnostic> diagnostics_;
+};
+
+}  // namespace brres

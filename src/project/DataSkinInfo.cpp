@@ -7,6 +7,10 @@ namespace {
 
 constexpr int kDepthCodes[] = {1, 2, 4, 8, 16};
 
+// Codes are taken as they are, even far out of range: wrap instead of overflowing, so
+// that loading and saving any number gives that number back.
+int AddWrapping(int value, int delta) { return int(unsigned(value) + unsigned(delta)); }
+
 }  // namespace
 
 int CDataSkinInfo::DepthIndexOf(int depth) {
@@ -25,14 +29,14 @@ bool CDataSkinInfo::LoadFromFile(const std::string& path) {
             .Read("Comments", Comments);
         if (!section.Ok()) return;
         Version = "1.0";
-        ResoIndex = Reso - 1;
+        ResoIndex = AddWrapping(Reso, -1);
         DepthIndex = DepthIndexOf(Depth);
     });
 }
 
 bool CDataSkinInfo::SaveToFile(const std::string& path) {
     return SaveSection(path, "SkinInfo", [&](CProfileSection& section) {
-        Reso = ResoIndex + 1;
+        Reso = AddWrapping(ResoIndex, 1);
         if (DepthIndex >= 0 && DepthIndex < 5) Depth = kDepthCodes[DepthIndex];
         section.Write("SkinName", SkinName)
             .Write("Reso", Reso)

@@ -1,0 +1,84 @@
+#include "DockTreeWnd.h"
+
+#include <QCoreApplication>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "ElementSelectedEvent.h"
+#include "TextCodec.h"
+#include "TreeImageList.h"
+
+namespace vantoro {
+namespace {
+constexpr int kDataRole = Qt::UserRole;
+constexpr int kImageRole = Qt::UserRole + 1;
+constexpr int kSelectedImageRole = Qt::UserRole + 2;
+}  // namespace
+
+CDockTreeWnd::CDockTreeWnd(QWidget* parent)
+    : QDockWidget(QStringLiteral("Workspace"), parent), m_pTree(new QTreeWidget(this)) {
+    setObjectName(QStringLiteral("Workspace"));
+    m_pTree->setObjectName(QStringLiteral("ElementsTree"));
+    m_pTree->setHeaderHidden(true);
+    m_pTree->setColumnCount(1);
+    m_pTree->setRootIsDecorated(true);
+    m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTree->setDragEnabled(false);
+    m_pTree->setDragDropMode(QAbstractItemView::NoDragDrop);
+    m_pTree->setIconSize(QSize(16, 16));
+    m_pTree->setFrameShape(QFrame::StyledPanel);
+    m_pTree->setFrameShadow(QFrame::Sunken);
+    for (int i = 0; i < CTreeImageList::Count; ++i) m_images.append(CTreeImageList::Image(i));
+    setWidget(m_pTree);
+    connect(m_pTree, &QTreeWidget::itemSelectionChanged, this, &CDockTreeWnd::OnSelectionChanged);
+}
+
+void CDockTreeWnd::DeleteAllItems() {
+    // A cleared tree selects nothing; OnSelectionChanged tells the frame so.
+    m_pTree->clear();
+}
+
+IElementsTreeCtrl::Item CDockTreeWnd::InsertItem(const std::string& label, int image,
+                                                 int selectedImage, CPropertyItemManager* data,
+                                                 Item parent) {
+    auto* item = new QTreeWidgetItem(QStringList(ToQString(label)));
+    item->setData(0, kDataRole, QVariant::fromValue(reinterpret_cast<quintptr>(data)));
+    item->setData(0, kImageRole, image);
+    item->setData(0, kSelectedImageRole, selectedImage);
+    item->setIcon(0, Image(image));
+    if (parent)
+        static_cast<QTreeWidgetItem*>(parent)->addChild(item);
+    else
+        m_pTree->addTopLevelItem(item);
+    return item;
+}
+
+void CDockTreeWnd::Expand(Item item) {
+    if (item) static_cast<QTreeWidgetItem*>(item)->setExpanded(true);
+}
+
+CPropertyItemManager* CDockTreeWnd::ItemData(const QTreeWidgetItem* item) {
+    if (!item) return nullptr;
+    return reinterpret_cast<CPropertyItemManager*>(item->data(0, kDataRole).value<quintptr>());
+}
+
+QIcon CDockTreeWnd::Image(int index) const { return m_images.value(index); }
+
+void CDockTreeWnd::OnSelectionChanged() {
+    UpdateImages();
+    const QList<QTreeWidgetItem*> selected = m_pTree->selectedItems();
+    CPropertyItemManager* sheet = selected.isEmpty() ? nullptr : ItemData(selected.first());
+    if (m_pNotifyTarget)
+        QCoreApplication::postEvent(m_pNotifyTarget, new CElementSelectedEvent(sheet));
+}
+
+void CDockTreeWnd::UpdateImages() {
+    // A node shows its selected image while it is selected, whatever its expansion.
+    for (QTreeWidgetItemIterator it(m_pTree); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        const int role = item->isSelected() ? kSelectedImageRole : kImageRole;
+        item->setIcon(0, Image(item->data(0, role).toInt()));
+    }
+}
+
+}  // namespace vantoro

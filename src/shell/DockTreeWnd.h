@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QIcon>
+#include <QList>
+
+#include "ElementsTreeCtrl.h"
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vantoro {
+
+// The "Workspace" docking window: the fixed tree of the project's elements. The project
+// fills it; a change of selection is posted to the notify target as WM_ELEMENT_SELECTED
+// with the selected node's property sheet.
+class CDockTreeWnd : public QDockWidget, public IElementsTreeCtrl {
+    Q_OBJECT
+public:
+    explicit CDockTreeWnd(QWidget* parent = nullptr);
+
+    // The window that receives WM_ELEMENT_SELECTED (normally the main frame). Not owned.
+    void SetNotifyTarget(QObject* target) { m_pNotifyTarget = target; }
+
+    void DeleteAllItems() override;
+    Item InsertItem(const std::string& label, int image, int selectedImage,
+                    CPropertyItemManager* data, Item parent) override;
+    void Expand(Item item) override;
+
+    QTreeWidget* Tree() const { return m_pTree; }
+    // The property sheet a node carries, or null for a category node or no node.
+    static CPropertyItemManager* ItemData(const QTreeWidgetItem* item);
+
+    static constexpr int IDC_TREE = 200;
+
+private:
+    void OnSelectionChanged();
+    void UpdateImages();
+    QIcon Image(int index) const;
+
+    QTreeWidget* m_pTree;
+    QObject* m_pNotifyTarget = nullptr;
+    QList<QIcon> m_images;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,522 @@
+#include "MainFrame.h"
+
+#include <QAction>
+#include <algorithm>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include "CommandIds.h"
+#include "CustomizeDlg.h"
+#include "DesktopOpener.h"
+#include "DockTreeWnd.h"
+#include "ElementSelectedEvent.h"
+#include "KeyLockState.h"
+#include "MessageBox.h"
+#include "Profile.h"
+#include "StringTable.h"
+#include "TextCodec.h"
+#include "ToolBarImages.h"
+#include "VantoroDoc.h"
+#include "VantoroView.h"
+
+namespace vantoro {
+namespace {
+
+// Raised whenever the layout of the bars changes meaning, so an older stored layout is
+// ignored instead of misread.
+constexpr int kBarStateVersion = 1;
+constexpr int kDockWidth = 220;
+
+QString BarStateKey(const char* name) { return QStringLiteral("BarState/") + QLatin1String(name); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
+    : QMainWindow(parent),
+      m_defaultButtons{ID_FILE_OPEN, ID_SAVE_PROJECT, ID_SEPARATOR, ID_BUILD_SKIN,
+                       ID_SEPARATOR, ID_HELP_HOWDOI, ID_APP_ABOUT},
+      m_pDocument(document),
+      m_strTutorialPath(DefaultTutorialPath()) {
+    setObjectName(QStringLiteral("MainFrame"));
+    m_pView = new CVantoroView(document, this);
+    setCentralWidget(m_pView);
+    resize(1000, 700);
+    if (m_pDocument) {
+        connect(m_pDocument, &CVantoroDoc::TitleChanged, this, &CMainFrame::OnDocumentTitleChanged);
+        OnDocumentTitleChanged(m_pDocument->GetTitle());
+    }
+}
+
+CMainFrame::~CMainFrame() {
+    // The tree goes with the frame's children; the project must not reach it afterwards.
+    m_Project.ElementsTree = nullptr;
+}
+
+QString CMainFrame::DefaultTutorialPath() {
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("Helps/Tutorial.html"));
+}
+
+QString CMainFrame::Caption(const QString& documentTitle) {
+    return documentTitle + QStringLiteral(" - ") + CStringTable::Field(IDR_MAINFRAME, 0);
+}
+
+void CMainFrame::OnDocumentTitleChanged(const QString& title) { setWindowTitle(Caption(title)); }
+
+void CMainFrame::OnCreate() {
+    CreateActions();
+    CreateToolBar();
+    CreateStatusBar();
+    // Docking windows may stand on any side; the side ones take the whole height.
+    setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+    CreateDockingWindows();
+    CreateMenuBar();
+    LoadBarState();
+    m_Project.SetElementsTree(m_pWorkspace);
+    if (!LoadResourceCompiler()) CMessageBox::Show(this, QStringLiteral("Program DLL missing"));
+    UpdateCommandUI();
+}
+
+bool CMainFrame::LoadResourceCompiler() { return true; }
+
+// ---------------------------------------------------------------------------------------
+// Commands, bars and menus
+
+QAction* CMainFrame::NewAction(int commandId, const QString& text) {
+    auto* action = new QAction(text, this);
+    action->setData(commandId);
+    const QString statusText = CStringTable::Field(commandId, 0);
+    const QString tipText = CStringTable::Field(commandId, 1);
+    action->setStatusTip(statusText);
+    QString name = tipText;
+    if (name.isEmpty()) {
+        name = text.left(text.indexOf(u'\t'));
+        name.remove(u'&');
+    }
+    action->setToolTip(name);
+    action->setIconText(name);
+    action->setIcon(CToolBarImages::Image(commandId));
+    m_actions.insert(commandId, action);
+    return action;
+}
+
+void CMainFrame::CreateActions() {
+    QAction* action = NewAction(ID_FILE_NEW, QStringLiteral("&New\tCtrl+N"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(action, &QAction::triggered, this, &CMainFrame::FileNewRequested);
+
+    action = NewAction(ID_FILE_OPEN, QStringLiteral("&Open Project...\tCtrl+O"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(action, &QAction::triggered, this, &CMainFrame::FileOpenRequested);
+
+    // Ctrl+S is Save Project, as the menu shows; the document has nothing to save.
+    action = NewAction(ID_SAVE_PROJECT, QStringLiteral("&Save Project\tCtrl+S"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(action, &QAction::triggered, this, &CMainFrame::OnSaveProject);
+
+    // "Ctrl+C" is only printed: the key stays copy for the text fields.
+    action = NewAction(ID_CLOSE_PROJECT, QStringLiteral("&Close Project\tCtrl+C"));
+    connect(action, &QAction::triggered, this, &CMainFrame::OnCloseProject);
+
+    for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
+        action = NewAction(ID_FILE_MRU_FILE1 + i, QStringLiteral("Recent File"));
+        action->setIcon(QIcon());
+        connect(action, &QAction::triggered, this, [this, i] { emit RecentFileRequested(i); });
+        m_recentActions.append(action);
+    }
+
+    action = NewAction(ID_APP_EXIT, QStringLiteral("E&xit"));
+    connect(action, &QAction::triggered, this, &QWidget::close);
+
+    action = NewAction(ID_BUILD_SKIN, QStringLiteral("Build Skin"));
+    connect(action, &QAction::triggered, this, &CMainFrame::OnBuildSkin);
+
+    action = NewAction(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"));
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, &CMainFrame::OnViewToolBar);
+    action = NewAction(ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"));
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, &CMainFrame::OnViewStatusBar);
+    action = NewAction(ID_VIEW_WORKSPACE, QStringLiteral("Workspace"));
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, &CMainFrame::OnToggleWorkspace);
+    action = NewAction(ID_VIEW_PROPERTY, QStringLiteral("Property Window"));
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, &CMainFrame::OnTogglePropertyWindow);
+
+    action = NewAction(ID_TOOLS_CUSTOMIZE, QStringLiteral("&Customize..."));
+    connect(action, &QAction::triggered, this, &CMainFrame::OnCustomize);
+
+    action = NewAction(ID_HELP_HOWDOI, QStringLiteral("How Do I ?"));
+    connect(action, &QAction::triggered, this, &CMainFrame::OnHowDoI);
+    action = NewAction(ID_APP_ABOUT, QStringLiteral("&About Vantoro..."));
+    connect(action, &QAction::triggered, this, &CMainFrame::AboutRequested);
+
+    action = NewAction(ID_FILE_PRINT, QStringLiteral("&Print...\tCtrl+P"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(action, &QAction::triggered, this, &CMainFrame::OnFilePrint);
+
+    action = NewAction(ID_NEXT_PANE, QStringLiteral("Next Pane"));
+    action->setShortcut(QKeySequence(Qt::Key_F6));
+    connect(action, &QAction::triggered, this, [this] { FocusPane(1); });
+    action = NewAction(ID_PREV_PANE, QStringLiteral("Previous Pane"));
+    action->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    connect(action, &QAction::triggered, this, [this] { FocusPane(-1); });
+
+    // Keys work whether or not the bar or menu that shows the command is visible.
+    for (QAction* each : std::as_const(m_actions))
+        if (!each->shortcut().isEmpty()) addAction(each);
+}
+
+void CMainFrame::CreateToolBar() {
+    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar->setObjectName(QStringLiteral("Toolbar"));
+    m_pToolBar->setIconSize(QSize(CToolBarImages::Width, CToolBarImages::Height));
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    SetToolBarButtons(m_defaultButtons);
+    connect(m_pToolBar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
+}
+
+void CMainFrame::SetToolBarButtons(const std::vector<int>& buttons) {
+    std::vector<int> kept;
+    for (int id : buttons)
+        if (id == ID_SEPARATOR || (m_actions.contains(id) && id != ID_FILE_NEW)) kept.push_back(id);
+    m_buttons = kept;
+    if (!m_pToolBar) return;
+    m_pToolBar->clear();
+    for (int id : m_buttons) {
+        if (id == ID_SEPARATOR)
+            m_pToolBar->addSeparator();
+        else
+            m_pToolBar->addAction(m_actions.value(id));
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    m_pMessagePane = new QLabel(CStringTable::Load(AFX_IDS_IDLEMESSAGE), bar);
+    m_pMessagePane->setObjectName(QStringLiteral("MessagePane"));
+    bar->addWidget(m_pMessagePane, 1);
+    for (const char* text : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(QString::fromLatin1(text), bar);
+        pane->setObjectName(QString::fromLatin1(text));
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        bar->addPermanentWidget(pane);
+        m_indicators.append(pane);
+    }
+    UpdateIndicators();
+    if (CKeyLockState::IsKnown()) qApp->installEventFilter(this);
+}
+
+void CMainFrame::UpdateIndicators() {
+    const CKeyLockState::Key keys[] = {CKeyLockState::Key::CapsLock, CKeyLockState::Key::NumLock,
+                                       CKeyLockState::Key::ScrollLock};
+    for (int i = 0; i < m_indicators.size(); ++i)
+        m_indicators[i]->setEnabled(CKeyLockState::IsKnown() && CKeyLockState::IsOn(keys[i]));
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::ApplicationActivate)
+        UpdateIndicators();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::CreateDockingWindows() {
+    m_pWorkspace = new CDockTreeWnd(this);
+    m_pWorkspace->SetNotifyTarget(this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_pWorkspace);
+
+    m_pPropertyWnd = new QDockWidget(QStringLiteral("Property"), this);
+    m_pPropertyWnd->setObjectName(QStringLiteral("Property"));
+    auto* tabs = new QTabWidget(m_pPropertyWnd);
+    tabs->setObjectName(QStringLiteral("PropertyTabs"));
+    tabs->setTabPosition(QTabWidget::South);
+    tabs->addTab(new QWidget(tabs), QStringLiteral("Property"));
+    m_pPropertyWnd->setWidget(tabs);
+    addDockWidget(Qt::RightDockWidgetArea, m_pPropertyWnd);
+
+    resizeDocks({m_pWorkspace, m_pPropertyWnd}, {kDockWidth, kDockWidth}, Qt::Horizontal);
+    for (QDockWidget* dock : {static_cast<QDockWidget*>(m_pWorkspace), m_pPropertyWnd})
+        connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
+}
+
+void CMainFrame::CreateMenuBar() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [&](const QString& title, std::initializer_list<int> commands) {
+        QMenu* menu = bar->addMenu(title);
+        for (int id : commands) {
+            if (id == ID_SEPARATOR) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(m_actions.value(id));
+                m_menuCommands.append(id);
+            }
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        return menu;
+    };
+    m_pFileMenu = addMenu(QStringLiteral("&File"),
+                          {ID_FILE_OPEN, ID_SAVE_PROJECT, ID_CLOSE_PROJECT, ID_SEPARATOR});
+    for (QAction* recent : std::as_const(m_recentActions)) m_pFileMenu->addAction(recent);
+    m_menuCommands.append(ID_FILE_MRU_FILE1);
+    m_pFileMenu->addSeparator();
+    m_pFileMenu->addAction(m_actions.value(ID_APP_EXIT));
+    m_menuCommands.append(ID_APP_EXIT);
+    addMenu(QStringLiteral("Build"), {ID_BUILD_SKIN});
+    addMenu(QStringLiteral("&View"),
+            {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY});
+    addMenu(QStringLiteral("&Tools"), {ID_TOOLS_CUSTOMIZE});
+    addMenu(QStringLiteral("&Help"), {ID_HELP_HOWDOI, ID_SEPARATOR, ID_APP_ABOUT});
+    SetRecentFiles({});
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {
+    for (int i = 0; i < m_recentActions.size(); ++i) {
+        QAction* action = m_recentActions[i];
+        if (i < menuTexts.size()) {
+            action->setText(menuTexts[i]);
+            action->setEnabled(true);
+            action->setVisible(true);
+        } else if (i == 0) {
+            // An empty list still shows its place, greyed.
+            action->setText(QStringLiteral("Recent File"));
+            action->setEnabled(false);
+            action->setVisible(true);
+        } else {
+            action->setVisible(false);
+        }
+    }
+}
+
+void CMainFrame::UpdateCommandUI() {
+    if (m_actions.isEmpty()) return;
+    const bool loaded = m_Project.IsLoaded == 1;
+    for (int id : {ID_BUILD_SKIN, ID_SAVE_PROJECT, ID_CLOSE_PROJECT}) m_actions[id]->setEnabled(loaded);
+    m_actions[ID_VIEW_TOOLBAR]->setChecked(m_pToolBar && !m_pToolBar->isHidden());
+    m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
+    m_actions[ID_VIEW_WORKSPACE]->setChecked(m_pWorkspace && !m_pWorkspace->isHidden());
+    m_actions[ID_VIEW_PROPERTY]->setChecked(m_pPropertyWnd && !m_pPropertyWnd->isHidden());
+}
+
+// ---------------------------------------------------------------------------------------
+// Bar layout
+
+void CMainFrame::LoadBarState() {
+    auto settings = CProfile::Open();
+    if (settings->contains(BarStateKey("Buttons"))) {
+        const QStringList stored = settings->value(BarStateKey("Buttons")).toStringList();
+        std::vector<int> buttons;
+        for (const QString& text : stored) {
+            bool ok = false;
+            const int id = text.toInt(&ok);
+            if (ok) buttons.push_back(id);
+        }
+        SetToolBarButtons(buttons);
+        // A list of which nothing is known any more is not what the user made.
+        const bool hasCommand = std::any_of(m_buttons.begin(), m_buttons.end(),
+                                            [](int id) { return id != ID_SEPARATOR; });
+        if (!stored.isEmpty() && !hasCommand) SetToolBarButtons(m_defaultButtons);
+    }
+    const QByteArray geometry = settings->value(BarStateKey("Geometry")).toByteArray();
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
+    const QByteArray layout = settings->value(BarStateKey("Summary")).toByteArray();
+    if (!layout.isEmpty()) restoreState(layout, kBarStateVersion);
+    if (settings->contains(BarStateKey("StatusBar")))
+        statusBar()->setHidden(!settings->value(BarStateKey("StatusBar")).toBool());
+}
+
+void CMainFrame::SaveBarState() const {
+    auto settings = CProfile::Open();
+    settings->setValue(BarStateKey("Summary"), saveState(kBarStateVersion));
+    settings->setValue(BarStateKey("Geometry"), saveGeometry());
+    QStringList buttons;
+    for (int id : m_buttons) buttons.append(QString::number(id));
+    settings->setValue(BarStateKey("Buttons"), buttons);
+    settings->setValue(BarStateKey("StatusBar"), !statusBar()->isHidden());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    SaveBarState();
+    event->accept();
+}
+
+// ---------------------------------------------------------------------------------------
+// The project
+
+bool CMainFrame::OpenProject(const QString& path) {
+    const QFileInfo file(path);
+    if (m_Project.IsLoaded && !m_Project.PathName.empty() &&
+        QFileInfo(PathToQString(m_Project.PathName)) == file) {
+        // Reading it again would throw away the edits not yet saved; it stays as it is.
+        return true;
+    }
+    if (!m_Project.LoadProject(QStringToPath(file.absoluteFilePath()))) {
+        QString reason = ToQString(m_Project.LastError());
+        if (reason.isEmpty()) reason = QDir::toNativeSeparators(file.absoluteFilePath());
+        if (!m_Project.IsLoaded && !m_Project.PathName.empty()) {
+            // The failed load has already overwritten part of the records, so what the tree
+            // and the view show is no longer the project on disk: put it away.
+            OnCloseProject();
+        }
+        UpdateCommandUI();
+        CMessageBox::Show(this, QStringLiteral("Unable to open project.\n\n") + reason);
+        return false;
+    }
+    UpdateCommandUI();
+    if (!m_pView) return false;
+    ShowNoElement();
+    if (m_pDocument) m_pDocument->SetTitle(file.fileName());
+    return true;
+}
+
+void CMainFrame::ShowNoElement() {
+    // The property window is cleared here as well once it holds the property list.
+    if (!m_pView) return;
+    m_pView->SelectedSheet = nullptr;
+    m_pView->update();
+}
+
+void CMainFrame::OnSaveProject() {
+    if (m_Project.SaveProject()) return;
+    QString text = QStringLiteral("Unable to save project.");
+    const QString reason = ToQString(m_Project.LastError());
+    if (!reason.isEmpty()) text += QStringLiteral("\n\n") + reason;
+    CMessageBox::Show(this, text);
+}
+
+void CMainFrame::OnCloseProject() {
+    m_Project.CloseProject();
+    UpdateCommandUI();
+    if (!m_pView) return;
+    ShowNoElement();
+    if (m_pDocument) m_pDocument->SetTitle(QStringLiteral("Untitled - Korrido Vantoro"));
+}
+
+void CMainFrame::OnBuildSkin() {
+    // The build runner takes over here: it writes the script and tiles from the records
+    // in memory and runs the resource compiler in the project folder.
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == WM_ELEMENT_SELECTED) {
+        OnElementSelected(static_cast<CElementSelectedEvent*>(event)->Sheet());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::OnElementSelected(CPropertyItemManager* sheet) {
+    if (!m_pView) return;
+    // The property window shows `sheet` here (reloading it even when it is the one
+    // shown), or is cleared for a category node, once it holds the property list.
+    m_pView->SelectedSheet = sheet;
+    m_pView->update();
+}
+
+// ---------------------------------------------------------------------------------------
+// View, Tools and Help
+
+void CMainFrame::OnToggleWorkspace() {
+    m_pWorkspace->setVisible(m_pWorkspace->isHidden());
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnTogglePropertyWindow() {
+    m_pPropertyWnd->setVisible(m_pPropertyWnd->isHidden());
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnViewToolBar() {
+    m_pToolBar->setVisible(m_pToolBar->isHidden());
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnViewStatusBar() {
+    statusBar()->setVisible(statusBar()->isHidden());
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnCustomize() {
+    CCustomizeDlg dialog(*this);
+    dialog.exec();
+}
+
+void CMainFrame::OnHowDoI() {
+    const QString path = m_strTutorialPath;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!QFileInfo(path).isFile()) {
+        CMessageBox::Show(this, QStringLiteral("The tutorial file '%1' is missing.").arg(shown));
+        return;
+    }
+    if (!CDesktopOpener::Open(QUrl::fromLocalFile(path)))
+        CMessageBox::Show(this, QStringLiteral("Unable to open the tutorial '%1'.").arg(shown));
+}
+
+void CMainFrame::OnFilePrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) m_pView->Print(printer);
+}
+
+void CMainFrame::FocusPane(int step) {
+    QList<QWidget*> panes;
+    for (QWidget* pane : {static_cast<QWidget*>(m_pWorkspace->Tree()), static_cast<QWidget*>(m_pView),
+                          m_pPropertyWnd->widget()})
+        if (pane && pane->isVisible()) panes.append(pane);
+    if (panes.isEmpty()) return;
+    int current = -1;
+    for (int i = 0; i < panes.size(); ++i)
+        if (panes[i]->isAncestorOf(focusWidget()) || panes[i] == focusWidget()) current = i;
+    const int next = (current + step + int(panes.size())) % int(panes.size());
+    panes[next]->setFocus(Qt::TabFocusReason);
+}
+
+// ---------------------------------------------------------------------------------------
+// Files dropped on the window
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    // One project at a time: the first file dropped is the one opened.
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            activateWindow();
+            emit FileDropped(url.toLocalFile());
+            return;
+        }
+    }
+}
+
+}  // namespace vantoro

@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "SkinProject.h"
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace vantoro {
+
+class CDockTreeWnd;
+class CPropertyItemManager;
+class CVantoroDoc;
+class CVantoroView;
+
+// The main window: owns the one skin project, the preview view, the tool bar, the status
+// bar and the "Workspace" and "Property" docking windows, and carries out the project
+// commands. File New, Open, the recent files and About belong to the application; the
+// frame asks for them through its signals.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CVantoroDoc* document, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Builds the bars, docking windows and menus, restores "BarState" and hands the
+    // project its tree. Called once, before the window is shown.
+    void OnCreate();
+
+    // Loads the project at `path`. False (after telling the user why) when it cannot be
+    // read; the project already open under that path is kept as it is.
+    bool OpenProject(const QString& path);
+
+    CSkinProject& Project() { return m_Project; }
+    CVantoroView* GetActiveView() const { return m_pView; }
+    CDockTreeWnd* WorkspaceWindow() const { return m_pWorkspace; }
+    QDockWidget* PropertyWindow() const { return m_pPropertyWnd; }
+    QToolBar* DefaultToolBar() const { return m_pToolBar; }
+    QLabel* MessagePane() const { return m_pMessagePane; }
+    QList<QLabel*> IndicatorPanes() const { return m_indicators; }
+
+    // The command's action (menu item, tool bar button, shortcut), or null.
+    QAction* Action(int commandId) const { return m_actions.value(commandId); }
+    // The commands of the menus in menu order, for the Customize dialog.
+    QList<int> MenuCommands() const { return m_menuCommands; }
+
+    // The tool bar's buttons as command numbers, ID_SEPARATOR for a separator.
+    const std::vector<int>& DefaultButtons() const { return m_defaultButtons; }
+    std::vector<int> ToolBarButtons() const { return m_buttons; }
+    // Commands that cannot stand on the tool bar are left out.
+    void SetToolBarButtons(const std::vector<int>& buttons);
+
+    // The entries of the File menu's recent-file list, newest first.
+    void SetRecentFiles(const QStringList& menuTexts);
+
+    // Enables and checks the commands as the project and the bars now stand.
+    void UpdateCommandUI();
+
+    // Where How Do I ? looks for the tutorial: Helps/Tutorial.html beside the program.
+    QString TutorialPath() const { return m_strTutorialPath; }
+    void SetTutorialPath(const QString& path) { m_strTutorialPath = path; }
+    static QString DefaultTutorialPath();
+
+    // The frame's caption for the document's title.
+    static QString Caption(const QString& documentTitle);
+
+public slots:
+    void OnSaveProject();
+    void OnCloseProject();
+    // Filled in by the build: runs the resource compiler on the open project.
+    void OnBuildSkin();
+    void OnToggleWorkspace();
+    void OnTogglePropertyWindow();
+    void OnViewToolBar();
+    void OnViewStatusBar();
+    void OnCustomize();
+    void OnHowDoI();
+    void OnFilePrint();
+    void OnElementSelected(CPropertyItemManager* sheet);
+
+signals:
+    void FileNewRequested();
+    void FileOpenRequested();
+    void RecentFileRequested(int index);
+    void AboutRequested();
+    void FileDropped(const QString& path);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* NewAction(int commandId, const QString& text);
+    void CreateActions();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateDockingWindows();
+    void CreateMenuBar();
+    void LoadBarState();
+    void SaveBarState() const;
+    // The resource compiler is loaded here once the build is wired in; a failure shows
+    // "Program DLL missing" and start-up carries on.
+    bool LoadResourceCompiler();
+    void ShowNoElement();
+    void UpdateIndicators();
+    void FocusPane(int step);
+    void OnDocumentTitleChanged(const QString& title);
+
+    // The default tool bar's buttons, as tool bar 128 lists them.
+    std::vector<int> m_defaultButtons;
+    std::vector<int> m_buttons;
+    QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pMessagePane = nullptr;
+    QList<QLabel*> m_indicators;
+    CDockTreeWnd* m_pWorkspace = nullptr;
+    // Holds the property list once the property grid is in; until then an empty page.
+    QDockWidget* m_pPropertyWnd = nullptr;
+    CSkinProject m_Project;
+    // The preview's bitmap stacking service belongs here as well: the frame will own the
+    // stacker and register it with SetBitmapDrawer in OnCreate, and unregister it in the
+    // destructor, so elements draw through it while the frame lives.
+
+    CVantoroDoc* m_pDocument;
+    CVantoroView* m_pView = nullptr;
+    QHash<int, QAction*> m_actions;
+    QList<int> m_menuCommands;
+    QMenu* m_pFileMenu = nullptr;
+    QList<QAction*> m_recentActions;
+    QString m_strTutorialPath;
+};
+
+}  // namespace vantoro

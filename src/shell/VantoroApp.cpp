@@ -1,0 +1,115 @@
+#include "VantoroApp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileOpenEvent>
+
+#include "AboutDlg.h"
+#include "AppIcon.h"
+#include "CommandIds.h"
+#include "MainFrame.h"
+#include "StringTable.h"
+#include "TextCodec.h"
+#include "VantoroDoc.h"
+
+namespace vantoro {
+
+CVantoroApp::CVantoroApp(QObject* parent) : QObject(parent), m_RecentFiles(RECENT_FILE_COUNT) {}
+
+CVantoroApp::~CVantoroApp() {
+    // The frame refers to the document; it goes first.
+    m_pMainFrame.reset();
+}
+
+QString CVantoroApp::ProjectPathFromCommandLine(const QStringList& arguments) {
+    QString raw = arguments.join(u' ');
+    while (!raw.isEmpty() && raw.back().isSpace()) raw.chop(1);
+    if (raw.right(4).compare(QStringLiteral(".skn"), Qt::CaseInsensitive) == 0) return raw;
+    // Otherwise the first argument that is not an option names the file.
+    for (const QString& argument : arguments)
+        if (!argument.isEmpty() && !argument.startsWith(u'-')) return argument;
+    return QString();
+}
+
+bool CVantoroApp::InitInstance(const QStringList& arguments) {
+    QApplication::setWindowIcon(CAppIcon::Icon());
+    m_RecentFiles.ReadList();
+
+    m_pDocument = std::make_unique<CVantoroDoc>();
+    m_pMainFrame = std::make_unique<CMainFrame>(m_pDocument.get());
+    CMainFrame* frame = m_pMainFrame.get();
+    frame->OnCreate();
+    connect(frame, &CMainFrame::FileNewRequested, this, &CVantoroApp::OnFileNew);
+    connect(frame, &CMainFrame::FileOpenRequested, this, &CVantoroApp::OnFileOpen);
+    connect(frame, &CMainFrame::RecentFileRequested, this, &CVantoroApp::OnOpenRecentFile);
+    connect(frame, &CMainFrame::AboutRequested, this, &CVantoroApp::OnAppAbout);
+    connect(frame, &CMainFrame::FileDropped, this, &CVantoroApp::OpenDocumentFile);
+    UpdateRecentFileMenu();
+    qApp->installEventFilter(this);
+
+    frame->setAcceptDrops(true);
+    frame->show();
+
+    // A project that does not open has been reported by the frame; the editor still
+    // starts, without a project, rather than vanish.
+    const QString project = ProjectPathFromCommandLine(arguments);
+    if (!project.isEmpty()) OpenDocumentFile(project);
+    return true;
+}
+
+bool CVantoroApp::OpenDocumentFile(const QString& path) {
+    if (!m_pMainFrame || path.isEmpty()) return false;
+    const QString full = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (!m_pMainFrame->OpenProject(full)) return false;
+    m_pDocument->SetPathName(full);
+    m_RecentFiles.Add(full);
+    UpdateRecentFileMenu();
+    return true;
+}
+
+void CVantoroApp::OnFileNew() { m_pDocument->OnNewDocument(); }
+
+void CVantoroApp::OnFileOpen() {
+    QString folder;
+    const QStringList& recent = m_RecentFiles.Files();
+    if (m_pMainFrame->Project().IsLoaded)
+        folder = PathToQString(m_pMainFrame->Project().Folder);
+    else if (!recent.isEmpty())
+        folder = QFileInfo(recent.first()).absolutePath();
+    const QString filter = CStringTable::Field(IDR_MAINFRAME, 3) + QStringLiteral(";;All Files (*)");
+    const QString path = QFileDialog::getOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"),
+                                                      folder, filter);
+    if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+void CVantoroApp::OnOpenRecentFile(int index) {
+    if (index < 0 || index >= m_RecentFiles.Files().size()) return;
+    // An entry that does not open any more leaves the list, as the message said why.
+    if (!OpenDocumentFile(m_RecentFiles.Files()[index])) {
+        m_RecentFiles.Remove(index);
+        UpdateRecentFileMenu();
+    }
+}
+
+void CVantoroApp::OnAppAbout() {
+    CAboutDlg dialog(m_pMainFrame.get());
+    dialog.exec();
+}
+
+void CVantoroApp::UpdateRecentFileMenu() {
+    QStringList texts;
+    for (int i = 0; i < m_RecentFiles.Files().size(); ++i) texts.append(m_RecentFiles.MenuText(i));
+    m_pMainFrame->SetRecentFiles(texts);
+}
+
+bool CVantoroApp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FileOpen) {
+        OpenDocumentFile(static_cast<QFileOpenEvent*>(event)->file());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vantoro

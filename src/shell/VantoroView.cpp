@@ -1,0 +1,48 @@
+#include "VantoroView.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+
+#include "PropertyItemManager.h"
+
+namespace vantoro {
+
+CVantoroView::CVantoroView(CVantoroDoc* document, QWidget* parent)
+    : QWidget(parent), m_pDocument(document) {
+    // The paint covers every pixel, so the background is never erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CVantoroView::Draw(QPainter& painter, const QRect& clip) {
+    painter.fillRect(clip, BackgroundColor());
+    if (SelectedSheet) SelectedSheet->DrawElement(painter);
+}
+
+void CVantoroView::paintEvent(QPaintEvent* event) {
+    // Drawn off-screen and copied at once: the element's bitmaps are loaded from disk on
+    // every paint, and drawing them piece by piece on screen would flicker.
+    const QRect clip = event->rect();
+    if (clip.isEmpty()) return;
+    const qreal ratio = devicePixelRatioF();
+    QPixmap buffer(clip.size() * ratio);
+    buffer.setDevicePixelRatio(ratio);
+    {
+        QPainter off(&buffer);
+        off.translate(-clip.topLeft());
+        Draw(off, clip);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(clip.topLeft(), buffer);
+}
+
+void CVantoroView::Print(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    // A printer needs no buffer and keeps its white paper: only the element is drawn.
+    if (SelectedSheet) SelectedSheet->DrawElement(painter);
+}
+
+}  // namespace vantoro

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class QPrinter;
+
+namespace vantoro {
+
+class CPropertyItemManager;
+class CVantoroDoc;
+
+// The preview: the selected element's bitmaps on a grey background. It only paints;
+// there is no scrolling and no mouse handling.
+class CVantoroView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CVantoroView(CVantoroDoc* document, QWidget* parent = nullptr);
+
+    CVantoroDoc* GetDocument() const { return m_pDocument; }
+
+    // The sheet whose element is drawn; null draws the background only. Not owned.
+    CPropertyItemManager* SelectedSheet = nullptr;
+
+    // Draws the clip rectangle `clip` of the view: background, then the element.
+    void Draw(QPainter& painter, const QRect& clip);
+    // Prints the selected element straight onto the printer's page.
+    void Print(QPrinter& printer);
+
+    static QColor BackgroundColor() { return QColor(192, 192, 192); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CVantoroDoc* m_pDocument;
+};
+
+}  // namespace vantoro

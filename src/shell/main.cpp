@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "VantoroApp.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Brastel"));
+    QApplication::setApplicationName(QStringLiteral("Korrido Vantoro"));
+    vantoro::CVantoroApp app;
+    if (!app.InitInstance(QCoreApplication::arguments().mid(1))) return 1;
+    return application.exec();
+}

@@ -9,12 +9,21 @@
 
 namespace vantoro {
 
-void DeleteBuildFiles(const CSkinProject& project) {
+namespace {
+
+// Files only: a folder that happens to carry one of the names is the user's.
+void RemoveFile(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::remove(fs::path(project.Folder + kScriptFileName), ec);
+    if (fs::is_regular_file(fs::symlink_status(fs::path(path), ec))) fs::remove(fs::path(path), ec);
+}
+
+}  // namespace
+
+void DeleteBuildFiles(const CSkinProject& project) {
+    RemoveFile(project.Folder + kScriptFileName);
     if (project.SkinInfo.Reso == 2) {
-        for (int i = 1; i <= 4; ++i) fs::remove(fs::path(project.Folder + WallPaperTileName(i)), ec);
+        for (int i = 1; i <= 4; ++i) RemoveFile(project.Folder + WallPaperTileName(i));
     }
 }
 

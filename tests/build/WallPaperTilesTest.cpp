@@ -1,0 +1,139 @@
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "BuildFiles.h"
+#include "DIBSectionLite.h"
+#include "TestBmp.h"
+#include "TestProject.h"
+#include "WallPaperTiles.h"
+
+using namespace vantoro;
+using namespace vantoro::test;
+
+namespace {
+
+std::string TilePath(const QTemporaryDir& dir, int i) {
+    return dir.filePath(QString::fromStdString(WallPaperTileName(i))).toStdString();
+}
+
+uint32_t Le32(const std::vector<uint8_t>& b, size_t at) {
+    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
+}
+
+// Cuts a 320x320 wall paper of `bits` and checks every tile against its quarter.
+void CheckTiles(int bits, int headerSize, uint32_t fileSize) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const int colors = 1 << bits;
+    BmpSpec s;
+    s.width = 320;
+    s.height = 320;
+    s.bits = bits;
+    s.headerSize = headerSize;
+    s.palette = DistinctPalette(colors);
+    s.pixel = [colors](int x, int y) { return uint32_t((x * 7 + y * 13 + x / 160 * 5) % colors); };
+    WriteBmp(dir.filePath("wall.bmp").toStdString(), s);
+    CSkinProject p;
+    FillProject(p, FolderOf(dir), 2, 8);
+
+    std::string error;
+    ASSERT_TRUE(CreateWallPaperTiles(p, &error)) << error;
+    const int origins[4][2] = {{0, 0}, {160, 0}, {0, 160}, {160, 160}};
+    for (int t = 0; t < 4; ++t) {
+        SCOPED_TRACE(t + 1);
+        const std::vector<uint8_t> bytes = ReadFile(TilePath(dir, t + 1));
+        ASSERT_EQ(bytes.size(), fileSize);
+        EXPECT_EQ(Le32(bytes, 2), fileSize);
+        EXPECT_EQ(Le32(bytes, 10), 54u + 4u * uint32_t(colors));
+        EXPECT_EQ(Le32(bytes, 14), 40u);
+        EXPECT_EQ(Le32(bytes, 18), 160u);
+        EXPECT_EQ(Le32(bytes, 22), 160u);  // positive: bottom-up rows
+        EXPECT_EQ(bytes[28], bits);
+        for (int i = 0; i < colors; ++i) EXPECT_EQ(Le32(bytes, 54 + 4 * size_t(i)), s.palette[size_t(i)]);
+
+        CDIBSectionLite tile;
+        ASSERT_TRUE(tile.Load(TilePath(dir, t + 1)));
+        for (int y = 0; y < 160; ++y)
+            for (int x = 0; x < 160; ++x)
+                ASSERT_EQ(uint32_t(tile.PixelIndex(x, y)), s.pixel(x + origins[t][0], y + origins[t][1]))
+                    << x << "," << y;
+    }
+}
+
+}  // namespace
+
+TEST(WallPaperTiles, EightBitWallPaperGivesFourQuarters) { CheckTiles(8, 40, 14 + 40 + 1024 + 25600); }
+
+TEST(WallPaperTiles, FourBitWallPaperGivesFourQuarters) { CheckTiles(4, 40, 14 + 40 + 64 + 12800); }
+
+TEST(WallPaperTiles, WallPaperWithTheLargeHeaderIsTiledWithTheSmallOne) { CheckTiles(8, 124, 26678); }
+
+TEST(WallPaperTiles, ASmallerWallPaperLeavesWhiteNeverTheLastTile) {
+    QTemporaryDir dir;
+    BmpSpec s;
+    s.width = 200;
+    s.height = 100;
+    s.bits = 8;
+    s.palette = DistinctPalette(255);
+    s.palette.push_back(0xFFFFFF);  // white at 255
+    s.pixel = [](int x, int y) { return uint32_t((x + y) % 200); };
+    WriteBmp(dir.filePath("wall.bmp").toStdString(), s);
+    CSkinProject p;
+    FillProject(p, FolderOf(dir), 2, 8);
+    ASSERT_TRUE(CreateWallPaperTiles(p));
+
+    CDIBSectionLite tile[4];
+    for (int t = 0; t < 4; ++t) ASSERT_TRUE(tile[t].Load(TilePath(dir, t + 1)));
+    for (int y = 0; y < 160; ++y)
+        for (int x = 0; x < 160; ++x) {
+            ASSERT_EQ(tile[0].PixelIndex(x, y), y < 100 ? int(s.pixel(x, y)) : 255) << x << "," << y;
+            ASSERT_EQ(tile[1].PixelIndex(x, y), x < 40 && y < 100 ? int(s.pixel(x + 160, y)) : 255) << x << "," << y;
+            ASSERT_EQ(tile[2].PixelIndex(x, y), 255);
+            ASSERT_EQ(tile[3].PixelIndex(x, y), 255);
+        }
+}
+
+TEST(WallPaperTiles, NothingForLowResolutionAndNothingFromABadWallPaper) {
+    QTemporaryDir dir;
+    CSkinProject p;
+    FillProject(p, FolderOf(dir), 1, 8);  // the wall paper does not even exist
+    EXPECT_TRUE(CreateWallPaperTiles(p));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+
+    p.SkinInfo.Reso = 2;
+    std::string error;
+    EXPECT_FALSE(CreateWallPaperTiles(p, &error));
+    EXPECT_NE(error.find("wall.bmp"), std::string::npos) << error;
+    WriteFile(dir.filePath("wall.bmp").toStdString(), {'B', 'M', 1, 2, 3});
+    EXPECT_FALSE(CreateWallPaperTiles(p, &error));
+    EXPECT_NE(error.find("wall.bmp"), std::string::npos) << error;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"wall.bmp"});
+}
+
+TEST(WallPaperTiles, AWallPaperNamedLikeATileIsNeitherOverwrittenNorDeleted) {
+    QTemporaryDir dir;
+    WriteSolidBmp(TilePath(dir, 2), 320, 320);
+    const std::vector<uint8_t> before = ReadFile(TilePath(dir, 2));
+    CSkinProject p;
+    FillProject(p, FolderOf(dir), 2, 8);
+    p.WallPaper.Bmp = "__BKG2.bmp";
+    std::string error;
+    EXPECT_FALSE(CreateWallPaperTiles(p, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(ReadFile(TilePath(dir, 2)), before);
+}
+
+TEST(WallPaperTiles, DeleteBuildFilesRemovesOnlyTheIntermediateFiles) {
+    QTemporaryDir dir;
+    for (int i = 1; i <= 4; ++i) WriteSolidBmp(TilePath(dir, i), 1, 1);
+    WriteFile(dir.filePath("_script.txt").toStdString(), {'x'});
+    WriteSolidBmp(dir.filePath("wall.bmp").toStdString(), 1, 1);
+    CSkinProject p;
+    FillProject(p, FolderOf(dir), 1, 8);
+    DeleteBuildFiles(p);  // a 160x160 skin has no tiles to remove
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);
+    p.SkinInfo.Reso = 2;
+    DeleteBuildFiles(p);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"wall.bmp"});
+    DeleteBuildFiles(p);  // nothing left to remove: no harm
+}

@@ -224,13 +224,18 @@ bool ScriptReader::ContinueWordList(const std::string& line, size_t pos, int num
     ScriptStatement& list = *wordList_;
     const std::string name = "WORDLIST ID " + std::to_string(list.id);
     if (wordListState_ == WordListState::ExpectBegin) {
+        const size_t before = pos;
         const std::string word = NextToken(line, pos);
-        if (Upper(word) != "BEGIN") {
-            const bool sameLine = list.line == number;
+        const std::string upper = Upper(word);
+        if (upper != "BEGIN") {
             Error(list.line, name + " has no BEGIN");
-            wordList_.reset();
-            // A later line is a statement of its own; the rest of the WORDLIST line is not.
-            return sameLine;
+            if (FindKeyword(upper) && list.line != number) {
+                wordList_.reset();
+                return false;  // a statement of its own
+            }
+            // Values without BEGIN: read on to END so that they are not taken for statements.
+            pendingFailed_ = true;
+            pos = before;
         }
         wordListState_ = WordListState::InValues;
     }

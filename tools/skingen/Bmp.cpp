@@ -98,7 +98,7 @@ int NearestIndex(Rgb8 c) {
     int best = 255;
     float bestDist = 1e30f;
     for (int i = 255; i >= 0; --i) {
-        float dr = pal[i].r - c.r, dg = pal[i].g - c.g, db = pal[i].b - c.b;
+        float dr = pal[i].r - float(c.r), dg = pal[i].g - float(c.g), db = pal[i].b - float(c.b);
         float d = dr * dr + dg * dg + db * db;
         if (d < bestDist) {
             bestDist = d;
@@ -117,8 +117,8 @@ int DitheredIndex(Rgb8 c, int x, int y) {
     int exact = NearestIndex(c);
     const Color& e = PalmPalette()[exact];
     if (int(e.r) == c.r && int(e.g) == c.g && int(e.b) == c.b) return exact;
-    float t = kBayer[y % 4][x % 4] / 16.0f;
-    auto level = [t](int v) { return std::min(5, int(std::floor(v / 51.0f + t))) * 51; };
+    float t = float(kBayer[y % 4][x % 4]) / 16.0f;
+    auto level = [t](int v) { return std::min(5, int(std::floor(float(v) / 51.0f + t))) * 51; };
     return NearestIndex({level(c.r), level(c.g), level(c.b)});
 }
 

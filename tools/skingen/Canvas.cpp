@@ -10,6 +10,7 @@ namespace {
 
 constexpr float kPi = 3.14159265358979f;
 constexpr int kSamples = 4;  // per axis
+constexpr float kStep = 1.0f / kSamples;
 
 float Clamp01(float v) {
     return std::clamp(v, 0.0f, 1.0f);
@@ -147,7 +148,9 @@ float Coverage(const Shape& s, int x, int y) {
     int n = 0;
     for (int j = 0; j < kSamples; ++j)
         for (int i = 0; i < kSamples; ++i)
-            if (s.inside(x + (i + 0.5f) / kSamples, y + (j + 0.5f) / kSamples)) ++n;
+            if (s.inside(float(x) + (float(i) + 0.5f) * kStep,
+                         float(y) + (float(j) + 0.5f) * kStep))
+                ++n;
     return float(n) / (kSamples * kSamples);
 }
 
@@ -161,19 +164,7 @@ void Image::Fill(const Shape& s, const Shade& shade, float alpha) {
         for (int x = l; x < r; ++x) {
             float cov = Coverage(s, x, y);
             if (m_crisp) cov = cov >= 0.5f ? 1.0f : 0.0f;
-            if (cov > 0) Blend(x, y, shade(x + 0.5f, y + 0.5f), cov * alpha);
-        }
-}
-
-void Image::Erase(const Shape& s) {
-    int l = std::max(0, int(std::floor(s.l))), t = std::max(0, int(std::floor(s.t)));
-    int r = std::min(m_width, int(std::ceil(s.r)) + 1);
-    int b = std::min(m_height, int(std::ceil(s.b)) + 1);
-    for (int y = t; y < b; ++y)
-        for (int x = l; x < r; ++x) {
-            float cov = Coverage(s, x, y);
-            if (m_crisp) cov = cov >= 0.5f ? 1.0f : 0.0f;
-            At(x, y).a *= 1 - cov;
+            if (cov > 0) Blend(x, y, shade(float(x) + 0.5f, float(y) + 0.5f), cov * alpha);
         }
 }
 
@@ -191,16 +182,16 @@ Image Image::Crop(int l, int t, int r, int b) const {
 
 Image Image::Scaled(int width, int height) const {
     Image out(width, height);
-    float sx = float(m_width) / width, sy = float(m_height) / height;
+    float sx = float(m_width) / float(width), sy = float(m_height) / float(height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             // Weight every source pixel by how much of it falls inside the target pixel.
-            float x0 = x * sx, x1 = x0 + sx, y0 = y * sy, y1 = y0 + sy;
+            float x0 = float(x) * sx, x1 = x0 + sx, y0 = float(y) * sy, y1 = y0 + sy;
             float r = 0, g = 0, b = 0, a = 0, wsum = 0;
             for (int j = int(y0); j < int(std::ceil(y1)) && j < m_height; ++j)
                 for (int i = int(x0); i < int(std::ceil(x1)) && i < m_width; ++i) {
-                    float w = (std::min(x1, i + 1.0f) - std::max(x0, float(i))) *
-                              (std::min(y1, j + 1.0f) - std::max(y0, float(j)));
+                    float w = (std::min(x1, float(i) + 1) - std::max(x0, float(i))) *
+                              (std::min(y1, float(j) + 1) - std::max(y0, float(j)));
                     const Pixel& p = At(i, j);
                     r += p.c.r * w;
                     g += p.c.g * w;
@@ -225,7 +216,7 @@ constexpr Glyph kFont[] = {
     {'0', {7, 5, 5, 5, 7}}, {'1', {2, 6, 2, 2, 7}}, {'2', {7, 1, 7, 4, 7}}, {'3', {7, 1, 7, 1, 7}},
     {'4', {5, 5, 7, 1, 1}}, {'5', {7, 4, 7, 1, 7}}, {'6', {7, 4, 7, 5, 7}}, {'7', {7, 1, 2, 2, 2}},
     {'8', {7, 5, 7, 5, 7}}, {'9', {7, 5, 7, 1, 7}}, {':', {0, 2, 0, 2, 0}}, {'/', {1, 1, 2, 4, 4}},
-    {'A', {2, 5, 7, 5, 5}}, {'L', {4, 4, 4, 4, 7}}, {' ', {0, 0, 0, 0, 0}},
+    {' ', {0, 0, 0, 0, 0}},
 };
 
 }  // namespace

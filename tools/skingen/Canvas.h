@@ -65,8 +65,6 @@ public:
     // Paints the shape, sampling each pixel on a 4x4 grid so edges come out smooth.
     void Fill(const Shape& s, const Shade& shade, float alpha = 1);
     void Fill(const Shape& s, Color c, float alpha = 1) { Fill(s, Solid(c), alpha); }
-    // Makes the shape's pixels fully transparent again.
-    void Erase(const Shape& s);
     void Draw(const Image& src, int x, int y);
     Image Crop(int l, int t, int r, int b) const;
     // Area-averaged resampling, used for the preview thumbnails.
@@ -78,7 +76,7 @@ private:
     std::vector<Pixel> m_px;
 };
 
-// Draws text in a 3x5 pixel font (digits, ':' and a few capitals) scaled by `scale`.
+// Draws a clock or date (digits, ':' and '/') in a 3x5 pixel font scaled by `scale`.
 void DrawSmallText(Image& img, int x, int y, const char* text, Color c, int scale = 1);
 
 }  // namespace skingen

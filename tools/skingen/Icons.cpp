@@ -23,7 +23,7 @@ struct Grid {
 Shape StarShape(float cx, float cy, float outer, float inner) {
     std::vector<std::pair<float, float>> pts;
     for (int i = 0; i < 10; ++i) {
-        float a = -kPi / 2 + i * kPi / 5;
+        float a = -kPi / 2 + float(i) * kPi / 5;
         float r = i % 2 ? inner : outer;
         pts.emplace_back(cx + r * std::cos(a), cy + r * std::sin(a));
     }

@@ -152,7 +152,7 @@ void MeadowWallPaper(Image& img, int s) {
 }
 
 Color Sky(float y, int s) {
-    float t = y / (160.0f * s);
+    float t = y / (160.0f * float(s));
     if (t < 0.55f) return Mix(Rgb(10, 14, 46), Rgb(62, 42, 108), t / 0.55f);
     return Mix(Rgb(62, 42, 108), Rgb(236, 132, 96), (t - 0.55f) / 0.25f);
 }
@@ -178,7 +178,8 @@ void NightfallWallPaper(Image& img, int s) {
     }
     // A crescent moon with a faint halo.
     for (int i = 8; i >= 1; --i)
-        img.Fill(Circle(118 * fs, 38 * fs, (11 + 1.5f * i) * fs), Rgb(255, 240, 200), 0.035f);
+        img.Fill(Circle(118 * fs, 38 * fs, (11 + 1.5f * float(i)) * fs), Rgb(255, 240, 200),
+                 0.035f);
     img.Fill(Minus(Circle(118 * fs, 38 * fs, 11 * fs), Circle(124 * fs, 33 * fs, 10 * fs)),
              Rgb(255, 240, 196));
     // Three ranges of hills, darker as they come nearer.
@@ -214,7 +215,7 @@ void MeadowOrnament(Image& img, float x0, float x1, float h, int s) {
     for (float fx : {0.3f, 0.55f, 0.8f}) {
         float x = x0 + (x1 - x0) * fx, y = h * 0.45f;
         for (int p = 0; p < 5; ++p) {
-            float a = p * 1.2566f;
+            float a = float(p) * 1.2566f;
             img.Fill(Circle(x + std::cos(a) * 2 * fs, y + std::sin(a) * 2 * fs, 1.3f * fs),
                      Rgb(255, 255, 255));
         }
@@ -261,17 +262,15 @@ Image TitleBar(const Theme& th, const Layout& L) {
 }
 
 void Button(Image& img, const Rect& r, Icon icon, const Theme& th, int s, bool pressed) {
-    float fs = float(s);
-    Shape outer = RoundBox(float(r.l), float(r.t), float(r.r), float(r.b), 3 * fs);
-    Shape inner = RoundBox(r.l + fs, r.t + fs, r.r - fs, r.b - fs, 2 * fs);
-    img.Fill(outer, th.faceEdge);
-    img.Fill(inner, pressed
-                        ? VerticalGradient(float(r.t), float(r.b), th.pressedTop, th.pressedBottom)
-                        : VerticalGradient(float(r.t), float(r.b), th.face, th.faceBottom));
+    float fs = float(s), l = float(r.l), t = float(r.t), rr = float(r.r), b = float(r.b);
+    img.Fill(RoundBox(l, t, rr, b, 3 * fs), th.faceEdge);
+    img.Fill(RoundBox(l + fs, t + fs, rr - fs, b - fs, 2 * fs),
+             pressed ? VerticalGradient(t, b, th.pressedTop, th.pressedBottom)
+                     : VerticalGradient(t, b, th.face, th.faceBottom));
     if (!pressed)
-        img.Fill(Box(r.l + 2 * fs, r.t + fs, r.r - 2 * fs, r.t + 2 * fs), Rgb(255, 255, 255), 0.5f);
+        img.Fill(Box(l + 2 * fs, t + fs, rr - 2 * fs, t + 2 * fs), Rgb(255, 255, 255), 0.5f);
     float size = 12 * fs, shift = pressed ? fs : 0;
-    float x = r.l + (r.Width() - size) / 2 + shift, y = r.t + (r.Height() - size) / 2 + shift;
+    float x = l + (rr - l - size) / 2 + shift, y = t + (b - t - size) / 2 + shift;
     Color glyph = pressed ? th.pressedGlyph : th.glyph;
     DrawIcon(img, icon, x, y, size, glyph, pressed ? th.pressedTop : th.glyphDetail);
 }
@@ -349,22 +348,23 @@ void ArrowButton(Image& img, float top, float height, bool up, const Theme& th, 
 }
 
 Image ScrollBar(const Theme& th, const Layout& L) {
-    int w = L.scrollWidth, fs = L.s;
+    int w = L.scrollWidth, s = L.s;
     Image img(w, L.thumb.b, th.track);
     img.SetCrisp(Crisp(th));
     // The track edge runs down body and thumb alike, so stretched parts line up.
-    img.FillRect(0, 0, fs, img.Height(), th.trackEdge);
-    img.FillRect(w - fs, 0, w, img.Height(), th.trackEdge);
+    img.FillRect(0, 0, s, img.Height(), th.trackEdge);
+    img.FillRect(w - s, 0, w, img.Height(), th.trackEdge);
     img.FillRect(w / 2, 0, w / 2 + 1, img.Height(), th.trackEdge, 0.4f);
-    ArrowButton(img, 0, float(L.arrowTop), true, th, fs);
-    ArrowButton(img, float(L.arrowTop + L.body), float(L.arrowBottom), false, th, fs);
+    ArrowButton(img, 0, float(L.arrowTop), true, th, s);
+    ArrowButton(img, float(L.arrowTop + L.body), float(L.arrowBottom), false, th, s);
     const Rect& t = L.thumb;
-    img.Fill(RoundBox(float(t.l + fs), float(t.t), float(t.r - fs), float(t.b), 2.5f * fs),
+    float fs = float(s);
+    img.Fill(RoundBox(float(t.l + s), float(t.t), float(t.r - s), float(t.b), 2.5f * fs),
              th.faceEdge);
-    img.Fill(RoundBox(float(t.l + 2 * fs), float(t.t + fs), float(t.r - 2 * fs), float(t.b - fs),
-                      1.5f * fs),
-             Solid(Mix(th.thumbTop, th.thumbBottom, 0.5f)));
-    img.FillRect(t.l + 2 * fs, t.t + fs, t.r - 2 * fs, t.t + 2 * fs, th.thumbTop);
+    img.Fill(
+        RoundBox(float(t.l + 2 * s), float(t.t + s), float(t.r - 2 * s), float(t.b - s), 1.5f * fs),
+        Solid(Mix(th.thumbTop, th.thumbBottom, 0.5f)));
+    img.FillRect(t.l + 2 * s, t.t + s, t.r - 2 * s, t.t + 2 * s, th.thumbTop);
     return img;
 }
 
@@ -403,15 +403,15 @@ Image Screen(const Parts& p, const Theme& th, const Layout& L) {
     const Icon apps[] = {Icon::Home,  Icon::Games,  Icon::Internet, Icon::Music,
                          Icon::Clock, Icon::Wrench, Icon::Star,     Icon::Card,
                          Icon::All,   Icon::Lock,   Icon::Unfiled,  Icon::Sliders};
+    float fs = float(s), cell = float(cellW), size = 18 * fs;
     for (int i = 0; i < 12; ++i) {
         float x = float(list.l + (i % 4) * cellW), y = float(list.t + 4 * s + (i / 4) * cellH);
-        float size = 18.0f * s;
-        img.Fill(RoundBox(x + (cellW - 22 * s) / 2.0f, y, x + (cellW + 22 * s) / 2.0f, y + 22 * s,
-                          4.0f * s),
-                 th.face, 0.6f);
-        DrawIcon(img, apps[i], x + (cellW - size) / 2, y + 2 * s, size,
+        img.Fill(
+            RoundBox(x + (cell - 22 * fs) / 2, y, x + (cell + 22 * fs) / 2, y + 22 * fs, 4 * fs),
+            th.face, 0.6f);
+        DrawIcon(img, apps[i], x + (cell - size) / 2, y + 2 * fs, size,
                  th.categoryColors[size_t(i) % th.categoryColors.size()], th.iconDetail);
-        img.Fill(RoundBox(x + 5.0f * s, y + 24 * s, x + cellW - 5.0f * s, y + 27 * s, 1.5f * s),
+        img.Fill(RoundBox(x + 5 * fs, y + 24 * fs, x + cell - 5 * fs, y + 27 * fs, 1.5f * fs),
                  th.listText);
     }
     // Scroll bar: buttons at the ends, body repeated between, thumb near the top.

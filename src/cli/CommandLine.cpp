@@ -1,0 +1,138 @@
+#include "CommandLine.h"
+
+#include <QString>
+
+#include "BuildRunner.h"
+#include "ResourceCompiler.h"
+#include "ResourceScript.h"
+#include "SkinChecker.h"
+#include "SkinProject.h"
+
+#ifdef VANTORO_HAVE_INFO
+#include "InfoCommand.h"
+#endif
+
+#ifndef VANTORO_VERSION
+#define VANTORO_VERSION "unknown"
+#endif
+
+namespace vantoro {
+namespace {
+
+constexpr const char* kProgram = "vantoro-cli";
+
+// Loads `path` into `project`; false with the reason on `err`.
+bool Open(CSkinProject& project, const std::string& path, std::ostream& err) {
+    if (project.LoadProject(path)) return true;
+    err << kProgram << ": ";
+    if (project.LastError().empty())
+        err << "The project '" << path << "' cannot be loaded.";
+    else
+        err << project.LastError();
+    err << "\n";
+    return false;
+}
+
+}  // namespace
+
+std::string CCommandLine::Usage() {
+    return std::string("Usage: ") + kProgram + " [--compiler-library PATH] COMMAND PROJECT.skn\n" +
+           "       " + kProgram + " info ARGUMENTS...\n"
+           "\n"
+           "Commands:\n"
+           "  build PROJECT.skn   build the skin database as Build Skin does and print its path\n"
+           "  script PROJECT.skn  write the resource script the build would write to standard output\n"
+           "  check PROJECT.skn   list every problem a build or the handheld would hit\n"
+           "  info ...            describe a skin database\n"
+           "\n"
+           "Options:\n"
+           "  --compiler-library PATH  use this compiler library instead of the one beside the program\n"
+           "  --help                   show this text\n"
+           "  --version                show the version\n"
+           "\n"
+           "Exit status: 0 on success (check: no error found), 1 on failure, 2 on a usage error.\n";
+}
+
+int CCommandLine::UsageError(const std::string& message, std::ostream& err) {
+    err << kProgram << ": " << message << "\n" << "Try '" << kProgram << " --help'.\n";
+    return kExitUsage;
+}
+
+int CCommandLine::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            out << Usage();
+            return kExitSuccess;
+        }
+        if (a == "--version") {
+            out << kProgram << " " << VANTORO_VERSION << "\n";
+            return kExitSuccess;
+        }
+        if (a == "--compiler-library") {
+            if (i + 1 >= args.size()) return UsageError("--compiler-library needs a path.", err);
+            m_libraryPath = args[++i];
+            continue;
+        }
+        if (a.size() > 1 && a[0] == '-') return UsageError("unknown option '" + a + "'.", err);
+        break;
+    }
+    if (i >= args.size()) return UsageError("no command given.", err);
+    const std::string command = args[i];
+    const std::vector<std::string> rest(args.begin() + std::ptrdiff_t(i) + 1, args.end());
+    if (command == "info") return Info(rest, out, err);
+    if (command != "build" && command != "script" && command != "check")
+        return UsageError("unknown command '" + command + "'.", err);
+    if (rest.size() != 1) return UsageError(command + " takes exactly one project file.", err);
+    if (command == "build") return Build(rest[0], out, err);
+    if (command == "script") return Script(rest[0], out, err);
+    return Check(rest[0], out, err);
+}
+
+int CCommandLine::Build(const std::string& path, std::ostream& out, std::ostream& err) {
+    CSkinProject project;
+    if (!Open(project, path, err)) return kExitFailure;
+    CResourceCompiler compiler = m_libraryPath.empty() ? CResourceCompiler()
+                                                       : CResourceCompiler(QString::fromLocal8Bit(m_libraryPath.c_str()));
+    compiler.LoadLibraryEntry();  // when it fails, the build says why
+    const CBuildResult result = CBuildRunner(compiler).Run(project);
+    if (!result.Success) {
+        err << result.Message() << "\n";
+        return kExitFailure;
+    }
+    out << result.DatabasePath << "\n";
+    return kExitSuccess;
+}
+
+int CCommandLine::Script(const std::string& path, std::ostream& out, std::ostream& err) {
+    CSkinProject project;
+    if (!Open(project, path, err)) return kExitFailure;
+    WriteResourceScript(project, out);
+    out.flush();
+    return out ? kExitSuccess : kExitFailure;
+}
+
+int CCommandLine::Check(const std::string& path, std::ostream& out, std::ostream& err) {
+    CSkinProject project;
+    if (!Open(project, path, err)) return kExitFailure;
+    bool anyError = false;
+    for (const CSkinProblem& problem : CSkinChecker().Check(project)) {
+        out << problem.Format() << "\n";
+        anyError = anyError || problem.IsError();
+    }
+    return anyError ? kExitFailure : kExitSuccess;
+}
+
+int CCommandLine::Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+#ifdef VANTORO_HAVE_INFO
+    return RunInfoCommand(args, out, err);
+#else
+    (void)args;
+    (void)out;
+    err << kProgram << ": info is not available\n";
+    return kExitFailure;
+#endif
+}
+
+}  // namespace vantoro

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vantoro {
+
+// vantoro-cli without its process: parses the arguments (the program name left out),
+// runs one command and returns the exit status. Everything it prints goes to `out`
+// and `err`, so it runs the same in tests.
+class CCommandLine {
+public:
+    static constexpr int kExitSuccess = 0;
+    static constexpr int kExitFailure = 1;
+    static constexpr int kExitUsage = 2;
+
+    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+    static std::string Usage();
+
+private:
+    int Build(const std::string& project, std::ostream& out, std::ostream& err);
+    int Script(const std::string& project, std::ostream& out, std::ostream& err);
+    int Check(const std::string& project, std::ostream& out, std::ostream& err);
+    int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+    int UsageError(const std::string& message, std::ostream& err);
+
+    std::string m_libraryPath;  // empty: the library beside the program
+};
+
+}  // namespace vantoro

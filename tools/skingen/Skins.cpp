@@ -343,7 +343,7 @@ void ArrowButton(Image& img, float top, float height, bool up, const Theme& th, 
     img.Fill(RoundBox(fs, top + fs, w - fs, top + height - fs, 1.6f * fs),
              VerticalGradient(top, top + height, th.face, th.faceBottom));
     float cx = w / 2, cy = top + height / 2, a = 2.6f * fs;
-    float tip = up ? cy - a * 0.8f : cy + a * 0.8f, base = up ? cy + a * 0.6f : cy - a * 0.6f;
+    float tip = up ? cy - a : cy + a, base = up ? cy + a * 0.6f : cy - a * 0.6f;
     img.Fill(Polygon({{cx - a, base}, {cx, tip}, {cx + a, base}}), th.glyph);
 }
 

@@ -65,6 +65,12 @@ CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+    // The base class hides the bars while it tears them down; by then this part of the
+    // frame is gone and must not be told.
+    for (QObject* bar : {static_cast<QObject*>(m_pWorkspace), static_cast<QObject*>(m_pPropertyWnd),
+                         static_cast<QObject*>(m_pToolBar)})
+        if (bar) disconnect(bar, nullptr, this, nullptr);
+    if (CKeyLockState::IsKnown()) qApp->removeEventFilter(this);
     // The tree goes with the frame's children; the project must not reach it afterwards.
     m_Project.ElementsTree = nullptr;
 }

@@ -1,0 +1,110 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "CommandIds.h"
+#include "MainFrame.h"
+#include "ShellFixture.h"
+#include "VantoroApp.h"
+
+namespace vantoro {
+namespace {
+
+// One line per menu item: its text, "-" for a separator, "!" in front of a greyed item.
+QStringList Describe(QMenu* menu) {
+    QStringList lines;
+    for (QAction* action : menu->actions()) {
+        if (!action->isVisible()) continue;
+        if (action->isSeparator())
+            lines << QStringLiteral("-");
+        else
+            lines << (action->isEnabled() ? QString() : QStringLiteral("!")) + action->text();
+    }
+    return lines;
+}
+
+QMenu* MenuAt(CMainFrame* frame, int index) { return frame->menuBar()->actions().at(index)->menu(); }
+
+class MainFrameMenuTest : public ShellTest {};
+
+TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+
+    QStringList titles;
+    for (QAction* action : frame->menuBar()->actions()) titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "Build", "&View", "&Tools", "&Help"}));
+
+    frame->UpdateCommandUI();
+    EXPECT_EQ(Describe(MenuAt(frame, 0)),
+              (QStringList{"&Open Project...\tCtrl+O", "!&Save Project\tCtrl+S",
+                           "!&Close Project\tCtrl+C", "-", "!Recent File", "-", "E&xit"}));
+    EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"!Build Skin"}));
+    EXPECT_EQ(Describe(MenuAt(frame, 2)),
+              (QStringList{"&Toolbar", "&Status Bar", "Workspace", "Property Window"}));
+    EXPECT_EQ(Describe(MenuAt(frame, 3)), (QStringList{"&Customize..."}));
+    EXPECT_EQ(Describe(MenuAt(frame, 4)), (QStringList{"How Do I ?", "-", "&About Vantoro..."}));
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY})
+        EXPECT_TRUE(frame->Action(id)->isChecked()) << id;
+
+    // Keys: Ctrl+O and Ctrl+S are bound; the printed Ctrl+C of Close Project is not.
+    EXPECT_EQ(frame->Action(ID_FILE_OPEN)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(frame->Action(ID_SAVE_PROJECT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_TRUE(frame->Action(ID_CLOSE_PROJECT)->shortcut().isEmpty());
+    EXPECT_EQ(frame->Action(ID_FILE_NEW)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_TRUE(frame->actions().contains(frame->Action(ID_FILE_NEW)));
+
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    const QStringList file = Describe(MenuAt(frame, 0));
+    ASSERT_EQ(file.size(), 7);
+    EXPECT_EQ(file[1], "&Save Project\tCtrl+S");
+    EXPECT_EQ(file[2], "&Close Project\tCtrl+C");
+    EXPECT_TRUE(file[4].startsWith("&1 ")) << file[4].toStdString();
+    EXPECT_TRUE(file[4].endsWith("Blue.skn"));
+    EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"Build Skin"}));
+
+    frame->OnCloseProject();
+    EXPECT_FALSE(frame->Action(ID_SAVE_PROJECT)->isEnabled());
+    EXPECT_FALSE(frame->Action(ID_CLOSE_PROJECT)->isEnabled());
+    EXPECT_FALSE(frame->Action(ID_BUILD_SKIN)->isEnabled());
+}
+
+TEST_F(MainFrameMenuTest, ToolBarAndStatusBarCarryTheCommandsAndPrompts) {
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+
+    QToolBar* bar = frame->DefaultToolBar();
+    EXPECT_EQ(bar->windowTitle(), "Toolbar");
+    QList<int> ids;
+    for (QAction* action : bar->actions()) ids << (action->isSeparator() ? 0 : action->data().toInt());
+    EXPECT_EQ(ids, (QList<int>{ID_FILE_OPEN, ID_SAVE_PROJECT, 0, ID_BUILD_SKIN, 0, ID_HELP_HOWDOI,
+                               ID_APP_ABOUT}));
+    for (int id : {ID_FILE_OPEN, ID_SAVE_PROJECT, ID_BUILD_SKIN, ID_HELP_HOWDOI, ID_APP_ABOUT}) {
+        const QIcon icon = frame->Action(id)->icon();
+        ASSERT_FALSE(icon.isNull()) << id;
+        const QImage image = icon.pixmap(QSize(16, 15)).toImage();
+        // Drawn, not blank: some pixel is opaque.
+        bool opaque = false;
+        for (int y = 0; y < image.height() && !opaque; ++y)
+            for (int x = 0; x < image.width() && !opaque; ++x) opaque = qAlpha(image.pixel(x, y)) > 0;
+        EXPECT_TRUE(opaque) << id;
+    }
+
+    EXPECT_EQ(frame->Action(ID_FILE_OPEN)->statusTip(), "Open an existing project");
+    EXPECT_EQ(frame->Action(ID_FILE_OPEN)->toolTip(), "Open Project");
+    EXPECT_EQ(frame->Action(ID_SAVE_PROJECT)->statusTip(), "Save the active project");
+    EXPECT_EQ(frame->Action(ID_BUILD_SKIN)->toolTip(), "Build Skin");
+    EXPECT_EQ(frame->Action(ID_VIEW_PROPERTY)->toolTip(), "Toggle Property Window");
+    EXPECT_EQ(frame->Action(ID_HELP_HOWDOI)->statusTip(), "Run Tutorial");
+
+    EXPECT_EQ(frame->MessagePane()->text(), "Ready");
+    QStringList indicators;
+    for (QLabel* pane : frame->IndicatorPanes()) indicators << pane->text();
+    EXPECT_EQ(indicators, (QStringList{"CAP", "NUM", "SCRL"}));
+}
+
+}  // namespace
+}  // namespace vantoro

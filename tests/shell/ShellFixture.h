@@ -1,0 +1,49 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <memory>
+#include <ostream>
+
+#include "DesktopOpener.h"
+#include "MessageBox.h"
+
+// Lets failed comparisons show the text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace vantoro {
+
+class CVantoroApp;
+
+// Every shell test: its own profile folder, its own project files, and message boxes and
+// the desktop recorded instead of shown.
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a complete project named `name` (".skn" added) in its own folder of the
+    // test's temporary folder and returns its path. An empty `reso` makes it unloadable.
+    QString WriteProject(const QString& name, const QString& reso = QStringLiteral("1"));
+    // Writes `content` as the file `relativePath` below the temporary folder.
+    QString WriteFile(const QString& relativePath, const QByteArray& content);
+    static QByteArray ReadFile(const QString& path);
+
+    // Starts the editor as main() does, with `arguments` as its command line.
+    std::unique_ptr<CVantoroApp> StartApp(const QStringList& arguments = {});
+
+    QTemporaryDir m_dir;
+    QStringList m_messages;
+    QList<QUrl> m_opened;
+    bool m_desktopAccepts = true;
+
+private:
+    CMessageBox::Handler m_previousMessages;
+    CDesktopOpener::Handler m_previousOpener;
+};
+
+}  // namespace vantoro

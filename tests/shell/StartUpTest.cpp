@@ -1,0 +1,186 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QSettings>
+#include <QTreeWidget>
+
+#include "CommandIds.h"
+#include "DockTreeWnd.h"
+#include "MainFrame.h"
+#include "ShellFixture.h"
+#include "TextCodec.h"
+#include "VantoroApp.h"
+#include "VantoroDoc.h"
+
+namespace vantoro {
+namespace {
+
+class StartUpTest : public ShellTest {};
+
+TEST_F(StartUpTest, TitlesAfterStartOpenFailedOpenAndClose) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    const QString broken = WriteProject(QStringLiteral("Broken"), QString());  // "Reso=" empty
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    EXPECT_EQ(frame->windowTitle(), "Untitled - Vantoro");
+
+    // A failed open with nothing open tells why and leaves the window as it was.
+    EXPECT_FALSE(app->OpenDocumentFile(broken));
+    EXPECT_EQ(frame->windowTitle(), "Untitled - Vantoro");
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].startsWith("Unable to open project.")) << m_messages[0].toStdString();
+    EXPECT_TRUE(m_messages[0].contains(QDir::toNativeSeparators(broken)));
+    EXPECT_TRUE(app->RecentFiles().Files().isEmpty());
+
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");
+    EXPECT_EQ(app->Document()->GetPathName(), QDir::toNativeSeparators(blue));
+
+    // A failed open over an open project: the records are partly overwritten, so the
+    // project is put away instead of shown as if it were still Blue.
+    EXPECT_FALSE(app->OpenDocumentFile(broken));
+    EXPECT_EQ(m_messages.size(), 2);
+    EXPECT_EQ(frame->Project().IsLoaded, 0);
+    EXPECT_EQ(frame->WorkspaceWindow()->Tree()->topLevelItemCount(), 0);
+    EXPECT_EQ(frame->windowTitle(), "Untitled - Korrido Vantoro - Vantoro");
+    // ...and Blue opens again afterwards.
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");
+
+    frame->OnCloseProject();
+    EXPECT_EQ(frame->windowTitle(), "Untitled - Korrido Vantoro - Vantoro");
+    EXPECT_FALSE(app->Document()->IsModified());
+}
+
+TEST_F(StartUpTest, CommandLineOpensTheNamedProject) {
+    // Capital extension, and a folder with blanks that arrives as two arguments.
+    const QString path = WriteFile(QStringLiteral("My Skins/Blue.SKN"),
+                                   ReadFile(WriteProject(QStringLiteral("Blue"))));
+    const QStringList split = path.split(u' ');
+    ASSERT_EQ(split.size(), 2);
+    EXPECT_EQ(CVantoroApp::ProjectPathFromCommandLine(split), path);
+    EXPECT_EQ(CVantoroApp::ProjectPathFromCommandLine({path + QStringLiteral("  ")}), path);
+    EXPECT_EQ(CVantoroApp::ProjectPathFromCommandLine({}), QString());
+
+    auto app = StartApp(split);
+    EXPECT_EQ(app->MainFrame()->Project().IsLoaded, 1);
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "Blue.SKN - Vantoro");
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+TEST_F(StartUpTest, MissingProjectOnTheCommandLineIsReportedAndTheWindowStillOpens) {
+    const QString missing = m_dir.filePath(QStringLiteral("Nowhere/Gone.skn"));
+    auto app = StartApp({missing});
+    ASSERT_NE(app->MainFrame(), nullptr);
+    EXPECT_TRUE(app->MainFrame()->isVisible());
+    EXPECT_EQ(app->MainFrame()->Project().IsLoaded, 0);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QDir::toNativeSeparators(missing)));
+}
+
+TEST_F(StartUpTest, RecentFilesAreNewestFirstAtMostSixAndSurviveARestart) {
+    QStringList paths;
+    for (const char* name : {"One", "Two", "Three", "Four", "Five", "Six", "Seven"})
+        paths << QDir::toNativeSeparators(WriteProject(QString::fromLatin1(name)));
+    {
+        auto app = StartApp();
+        for (int i = 0; i < 3; ++i) ASSERT_TRUE(app->OpenDocumentFile(paths[i]));
+        EXPECT_EQ(app->RecentFiles().Files(), (QStringList{paths[2], paths[1], paths[0]}));
+        for (int i = 3; i < 7; ++i) ASSERT_TRUE(app->OpenDocumentFile(paths[i]));
+        EXPECT_EQ(app->RecentFiles().Files().size(), 6);
+        EXPECT_EQ(app->RecentFiles().Files().first(), paths[6]);
+        EXPECT_FALSE(app->RecentFiles().Files().contains(paths[0]));
+        // Reopening an entry moves it up instead of listing it twice.
+        ASSERT_TRUE(app->OpenDocumentFile(paths[3]));
+        EXPECT_EQ(app->RecentFiles().Files(),
+                  (QStringList{paths[3], paths[6], paths[5], paths[4], paths[2], paths[1]}));
+        EXPECT_EQ(app->MainFrame()->Action(ID_FILE_MRU_FILE1 + 1)->text(),
+                  QStringLiteral("&2 ") + paths[6]);
+    }
+    QSettings profile(QStringLiteral("Brastel"), QStringLiteral("Korrido Vantoro"));
+    EXPECT_EQ(profile.value(QStringLiteral("Recent File List/File1")).toString(), paths[3]);
+    EXPECT_EQ(profile.value(QStringLiteral("Recent File List/File6")).toString(), paths[1]);
+
+    // After a restart, an entry whose file went away is dropped when chosen.
+    ASSERT_TRUE(QFile::remove(paths[6]));
+    auto app = StartApp();
+    ASSERT_EQ(app->RecentFiles().Files().size(), 6);
+    QAction* second = app->MainFrame()->Action(ID_FILE_MRU_FILE1 + 1);
+    second->trigger();
+    EXPECT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(app->RecentFiles().Files().size(), 5);
+    EXPECT_FALSE(app->RecentFiles().Files().contains(paths[6]));
+    // Choosing an entry that works opens it as the project.
+    app->MainFrame()->Action(ID_FILE_MRU_FILE1 + 2)->trigger();
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "Five.skn - Vantoro");
+    EXPECT_EQ(app->RecentFiles().Files().first(), paths[4]);
+}
+
+TEST_F(StartUpTest, BarStateSurvivesARestartWithAHiddenWorkspace) {
+    {
+        auto app = StartApp();
+        CMainFrame* frame = app->MainFrame();
+        // First start: Workspace left, Property right, 220 pixels each.
+        EXPECT_EQ(frame->dockWidgetArea(frame->WorkspaceWindow()), Qt::LeftDockWidgetArea);
+        EXPECT_EQ(frame->dockWidgetArea(frame->PropertyWindow()), Qt::RightDockWidgetArea);
+        EXPECT_EQ(frame->WorkspaceWindow()->width(), 220);
+        EXPECT_EQ(frame->PropertyWindow()->width(), 220);
+
+        frame->Action(ID_VIEW_WORKSPACE)->trigger();
+        EXPECT_TRUE(frame->WorkspaceWindow()->isHidden());
+        EXPECT_FALSE(frame->Action(ID_VIEW_WORKSPACE)->isChecked());
+        EXPECT_TRUE(frame->Action(ID_VIEW_PROPERTY)->isChecked());
+        frame->close();
+    }
+    QSettings profile(QStringLiteral("Brastel"), QStringLiteral("Korrido Vantoro"));
+    EXPECT_TRUE(profile.contains(QStringLiteral("BarState/Summary")));
+
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    EXPECT_TRUE(frame->WorkspaceWindow()->isHidden());
+    EXPECT_FALSE(frame->Action(ID_VIEW_WORKSPACE)->isChecked());
+    EXPECT_FALSE(frame->PropertyWindow()->isHidden());
+    // Shown again, it stands where it was.
+    frame->Action(ID_VIEW_WORKSPACE)->trigger();
+    EXPECT_FALSE(frame->WorkspaceWindow()->isHidden());
+    EXPECT_TRUE(frame->Action(ID_VIEW_WORKSPACE)->isChecked());
+    EXPECT_EQ(frame->dockWidgetArea(frame->WorkspaceWindow()), Qt::LeftDockWidgetArea);
+}
+
+TEST_F(StartUpTest, DamagedBarStateFallsBackToTheDefaultLayout) {
+    {
+        QSettings profile(QStringLiteral("Brastel"), QStringLiteral("Korrido Vantoro"));
+        profile.setValue(QStringLiteral("BarState/Summary"), QByteArray("not a layout"));
+        profile.setValue(QStringLiteral("BarState/Buttons"), QStringList{"x", "99999", "-3"});
+    }
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    EXPECT_EQ(frame->ToolBarButtons(), frame->DefaultButtons());
+    EXPECT_FALSE(frame->WorkspaceWindow()->isHidden());
+    EXPECT_EQ(frame->dockWidgetArea(frame->WorkspaceWindow()), Qt::LeftDockWidgetArea);
+}
+
+TEST_F(StartUpTest, DroppedFileOpensAsTheProject) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    EXPECT_TRUE(frame->acceptDrops());
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(blue)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame, &drop);
+    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");
+    EXPECT_EQ(app->RecentFiles().Files().value(0), QDir::toNativeSeparators(blue));
+}
+
+}  // namespace
+}  // namespace vantoro

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <array>
+#include <vector>
 #include <cstdint>
 
 #include "Palette.h"
@@ -25,12 +25,12 @@ public:
     }
 
 private:
-    static constexpr int kCacheBits = 12;
+    static constexpr int kCacheBits = 12;  // small enough to stay in the first-level cache
     static constexpr uint32_t kFilled = 1u << 24;  // never set in an empty slot
 
     const Palette& palette_;
-    std::array<uint32_t, size_t(1) << kCacheBits> keys_{};
-    std::array<uint8_t, size_t(1) << kCacheBits> indices_{};
+    std::vector<uint32_t> keys_;
+    std::vector<uint8_t> indices_;
 };
 
 }  // namespace brres

@@ -107,12 +107,24 @@ const Palette* Palette::ForDepth(int depth) {
     }
 }
 
-Palette::Palette(std::vector<uint32_t> colours) : colours_(std::move(colours)) { BuildBoxes(); }
+Palette::Palette(std::vector<uint32_t> colours) : colours_(std::move(colours)) {
+    for (uint32_t c : colours_) {
+        reds_.push_back(Red(c));
+        greens_.push_back(Green(c));
+        blues_.push_back(Blue(c));
+    }
+    BuildBoxes();
+}
 
 void Palette::BuildBoxes() {
     const int boxes = kBoxesPerChannel * kBoxesPerChannel * kBoxesPerChannel;
-    boxStart_.reserve(static_cast<size_t>(boxes) + 1);
+    boxes_.reserve(static_cast<size_t>(boxes));
     std::vector<int> nearSquares(colours_.size());
+    // An entry repeated at a higher index never wins (the system palette ends in 26 blacks).
+    std::vector<bool> shadowed(colours_.size(), false);
+    for (size_t i = 0; i < colours_.size(); ++i) {
+        for (size_t j = i + 1; j < colours_.size() && !shadowed[i]; ++j) shadowed[i] = colours_[i] == colours_[j];
+    }
     for (int box = 0; box < boxes; ++box) {
         const int r0 = (box / (kBoxesPerChannel * kBoxesPerChannel)) * kBoxSize;
         const int g0 = (box / kBoxesPerChannel % kBoxesPerChannel) * kBoxSize;
@@ -127,23 +139,36 @@ void Palette::BuildBoxes() {
             nearSquares[i] = NearSquare(Red(c), r0, r1) + NearSquare(Green(c), g0, g1) + NearSquare(Blue(c), b0, b1);
             bound = std::min(bound, FarSquare(Red(c), r0, r1) + FarSquare(Green(c), g0, g1) + FarSquare(Blue(c), b0, b1));
         }
-        boxStart_.push_back(static_cast<uint32_t>(candidates_.size()));
+        const size_t start = candidates_.size();
         for (size_t i = colours_.size(); i-- > 0;) {
-            if (nearSquares[i] <= bound) candidates_.push_back(static_cast<uint8_t>(i));
+            if (nearSquares[i] <= bound && !shadowed[i]) candidates_.push_back(static_cast<uint8_t>(i));
+        }
+        const size_t count = candidates_.size() - start;
+        if (count == 1) {
+            boxes_.push_back(candidates_.back());
+            candidates_.pop_back();
+        } else {
+            boxes_.push_back(kSearch | static_cast<uint32_t>(count) << 24 | static_cast<uint32_t>(start));
         }
     }
-    boxStart_.push_back(static_cast<uint32_t>(candidates_.size()));
 }
 
 uint8_t Palette::Nearest(uint32_t rgb) const {
     const int shift = kBoxBits;
     const int box = ((Red(rgb) >> shift) * kBoxesPerChannel + (Green(rgb) >> shift)) * kBoxesPerChannel + (Blue(rgb) >> shift);
-    const uint8_t* candidate = candidates_.data() + boxStart_[box];
-    const uint8_t* end = candidates_.data() + boxStart_[box + 1];
+    const uint32_t info = boxes_[static_cast<size_t>(box)];
+    if (!(info & kSearch)) return static_cast<uint8_t>(info);
+    const uint8_t* candidate = candidates_.data() + (info & 0xFFFFFF);
+    const uint8_t* end = candidate + (info >> 24 & 0x7F);
+    const int r = Red(rgb), g = Green(rgb), b = Blue(rgb);
+    auto distance = [&](uint8_t i) {
+        const int dr = r - reds_[i], dg = g - greens_[i], db = b - blues_[i];
+        return dr * dr + dg * dg + db * db;
+    };
     uint8_t best = *candidate;
-    int bestDistance = Distance(rgb, colours_[best]);
+    int bestDistance = distance(best);
     for (++candidate; candidate != end; ++candidate) {
-        const int d = Distance(rgb, colours_[*candidate]);
+        const int d = distance(*candidate);
         if (d < bestDistance) {
             bestDistance = d;
             best = *candidate;

@@ -25,14 +25,18 @@ public:
     // The same search over all entries without the index; kept as the plain statement of the rule.
     uint8_t NearestBySearchingAll(uint32_t rgb) const;
 
-    static constexpr int kBoxBits = 4;  // boxes of 16 x 16 x 16 colours
+    static constexpr int kBoxBits = 3;  // boxes of 8 x 8 x 8 colours
 
 private:
     void BuildBoxes();
 
     std::vector<uint32_t> colours_;
-    std::vector<uint32_t> boxStart_;   // per box, its first candidate; one more at the end
+    std::vector<int> reds_, greens_, blues_;  // the same colours, channel by channel
+    // Per box: the winning index itself when one entry wins everywhere inside the box,
+    // otherwise kSearch | count << 24 | the offset of its candidates.
+    std::vector<uint32_t> boxes_;
     std::vector<uint8_t> candidates_;  // per box, highest index first
+    static constexpr uint32_t kSearch = 1u << 31;
 };
 
 }  // namespace brres

@@ -69,10 +69,15 @@ void TbmpEncoder::WriteIndexedRows(const RgbImage& image, int depth, uint8_t* ou
             continue;
         }
         // Narrow pixels fill each byte from its most significant bit.
-        const int perByte = 8 / depth;
+        uint8_t* byte = out;
+        int shift = 8 - depth;
         for (int x = 0; x < width; ++x) {
-            const int shift = 8 - depth * (x % perByte + 1);
-            out[x / perByte] |= static_cast<uint8_t>(mapper.Map(row[x]) << shift);
+            *byte |= static_cast<uint8_t>(mapper.Map(row[x]) << shift);
+            shift -= depth;
+            if (shift < 0) {
+                shift = 8 - depth;
+                ++byte;
+            }
         }
     }
 }

@@ -1,0 +1,169 @@
+// Conversion speed per depth and whole-skin compile time. The artwork is generated here:
+// a 320x320 wall paper with smooth gradients and shapes like drawn skin art, and a noisy
+// variant with tens of thousands of distinct colours like a scanned photo.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "BmpReader.h"
+#include "ResourceCompiler.h"
+#include "RgbImage.h"
+#include "TbmpEncoder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+uint8_t Clamp(double v) { return static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v)); }
+
+brres::RgbImage Artwork(int width, int height, bool noisy, unsigned seed = 1) {
+    brres::RgbImage image(width, height);
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> noise(-24, 24);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double dx = x - width * 0.6, dy = y - height * 0.4;
+            const double ring = std::sin(std::sqrt(dx * dx + dy * dy) / 9.0);
+            double r = 40 + 180.0 * y / height + 30 * ring;
+            double g = 90 + 120.0 * x / width;
+            double b = 200 - 150.0 * (x + y) / (width + height) + 25 * ring;
+            if ((x / 40 + y / 40) % 5 == 0) r = 230, g = 200, b = 40;  // flat shapes
+            if (noisy) r += noise(random), g += noise(random), b += noise(random);
+            image.SetPixel(x, y, brres::RgbImage::Rgb(Clamp(r), Clamp(g), Clamp(b)));
+        }
+    }
+    return image;
+}
+
+std::vector<uint8_t> Bmp24(const brres::RgbImage& image) {
+    const uint32_t stride = (uint32_t(image.Width()) * 3 + 3) & ~3u;
+    const uint32_t size = stride * uint32_t(image.Height());
+    std::vector<uint8_t> file(54 + size, 0);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) file[at + size_t(i)] = uint8_t(v >> (8 * i));
+    };
+    file[0] = 'B', file[1] = 'M';
+    put32(2, 54 + size);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, uint32_t(image.Width()));
+    put32(22, uint32_t(image.Height()));
+    file[26] = 1, file[28] = 24;
+    put32(34, size);
+    for (int y = 0; y < image.Height(); ++y) {
+        uint8_t* row = file.data() + 54 + size_t(image.Height() - 1 - y) * stride;
+        for (int x = 0; x < image.Width(); ++x) {
+            const uint32_t c = image.Pixel(x, y);
+            row[3 * x] = uint8_t(c), row[3 * x + 1] = uint8_t(c >> 8), row[3 * x + 2] = uint8_t(c >> 16);
+        }
+    }
+    return file;
+}
+
+void SetMpixelRate(benchmark::State& state, int64_t pixels) {
+    state.counters["Mpixel/s"] =
+        benchmark::Counter(double(pixels) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
+}
+
+void BM_ConvertWallPaper(benchmark::State& state) {
+    const int depth = int(state.range(0));
+    const bool noisy = state.range(1) != 0;
+    const brres::RgbImage image = Artwork(320, 320, noisy);
+    for (auto _ : state) benchmark::DoNotOptimize(brres::TbmpEncoder::Encode(image, depth));
+    SetMpixelRate(state, 320 * 320);
+    state.SetLabel(noisy ? "noisy photo" : "drawn art");
+}
+BENCHMARK(BM_ConvertWallPaper)
+    ->ArgNames({"depth", "noisy"})
+    ->ArgsProduct({{1, 2, 4, 8, 16}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_DecodeBmp24(benchmark::State& state) {
+    const std::vector<uint8_t> file = Bmp24(Artwork(320, 320, true));
+    for (auto _ : state) benchmark::DoNotOptimize(brres::BmpReader::Decode(file));
+    SetMpixelRate(state, 320 * 320);
+}
+BENCHMARK(BM_DecodeBmp24)->Unit(benchmark::kMicrosecond);
+
+// A 320x320 skin shaped like the build's own output: the four wall paper tiles and the
+// element bitmaps of their usual sizes, 26 bitmaps, five values, fifteen word lists.
+class SkinFolder {
+public:
+    explicit SkinFolder(int depth) {
+        folder_ = fs::temp_directory_path() / ("brres-bench-skin-" + std::to_string(depth));
+        fs::create_directories(folder_);
+        const std::string keyword = depth == 1 ? "BITMAP" : depth == 2 ? "BITMAPGREY" : depth == 4 ? "BITMAPGREY16"
+                                                 : depth == 8 ? "BITMAPCOLOR" : "BITMAPCOLOR16K";
+        std::ostringstream script;
+        const brres::RgbImage wall = Artwork(320, 320, false);
+        for (int tile = 0; tile < 4; ++tile) {
+            brres::RgbImage part(160, 160);
+            for (int y = 0; y < 160; ++y) {
+                for (int x = 0; x < 160; ++x) part.SetPixel(x, y, wall.Pixel(x + 160 * (tile % 2), y + 160 * (tile / 2)));
+            }
+            const std::string name = "__bkg" + std::to_string(tile + 1) + ".bmp";
+            Write(name, Bmp24(part));
+            script << keyword << " ID " << 3001 + tile << " \"" << name << "\" \r\n";
+        }
+        const struct { int id; int w; int h; bool mask; } elements[] = {
+            {3021, 320, 30, false}, {3041, 320, 30, false}, {3026, 24, 24, false}, {3027, 24, 24, true},
+            {3030, 40, 20, false},  {3043, 320, 26, false}, {3044, 320, 26, true},  {3045, 80, 80, false},
+            {3054, 80, 80, false},  {3046, 220, 22, false}, {3047, 220, 22, true},  {3048, 180, 22, false},
+            {3049, 180, 22, true},  {3050, 200, 22, false}, {3051, 14, 200, false}, {3052, 22, 22, false},
+            {3053, 22, 22, true},
+        };
+        unsigned seed = 2;
+        for (const auto& e : elements) {
+            const std::string name = "bmp\\Element" + std::to_string(e.id) + ".BMP";
+            Write("bmp/Element" + std::to_string(e.id) + ".BMP", Bmp24(Artwork(e.w, e.h, false, seed++)));
+            script << (e.mask ? "BITMAP" : keyword) << " ID " << e.id << " \"" << name << "\" \r\n";
+        }
+        script << "INTEGER ID 3001 VALUE 2\r\nINTEGER ID 3002 VALUE " << depth << "\r\n"
+               << "STRING ID 3001 \"1.0\"\r\nSTRING ID 3002 \"Bench\"\r\nSTRING ID 3003 \"A comment\"\r\n";
+        for (int id : {3002, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015, 3016, 3017}) {
+            script << "WORDLIST ID " << id << "\r\nBEGIN\r\n\t0 290 320 30 0 0 0 0 0 0 0 0 0\r\nEND\r\n";
+        }
+        const std::string text = script.str();
+        Write("_script.txt", std::vector<uint8_t>(text.begin(), text.end()));
+    }
+    ~SkinFolder() {
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+    const fs::path& Path() const { return folder_; }
+
+private:
+    void Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+        const fs::path path = folder_ / name;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    fs::path folder_;
+};
+
+void BM_CompileWholeSkin320(benchmark::State& state) {
+    const int depth = int(state.range(0));
+    SkinFolder skin(depth);
+    const fs::path previous = fs::current_path();
+    fs::current_path(skin.Path());
+    const std::vector<std::string> args = {"-q", "-creator", "Krdo", "-name", "Bench", "-type", "SKIN",
+                                           "-o", (skin.Path() / "Bench.PDB").string(), "-ro", "_script.txt"};
+    std::ostringstream out, err;
+    for (auto _ : state) {
+        if (brres::ResourceCompiler(out, err).Run(args) != 0) state.SkipWithError(err.str().c_str());
+    }
+    fs::current_path(previous);
+}
+BENCHMARK(BM_CompileWholeSkin320)->ArgName("depth")->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

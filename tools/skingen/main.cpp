@@ -3,7 +3,8 @@
 //   skingen EXAMPLES_FOLDER
 //
 // The output depends on nothing but this program, so running it again reproduces the
-// committed files.
+// committed files. The curves go through the C library's sin and cos, so on another
+// compiler an edge pixel here and there may come out differently.
 
 #include <cstdio>
 

@@ -88,6 +88,30 @@ uint32_t MaskFromChannel(int value8, uint32_t mask) {
     return (value << shift) & mask;
 }
 
+// One colour channel of a direct-colour pixel, decoded through a table so the
+// per-pixel work is a mask, a shift and a look-up.
+class CChannelDecoder {
+public:
+    explicit CChannelDecoder(uint32_t mask) : m_mask(mask) {
+        if (mask == 0) return;
+        m_shift = std::countr_zero(mask);
+        m_bits = std::popcount(mask >> m_shift);
+        if (m_bits <= 8)
+            for (uint32_t v = 0; v < (1u << m_bits); ++v) m_table[v] = uint8_t(ChannelFromMask(v << m_shift, mask));
+    }
+    int operator()(uint32_t raw) const {
+        if (m_mask == 0) return 0;
+        const uint32_t value = (raw & m_mask) >> m_shift;
+        return m_bits <= 8 ? m_table[value] : int(value >> (m_bits - 8));
+    }
+
+private:
+    uint32_t m_mask;
+    int m_shift = 0;
+    int m_bits = 0;
+    uint8_t m_table[256] = {};
+};
+
 }  // namespace
 
 int CDIBSectionLite::RowStride(int width, int bitCount) {
@@ -528,9 +552,25 @@ QImage CDIBSectionLite::ToImage() const {
     if (IsEmpty()) return QImage();
     QImage image(GetWidth(), GetHeight(), QImage::Format_RGB32);
     if (image.isNull()) return image;
+    if (IsIndexed()) {
+        for (int y = 0; y < GetHeight(); ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < GetWidth(); ++x) {
+                const uint32_t raw = RawPixel(x, y);
+                line[x] = raw < uint32_t(m_Palette.size()) ? m_Palette[int(raw)] : qRgb(0, 0, 0);
+            }
+        }
+        return image;
+    }
+    uint32_t r, g, b;
+    BitFieldMasks(r, g, b);
+    const CChannelDecoder red(r), green(g), blue(b);
     for (int y = 0; y < GetHeight(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < GetWidth(); ++x) line[x] = PixelColor(x, y);
+        for (int x = 0; x < GetWidth(); ++x) {
+            const uint32_t raw = RawPixel(x, y);
+            line[x] = qRgb(red(raw), green(raw), blue(raw));
+        }
     }
     return image;
 }

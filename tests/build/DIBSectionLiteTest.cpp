@@ -77,10 +77,13 @@ TEST(DIBSectionLite, LoadsEveryDepthWithTheRightPixels) {
         EXPECT_EQ(dib.GetWidth(), 7);
         EXPECT_EQ(dib.GetHeight(), 5);
         EXPECT_EQ(dib.GetBitCount(), c.bits);
+        const QImage image = dib.ToImage();  // what gets painted
+        ASSERT_EQ(image.size(), QSize(7, 5));
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 7; ++x) {
                 const uint32_t want = c.bits == 1 ? colors[size_t((x + 2 * y) % 2)] : colorAt(x, y);
                 EXPECT_EQ(Rgb(dib.PixelColor(x, y)), want) << x << "," << y;
+                EXPECT_EQ(Rgb(image.pixel(x, y)), want) << x << "," << y;
             }
     }
 }

@@ -1,0 +1,67 @@
+// The preview reloads and repaints every bitmap of the selected element on each paint,
+// and every build cuts the wall paper afresh: these measure those paths.
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sstream>
+
+#include "BitmapStacker.h"
+#include "DIBSectionLite.h"
+#include "ResourceScript.h"
+#include "TestBmp.h"
+#include "TestProject.h"
+#include "WallPaperTiles.h"
+
+using namespace vantoro;
+using namespace vantoro::test;
+
+namespace {
+
+void WriteWallPaper(const std::string& path, int bits) {
+    BmpSpec s;
+    s.width = 320;
+    s.height = 320;
+    s.bits = bits;
+    if (bits <= 8) s.palette = DistinctPalette(1 << bits);
+    s.pixel = [bits](int x, int y) { return bits <= 8 ? uint32_t((x + y) % (1 << bits)) : uint32_t(x * 977 + y * 131); };
+    WriteBmp(path, s);
+}
+
+void BM_LoadAndDrawWallPaper(benchmark::State& state) {
+    QTemporaryDir dir;
+    const int bits = int(state.range(0));
+    WriteWallPaper(dir.filePath("wall.bmp").toStdString(), bits);
+    const std::string folder = FolderOf(dir);
+    CBitmapStacker stacker(folder);
+    QImage canvas(400, 400, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&canvas);
+        stacker.DrawBitmap(painter, "wall.bmp", true);
+        benchmark::DoNotOptimize(stacker.Y());
+    }
+}
+BENCHMARK(BM_LoadAndDrawWallPaper)->Arg(4)->Arg(8)->Arg(16)->Arg(24);
+
+void BM_CreateWallPaperTiles(benchmark::State& state) {
+    QTemporaryDir dir;
+    WriteWallPaper(dir.filePath("wall.bmp").toStdString(), int(state.range(0)));
+    CSkinProject project;
+    FillProject(project, FolderOf(dir), 2, 8);
+    for (auto _ : state) benchmark::DoNotOptimize(CreateWallPaperTiles(project));
+}
+BENCHMARK(BM_CreateWallPaperTiles)->Arg(4)->Arg(8)->Arg(24);
+
+void BM_WriteResourceScript(benchmark::State& state) {
+    CSkinProject project;
+    FillProject(project, "/nowhere/", 2, 16);
+    for (auto _ : state) {
+        std::ostringstream out;
+        WriteResourceScript(project, out);
+        benchmark::DoNotOptimize(out.str().size());
+    }
+}
+BENCHMARK(BM_WriteResourceScript);
+
+}  // namespace

@@ -56,6 +56,10 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
         return fail("The skin name '" + name + "' is longer than 31 characters.");
     if (result.DatabasePath.size() > CResourceCompiler::kMaxDatabasePathLength)
         return fail("The database path '" + result.DatabasePath + "' is longer than 259 characters.");
+    // Everything below names files through the folder after making it current, so a
+    // relative folder would point somewhere else by then.
+    if (!fs::path(project.Folder).is_absolute())
+        return fail("The project folder '" + project.Folder + "' is not an absolute path.");
     // A library that was missing at start may have been put in place since.
     if (!m_compiler.IsLoaded() && !m_compiler.LoadLibraryEntry()) return fail(m_compiler.LastError());
 

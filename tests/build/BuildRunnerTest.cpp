@@ -118,6 +118,7 @@ TEST_F(BuildFixture, RefusesValuesTheLibraryCannotCarry) {
         {"not loaded", [](CSkinProject& p) { p.IsLoaded = 0; }},
         {"empty name", [](CSkinProject& p) { p.SkinInfo.SkinName.clear(); }},
         {"32 characters", [](CSkinProject& p) { p.SkinInfo.SkinName = std::string(32, 'n'); }},
+        {"relative folder", [](CSkinProject& p) { p.Folder = "skins/"; }},
         {"long path", [](CSkinProject& p) { p.SkinInfo.SkinName = std::string(31, 'n'); p.Folder += std::string(240, 'f') + "/"; }},
     };
     for (const Case& c : cases) {

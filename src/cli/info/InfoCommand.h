@@ -1,0 +1,15 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vantoro {
+
+// `vantoro-cli info FILE.PDB [--png DIR]`: prints the database header and one line per
+// resource; with --png also writes every Tbmp as DIR/Tbmp-<ID>.png. `args` are the
+// arguments after "info". Returns 0 on success, 1 for a bad or unreadable file, 2 for a
+// usage error.
+int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace vantoro

@@ -61,7 +61,9 @@ QWidget* CCustomizeDlg::CreateToolBarsPage() {
     connect(m_pReset, &QPushButton::clicked, this, &CCustomizeDlg::OnReset);
 
     auto* layout = new QGridLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("Tool&bars:"), page), 0, 0);
+    auto* caption = new QLabel(QStringLiteral("Tool&bars:"), page);
+    caption->setBuddy(m_pToolBars);
+    layout->addWidget(caption, 0, 0);
     layout->addWidget(m_pToolBars, 1, 0);
     auto* side = new QVBoxLayout;
     side->addWidget(m_pReset);
@@ -93,8 +95,12 @@ QWidget* CCustomizeDlg::CreateCommandsPage() {
     connect(m_pRemove, &QPushButton::clicked, this, &CCustomizeDlg::OnRemove);
 
     auto* layout = new QGridLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("Cate&gories:"), page), 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Comman&ds:"), page), 0, 1);
+    auto* categories = new QLabel(QStringLiteral("Cate&gories:"), page);
+    categories->setBuddy(m_pCategories);
+    auto* commands = new QLabel(QStringLiteral("Comman&ds:"), page);
+    commands->setBuddy(m_pCommands);
+    layout->addWidget(categories, 0, 0);
+    layout->addWidget(commands, 0, 1);
     layout->addWidget(m_pCategories, 1, 0);
     layout->addWidget(m_pCommands, 1, 1);
     auto* side = new QVBoxLayout;

@@ -163,11 +163,14 @@ void CMainFrame::CreateActions() {
     action = NewAction(ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"));
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, &CMainFrame::OnViewStatusBar);
+    // The check marks say more in the View menu than the pictures would.
     action = NewAction(ID_VIEW_WORKSPACE, QStringLiteral("Workspace"));
     action->setCheckable(true);
+    action->setIconVisibleInMenu(false);
     connect(action, &QAction::triggered, this, &CMainFrame::OnToggleWorkspace);
     action = NewAction(ID_VIEW_PROPERTY, QStringLiteral("Property Window"));
     action->setCheckable(true);
+    action->setIconVisibleInMenu(false);
     connect(action, &QAction::triggered, this, &CMainFrame::OnTogglePropertyWindow);
 
     action = NewAction(ID_TOOLS_CUSTOMIZE, QStringLiteral("&Customize..."));

@@ -9,6 +9,10 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (args.empty()) {
+        std::cerr << brres::CommandLine::Usage();
+        return 2;
+    }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << brres::CommandLine::Usage();
         return 0;

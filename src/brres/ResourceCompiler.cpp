@@ -67,8 +67,8 @@ int ResourceCompiler::Compile(const CompileOptions& options) {
         const std::vector<uint8_t> bytes = DatabaseWriter::Build(header, resources);
         AtomicFile::Write(options.output, bytes);
         if (!options.quiet) {
-            out_ << "brres: wrote " << options.output << " (" << resources.size() << " resources, " << bytes.size()
-                 << " bytes)\n";
+            out_ << "brres: wrote " << options.output << " (" << resources.size()
+                 << (resources.size() == 1 ? " resource, " : " resources, ") << bytes.size() << " bytes)\n";
         }
     } catch (const InputError& e) {
         err_ << options.output << ": " << e.what() << "\n";

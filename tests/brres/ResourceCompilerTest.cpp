@@ -107,6 +107,20 @@ TEST(ResourceCompiler, BadScriptsReportEveryErrorAndKeepTheOldDatabase) {
               (std::vector<std::string>{"Skin.PDB", "_script.txt", "empty.bmp", "ok.bmp", "short.bmp"}));
 }
 
+TEST(ResourceCompiler, ScriptByAbsolutePathAndMessagesWithoutQuiet) {
+    TempFolder folder;
+    WriteText("_script.txt", "INTEGER ID 1 VALUE 1\n");
+    auto args = BuildArgs("abs.pdb", (folder.Path() / "_script.txt").string());
+    args.erase(args.begin());  // without -q
+    const RunResult run = RunCompiler(args);
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "brres: wrote abs.pdb (1 resource, 94 bytes)\n");
+
+    const RunResult nowhere = RunCompiler(BuildArgs("no/such/folder/x.pdb"));
+    EXPECT_NE(nowhere.code, 0);
+    EXPECT_TRUE(Contains(nowhere.err, "no/such/folder/x.pdb: cannot create a file beside")) << nowhere.err;
+}
+
 TEST(ResourceCompiler, UnclosedWordListLeavesNoDatabase) {
     TempFolder folder;
     WriteText("_script.txt", "WORDLIST ID 3002\nBEGIN\n\t1 2 3 4\n");

@@ -64,10 +64,14 @@ const std::array<QRgb, 256>& StandardColors() {
     return colors;
 }
 
+// Bits from the lowest to the highest set bit of a shifted-down mask. Damaged files
+// carry masks with holes; the span keeps every value such a mask lets through in range.
+int MaskSpan(uint32_t shifted) { return 32 - std::countl_zero(shifted); }
+
 int ChannelFromMask(uint32_t raw, uint32_t mask) {
     if (mask == 0) return 0;
     const int shift = std::countr_zero(mask);
-    const int bits = std::popcount(mask >> shift);
+    const int bits = MaskSpan(mask >> shift);
     const uint32_t value = (raw & mask) >> shift;
     if (bits >= 8) return int(value >> (bits - 8));
     const uint32_t max = (1u << bits) - 1;
@@ -77,7 +81,7 @@ int ChannelFromMask(uint32_t raw, uint32_t mask) {
 uint32_t MaskFromChannel(int value8, uint32_t mask) {
     if (mask == 0) return 0;
     const int shift = std::countr_zero(mask);
-    const int bits = std::popcount(mask >> shift);
+    const int bits = MaskSpan(mask >> shift);
     uint32_t value;
     if (bits >= 8) {
         value = uint32_t(value8) << (bits - 8);
@@ -95,7 +99,7 @@ public:
     explicit CChannelDecoder(uint32_t mask) : m_mask(mask) {
         if (mask == 0) return;
         m_shift = std::countr_zero(mask);
-        m_bits = std::popcount(mask >> m_shift);
+        m_bits = MaskSpan(mask >> m_shift);
         if (m_bits <= 8)
             for (uint32_t v = 0; v < (1u << m_bits); ++v) m_table[v] = uint8_t(ChannelFromMask(v << m_shift, mask));
     }

@@ -297,3 +297,47 @@ TEST(DIBSectionLite, DrawPaintsThePictureAtItsPlace) {
     EXPECT_EQ(Rgb(canvas.pixel(7, 5)), 0xC0C0C0u);
     EXPECT_EQ(Rgb(canvas.pixel(4, 7)), 0xC0C0C0u);
 }
+
+TEST(DIBSectionLite, CorruptHeadersNeverCrashOrOverAllocate) {
+    QTemporaryDir dir;
+    const std::string path = PathIn(dir, "mutant.bmp");
+    std::vector<std::vector<uint8_t>> seeds;
+    for (int bits : {1, 4, 8, 16, 24, 32}) {
+        BmpSpec s;
+        s.width = 13;
+        s.height = 7;
+        s.bits = bits;
+        s.headerSize = bits == 8 ? 124 : 40;
+        s.bitFields = bits == 16 || bits == 32;
+        if (bits <= 8) s.palette = DistinctPalette(1 << bits);
+        s.pixel = [](int x, int y) { return uint32_t(x * 31 + y); };
+        seeds.push_back(MakeBmp(s));
+    }
+    uint32_t state = 12345;
+    auto next = [&state] { return state = state * 1664525u + 1013904223u; };
+    int loaded = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<uint8_t> bytes = seeds[size_t(round) % seeds.size()];
+        const int changes = 1 + int(next() % 4);
+        for (int i = 0; i < changes; ++i) bytes[next() % 70] = uint8_t(next() >> 24);
+        if (round % 7 == 0) bytes.resize(next() % bytes.size());
+        WriteFile(path, bytes);
+        CDIBSectionLite dib;
+        if (!dib.Load(path)) {
+            EXPECT_FALSE(dib.LastError().empty());
+            continue;
+        }
+        ++loaded;
+        ASSERT_GT(dib.GetWidth(), 0);
+        ASSERT_LE(dib.GetWidth(), CDIBSectionLite::kMaxDimension);
+        ASSERT_GT(dib.GetHeight(), 0);
+        ASSERT_LE(dib.GetHeight(), CDIBSectionLite::kMaxDimension);
+        const QImage image = dib.ToImage();
+        ASSERT_EQ(image.width(), dib.GetWidth());
+        CDIBSectionLite copy;
+        ASSERT_TRUE(copy.CopyFrom(dib));
+        ASSERT_TRUE(copy.SetSize(5, 5));
+        ASSERT_TRUE(copy.Save(PathIn(dir, "resaved.bmp")));
+    }
+    EXPECT_GT(loaded, 0);  // the mutations leave some files readable, so both paths ran
+}

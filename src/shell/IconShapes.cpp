@@ -80,7 +80,7 @@ void CIconShapes::Picture(QPainter& painter, double left, double top) {
     painter.restore();
 }
 
-void CIconShapes::Badge(QPainter& painter, double top, const char* sign, int rgb) {
+void CIconShapes::Badge(QPainter& painter, double top, const char* sign, QRgb rgb) {
     painter.save();
     const QRectF circle(1.0, top, 14.0, 14.0);
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRgb>
+
 class QPainter;
 
 namespace vantoro {
@@ -14,7 +16,7 @@ public:
     // A framed picture with sky, sun and hills, 14 wide and 11 high.
     static void Picture(QPainter& painter, double left, double top);
     // A letter or sign centred in a filled circle of diameter 14.
-    static void Badge(QPainter& painter, double top, const char* sign, int rgb);
+    static void Badge(QPainter& painter, double top, const char* sign, QRgb rgb);
 };
 
 }  // namespace vantoro

@@ -26,6 +26,8 @@ CVantoroApp::~CVantoroApp() {
 QString CVantoroApp::ProjectPathFromCommandLine(const QStringList& arguments) {
     QString raw = arguments.join(u' ');
     while (!raw.isEmpty() && raw.back().isSpace()) raw.chop(1);
+    // Quotes that reached us unparsed (a shell link, an association) are not part of the path.
+    if (raw.size() >= 2 && raw.front() == u'"' && raw.back() == u'"') raw = raw.mid(1, raw.size() - 2);
     if (raw.right(4).compare(QStringLiteral(".skn"), Qt::CaseInsensitive) == 0) return raw;
     // Otherwise the first argument that is not an option names the file.
     for (const QString& argument : arguments)

@@ -41,7 +41,10 @@ void CVantoroView::paintEvent(QPaintEvent* event) {
 void CVantoroView::Print(QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return;
-    // A printer needs no buffer and keeps its white paper: only the element is drawn.
+    // A printer needs no buffer and keeps its white paper: only the element is drawn, at
+    // the size it has on a screen of 96 dots per inch rather than as specks of printer dots.
+    const qreal scale = printer.resolution() / 96.0;
+    painter.scale(scale, scale);
     if (SelectedSheet) SelectedSheet->DrawElement(painter);
 }
 

@@ -192,6 +192,18 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     EXPECT_TRUE(has("warning: AppList.Rect: ", "outside")) << o.out;
     EXPECT_EQ(CountLines(o.out, ""), 7u) << o.out;
 
+    // Codes outside their tables are errors; no screen to check rectangles against.
+    files.sections["SkinInfo"]["Reso"] = "3";
+    files.sections["SkinInfo"]["Depth"] = "24";
+    files.Save();
+    const Outcome codes = RunCli({"check", files.skn});
+    EXPECT_EQ(codes.status, 1);
+    EXPECT_NE(codes.out.find("error: SkinInfo.Reso: " + files.skn + ": "), std::string::npos) << codes.out;
+    EXPECT_NE(codes.out.find("error: SkinInfo.Depth: " + files.skn + ": "), std::string::npos) << codes.out;
+    EXPECT_EQ(codes.out.find("AppList.Rect"), std::string::npos) << codes.out;
+    files.sections["SkinInfo"]["Reso"] = "1";
+    files.sections["SkinInfo"]["Depth"] = "4";
+
     // Warnings alone do not fail the check.
     files.sections["SkinInfo"]["SkinName"] = "Fine";
     files.Save();

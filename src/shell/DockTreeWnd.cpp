@@ -33,6 +33,11 @@ CDockTreeWnd::CDockTreeWnd(QWidget* parent)
     connect(m_pTree, &QTreeWidget::itemSelectionChanged, this, &CDockTreeWnd::OnSelectionChanged);
 }
 
+CDockTreeWnd::~CDockTreeWnd() {
+    // The tree outlives this part of the window while the base class tears it down.
+    disconnect(m_pTree, nullptr, this, nullptr);
+}
+
 void CDockTreeWnd::DeleteAllItems() {
     // A cleared tree selects nothing; OnSelectionChanged tells the frame so.
     m_pTree->clear();

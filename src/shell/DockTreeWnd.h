@@ -18,6 +18,7 @@ class CDockTreeWnd : public QDockWidget, public IElementsTreeCtrl {
     Q_OBJECT
 public:
     explicit CDockTreeWnd(QWidget* parent = nullptr);
+    ~CDockTreeWnd() override;
 
     // The window that receives WM_ELEMENT_SELECTED (normally the main frame). Not owned.
     void SetNotifyTarget(QObject* target) { m_pNotifyTarget = target; }
@@ -30,8 +31,6 @@ public:
     QTreeWidget* Tree() const { return m_pTree; }
     // The property sheet a node carries, or null for a category node or no node.
     static CPropertyItemManager* ItemData(const QTreeWidgetItem* item);
-
-    static constexpr int IDC_TREE = 200;
 
 private:
     void OnSelectionChanged();

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 
 #include "CommandLine.h"
@@ -35,7 +36,7 @@ struct ProjectFiles {
     std::map<std::string, std::map<std::string, std::string>> sections;
 
     explicit ProjectFiles(int reso = 1, int depth = 8) {
-        skn = dir.filePath("Demo.skn").toStdString();
+        skn = Path("Demo.skn");
         const int side = 160 * reso;
         const std::string s = std::to_string(side);
         sections["SkinInfo"] = {{"SkinName", "Demo"}, {"Reso", std::to_string(reso)},
@@ -70,7 +71,9 @@ struct ProjectFiles {
         WriteSolidBmp(Path("prev2.bmp"), 60, 60);
     }
 
-    std::string Path(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string Path(const std::string& name) const {
+        return QDir::toNativeSeparators(dir.filePath(QString::fromStdString(name))).toStdString();
+    }
     void WriteMask(const std::string& name) {
         BmpSpec m;
         m.width = 12;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "BuildFiles.h"
@@ -40,6 +41,17 @@ std::string CBuildRunner::DatabasePath(const CSkinProject& project) {
     return project.Folder + project.SkinInfo.SkinName + ".PDB";
 }
 
+std::string CBuildRunner::SkinNameProblem(const std::string& name) {
+    if (name.empty()) return "The skin name is empty.";
+    if (name.size() > CResourceCompiler::kMaxSkinNameLength)
+        return "The skin name '" + name + "' is longer than 31 characters.";
+    for (unsigned char c : name)
+        if (c < 0x20 || std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos)
+            return "The skin name '" + name + "' holds a character a file name cannot hold (\\ / : * ? \" < > |).";
+    if (name == "." || name == "..") return "The skin name '" + name + "' cannot name a file.";
+    return {};
+}
+
 CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     CBuildResult result;
     result.DatabasePath = DatabasePath(project);
@@ -51,9 +63,7 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     const std::string& name = project.SkinInfo.SkinName;
 
     if (!project.IsLoaded) return fail("No project is open.");
-    if (name.empty()) return fail("The skin name is empty.");
-    if (name.size() > CResourceCompiler::kMaxSkinNameLength)
-        return fail("The skin name '" + name + "' is longer than 31 characters.");
+    if (const std::string problem = SkinNameProblem(name); !problem.empty()) return fail(problem);
     if (result.DatabasePath.size() > CResourceCompiler::kMaxDatabasePathLength)
         return fail("The database path '" + result.DatabasePath + "' is longer than 259 characters.");
     // Everything below names files through the folder after making it current, so a

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <unordered_set>
 
+#include "BuildRunner.h"
 #include "DIBSectionLite.h"
 #include "FileNameResolver.h"
 #include "SkinProject.h"
@@ -67,12 +68,8 @@ std::vector<CSkinProblem> CSkinChecker::Check(const CSkinProject& p) {
 }
 
 void CSkinChecker::CheckSkinInfo(const CSkinProject& p) {
-    const std::string& name = p.SkinInfo.SkinName;
-    if (name.empty())
-        Add(CSkinProblem::Severity::Error, "SkinInfo.SkinName", p.PathName, "The skin name is empty.");
-    else if (name.size() > 31)
-        Add(CSkinProblem::Severity::Error, "SkinInfo.SkinName", p.PathName,
-            "The skin name '" + name + "' is longer than 31 characters.");
+    if (const std::string problem = CBuildRunner::SkinNameProblem(p.SkinInfo.SkinName); !problem.empty())
+        Add(CSkinProblem::Severity::Error, "SkinInfo.SkinName", p.PathName, problem);
     if (p.SkinInfo.Reso != 1 && p.SkinInfo.Reso != 2)
         Add(CSkinProblem::Severity::Error, "SkinInfo.Reso", p.PathName,
             "The resolution code " + std::to_string(p.SkinInfo.Reso) + " is neither 1 (160x160) nor 2 (320x320).");

@@ -119,6 +119,8 @@ TEST_F(BuildFixture, RefusesValuesTheLibraryCannotCarry) {
         {"not loaded", [](CSkinProject& p) { p.IsLoaded = 0; }},
         {"empty name", [](CSkinProject& p) { p.SkinInfo.SkinName.clear(); }},
         {"32 characters", [](CSkinProject& p) { p.SkinInfo.SkinName = std::string(32, 'n'); }},
+        {"outside the folder", [](CSkinProject& p) { p.SkinInfo.SkinName = "../Escape"; }},
+        {"colon", [](CSkinProject& p) { p.SkinInfo.SkinName = "a:b"; }},
         {"relative folder", [](CSkinProject& p) { p.Folder = "skins/"; }},
         {"long path", [](CSkinProject& p) { p.SkinInfo.SkinName = std::string(31, 'n'); p.Folder += std::string(240, 'f') + "/"; }},
     };
@@ -134,9 +136,10 @@ TEST_F(BuildFixture, RefusesValuesTheLibraryCannotCarry) {
     }
     EXPECT_FALSE(fs::exists(dir.filePath("standin-record.txt").toStdString()));
     EXPECT_EQ(Files(), QStringList{"wall.bmp"});
+    EXPECT_FALSE(fs::exists(fs::path(dir.path().toStdString()).parent_path() / "Escape.PDB"));
 
-    // 31 characters are fine.
-    project.SkinInfo.SkinName = std::string(31, 'n');
+    // 31 characters, blanks and dots included, are fine.
+    project.SkinInfo.SkinName = "Night & Day v1.2" + std::string(15, 'n');
     EXPECT_TRUE(CBuildRunner(compiler).Run(project).Success);
 }
 

@@ -20,7 +20,7 @@ using namespace vantoro::test;
 namespace {
 
 void WriteWallPaper(const std::string& path, int bits) {
-    BmpSpec s;
+    BmpRecipe s;
     s.width = 320;
     s.height = 320;
     s.bits = bits;

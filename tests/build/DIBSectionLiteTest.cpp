@@ -63,7 +63,7 @@ TEST(DIBSectionLite, LoadsEveryDepthWithTheRightPixels) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bits);
-        BmpSpec s;
+        BmpRecipe s;
         s.width = 7;
         s.height = 5;
         s.bits = c.bits;
@@ -94,7 +94,7 @@ TEST(DIBSectionLite, LoadsLargeHeadersAndTopDownRowsAndSavesTheSmallHeader) {
     for (int headerSize : {108, 124}) {
         for (bool topDown : {false, true}) {
             SCOPED_TRACE(headerSize * 10 + topDown);
-            BmpSpec s;
+            BmpRecipe s;
             s.width = 9;
             s.height = 6;
             s.bits = 4;
@@ -114,7 +114,7 @@ TEST(DIBSectionLite, LoadsLargeHeadersAndTopDownRowsAndSavesTheSmallHeader) {
             // writer makes of the same picture.
             const std::string saved = PathIn(dir, "saved.bmp");
             ASSERT_TRUE(dib.Save(saved));
-            BmpSpec plain = s;
+            BmpRecipe plain = s;
             plain.headerSize = 40;
             plain.topDown = false;
             std::vector<uint8_t> expected = MakeBmp(plain);
@@ -126,7 +126,7 @@ TEST(DIBSectionLite, LoadsLargeHeadersAndTopDownRowsAndSavesTheSmallHeader) {
 
 TEST(DIBSectionLite, LoadsBitFieldsFromTheLargeHeader) {
     QTemporaryDir dir;
-    BmpSpec s;
+    BmpRecipe s;
     s.width = 2;
     s.height = 2;
     s.bits = 32;
@@ -149,7 +149,7 @@ TEST(DIBSectionLite, RefusesDamagedFilesAndKeepsTheCurrentBitmap) {
     CDIBSectionLite dib;
     ASSERT_TRUE(dib.Load(good));
 
-    BmpSpec base;
+    BmpRecipe base;
     base.width = 16;
     base.height = 16;
     base.bits = 8;
@@ -165,7 +165,7 @@ TEST(DIBSectionLite, RefusesDamagedFilesAndKeepsTheCurrentBitmap) {
         bad.push_back({"short table", b});
     }
     {
-        BmpSpec s = base;
+        BmpRecipe s = base;
         s.dropTail = 10;  // pixels cut short, declared size still whole
         s.declaredFileSize = 0;
         bad.push_back({"short pixels", MakeBmp(s)});
@@ -211,7 +211,7 @@ TEST(DIBSectionLite, RefusesDamagedFilesAndKeepsTheCurrentBitmap) {
 
 TEST(DIBSectionLite, ADeclaredFileSizeShortOfThePixelsReadsWhatIsThere) {
     QTemporaryDir dir;
-    BmpSpec s;
+    BmpRecipe s;
     s.width = 8;
     s.height = 4;
     s.bits = 8;
@@ -233,7 +233,7 @@ TEST(DIBSectionLite, ADeclaredFileSizeShortOfThePixelsReadsWhatIsThere) {
 
 TEST(DIBSectionLite, SetSizeKeepsTheTopLeftAndFillsWhite) {
     QTemporaryDir dir;
-    BmpSpec s;
+    BmpRecipe s;
     s.width = 6;
     s.height = 4;
     s.bits = 4;
@@ -255,7 +255,7 @@ TEST(DIBSectionLite, SetSizeKeepsTheTopLeftAndFillsWhite) {
             EXPECT_EQ(dib.PixelIndex(x, y), x < 6 ? ((x + y) % 2 ? 1 : 3) : 2) << x << "," << y;
 
     // Direct colour: white is all bits set.
-    BmpSpec d;
+    BmpRecipe d;
     d.width = 2;
     d.height = 2;
     d.bits = 24;
@@ -276,7 +276,7 @@ TEST(DIBSectionLite, SetSizeKeepsTheTopLeftAndFillsWhite) {
 
 TEST(DIBSectionLite, DrawPaintsThePictureAtItsPlace) {
     QTemporaryDir dir;
-    BmpSpec s;
+    BmpRecipe s;
     s.width = 3;
     s.height = 2;
     s.bits = 24;
@@ -303,7 +303,7 @@ TEST(DIBSectionLite, CorruptHeadersNeverCrashOrOverAllocate) {
     const std::string path = PathIn(dir, "mutant.bmp");
     std::vector<std::vector<uint8_t>> seeds;
     for (int bits : {1, 4, 8, 16, 24, 32}) {
-        BmpSpec s;
+        BmpRecipe s;
         s.width = 13;
         s.height = 7;
         s.bits = bits;

@@ -11,7 +11,7 @@
 
 namespace vantoro::test {
 
-struct BmpSpec {
+struct BmpRecipe {
     int width = 0;
     int height = 0;  // positive; `topDown` writes the negative height
     int bits = 8;
@@ -30,7 +30,7 @@ inline void PutLe(std::vector<uint8_t>& out, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
 }
 
-inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
+inline std::vector<uint8_t> MakeBmp(const BmpRecipe& s) {
     const int stride = ((s.width * s.bits + 31) / 32) * 4;
     std::vector<uint8_t> pixels(size_t(stride) * s.height, 0);
     for (int y = 0; y < s.height; ++y) {
@@ -93,7 +93,7 @@ inline std::vector<uint8_t> ReadFile(const std::string& path) {
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline void WriteBmp(const std::string& path, const BmpSpec& spec) { WriteFile(path, MakeBmp(spec)); }
+inline void WriteBmp(const std::string& path, const BmpRecipe& recipe) { WriteFile(path, MakeBmp(recipe)); }
 
 // A palette of `n` distinct colours.
 inline std::vector<uint32_t> DistinctPalette(int n) {
@@ -104,7 +104,7 @@ inline std::vector<uint32_t> DistinctPalette(int n) {
 
 // A solid bitmap of the given size (8 bits, one colour).
 inline void WriteSolidBmp(const std::string& path, int width, int height, uint32_t rgb = 0x336699) {
-    BmpSpec s;
+    BmpRecipe s;
     s.width = width;
     s.height = height;
     s.bits = 8;

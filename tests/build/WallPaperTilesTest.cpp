@@ -25,7 +25,7 @@ void CheckTiles(int bits, int headerSize, uint32_t fileSize) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const int colors = 1 << bits;
-    BmpSpec s;
+    BmpRecipe s;
     s.width = 320;
     s.height = 320;
     s.bits = bits;
@@ -70,7 +70,7 @@ TEST(WallPaperTiles, WallPaperWithTheLargeHeaderIsTiledWithTheSmallOne) { CheckT
 
 TEST(WallPaperTiles, ASmallerWallPaperLeavesWhiteNeverTheLastTile) {
     QTemporaryDir dir;
-    BmpSpec s;
+    BmpRecipe s;
     s.width = 200;
     s.height = 100;
     s.bits = 8;

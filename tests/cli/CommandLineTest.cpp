@@ -75,7 +75,7 @@ struct ProjectFiles {
         return QDir::toNativeSeparators(dir.filePath(QString::fromStdString(name))).toStdString();
     }
     void WriteMask(const std::string& name) {
-        BmpSpec m;
+        BmpRecipe m;
         m.width = 12;
         m.height = 10;
         m.bits = 1;
@@ -170,7 +170,7 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     files.Save();
     WriteSolidBmp(files.Path("wall.bmp"), 100, 160);
     WriteSolidBmp(files.Path("titlem.bmp"), 12, 10);  // an 8-bit mask
-    BmpSpec many;  // 32 colours for a 16-grey skin
+    BmpRecipe many;  // 32 colours for a 16-grey skin
     many.width = 32;
     many.height = 1;
     many.bits = 24;

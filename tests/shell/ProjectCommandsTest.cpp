@@ -5,8 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "AboutDlg.h"
+#include "DockTreeWnd.h"
+#include "VantoroView.h"
 #include "CommandIds.h"
 #include "MainFrame.h"
 #include "ShellFixture.h"
@@ -104,6 +107,26 @@ TEST_F(ProjectCommandsTest, HowDoIOpensTheTutorialOrNamesTheMissingFile) {
     frame->Action(ID_HELP_HOWDOI)->trigger();
     ASSERT_EQ(m_messages.size(), 2);
     EXPECT_TRUE(m_messages[1].contains(QDir::toNativeSeparators(present)));
+}
+
+TEST_F(ProjectCommandsTest, F6MovesThroughTheVisiblePanes) {
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    QWidget* tree = frame->WorkspaceWindow()->Tree();
+    QWidget* view = frame->GetActiveView();
+    tree->setFocus();
+    QTest::keyClick(frame, Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    QTest::keyClick(frame, Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), tree);
+    // A hidden pane is passed over.
+    frame->Action(ID_VIEW_WORKSPACE)->trigger();
+    view->setFocus();
+    QTest::keyClick(frame, Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), tree);
+    EXPECT_NE(QApplication::focusWidget(), view);
 }
 
 TEST_F(ProjectCommandsTest, AboutBoxShowsNameVersionAndCloses) {

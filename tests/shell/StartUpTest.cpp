@@ -151,6 +151,9 @@ TEST_F(StartUpTest, BarStateSurvivesARestartWithAHiddenWorkspace) {
     EXPECT_FALSE(frame->WorkspaceWindow()->isHidden());
     EXPECT_TRUE(frame->Action(ID_VIEW_WORKSPACE)->isChecked());
     EXPECT_EQ(frame->dockWidgetArea(frame->WorkspaceWindow()), Qt::LeftDockWidgetArea);
+    // Closed by its own button, a window loses its check mark as well.
+    frame->PropertyWindow()->close();
+    EXPECT_FALSE(frame->Action(ID_VIEW_PROPERTY)->isChecked());
 }
 
 TEST_F(StartUpTest, DamagedBarStateFallsBackToTheDefaultLayout) {

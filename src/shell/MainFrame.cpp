@@ -1,7 +1,6 @@
 #include "MainFrame.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -21,6 +20,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <algorithm>
+#include <utility>
 
 #include "CommandIds.h"
 #include "CustomizeDlg.h"

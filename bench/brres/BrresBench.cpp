@@ -1,6 +1,6 @@
-// Conversion speed per depth and whole-skin compile time. The artwork is generated here:
-// a 320x320 wall paper with smooth gradients and shapes like drawn skin art, and a noisy
-// variant with tens of thousands of distinct colours like a scanned photo.
+// Conversion speed per depth and whole-skin compile time, on the sample skins of examples/
+// and on generated artwork: a 320x320 wall paper with smooth gradients and shapes, and a
+// noisy variant with tens of thousands of distinct colours like a scanned photo.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -93,6 +95,8 @@ void BM_DecodeBmp24(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeBmp24)->Unit(benchmark::kMicrosecond);
 
+void CompileIn(benchmark::State& state, const fs::path& folder);
+
 // A 320x320 skin shaped like the build's own output: the four wall paper tiles and the
 // element bitmaps of their usual sizes, 26 bitmaps, five values, fifteen word lists.
 class SkinFolder {
@@ -152,17 +156,141 @@ private:
 void BM_CompileWholeSkin320(benchmark::State& state) {
     const int depth = int(state.range(0));
     SkinFolder skin(depth);
+    CompileIn(state, skin.Path());
+}
+BENCHMARK(BM_CompileWholeSkin320)->ArgName("depth")->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
+
+// ---- the sample skins in examples/, when they are there -----------------------------------
+
+// A profile file read just far enough for the bench: section -> key -> value.
+std::map<std::string, std::map<std::string, std::string>> ReadProfile(const fs::path& path) {
+    std::map<std::string, std::map<std::string, std::string>> sections;
+    std::ifstream in(path, std::ios::binary);
+    std::string line, section;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.size() > 1 && line[0] == '[') {
+            section = line.substr(1, line.find(']') - 1);
+        } else if (const size_t eq = line.find('='); eq != std::string::npos) {
+            sections[section][line.substr(0, eq)] = line.substr(eq + 1);
+        }
+    }
+    return sections;
+}
+
+// A copy of a sample project with the files the build hands the compiler: the script with
+// every bitmap line the build writes (and its values), and for 320x320 the four tiles.
+class SampleSkin {
+public:
+    explicit SampleSkin(const std::string& name) {
+        const fs::path source = fs::path(VANTORO_EXAMPLES_DIR) / name;
+        folder_ = fs::temp_directory_path() / ("brres-bench-sample-" + name);
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+        fs::copy(source, folder_, fs::copy_options::recursive, ec);
+        if (ec) return;
+        auto skn = ReadProfile(folder_ / (name + ".skn"));
+        const int depth = std::stoi(skn["SkinInfo"]["Depth"]);
+        const bool large = skn["SkinInfo"]["Reso"] == "2";
+        const std::string keyword = depth == 1 ? "BITMAP" : depth == 2 ? "BITMAPGREY" : depth == 4 ? "BITMAPGREY16"
+                                                : depth == 8 ? "BITMAPCOLOR" : "BITMAPCOLOR16K";
+        std::ostringstream script;
+        auto line = [&](const std::string& word, int id, const std::string& file) {
+            script << word << " ID " << id << " \"" << file << "\" \r\n";
+        };
+        if (large) {
+            const brres::RgbImage wall = brres::BmpReader::ReadFile((folder_ / skn["WallPaper"]["Bmp"]).string());
+            for (int tile = 0; tile < 4; ++tile) {
+                brres::RgbImage part(160, 160);
+                for (int y = 0; y < 160; ++y) {
+                    for (int x = 0; x < 160; ++x) {
+                        part.SetPixel(x, y, wall.Pixel(x + 160 * (tile % 2), y + 160 * (tile / 2)));
+                    }
+                }
+                const std::string tileName = "__bkg" + std::to_string(tile + 1) + ".bmp";
+                const std::vector<uint8_t> bytes = Bmp24(part);
+                std::ofstream(folder_ / tileName, std::ios::binary)
+                    .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+                line(keyword, 3001 + tile, tileName);
+            }
+        } else {
+            line(keyword, 3001, skn["WallPaper"]["Bmp"]);
+        }
+        const struct { int id; const char* section; const char* key; bool mask; } bitmaps[] = {
+            {3021, "ToolBar", "BmpNormal", false},         {3041, "ToolBar", "BmpHighlight", false},
+            {3026, "ToolBarToggler", "Bmp", false},        {3027, "ToolBarToggler", "BmpMask", true},
+            {3030, "Battery", "Bmp", false},               {3043, "TitleBar", "Bmp", false},
+            {3044, "TitleBar", "BmpMask", true},           {3045, "Preview", "Preview1", false},
+            {3054, "Preview", "Preview2", false},          {3046, "SystemIcons", "BmpCategories", false},
+            {3047, "SystemIcons", "BmpCategoriesMask", true}, {3048, "SystemIcons", "BmpPopupTools", false},
+            {3049, "SystemIcons", "BmpPopupToolsMask", true}, {3050, "SystemIcons", "BmpMiscIcons", false},
+            {3051, "ScrollBar", "Bmp", false},             {3052, "MaximizeVuzuRuzIcon", "Bmp", false},
+            {3053, "MaximizeVuzuRuzIcon", "BmpMask", true},
+        };
+        for (const auto& b : bitmaps) {
+            if (b.id == 3054 && !large) continue;
+            line(b.mask ? "BITMAP" : keyword, b.id, skn[b.section][b.key]);
+        }
+        script << "INTEGER ID 3001 VALUE " << (large ? 2 : 1) << "\r\nINTEGER ID 3002 VALUE " << depth << "\r\n"
+               << "STRING ID 3001 \"1.0\"\r\nSTRING ID 3002 \"" << skn["SkinInfo"]["Author"] << "\"\r\n"
+               << "STRING ID 3003 \"" << skn["SkinInfo"]["Comments"] << "\"\r\n";
+        for (int id : {3002, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015, 3016, 3017}) {
+            script << "WORDLIST ID " << id << "\r\nBEGIN\r\n\t0 1 2 3 4 5 6 7\r\nEND\r\n";
+        }
+        std::ofstream(folder_ / "_script.txt", std::ios::binary) << script.str();
+        ready_ = true;
+    }
+    ~SampleSkin() {
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+    bool Ready() const { return ready_; }
+    const fs::path& Path() const { return folder_; }
+
+private:
+    fs::path folder_;
+    bool ready_ = false;
+};
+
+void CompileIn(benchmark::State& state, const fs::path& folder) {
     const fs::path previous = fs::current_path();
-    fs::current_path(skin.Path());
+    fs::current_path(folder);
     const std::vector<std::string> args = {"-q", "-creator", "Krdo", "-name", "Bench", "-type", "SKIN",
-                                           "-o", (skin.Path() / "Bench.PDB").string(), "-ro", "_script.txt"};
+                                           "-o", (folder / "Bench.PDB").string(), "-ro", "_script.txt"};
     std::ostringstream out, err;
     for (auto _ : state) {
-        if (brres::ResourceCompiler(out, err).Run(args) != 0) state.SkipWithError(err.str().c_str());
+        if (brres::ResourceCompiler(out, err).Run(args) != 0) {
+            state.SkipWithError(err.str().c_str());
+            break;
+        }
     }
     fs::current_path(previous);
 }
-BENCHMARK(BM_CompileWholeSkin320)->ArgName("depth")->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
+
+void BM_CompileSampleSkin(benchmark::State& state, const std::string& name) {
+    SampleSkin skin(name);
+    if (!skin.Ready()) {
+        state.SkipWithError(("sample " + name + " not found in examples/").c_str());
+        return;
+    }
+    CompileIn(state, skin.Path());
+}
+BENCHMARK_CAPTURE(BM_CompileSampleSkin, Meadow_160_8bit, std::string("Meadow"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CompileSampleSkin, Nightfall_320_16bit, std::string("Nightfall"))->Unit(benchmark::kMillisecond);
+
+// The 320x320 24-bit wall paper of the Nightfall sample: real artwork.
+void BM_ConvertSampleWallPaper(benchmark::State& state) {
+    const int depth = int(state.range(0));
+    const fs::path path = fs::path(VANTORO_EXAMPLES_DIR) / "Nightfall" / "wallpaper.bmp";
+    if (!fs::exists(path)) {
+        state.SkipWithError("examples/Nightfall/wallpaper.bmp not found");
+        return;
+    }
+    const brres::RgbImage image = brres::BmpReader::ReadFile(path.string());
+    for (auto _ : state) benchmark::DoNotOptimize(brres::TbmpEncoder::Encode(image, depth));
+    SetMpixelRate(state, int64_t(image.Width()) * image.Height());
+}
+BENCHMARK(BM_ConvertSampleWallPaper)->ArgName("depth")->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -93,16 +93,26 @@ std::vector<uint32_t> SystemColours() {
 }  // namespace
 
 const Palette* Palette::ForDepth(int depth) {
-    static const Palette mono({0xFFFFFF, 0x000000});
-    // Four greys are not evenly spaced: 255, 192, 128, 0.
-    static const Palette grey4({0xFFFFFF, 0xC0C0C0, 0x808080, 0x000000});
-    static const Palette grey16(Greys(16));
-    static const Palette system(SystemColours());
+    // Each palette is built on first use only: a skin of masks alone never pays for the
+    // 256-colour index.
     switch (depth) {
-        case 1: return &mono;
-        case 2: return &grey4;
-        case 4: return &grey16;
-        case 8: return &system;
+        case 1: {
+            static const Palette mono({0xFFFFFF, 0x000000});
+            return &mono;
+        }
+        case 2: {
+            // Four greys are not evenly spaced: 255, 192, 128, 0.
+            static const Palette grey4({0xFFFFFF, 0xC0C0C0, 0x808080, 0x000000});
+            return &grey4;
+        }
+        case 4: {
+            static const Palette grey16(Greys(16));
+            return &grey16;
+        }
+        case 8: {
+            static const Palette system(SystemColours());
+            return &system;
+        }
         default: return nullptr;
     }
 }
@@ -117,38 +127,61 @@ Palette::Palette(std::vector<uint32_t> colours) : colours_(std::move(colours)) {
 }
 
 void Palette::BuildBoxes() {
-    const int boxes = kBoxesPerChannel * kBoxesPerChannel * kBoxesPerChannel;
-    boxes_.reserve(static_cast<size_t>(boxes));
-    std::vector<int> nearSquares(colours_.size());
+    // The candidates of a box are found among those of the box twice its size that holds
+    // it, level by level from the whole cube down, so each level tests only a handful of
+    // entries per box instead of all of them.
+    std::vector<uint8_t> list;        // all boxes' candidates of the current level, back to back
+    std::vector<uint32_t> starts{0};  // per box its first candidate; one more at the end
     // An entry repeated at a higher index never wins (the system palette ends in 26 blacks).
-    std::vector<bool> shadowed(colours_.size(), false);
-    for (size_t i = 0; i < colours_.size(); ++i) {
-        for (size_t j = i + 1; j < colours_.size() && !shadowed[i]; ++j) shadowed[i] = colours_[i] == colours_[j];
+    for (size_t i = colours_.size(); i-- > 0;) {
+        bool repeated = false;
+        for (size_t j = i + 1; j < colours_.size() && !repeated; ++j) repeated = colours_[i] == colours_[j];
+        if (!repeated) list.push_back(static_cast<uint8_t>(i));
     }
-    for (int box = 0; box < boxes; ++box) {
-        const int r0 = (box / (kBoxesPerChannel * kBoxesPerChannel)) * kBoxSize;
-        const int g0 = (box / kBoxesPerChannel % kBoxesPerChannel) * kBoxSize;
-        const int b0 = (box % kBoxesPerChannel) * kBoxSize;
-        const int r1 = r0 + kBoxSize - 1, g1 = g0 + kBoxSize - 1, b1 = b0 + kBoxSize - 1;
-        // Whatever colour of the box is asked for, the entry that is nearest to the box's
-        // farthest corner is at most `bound` away; no entry farther than that from the
-        // whole box can win, nor tie.
-        int bound = 1 << 30;
-        for (size_t i = 0; i < colours_.size(); ++i) {
-            const uint32_t c = colours_[i];
-            nearSquares[i] = NearSquare(Red(c), r0, r1) + NearSquare(Green(c), g0, g1) + NearSquare(Blue(c), b0, b1);
-            bound = std::min(bound, FarSquare(Red(c), r0, r1) + FarSquare(Green(c), g0, g1) + FarSquare(Blue(c), b0, b1));
+    starts.push_back(static_cast<uint32_t>(list.size()));
+
+    std::vector<int> nearSquares;
+    for (int perChannel = 2, size = 128; size >= kBoxSize; perChannel *= 2, size /= 2) {
+        std::vector<uint8_t> nextList;
+        std::vector<uint32_t> nextStarts{0};
+        const int parentsPerChannel = perChannel / 2;
+        for (int box = 0; box < perChannel * perChannel * perChannel; ++box) {
+            const int ri = box / (perChannel * perChannel), gi = box / perChannel % perChannel, bi = box % perChannel;
+            const int parent = ((ri / 2) * parentsPerChannel + gi / 2) * parentsPerChannel + bi / 2;
+            const int r0 = ri * size, g0 = gi * size, b0 = bi * size;
+            const int r1 = r0 + size - 1, g1 = g0 + size - 1, b1 = b0 + size - 1;
+            const uint8_t* first = list.data() + starts[size_t(parent)];
+            const uint8_t* last = list.data() + starts[size_t(parent) + 1];
+            // Every colour of the box lies within `bound` of some candidate (the one whose
+            // farthest point of the box is nearest); an entry farther than that from the
+            // whole box can neither win nor tie anywhere inside it.
+            int bound = 1 << 30;
+            nearSquares.clear();
+            for (const uint8_t* c = first; c != last; ++c) {
+                nearSquares.push_back(NearSquare(reds_[*c], r0, r1) + NearSquare(greens_[*c], g0, g1) +
+                                      NearSquare(blues_[*c], b0, b1));
+                bound = std::min(bound, FarSquare(reds_[*c], r0, r1) + FarSquare(greens_[*c], g0, g1) +
+                                            FarSquare(blues_[*c], b0, b1));
+            }
+            for (const uint8_t* c = first; c != last; ++c) {
+                if (nearSquares[size_t(c - first)] <= bound) nextList.push_back(*c);
+            }
+            nextStarts.push_back(static_cast<uint32_t>(nextList.size()));
         }
-        const size_t start = candidates_.size();
-        for (size_t i = colours_.size(); i-- > 0;) {
-            if (nearSquares[i] <= bound && !shadowed[i]) candidates_.push_back(static_cast<uint8_t>(i));
-        }
-        const size_t count = candidates_.size() - start;
+        list.swap(nextList);
+        starts.swap(nextStarts);
+    }
+
+    const size_t boxes = starts.size() - 1;
+    boxes_.reserve(boxes);
+    for (size_t box = 0; box < boxes; ++box) {
+        const uint32_t count = starts[box + 1] - starts[box];
+        // Seven bits hold the count: boxes of 8 levels see a few dozen entries at most.
         if (count == 1) {
-            boxes_.push_back(candidates_.back());
-            candidates_.pop_back();
+            boxes_.push_back(list[starts[box]]);
         } else {
-            boxes_.push_back(kSearch | static_cast<uint32_t>(count) << 24 | static_cast<uint32_t>(start));
+            boxes_.push_back(kSearch | count << 24 | static_cast<uint32_t>(candidates_.size()));
+            candidates_.insert(candidates_.end(), list.begin() + starts[box], list.begin() + starts[box + 1]);
         }
     }
 }
@@ -168,11 +201,11 @@ uint8_t Palette::Nearest(uint32_t rgb) const {
     uint8_t best = *candidate;
     int bestDistance = distance(best);
     for (++candidate; candidate != end; ++candidate) {
+        // Selected without a branch: on photographs the winner is a coin toss per pixel.
         const int d = distance(*candidate);
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = *candidate;
-        }
+        const bool closer = d < bestDistance;
+        bestDistance = closer ? d : bestDistance;
+        best = closer ? *candidate : best;
     }
     return best;
 }

@@ -79,7 +79,8 @@ std::vector<ScriptStatement> ScriptReader::Read(const std::string& text, std::ve
     seen_.clear();
     wordList_.reset();
     diagnostics_ = &diagnostics;
-    size_t start = 0;
+    // A byte-order mark from a text editor is not part of the first statement.
+    size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     int number = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);

@@ -68,6 +68,14 @@ TEST(ScriptReader, ReadsTheStatementsTheBuildWrites) {
     EXPECT_STREQ(parsed.statements[7].Type(), "wrdl");
 }
 
+TEST(ScriptReader, SkipsAByteOrderMarkAndReadsALastLineWithoutLineEnd) {
+    const Parsed parsed = Parse("\xEF\xBB\xBFINTEGER ID 1 VALUE 5\nINTEGER ID 2 VALUE 6");
+    ASSERT_TRUE(parsed.diagnostics.empty());
+    ASSERT_EQ(parsed.statements.size(), 2u);
+    EXPECT_EQ(parsed.statements[1].value, 6);
+    EXPECT_EQ(parsed.statements[1].line, 2);
+}
+
 TEST(ScriptReader, EveryMistakeNamesItsLine) {
     EXPECT_EQ(OnlyError("INTEGER ID 1 VALUE 1\nFOO ID 1 \"x\"\n"), "2: unknown statement 'FOO'");
     EXPECT_NE(OnlyError(" ID 3001 \"wall.bmp\" \n").find("1: the line starts with ID"), std::string::npos);

@@ -137,6 +137,11 @@ BmpReader::Layout BmpReader::ReadLayout(const std::vector<uint8_t>& file) {
     if (bits <= 8) {
         const uint32_t maxEntries = 1u << bits;
         layout.tableEntries = coloursUsed == 0 ? maxEntries : coloursUsed;
+        if (coloursUsed == 0 && layout.pixelOffset > headersEnd && layout.pixelOffset < headersEnd + maxEntries * 4) {
+            // Some writers leave "colours used" 0 yet store a shorter table: the pixels
+            // start where it ends. Indices past it are caught pixel by pixel.
+            layout.tableEntries = (layout.pixelOffset - uint32_t(headersEnd)) / 4;
+        }
         if (layout.tableEntries > maxEntries) {
             throw InputError("colour table of " + std::to_string(coloursUsed) + " entries is too long for " +
                              std::to_string(bits) + " bits per pixel");

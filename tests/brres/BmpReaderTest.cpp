@@ -52,6 +52,15 @@ TEST(BmpReader, IndexedSourcesUseTheirColourTable) {
     EXPECT_EQ(image.Pixel(1, 0), 0x00FF00u);
     EXPECT_EQ(image.Pixel(2, 0), 0x0000FFu);
 
+    // "Colours used" 0 with a table of two entries: the pixel data starts where the table ends.
+    BmpSpec shortTable = one;
+    shortTable.bits = 4;
+    shortTable.pixels = {0x10, 0, 0, 0, 0x01, 0, 0, 0};
+    image = BmpReader::Decode(MakeBmp(shortTable));
+    EXPECT_EQ(image.Pixel(0, 0), 0x000000u);
+    EXPECT_EQ(image.Pixel(1, 0), 0x0A141Eu);
+    EXPECT_EQ(image.Pixel(0, 1), 0x0A141Eu);
+
     // 8 bits, top-down: the first stored row is the top one.
     BmpSpec eight;
     eight.width = 2;

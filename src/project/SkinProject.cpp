@@ -42,8 +42,9 @@ std::string CSkinProject::NoProjectFolder() {
 int CSkinProject::LoadProject(const std::string& pathGiven) {
     const std::string path = AbsolutePath(pathGiven);
     m_strLastError.clear();
-    if (!PathName.empty() && path == PathName) {
+    if (IsLoaded && path == PathName) {
         // Reading it again would throw away the edits in memory; the project stays open.
+        // After a failed load the records are mixed, and the same path must load again.
         m_strLastError = path + ": this project is already open";
         return 0;
     }

@@ -119,6 +119,11 @@ TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
     EXPECT_NE(project.LastError().find(brokenPath), std::string::npos);
     EXPECT_NE(project.LastError().find("[ScrollBar]"), std::string::npos);
     EXPECT_NE(project.LastError().find("ButtonTopHeight"), std::string::npos);
+
+    // The earlier project, still named by PathName, opens again over the mixed records.
+    ASSERT_EQ(project.LoadProject(firstPath), 1) << project.LastError();
+    EXPECT_EQ(project.SkinInfo.SkinName, "Blue");
+    EXPECT_EQ(project.ToolBarToggler.Bmp, "tog.bmp");
 }
 
 TEST(SkinProjectLoad, SamePathIsNotReadAgainButAnotherSpellingIs) {

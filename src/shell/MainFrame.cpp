@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "BuildRunner.h"
 #include "CommandIds.h"
 #include "CustomizeDlg.h"
 #include "DesktopOpener.h"
@@ -74,6 +75,8 @@ CMainFrame::~CMainFrame() {
     if (CKeyLockState::IsKnown()) qApp->removeEventFilter(this);
     // The tree goes with the frame's children; the project must not reach it afterwards.
     m_Project.ElementsTree = nullptr;
+    SetBitmapDrawer(nullptr);
+    m_Compiler.UnloadLibrary();
 }
 
 QString CMainFrame::DefaultTutorialPath() {
@@ -100,11 +103,20 @@ void CMainFrame::OnCreate() {
     CreateMenuBar();
     LoadBarState();
     m_Project.SetElementsTree(m_pWorkspace);
+    SetBitmapDrawer(&m_Stacker);
+    if (m_pView) connect(m_pView, &CVantoroView::Painted, this, &CMainFrame::ShowMissingBitmaps);
     if (!LoadResourceCompiler()) CMessageBox::Show(this, QStringLiteral("Program DLL missing"));
     UpdateCommandUI();
 }
 
-bool CMainFrame::LoadResourceCompiler() { return true; }
+bool CMainFrame::LoadResourceCompiler() { return m_Compiler.LoadLibraryEntry(); }
+
+void CMainFrame::ShowMissingBitmaps() {
+    QStringList messages;
+    for (const std::string& path : m_Stacker.TakeNewMissingFiles())
+        messages << ToQString(CBitmapStacker::MissingFileMessage(path));
+    if (!messages.isEmpty()) statusBar()->showMessage(messages.join(QStringLiteral("  ")));
+}
 
 // ---------------------------------------------------------------------------------------
 // Commands, bars and menus
@@ -406,6 +418,8 @@ bool CMainFrame::OpenProject(const QString& path) {
 void CMainFrame::ShowNoElement() {
     // The property window is cleared here as well once it holds the property list.
     if (!m_pView) return;
+    m_Stacker.ResetMissingFiles();
+    statusBar()->clearMessage();
     m_pView->SelectedSheet = nullptr;
     m_pView->update();
 }
@@ -427,8 +441,11 @@ void CMainFrame::OnCloseProject() {
 }
 
 void CMainFrame::OnBuildSkin() {
-    // The build runner takes over here: it writes the script and tiles from the records
-    // in memory and runs the resource compiler in the project folder.
+    if (!m_Project.IsLoaded) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const CBuildResult result = CBuildRunner(m_Compiler).Run(m_Project);
+    QApplication::restoreOverrideCursor();
+    CMessageBox::Show(this, ToQString(result.Message()));
 }
 
 bool CMainFrame::event(QEvent* event) {
@@ -443,6 +460,8 @@ void CMainFrame::OnElementSelected(CPropertyItemManager* sheet) {
     if (!m_pView) return;
     // The property window shows `sheet` here (reloading it even when it is the one
     // shown), or is cleared for a category node, once it holds the property list.
+    m_Stacker.ResetMissingFiles();
+    statusBar()->clearMessage();
     m_pView->SelectedSheet = sheet;
     m_pView->update();
 }

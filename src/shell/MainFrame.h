@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "BitmapStacker.h"
+#include "ResourceCompiler.h"
 #include "SkinProject.h"
 
 class QAction;
@@ -40,6 +42,8 @@ public:
     bool OpenProject(const QString& path);
 
     CSkinProject& Project() { return m_Project; }
+    CResourceCompiler& Compiler() { return m_Compiler; }
+    CBitmapStacker& BitmapStacker() { return m_Stacker; }
     CVantoroView* GetActiveView() const { return m_pView; }
     CDockTreeWnd* WorkspaceWindow() const { return m_pWorkspace; }
     QDockWidget* PropertyWindow() const { return m_pPropertyWnd; }
@@ -75,7 +79,7 @@ public:
 public slots:
     void OnSaveProject();
     void OnCloseProject();
-    // Filled in by the build: runs the resource compiler on the open project.
+    // Writes the script and tiles from the records in memory and runs the compiler.
     void OnBuildSkin();
     void OnToggleWorkspace();
     void OnTogglePropertyWindow();
@@ -109,9 +113,10 @@ private:
     void CreateMenuBar();
     void LoadBarState();
     void SaveBarState() const;
-    // The resource compiler is loaded here once the build is wired in; a failure shows
-    // "Program DLL missing" and start-up carries on.
+    // A failure shows "Program DLL missing" and start-up carries on.
     bool LoadResourceCompiler();
+    // Shows, without blocking, the bitmaps the last paint found missing.
+    void ShowMissingBitmaps();
     void ShowNoElement();
     void UpdateIndicators();
     void FocusPane(int step);
@@ -127,9 +132,10 @@ private:
     // Holds the property list once the property grid is in; until then an empty page.
     QDockWidget* m_pPropertyWnd = nullptr;
     CSkinProject m_Project;
-    // The preview's bitmap stacking service belongs here as well: the frame will own the
-    // stacker and register it with SetBitmapDrawer in OnCreate, and unregister it in the
-    // destructor, so elements draw through it while the frame lives.
+    CResourceCompiler m_Compiler;
+    // The preview's bitmap stacking, registered with SetBitmapDrawer while the frame
+    // lives. It reads the project's folder, so it stands after the project.
+    CBitmapStacker m_Stacker{m_Project.Folder};
 
     CVantoroDoc* m_pDocument;
     CVantoroView* m_pView = nullptr;

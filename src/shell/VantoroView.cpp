@@ -36,6 +36,8 @@ void CVantoroView::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     painter.drawPixmap(clip.topLeft(), buffer);
+    painter.end();
+    emit Painted();
 }
 
 void CVantoroView::Print(QPrinter& printer) {

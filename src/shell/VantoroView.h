@@ -28,6 +28,10 @@ public:
 
     static QColor BackgroundColor() { return QColor(192, 192, 192); }
 
+signals:
+    // After each paint of the screen, so the frame can report what the paint found.
+    void Painted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,0 +1,85 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QStatusBar>
+
+#include "CommandIds.h"
+#include "MainFrame.h"
+#include "ShellFixture.h"
+#include "VantoroApp.h"
+#include "VantoroView.h"
+
+namespace vantoro {
+namespace {
+
+class BuildAndPreviewTest : public ShellTest {
+protected:
+    // A copy of the 160x160 sample project in the test's own folder.
+    QString CopySample() {
+        const QDir source(QStringLiteral(VANTORO_EXAMPLES_DIR "/Meadow"));
+        const QString target = m_dir.filePath(QStringLiteral("Meadow"));
+        QDir().mkpath(target);
+        for (const QString& name : source.entryList(QDir::Files))
+            QFile::copy(source.filePath(name), QDir(target).filePath(name));
+        return QDir(target).filePath(QStringLiteral("Meadow.skn"));
+    }
+};
+
+TEST_F(BuildAndPreviewTest, BuildSkinWritesTheDatabaseAndSaysWhere) {
+    const QString skn = CopySample();
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(m_messages.isEmpty()) << "the compiler library beside the program loads";
+    EXPECT_FALSE(frame->Action(ID_BUILD_SKIN)->isEnabled());
+    ASSERT_TRUE(app->OpenDocumentFile(skn));
+    ASSERT_TRUE(frame->Action(ID_BUILD_SKIN)->isEnabled());
+
+    const QString before = QDir::currentPath();
+    frame->Action(ID_BUILD_SKIN)->trigger();
+    EXPECT_EQ(QDir::currentPath(), before);
+
+    const QString database = QDir::toNativeSeparators(QFileInfo(skn).absolutePath()) +
+                             QDir::separator() + QStringLiteral("Meadow.PDB");
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_messages.front(), QStringLiteral("Skin file created successfully.\n[%1]").arg(database));
+    EXPECT_GT(QFileInfo(database).size(), 78);
+    EXPECT_FALSE(QFile::exists(QFileInfo(skn).absolutePath() + "/_script.txt"));
+
+    // A skin name the database cannot carry is a failure, and says so.
+    frame->Project().SkinInfo.SkinName = std::string(32, 'x');
+    frame->Action(ID_BUILD_SKIN)->trigger();
+    ASSERT_EQ(m_messages.size(), 2);
+    EXPECT_TRUE(m_messages.back().startsWith(QStringLiteral("Unable to build the skin."))) << m_messages.back().toStdString();
+}
+
+TEST_F(BuildAndPreviewTest, MissingBitmapIsReportedOnceWithoutABox) {
+    const QString skn = CopySample();
+    QFile::remove(QFileInfo(skn).absolutePath() + "/toolbar.bmp");
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(skn));
+    frame->show();
+
+    frame->OnElementSelected(&frame->Project().ToolBar.Sheet());
+    frame->GetActiveView()->repaint();
+    const QString message = frame->statusBar()->currentMessage();
+    EXPECT_TRUE(message.startsWith(QStringLiteral("The bitmap file '"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("toolbar.bmp' is missing."))) << message.toStdString();
+    EXPECT_TRUE(m_messages.isEmpty());
+
+    // Repaints of the same selection draw on and bring back no notice of their own.
+    frame->statusBar()->clearMessage();
+    frame->GetActiveView()->repaint();
+    EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty());
+    ASSERT_EQ(frame->BitmapStacker().MissingFiles().size(), 1u);
+    // The highlight image still stands below where the missing one would have been.
+    EXPECT_EQ(frame->BitmapStacker().Y(), 5 + 18);
+
+    // Another selection starts afresh.
+    frame->OnElementSelected(&frame->Project().WallPaper.Sheet());
+    frame->GetActiveView()->repaint();
+    EXPECT_TRUE(frame->BitmapStacker().MissingFiles().empty());
+}
+
+}  // namespace
+}  // namespace vantoro

@@ -22,7 +22,12 @@ class LoadedLibrary {
 public:
     explicit LoadedLibrary(const char* path) {
 #ifdef _WIN32
-        handle_ = LoadLibraryA(path);
+        // The loader wants backslashes in a path.
+        std::string native = path;
+        for (char& c : native) {
+            if (c == '/') c = '\\';
+        }
+        handle_ = LoadLibraryA(native.c_str());
         if (handle_) entry_ = reinterpret_cast<Entry>(GetProcAddress(static_cast<HMODULE>(handle_), "main"));
 #else
         handle_ = dlopen(path, RTLD_NOW | RTLD_LOCAL);

@@ -3,12 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-
-#include "TextCodec.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include "TextCodec.h"
 
 #ifdef Q_OS_WIN
 #include <filesystem>
@@ -43,28 +42,32 @@ bool ReplaceFile(const QString& from, const QString& to, QString* reason) {
 
 }  // namespace
 
-void CAtomicFileWriter::FailAtForTesting(Stage stage) { g_failAt = stage; }
+void CAtomicFileWriter::FailAtForTesting(Stage stage) {
+    g_failAt = stage;
+}
 
 bool CAtomicFileWriter::Write(const std::string& pathBytes, const std::string& bytes,
                               std::string* error) {
     QString path = PathToQString(pathBytes);
     const QFileInfo info(path);
-    if (info.isSymLink()) path = info.canonicalFilePath().isEmpty() ? path : info.canonicalFilePath();
+    if (info.isSymLink())
+        path = info.canonicalFilePath().isEmpty() ? path : info.canonicalFilePath();
     const QFileInfo target(path);
 
     QTemporaryFile temp(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
     if (g_failAt == Stage::CreateTemporary || !temp.open()) {
-        return Fail(error, path, QStringLiteral("cannot create a temporary file in its folder (%1)")
-                                     .arg(g_failAt == Stage::CreateTemporary
-                                              ? QStringLiteral("simulated")
-                                              : temp.errorString()));
+        return Fail(error, path,
+                    QStringLiteral("cannot create a temporary file in its folder (%1)")
+                        .arg(g_failAt == Stage::CreateTemporary ? QStringLiteral("simulated")
+                                                                : temp.errorString()));
     }
     const qint64 written =
         g_failAt == Stage::Write ? -1 : temp.write(bytes.data(), qint64(bytes.size()));
     if (written != qint64(bytes.size()) || !temp.flush()) {
-        return Fail(error, path, QStringLiteral("cannot write the new content (%1); the file is unchanged")
-                                     .arg(g_failAt == Stage::Write ? QStringLiteral("disk full")
-                                                                   : temp.errorString()));
+        return Fail(
+            error, path,
+            QStringLiteral("cannot write the new content (%1); the file is unchanged")
+                .arg(g_failAt == Stage::Write ? QStringLiteral("disk full") : temp.errorString()));
     }
 #ifndef Q_OS_WIN
     ::fsync(temp.handle());
@@ -76,7 +79,8 @@ bool CAtomicFileWriter::Write(const std::string& pathBytes, const std::string& b
 
     QString reason = QStringLiteral("simulated");
     if (g_failAt == Stage::Rename || !ReplaceFile(temp.fileName(), path, &reason)) {
-        return Fail(error, path, QStringLiteral("cannot replace the file (%1); it is unchanged").arg(reason));
+        return Fail(error, path,
+                    QStringLiteral("cannot replace the file (%1); it is unchanged").arg(reason));
     }
     temp.setAutoRemove(false);
     return true;

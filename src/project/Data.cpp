@@ -5,27 +5,29 @@
 
 namespace vantoro {
 
-bool CData::LoadFromFile(const std::string& path) { return ProjectFileExists(path); }
+bool CData::LoadFromFile(const std::string& path) {
+    return ProjectFileExists(path);
+}
 
-bool CData::SaveToFile(const std::string& path) { return ProjectFileExists(path); }
+bool CData::SaveToFile(const std::string& path) {
+    return ProjectFileExists(path);
+}
 
 void CData::DrawPreview(QPainter&) {}
 
-bool CData::LoadSection(const std::string& path, const char* section,
-                        const std::function<void(CProfileSection&)>& reads) {
-    CProfileSection keys(path, section, m_strFailure);
+bool CData::LoadSection(const std::string& path, const char* section) {
+    CProfileSection keys(path, section, CProfileSection::Mode::Load, m_strFailure);
     if (!keys.Exists()) return false;
-    reads(keys);
+    ExchangeKeys(keys);
     if (!keys.Ok()) return false;
     UpdateSheet();
     return true;
 }
 
-bool CData::SaveSection(const std::string& path, const char* section,
-                        const std::function<void(CProfileSection&)>& writes) {
-    CProfileSection keys(path, section, m_strFailure);
+bool CData::SaveSection(const std::string& path, const char* section) {
+    CProfileSection keys(path, section, CProfileSection::Mode::Save, m_strFailure);
     if (!keys.Exists()) return false;
-    writes(keys);
+    ExchangeKeys(keys);
     return keys.Ok();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 class QPainter;
@@ -32,13 +31,14 @@ protected:
     CData(const CData&) = delete;
     CData& operator=(const CData&) = delete;
 
-    // The shared frame of every kind's load and save: the file must exist, the keys go
-    // in the order `exchange` names them, the first failure stops; a load that got
-    // through ends with UpdateSheet.
-    bool LoadSection(const std::string& path, const char* section,
-                     const std::function<void(CProfileSection&)>& reads);
-    bool SaveSection(const std::string& path, const char* section,
-                     const std::function<void(CProfileSection&)>& writes);
+    // The keys of the element's section in file order, read or written as `keys` says.
+    virtual void ExchangeKeys(CProfileSection& keys) = 0;
+
+    // The frame of every kind's load and save: the file must exist, the keys go in
+    // ExchangeKeys order and the first failure stops; a load that got through ends
+    // with UpdateSheet.
+    bool LoadSection(const std::string& path, const char* section);
+    bool SaveSection(const std::string& path, const char* section);
 
     std::string m_strFailure;
 };

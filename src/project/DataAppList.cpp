@@ -5,22 +5,20 @@
 namespace vantoro {
 
 bool CDataAppList::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "AppView", [&](CProfileSection& section) {
-        section
-            .Read("Rect", Rect)
-            .Read("RectMaximized", RectMaximized);
-    });
+    return LoadSection(path, "AppView");
 }
 
 bool CDataAppList::SaveToFile(const std::string& path) {
-    return SaveSection(path, "AppView", [&](CProfileSection& section) {
-        section
-            .Write("Rect", Rect)
-            .Write("RectMaximized", RectMaximized);
-    });
+    return SaveSection(path, "AppView");
 }
 
-void CDataAppList::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataAppList::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("Rect", Rect).Key("RectMaximized", RectMaximized);
+}
+
+void CDataAppList::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataAppList::DrawPreview(QPainter&) {}
 

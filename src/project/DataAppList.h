@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "AppListPIM.h"
 #include "Data.h"
 #include "Geometry.h"
-#include "AppListPIM.h"
 
 namespace vantoro {
 
@@ -18,6 +18,9 @@ public:
 
     CAppListPIM& Sheet() { return m_Sheet; }
     const CAppListPIM& Sheet() const { return m_Sheet; }
+
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
 
 private:
     CAppListPIM m_Sheet;

@@ -6,22 +6,20 @@
 namespace vantoro {
 
 bool CDataBattery::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "Battery", [&](CProfileSection& section) {
-        section
-            .Read("Rect", Rect)
-            .Read("Bmp", Bmp);
-    });
+    return LoadSection(path, "Battery");
 }
 
 bool CDataBattery::SaveToFile(const std::string& path) {
-    return SaveSection(path, "Battery", [&](CProfileSection& section) {
-        section
-            .Write("Rect", Rect)
-            .Write("Bmp", Bmp);
-    });
+    return SaveSection(path, "Battery");
 }
 
-void CDataBattery::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataBattery::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("Rect", Rect).Key("Bmp", Bmp);
+}
+
+void CDataBattery::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataBattery::DrawPreview(QPainter& painter) {
     RelayDrawBitmap(painter, Bmp, true);

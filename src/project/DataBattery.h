@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "BatteryPIM.h"
 #include "Data.h"
 #include "Geometry.h"
-#include "BatteryPIM.h"
 
 namespace vantoro {
 
@@ -18,6 +18,9 @@ public:
 
     CBatteryPIM& Sheet() { return m_Sheet; }
     const CBatteryPIM& Sheet() const { return m_Sheet; }
+
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
 
 private:
     CBatteryPIM m_Sheet;

@@ -5,22 +5,20 @@
 namespace vantoro {
 
 bool CDataDateTime::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "DateTime", [&](CProfileSection& section) {
-        section
-            .Read("Rect", Rect)
-            .Read("TextColor", TextColor);
-    });
+    return LoadSection(path, "DateTime");
 }
 
 bool CDataDateTime::SaveToFile(const std::string& path) {
-    return SaveSection(path, "DateTime", [&](CProfileSection& section) {
-        section
-            .Write("Rect", Rect)
-            .Write("TextColor", TextColor);
-    });
+    return SaveSection(path, "DateTime");
 }
 
-void CDataDateTime::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataDateTime::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("Rect", Rect).Key("TextColor", TextColor);
+}
+
+void CDataDateTime::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataDateTime::DrawPreview(QPainter&) {}
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "Data.h"
-#include "Geometry.h"
 #include "DateTimePIM.h"
+#include "Geometry.h"
 
 namespace vantoro {
 
@@ -18,6 +18,9 @@ public:
 
     CDateTimePIM& Sheet() { return m_Sheet; }
     const CDateTimePIM& Sheet() const { return m_Sheet; }
+
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
 
 private:
     CDateTimePIM m_Sheet;

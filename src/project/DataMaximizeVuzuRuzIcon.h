@@ -19,6 +19,9 @@ public:
     CMaximizeVuzuRuzIconPIM& Sheet() { return m_Sheet; }
     const CMaximizeVuzuRuzIconPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CMaximizeVuzuRuzIconPIM m_Sheet;
 

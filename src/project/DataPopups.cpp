@@ -5,26 +5,23 @@
 namespace vantoro {
 
 bool CDataPopups::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "Popups", [&](CProfileSection& section) {
-        section
-            .Read("PtTools", PtTools)
-            .Read("PtCategory", PtCategory)
-            .Read("MaxSizeCategory", MaxSizeCategory)
-            .Read("CategoryTextColor", CategoryTextColor);
-    });
+    return LoadSection(path, "Popups");
 }
 
 bool CDataPopups::SaveToFile(const std::string& path) {
-    return SaveSection(path, "Popups", [&](CProfileSection& section) {
-        section
-            .Write("PtTools", PtTools)
-            .Write("PtCategory", PtCategory)
-            .Write("MaxSizeCategory", MaxSizeCategory)
-            .Write("CategoryTextColor", CategoryTextColor);
-    });
+    return SaveSection(path, "Popups");
 }
 
-void CDataPopups::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataPopups::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("PtTools", PtTools)
+        .Key("PtCategory", PtCategory)
+        .Key("MaxSizeCategory", MaxSizeCategory)
+        .Key("CategoryTextColor", CategoryTextColor);
+}
+
+void CDataPopups::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataPopups::DrawPreview(QPainter&) {}
 

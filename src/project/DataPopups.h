@@ -19,6 +19,9 @@ public:
     CPopupsPIM& Sheet() { return m_Sheet; }
     const CPopupsPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CPopupsPIM m_Sheet;
 

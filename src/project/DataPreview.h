@@ -19,6 +19,9 @@ public:
     CPreviewPIM& Sheet() { return m_Sheet; }
     const CPreviewPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CPreviewPIM m_Sheet;
 

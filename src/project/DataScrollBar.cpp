@@ -6,38 +6,29 @@
 namespace vantoro {
 
 bool CDataScrollBar::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "ScrollBar", [&](CProfileSection& section) {
-        section
-            .Read("RectNormal", RectNormal)
-            .Read("RectMaximized", RectMaximized)
-            .Read("Bmp", Bmp)
-            .Read("ButtonTopHeight", ButtonTopHeight)
-            .Read("ButtonCenterHeight", ButtonCenterHeight)
-            .Read("ButtonBottomHeight", ButtonBottomHeight)
-            .Read("RectThumb", RectThumb)
-            .Read("ThumbTopHeight", ThumbTopHeight)
-            .Read("ThumbCenterHeight", ThumbCenterHeight)
-            .Read("ThumbBottomHeight", ThumbBottomHeight);
-    });
+    return LoadSection(path, "ScrollBar");
 }
 
 bool CDataScrollBar::SaveToFile(const std::string& path) {
-    return SaveSection(path, "ScrollBar", [&](CProfileSection& section) {
-        section
-            .Write("RectNormal", RectNormal)
-            .Write("RectMaximized", RectMaximized)
-            .Write("Bmp", Bmp)
-            .Write("ButtonTopHeight", ButtonTopHeight)
-            .Write("ButtonCenterHeight", ButtonCenterHeight)
-            .Write("ButtonBottomHeight", ButtonBottomHeight)
-            .Write("RectThumb", RectThumb)
-            .Write("ThumbTopHeight", ThumbTopHeight)
-            .Write("ThumbCenterHeight", ThumbCenterHeight)
-            .Write("ThumbBottomHeight", ThumbBottomHeight);
-    });
+    return SaveSection(path, "ScrollBar");
 }
 
-void CDataScrollBar::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataScrollBar::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("RectNormal", RectNormal)
+        .Key("RectMaximized", RectMaximized)
+        .Key("Bmp", Bmp)
+        .Key("ButtonTopHeight", ButtonTopHeight)
+        .Key("ButtonCenterHeight", ButtonCenterHeight)
+        .Key("ButtonBottomHeight", ButtonBottomHeight)
+        .Key("RectThumb", RectThumb)
+        .Key("ThumbTopHeight", ThumbTopHeight)
+        .Key("ThumbCenterHeight", ThumbCenterHeight)
+        .Key("ThumbBottomHeight", ThumbBottomHeight);
+}
+
+void CDataScrollBar::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataScrollBar::DrawPreview(QPainter& painter) {
     RelayDrawBitmap(painter, Bmp, true);

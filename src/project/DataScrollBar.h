@@ -19,6 +19,9 @@ public:
     CScrollBarPIM& Sheet() { return m_Sheet; }
     const CScrollBarPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CScrollBarPIM m_Sheet;
 

@@ -9,7 +9,9 @@ constexpr int kDepthCodes[] = {1, 2, 4, 8, 16};
 
 // Codes are taken as they are, even far out of range: wrap instead of overflowing, so
 // that loading and saving any number gives that number back.
-int AddWrapping(int value, int delta) { return int(unsigned(value) + unsigned(delta)); }
+int AddWrapping(int value, int delta) {
+    return int(unsigned(value) + unsigned(delta));
+}
 
 }  // namespace
 
@@ -21,32 +23,34 @@ int CDataSkinInfo::DepthIndexOf(int depth) {
 }
 
 bool CDataSkinInfo::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "SkinInfo", [&](CProfileSection& section) {
-        section.Read("SkinName", SkinName)
-            .Read("Reso", Reso)
-            .Read("Depth", Depth)
-            .Read("Author", Author)
-            .Read("Comments", Comments);
-        if (!section.Ok()) return;
-        Version = "1.0";
-        ResoIndex = AddWrapping(Reso, -1);
-        DepthIndex = DepthIndexOf(Depth);
-    });
+    return LoadSection(path, "SkinInfo");
 }
 
 bool CDataSkinInfo::SaveToFile(const std::string& path) {
-    return SaveSection(path, "SkinInfo", [&](CProfileSection& section) {
-        Reso = AddWrapping(ResoIndex, 1);
-        if (DepthIndex >= 0 && DepthIndex < 5) Depth = kDepthCodes[DepthIndex];
-        section.Write("SkinName", SkinName)
-            .Write("Reso", Reso)
-            .Write("Depth", Depth)
-            .Write("Author", Author)
-            .Write("Comments", Comments);
-    });
+    return SaveSection(path, "SkinInfo");
 }
 
-void CDataSkinInfo::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataSkinInfo::ExchangeKeys(CProfileSection& keys) {
+    if (!keys.Loading()) {
+        // The sheet edits the choice positions; the file and the build take the codes.
+        Reso = AddWrapping(ResoIndex, 1);
+        if (DepthIndex >= 0 && DepthIndex < 5) Depth = kDepthCodes[DepthIndex];
+    }
+    keys.Key("SkinName", SkinName)
+        .Key("Reso", Reso)
+        .Key("Depth", Depth)
+        .Key("Author", Author)
+        .Key("Comments", Comments);
+    if (keys.Loading() && keys.Ok()) {
+        Version = "1.0";
+        ResoIndex = AddWrapping(Reso, -1);
+        DepthIndex = DepthIndexOf(Depth);
+    }
+}
+
+void CDataSkinInfo::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataSkinInfo::DrawPreview(QPainter&) {}
 

@@ -22,6 +22,9 @@ public:
     CSkinInfoPIM& Sheet() { return m_Sheet; }
     const CSkinInfoPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CSkinInfoPIM m_Sheet;
 

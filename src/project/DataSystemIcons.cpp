@@ -6,30 +6,25 @@
 namespace vantoro {
 
 bool CDataSystemIcons::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "SystemIcons", [&](CProfileSection& section) {
-        section
-            .Read("BmpCategories", BmpCategories)
-            .Read("BmpCategoriesMask", BmpCategoriesMask)
-            .Read("BmpPopupTools", BmpPopupTools)
-            .Read("BmpPopupToolsMask", BmpPopupToolsMask)
-            .Read("BmpMiscIcons", BmpMiscIcons)
-            .Read("MiscIconsSize", MiscIconsSize);
-    });
+    return LoadSection(path, "SystemIcons");
 }
 
 bool CDataSystemIcons::SaveToFile(const std::string& path) {
-    return SaveSection(path, "SystemIcons", [&](CProfileSection& section) {
-        section
-            .Write("BmpCategories", BmpCategories)
-            .Write("BmpCategoriesMask", BmpCategoriesMask)
-            .Write("BmpPopupTools", BmpPopupTools)
-            .Write("BmpPopupToolsMask", BmpPopupToolsMask)
-            .Write("BmpMiscIcons", BmpMiscIcons)
-            .Write("MiscIconsSize", MiscIconsSize);
-    });
+    return SaveSection(path, "SystemIcons");
 }
 
-void CDataSystemIcons::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataSystemIcons::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("BmpCategories", BmpCategories)
+        .Key("BmpCategoriesMask", BmpCategoriesMask)
+        .Key("BmpPopupTools", BmpPopupTools)
+        .Key("BmpPopupToolsMask", BmpPopupToolsMask)
+        .Key("BmpMiscIcons", BmpMiscIcons)
+        .Key("MiscIconsSize", MiscIconsSize);
+}
+
+void CDataSystemIcons::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataSystemIcons::DrawPreview(QPainter& painter) {
     RelayDrawBitmap(painter, BmpCategories, true);

@@ -19,6 +19,9 @@ public:
     CSystemIconsPIM& Sheet() { return m_Sheet; }
     const CSystemIconsPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CSystemIconsPIM m_Sheet;
 

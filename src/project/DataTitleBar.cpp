@@ -6,24 +6,20 @@
 namespace vantoro {
 
 bool CDataTitleBar::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "TitleBar", [&](CProfileSection& section) {
-        section
-            .Read("Rect", Rect)
-            .Read("Bmp", Bmp)
-            .Read("BmpMask", BmpMask);
-    });
+    return LoadSection(path, "TitleBar");
 }
 
 bool CDataTitleBar::SaveToFile(const std::string& path) {
-    return SaveSection(path, "TitleBar", [&](CProfileSection& section) {
-        section
-            .Write("Rect", Rect)
-            .Write("Bmp", Bmp)
-            .Write("BmpMask", BmpMask);
-    });
+    return SaveSection(path, "TitleBar");
 }
 
-void CDataTitleBar::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataTitleBar::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("Rect", Rect).Key("Bmp", Bmp).Key("BmpMask", BmpMask);
+}
+
+void CDataTitleBar::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataTitleBar::DrawPreview(QPainter& painter) {
     RelayDrawBitmap(painter, Bmp, true);

@@ -19,6 +19,9 @@ public:
     CTitleBarPIM& Sheet() { return m_Sheet; }
     const CTitleBarPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CTitleBarPIM m_Sheet;
 

@@ -6,32 +6,26 @@
 namespace vantoro {
 
 bool CDataToolBar::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "ToolBar", [&](CProfileSection& section) {
-        section
-            .Read("BmpNormal", BmpNormal)
-            .Read("Rect", Rect)
-            .Read("BmpHighlight", BmpHighlight)
-            .Read("RectButtonInfo", RectButtonInfo)
-            .Read("RectButtonBeam", RectButtonBeam)
-            .Read("RectButtonDelete", RectButtonDelete)
-            .Read("RectButtonTools", RectButtonTools);
-    });
+    return LoadSection(path, "ToolBar");
 }
 
 bool CDataToolBar::SaveToFile(const std::string& path) {
-    return SaveSection(path, "ToolBar", [&](CProfileSection& section) {
-        section
-            .Write("BmpNormal", BmpNormal)
-            .Write("Rect", Rect)
-            .Write("BmpHighlight", BmpHighlight)
-            .Write("RectButtonInfo", RectButtonInfo)
-            .Write("RectButtonBeam", RectButtonBeam)
-            .Write("RectButtonDelete", RectButtonDelete)
-            .Write("RectButtonTools", RectButtonTools);
-    });
+    return SaveSection(path, "ToolBar");
 }
 
-void CDataToolBar::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataToolBar::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("BmpNormal", BmpNormal)
+        .Key("Rect", Rect)
+        .Key("BmpHighlight", BmpHighlight)
+        .Key("RectButtonInfo", RectButtonInfo)
+        .Key("RectButtonBeam", RectButtonBeam)
+        .Key("RectButtonDelete", RectButtonDelete)
+        .Key("RectButtonTools", RectButtonTools);
+}
+
+void CDataToolBar::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataToolBar::DrawPreview(QPainter& painter) {
     RelayDrawBitmap(painter, BmpNormal, true);

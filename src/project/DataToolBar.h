@@ -19,6 +19,9 @@ public:
     CToolBarPIM& Sheet() { return m_Sheet; }
     const CToolBarPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CToolBarPIM m_Sheet;
 

@@ -6,24 +6,20 @@
 namespace vantoro {
 
 bool CDataToolBarToggler::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "ToolBarToggler", [&](CProfileSection& section) {
-        section
-            .Read("Bmp", Bmp)
-            .Read("BmpMask", BmpMask)
-            .Read("Rect", Rect);
-    });
+    return LoadSection(path, "ToolBarToggler");
 }
 
 bool CDataToolBarToggler::SaveToFile(const std::string& path) {
-    return SaveSection(path, "ToolBarToggler", [&](CProfileSection& section) {
-        section
-            .Write("Bmp", Bmp)
-            .Write("BmpMask", BmpMask)
-            .Write("Rect", Rect);
-    });
+    return SaveSection(path, "ToolBarToggler");
 }
 
-void CDataToolBarToggler::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataToolBarToggler::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("Bmp", Bmp).Key("BmpMask", BmpMask).Key("Rect", Rect);
+}
+
+void CDataToolBarToggler::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataToolBarToggler::DrawPreview(QPainter& painter) {
     RelayDrawBitmap(painter, Bmp, true);

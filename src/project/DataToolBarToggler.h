@@ -19,6 +19,9 @@ public:
     CToolBarTogglerPIM& Sheet() { return m_Sheet; }
     const CToolBarTogglerPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CToolBarTogglerPIM m_Sheet;
 

@@ -6,20 +6,20 @@
 namespace vantoro {
 
 bool CDataWallPaper::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "WallPaper", [&](CProfileSection& section) {
-        section
-            .Read("Bmp", Bmp);
-    });
+    return LoadSection(path, "WallPaper");
 }
 
 bool CDataWallPaper::SaveToFile(const std::string& path) {
-    return SaveSection(path, "WallPaper", [&](CProfileSection& section) {
-        section
-            .Write("Bmp", Bmp);
-    });
+    return SaveSection(path, "WallPaper");
 }
 
-void CDataWallPaper::UpdateSheet() { m_Sheet.LoadItems(this); }
+void CDataWallPaper::ExchangeKeys(CProfileSection& keys) {
+    keys.Key("Bmp", Bmp);
+}
+
+void CDataWallPaper::UpdateSheet() {
+    m_Sheet.LoadItems(this);
+}
 
 void CDataWallPaper::DrawPreview(QPainter& painter) {
     RelayDrawBitmap(painter, Bmp, true);

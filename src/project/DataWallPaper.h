@@ -19,6 +19,9 @@ public:
     CWallPaperPIM& Sheet() { return m_Sheet; }
     const CWallPaperPIM& Sheet() const { return m_Sheet; }
 
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
+
 private:
     CWallPaperPIM m_Sheet;
 

@@ -16,7 +16,8 @@ bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
         auto lower = [](unsigned char c) {
             return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : char(c);
         };
-        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
+        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i])))
+            return false;
     }
     return true;
 }

@@ -10,9 +10,15 @@ using COLORREF = uint32_t;
 constexpr COLORREF RgbColor(int r, int g, int b) {
     return COLORREF(r & 0xFF) | (COLORREF(g & 0xFF) << 8) | (COLORREF(b & 0xFF) << 16);
 }
-constexpr int RedOf(COLORREF c) { return int(c & 0xFF); }
-constexpr int GreenOf(COLORREF c) { return int((c >> 8) & 0xFF); }
-constexpr int BlueOf(COLORREF c) { return int((c >> 16) & 0xFF); }
+constexpr int RedOf(COLORREF c) {
+    return int(c & 0xFF);
+}
+constexpr int GreenOf(COLORREF c) {
+    return int((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(COLORREF c) {
+    return int((c >> 16) & 0xFF);
+}
 
 // Right and bottom are exclusive, unlike QRect's: keep rectangles in this type and
 // convert only when painting.

@@ -4,8 +4,9 @@
 
 namespace vantoro {
 
-CProfileSection::CProfileSection(const std::string& path, const char* section, std::string& failure)
-    : m_path(path), m_section(section), m_failure(failure) {
+CProfileSection::CProfileSection(const std::string& path, const char* section, Mode mode,
+                                 std::string& failure)
+    : m_path(path), m_section(section), m_mode(mode), m_failure(failure) {
     m_failure.clear();
 }
 
@@ -27,41 +28,53 @@ CProfileSection& CProfileSection::Step(const char* key, const char* what, Fn fn)
 }
 
 CProfileSection& CProfileSection::Read(const char* key, std::string& value) {
-    return Step(key, "cannot be read", [&] { return ReadProfileString(m_path, m_section, key, value); });
+    return Step(key, "cannot be read",
+                [&] { return ReadProfileString(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, int& value) {
-    return Step(key, "the value is empty", [&] { return ReadProfileInt(m_path, m_section, key, value); });
+    return Step(key, "the value is empty",
+                [&] { return ReadProfileInt(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, COLORREF& value) {
-    return Step(key, "the value is empty", [&] { return ReadProfileColor(m_path, m_section, key, value); });
+    return Step(key, "the value is empty",
+                [&] { return ReadProfileColor(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, CRect& value) {
-    return Step(key, "the value is empty", [&] { return ReadProfileRect(m_path, m_section, key, value); });
+    return Step(key, "the value is empty",
+                [&] { return ReadProfileRect(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, CPoint& value) {
-    return Step(key, "the value is empty", [&] { return ReadProfilePoint(m_path, m_section, key, value); });
+    return Step(key, "the value is empty",
+                [&] { return ReadProfilePoint(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, CSize& value) {
-    return Step(key, "the value is empty", [&] { return ReadProfilePoint(m_path, m_section, key, value); });
+    return Step(key, "the value is empty",
+                [&] { return ReadProfilePoint(m_path, m_section, key, value); });
 }
 
 CProfileSection& CProfileSection::Write(const char* key, const std::string& value) {
-    return Step(key, "cannot be written", [&] { return WriteProfileString(m_path, m_section, key, value); });
+    return Step(key, "cannot be written",
+                [&] { return WriteProfileString(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, int value) {
-    return Step(key, "cannot be written", [&] { return WriteProfileInt(m_path, m_section, key, value); });
+    return Step(key, "cannot be written",
+                [&] { return WriteProfileInt(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, COLORREF value) {
-    return Step(key, "cannot be written", [&] { return WriteProfileColor(m_path, m_section, key, value); });
+    return Step(key, "cannot be written",
+                [&] { return WriteProfileColor(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, const CRect& value) {
-    return Step(key, "cannot be written", [&] { return WriteProfileRect(m_path, m_section, key, value); });
+    return Step(key, "cannot be written",
+                [&] { return WriteProfileRect(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, const CPoint& value) {
-    return Step(key, "cannot be written", [&] { return WriteProfilePoint(m_path, m_section, key, value); });
+    return Step(key, "cannot be written",
+                [&] { return WriteProfilePoint(m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, const CSize& value) {
-    return Step(key, "cannot be written", [&] { return WriteProfilePoint(m_path, m_section, key, value); });
+    return Step(key, "cannot be written",
+                [&] { return WriteProfilePoint(m_path, m_section, key, value); });
 }
 
 }  // namespace vantoro

@@ -6,11 +6,25 @@
 
 namespace vantoro {
 
-// One element's section of one project file. Reads and writes stop counting once one
-// has failed, and the first failure is described (section and key) for the user.
+// One element's section of one project file, being loaded or saved. Reads and writes
+// stop once one has failed, and the first failure is described (section and key).
 class CProfileSection {
 public:
-    CProfileSection(const std::string& path, const char* section, std::string& failure);
+    enum class Mode { Load, Save };
+
+    CProfileSection(const std::string& path, const char* section, Mode mode, std::string& failure);
+
+    bool Loading() const { return m_mode == Mode::Load; }
+
+    // Reads or writes one key, as the mode says: each element lists its keys once.
+    template <typename T>
+    CProfileSection& Key(const char* key, T& value) {
+        return Loading() ? Read(key, value) : Write(key, value);
+    }
+    // A key read under one spelling and written under another.
+    CProfileSection& Key(const char* readKey, const char* writeKey, std::string& value) {
+        return Loading() ? Read(readKey, value) : Write(writeKey, value);
+    }
 
     // False (and a description) when the project file is missing.
     bool Exists();
@@ -37,6 +51,7 @@ private:
 
     const std::string& m_path;
     const char* m_section;
+    Mode m_mode;
     std::string& m_failure;
     bool m_ok = true;
 };

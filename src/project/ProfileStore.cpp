@@ -104,7 +104,9 @@ bool CProfileStore::WriteString(const std::string& file, const std::string& sect
     return true;
 }
 
-void CProfileStore::Flush(const std::string& file) { m_cache.erase(file); }
+void CProfileStore::Flush(const std::string& file) {
+    m_cache.erase(file);
+}
 
 bool CProfileStore::BeginBatch(const std::string& file, std::string* error) {
     Flush(file);
@@ -130,6 +132,8 @@ bool CProfileStore::CommitBatch(const std::string& file, std::string* error) {
     return CAtomicFileWriter::Write(file, bytes, error);
 }
 
-void CProfileStore::AbortBatch(const std::string& file) { Flush(file); }
+void CProfileStore::AbortBatch(const std::string& file) {
+    Flush(file);
+}
 
 }  // namespace vantoro

@@ -13,7 +13,8 @@ namespace {
 std::string AbsolutePath(const std::string& path) {
     const QString text = PathToQString(path);
     if (text.isEmpty()) return path;
-    return QStringToPath(QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(text).absoluteFilePath())));
+    return QStringToPath(
+        QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(text).absoluteFilePath())));
 }
 
 std::string FolderOf(const std::string& path) {
@@ -27,8 +28,19 @@ std::string FolderOf(const std::string& path) {
 CSkinProject::CSkinProject() : Folder(NoProjectFolder()) {}
 
 std::array<CData*, 13> CSkinProject::Elements() {
-    return {&SkinInfo, &WallPaper, &ToolBar,  &TitleBar, &ToolBarToggler, &ScrollBar, &MaximizeVuzuRuzIcon,
-            &DateTime, &Battery,   &Popups,   &AppList,  &Preview,        &SystemIcons};
+    return {&SkinInfo,
+            &WallPaper,
+            &ToolBar,
+            &TitleBar,
+            &ToolBarToggler,
+            &ScrollBar,
+            &MaximizeVuzuRuzIcon,
+            &DateTime,
+            &Battery,
+            &Popups,
+            &AppList,
+            &Preview,
+            &SystemIcons};
 }
 
 std::string CSkinProject::NoProjectFolder() {
@@ -116,8 +128,8 @@ void CSkinProject::FillElementsTree() {
     auto category = [&](const char* label) {
         return tree->InsertItem(label, kFolder, kFolderOpen, nullptr, nullptr);
     };
-    auto element = [&](const char* label, CPropertyItemManager& sheet, IElementsTreeCtrl::Item parent,
-                       int image = kElement) {
+    auto element = [&](const char* label, CPropertyItemManager& sheet,
+                       IElementsTreeCtrl::Item parent, int image = kElement) {
         return tree->InsertItem(label, image, image, &sheet, parent);
     };
 

@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "AppView" element.
-class CAppListPIM : public CPropertyItemManager {
-};
+class CAppListPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

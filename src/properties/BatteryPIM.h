@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "Battery" element.
-class CBatteryPIM : public CPropertyItemManager {
-};
+class CBatteryPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

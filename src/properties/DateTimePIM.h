@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "DateTime" element.
-class CDateTimePIM : public CPropertyItemManager {
-};
+class CDateTimePIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "MaximizeVuzuRuzIcon" element.
-class CMaximizeVuzuRuzIconPIM : public CPropertyItemManager {
-};
+class CMaximizeVuzuRuzIconPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

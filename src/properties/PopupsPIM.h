@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "Popups" element.
-class CPopupsPIM : public CPropertyItemManager {
-};
+class CPopupsPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "Preview" element.
-class CPreviewPIM : public CPropertyItemManager {
-};
+class CPreviewPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

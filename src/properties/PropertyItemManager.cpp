@@ -4,7 +4,9 @@
 
 namespace vantoro {
 
-void CPropertyItemManager::LoadItems(CData* element) { m_pElement = element; }
+void CPropertyItemManager::LoadItems(CData* element) {
+    m_pElement = element;
+}
 
 void CPropertyItemManager::DrawElement(QPainter& painter) {
     if (m_pElement) m_pElement->DrawPreview(painter);

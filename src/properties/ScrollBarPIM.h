@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "ScrollBar" element.
-class CScrollBarPIM : public CPropertyItemManager {
-};
+class CScrollBarPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

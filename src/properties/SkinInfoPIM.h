@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "SkinInfo" element.
-class CSkinInfoPIM : public CPropertyItemManager {
-};
+class CSkinInfoPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

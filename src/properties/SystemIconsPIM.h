@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "SystemIcons" element.
-class CSystemIconsPIM : public CPropertyItemManager {
-};
+class CSystemIconsPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

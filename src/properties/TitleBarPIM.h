@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "TitleBar" element.
-class CTitleBarPIM : public CPropertyItemManager {
-};
+class CTitleBarPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "ToolBar" element.
-class CToolBarPIM : public CPropertyItemManager {
-};
+class CToolBarPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "ToolBarToggler" element.
-class CToolBarTogglerPIM : public CPropertyItemManager {
-};
+class CToolBarTogglerPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

@@ -5,7 +5,6 @@
 namespace vantoro {
 
 // The property sheet of the "WallPaper" element.
-class CWallPaperPIM : public CPropertyItemManager {
-};
+class CWallPaperPIM : public CPropertyItemManager {};
 
 }  // namespace vantoro

@@ -33,8 +33,8 @@ public:
         bool expanded = false;
     };
     void DeleteAllItems() override;
-    Item InsertItem(const std::string& label, int image, int selectedImage, CPropertyItemManager* data,
-                    Item parent) override;
+    Item InsertItem(const std::string& label, int image, int selectedImage,
+                    CPropertyItemManager* data, Item parent) override;
     void Expand(Item item) override;
 
     std::vector<Node> nodes;

@@ -42,16 +42,17 @@ void CheckSample(const std::string& skn, int reso, int depth) {
     for (const std::string* name :
          {&project.ToolBar.BmpNormal, &project.ToolBar.BmpHighlight, &project.TitleBar.Bmp,
           &project.TitleBar.BmpMask, &project.ToolBarToggler.Bmp, &project.ToolBarToggler.BmpMask,
-          &project.ScrollBar.Bmp, &project.MaximizeVuzuRuzIcon.Bmp, &project.MaximizeVuzuRuzIcon.BmpMask,
-          &project.Battery.Bmp, &project.SystemIcons.BmpCategories, &project.SystemIcons.BmpCategoriesMask,
+          &project.ScrollBar.Bmp, &project.MaximizeVuzuRuzIcon.Bmp,
+          &project.MaximizeVuzuRuzIcon.BmpMask, &project.Battery.Bmp,
+          &project.SystemIcons.BmpCategories, &project.SystemIcons.BmpCategoriesMask,
           &project.SystemIcons.BmpPopupTools, &project.SystemIcons.BmpPopupToolsMask,
           &project.SystemIcons.BmpMiscIcons}) {
         ExpectBmp(at(*name), 0, 0);
     }
-    for (const std::string* mask : {&project.TitleBar.BmpMask, &project.ToolBarToggler.BmpMask,
-                                    &project.MaximizeVuzuRuzIcon.BmpMask,
-                                    &project.SystemIcons.BmpCategoriesMask,
-                                    &project.SystemIcons.BmpPopupToolsMask}) {
+    for (const std::string* mask :
+         {&project.TitleBar.BmpMask, &project.ToolBarToggler.BmpMask,
+          &project.MaximizeVuzuRuzIcon.BmpMask, &project.SystemIcons.BmpCategoriesMask,
+          &project.SystemIcons.BmpPopupToolsMask}) {
         EXPECT_EQ(QImage(QString::fromStdString(at(*mask))).depth(), 1) << *mask;
     }
     const QImage misc(QString::fromStdString(at(project.SystemIcons.BmpMiscIcons)));

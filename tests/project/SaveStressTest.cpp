@@ -15,7 +15,8 @@ TEST(SaveStress, KilledSavesLeaveTheOldOrTheNewFile) {
     test::TempFolder dir;
     std::string text = test::FullProjectText();
     text += "[Notes]\r\n";
-    for (int i = 0; i < 20000; ++i) text += "Note" + std::to_string(i) + "=kept as typed, line " + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 20000; ++i)
+        text += "Note" + std::to_string(i) + "=kept as typed, line " + std::to_string(i) + "\r\n";
     const std::string path = dir.WriteFile("large.skn", text);
 
     std::string versions[2];
@@ -38,6 +39,7 @@ TEST(SaveStress, KilledSavesLeaveTheOldOrTheNewFile) {
         child.kill();
         child.waitForFinished(10000);
         const std::string now = test::ReadAll(path);
-        ASSERT_TRUE(now == versions[0] || now == versions[1]) << "round " << round << ": " << now.size() << " bytes";
+        ASSERT_TRUE(now == versions[0] || now == versions[1])
+            << "round " << round << ": " << now.size() << " bytes";
     }
 }

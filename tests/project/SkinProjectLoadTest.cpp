@@ -44,7 +44,10 @@ TEST(SkinProjectLoad, ReadsEveryFieldOfBothLineEndings) {
         EXPECT_EQ(project.Preview.Preview2, "prev2.bmp");
         EXPECT_EQ(project.SystemIcons.MiscIconsSize, (CSize{22, 18}));
         EXPECT_EQ(project.PathName, path);
-        EXPECT_EQ(project.Folder, QDir::toNativeSeparators(QFileInfo(QString::fromStdString(path)).absolutePath()).toStdString() + "/");
+        EXPECT_EQ(project.Folder,
+                  QDir::toNativeSeparators(QFileInfo(QString::fromStdString(path)).absolutePath())
+                          .toStdString() +
+                      "/");
         // Every sheet is linked back to its element.
         EXPECT_EQ(project.SystemIcons.Sheet().Element(), &project.SystemIcons);
         // The Preview link survives its load, so a 320x320 skin shows Preview2.
@@ -110,10 +113,11 @@ TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
     const std::string brokenPath = dir.WriteFile("broken.skn", broken);
     EXPECT_EQ(project.LoadProject(brokenPath), 0);
     EXPECT_EQ(project.IsLoaded, 0);
-    EXPECT_EQ(project.SkinInfo.SkinName, "Red");               // read before the failure
-    EXPECT_EQ(project.ToolBarToggler.Bmp, "newtog.bmp");       // fifth element, read
-    EXPECT_EQ(project.ScrollBar.RectNormal, (CRect{310, 30, 320, 300}));  // keys before the empty one
-    EXPECT_EQ(project.MaximizeVuzuRuzIcon.Bmp, "max.bmp");     // seventh element, not read
+    EXPECT_EQ(project.SkinInfo.SkinName, "Red");          // read before the failure
+    EXPECT_EQ(project.ToolBarToggler.Bmp, "newtog.bmp");  // fifth element, read
+    EXPECT_EQ(project.ScrollBar.RectNormal,
+              (CRect{310, 30, 320, 300}));                  // keys before the empty one
+    EXPECT_EQ(project.MaximizeVuzuRuzIcon.Bmp, "max.bmp");  // seventh element, not read
     EXPECT_EQ(project.PathName, firstPath);
     EXPECT_EQ(project.Folder, firstFolder);
     EXPECT_NE(project.LastError().find(brokenPath), std::string::npos);
@@ -153,11 +157,14 @@ TEST(SkinProjectLoad, RelativePathsBecomeAbsoluteAndFailuresNameTheFile) {
     const int loaded = project.LoadProject("rel.skn");
     QDir::setCurrent(old);
     ASSERT_EQ(loaded, 1);
-    EXPECT_EQ(project.PathName, QDir::cleanPath(QString::fromStdString(dir.Path("rel.skn"))).toStdString());
+    EXPECT_EQ(project.PathName,
+              QDir::cleanPath(QString::fromStdString(dir.Path("rel.skn"))).toStdString());
 
     CSkinProject missing;
     EXPECT_EQ(missing.LoadProject(dir.Path("nope.skn")), 0);
-    EXPECT_EQ(missing.LastError(), QDir::cleanPath(QString::fromStdString(dir.Path("nope.skn"))).toStdString() + ": file not found");
+    EXPECT_EQ(missing.LastError(),
+              QDir::cleanPath(QString::fromStdString(dir.Path("nope.skn"))).toStdString() +
+                  ": file not found");
     EXPECT_EQ(missing.Folder, CSkinProject::NoProjectFolder());
 
     CSkinProject folder;
@@ -173,10 +180,11 @@ TEST(SkinProjectLoad, FillsTheTreeOnLoadAndEmptiesItOnClose) {
     project.SetElementsTree(nullptr);  // ignored
     ASSERT_EQ(project.LoadProject(dir.WriteFile("t.skn", test::FullProjectText())), 1);
 
-    const char* labels[] = {"Skin Info", "Properties", "Skin Elements", "Wall Paper", "Title Bar",
-                            "Date/Time", "Battery Indicator", "Scroll Bar", "Tool Bar",
-                            "Tool Bar Toggler", "Maximize VuzuRuz Icon", "App List",
-                            "Popup Category", "Preview", "System Icons", "Icons"};
+    const char* labels[] = {
+        "Skin Info",      "Properties",       "Skin Elements",         "Wall Paper",
+        "Title Bar",      "Date/Time",        "Battery Indicator",     "Scroll Bar",
+        "Tool Bar",       "Tool Bar Toggler", "Maximize VuzuRuz Icon", "App List",
+        "Popup Category", "Preview",          "System Icons",          "Icons"};
     ASSERT_EQ(tree.nodes.size(), 16u);
     for (size_t i = 0; i < 16; ++i) EXPECT_EQ(tree.nodes[i].label, labels[i]);
     EXPECT_EQ(tree.nodes[0].data, nullptr);

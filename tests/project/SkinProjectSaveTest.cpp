@@ -18,16 +18,18 @@ TEST(SkinProjectSave, EmptyFileGetsEverySectionAndKeyInOrder) {
     ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
 
     const CProfileFile saved(test::ReadAll(path));
-    EXPECT_EQ(saved.Sections(),
-              (std::vector<std::string>{"SkinInfo", "WallPaper", "ToolBar", "TitleBar", "ToolBarToggler",
-                                        "ScrollBar", "MaximizeVuzuRuzIcon", "DateTime", "Battery", "Popups",
-                                        "AppView", "Preview", "SystemIcons"}));
+    EXPECT_EQ(
+        saved.Sections(),
+        (std::vector<std::string>{"SkinInfo", "WallPaper", "ToolBar", "TitleBar", "ToolBarToggler",
+                                  "ScrollBar", "MaximizeVuzuRuzIcon", "DateTime", "Battery",
+                                  "Popups", "AppView", "Preview", "SystemIcons"}));
     EXPECT_EQ(saved.Keys("SkinInfo"),
               (std::vector<std::string>{"SkinName", "Reso", "Depth", "Author", "Comments"}));
     EXPECT_EQ(saved.Keys("ToolBar"),
               (std::vector<std::string>{"BmpNormal", "Rect", "BmpHighlight", "RectButtonInfo",
                                         "RectButtonBeam", "RectButtonDelete", "RectButtonTools"}));
-    EXPECT_EQ(saved.Keys("MaximizeVuzuRuzIcon"), (std::vector<std::string>{"Bmp", "BmpMask", "Rect"}));
+    EXPECT_EQ(saved.Keys("MaximizeVuzuRuzIcon"),
+              (std::vector<std::string>{"Bmp", "BmpMask", "Rect"}));
     EXPECT_EQ(saved.Keys("AppView"), (std::vector<std::string>{"Rect", "RectMaximized"}));
     EXPECT_EQ(saved.Keys("SystemIcons").size(), 6u);
     EXPECT_EQ(saved.Get("TitleBar", "Rect"), "1,1,1,1");
@@ -92,7 +94,8 @@ TEST(SkinProjectSave, FailedSavesLeaveTheOldFileWholeAndNeverCreateOne) {
         EXPECT_EQ(test::ReadAll(path), original);
         EXPECT_NE(project.LastError().find(path), std::string::npos) << project.LastError();
     }
-    EXPECT_EQ(QDir(QString::fromStdString(dir.Path(""))).entryList(QDir::Files | QDir::Hidden).size(), 1)
+    EXPECT_EQ(
+        QDir(QString::fromStdString(dir.Path(""))).entryList(QDir::Files | QDir::Hidden).size(), 1)
         << "no temporary file may be left behind";
 
     std::remove(path.c_str());
@@ -117,7 +120,9 @@ TEST(SkinProjectSave, KeepsPermissionsAndWritesThroughLinks) {
     project.SkinInfo.SkinName = "Green";
     ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
     EXPECT_EQ(QFile::permissions(qpath) & 0x0FFF,
-              (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser) & 0x0FFF);
+              (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser |
+               QFile::WriteUser) &
+                  0x0FFF);
     EXPECT_EQ(CProfileFile(test::ReadAll(path)).Get("SkinInfo", "SkinName"), "Green");
     if (linked) {
         EXPECT_TRUE(QFileInfo(link).isSymLink());

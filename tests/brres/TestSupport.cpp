@@ -78,52 +78,52 @@ void PutU32(Bytes& b, uint32_t v) {
     PutU16(b, v >> 16);
 }
 
-Bytes MakeBmp(const BmpSpec& spec) {
+Bytes MakeBmp(const BmpSpec& recipe) {
     Bytes info;
-    PutU32(info, spec.headerSize);
-    PutU32(info, uint32_t(spec.width));
-    PutU32(info, uint32_t(spec.height));
+    PutU32(info, recipe.headerSize);
+    PutU32(info, uint32_t(recipe.width));
+    PutU32(info, uint32_t(recipe.height));
     PutU16(info, 1);  // planes
-    PutU16(info, spec.bits);
-    PutU32(info, spec.compression);
-    PutU32(info, uint32_t(spec.pixels.size()));
+    PutU16(info, recipe.bits);
+    PutU32(info, recipe.compression);
+    PutU32(info, uint32_t(recipe.pixels.size()));
     PutU32(info, 2835);  // 72 dpi
     PutU32(info, 2835);
-    PutU32(info, spec.coloursUsed);
+    PutU32(info, recipe.coloursUsed);
     PutU32(info, 0);  // important colours
     Bytes extra;      // masks after a 40-byte header
-    if (spec.headerSize > 40) {
-        for (size_t i = 0; i < 3; ++i) PutU32(info, i < spec.masks.size() ? spec.masks[i] : 0);
-        while (info.size() < spec.headerSize) info.push_back(0);
+    if (recipe.headerSize > 40) {
+        for (size_t i = 0; i < 3; ++i) PutU32(info, i < recipe.masks.size() ? recipe.masks[i] : 0);
+        while (info.size() < recipe.headerSize) info.push_back(0);
     } else {
-        for (uint32_t mask : spec.masks) PutU32(extra, mask);
+        for (uint32_t mask : recipe.masks) PutU32(extra, mask);
     }
-    const uint32_t offset = uint32_t(14 + info.size() + extra.size() + spec.table.size());
+    const uint32_t offset = uint32_t(14 + info.size() + extra.size() + recipe.table.size());
     Bytes file = {'B', 'M'};
-    PutU32(file, offset + uint32_t(spec.pixels.size()));
+    PutU32(file, offset + uint32_t(recipe.pixels.size()));
     PutU32(file, 0);
     PutU32(file, offset);
     file.insert(file.end(), info.begin(), info.end());
     file.insert(file.end(), extra.begin(), extra.end());
-    file.insert(file.end(), spec.table.begin(), spec.table.end());
-    file.insert(file.end(), spec.pixels.begin(), spec.pixels.end());
+    file.insert(file.end(), recipe.table.begin(), recipe.table.end());
+    file.insert(file.end(), recipe.pixels.begin(), recipe.pixels.end());
     return file;
 }
 
 Bytes SolidBmp24(int width, int height, uint32_t rgb) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
+    BmpSpec recipe;
+    recipe.width = width;
+    recipe.height = height;
     const size_t stride = (size_t(width) * 3 + 3) / 4 * 4;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            spec.pixels.push_back(uint8_t(rgb));
-            spec.pixels.push_back(uint8_t(rgb >> 8));
-            spec.pixels.push_back(uint8_t(rgb >> 16));
+            recipe.pixels.push_back(uint8_t(rgb));
+            recipe.pixels.push_back(uint8_t(rgb >> 8));
+            recipe.pixels.push_back(uint8_t(rgb >> 16));
         }
-        spec.pixels.resize(spec.pixels.size() + stride - size_t(width) * 3, 0);
+        recipe.pixels.resize(recipe.pixels.size() + stride - size_t(width) * 3, 0);
     }
-    return MakeBmp(spec);
+    return MakeBmp(recipe);
 }
 
 RunResult RunCompiler(const std::vector<std::string>& args) {

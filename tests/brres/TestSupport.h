@@ -58,7 +58,7 @@ struct BmpSpec {
     Bytes table;                  // blue, green, red, 0 per entry
     Bytes pixels;
 };
-Bytes MakeBmp(const BmpSpec& spec);
+Bytes MakeBmp(const BmpSpec& recipe);
 
 // A 24-bit bottom-up BMP of one colour (0xRRGGBB), for tests that need any valid bitmap.
 Bytes SolidBmp24(int width, int height, uint32_t rgb);

@@ -128,3 +128,16 @@ TEST(SkinProjectSave, KeepsPermissionsAndWritesThroughLinks) {
         EXPECT_TRUE(QFileInfo(link).isSymLink());
     }
 }
+
+TEST(SkinProjectSave, ExtremeResolutionCodesComeBackAsTheyWere) {
+    for (const char* code : {"-2147483648", "2147483647"}) {
+        TempFolder dir;
+        std::string text = test::FullProjectText();
+        text.replace(text.find("Reso=2"), 6, std::string("Reso=") + code);
+        const std::string path = dir.WriteFile("extreme.skn", text);
+        CSkinProject project;
+        ASSERT_EQ(project.LoadProject(path), 1);
+        ASSERT_EQ(project.SaveProject(), 1);
+        EXPECT_EQ(CProfileFile(test::ReadAll(path)).Get("SkinInfo", "Reso"), code);
+    }
+}

@@ -56,6 +56,18 @@ bool CProfileStore::ReadFileBytes(const std::string& file, std::string& bytes, s
     return true;
 }
 
+bool CProfileStore::Reload(const std::string& file, std::string* error) {
+    Flush(file);
+    int64_t size = 0;
+    int64_t mtime = 0;
+    // Stamped before reading: a change made while it is read is seen by the next read.
+    const bool stamped = Stamp(file, size, mtime);
+    std::string bytes;
+    if (!ReadFileBytes(file, bytes, error)) return false;
+    if (stamped) m_cache[file] = Entry{CProfileFile(bytes), size, mtime, false};
+    return true;
+}
+
 CProfileStore::Entry* CProfileStore::Load(const std::string& file) {
     auto it = m_cache.find(file);
     if (it != m_cache.end() && it->second.batch) return &it->second;

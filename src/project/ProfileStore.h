@@ -29,6 +29,8 @@ public:
 
     // Drops the cached content of `file`.
     void Flush(const std::string& file);
+    // Reads `file` afresh into the cache; false (with `error`) when it cannot be read.
+    bool Reload(const std::string& file, std::string* error);
 
     // Starts collecting writes to `file` from its content on disk; false (with `error`)
     // when it cannot be read.

@@ -63,9 +63,7 @@ int CSkinProject::LoadProject(const std::string& pathGiven) {
     IsLoaded = 0;
 
     // Whatever was cached of this path, the user asked for what is on disk now.
-    CProfileStore::Instance().Flush(path);
-    std::string bytes;
-    if (!CProfileStore::ReadFileBytes(path, bytes, &m_strLastError)) return 0;
+    if (!CProfileStore::Instance().Reload(path, &m_strLastError)) return 0;
 
     for (CData* element : Elements()) {
         if (element == &Preview) Preview.SkinReso = &SkinInfo.Reso;

@@ -7,6 +7,7 @@ class QPainter;
 namespace vantoro {
 
 class CProfileSection;
+class CPropertyItemManager;
 
 // Base of the thirteen skin element records. Each kind reads and writes its own
 // section of the project file and hands itself to its property sheet.
@@ -22,6 +23,8 @@ public:
     virtual void UpdateSheet() = 0;
     // Draws the element's bitmap files, stacked, for the preview.
     virtual void DrawPreview(QPainter& painter);
+    // The element's own property sheet.
+    virtual CPropertyItemManager& PropertySheet() = 0;
 
     // Why the last load or save failed (the section and key), or empty.
     const std::string& Failure() const { return m_strFailure; }

@@ -21,6 +21,7 @@ public:
 
     CSkinInfoPIM& Sheet() { return m_Sheet; }
     const CSkinInfoPIM& Sheet() const { return m_Sheet; }
+    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
 
 protected:
     void ExchangeKeys(CProfileSection& keys) override;

@@ -18,6 +18,7 @@ public:
 
     CWallPaperPIM& Sheet() { return m_Sheet; }
     const CWallPaperPIM& Sheet() const { return m_Sheet; }
+    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
 
 protected:
     void ExchangeKeys(CProfileSection& keys) override;

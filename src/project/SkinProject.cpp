@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "ProfileStore.h"
+#include "PropertyItemManager.h"
 #include "ProjectFileAccess.h"
 #include "TextCodec.h"
 
@@ -22,6 +23,13 @@ std::string FolderOf(const std::string& path) {
     if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
     return QStringToPath(folder);
 }
+
+// The tree's labels of the elements, in element order; SkinInfo, shown as "Properties"
+// under "Skin Info", is named after its category.
+constexpr std::array<const char*, 13> kElementNames = {
+    "Skin Info",   "Wall Paper", "Tool Bar",       "Title Bar",      "Tool Bar Toggler",
+    "Scroll Bar",  "Maximize VuzuRuz Icon",        "Date/Time",      "Battery Indicator",
+    "Popup Category", "App List", "Preview",       "Icons"};
 
 }  // namespace
 
@@ -115,6 +123,17 @@ void CSkinProject::CloseProject() {
 
 void CSkinProject::SetElementsTree(IElementsTreeCtrl* tree) {
     if (tree) ElementsTree = tree;
+}
+
+void CSkinProject::SetSheetObserver(IPropertySheetObserver* observer) {
+    for (CData* element : Elements()) element->PropertySheet().SetObserver(observer);
+}
+
+std::string CSkinProject::ElementName(const CPropertyItemManager* sheet) {
+    const std::array<CData*, 13> elements = Elements();
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        if (&elements[i]->PropertySheet() == sheet) return kElementNames[i];
+    return {};
 }
 
 void CSkinProject::FillElementsTree() {

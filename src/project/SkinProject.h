@@ -20,6 +20,8 @@
 
 namespace vantoro {
 
+class IPropertySheetObserver;
+
 // The one skin project: thirteen element records in file order, the project file's
 // path and folder, and the tree that shows them.
 class CSkinProject {
@@ -39,6 +41,12 @@ public:
 
     void SetElementsTree(IElementsTreeCtrl* tree);
     void FillElementsTree();
+
+    // Tells every element's sheet to report committed edits to `observer` (null: none).
+    void SetSheetObserver(IPropertySheetObserver* observer);
+    // The element's name as the user knows it from the tree ("Title Bar"), or empty for
+    // a sheet of no element of this project.
+    std::string ElementName(const CPropertyItemManager* sheet);
 
     // The file and the reason of the last failed load or save, for the window to show.
     const std::string& LastError() const { return m_strLastError; }

@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "AppView" element.
-class CAppListPIM : public CPropertyItemManager {};
+// The rows of the "AppList" element.
+class CAppListPIM : public CPropertyItemManager {
+public:
+    CAppListPIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

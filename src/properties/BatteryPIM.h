@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "Battery" element.
-class CBatteryPIM : public CPropertyItemManager {};
+// The rows of the "Battery" element.
+class CBatteryPIM : public CPropertyItemManager {
+public:
+    CBatteryPIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "DateTime" element.
-class CDateTimePIM : public CPropertyItemManager {};
+// The rows of the "DateTime" element.
+class CDateTimePIM : public CPropertyItemManager {
+public:
+    CDateTimePIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

@@ -1,10 +1,16 @@
 #pragma once
 
-#include "PropertyItemManager.h"
+#include "MaskedBitmapPIM.h"
 
 namespace vantoro {
 
-// The property sheet of the "MaximizeVuzuRuzIcon" element.
-class CMaximizeVuzuRuzIconPIM : public CPropertyItemManager {};
+// The rows of the "MaximizeVuzuRuzIcon" element.
+class CMaximizeVuzuRuzIconPIM : public CMaskedBitmapPIM {
+public:
+    CMaximizeVuzuRuzIconPIM() : CMaskedBitmapPIM("Maximize VuzuRuz Icon", "Bitmap File Mask") {}
+
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "Popups" element.
-class CPopupsPIM : public CPropertyItemManager {};
+// The rows of the "Popups" element.
+class CPopupsPIM : public CPropertyItemManager {
+public:
+    CPopupsPIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "Preview" element.
-class CPreviewPIM : public CPropertyItemManager {};
+// The rows of the "Preview" element.
+class CPreviewPIM : public CPropertyItemManager {
+public:
+    CPreviewPIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

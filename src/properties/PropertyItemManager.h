@@ -1,31 +1,85 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
+#include "MyTypedPtrList.h"
+#include "PropertyItemCategory.h"
+#include "PropertyValue.h"
+
 class QPainter;
 
 namespace vantoro {
 
 class CData;
+class CPropertyExchange;
+class IPropertyListHost;
+class IPropertySheetObserver;
 
-// Base of the element property sheets: the rows of one element, linked back to the
-// element record they were loaded from. A sheet that was never loaded shows and
-// draws nothing.
+// Base of the element property sheets: the categories and rows of one element, copied
+// from and to the element record they were last loaded from. Until the first load a
+// sheet stores nothing and draws nothing.
 class CPropertyItemManager {
 public:
     virtual ~CPropertyItemManager() = default;
 
-    // Copies the element's fields into the rows and remembers the element.
-    virtual void LoadItems(CData* element);
+    // A row's edit was committed: every row goes back into the record, and the preview
+    // repaints when the row asks for it. Nothing happens on a sheet never loaded.
+    virtual void OnItemChanged(CPropertyItem* item, IPropertyListHost* list, int index);
+    // Record to rows; remembers the record.
+    virtual bool LoadItems(CData* data);
+    // Rows to record.
+    virtual bool StoreItems(CData* data);
     // Draws the linked element's bitmaps for the preview; nothing when unlinked.
     void DrawElement(QPainter& painter);
 
-    CData* Element() const { return m_pElement; }
+    CPropertyItemCategory* AddCategory(const std::string& label);
+    // Puts the shown categories into the (empty) list from row 0, each expanded.
+    void FillList(IPropertyListHost& list);
+
+    // The value row numbered `itemId`, or null.
+    CPropertyItem* FindItem(uint8_t itemId) const;
+    // Puts `value` into row `itemId` and through the same store path as an edit (undo
+    // and redo). False when there is no such row or no record.
+    bool ApplyValue(uint8_t itemId, const CPropertyValue& value);
+
+    void SetObserver(IPropertySheetObserver* observer) { m_pObserver = observer; }
+    CData* Element() const { return m_pData; }
+
+    CMyTypedPtrList<CPropertyItemCategory> m_listCategories;
+    CData* m_pData = nullptr;
 
 protected:
     CPropertyItemManager() = default;
     CPropertyItemManager(const CPropertyItemManager&) = delete;
     CPropertyItemManager& operator=(const CPropertyItemManager&) = delete;
 
-    CData* m_pElement = nullptr;
+    // Appends a shown row of class `Item` to `category`, numbered and described.
+    template <class Item>
+    Item* AddItem(CPropertyItemCategory* category, const char* label, uint8_t itemId,
+                  uint32_t helpId, bool refresh = false) {
+        auto item = std::make_unique<Item>(label);
+        item->SetShown(true);
+        item->m_nItemId = itemId;
+        item->SetRefreshView(refresh);
+        item->m_nHelpId = helpId;
+        return static_cast<Item*>(category->m_listItems.AddTail(std::move(item)));
+    }
+    // A shown category.
+    CPropertyItemCategory* AddShownCategory(const std::string& label);
+
+    // Visits every value row, shown or not, switching on its number: the one place a
+    // sheet names its record fields. Does nothing for a record of another kind.
+    virtual void ExchangeItems(CData& data, CPropertyExchange& exchange) = 0;
+
+    template <class Visit>
+    void ForEachItem(Visit visit) {
+        for (CPropertyItemCategory* category : m_listCategories)
+            for (CPropertyItem* item : category->m_listItems) visit(*item);
+    }
+
+private:
+    IPropertySheetObserver* m_pObserver = nullptr;
 };
 
 }  // namespace vantoro

@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "ScrollBar" element.
-class CScrollBarPIM : public CPropertyItemManager {};
+// The rows of the "ScrollBar" element.
+class CScrollBarPIM : public CPropertyItemManager {
+public:
+    CScrollBarPIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

@@ -4,7 +4,15 @@
 
 namespace vantoro {
 
-// The property sheet of the "SkinInfo" element.
-class CSkinInfoPIM : public CPropertyItemManager {};
+// The rows of the "SkinInfo" element.
+class CSkinInfoPIM : public CPropertyItemManager {
+public:
+    CSkinInfoPIM();
+    // Also sets Reso from the resolution choice; Depth waits for the save.
+    bool StoreItems(CData* data) override;
+
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

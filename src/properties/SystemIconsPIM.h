@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "SystemIcons" element.
-class CSystemIconsPIM : public CPropertyItemManager {};
+// The rows of the "SystemIcons" element.
+class CSystemIconsPIM : public CPropertyItemManager {
+public:
+    CSystemIconsPIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "TitleBar" element.
-class CTitleBarPIM : public CPropertyItemManager {};
+// The rows of the "TitleBar" element.
+class CTitleBarPIM : public CPropertyItemManager {
+public:
+    CTitleBarPIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

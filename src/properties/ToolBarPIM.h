@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "ToolBar" element.
-class CToolBarPIM : public CPropertyItemManager {};
+// The rows of the "ToolBar" element.
+class CToolBarPIM : public CPropertyItemManager {
+public:
+    CToolBarPIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

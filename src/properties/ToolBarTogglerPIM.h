@@ -1,10 +1,16 @@
 #pragma once
 
-#include "PropertyItemManager.h"
+#include "MaskedBitmapPIM.h"
 
 namespace vantoro {
 
-// The property sheet of the "ToolBarToggler" element.
-class CToolBarTogglerPIM : public CPropertyItemManager {};
+// The rows of the "ToolBarToggler" element.
+class CToolBarTogglerPIM : public CMaskedBitmapPIM {
+public:
+    CToolBarTogglerPIM() : CMaskedBitmapPIM("ToolBar Toogler", "Mask Bitmap File") {}
+
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

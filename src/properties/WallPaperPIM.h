@@ -4,7 +4,12 @@
 
 namespace vantoro {
 
-// The property sheet of the "WallPaper" element.
-class CWallPaperPIM : public CPropertyItemManager {};
+// The rows of the "WallPaper" element.
+class CWallPaperPIM : public CPropertyItemManager {
+public:
+    CWallPaperPIM();
+protected:
+    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+};
 
 }  // namespace vantoro

@@ -5,8 +5,12 @@
 
 namespace vantoro {
 
-// The program's numbered texts (document string, command prompts), read once from the
-// string table resource.
+// Messages of the property rows.
+constexpr int IDS_STRING_TOO_LONG = 8000;     // "%1": the longest text accepted
+constexpr int IDS_VALUE_OUT_OF_RANGE = 8001;  // "%1" to "%2": the range accepted
+
+// The program's numbered texts (document string, command prompts, help texts, messages),
+// read once from the string table resource.
 class CStringTable {
 public:
     // The text of entry `id`, or an empty text when there is none.

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QUndoStack>
+#include <cstdint>
+
+#include "PropertySheetObserver.h"
+
+namespace vantoro {
+
+class CSkinProject;
+
+// The one history of a project's edits. Every committed change of a row that alters a
+// value becomes one command; undo and redo put values back through the sheet's store
+// path. The project is modified exactly when the stack is not at its clean index.
+class CEditHistory : public QObject, public IPropertySheetObserver {
+    Q_OBJECT
+public:
+    explicit CEditHistory(QObject* parent = nullptr);
+    ~CEditHistory() override;
+
+    // Listens to every sheet of `project` (null: stops listening to the one before).
+    void Attach(CSkinProject* project);
+
+    QUndoStack& Stack() { return m_stack; }
+    bool IsModified() const { return !m_stack.isClean(); }
+    // After a save: the project on disk is what the history now stands at.
+    void SetClean() { m_stack.setClean(); }
+    // After a load or close: nothing left to undo, nothing modified.
+    void Clear() { m_stack.clear(); }
+
+    void OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
+                          const CPropertyValue& before, const CPropertyValue& after) override;
+    void OnRefreshView() override { emit RefreshView(); }
+
+    // Emitted by undo and redo after `sheet`'s row `itemId` took its value back.
+    void NotifyValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {
+        emit ValueApplied(sheet, itemId);
+    }
+
+signals:
+    // A row that shows in the preview changed.
+    void RefreshView();
+    void ValueApplied(CPropertyItemManager* sheet, uint8_t itemId);
+
+private:
+    QUndoStack m_stack;
+    CSkinProject* m_pProject = nullptr;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QUndoCommand>
+#include <cstdint>
+
+#include "PropertyValue.h"
+
+namespace vantoro {
+
+class CEditHistory;
+class CPropertyItemManager;
+
+// One committed change of one row: the sheet, the row's number, the value before and
+// after. The change has already been made when the command is pushed.
+class CPropertyEditCommand : public QUndoCommand {
+public:
+    CPropertyEditCommand(CEditHistory& history, CPropertyItemManager& sheet, uint8_t itemId,
+                         CPropertyValue before, CPropertyValue after, const QString& text);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    void Apply(const CPropertyValue& value);
+
+    CEditHistory& m_history;
+    CPropertyItemManager& m_sheet;
+    uint8_t m_nItemId;
+    CPropertyValue m_before;
+    CPropertyValue m_after;
+    bool m_bDone = true;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Geometry.h"
+#include "PropertyItem.h"
+
+namespace vantoro {
+
+// A colour row, drawn as a swatch and "red,green,blue".
+class CPropertyItemColorRef : public CPropertyItem {
+public:
+    using CPropertyItem::CPropertyItem;
+    static constexpr const char* kEditorClass = "CInPlaceColorEditImp";
+
+    const char* ClassName() const override { return "CPropertyItemColorRef"; }
+    void DrawValue(QPainter& painter, const QRect& cell) const override;
+    void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
+    void ReadEditor(IInPlaceEditor& editor) override;
+    CPropertyValue GetValue() const override { return m_crValue; }
+    void SetValue(const CPropertyValue& value) override;
+
+    // Where the swatch of a value cell goes: 2 in from the cell's left, top and bottom,
+    // 12 wide.
+    static QRect SwatchRect(const QRect& cell);
+
+    COLORREF m_crValue = 0;
+};
+
+}  // namespace vantoro

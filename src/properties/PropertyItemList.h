@@ -1,0 +1,30 @@
+#pragma once
+
+#include "PropertyItem.h"
+
+namespace vantoro {
+
+// A choice from a fixed list of texts; the row holds the index only. The base list has
+// no choices; the subclasses bring their tables.
+class CPropertyItemList : public CPropertyItem {
+public:
+    using CPropertyItem::CPropertyItem;
+    static constexpr const char* kEditorClass = "CInPlaceComboBoxImp";
+
+    const char* ClassName() const override { return "CPropertyItemList"; }
+    // The text of choice m_nSelected, nothing when there is none.
+    void DrawValue(QPainter& painter, const QRect& cell) const override;
+    void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
+    void ReadEditor(IInPlaceEditor& editor) override;
+    CPropertyValue GetValue() const override { return m_nSelected; }
+    void SetValue(const CPropertyValue& value) override;
+
+    // The text of choice `index`, or null when there is no such choice.
+    virtual const char* GetChoiceText(int32_t index) const;
+    // The number of choices: GetChoiceText asked from 0 up to the first null.
+    int ChoiceCount() const;
+
+    int32_t m_nSelected = 0;
+};
+
+}  // namespace vantoro

@@ -31,6 +31,7 @@
 #include "ElementSelectedEvent.h"
 #include "KeyLockState.h"
 #include "MessageBox.h"
+#include "MessageSink.h"
 #include "Profile.h"
 #include "StringTable.h"
 #include "TextCodec.h"
@@ -52,8 +53,8 @@ QString BarStateKey(const char* name) { return QStringLiteral("BarState/") + QLa
 
 CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
     : QMainWindow(parent),
-      m_defaultButtons{ID_FILE_OPEN, ID_SAVE_PROJECT, ID_SEPARATOR, ID_BUILD_SKIN,
-                       ID_SEPARATOR, ID_HELP_HOWDOI, ID_APP_ABOUT},
+      m_defaultButtons{ID_FILE_OPEN, ID_SAVE_PROJECT, ID_SEPARATOR, ID_EDIT_UNDO, ID_EDIT_REDO,
+                       ID_SEPARATOR, ID_BUILD_SKIN, ID_SEPARATOR, ID_HELP_HOWDOI, ID_APP_ABOUT},
       m_pDocument(document),
       m_strTutorialPath(DefaultTutorialPath()) {
     setObjectName(QStringLiteral("MainFrame"));
@@ -62,8 +63,21 @@ CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
     resize(1000, 700);
     if (m_pDocument) {
         connect(m_pDocument, &CVantoroDoc::TitleChanged, this, &CMainFrame::OnDocumentTitleChanged);
-        OnDocumentTitleChanged(m_pDocument->GetTitle());
+        connect(m_pDocument, &CVantoroDoc::ModifiedChanged, this, &CMainFrame::OnDocumentTitleChanged);
+        OnDocumentTitleChanged();
+        CEditHistory& history = m_pDocument->History();
+        history.Attach(&m_Project);
+        connect(&history, &CEditHistory::RefreshView, this, [this] {
+            if (m_pView) m_pView->update();
+        });
+        connect(&history.Stack(), &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandUI);
     }
+    // The model's messages (a text too long, a number out of range) are the window's.
+    CMessageSink::SetHandler([this](const QString& text, CMessageSink::Kind kind) {
+        CMessageBox::Show(this, text,
+                          kind == CMessageSink::Kind::Warning ? CMessageBox::Kind::Warning
+                                                              : CMessageBox::Kind::Information);
+    });
 }
 
 CMainFrame::~CMainFrame() {
@@ -75,6 +89,8 @@ CMainFrame::~CMainFrame() {
     if (CKeyLockState::IsKnown()) qApp->removeEventFilter(this);
     // The tree goes with the frame's children; the project must not reach it afterwards.
     m_Project.ElementsTree = nullptr;
+    if (m_pDocument) m_pDocument->History().Attach(nullptr);
+    CMessageSink::SetHandler(nullptr);
     SetBitmapDrawer(nullptr);
     m_Compiler.UnloadLibrary();
 }
@@ -88,7 +104,16 @@ QString CMainFrame::Caption(const QString& documentTitle) {
     return documentTitle + QStringLiteral(" - ") + CStringTable::Field(IDR_MAINFRAME, 0);
 }
 
-void CMainFrame::OnDocumentTitleChanged(const QString& title) { setWindowTitle(Caption(title)); }
+void CMainFrame::OnDocumentTitleChanged() {
+    if (!m_pDocument) return;
+    // The usual mark of unsaved changes: an asterisk after the file's name.
+    const QString modified = m_pDocument->IsModified() ? QStringLiteral("*") : QString();
+    setWindowTitle(Caption(m_pDocument->GetTitle() + modified));
+}
+
+CEditHistory* CMainFrame::History() const {
+    return m_pDocument ? &m_pDocument->History() : nullptr;
+}
 
 void CMainFrame::OnCreate() {
     CreateActions();
@@ -155,7 +180,15 @@ void CMainFrame::CreateActions() {
 
     // "Ctrl+C" is only printed: the key stays copy for the text fields.
     action = NewAction(ID_CLOSE_PROJECT, QStringLiteral("&Close Project\tCtrl+C"));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnCloseProject);
+    connect(action, &QAction::triggered, this, &CMainFrame::OnCloseProjectCommand);
+
+    // In a text field these keys act on its text: the field claims them first.
+    action = NewAction(ID_EDIT_UNDO, QStringLiteral("&Undo"));
+    action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    connect(action, &QAction::triggered, this, &CMainFrame::OnEditUndo);
+    action = NewAction(ID_EDIT_REDO, QStringLiteral("&Redo"));
+    action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(action, &QAction::triggered, this, &CMainFrame::OnEditRedo);
 
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
         action = NewAction(ID_FILE_MRU_FILE1 + i, QStringLiteral("Recent File"));
@@ -308,6 +341,7 @@ void CMainFrame::CreateMenuBar() {
     m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(m_actions.value(ID_APP_EXIT));
     m_menuCommands.append(ID_APP_EXIT);
+    addMenu(QStringLiteral("&Edit"), {ID_EDIT_UNDO, ID_EDIT_REDO});
     addMenu(QStringLiteral("Build"), {ID_BUILD_SKIN});
     addMenu(QStringLiteral("&View"),
             {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY});
@@ -338,6 +372,16 @@ void CMainFrame::UpdateCommandUI() {
     if (m_actions.isEmpty()) return;
     const bool loaded = m_Project.IsLoaded == 1;
     for (int id : {ID_BUILD_SKIN, ID_SAVE_PROJECT, ID_CLOSE_PROJECT}) m_actions[id]->setEnabled(loaded);
+    if (CEditHistory* history = History()) {
+        // The texts name the change: "&Undo Title Bar Location".
+        const QUndoStack& stack = history->Stack();
+        QAction* undo = m_actions[ID_EDIT_UNDO];
+        QAction* redo = m_actions[ID_EDIT_REDO];
+        undo->setEnabled(stack.canUndo());
+        redo->setEnabled(stack.canRedo());
+        undo->setText(stack.canUndo() ? QStringLiteral("&Undo ") + stack.undoText() : QStringLiteral("&Undo"));
+        redo->setText(stack.canRedo() ? QStringLiteral("&Redo ") + stack.redoText() : QStringLiteral("&Redo"));
+    }
     m_actions[ID_VIEW_TOOLBAR]->setChecked(m_pToolBar && !m_pToolBar->isHidden());
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
     m_actions[ID_VIEW_WORKSPACE]->setChecked(m_pWorkspace && !m_pWorkspace->isHidden());
@@ -382,6 +426,10 @@ void CMainFrame::SaveBarState() const {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!SaveModified()) {
+        event->ignore();
+        return;
+    }
     SaveBarState();
     event->accept();
 }
@@ -389,10 +437,28 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------------------
 // The project
 
+bool CMainFrame::IsOpenProject(const QString& path) const {
+    return m_Project.IsLoaded && !m_Project.PathName.empty() &&
+           QFileInfo(PathToQString(m_Project.PathName)) == QFileInfo(path);
+}
+
+bool CMainFrame::SaveModified() {
+    CommitPendingEdit();
+    if (!m_pDocument || !m_pDocument->IsModified() || !m_Project.IsLoaded) return true;
+    const QString name = QFileInfo(PathToQString(m_Project.PathName)).fileName();
+    switch (CMessageBox::AskSaveChanges(this, QStringLiteral("Save changes to %1?").arg(name))) {
+        case CMessageBox::Answer::Save: return OnSaveProject();
+        case CMessageBox::Answer::Discard: return true;
+        case CMessageBox::Answer::Cancel: break;
+    }
+    return false;
+}
+
+void CMainFrame::CommitPendingEdit() {}
+
 bool CMainFrame::OpenProject(const QString& path) {
     const QFileInfo file(path);
-    if (m_Project.IsLoaded && !m_Project.PathName.empty() &&
-        QFileInfo(PathToQString(m_Project.PathName)) == file) {
+    if (IsOpenProject(path)) {
         // Reading it again would throw away the edits not yet saved; it stays as it is.
         return true;
     }
@@ -408,6 +474,7 @@ bool CMainFrame::OpenProject(const QString& path) {
         CMessageBox::Show(this, QStringLiteral("Unable to open project.\n\n") + reason);
         return false;
     }
+    if (CEditHistory* history = History()) history->Clear();
     UpdateCommandUI();
     if (!m_pView) return false;
     ShowNoElement();
@@ -424,16 +491,36 @@ void CMainFrame::ShowNoElement() {
     m_pView->update();
 }
 
-void CMainFrame::OnSaveProject() {
-    if (m_Project.SaveProject()) return;
+bool CMainFrame::OnSaveProject() {
+    CommitPendingEdit();
+    if (m_Project.SaveProject()) {
+        if (CEditHistory* history = History()) history->SetClean();
+        return true;
+    }
     QString text = QStringLiteral("Unable to save project.");
     const QString reason = ToQString(m_Project.LastError());
     if (!reason.isEmpty()) text += QStringLiteral("\n\n") + reason;
     CMessageBox::Show(this, text);
+    return false;
+}
+
+void CMainFrame::OnCloseProjectCommand() {
+    if (SaveModified()) OnCloseProject();
+}
+
+void CMainFrame::OnEditUndo() {
+    CommitPendingEdit();
+    if (CEditHistory* history = History()) history->Stack().undo();
+}
+
+void CMainFrame::OnEditRedo() {
+    CommitPendingEdit();
+    if (CEditHistory* history = History()) history->Stack().redo();
 }
 
 void CMainFrame::OnCloseProject() {
     m_Project.CloseProject();
+    if (CEditHistory* history = History()) history->Clear();
     UpdateCommandUI();
     if (!m_pView) return;
     ShowNoElement();
@@ -441,6 +528,7 @@ void CMainFrame::OnCloseProject() {
 }
 
 void CMainFrame::OnBuildSkin() {
+    CommitPendingEdit();
     if (!m_Project.IsLoaded) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const CBuildResult result = CBuildRunner(m_Compiler).Run(m_Project);

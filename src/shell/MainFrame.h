@@ -19,6 +19,7 @@ class QToolBar;
 namespace vantoro {
 
 class CDockTreeWnd;
+class CEditHistory;
 class CPropertyItemManager;
 class CVantoroDoc;
 class CVantoroView;
@@ -40,6 +41,16 @@ public:
     // Loads the project at `path`. False (after telling the user why) when it cannot be
     // read; the project already open under that path is kept as it is.
     bool OpenProject(const QString& path);
+    // Whether `path` names the project that is open now.
+    bool IsOpenProject(const QString& path) const;
+
+    // Before the open project is put away: commits what an editor still holds and, when
+    // the project has unsaved changes, asks whether to save them. False when the user
+    // cancelled or the save failed: the project must stay as it is.
+    bool SaveModified();
+    // Commits the text an in-place editor holds but has not committed yet, so no command
+    // (save, build, undo, ...) acts without it.
+    void CommitPendingEdit();
 
     CSkinProject& Project() { return m_Project; }
     CResourceCompiler& Compiler() { return m_Compiler; }
@@ -77,8 +88,13 @@ public:
     static QString Caption(const QString& documentTitle);
 
 public slots:
-    void OnSaveProject();
+    // True when the project was written; a failure has been shown.
+    bool OnSaveProject();
+    // The Close Project command: asks about unsaved changes first.
+    void OnCloseProjectCommand();
     void OnCloseProject();
+    void OnEditUndo();
+    void OnEditRedo();
     // Writes the script and tiles from the records in memory and runs the compiler.
     void OnBuildSkin();
     void OnToggleWorkspace();
@@ -120,7 +136,8 @@ private:
     void ShowNoElement();
     void UpdateIndicators();
     void FocusPane(int step);
-    void OnDocumentTitleChanged(const QString& title);
+    void OnDocumentTitleChanged();
+    CEditHistory* History() const;
 
     // The default tool bar's buttons, as tool bar 128 lists them.
     std::vector<int> m_defaultButtons;

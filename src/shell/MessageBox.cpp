@@ -22,6 +22,30 @@ void CMessageBox::Show(QWidget* parent, const QString& text, Kind kind) {
     box.exec();
 }
 
+CMessageBox::QuestionHandler& CMessageBox::CurrentQuestionHandler() {
+    static QuestionHandler handler;
+    return handler;
+}
+
+CMessageBox::Answer CMessageBox::AskSaveChanges(QWidget* parent, const QString& text) {
+    if (const QuestionHandler& handler = CurrentQuestionHandler()) return handler(parent, text);
+    QMessageBox box(QMessageBox::Question, CStringTable::Load(AFX_IDS_APP_TITLE), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save: return Answer::Save;
+        case QMessageBox::Discard: return Answer::Discard;
+        default: return Answer::Cancel;
+    }
+}
+
+CMessageBox::QuestionHandler CMessageBox::SetQuestionHandler(QuestionHandler handler) {
+    QuestionHandler previous = std::move(CurrentQuestionHandler());
+    CurrentQuestionHandler() = std::move(handler);
+    return previous;
+}
+
 CMessageBox::Handler CMessageBox::SetHandler(Handler handler) {
     Handler previous = std::move(CurrentHandler());
     CurrentHandler() = std::move(handler);

@@ -91,6 +91,32 @@ void DrawPropertyWindow(QPainter& p) {
     p.drawRect(QRectF(10.5, 0.5, 5.0, 13.0));
 }
 
+// A curved arrow, pointing left for undo and, mirrored, right for redo.
+void DrawTurnArrow(QPainter& p, bool mirrored) {
+    if (mirrored) {
+        p.translate(16.0, 0.0);
+        p.scale(-1.0, 1.0);
+    }
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QPainterPath arc;
+    arc.moveTo(4.0, 6.0);
+    arc.cubicTo(9.0, 2.0, 15.0, 5.0, 13.0, 12.5);
+    p.setPen(QPen(QColor(30, 90, 170), 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+    QPainterPath head;
+    head.moveTo(1.0, 7.5);
+    head.lineTo(7.0, 2.5);
+    head.lineTo(7.0, 10.0);
+    head.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 90, 170));
+    p.drawPath(head);
+}
+
+void DrawUndo(QPainter& p) { DrawTurnArrow(p, false); }
+void DrawRedo(QPainter& p) { DrawTurnArrow(p, true); }
+
 }  // namespace
 
 QIcon CToolBarImages::Image(int commandId) {
@@ -102,6 +128,8 @@ QIcon CToolBarImages::Image(int commandId) {
     case ID_HELP_HOWDOI: draw = DrawHowDoI; break;
     case ID_APP_ABOUT: draw = DrawAbout; break;
     case ID_CLOSE_PROJECT: draw = DrawCloseProject; break;
+    case ID_EDIT_UNDO: draw = DrawUndo; break;
+    case ID_EDIT_REDO: draw = DrawRedo; break;
     case ID_VIEW_WORKSPACE: draw = DrawWorkspace; break;
     case ID_VIEW_PROPERTY: draw = DrawPropertyWindow; break;
     default: return QIcon();

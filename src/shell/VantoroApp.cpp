@@ -62,13 +62,19 @@ bool CVantoroApp::InitInstance(const QStringList& arguments) {
 }
 
 bool CVantoroApp::OpenDocumentFile(const QString& path) {
-    if (!m_pMainFrame || path.isEmpty()) return false;
+    return OpenDocument(path) == OpenOutcome::Opened;
+}
+
+CVantoroApp::OpenOutcome CVantoroApp::OpenDocument(const QString& path) {
+    if (!m_pMainFrame || path.isEmpty()) return OpenOutcome::Failed;
     const QString full = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    if (!m_pMainFrame->OpenProject(full)) return false;
+    if (!m_pMainFrame->IsOpenProject(full) && !m_pMainFrame->SaveModified())
+        return OpenOutcome::Cancelled;
+    if (!m_pMainFrame->OpenProject(full)) return OpenOutcome::Failed;
     m_pDocument->SetPathName(full);
     m_RecentFiles.Add(full);
     UpdateRecentFileMenu();
-    return true;
+    return OpenOutcome::Opened;
 }
 
 void CVantoroApp::OnFileNew() { m_pDocument->OnNewDocument(); }
@@ -89,7 +95,7 @@ void CVantoroApp::OnFileOpen() {
 void CVantoroApp::OnOpenRecentFile(int index) {
     if (index < 0 || index >= m_RecentFiles.Files().size()) return;
     // An entry that does not open any more leaves the list, as the message said why.
-    if (!OpenDocumentFile(m_RecentFiles.Files()[index])) {
+    if (OpenDocument(m_RecentFiles.Files()[index]) == OpenOutcome::Failed) {
         m_RecentFiles.Remove(index);
         UpdateRecentFileMenu();
     }

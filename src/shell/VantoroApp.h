@@ -47,6 +47,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class OpenOutcome { Opened, Failed, Cancelled };
+    // As OpenDocumentFile; a project with unsaved changes is put away only if the user
+    // lets it go.
+    OpenOutcome OpenDocument(const QString& path);
     void UpdateRecentFileMenu();
 
     CRecentFileList m_RecentFiles;

@@ -4,11 +4,15 @@
 
 namespace vantoro {
 
-CVantoroDoc::CVantoroDoc(QObject* parent) : QObject(parent) { OnNewDocument(); }
+CVantoroDoc::CVantoroDoc(QObject* parent) : QObject(parent) {
+    connect(&m_History.Stack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit ModifiedChanged(!clean); });
+    OnNewDocument();
+}
 
 bool CVantoroDoc::OnNewDocument() {
     m_strPathName.clear();
-    m_bModified = false;
+    m_History.Clear();
     SetTitle(QStringLiteral("Untitled"));
     return true;
 }

@@ -3,11 +3,14 @@
 #include <QObject>
 #include <QString>
 
+#include "EditHistory.h"
+
 namespace vantoro {
 
-// The window's document: the title and the path of the open project file, nothing of
-// the project itself (the main frame holds that). It has no file format, so there is no
-// way for it to write, and so to empty, a project file.
+// The window's document: the title and the path of the open project file, and the
+// history of the project's edits; nothing of the project itself (the main frame holds
+// that). It has no file format, so there is no way for it to write, and so to empty, a
+// project file.
 class CVantoroDoc : public QObject {
     Q_OBJECT
 public:
@@ -22,18 +25,18 @@ public:
     // Remembers the file and titles the document with its name.
     void SetPathName(const QString& path);
 
-    // Nothing ever marks the document modified: edits go straight into the element
-    // records, so closing the window asks nothing.
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified) { m_bModified = modified; }
+    // Modified exactly when the edit history is not where the last save or load left it.
+    bool IsModified() const { return m_History.IsModified(); }
+    CEditHistory& History() { return m_History; }
 
 signals:
     void TitleChanged(const QString& title);
+    void ModifiedChanged(bool modified);
 
 private:
     QString m_strTitle;
     QString m_strPathName;
-    bool m_bModified = false;
+    CEditHistory m_History;
 };
 
 }  // namespace vantoro

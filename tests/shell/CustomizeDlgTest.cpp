@@ -37,7 +37,8 @@ TEST_F(CustomizeDlgTest, PagesListTheToolbarAndMenuCommands) {
 
     QStringList commands;
     for (int i = 0; i < dialog.CommandList()->count(); ++i) commands << dialog.CommandList()->item(i)->text();
-    EXPECT_EQ(commands, (QStringList{"Open Project", "Save Project", "Build Skin", "Tutorial", "About"}));
+    EXPECT_EQ(commands, (QStringList{"Open Project", "Save Project", "Undo", "Redo", "Build Skin",
+                                     "Tutorial", "About"}));
 
     dialog.CategoryList()->setCurrentRow(1);
     EXPECT_NE(FindCommand(dialog.CommandList(), "Close Project"), nullptr);
@@ -46,8 +47,8 @@ TEST_F(CustomizeDlgTest, PagesListTheToolbarAndMenuCommands) {
 }
 
 TEST_F(CustomizeDlgTest, AddRemoveResetAndHideAreKeptInBarState) {
-    const std::vector<int> withClose{ID_FILE_OPEN, ID_SAVE_PROJECT, 0, ID_BUILD_SKIN, 0,
-                                     ID_HELP_HOWDOI, ID_APP_ABOUT, ID_CLOSE_PROJECT};
+    const std::vector<int> withClose{ID_FILE_OPEN, ID_SAVE_PROJECT, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
+                                     ID_BUILD_SKIN, 0, ID_HELP_HOWDOI, ID_APP_ABOUT, ID_CLOSE_PROJECT};
     {
         auto app = StartApp();
         CMainFrame* frame = app->MainFrame();
@@ -65,8 +66,9 @@ TEST_F(CustomizeDlgTest, AddRemoveResetAndHideAreKeptInBarState) {
         // Removing Build Skin takes the separator it leaves behind with it.
         dialog.CommandList()->setCurrentItem(FindCommand(dialog.CommandList(), "Build Skin"));
         QTest::mouseClick(dialog.RemoveButton(), Qt::LeftButton);
-        EXPECT_EQ(frame->ToolBarButtons(), (std::vector<int>{ID_FILE_OPEN, ID_SAVE_PROJECT, 0, ID_HELP_HOWDOI,
-                                                             ID_APP_ABOUT, ID_CLOSE_PROJECT}));
+        EXPECT_EQ(frame->ToolBarButtons(),
+                  (std::vector<int>{ID_FILE_OPEN, ID_SAVE_PROJECT, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
+                                    ID_HELP_HOWDOI, ID_APP_ABOUT, ID_CLOSE_PROJECT}));
 
         QTest::mouseClick(dialog.ResetButton(), Qt::LeftButton);
         EXPECT_EQ(frame->ToolBarButtons(), frame->DefaultButtons());

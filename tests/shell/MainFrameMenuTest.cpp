@@ -36,17 +36,18 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
 
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions()) titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "Build", "&View", "&Tools", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "Build", "&View", "&Tools", "&Help"}));
 
     frame->UpdateCommandUI();
     EXPECT_EQ(Describe(MenuAt(frame, 0)),
               (QStringList{"&Open Project...\tCtrl+O", "!&Save Project\tCtrl+S",
                            "!&Close Project\tCtrl+C", "-", "!Recent File", "-", "E&xit"}));
-    EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"!Build Skin"}));
-    EXPECT_EQ(Describe(MenuAt(frame, 2)),
+    EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"!&Undo", "!&Redo"}));
+    EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"!Build Skin"}));
+    EXPECT_EQ(Describe(MenuAt(frame, 3)),
               (QStringList{"&Toolbar", "&Status Bar", "Workspace", "Property Window"}));
-    EXPECT_EQ(Describe(MenuAt(frame, 3)), (QStringList{"&Customize..."}));
-    EXPECT_EQ(Describe(MenuAt(frame, 4)), (QStringList{"How Do I ?", "-", "&About Vantoro..."}));
+    EXPECT_EQ(Describe(MenuAt(frame, 4)), (QStringList{"&Customize..."}));
+    EXPECT_EQ(Describe(MenuAt(frame, 5)), (QStringList{"How Do I ?", "-", "&About Vantoro..."}));
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY})
         EXPECT_TRUE(frame->Action(id)->isChecked()) << id;
 
@@ -64,7 +65,7 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
     EXPECT_EQ(file[2], "&Close Project\tCtrl+C");
     EXPECT_TRUE(file[4].startsWith("&1 ")) << file[4].toStdString();
     EXPECT_TRUE(file[4].endsWith("Blue.skn"));
-    EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"Build Skin"}));
+    EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"Build Skin"}));
 
     frame->OnCloseProject();
     EXPECT_FALSE(frame->Action(ID_SAVE_PROJECT)->isEnabled());
@@ -80,9 +81,10 @@ TEST_F(MainFrameMenuTest, ToolBarAndStatusBarCarryTheCommandsAndPrompts) {
     EXPECT_EQ(bar->windowTitle(), "Toolbar");
     QList<int> ids;
     for (QAction* action : bar->actions()) ids << (action->isSeparator() ? 0 : action->data().toInt());
-    EXPECT_EQ(ids, (QList<int>{ID_FILE_OPEN, ID_SAVE_PROJECT, 0, ID_BUILD_SKIN, 0, ID_HELP_HOWDOI,
-                               ID_APP_ABOUT}));
-    for (int id : {ID_FILE_OPEN, ID_SAVE_PROJECT, ID_BUILD_SKIN, ID_HELP_HOWDOI, ID_APP_ABOUT}) {
+    EXPECT_EQ(ids, (QList<int>{ID_FILE_OPEN, ID_SAVE_PROJECT, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
+                               ID_BUILD_SKIN, 0, ID_HELP_HOWDOI, ID_APP_ABOUT}));
+    for (int id : {ID_FILE_OPEN, ID_SAVE_PROJECT, ID_EDIT_UNDO, ID_EDIT_REDO, ID_BUILD_SKIN,
+                   ID_HELP_HOWDOI, ID_APP_ABOUT}) {
         const QIcon icon = frame->Action(id)->icon();
         ASSERT_FALSE(icon.isNull()) << id;
         const QImage image = icon.pixmap(QSize(16, 15)).toImage();

@@ -14,6 +14,17 @@ bool CDataAppList::SaveToFile(const std::string& path) {
 
 void CDataAppList::ExchangeKeys(CProfileSection& keys) {
     keys.Key("Rect", Rect).Key("RectMaximized", RectMaximized);
+    // The text colour is edited and built like any other value, so it must survive a
+    // save. Files without its key keep their bytes until the colour is actually changed.
+    if (keys.Loading()) {
+        if (keys.Ok()) {
+            m_bTextColorInFile = keys.ReadOptional("TextColor", TextColor);
+            m_crLoadedTextColor = TextColor;
+        }
+    } else if (m_bTextColorInFile || TextColor != m_crLoadedTextColor) {
+        keys.Write("TextColor", TextColor);
+        m_bTextColorInFile = keys.Ok();
+    }
 }
 
 void CDataAppList::UpdateSheet() {

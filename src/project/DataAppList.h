@@ -25,6 +25,9 @@ protected:
 
 private:
     CAppListPIM m_Sheet;
+    // Whether the file has a "TextColor" key, and the colour as the last load left it.
+    bool m_bTextColorInFile = false;
+    COLORREF m_crLoadedTextColor = 0;
 
 public:
     CRect Rect;

@@ -1,5 +1,6 @@
 #include "ProfileSection.h"
 
+#include "ProfileStore.h"
 #include "ProjectFileAccess.h"
 
 namespace vantoro {
@@ -50,6 +51,17 @@ CProfileSection& CProfileSection::Read(const char* key, CPoint& value) {
 CProfileSection& CProfileSection::Read(const char* key, CSize& value) {
     return Step(key, "the value is empty",
                 [&] { return ReadProfilePoint(m_path, m_section, key, value); });
+}
+
+bool CProfileSection::ReadOptional(const char* key, COLORREF& value) {
+    // A missing key reads as the default "1" elsewhere; here missing means absent.
+    std::string text;
+    COLORREF read = 0;
+    if (!m_ok || CProfileStore::Instance().ReadString(m_path, m_section, key, "", text) <= 0 ||
+        !ReadProfileColor(m_path, m_section, key, read))
+        return false;
+    value = read;
+    return true;
 }
 
 CProfileSection& CProfileSection::Write(const char* key, const std::string& value) {

@@ -43,6 +43,9 @@ public:
     CProfileSection& Write(const char* key, const CPoint& value);
     CProfileSection& Write(const char* key, const CSize& value);
 
+    // A key older files lack: read when there (true), left alone when not; never a failure.
+    bool ReadOptional(const char* key, COLORREF& value);
+
     bool Ok() const { return m_ok; }
 
 private:

@@ -1,36 +1,17 @@
 #include "AppIcon.h"
 
-#include <QPainter>
+#include <QPixmap>
 
-#include "IconCanvas.h"
+#include "AppIconDrawing.h"
 
 namespace vantoro {
-namespace {
-
-void DrawHandheld(QPainter& p) {
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(QColor(30, 30, 36), 1));
-    p.setBrush(QColor(96, 100, 112));
-    p.drawRoundedRect(QRectF(5.5, 1.5, 21.0, 29.0), 3.0, 3.0);
-    // Screen: title bar, wall paper, a row of application icons.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 190, 240));
-    p.drawRect(QRectF(8.0, 4.0, 16.0, 16.0));
-    p.setBrush(QColor(40, 90, 190));
-    p.drawRect(QRectF(8.0, 4.0, 16.0, 3.0));
-    p.setBrush(QColor(70, 160, 70));
-    p.drawRect(QRectF(8.0, 15.0, 16.0, 5.0));
-    p.setBrush(QColor(250, 200, 40));
-    p.drawEllipse(QRectF(18.0, 8.5, 3.5, 3.5));
-    // Hardware buttons.
-    p.setBrush(QColor(200, 204, 212));
-    for (int i = 0; i < 4; ++i) p.drawEllipse(QRectF(8.0 + i * 4.3, 23.5, 3.0, 3.0));
-}
-
-}  // namespace
 
 QIcon CAppIcon::Icon() {
-    return CIconCanvas::Make(QSize(32, 32), DrawHandheld);
+    // The sizes a desktop asks for, each drawn for its size rather than scaled from one.
+    QIcon icon;
+    for (int pixels : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(CAppIconDrawing::Render(pixels)));
+    return icon;
 }
 
 }  // namespace vantoro

@@ -6,6 +6,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brastel"));
     QApplication::setApplicationName(QStringLiteral("Korrido Vantoro"));
+    // Lets the desktop match the window to its menu entry, and so to its icon.
+    QApplication::setDesktopFileName(QStringLiteral("com.brastel.KorridoVantoro"));
     vantoro::CVantoroApp app;
     if (!app.InitInstance(QCoreApplication::arguments().mid(1))) return 1;
     return application.exec();

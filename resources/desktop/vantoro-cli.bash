@@ -1,0 +1,43 @@
+# Bash completion for vantoro-cli: its commands, its options, and for a command's
+# argument the files it takes (projects for build, script and check; databases for info).
+
+_vantoro_cli() {
+    local cur prev words cword
+    _init_completion || return
+
+    # The command is the first word that is neither an option nor an option's value.
+    local i command=""
+    for ((i = 1; i < cword; i++)); do
+        case ${words[i]} in
+            --compiler-library) ((i++)) ;;
+            -*) ;;
+            *) command=${words[i]}; break ;;
+        esac
+    done
+
+    case $command in
+        "")
+            if [[ $prev == --compiler-library ]]; then
+                _filedir
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--compiler-library --help --version' -- "$cur"))
+            else
+                COMPREPLY=($(compgen -W 'build script check info' -- "$cur"))
+            fi
+            ;;
+        build | script | check)
+            # One project each; nothing more after it.
+            ((cword == i + 1)) && _filedir skn
+            ;;
+        info)
+            if [[ $prev == --png ]]; then
+                _filedir -d
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--png' -- "$cur"))
+            else
+                _filedir pdb
+            fi
+            ;;
+    esac
+} &&
+    complete -F _vantoro_cli vantoro-cli

@@ -28,7 +28,10 @@ public:
             if (c == '/') c = '\\';
         }
         handle_ = LoadLibraryA(native.c_str());
-        if (handle_) entry_ = reinterpret_cast<Entry>(GetProcAddress(static_cast<HMODULE>(handle_), "main"));
+        // By way of void (*)(): the one function type a cast to any other is meant to go through.
+        if (handle_)
+            entry_ = reinterpret_cast<Entry>(
+                reinterpret_cast<void (*)()>(GetProcAddress(static_cast<HMODULE>(handle_), "main")));
 #else
         handle_ = dlopen(path, RTLD_NOW | RTLD_LOCAL);
         if (handle_) entry_ = reinterpret_cast<Entry>(dlsym(handle_, "main"));

@@ -7,13 +7,17 @@
 
 #include "ResourceCompiler.h"
 
+// Looked up by the plain name "main" and called as a C function: no C++ name decoration,
+// and on Windows the C calling convention whatever the compiler's default.
 #if defined(_WIN32)
-#define BRRES_EXPORT __declspec(dllexport)
+#define BRRES_EXPORT extern "C" __declspec(dllexport)
+#define BRRES_CALL __cdecl
 #else
-#define BRRES_EXPORT __attribute__((visibility("default")))
+#define BRRES_EXPORT extern "C" __attribute__((visibility("default")))
+#define BRRES_CALL
 #endif
 
-BRRES_EXPORT int main(int argc, char** argv) {
+BRRES_EXPORT int BRRES_CALL main(int argc, char** argv) {
     std::vector<std::string> args;
     for (int i = 0; argv && i < argc; ++i) {
         if (argv[i]) args.emplace_back(argv[i]);

@@ -52,6 +52,10 @@ std::string CBuildRunner::SkinNameProblem(const std::string& name) {
     return {};
 }
 
+void CBuildRunner::RemoveIntermediateFiles(const CSkinProject& project) const {
+    if (!m_keepIntermediateFiles) DeleteBuildFiles(project);
+}
+
 CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     CBuildResult result;
     result.DatabasePath = DatabasePath(project);
@@ -79,7 +83,7 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
 
     const std::optional<CFileStamp> before = Stamp(result.DatabasePath);
     if (!CreateWallPaperTiles(project, &error) || !WriteResourceScript(project, &error)) {
-        DeleteBuildFiles(project);
+        RemoveIntermediateFiles(project);
         return fail(error);
     }
 
@@ -94,7 +98,7 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     // the library's initial state.
     m_compiler.UnloadLibrary();
     m_compiler.LoadLibraryEntry();
-    DeleteBuildFiles(project);
+    RemoveIntermediateFiles(project);
 
     if (!compiled) return fail(compileError);
     const std::optional<CFileStamp> after = Stamp(result.DatabasePath);

@@ -12,13 +12,17 @@ class CSkinProject;
 // Build Skin without a window: the project folder becomes the current directory, the
 // wall paper tiles and the resource script are written from the records as they are in
 // memory, the compiler library runs, is loaded afresh for the next build, and the
-// intermediate files are removed. The earlier current directory is restored on every
+// intermediate files are removed unless asked to be kept. The earlier current directory is restored on every
 // way out, and a build that did not produce a new database never reports success.
 class CBuildRunner {
 public:
     explicit CBuildRunner(CResourceCompiler& compiler) : m_compiler(compiler) {}
 
     CBuildResult Run(const CSkinProject& project);
+
+    // Leaves the resource script and the wall paper tiles in the project folder after the
+    // build, for authors who want to read them or run the compiler on them themselves.
+    void KeepIntermediateFiles(bool keep) { m_keepIntermediateFiles = keep; }
 
     // The project folder (with its separator), the skin name and ".PDB".
     static std::string DatabasePath(const CSkinProject& project);
@@ -28,7 +32,10 @@ public:
     static std::string SkinNameProblem(const std::string& name);
 
 private:
+    void RemoveIntermediateFiles(const CSkinProject& project) const;
+
     CResourceCompiler& m_compiler;
+    bool m_keepIntermediateFiles = false;
 };
 
 }  // namespace vantoro

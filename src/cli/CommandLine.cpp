@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QString>
+#include <algorithm>
 
 #include "BuildRunner.h"
 #include "ResourceCompiler.h"
@@ -40,7 +41,10 @@ std::string CCommandLine::Usage() {
            "       " + kProgram + " info ARGUMENTS...\n"
            "\n"
            "Commands:\n"
-           "  build PROJECT.skn   build the skin database as Build Skin does and print its path\n"
+           "  build [--keep-intermediate] PROJECT.skn\n"
+           "                      build the skin database as Build Skin does and print its path;\n"
+           "                      --keep-intermediate leaves _script.txt and the wall paper tiles\n"
+           "                      in the project folder\n"
            "  script PROJECT.skn  write the resource script the build would write to standard output\n"
            "  check PROJECT.skn   list every problem a build or the handheld would hit\n"
            "  info ...            describe a skin database\n"
@@ -80,23 +84,31 @@ int CCommandLine::Run(const std::vector<std::string>& args, std::ostream& out, s
     }
     if (i >= args.size()) return UsageError("no command given.", err);
     const std::string command = args[i];
-    const std::vector<std::string> rest(args.begin() + std::ptrdiff_t(i) + 1, args.end());
+    std::vector<std::string> rest(args.begin() + std::ptrdiff_t(i) + 1, args.end());
     if (command == "info") return Info(rest, out, err);
     if (command != "build" && command != "script" && command != "check")
         return UsageError("unknown command '" + command + "'.", err);
+    bool keepIntermediateFiles = false;
+    if (command == "build") {
+        const auto option = std::find(rest.begin(), rest.end(), std::string("--keep-intermediate"));
+        keepIntermediateFiles = option != rest.end();
+        if (keepIntermediateFiles) rest.erase(option);
+    }
     if (rest.size() != 1) return UsageError(command + " takes exactly one project file.", err);
-    if (command == "build") return Build(rest[0], out, err);
+    if (command == "build") return Build(rest[0], keepIntermediateFiles, out, err);
     if (command == "script") return Script(rest[0], out, err);
     return Check(rest[0], out, err);
 }
 
-int CCommandLine::Build(const std::string& path, std::ostream& out, std::ostream& err) {
+int CCommandLine::Build(const std::string& path, bool keepIntermediateFiles, std::ostream& out, std::ostream& err) {
     CSkinProject project;
     if (!Open(project, path, err)) return kExitFailure;
     CResourceCompiler compiler = m_libraryPath.empty() ? CResourceCompiler()
                                                        : CResourceCompiler(QString::fromLocal8Bit(m_libraryPath.c_str()));
     compiler.LoadLibraryEntry();  // when it fails, the build says why
-    const CBuildResult result = CBuildRunner(compiler).Run(project);
+    CBuildRunner runner(compiler);
+    runner.KeepIntermediateFiles(keepIntermediateFiles);
+    const CBuildResult result = runner.Run(project);
     if (!result.Success) {
         err << result.Message() << "\n";
         return kExitFailure;

@@ -22,11 +22,13 @@ bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
     return true;
 }
 
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
 std::vector<std::string> SplitName(const std::string& name) {
     std::vector<std::string> parts;
     std::string current;
     for (char c : name) {
-        if (c == '\\' || c == '/') {
+        if (IsSeparator(c)) {
             if (!current.empty()) parts.push_back(current);
             current.clear();
         } else {
@@ -61,15 +63,30 @@ fs::path MatchEntry(const fs::path& dir, const std::string& part) {
 fs::path RootOf(const std::string& name, std::string& rest) {
     rest = name;
 #ifdef _WIN32
+    // "\\server\share\..." and the extended-length "\\?\C:\...": everything up to the
+    // share or the drive is the root, kept as it is (the "?" is no folder to look into).
+    if (name.size() >= 2 && IsSeparator(name[0]) && IsSeparator(name[1])) {
+        size_t end = 2;
+        for (int component = 0; component < 2 && end != std::string::npos; ++component) {
+            end = name.find_first_of("\\/", end);
+            if (end != std::string::npos) ++end;
+        }
+        if (end == std::string::npos) {
+            rest.clear();
+            return fs::path(name);
+        }
+        rest = name.substr(end);
+        return fs::path(name.substr(0, end));
+    }
     const bool drive = name.size() >= 2 && name[1] == ':' &&
                        ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
     if (drive) {
         rest = name.substr(2);
-        const bool rooted = !rest.empty() && (rest[0] == '\\' || rest[0] == '/');
+        const bool rooted = !rest.empty() && IsSeparator(rest[0]);
         return fs::path(name.substr(0, 2) + (rooted ? "\\" : ""));
     }
 #endif
-    if (!name.empty() && (name[0] == '/' || name[0] == '\\')) return fs::path("/");
+    if (!name.empty() && IsSeparator(name[0])) return fs::path("/");
     return fs::path();
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,7 +30,10 @@ public:
             if (c == '/') c = '\\';
         }
         handle_ = LoadLibraryA(native.c_str());
-        if (handle_) entry_ = reinterpret_cast<Entry>(GetProcAddress(static_cast<HMODULE>(handle_), "main"));
+        // By way of void (*)(): the one function type a cast to any other is meant to go through.
+        if (handle_)
+            entry_ = reinterpret_cast<Entry>(
+                reinterpret_cast<void (*)()>(GetProcAddress(static_cast<HMODULE>(handle_), "main")));
 #else
         handle_ = dlopen(path, RTLD_NOW | RTLD_LOCAL);
         if (handle_) entry_ = reinterpret_cast<Entry>(dlsym(handle_, "main"));
@@ -42,6 +47,7 @@ public:
 #endif
     }
     Entry Main() const { return entry_; }
+    void* Handle() const { return handle_; }
 
 private:
     void* handle_ = nullptr;
@@ -76,3 +82,52 @@ TEST(LibraryEntry, TheBuildsCallWritesTheDatabase) {
     EXPECT_NE(Call(library.Main(), BuildArgs(database)), 0);
     EXPECT_EQ(ReadFile(database), db);
 }
+
+#ifdef _WIN32
+namespace {
+
+// Libraries every Windows installation has; the compiler library may need no others.
+bool IsSystemLibrary(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+    static const char* const kSystem[] = {"kernel32.dll", "msvcrt.dll", "ntdll.dll", "user32.dll", "advapi32.dll",
+                                          "ucrtbase.dll"};
+    return std::find(std::begin(kSystem), std::end(kSystem), name) != std::end(kSystem) ||
+           name.rfind("api-ms-win-", 0) == 0;
+}
+
+}  // namespace
+
+// Read from the loaded image's own tables, as the loader reads them.
+TEST(LibraryEntry, ExportsMainAloneAndNeedsOnlySystemLibraries) {
+    LoadedLibrary library(BRRES_LIBRARY_PATH);
+    ASSERT_NE(library.Handle(), nullptr);
+    const auto* base = static_cast<const uint8_t*>(library.Handle());
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    ASSERT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
+    const IMAGE_DATA_DIRECTORY* directories = nt->OptionalHeader.DataDirectory;
+
+    const IMAGE_DATA_DIRECTORY& exportTable = directories[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    ASSERT_NE(exportTable.VirtualAddress, 0u);
+    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + exportTable.VirtualAddress);
+    EXPECT_EQ(exports->NumberOfFunctions, 1u);
+    std::vector<std::string> names;
+    const auto* nameRvas = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i) names.emplace_back(reinterpret_cast<const char*>(base + nameRvas[i]));
+    EXPECT_EQ(names, std::vector<std::string>{"main"});
+    const auto* functions = reinterpret_cast<const DWORD*>(base + exports->AddressOfFunctions);
+    EXPECT_EQ(reinterpret_cast<const void*>(base + functions[0]), reinterpret_cast<const void*>(library.Main()));
+
+    const IMAGE_DATA_DIRECTORY& importTable = directories[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    std::vector<std::string> imported;
+    if (importTable.VirtualAddress != 0) {
+        for (const auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + importTable.VirtualAddress);
+             d->Name != 0; ++d)
+            imported.emplace_back(reinterpret_cast<const char*>(base + d->Name));
+    }
+    EXPECT_FALSE(imported.empty());
+    for (const std::string& name : imported) EXPECT_TRUE(IsSystemLibrary(name)) << name << " is not part of Windows";
+}
+#endif

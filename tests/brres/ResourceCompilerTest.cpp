@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "TestSupport.h"
 
 using namespace brres_test;
@@ -181,4 +184,52 @@ TEST(ResourceCompiler, SourceDateEpochMustBeUsable) {
     EXPECT_NE(run.code, 0);
     EXPECT_TRUE(Contains(run.err, "SOURCE_DATE_EPOCH 'yesterday'")) << run.err;
     EXPECT_FALSE(std::filesystem::exists("Skin.PDB"));
+}
+
+namespace {
+
+// The absolute form of `path` as a Windows user types it: backslashes, and on Windows the
+// drive letter in front.
+std::string TypedOnWindows(const std::filesystem::path& path) {
+    std::string text = std::filesystem::absolute(path).string();
+    std::replace(text.begin(), text.end(), '/', '\\');
+    return text;
+}
+
+}  // namespace
+
+TEST(ResourceCompiler, PathsWithBackslashesDriveLettersAndLongNames) {
+    namespace fs = std::filesystem;
+    TempFolder folder;
+    const fs::path project = "Korrido skins, a project folder with a long name";
+    const fs::path art = project / "Bitmaps for the evening variant.v2";
+    const fs::path out = "Databases ready for the handheld";
+    fs::create_directories(art);
+    fs::create_directories(out);
+    WriteFile(art / "Title bar in the evening colours.bmp", SolidBmp24(3, 2, 0x00FF00));
+    const std::string absoluteBitmap = TypedOnWindows(art / "Title bar in the evening colours.bmp");
+#ifdef _WIN32
+    ASSERT_EQ(absoluteBitmap.substr(1, 2), ":\\") << absoluteBitmap;
+#endif
+    // Relative to the project folder in other letter case, and absolute.
+    WriteText(project / "_script.txt",
+              "BITMAPCOLOR ID 3001 \"bitmaps FOR the evening variant.V2\\TITLE bar in the evening colours.BMP\" \r\n"
+              "BITMAP ID 3002 \"" + absoluteBitmap + "\" \r\n");
+    const std::string database = TypedOnWindows(out / "Nightfall in the evening.PDB");
+    const std::string script = TypedOnWindows(project / "_script.txt");
+
+    fs::current_path(project);  // the folder restores the earlier one
+    const RunResult run = RunCompiler(BuildArgs(database, script));
+    ASSERT_EQ(run.code, 0) << run.err;
+    const Bytes db = ReadFile(database);
+    ASSERT_EQ(db.size(), 78u + 2u * 10u + 2u + (16u + 4u * 2u) + (16u + 2u * 2u));
+    EXPECT_EQ(db[100 + 16], 210);  // green in the system palette
+
+#ifdef _WIN32
+    // The extended-length form, as programs pass paths beyond 260 characters.
+    const std::string extended = "\\\\?\\" + database;
+    const RunResult again = RunCompiler(BuildArgs(extended, "\\\\?\\" + script));
+    ASSERT_EQ(again.code, 0) << again.err;
+    EXPECT_EQ(ReadFile(database), db);
+#endif
 }

@@ -238,6 +238,29 @@ TEST(CommandLine, BuildWritesTheDatabaseAndReportsFailures) {
     EXPECT_NE(o.err.find("no-such-library"), std::string::npos) << o.err;
 }
 
+TEST(CommandLine, BuildKeepsTheIntermediateFilesWhenAsked) {
+    ProjectFiles files(2, 8);
+    const std::string library = STANDIN_LIBRARY;
+    const std::vector<std::string> intermediate = {"_script.txt", "__bkg1.bmp", "__bkg2.bmp", "__bkg3.bmp",
+                                                   "__bkg4.bmp"};
+    Outcome o = RunCli({"--compiler-library", library, "build", "--keep-intermediate", files.skn});
+    ASSERT_EQ(o.status, 0) << o.err;
+    for (const std::string& name : intermediate) EXPECT_TRUE(std::filesystem::exists(files.Path(name))) << name;
+    // What is kept is what the compiler read: the script the script command prints.
+    const std::vector<uint8_t> kept = ReadFile(files.Path("_script.txt"));
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), RunCli({"script", files.skn}).out);
+
+    // The option may follow the project too; the next build without it cleans up.
+    EXPECT_EQ(RunCli({"--compiler-library", library, "build", files.skn, "--keep-intermediate"}).status, 0);
+    EXPECT_TRUE(std::filesystem::exists(files.Path("_script.txt")));
+    EXPECT_EQ(RunCli({"--compiler-library", library, "build", files.skn}).status, 0);
+    for (const std::string& name : intermediate) EXPECT_FALSE(std::filesystem::exists(files.Path(name))) << name;
+
+    // It is the build's option alone.
+    EXPECT_EQ(RunCli({"script", "--keep-intermediate", files.skn}).status, 2);
+    EXPECT_EQ(RunCli({"--keep-intermediate", "build", files.skn}).status, 2);
+}
+
 TEST(CommandLine, TheProgramExitsWithTheStatusAndPrintsTheScriptBytes) {
     ProjectFiles files(1, 1);
     QProcess process;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "BuildRunner.h"
+#include "NewSkinProject.h"
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
 #include "SkinChecker.h"
@@ -39,6 +40,7 @@ bool Open(CSkinProject& project, const std::string& path, std::ostream& err) {
 std::string CCommandLine::Usage() {
     return std::string("Usage: ") + kProgram + " [--compiler-library PATH] COMMAND PROJECT.skn\n" +
            "       " + kProgram + " info ARGUMENTS...\n"
+           "       " + kProgram + " new FOLDER --name NAME [--reso 160|320] [--depth 1|2|4|8|16]\n"
            "\n"
            "Commands:\n"
            "  build [--keep-intermediate] PROJECT.skn\n"
@@ -48,6 +50,8 @@ std::string CCommandLine::Usage() {
            "  script PROJECT.skn  write the resource script the build would write to standard output\n"
            "  check PROJECT.skn   list every problem a build or the handheld would hit\n"
            "  info ...            describe a skin database\n"
+           "  new FOLDER ...      start a skin in FOLDER: NAME.skn and a placeholder for every bitmap\n"
+           "                      (160x160 and 256 colours unless --reso and --depth say otherwise)\n"
            "\n"
            "Options:\n"
            "  --compiler-library PATH  use this compiler library instead of the one beside the program\n"
@@ -86,6 +90,7 @@ int CCommandLine::Run(const std::vector<std::string>& args, std::ostream& out, s
     const std::string command = args[i];
     std::vector<std::string> rest(args.begin() + std::ptrdiff_t(i) + 1, args.end());
     if (command == "info") return Info(rest, out, err);
+    if (command == "new") return New(rest, out, err);
     if (command != "build" && command != "script" && command != "check")
         return UsageError("unknown command '" + command + "'.", err);
     bool keepIntermediateFiles = false;
@@ -134,6 +139,46 @@ int CCommandLine::Check(const std::string& path, std::ostream& out, std::ostream
         anyError = anyError || problem.IsError();
     }
     return anyError ? kExitFailure : kExitSuccess;
+}
+
+int CCommandLine::New(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CNewSkinProject generator;
+    bool haveFolder = false, haveName = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--name" || a == "--reso" || a == "--depth") {
+            if (i + 1 >= args.size()) return UsageError(a + " needs a value.", err);
+            const std::string& value = args[++i];
+            if (a == "--name") {
+                generator.SkinName = value;
+                haveName = true;
+            } else if (a == "--reso") {
+                if (value != "160" && value != "320") return UsageError("--reso is 160 or 320, not '" + value + "'.", err);
+                generator.Reso = value == "160" ? 1 : 2;
+            } else {
+                static const char* const depths[] = {"1", "2", "4", "8", "16"};
+                bool known = false;
+                for (const char* d : depths) known = known || value == d;
+                if (!known) return UsageError("--depth is 1, 2, 4, 8 or 16, not '" + value + "'.", err);
+                generator.Depth = std::stoi(value);
+            }
+        } else if (a.size() > 1 && a[0] == '-') {
+            return UsageError("unknown option '" + a + "' for new.", err);
+        } else if (haveFolder) {
+            return UsageError("new takes one folder.", err);
+        } else {
+            generator.Folder = a;
+            haveFolder = true;
+        }
+    }
+    if (!haveFolder) return UsageError("new needs a folder.", err);
+    if (!haveName) return UsageError("new needs --name NAME.", err);
+    if (!generator.Create()) {
+        err << kProgram << ": " << generator.LastError() << "\n";
+        return kExitFailure;
+    }
+    out << generator.ProjectPath() << "\n";
+    return kExitSuccess;
 }
 
 int CCommandLine::Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -13,6 +13,7 @@ constexpr int ID_CLOSE_PROJECT = 32773;
 constexpr int ID_VIEW_WORKSPACE = 32774;
 constexpr int ID_VIEW_PROPERTY = 32775;
 constexpr int ID_HELP_HOWDOI = 32776;
+constexpr int ID_FILE_NEW_PROJECT = 32800;
 constexpr int ID_FILE_NEW = 57600;
 constexpr int ID_FILE_OPEN = 57601;
 constexpr int ID_FILE_PRINT = 57607;

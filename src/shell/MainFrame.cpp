@@ -32,6 +32,7 @@
 #include "KeyLockState.h"
 #include "MessageBox.h"
 #include "MessageSink.h"
+#include "NewProjectDlg.h"
 #include "Profile.h"
 #include "StringTable.h"
 #include "TextCodec.h"
@@ -168,6 +169,11 @@ void CMainFrame::CreateActions() {
     QAction* action = NewAction(ID_FILE_NEW, QStringLiteral("&New\tCtrl+N"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(action, &QAction::triggered, this, &CMainFrame::FileNewRequested);
+
+    // Ctrl+N stays File New; a new skin project has a key of its own.
+    action = NewAction(ID_FILE_NEW_PROJECT, QStringLiteral("New Skin &Project...\tCtrl+Shift+N"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    connect(action, &QAction::triggered, this, &CMainFrame::OnNewSkinProject);
 
     action = NewAction(ID_FILE_OPEN, QStringLiteral("&Open Project...\tCtrl+O"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -335,7 +341,7 @@ void CMainFrame::CreateMenuBar() {
         return menu;
     };
     m_pFileMenu = addMenu(QStringLiteral("&File"),
-                          {ID_FILE_OPEN, ID_SAVE_PROJECT, ID_CLOSE_PROJECT, ID_SEPARATOR});
+                          {ID_FILE_NEW_PROJECT, ID_FILE_OPEN, ID_SAVE_PROJECT, ID_CLOSE_PROJECT, ID_SEPARATOR});
     for (QAction* recent : std::as_const(m_recentActions)) m_pFileMenu->addAction(recent);
     m_menuCommands.append(ID_FILE_MRU_FILE1);
     m_pFileMenu->addSeparator();
@@ -591,6 +597,11 @@ void CMainFrame::OnHowDoI() {
     }
     if (!CDesktopOpener::Open(QUrl::fromLocalFile(path)))
         CMessageBox::Show(this, QStringLiteral("Unable to open the tutorial '%1'.").arg(shown));
+}
+
+void CMainFrame::OnNewSkinProject() {
+    CNewProjectDlg dialog(this);
+    if (dialog.exec() == QDialog::Accepted) emit NewProjectCreated(dialog.ProjectPath());
 }
 
 void CMainFrame::OnFilePrint() {

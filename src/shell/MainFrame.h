@@ -104,11 +104,15 @@ public slots:
     void OnCustomize();
     void OnHowDoI();
     void OnFilePrint();
+    // Asks for a folder, name, resolution and depth, makes the skin, and hands its
+    // project to whoever opens projects.
+    void OnNewSkinProject();
     void OnElementSelected(CPropertyItemManager* sheet);
 
 signals:
     void FileNewRequested();
     void FileOpenRequested();
+    void NewProjectCreated(const QString& path);
     void RecentFileRequested(int index);
     void AboutRequested();
     void FileDropped(const QString& path);

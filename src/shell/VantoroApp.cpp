@@ -48,6 +48,7 @@ bool CVantoroApp::InitInstance(const QStringList& arguments) {
     connect(frame, &CMainFrame::RecentFileRequested, this, &CVantoroApp::OnOpenRecentFile);
     connect(frame, &CMainFrame::AboutRequested, this, &CVantoroApp::OnAppAbout);
     connect(frame, &CMainFrame::FileDropped, this, &CVantoroApp::OpenDocumentFile);
+    connect(frame, &CMainFrame::NewProjectCreated, this, &CVantoroApp::OpenDocumentFile);
     UpdateRecentFileMenu();
     qApp->installEventFilter(this);
 

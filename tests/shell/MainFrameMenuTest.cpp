@@ -40,7 +40,7 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
 
     frame->UpdateCommandUI();
     EXPECT_EQ(Describe(MenuAt(frame, 0)),
-              (QStringList{"&Open Project...\tCtrl+O", "!&Save Project\tCtrl+S",
+              (QStringList{"New Skin &Project...\tCtrl+Shift+N", "&Open Project...\tCtrl+O", "!&Save Project\tCtrl+S",
                            "!&Close Project\tCtrl+C", "-", "!Recent File", "-", "E&xit"}));
     EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"!&Undo", "!&Redo"}));
     EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"!Build Skin"}));
@@ -60,11 +60,11 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
 
     ASSERT_TRUE(app->OpenDocumentFile(blue));
     const QStringList file = Describe(MenuAt(frame, 0));
-    ASSERT_EQ(file.size(), 7);
-    EXPECT_EQ(file[1], "&Save Project\tCtrl+S");
-    EXPECT_EQ(file[2], "&Close Project\tCtrl+C");
-    EXPECT_TRUE(file[4].startsWith("&1 ")) << file[4].toStdString();
-    EXPECT_TRUE(file[4].endsWith("Blue.skn"));
+    ASSERT_EQ(file.size(), 8);
+    EXPECT_EQ(file[2], "&Save Project	Ctrl+S");
+    EXPECT_EQ(file[3], "&Close Project	Ctrl+C");
+    EXPECT_TRUE(file[5].startsWith("&1 ")) << file[5].toStdString();
+    EXPECT_TRUE(file[5].endsWith("Blue.skn"));
     EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"Build Skin"}));
 
     frame->OnCloseProject();

@@ -4,6 +4,9 @@
 
 namespace skingen {
 
+// The samples draw with the editor's own canvas and BMP code.
+using namespace vantoro::paint;
+
 enum class Icon {
     Info,
     Beam,

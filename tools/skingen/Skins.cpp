@@ -9,59 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "Bmp.h"
+#include "BmpEncoder.h"
 #include "Canvas.h"
 #include "Icons.h"
+#include "SkinLayout.h"
 
 namespace skingen {
 
 namespace {
 
-struct Rect {
-    int l, t, r, b;
-    int Width() const { return r - l; }
-    int Height() const { return b - t; }
-};
-
-struct Point {
-    int x, y;
-};
-
-// Where everything sits, designed for the 160x160 screen and scaled for 320x320.
-struct Layout {
-    int s;  // 1 = 160x160, 2 = 320x320
-    int screen = 160 * s;
-    Rect title{0, 0, 160 * s, 16 * s};
-    Rect maximize{2 * s, 2 * s, 14 * s, 14 * s};
-    Rect dateTime{18 * s, 3 * s, 96 * s, 14 * s};
-    Rect battery{134 * s, 4 * s, 152 * s, 13 * s};
-    Rect toolBar{0, 142 * s, 148 * s, 160 * s};
-    // The buttons, relative to the tool bar image.
-    Rect info{3 * s, 1 * s, 21 * s, 17 * s};
-    Rect beam{24 * s, 1 * s, 42 * s, 17 * s};
-    Rect erase{45 * s, 1 * s, 63 * s, 17 * s};
-    Rect tools{66 * s, 1 * s, 84 * s, 17 * s};
-    Rect toggler{148 * s, 148 * s, 160 * s, 160 * s};
-    Rect scrollNormal{151 * s, 17 * s, 160 * s, 141 * s};
-    Rect scrollMaximized{151 * s, 17 * s, 160 * s, 147 * s};
-    Rect listNormal{2 * s, 18 * s, 147 * s, 141 * s};
-    Rect listMaximized{2 * s, 18 * s, 147 * s, 160 * s};
-    // The tools popup rises from just left of the Tools button; the category popup hangs
-    // below the title bar's right end.
-    Point toolsPopup{64 * s, 141 * s};
-    Point categoryPopup{158 * s, 16 * s};
-    Point categoryMax{80 * s, 126 * s};
-    // Scroll bar strip, top to bottom: up button, body, down button, thumb.
-    int arrowTop = 9 * s, body = 8 * s, arrowBottom = 9 * s;
-    int thumbTop = 3 * s, thumbCenter = 4 * s, thumbBottom = 3 * s;
-    int scrollWidth = scrollNormal.Width();
-    Rect thumb{0, arrowTop + body + arrowBottom, scrollWidth,
-               arrowTop + body + arrowBottom + thumbTop + thumbCenter + thumbBottom};
-    // Icons are drawn on a 12x12 grid; at 160x160 one grid step is one pixel.
-    int icon = 12 * s;
-    int miscIcon = 12 * s;
-    int preview = 60 * s;  // the additional preview is always 60x60
-};
+using Rect = vantoro::CRect;
+using Point = vantoro::CPoint;
+using Layout = vantoro::CSkinLayout;
 
 struct Theme {
     const char* folder;
@@ -255,14 +214,14 @@ Image TitleBar(const Theme& th, const Layout& L) {
     img.Fill(Box(0, 0, w, h * 0.45f), Rgb(255, 255, 255), 0.12f);
     // A recess behind the date and time.
     const Rect& d = L.dateTime;
-    img.Fill(RoundBox(float(d.l) - 3 * s, float(d.t) - 1 * s, float(d.r) + 3 * s,
-                      float(d.b) + 1 * s, 5 * s),
+    img.Fill(RoundBox(float(d.left) - 3 * s, float(d.top) - 1 * s, float(d.right) + 3 * s,
+                      float(d.bottom) + 1 * s, 5 * s),
              Rgb(0, 0, 0), 0.22f);
     return img;
 }
 
 void Button(Image& img, const Rect& r, Icon icon, const Theme& th, int s, bool pressed) {
-    float fs = float(s), l = float(r.l), t = float(r.t), rr = float(r.r), b = float(r.b);
+    float fs = float(s), l = float(r.left), t = float(r.top), rr = float(r.right), b = float(r.bottom);
     img.Fill(RoundBox(l, t, rr, b, 3 * fs), th.faceEdge);
     img.Fill(RoundBox(l + fs, t + fs, rr - fs, b - fs, 2 * fs),
              pressed ? VerticalGradient(t, b, th.pressedTop, th.pressedBottom)
@@ -281,7 +240,7 @@ Image ToolBar(const Theme& th, const Layout& L, bool pressed) {
     img.SetCrisp(Crisp(th));
     img.Gradient(0, L.s, w, h, th.barTop, th.barBottom);
     img.FillRect(0, L.s, w, 2 * L.s, Rgb(255, 255, 255), 0.35f);
-    th.ornament(img, float(L.tools.r + 6 * L.s), float(w - 4 * L.s), float(h), L.s);
+    th.ornament(img, float(L.tools.right + 6 * L.s), float(w - 4 * L.s), float(h), L.s);
     Button(img, L.info, Icon::Info, th, L.s, pressed);
     Button(img, L.beam, Icon::Beam, th, L.s, pressed);
     Button(img, L.erase, Icon::Trash, th, L.s, pressed);
@@ -325,7 +284,7 @@ Image MaximizeIcon(const Theme& th, const Layout& L) {
 // is drawn on the title bar's own pixels.
 Image Battery(const Theme& th, const Layout& L, const Image& title) {
     const Rect& b = L.battery;
-    Image img = title.Crop(b.l, b.t, b.r, b.b);
+    Image img = title.Crop(b.left, b.top, b.right, b.bottom);
     img.SetCrisp(Crisp(th));
     float s = float(L.s), w = float(b.Width()), h = float(b.Height());
     Color line = th.dateText;
@@ -349,7 +308,7 @@ void ArrowButton(Image& img, float top, float height, bool up, const Theme& th, 
 
 Image ScrollBar(const Theme& th, const Layout& L) {
     int w = L.scrollWidth, s = L.s;
-    Image img(w, L.thumb.b, th.track);
+    Image img(w, L.thumb.bottom, th.track);
     img.SetCrisp(Crisp(th));
     // The track edge runs down body and thumb alike, so stretched parts line up.
     img.FillRect(0, 0, s, img.Height(), th.trackEdge);
@@ -359,12 +318,12 @@ Image ScrollBar(const Theme& th, const Layout& L) {
     ArrowButton(img, float(L.arrowTop + L.body), float(L.arrowBottom), false, th, s);
     const Rect& t = L.thumb;
     float fs = float(s);
-    img.Fill(RoundBox(float(t.l + s), float(t.t), float(t.r - s), float(t.b), 2.5f * fs),
+    img.Fill(RoundBox(float(t.left + s), float(t.top), float(t.right - s), float(t.bottom), 2.5f * fs),
              th.faceEdge);
     img.Fill(
-        RoundBox(float(t.l + 2 * s), float(t.t + s), float(t.r - 2 * s), float(t.b - s), 1.5f * fs),
+        RoundBox(float(t.left + 2 * s), float(t.top + s), float(t.right - 2 * s), float(t.bottom - s), 1.5f * fs),
         Solid(Mix(th.thumbTop, th.thumbBottom, 0.5f)));
-    img.FillRect(t.l + 2 * s, t.t + s, t.r - 2 * s, t.t + 2 * s, th.thumbTop);
+    img.FillRect(t.left + 2 * s, t.top + s, t.right - 2 * s, t.top + 2 * s, th.thumbTop);
     return img;
 }
 
@@ -405,7 +364,7 @@ Image Screen(const Parts& p, const Theme& th, const Layout& L) {
                          Icon::All,   Icon::Lock,   Icon::Unfiled,  Icon::Sliders};
     float fs = float(s), cell = float(cellW), size = 18 * fs;
     for (int i = 0; i < 12; ++i) {
-        float x = float(list.l + (i % 4) * cellW), y = float(list.t + 4 * s + (i / 4) * cellH);
+        float x = float(list.left + (i % 4) * cellW), y = float(list.top + 4 * s + (i / 4) * cellH);
         img.Fill(
             RoundBox(x + (cell - 22 * fs) / 2, y, x + (cell + 22 * fs) / 2, y + 22 * fs, 4 * fs),
             th.face, 0.6f);
@@ -416,39 +375,39 @@ Image Screen(const Parts& p, const Theme& th, const Layout& L) {
     }
     // Scroll bar: buttons at the ends, body repeated between, thumb near the top.
     const Rect& sb = L.scrollNormal;
-    img.Draw(p.scroll.Crop(0, 0, L.scrollWidth, L.arrowTop), sb.l, sb.t);
-    for (int y = sb.t + L.arrowTop; y < sb.b - L.arrowBottom; y += L.body) {
-        int part = std::min(L.body, sb.b - L.arrowBottom - y);
-        img.Draw(p.scroll.Crop(0, L.arrowTop, L.scrollWidth, L.arrowTop + part), sb.l, y);
+    img.Draw(p.scroll.Crop(0, 0, L.scrollWidth, L.arrowTop), sb.left, sb.top);
+    for (int y = sb.top + L.arrowTop; y < sb.bottom - L.arrowBottom; y += L.body) {
+        int part = std::min(L.body, sb.bottom - L.arrowBottom - y);
+        img.Draw(p.scroll.Crop(0, L.arrowTop, L.scrollWidth, L.arrowTop + part), sb.left, y);
     }
     img.Draw(
         p.scroll.Crop(0, L.arrowTop + L.body, L.scrollWidth, L.arrowTop + L.body + L.arrowBottom),
-        sb.l, sb.b - L.arrowBottom);
-    int ty = sb.t + L.arrowTop + 6 * s;
+        sb.left, sb.bottom - L.arrowBottom);
+    int ty = sb.top + L.arrowTop + 6 * s;
     const Rect& t = L.thumb;
-    img.Draw(p.scroll.Crop(0, t.t, L.scrollWidth, t.t + L.thumbTop), sb.l, ty);
+    img.Draw(p.scroll.Crop(0, t.top, L.scrollWidth, t.top + L.thumbTop), sb.left, ty);
     for (int i = 0; i < 6; ++i)
         img.Draw(
-            p.scroll.Crop(0, t.t + L.thumbTop, L.scrollWidth, t.t + L.thumbTop + L.thumbCenter),
-            sb.l, ty + L.thumbTop + i * L.thumbCenter);
-    img.Draw(p.scroll.Crop(0, t.b - L.thumbBottom, L.scrollWidth, t.b), sb.l,
+            p.scroll.Crop(0, t.top + L.thumbTop, L.scrollWidth, t.top + L.thumbTop + L.thumbCenter),
+            sb.left, ty + L.thumbTop + i * L.thumbCenter);
+    img.Draw(p.scroll.Crop(0, t.bottom - L.thumbBottom, L.scrollWidth, t.bottom), sb.left,
              ty + L.thumbTop + 6 * L.thumbCenter);
     img.Draw(p.title, 0, 0);
-    img.Draw(p.maximize, L.maximize.l, L.maximize.t);
-    img.Draw(p.battery, L.battery.l, L.battery.t);
-    img.FillRect(L.battery.l + 2 * s, L.battery.t + 2 * s, L.battery.l + 11 * s,
-                 L.battery.b - 2 * s, Rgb(120, 220, 90));
-    DrawSmallText(img, L.dateTime.l + 2 * s, L.dateTime.t + 3 * s, "12/07 10:42", th.dateText, s);
-    img.Draw(p.toolBar, L.toolBar.l, L.toolBar.t);
-    img.Draw(p.toggler, L.toggler.l, L.toggler.t);
+    img.Draw(p.maximize, L.maximize.left, L.maximize.top);
+    img.Draw(p.battery, L.battery.left, L.battery.top);
+    img.FillRect(L.battery.left + 2 * s, L.battery.top + 2 * s, L.battery.left + 11 * s,
+                 L.battery.bottom - 2 * s, Rgb(120, 220, 90));
+    DrawSmallText(img, L.dateTime.left + 2 * s, L.dateTime.top + 3 * s, "12/07 10:42", th.dateText, s);
+    img.Draw(p.toolBar, L.toolBar.left, L.toolBar.top);
+    img.Draw(p.toggler, L.toggler.left, L.toggler.top);
     return img;
 }
 
 // ---- the project file -----------------------------------------------------------------
 
 std::string Str(const Rect& r) {
-    return std::to_string(r.l) + "," + std::to_string(r.t) + "," + std::to_string(r.r) + "," +
-           std::to_string(r.b);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
 }
 
 std::string Str(const Point& p) {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace skingen {
+namespace vantoro::paint {
 
 namespace {
 
@@ -216,15 +216,23 @@ constexpr Glyph kFont[] = {
     {'0', {7, 5, 5, 5, 7}}, {'1', {2, 6, 2, 2, 7}}, {'2', {7, 1, 7, 4, 7}}, {'3', {7, 1, 7, 1, 7}},
     {'4', {5, 5, 7, 1, 1}}, {'5', {7, 4, 7, 1, 7}}, {'6', {7, 4, 7, 5, 7}}, {'7', {7, 1, 2, 2, 2}},
     {'8', {7, 5, 7, 5, 7}}, {'9', {7, 5, 7, 1, 7}}, {':', {0, 2, 0, 2, 0}}, {'/', {1, 1, 2, 4, 4}},
-    {' ', {0, 0, 0, 0, 0}},
+    {' ', {0, 0, 0, 0, 0}}, {'-', {0, 0, 7, 0, 0}}, {'.', {0, 0, 0, 0, 2}}, {'_', {0, 0, 0, 0, 7}},
+    {'A', {2, 5, 7, 5, 5}}, {'B', {6, 5, 6, 5, 6}}, {'C', {3, 4, 4, 4, 3}}, {'D', {6, 5, 5, 5, 6}},
+    {'E', {7, 4, 6, 4, 7}}, {'F', {7, 4, 6, 4, 4}}, {'G', {3, 4, 5, 5, 3}}, {'H', {5, 5, 7, 5, 5}},
+    {'I', {7, 2, 2, 2, 7}}, {'J', {1, 1, 1, 5, 2}}, {'K', {5, 5, 6, 5, 5}}, {'L', {4, 4, 4, 4, 7}},
+    {'M', {5, 7, 7, 5, 5}}, {'N', {6, 5, 5, 5, 5}}, {'O', {2, 5, 5, 5, 2}}, {'P', {6, 5, 6, 4, 4}},
+    {'Q', {2, 5, 5, 6, 3}}, {'R', {6, 5, 6, 5, 5}}, {'S', {3, 4, 2, 1, 6}}, {'T', {7, 2, 2, 2, 2}},
+    {'U', {5, 5, 5, 5, 7}}, {'V', {5, 5, 5, 5, 2}}, {'W', {5, 5, 7, 7, 5}}, {'X', {5, 5, 2, 5, 5}},
+    {'Y', {5, 5, 2, 2, 2}}, {'Z', {7, 1, 2, 4, 7}},
 };
 
 }  // namespace
 
 void DrawSmallText(Image& img, int x, int y, const char* text, Color c, int scale) {
     for (; *text; ++text) {
+        const char ch = *text >= 'a' && *text <= 'z' ? char(*text - 'a' + 'A') : *text;
         for (const Glyph& g : kFont) {
-            if (g.ch != *text) continue;
+            if (g.ch != ch) continue;
             for (int row = 0; row < 5; ++row)
                 for (int col = 0; col < 3; ++col)
                     if (g.rows[row] & (4 >> col))
@@ -235,4 +243,9 @@ void DrawSmallText(Image& img, int x, int y, const char* text, Color c, int scal
     }
 }
 
-}  // namespace skingen
+int SmallTextWidth(const char* text, int scale) {
+    const int n = int(std::strlen(text));
+    return n > 0 ? (4 * n - 1) * scale : 0;
+}
+
+}  // namespace vantoro::paint

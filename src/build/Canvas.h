@@ -1,12 +1,13 @@
 #pragma once
 
 // A small floating-point RGBA canvas with just enough drawing to paint skin artwork:
-// rectangles, gradients and anti-aliased shapes given as inside tests.
+// rectangles, gradients and anti-aliased shapes given as inside tests. The sample skins
+// and the placeholders of a new project are both drawn on it. Standard C++ only.
 
 #include <functional>
 #include <vector>
 
-namespace skingen {
+namespace vantoro::paint {
 
 struct Color {
     float r = 0, g = 0, b = 0;  // 0..255 each
@@ -76,7 +77,11 @@ private:
     std::vector<Pixel> m_px;
 };
 
-// Draws a clock or date (digits, ':' and '/') in a 3x5 pixel font scaled by `scale`.
+// Draws text in a 3x5 pixel font scaled by `scale`, one glyph every 4 * `scale` pixels:
+// digits, letters (lower case drawn as upper case), blank and ": / - . _". Other
+// characters leave their place empty.
 void DrawSmallText(Image& img, int x, int y, const char* text, Color c, int scale = 1);
+// The width DrawSmallText covers, without the gap after the last glyph.
+int SmallTextWidth(const char* text, int scale = 1);
 
-}  // namespace skingen
+}  // namespace vantoro::paint

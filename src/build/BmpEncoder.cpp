@@ -1,4 +1,4 @@
-#include "Bmp.h"
+#include "BmpEncoder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-namespace skingen {
+namespace vantoro::paint {
 
 namespace {
 
@@ -68,8 +68,7 @@ std::vector<uint8_t> Header(const Image& img, int bits, const std::vector<Rgb8>&
 
 // Rows bottom-up; `pixel` gives the value of (x, y) in `bits` bits.
 template <class PixelValue>
-bool WriteRows(const std::string& path, std::vector<uint8_t> data, const Image& img, int bits,
-               PixelValue pixel) {
+Bytes AppendRows(Bytes data, const Image& img, int bits, PixelValue pixel) {
     int stride = RowStride(img.Width(), bits);
     for (int y = img.Height() - 1; y >= 0; --y) {
         std::vector<uint8_t> row(size_t(stride), 0);
@@ -79,17 +78,43 @@ bool WriteRows(const std::string& path, std::vector<uint8_t> data, const Image& 
                 row[size_t(x) * 3] = uint8_t(v);
                 row[size_t(x) * 3 + 1] = uint8_t(v >> 8);
                 row[size_t(x) * 3 + 2] = uint8_t(v >> 16);
+            } else if (bits == 16) {
+                row[size_t(x) * 2] = uint8_t(v);
+                row[size_t(x) * 2 + 1] = uint8_t(v >> 8);
             } else if (bits == 8) {
                 row[size_t(x)] = uint8_t(v);
+            } else if (bits == 4) {
+                row[size_t(x) / 2] |= uint8_t(x % 2 ? v & 0xF : (v & 0xF) << 4);
             } else if (v) {
                 row[size_t(x) / 8] |= uint8_t(0x80 >> (x % 8));
             }
         }
         data.insert(data.end(), row.begin(), row.end());
     }
+    return data;
+}
+
+bool WriteFile(const std::string& path, const Bytes& data) {
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
     f.write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
     return bool(f);
+}
+
+// Index of the entry nearest to `c`; on a tie the higher index wins, as the handheld's
+// compiler decides.
+int NearestIn(const std::vector<Color>& table, Rgb8 c) {
+    int best = int(table.size()) - 1;
+    float bestDist = 1e30f;
+    for (int i = best; i >= 0; --i) {
+        const Color& e = table[size_t(i)];
+        float dr = e.r - float(c.r), dg = e.g - float(c.g), db = e.b - float(c.b);
+        float d = dr * dr + dg * dg + db * db;
+        if (d < bestDist) {
+            bestDist = d;
+            best = i;
+        }
+    }
+    return best;
 }
 
 // Nearest entry by squared distance; on a tie the higher index wins, so black is 255.
@@ -145,26 +170,62 @@ const std::array<Color, 256>& PalmPalette() {
     return palette;
 }
 
-bool WriteBmp24(const std::string& path, const Image& img) {
-    return WriteRows(path, Header(img, 24, {}), img, 24, [&](int x, int y) {
+std::vector<Color> GreyPalette(int levels) {
+    if (levels == 2) return {Rgb(255, 255, 255), Rgb(0, 0, 0)};
+    if (levels == 4) return {Rgb(255, 255, 255), Rgb(192, 192, 192), Rgb(128, 128, 128), Rgb(0, 0, 0)};
+    std::vector<Color> greys;
+    for (int i = 0; i < 16; ++i) greys.push_back(Rgb(255 - 17 * i, 255 - 17 * i, 255 - 17 * i));
+    return greys;
+}
+
+Bytes EncodeBmp24(const Image& img) {
+    return AppendRows(Header(img, 24, {}), img, 24, [&](int x, int y) {
         Rgb8 c = Visible(img.At(x, y));
         return uint32_t(c.b) | uint32_t(c.g) << 8 | uint32_t(c.r) << 16;
     });
 }
 
-bool WriteBmp8(const std::string& path, const Image& img, bool dither) {
+Bytes EncodeBmp16(const Image& img) {
+    return AppendRows(Header(img, 16, {}), img, 16, [&](int x, int y) {
+        Rgb8 c = Visible(img.At(x, y));
+        return uint32_t(c.r >> 3) << 10 | uint32_t(c.g >> 3) << 5 | uint32_t(c.b >> 3);
+    });
+}
+
+Bytes EncodeBmp8(const Image& img, bool dither) {
     std::vector<Rgb8> table;
     for (const Color& c : PalmPalette()) table.push_back({int(c.r), int(c.g), int(c.b)});
-    return WriteRows(path, Header(img, 8, table), img, 8, [&](int x, int y) {
+    return AppendRows(Header(img, 8, table), img, 8, [&](int x, int y) {
         Rgb8 c = Visible(img.At(x, y));
         return uint32_t(dither ? DitheredIndex(c, x, y) : NearestIndex(c));
     });
 }
 
-bool WriteMask(const std::string& path, const Image& img) {
-    // Entry 0 white, 1 black, as the handheld numbers its two colours.
-    return WriteRows(path, Header(img, 1, {{255, 255, 255}, {0, 0, 0}}), img, 1,
-                     [&](int x, int y) { return uint32_t(img.At(x, y).a >= 0.5f ? 1 : 0); });
+Bytes EncodeBmpGrey(const Image& img, int levels) {
+    const std::vector<Color> greys = GreyPalette(levels);
+    std::vector<Rgb8> table;
+    for (const Color& c : greys) table.push_back({int(c.r), int(c.g), int(c.b)});
+    const int bits = levels == 2 ? 1 : 4;
+    return AppendRows(Header(img, bits, table), img, bits,
+                      [&](int x, int y) { return uint32_t(NearestIn(greys, Visible(img.At(x, y)))); });
 }
 
-}  // namespace skingen
+Bytes EncodeMask(const Image& img) {
+    // Entry 0 white, 1 black, as the handheld numbers its two colours.
+    return AppendRows(Header(img, 1, {{255, 255, 255}, {0, 0, 0}}), img, 1,
+                      [&](int x, int y) { return uint32_t(img.At(x, y).a >= 0.5f ? 1 : 0); });
+}
+
+bool WriteBmp24(const std::string& path, const Image& img) {
+    return WriteFile(path, EncodeBmp24(img));
+}
+
+bool WriteBmp8(const std::string& path, const Image& img, bool dither) {
+    return WriteFile(path, EncodeBmp8(img, dither));
+}
+
+bool WriteMask(const std::string& path, const Image& img) {
+    return WriteFile(path, EncodeMask(img));
+}
+
+}  // namespace vantoro::paint

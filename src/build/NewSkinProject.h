@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantoro {
+
+// Starts a skin from nothing: writes "<name>.skn" with every section and key, placed
+// for the chosen resolution, and one placeholder bitmap for each bitmap key, into a
+// folder (made when missing). It never replaces a file: when any of its files is already
+// there, or a file cannot be written, nothing of the new project is left behind.
+class CNewSkinProject {
+public:
+    std::string Folder;
+    std::string SkinName;
+    int Reso = 1;   // 1 = 160x160, 2 = 320x320
+    int Depth = 8;  // 1, 2, 4, 8 or 16 bits per pixel
+
+    // True when every file was written; ProjectPath() then names the project file.
+    // False with LastError() naming the file or value at fault.
+    bool Create();
+
+    const std::string& ProjectPath() const { return m_projectPath; }
+    const std::string& LastError() const { return m_lastError; }
+
+    // The file names Create writes into the folder, the project file first.
+    static std::vector<std::string> FileNames(const std::string& skinName);
+
+private:
+    bool Fail(const std::string& message);
+    bool WriteNewFile(const std::string& path, const std::vector<unsigned char>& bytes);
+    bool FillProjectFile();
+    void RemoveWritten();
+
+    std::string m_projectPath;
+    std::string m_lastError;
+    std::vector<std::string> m_written;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,177 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+#include "CommandLine.h"
+#include "SkinChecker.h"
+#include "SkinProject.h"
+
+using namespace vantoro;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunCli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    Outcome o;
+    o.status = CCommandLine().Run(args, out, err);
+    o.out = out.str();
+    o.err = err.str();
+    return o;
+}
+
+QByteArray ReadAll(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::vector<std::string> Entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// "Tbmp 3001 ...: 160x160, 8 bpp, ..." -> {3001: "160x160, 8 bpp"}; other kinds by their
+// whole description after the size.
+std::map<std::string, std::string> Resources(const std::string& info) {
+    std::map<std::string, std::string> found;
+    std::istringstream lines(info);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t bytes = line.find(" bytes: ");
+        if (bytes == std::string::npos) continue;
+        const std::string key = line.substr(0, line.rfind(' ', bytes - 1));
+        std::string value = line.substr(bytes + 8);
+        if (key.rfind("Tbmp", 0) == 0) value = value.substr(0, value.find(", version"));
+        found[key] = value;
+    }
+    return found;
+}
+
+std::string Size(int w, int h) { return std::to_string(w) + "x" + std::to_string(h); }
+
+}  // namespace
+
+TEST(NewSkin, EveryResolutionAndDepthChecksCleanBuildsAndReadsBack) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (int reso : {1, 2})
+        for (int depth : {1, 2, 4, 8, 16}) {
+            SCOPED_TRACE("reso " + std::to_string(reso) + ", depth " + std::to_string(depth));
+            const int s = reso;
+            const std::string folder = dir.filePath(QStringLiteral("skin%1-%2").arg(reso).arg(depth)).toStdString();
+            const Outcome made = RunCli({"new", folder, "--name", "Fresh Start", "--reso", reso == 1 ? "160" : "320",
+                                         "--depth", std::to_string(depth)});
+            ASSERT_EQ(made.status, 0) << made.err;
+            const std::string skn = (fs::path(folder) / "Fresh Start.skn").string();
+            EXPECT_EQ(made.out, skn + "\n");
+
+            CSkinProject project;
+            ASSERT_EQ(project.LoadProject(skn), 1) << project.LastError();
+            for (const CSkinProblem& problem : CSkinChecker().Check(project)) ADD_FAILURE() << problem.Format();
+            // Saving changes nothing: every section and key is there, in a save's order.
+            const QByteArray written = ReadAll(skn);
+            ASSERT_EQ(project.SaveProject(), 1);
+            EXPECT_EQ(ReadAll(skn), written);
+
+            const Outcome built = RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn});
+            ASSERT_EQ(built.status, 0) << built.err;
+            const Outcome info = RunCli({"info", (fs::path(folder) / "Fresh Start.PDB").string()});
+            ASSERT_EQ(info.status, 0) << info.err;
+            EXPECT_NE(info.out.find("name: Fresh Start\n"), std::string::npos) << info.out;
+            std::map<std::string, std::string> res = Resources(info.out);
+            const std::string art = " " + std::to_string(depth) + " bpp", mask = " 1 bpp";
+            for (int tile = 3001; tile <= (reso == 2 ? 3004 : 3001); ++tile)
+                EXPECT_EQ(res["Tbmp " + std::to_string(tile)], "160x160," + art) << tile;
+            EXPECT_EQ(res.count("Tbmp 3005"), 0u);
+            EXPECT_EQ(res["Tbmp 3021"], Size(148 * s, 18 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3041"], Size(148 * s, 18 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3026"], Size(12 * s, 12 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3027"], Size(12 * s, 12 * s) + "," + mask);
+            EXPECT_EQ(res["Tbmp 3030"], Size(18 * s, 9 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3043"], Size(160 * s, 16 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3044"], Size(160 * s, 16 * s) + "," + mask);
+            EXPECT_EQ(res["Tbmp 3045"], Size(60 * s, 60 * s) + "," + art);
+            EXPECT_EQ(res.count("Tbmp 3054"), reso == 2 ? 1u : 0u);
+            if (reso == 2) {
+                EXPECT_EQ(res["Tbmp 3054"], "60x60," + art);
+            }
+            EXPECT_EQ(res["Tbmp 3046"], Size(8 * 12 * s, 12 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3047"], Size(8 * 12 * s, 12 * s) + "," + mask);
+            EXPECT_EQ(res["Tbmp 3048"], Size(6 * 12 * s, 12 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3049"], Size(6 * 12 * s, 12 * s) + "," + mask);
+            EXPECT_EQ(res["Tbmp 3050"], Size(6 * 12 * s, 12 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3051"], Size(9 * s, 36 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3052"], Size(12 * s, 12 * s) + "," + art);
+            EXPECT_EQ(res["Tbmp 3053"], Size(12 * s, 12 * s) + "," + mask);
+            EXPECT_EQ(res["tint 3001"], "value " + std::to_string(reso));
+            EXPECT_EQ(res["tint 3002"], "value " + std::to_string(depth));
+            EXPECT_EQ(res["tSTR 3001"], "\"1.0\"");
+            EXPECT_EQ(res["tSTR 3002"], "\"Your name\"");
+            auto n = [s](int v) { return std::to_string(v * s); };
+            EXPECT_EQ(res["wrdl 3002"], "4 values: 0 " + n(142) + " " + n(148) + " " + n(18));
+            EXPECT_EQ(res["wrdl 3010"], "4 values: 0 0 " + n(160) + " " + n(16));
+            EXPECT_EQ(res["wrdl 3013"], "2 values: " + n(12) + " " + n(12));
+            EXPECT_EQ(res["wrdl 3016"], "4 values: " + n(2) + " " + n(2) + " " + n(12) + " " + n(12));
+        }
+}
+
+TEST(NewSkin, RefusesBadNamesExistingFilesAndUnusableFoldersWritingNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const fs::path root = dir.path().toStdString();
+
+    Outcome o = RunCli({"new", (root / "long").string(), "--name", std::string(32, 'n')});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("longer than 31 characters"), std::string::npos) << o.err;
+    EXPECT_TRUE(RunCli({"new", (root / "long").string(), "--name", std::string(31, 'n')}).status == 0);
+    EXPECT_EQ(Entries(root / "long").size(), 19u);
+
+    o = RunCli({"new", (root / "slash").string(), "--name", "a/b"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("'a/b'"), std::string::npos) << o.err;
+    EXPECT_FALSE(fs::exists(root / "slash"));
+    EXPECT_FALSE(fs::exists(root / "a"));
+
+    // An existing project file, or any bitmap of the set, is named and left alone.
+    fs::create_directories(root / "taken");
+    QFile taken(QString::fromStdString((root / "taken" / "Mine.skn").string()));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.write("keep me");
+    taken.close();
+    o = RunCli({"new", (root / "taken").string(), "--name", "Mine"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find((root / "taken" / "Mine.skn").string()), std::string::npos) << o.err;
+    EXPECT_EQ(Entries(root / "taken"), std::vector<std::string>{"Mine.skn"});
+    EXPECT_EQ(ReadAll((root / "taken" / "Mine.skn").string()), "keep me");
+    fs::rename(root / "taken" / "Mine.skn", root / "taken" / "preview2.bmp");
+    o = RunCli({"new", (root / "taken").string(), "--name", "Mine"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("preview2.bmp"), std::string::npos) << o.err;
+    EXPECT_EQ(Entries(root / "taken"), std::vector<std::string>{"preview2.bmp"});
+
+    // A folder below a plain file can be neither made nor written.
+    o = RunCli({"new", (root / "taken" / "preview2.bmp" / "sub").string(), "--name", "Mine"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("preview2.bmp"), std::string::npos) << o.err;
+
+    for (const std::vector<std::string>& usage :
+         {std::vector<std::string>{"new", "--name", "X"}, {"new", (root / "u").string()},
+          {"new", (root / "u").string(), "--name", "X", "--reso", "240"},
+          {"new", (root / "u").string(), "--name", "X", "--depth", "3"},
+          {"new", (root / "u").string(), "--name"}, {"new", (root / "u").string(), "more", "--name", "X"}}) {
+        EXPECT_EQ(RunCli(usage).status, 2) << usage.back();
+    }
+    EXPECT_FALSE(fs::exists(root / "u"));
+}

@@ -9,7 +9,9 @@ namespace vantoro {
 
 CEditHistory::CEditHistory(QObject* parent) : QObject(parent) {}
 
-CEditHistory::~CEditHistory() { Attach(nullptr); }
+CEditHistory::~CEditHistory() {
+    Attach(nullptr);
+}
 
 void CEditHistory::Attach(CSkinProject* project) {
     if (m_pProject) m_pProject->SetSheetObserver(nullptr);

@@ -19,9 +19,15 @@ void CAppListPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Rect(item, record->Rect); break;
-                case 2: exchange.Rect(item, record->RectMaximized); break;
-                case 3: exchange.Color(item, record->TextColor); break;
+            case 1:
+                exchange.Rect(item, record->Rect);
+                break;
+            case 2:
+                exchange.Rect(item, record->RectMaximized);
+                break;
+            case 3:
+                exchange.Color(item, record->TextColor);
+                break;
         }
     });
 }

@@ -8,6 +8,7 @@ namespace vantoro {
 class CAppListPIM : public CPropertyItemManager {
 public:
     CAppListPIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

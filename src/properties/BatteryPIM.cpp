@@ -18,8 +18,12 @@ void CBatteryPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Rect(item, record->Rect); break;
-                case 2: exchange.Text(item, record->Bmp); break;
+            case 1:
+                exchange.Rect(item, record->Rect);
+                break;
+            case 2:
+                exchange.Text(item, record->Bmp);
+                break;
         }
     });
 }

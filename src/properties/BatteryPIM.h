@@ -8,6 +8,7 @@ namespace vantoro {
 class CBatteryPIM : public CPropertyItemManager {
 public:
     CBatteryPIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

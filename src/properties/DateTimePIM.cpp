@@ -18,8 +18,12 @@ void CDateTimePIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Rect(item, record->Rect); break;
-                case 2: exchange.Color(item, record->TextColor); break;
+            case 1:
+                exchange.Rect(item, record->Rect);
+                break;
+            case 2:
+                exchange.Color(item, record->TextColor);
+                break;
         }
     });
 }

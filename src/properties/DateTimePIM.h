@@ -8,6 +8,7 @@ namespace vantoro {
 class CDateTimePIM : public CPropertyItemManager {
 public:
     CDateTimePIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

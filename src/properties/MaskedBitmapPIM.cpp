@@ -17,9 +17,15 @@ void CMaskedBitmapPIM::ExchangeBitmapRows(std::string& bmp, std::string& bmpMask
                                           CPropertyExchange& exchange) {
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-            case 1: exchange.Text(item, bmp); break;
-            case 2: exchange.Text(item, bmpMask); break;
-            case 3: exchange.Rect(item, rect); break;
+            case 1:
+                exchange.Text(item, bmp);
+                break;
+            case 2:
+                exchange.Text(item, bmpMask);
+                break;
+            case 3:
+                exchange.Rect(item, rect);
+                break;
         }
     });
 }

@@ -24,13 +24,27 @@ void CPopupsPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Int(item, record->PtTools.x); break;
-                case 2: exchange.Int(item, record->PtTools.y); break;
-                case 3: exchange.Int(item, record->PtCategory.y); break;
-                case 4: exchange.Int(item, record->PtCategory.x); break;
-                case 5: exchange.Int(item, record->MaxSizeCategory.cx); break;
-                case 6: exchange.Int(item, record->MaxSizeCategory.cy); break;
-                case 7: exchange.Color(item, record->CategoryTextColor); break;
+            case 1:
+                exchange.Int(item, record->PtTools.x);
+                break;
+            case 2:
+                exchange.Int(item, record->PtTools.y);
+                break;
+            case 3:
+                exchange.Int(item, record->PtCategory.y);
+                break;
+            case 4:
+                exchange.Int(item, record->PtCategory.x);
+                break;
+            case 5:
+                exchange.Int(item, record->MaxSizeCategory.cx);
+                break;
+            case 6:
+                exchange.Int(item, record->MaxSizeCategory.cy);
+                break;
+            case 7:
+                exchange.Color(item, record->CategoryTextColor);
+                break;
         }
     });
 }

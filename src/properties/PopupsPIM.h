@@ -8,6 +8,7 @@ namespace vantoro {
 class CPopupsPIM : public CPropertyItemManager {
 public:
     CPopupsPIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

@@ -17,8 +17,12 @@ void CPreviewPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Text(item, record->Preview1); break;
-                case 2: exchange.Text(item, record->Preview2); break;
+            case 1:
+                exchange.Text(item, record->Preview1);
+                break;
+            case 2:
+                exchange.Text(item, record->Preview2);
+                break;
         }
     });
 }

@@ -8,6 +8,7 @@ namespace vantoro {
 class CPreviewPIM : public CPropertyItemManager {
 public:
     CPreviewPIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

@@ -33,7 +33,8 @@ void CPropertyItemInt::DrawValue(QPainter& painter, const QRect& cell) const {
 
 void CPropertyItemInt::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
     bool created = false;
-    auto* editor = dynamic_cast<IInPlaceTextEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
+    auto* editor =
+        dynamic_cast<IInPlaceTextEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
     if (editor && load) {
         editor->SetText(std::to_string(m_nValue));
         editor->SelectAllAndFocus();

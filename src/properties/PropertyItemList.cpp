@@ -5,7 +5,9 @@
 
 namespace vantoro {
 
-const char* CPropertyItemList::GetChoiceText(int32_t) const { return nullptr; }
+const char* CPropertyItemList::GetChoiceText(int32_t) const {
+    return nullptr;
+}
 
 int CPropertyItemList::ChoiceCount() const {
     int count = 0;
@@ -19,7 +21,8 @@ void CPropertyItemList::DrawValue(QPainter& painter, const QRect& cell) const {
 
 void CPropertyItemList::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
     bool created = false;
-    auto* combo = dynamic_cast<IInPlaceComboEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
+    auto* combo =
+        dynamic_cast<IInPlaceComboEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
     if (combo) {
         if (load) {
             if (!created) combo->ResetContent();

@@ -13,7 +13,8 @@ void CPropertyItemString::DrawValue(QPainter& painter, const QRect& cell) const 
 
 void CPropertyItemString::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
     bool created = false;
-    auto* editor = dynamic_cast<IInPlaceTextEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
+    auto* editor =
+        dynamic_cast<IInPlaceTextEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
     if (editor && load) {
         editor->SetText(m_strValue);
         editor->SelectAllAndFocus();

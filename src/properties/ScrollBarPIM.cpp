@@ -28,16 +28,36 @@ void CScrollBarPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Text(item, record->Bmp); break;
-                case 2: exchange.Rect(item, record->RectNormal); break;
-                case 3: exchange.Rect(item, record->RectMaximized); break;
-                case 4: exchange.Int(item, record->ButtonTopHeight); break;
-                case 5: exchange.Int(item, record->ButtonCenterHeight); break;
-                case 6: exchange.Int(item, record->ButtonBottomHeight); break;
-                case 7: exchange.Rect(item, record->RectThumb); break;
-                case 8: exchange.Int(item, record->ThumbTopHeight); break;
-                case 9: exchange.Int(item, record->ThumbCenterHeight); break;
-                case 10: exchange.Int(item, record->ThumbBottomHeight); break;
+            case 1:
+                exchange.Text(item, record->Bmp);
+                break;
+            case 2:
+                exchange.Rect(item, record->RectNormal);
+                break;
+            case 3:
+                exchange.Rect(item, record->RectMaximized);
+                break;
+            case 4:
+                exchange.Int(item, record->ButtonTopHeight);
+                break;
+            case 5:
+                exchange.Int(item, record->ButtonCenterHeight);
+                break;
+            case 6:
+                exchange.Int(item, record->ButtonBottomHeight);
+                break;
+            case 7:
+                exchange.Rect(item, record->RectThumb);
+                break;
+            case 8:
+                exchange.Int(item, record->ThumbTopHeight);
+                break;
+            case 9:
+                exchange.Int(item, record->ThumbCenterHeight);
+                break;
+            case 10:
+                exchange.Int(item, record->ThumbBottomHeight);
+                break;
         }
     });
 }

@@ -8,6 +8,7 @@ namespace vantoro {
 class CScrollBarPIM : public CPropertyItemManager {
 public:
     CScrollBarPIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

@@ -23,18 +23,29 @@ void CSkinInfoPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Text(item, record->SkinName); break;
-                case 2: exchange.Choice(item, record->ResoIndex); break;
-                case 3: exchange.Choice(item, record->DepthIndex); break;
-                case 4: exchange.Text(item, record->Author); break;
-                case 5: exchange.Text(item, record->Comments); break;
+            case 1:
+                exchange.Text(item, record->SkinName);
+                break;
+            case 2:
+                exchange.Choice(item, record->ResoIndex);
+                break;
+            case 3:
+                exchange.Choice(item, record->DepthIndex);
+                break;
+            case 4:
+                exchange.Text(item, record->Author);
+                break;
+            case 5:
+                exchange.Text(item, record->Comments);
+                break;
         }
     });
 }
 
 bool CSkinInfoPIM::StoreItems(CData* data) {
     CPropertyItemManager::StoreItems(data);
-    if (auto* record = dynamic_cast<CDataSkinInfo*>(data)) record->Reso = int(unsigned(record->ResoIndex) + 1u);
+    if (auto* record = dynamic_cast<CDataSkinInfo*>(data))
+        record->Reso = int(unsigned(record->ResoIndex) + 1u);
     return true;
 }
 

@@ -25,13 +25,27 @@ void CSystemIconsPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Text(item, record->BmpCategories); break;
-                case 2: exchange.Text(item, record->BmpCategoriesMask); break;
-                case 3: exchange.Text(item, record->BmpPopupTools); break;
-                case 4: exchange.Text(item, record->BmpPopupToolsMask); break;
-                case 5: exchange.Text(item, record->BmpMiscIcons); break;
-                case 6: exchange.Int(item, record->MiscIconsSize.cx); break;
-                case 7: exchange.Int(item, record->MiscIconsSize.cy); break;
+            case 1:
+                exchange.Text(item, record->BmpCategories);
+                break;
+            case 2:
+                exchange.Text(item, record->BmpCategoriesMask);
+                break;
+            case 3:
+                exchange.Text(item, record->BmpPopupTools);
+                break;
+            case 4:
+                exchange.Text(item, record->BmpPopupToolsMask);
+                break;
+            case 5:
+                exchange.Text(item, record->BmpMiscIcons);
+                break;
+            case 6:
+                exchange.Int(item, record->MiscIconsSize.cx);
+                break;
+            case 7:
+                exchange.Int(item, record->MiscIconsSize.cy);
+                break;
         }
     });
 }

@@ -8,6 +8,7 @@ namespace vantoro {
 class CSystemIconsPIM : public CPropertyItemManager {
 public:
     CSystemIconsPIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

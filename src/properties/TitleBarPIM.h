@@ -8,6 +8,7 @@ namespace vantoro {
 class CTitleBarPIM : public CPropertyItemManager {
 public:
     CTitleBarPIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

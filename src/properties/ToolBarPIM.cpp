@@ -24,13 +24,27 @@ void CToolBarPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Text(item, record->BmpNormal); break;
-                case 2: exchange.Rect(item, record->Rect); break;
-                case 3: exchange.Text(item, record->BmpHighlight); break;
-                case 4: exchange.Rect(item, record->RectButtonInfo); break;
-                case 5: exchange.Rect(item, record->RectButtonBeam); break;
-                case 6: exchange.Rect(item, record->RectButtonDelete); break;
-                case 7: exchange.Rect(item, record->RectButtonTools); break;
+            case 1:
+                exchange.Text(item, record->BmpNormal);
+                break;
+            case 2:
+                exchange.Rect(item, record->Rect);
+                break;
+            case 3:
+                exchange.Text(item, record->BmpHighlight);
+                break;
+            case 4:
+                exchange.Rect(item, record->RectButtonInfo);
+                break;
+            case 5:
+                exchange.Rect(item, record->RectButtonBeam);
+                break;
+            case 6:
+                exchange.Rect(item, record->RectButtonDelete);
+                break;
+            case 7:
+                exchange.Rect(item, record->RectButtonTools);
+                break;
         }
     });
 }

@@ -8,6 +8,7 @@ namespace vantoro {
 class CToolBarPIM : public CPropertyItemManager {
 public:
     CToolBarPIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

@@ -16,7 +16,9 @@ void CWallPaperPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     if (!record) return;
     ForEachItem([&](CPropertyItem& item) {
         switch (item.m_nItemId) {
-                case 1: exchange.Text(item, record->Bmp); break;
+            case 1:
+                exchange.Text(item, record->Bmp);
+                break;
         }
     });
 }

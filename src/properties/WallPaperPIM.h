@@ -8,6 +8,7 @@ namespace vantoro {
 class CWallPaperPIM : public CPropertyItemManager {
 public:
     CWallPaperPIM();
+
 protected:
     void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };

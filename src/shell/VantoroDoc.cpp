@@ -11,8 +11,8 @@ CVantoroDoc::CVantoroDoc(QObject* parent) : QObject(parent) {
 }
 
 bool CVantoroDoc::OnNewDocument() {
+    // The project the frame holds stays open, and so do its edits and their history.
     m_strPathName.clear();
-    m_History.Clear();
     SetTitle(QStringLiteral("Untitled"));
     return true;
 }

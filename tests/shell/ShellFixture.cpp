@@ -17,6 +17,10 @@ void ShellTest::SetUp() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, profile);
     m_previousMessages = CMessageBox::SetHandler(
         [this](QWidget*, const QString& text, CMessageBox::Kind) { m_messages.append(text); });
+    m_previousQuestions = CMessageBox::SetQuestionHandler([this](QWidget*, const QString& text) {
+        m_questions.append(text);
+        return m_answer;
+    });
     m_previousOpener = CDesktopOpener::SetHandler([this](const QUrl& url) {
         m_opened.append(url);
         return m_desktopAccepts;
@@ -25,6 +29,7 @@ void ShellTest::SetUp() {
 
 void ShellTest::TearDown() {
     CMessageBox::SetHandler(m_previousMessages);
+    CMessageBox::SetQuestionHandler(m_previousQuestions);
     CDesktopOpener::SetHandler(m_previousOpener);
 }
 

@@ -38,11 +38,15 @@ protected:
 
     QTemporaryDir m_dir;
     QStringList m_messages;
+    // The questions asked about unsaved changes, and the answer the user gives.
+    QStringList m_questions;
+    CMessageBox::Answer m_answer = CMessageBox::Answer::Cancel;
     QList<QUrl> m_opened;
     bool m_desktopAccepts = true;
 
 private:
     CMessageBox::Handler m_previousMessages;
+    CMessageBox::QuestionHandler m_previousQuestions;
     CDesktopOpener::Handler m_previousOpener;
 };
 

@@ -16,7 +16,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
@@ -305,17 +304,14 @@ void CMainFrame::CreateDockingWindows() {
     m_pWorkspace->SetNotifyTarget(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_pWorkspace);
 
-    m_pPropertyWnd = new QDockWidget(QStringLiteral("Property"), this);
-    m_pPropertyWnd->setObjectName(QStringLiteral("Property"));
-    auto* tabs = new QTabWidget(m_pPropertyWnd);
-    tabs->setObjectName(QStringLiteral("PropertyTabs"));
-    tabs->setTabPosition(QTabWidget::South);
-    tabs->addTab(new QWidget(tabs), QStringLiteral("Property"));
-    m_pPropertyWnd->setWidget(tabs);
+    m_pPropertyWnd = new CDockPropertyWnd(this);
     addDockWidget(Qt::RightDockWidgetArea, m_pPropertyWnd);
+    // Undo and redo put values back behind the grid's back: it shows them.
+    if (CEditHistory* history = History())
+        connect(history, &CEditHistory::ValueApplied, m_pPropertyWnd, &CDockPropertyWnd::OnValueApplied);
 
     resizeDocks({m_pWorkspace, m_pPropertyWnd}, {kDockWidth, kDockWidth}, Qt::Horizontal);
-    for (QDockWidget* dock : {static_cast<QDockWidget*>(m_pWorkspace), m_pPropertyWnd})
+    for (QDockWidget* dock : {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})
         connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
 }
 
@@ -454,7 +450,9 @@ bool CMainFrame::SaveModified() {
     return false;
 }
 
-void CMainFrame::CommitPendingEdit() {}
+void CMainFrame::CommitPendingEdit() {
+    if (m_pPropertyWnd) m_pPropertyWnd->CommitPendingEdit();
+}
 
 bool CMainFrame::OpenProject(const QString& path) {
     const QFileInfo file(path);
@@ -483,7 +481,7 @@ bool CMainFrame::OpenProject(const QString& path) {
 }
 
 void CMainFrame::ShowNoElement() {
-    // The property window is cleared here as well once it holds the property list.
+    if (m_pPropertyWnd) m_pPropertyWnd->ClearPropertySheet();
     if (!m_pView) return;
     m_Stacker.ResetMissingFiles();
     statusBar()->clearMessage();
@@ -546,8 +544,11 @@ bool CMainFrame::event(QEvent* event) {
 
 void CMainFrame::OnElementSelected(CPropertyItemManager* sheet) {
     if (!m_pView) return;
-    // The property window shows `sheet` here (reloading it even when it is the one
-    // shown), or is cleared for a category node, once it holds the property list.
+    // Rebuilt even when it is the sheet shown: collapsed categories open again.
+    if (sheet)
+        m_pPropertyWnd->ShowPropertySheet(sheet, true);
+    else
+        m_pPropertyWnd->ClearPropertySheet();
     m_Stacker.ResetMissingFiles();
     statusBar()->clearMessage();
     m_pView->SelectedSheet = sheet;

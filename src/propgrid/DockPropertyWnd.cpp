@@ -85,6 +85,11 @@ void CDockPropertyWnd::ClearPropertySheet() {
     m_wndList->viewport()->update();
 }
 
+void CDockPropertyWnd::ReleasePropertySheet() {
+    m_wndList->ResetContent();
+    m_wndList->SetManager(nullptr);
+}
+
 bool CDockPropertyWnd::CommitPendingEdit() { return m_wndList->CommitPendingEdit(); }
 
 void CDockPropertyWnd::OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {

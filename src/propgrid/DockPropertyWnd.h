@@ -23,6 +23,9 @@ public:
     bool ShowPropertySheet(CPropertyItemManager* sheet, bool force);
     // Empties the list and the pane; the list keeps its sheet.
     void ClearPropertySheet();
+    // Empties the list and forgets its sheet, committing nothing: for when the sheets
+    // are about to go away.
+    void ReleasePropertySheet();
     // Commits what the open editor holds when it was typed; true when it did.
     bool CommitPendingEdit();
     // Undo or redo put a value back into `sheet`'s row `itemId`.

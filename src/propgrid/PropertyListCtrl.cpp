@@ -81,7 +81,21 @@ void CPropertyListCtrl::ResetContent() {
     if (m_pDescWnd) m_pDescWnd->ClearText();
 }
 
-void CPropertyListCtrl::InsertItem(int index, CPropertyItem* row) { insertItem(index, new CPropertyRow(row)); }
+void CPropertyListCtrl::InsertItem(int index, CPropertyItem* row) {
+    insertItem(index, new CPropertyRow(row));
+    // The edit row keeps its item when rows come in above it.
+    if (m_nEditIndex >= index) ++m_nEditIndex;
+}
+
+void CPropertyListCtrl::RemoveRow(int index) {
+    if (index == m_nEditIndex) {
+        HideEditor();
+        m_nEditIndex = -1;
+    } else if (index < m_nEditIndex) {
+        --m_nEditIndex;
+    }
+    delete takeItem(index);
+}
 
 void CPropertyListCtrl::ExpandCategory(int index) {
     if (CPropertyItemCategory* category = CategoryAt(index)) ExpandCategory(category, index);
@@ -97,7 +111,7 @@ void CPropertyListCtrl::ExpandCategory(CPropertyItemCategory* category, int& ind
 }
 
 void CPropertyListCtrl::CollapseCategory(CPropertyItemCategory* category, int index) {
-    for (int i = category->CountShownItems(); i > 0; --i) delete takeItem(index + 1);
+    for (int i = category->CountShownItems(); i > 0 && index + 1 < count(); --i) RemoveRow(index + 1);
     category->m_bExpanded = false;
 }
 

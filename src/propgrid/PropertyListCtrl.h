@@ -96,6 +96,7 @@ private:
     // Tab or Enter on a value row: the shown editor takes the focus. False on a category.
     bool FocusEditorOfValueRow();
     CPropertyItemCategory* CategoryAt(int index) const;
+    void RemoveRow(int index);
 
     int m_nEditIndex = -1;
     IInPlaceEditor* m_pEditor = nullptr;

@@ -86,6 +86,9 @@ CMainFrame::~CMainFrame() {
                          static_cast<QObject*>(m_pToolBar)})
         if (bar) disconnect(bar, nullptr, this, nullptr);
     if (CKeyLockState::IsKnown()) qApp->removeEventFilter(this);
+    // The grid outlives the project's sheets: an editor losing the focus as the window
+    // goes must find no sheet to commit to.
+    if (m_pPropertyWnd) m_pPropertyWnd->ReleasePropertySheet();
     // The tree goes with the frame's children; the project must not reach it afterwards.
     m_Project.ElementsTree = nullptr;
     if (m_pDocument) m_pDocument->History().Attach(nullptr);

@@ -16,7 +16,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
@@ -88,6 +87,9 @@ CMainFrame::~CMainFrame() {
                          static_cast<QObject*>(m_pToolBar)})
         if (bar) disconnect(bar, nullptr, this, nullptr);
     if (CKeyLockState::IsKnown()) qApp->removeEventFilter(this);
+    // The grid outlives the project's sheets: an editor losing the focus as the window
+    // goes must find no sheet to commit to.
+    if (m_pPropertyWnd) m_pPropertyWnd->ReleasePropertySheet();
     // The tree goes with the frame's children; the project must not reach it afterwards.
     m_Project.ElementsTree = nullptr;
     if (m_pDocument) m_pDocument->History().Attach(nullptr);
@@ -311,17 +313,14 @@ void CMainFrame::CreateDockingWindows() {
     m_pWorkspace->SetNotifyTarget(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_pWorkspace);
 
-    m_pPropertyWnd = new QDockWidget(QStringLiteral("Property"), this);
-    m_pPropertyWnd->setObjectName(QStringLiteral("Property"));
-    auto* tabs = new QTabWidget(m_pPropertyWnd);
-    tabs->setObjectName(QStringLiteral("PropertyTabs"));
-    tabs->setTabPosition(QTabWidget::South);
-    tabs->addTab(new QWidget(tabs), QStringLiteral("Property"));
-    m_pPropertyWnd->setWidget(tabs);
+    m_pPropertyWnd = new CDockPropertyWnd(this);
     addDockWidget(Qt::RightDockWidgetArea, m_pPropertyWnd);
+    // Undo and redo put values back behind the grid's back: it shows them.
+    if (CEditHistory* history = History())
+        connect(history, &CEditHistory::ValueApplied, m_pPropertyWnd, &CDockPropertyWnd::OnValueApplied);
 
     resizeDocks({m_pWorkspace, m_pPropertyWnd}, {kDockWidth, kDockWidth}, Qt::Horizontal);
-    for (QDockWidget* dock : {static_cast<QDockWidget*>(m_pWorkspace), m_pPropertyWnd})
+    for (QDockWidget* dock : {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})
         connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
 }
 
@@ -460,7 +459,9 @@ bool CMainFrame::SaveModified() {
     return false;
 }
 
-void CMainFrame::CommitPendingEdit() {}
+void CMainFrame::CommitPendingEdit() {
+    if (m_pPropertyWnd) m_pPropertyWnd->CommitPendingEdit();
+}
 
 bool CMainFrame::OpenProject(const QString& path) {
     const QFileInfo file(path);
@@ -489,7 +490,7 @@ bool CMainFrame::OpenProject(const QString& path) {
 }
 
 void CMainFrame::ShowNoElement() {
-    // The property window is cleared here as well once it holds the property list.
+    if (m_pPropertyWnd) m_pPropertyWnd->ClearPropertySheet();
     if (!m_pView) return;
     m_Stacker.ResetMissingFiles();
     statusBar()->clearMessage();
@@ -552,8 +553,11 @@ bool CMainFrame::event(QEvent* event) {
 
 void CMainFrame::OnElementSelected(CPropertyItemManager* sheet) {
     if (!m_pView) return;
-    // The property window shows `sheet` here (reloading it even when it is the one
-    // shown), or is cleared for a category node, once it holds the property list.
+    // Rebuilt even when it is the sheet shown: collapsed categories open again.
+    if (sheet)
+        m_pPropertyWnd->ShowPropertySheet(sheet, true);
+    else
+        m_pPropertyWnd->ClearPropertySheet();
     m_Stacker.ResetMissingFiles();
     statusBar()->clearMessage();
     m_pView->SelectedSheet = sheet;

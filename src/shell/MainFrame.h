@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BitmapStacker.h"
+#include "DockPropertyWnd.h"
 #include "ResourceCompiler.h"
 #include "SkinProject.h"
 
@@ -57,7 +58,7 @@ public:
     CBitmapStacker& BitmapStacker() { return m_Stacker; }
     CVantoroView* GetActiveView() const { return m_pView; }
     CDockTreeWnd* WorkspaceWindow() const { return m_pWorkspace; }
-    QDockWidget* PropertyWindow() const { return m_pPropertyWnd; }
+    CDockPropertyWnd* PropertyWindow() const { return m_pPropertyWnd; }
     QToolBar* DefaultToolBar() const { return m_pToolBar; }
     QLabel* MessagePane() const { return m_pMessagePane; }
     QList<QLabel*> IndicatorPanes() const { return m_indicators; }
@@ -150,8 +151,7 @@ private:
     QLabel* m_pMessagePane = nullptr;
     QList<QLabel*> m_indicators;
     CDockTreeWnd* m_pWorkspace = nullptr;
-    // Holds the property list once the property grid is in; until then an empty page.
-    QDockWidget* m_pPropertyWnd = nullptr;
+    CDockPropertyWnd* m_pPropertyWnd = nullptr;
     CSkinProject m_Project;
     CResourceCompiler m_Compiler;
     // The preview's bitmap stacking, registered with SetBitmapDrawer while the frame

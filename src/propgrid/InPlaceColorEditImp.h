@@ -1,0 +1,32 @@
+#pragma once
+
+#include "InPlaceButtonEditImp.h"
+#include "InPlaceColorEditor.h"
+
+namespace vantoro {
+
+// The colour editor: a swatch, the text "red,green,blue" and a "..." button that opens
+// the colour chooser.
+class CInPlaceColorEditImp : public CInPlaceButtonEditImp, public IInPlaceColorEditor {
+    Q_OBJECT
+public:
+    CInPlaceColorEditImp(QWidget* parent, QWidget* list);
+
+    const char* EditorClassName() const override { return "CInPlaceColorEditImp"; }
+    void MoveTo(const QRect& cell) override { MoveEditor(cell); }
+    COLORREF GetColor() const override { return m_crColor; }
+    void SetColor(COLORREF color) override;
+    void SelectAllAndFocus() override { FocusEdit(); }
+
+protected:
+    ETypedValue ReadTypedText(bool store) override;
+    bool RunDialog() override;
+    QRect EditRect(const QSize& size) const override;
+    QString ValueText() const override;
+    void PaintDecoration(QPainter& painter) override;
+
+private:
+    COLORREF m_crColor = 0;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,43 @@
+#include "InPlaceEditPropItemInt.h"
+
+#include <QKeyEvent>
+
+namespace vantoro {
+
+bool CInPlaceEditPropItemInt::KeyPasses(const QKeyEvent& event, const QString& currentText) {
+    const int key = event.key();
+    switch (key) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_End:
+        case Qt::Key_Home:
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+        case Qt::Key_Delete:
+            return true;
+        default: break;
+    }
+    if (event.modifiers() & Qt::ControlModifier) return true;
+    if (key < Qt::Key_0 || key > Qt::Key_9) return false;
+    const bool keypad = event.modifiers() & Qt::KeypadModifier;
+    // Shifted top-row digits are punctuation on most layouts already; where a layout
+    // still reports a digit with Shift, it stays out as well.
+    if (!keypad && (event.modifiers() & Qt::ShiftModifier)) return false;
+    return key != Qt::Key_0 || !currentText.isEmpty();
+}
+
+void CInPlaceEditPropItemInt::keyPressEvent(QKeyEvent* event) {
+    if (!KeyPasses(*event, text())) {
+        event->accept();
+        return;
+    }
+    CInPlaceEditImp::keyPressEvent(event);
+}
+
+}  // namespace vantoro

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QEvent>
+
+namespace vantoro {
+
+// The grid's private messages, as event types with the numbers they always had
+// (WM_USER + 7003 ... 7008, WM_USER being 0x0400).
+constexpr QEvent::Type WM_INPLACE_APPLY = QEvent::Type(0x0400 + 7003);
+constexpr QEvent::Type WM_INPLACE_CLOSEUP = QEvent::Type(0x0400 + 7004);
+constexpr QEvent::Type WM_INPLACE_SELECT = QEvent::Type(0x0400 + 7005);
+constexpr QEvent::Type WM_INPLACE_STEP = QEvent::Type(0x0400 + 7006);
+constexpr QEvent::Type WM_INPLACE_COLOR_ENTER = QEvent::Type(0x0400 + 7007);
+constexpr QEvent::Type WM_INPLACE_RECT_ENTER = QEvent::Type(0x0400 + 7008);
+
+// One of the messages above with its two parameters. Handlers set Result().
+class CInPlaceEvent : public QEvent {
+public:
+    explicit CInPlaceEvent(QEvent::Type type, int wParam = 0, int lParam = 0)
+        : QEvent(type), m_wParam(wParam), m_lParam(lParam) {}
+
+    int WParam() const { return m_wParam; }
+    int LParam() const { return m_lParam; }
+    int Result() const { return m_nResult; }
+    void SetResult(int result) { m_nResult = result; }
+
+    // Sends (synchronously) a parameterless message to `target`; its result.
+    static int Send(QObject* target, QEvent::Type type, int wParam = 0, int lParam = 0);
+    // Queues the message for `target`.
+    static void Post(QObject* target, QEvent::Type type);
+
+private:
+    int m_wParam;
+    int m_lParam;
+    int m_nResult = 0;
+};
+
+}  // namespace vantoro

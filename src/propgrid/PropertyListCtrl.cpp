@@ -1,0 +1,422 @@
+#include "PropertyListCtrl.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cstring>
+
+#include "InPlaceButtonEditImp.h"
+#include "InPlaceColorEditImp.h"
+#include "InPlaceComboBoxImp.h"
+#include "InPlaceEditImp.h"
+#include "InPlaceEditPropItemInt.h"
+#include "InPlaceEditPropItemString.h"
+#include "InPlaceMessages.h"
+#include "InPlaceRectEditImp.h"
+#include "PropDescWnd.h"
+#include "PropertyItem.h"
+#include "PropertyItemCategory.h"
+#include "PropertyItemColorRef.h"
+#include "PropertyItemInt.h"
+#include "PropertyItemList.h"
+#include "PropertyItemManager.h"
+#include "PropertyItemRect.h"
+#include "PropertyItemString.h"
+#include "PropertyRow.h"
+#include "PropertyRowDelegate.h"
+#include "PropertyRowGeometry.h"
+#include "TextCodec.h"
+
+namespace vantoro {
+
+CPropertyListCtrl::CPropertyListCtrl(QWidget* parent) : QListWidget(parent) {
+    setObjectName(QStringLiteral("PropertyList"));
+    setAccessibleName(QStringLiteral("Property"));
+    setItemDelegate(new CPropertyRowDelegate(this));
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QListWidget::currentRowChanged, this, [this] { OnSelChange(); });
+}
+
+CPropertyListCtrl::~CPropertyListCtrl() {
+    // Going away is no commit: the editors are destroyed before their focus can move.
+    m_bHidingEditor = true;
+    m_pEditor = nullptr;
+    for (IInPlaceEditor* editor : m_listEditors) delete dynamic_cast<QWidget*>(editor);
+    m_listEditors.clear();
+}
+
+// ---------------------------------------------------------------------------------------
+// Rows
+
+CPropertyItem* CPropertyListCtrl::GetItem(int index) const {
+    if (index < 0 || index >= count()) return nullptr;
+    auto* row = static_cast<CPropertyRow*>(item(index));
+    return row ? row->Item() : nullptr;
+}
+
+CPropertyItemCategory* CPropertyListCtrl::CategoryAt(int index) const {
+    CPropertyItem* row = GetItem(index);
+    return row && row->IsCategory() ? static_cast<CPropertyItemCategory*>(row) : nullptr;
+}
+
+void CPropertyListCtrl::SetManager(CPropertyItemManager* manager) {
+    m_pManager = manager;
+    if (manager) manager->FillList(*this);
+}
+
+void CPropertyListCtrl::ResetContent() {
+    HideEditor();
+    m_nEditIndex = -1;
+    clear();
+    // Clearing moved the current row; the signal found no row, so the edit row stays.
+    m_nEditIndex = -1;
+    if (m_pDescWnd) m_pDescWnd->ClearText();
+}
+
+void CPropertyListCtrl::InsertItem(int index, CPropertyItem* row) {
+    insertItem(index, new CPropertyRow(row));
+    // The edit row keeps its item when rows come in above it.
+    if (m_nEditIndex >= index) ++m_nEditIndex;
+}
+
+void CPropertyListCtrl::RemoveRow(int index) {
+    if (index == m_nEditIndex) {
+        HideEditor();
+        m_nEditIndex = -1;
+    } else if (index < m_nEditIndex) {
+        --m_nEditIndex;
+    }
+    delete takeItem(index);
+}
+
+void CPropertyListCtrl::ExpandCategory(int index) {
+    if (CPropertyItemCategory* category = CategoryAt(index)) ExpandCategory(category, index);
+}
+
+void CPropertyListCtrl::ExpandCategory(CPropertyItemCategory* category, int& index) {
+    for (CPropertyItem* child : category->m_listItems) {
+        if (!child->m_bShown) continue;
+        ++index;
+        InsertItem(index, child);
+    }
+    category->m_bExpanded = true;
+}
+
+void CPropertyListCtrl::CollapseCategory(CPropertyItemCategory* category, int index) {
+    for (int i = category->CountShownItems(); i > 0 && index + 1 < count(); --i) RemoveRow(index + 1);
+    category->m_bExpanded = false;
+}
+
+void CPropertyListCtrl::ToggleCategory(int index, CPropertyItemCategory* category) {
+    if (!category) category = CategoryAt(index);
+    if (!category) return;
+    if (CommitEditor()) HideEditor();
+    if (category->m_bExpanded)
+        CollapseCategory(category, index);
+    else
+        ExpandCategory(category, index);
+}
+
+// ---------------------------------------------------------------------------------------
+// Editors
+
+QWidget* CPropertyListCtrl::CurrentEditorWidget() const { return dynamic_cast<QWidget*>(m_pEditor); }
+
+IInPlaceEditor* CPropertyListCtrl::FindEditor(const char* editorClass) {
+    IInPlaceEditor* found = nullptr;
+    for (IInPlaceEditor* editor : m_listEditors) {
+        if (std::strcmp(editor->EditorClassName(), editorClass) == 0) {
+            found = editor;
+            break;
+        }
+    }
+    if (found != m_pEditor) HideEditor();
+    return found;
+}
+
+void CPropertyListCtrl::SetEditor(IInPlaceEditor* editor, bool created) {
+    if (!editor) HideEditor();
+    if (created) m_listEditors.push_back(editor);
+    m_pEditor = editor;
+    // The editor is read out by the name of the row it edits.
+    if (QWidget* widget = CurrentEditorWidget()) {
+        const CPropertyItem* row = GetItem(m_nEditIndex);
+        const QString name = row ? ToQString(row->m_strLabel) : QString();
+        widget->setAccessibleName(name);
+        if (QWidget* proxy = widget->focusProxy()) proxy->setAccessibleName(name);
+    }
+}
+
+IInPlaceEditor* CPropertyListCtrl::CreateEditor(const char* editorClass, const QRect& cell) {
+    QWidget* parent = viewport();
+    IInPlaceEditor* editor = nullptr;
+    const auto is = [editorClass](const char* name) { return std::strcmp(editorClass, name) == 0; };
+    if (is(CPropertyItemString::kEditorClass))
+        editor = new CInPlaceEditPropItemString(parent, this, std::string());
+    else if (is(CPropertyItemInt::kEditorClass))
+        editor = new CInPlaceEditPropItemInt(parent, this, std::string());
+    else if (is(CPropertyItemList::kEditorClass))
+        editor = new CInPlaceComboBoxImp(parent, this);
+    else if (is(CPropertyItemColorRef::kEditorClass))
+        editor = new CInPlaceColorEditImp(parent, this);
+    else if (is(CPropertyItemRect::kEditorClass))
+        editor = new CInPlaceRectEditImp(parent, this);
+    if (editor) editor->MoveTo(cell);
+    return editor;
+}
+
+void CPropertyListCtrl::HideEditor() {
+    QWidget* widget = CurrentEditorWidget();
+    m_pEditor = nullptr;
+    if (!widget) return;
+    // Hiding is no commit; the focus stays in the grid rather than wandering off.
+    const bool hadFocus = widget->isAncestorOf(QApplication::focusWidget()) || widget->hasFocus();
+    const bool hiding = m_bHidingEditor;
+    m_bHidingEditor = true;
+    if (hadFocus) setFocus(Qt::OtherFocusReason);
+    widget->hide();
+    m_bHidingEditor = hiding;
+}
+
+CPropertyItem* CPropertyListCtrl::PlaceEditor(bool loadValue) {
+    CPropertyItem* row = GetItem(m_nEditIndex);
+    if (!row) return nullptr;
+    row->ShowEditor(*this, CPropertyRowGeometry::ValueCell(RowRect(m_nEditIndex)), loadValue);
+    return row;
+}
+
+bool CPropertyListCtrl::CommitEditor() {
+    if (!m_pEditor || m_nEditIndex == -1) return false;
+    CPropertyItem* row = GetItem(m_nEditIndex);
+    if (!row) return false;
+    row->ReadEditor(*m_pEditor);
+    // What the field holds now is what the row took.
+    if (auto* text = dynamic_cast<QLineEdit*>(m_pEditor)) text->setModified(false);
+    if (m_pManager) m_pManager->OnItemChanged(row, this, m_nEditIndex);
+    viewport()->update();
+    return true;
+}
+
+bool CPropertyListCtrl::CommitPendingEdit() {
+    if (auto* text = dynamic_cast<CInPlaceEditImp*>(m_pEditor)) {
+        if (!text->isModified() || text->GetText() == text->LoadedText()) return false;
+        return CommitEditor();
+    }
+    if (auto* typed = dynamic_cast<CInPlaceButtonEditImp*>(m_pEditor)) return typed->CommitPendingText();
+    return false;
+}
+
+void CPropertyListCtrl::OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {
+    if (!sheet || sheet != m_pManager) return;
+    viewport()->update();
+    const CPropertyItem* row = GetItem(m_nEditIndex);
+    if (!row || !m_pEditor || row->m_nItemId != itemId) return;
+    // Reload the editor without taking the focus from wherever the user is.
+    QWidget* focus = QApplication::focusWidget();
+    const bool focusElsewhere = focus && focus != this && !isAncestorOf(focus);
+    PlaceEditor(true);
+    if (focusElsewhere) focus->setFocus(Qt::OtherFocusReason);
+}
+
+// ---------------------------------------------------------------------------------------
+// Selection and type-ahead
+
+void CPropertyListCtrl::OnSelChange() {
+    const int current = currentRow();
+    if (current < 0 || current == m_nEditIndex) return;
+    m_nEditIndex = current;
+    CPropertyItem* row = PlaceEditor(true);
+    if (m_pDescWnd && row) m_pDescWnd->SetHelpText(row->m_nHelpId, true);
+}
+
+int CPropertyListCtrl::FindByLetter(QChar c, int start, int rows) const {
+    const QChar wanted = c.toCaseFolded();
+    for (int i = start; i < start + rows && i < count(); ++i) {
+        const CPropertyItem* row = GetItem(i);
+        if (!row || row->m_strLabel.empty()) continue;
+        if (ToQString(row->m_strLabel.substr(0, 1)).at(0).toCaseFolded() == wanted) return i;
+    }
+    return -1;
+}
+
+bool CPropertyListCtrl::SelectByLetter(QChar c) {
+    const int rows = count();
+    if (rows == 0) return false;
+    int start = currentRow() + 1;
+    if (start >= rows) start = 0;
+    int found = FindByLetter(c, start, rows - start);
+    if (found == -1) {
+        if (start == 0) return false;
+        found = FindByLetter(c, 0, start);
+        if (found == -1) return false;
+    }
+    setCurrentRow(found);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Keyboard and mouse
+
+bool CPropertyListCtrl::FocusEditorOfValueRow() {
+    const CPropertyItem* row = GetItem(currentRow());
+    if (!row || row->IsCategory()) return false;
+    if (QWidget* widget = CurrentEditorWidget()) widget->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool CPropertyListCtrl::event(QEvent* event) {
+    if (event->type() == WM_INPLACE_APPLY) {
+        if (!m_bHidingEditor) CommitEditor();
+        static_cast<CInPlaceEvent*>(event)->SetResult(1);
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && FocusEditorOfValueRow()) return true;
+    }
+    return QListWidget::event(event);
+}
+
+void CPropertyListCtrl::keyPressEvent(QKeyEvent* event) {
+    const int current = currentRow();
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool keypad = event->modifiers() & Qt::KeypadModifier;
+    if (CPropertyItemCategory* category = CategoryAt(current)) {
+        if (enter) {
+            ToggleCategory(current, category);
+            return;
+        }
+        if (keypad && key == Qt::Key_Plus) {
+            int index = current;
+            if (!category->m_bExpanded) ExpandCategory(category, index);
+            return;
+        }
+        if (keypad && key == Qt::Key_Minus) {
+            if (category->m_bExpanded) CollapseCategory(category, current);
+            return;
+        }
+    } else if (GetItem(current) && enter) {
+        FocusEditorOfValueRow();
+        return;
+    }
+    // Type-ahead takes letters actually typed: function keys, keypad keys and
+    // shortcuts keep their own meaning.
+    const QString text = event->text();
+    const Qt::KeyboardModifiers chord = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier;
+    if (text.size() == 1 && text.at(0).isLetter() && !(event->modifiers() & chord) && hasFocus()) {
+        if (SelectByLetter(text.at(0))) OnSelChange();
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void CPropertyListCtrl::mousePressEvent(QMouseEvent* event) {
+    QListWidget::mousePressEvent(event);
+    if (m_bInDoubleClick || event->button() != Qt::LeftButton) return;
+    if (count() > 0 && event->position().x() <= CPropertyRowGeometry::kGlyphWidth) ToggleCategory(currentRow());
+}
+
+void CPropertyListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_bInDoubleClick = true;
+    QListWidget::mouseDoubleClickEvent(event);
+    m_bInDoubleClick = false;
+    if (event->button() == Qt::LeftButton && count() > 0) ToggleCategory(currentRow());
+}
+
+void CPropertyListCtrl::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    if (m_pEditor) PlaceEditor(false);
+}
+
+void CPropertyListCtrl::scrollContentsBy(int dx, int dy) {
+    QListWidget::scrollContentsBy(dx, dy);
+    if (m_pEditor) PlaceEditor(false);
+}
+
+// ---------------------------------------------------------------------------------------
+// Painting
+
+int CPropertyListCtrl::RowHeight() const { return std::max(16, fontMetrics().height()); }
+
+QRect CPropertyListCtrl::FullRow(const QRect& visualRect) const {
+    return QRect(0, visualRect.top(), viewport()->width(), visualRect.height());
+}
+
+QRect CPropertyListCtrl::RowRect(int index) const {
+    const QListWidgetItem* row = item(index);
+    return row ? FullRow(visualItemRect(row)) : QRect();
+}
+
+void CPropertyListCtrl::DrawItem(QPainter& painter, const QRect& rowRect, bool selected,
+                                 const CPropertyItem* row) const {
+    if (!row) return;
+    const CPropertyRowGeometry geometry = CPropertyRowGeometry::FromRow(rowRect);
+    const int right = rowRect.left() + rowRect.width();
+    const int bottom = rowRect.top() + rowRect.height();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    if (row->IsCategory()) {
+        // A white box with a black frame; a minus when expanded, a plus as well when not.
+        // Every stroke is a filled rectangle, so it stays sharp at any scale.
+        const QRect& box = geometry.box;
+        painter.fillRect(box, Qt::white);
+        painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), Qt::black);
+        painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), Qt::black);
+        painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), Qt::black);
+        painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), Qt::black);
+        const QLine& minus = geometry.minusStroke;
+        painter.fillRect(QRect(minus.x1(), minus.y1(), minus.x2() - minus.x1(), 1), Qt::black);
+        if (!static_cast<const CPropertyItemCategory*>(row)->m_bExpanded) {
+            const QLine& plus = geometry.plusStroke;
+            painter.fillRect(QRect(plus.x1(), plus.y1(), 1, plus.y2() - plus.y1()), Qt::black);
+        }
+    }
+
+    const QColor grid = GridLineColor();
+    painter.fillRect(RectFromEdges(geometry.gutterX, rowRect.top(), geometry.gutterX + 1, bottom), grid);
+    painter.fillRect(RectFromEdges(geometry.gutterX, geometry.gridLineY, right, geometry.gridLineY + 1), grid);
+    painter.fillRect(RectFromEdges(geometry.splitX, rowRect.top(), geometry.splitX + 1, bottom - 1), grid);
+
+    const QPalette& colors = palette();
+    const QColor background = colors.color(QPalette::Active, selected ? QPalette::Highlight : QPalette::Base);
+    const QColor text = colors.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text);
+    painter.fillRect(geometry.nameCell, background);
+
+    QFont labelFont = font();
+    labelFont.setBold(row->IsCategory());
+    painter.setFont(labelFont);
+    painter.setPen(text);
+    painter.save();
+    painter.setClipRect(geometry.labelArea);
+    painter.drawText(geometry.labelArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     ToQString(row->m_strLabel));
+    painter.restore();
+
+    if (selected) return;  // the editor covers the value cell
+    painter.setFont(font());
+    painter.setPen(colors.color(QPalette::Active, QPalette::Text));
+    painter.setBrush(colors.color(QPalette::Active, QPalette::Base));
+    painter.save();
+    painter.setClipRect(geometry.valueCell);
+    row->DrawValue(painter, geometry.valueCell);
+    painter.restore();
+}
+
+void CPropertyListCtrl::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    // The gutter line runs down the whole list, below the last row too.
+    QPainter painter(viewport());
+    painter.fillRect(QRect(CPropertyRowGeometry::kGlyphWidth, 0, 1, viewport()->height()), GridLineColor());
+}
+
+}  // namespace vantoro

@@ -1,0 +1,99 @@
+#include "RectDlg.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "GridMessageBox.h"
+
+namespace vantoro {
+namespace {
+constexpr int kControlIds[4] = {1000, 1004, 1005, 1006};
+}
+
+CRectDlg::CRectDlg(const CRect& rect, QWidget* parent) : QDialog(parent), m_rect(rect) {
+    setWindowTitle(QStringLiteral("Input"));
+    setObjectName(QStringLiteral("251"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    ok->setObjectName(QStringLiteral("1"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("2"));
+    connect(ok, &QPushButton::clicked, this, &CRectDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CRectDlg::reject);
+
+    auto* grid = new QGridLayout;
+    const char* labels[4] = {"Left:", "Top:", "Width:", "Height:"};
+    // Digits only while typing; pasted text still meets the check on OK.
+    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(QString::fromLatin1(labels[i]), this);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_fields[i] = new QLineEdit(this);
+        m_fields[i]->setObjectName(QString::number(kControlIds[i]));
+        m_fields[i]->setValidator(digits);
+        m_fields[i]->setAccessibleName(QString::fromLatin1(labels[i]).chopped(1));
+        label->setBuddy(m_fields[i]);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(m_fields[i], i, 1);
+    }
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    // The old dialog's tab order: the buttons first, then the fields.
+    setTabOrder(ok, cancel);
+    setTabOrder(cancel, m_fields[0]);
+    for (int i = 0; i < 3; ++i) setTabOrder(m_fields[i], m_fields[i + 1]);
+
+    m_nLeft = rect.left;
+    m_nTop = rect.top;
+    m_nWidth = rect.right - rect.left;
+    m_nHeight = rect.bottom - rect.top;
+    const int values[4] = {m_nLeft, m_nTop, m_nWidth, m_nHeight};
+    for (int i = 0; i < 4; ++i) m_fields[i]->setText(QString::number(values[i]));
+    ok->setFocus(Qt::OtherFocusReason);
+}
+
+QLineEdit* CRectDlg::Field(int controlId) const {
+    for (int i = 0; i < 4; ++i)
+        if (kControlIds[i] == controlId) return m_fields[i];
+    return nullptr;
+}
+
+bool CRectDlg::ExchangeData() {
+    int* targets[4] = {&m_nLeft, &m_nTop, &m_nWidth, &m_nHeight};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        const int value = m_fields[i]->text().trimmed().toInt(&ok);
+        QString problem;
+        if (!ok)
+            problem = QStringLiteral("Please enter an integer.");
+        else if (value < kMinValue || value > kMaxValue)
+            problem = QStringLiteral("Please enter an integer between %1 and %2.").arg(kMinValue).arg(kMaxValue);
+        if (!problem.isEmpty()) {
+            CGridMessageBox::Show(this, problem, QGuiApplication::applicationDisplayName());
+            m_fields[i]->setFocus(Qt::OtherFocusReason);
+            m_fields[i]->selectAll();
+            return false;
+        }
+        *targets[i] = value;
+    }
+    return true;
+}
+
+void CRectDlg::accept() {
+    if (!ExchangeData()) return;
+    m_rect = CRect{m_nLeft, m_nTop, m_nLeft + m_nWidth, m_nTop + m_nHeight};
+    QDialog::accept();
+}
+
+}  // namespace vantoro

@@ -1,0 +1,61 @@
+#include "GridTestSupport.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "PropertyItemColorRef.h"
+#include "PropertyItemRect.h"
+#include "PropertyListCtrl.h"
+
+namespace vantoro {
+
+const char* CNineChoices::GetChoiceText(int32_t index) const {
+    static const char* const kTexts[] = {"one", "two", "three", "four", "five", "six", "seven", "eight", "nine"};
+    return index >= 0 && index < 9 ? kTexts[index] : nullptr;
+}
+
+CTestSheet::CTestSheet() {
+    CPropertyItemCategory* category = AddShownCategory("Checks");
+    m_pCount = AddItem<CPropertyItemInt>(category, "Count", 1, 0);
+    m_pCount->m_bCheckRange = true;
+    m_pCount->m_nMin = 1;
+    m_pCount->m_nMax = 9;
+    m_pCount->m_nValue = 5;
+    m_pChoice = AddItem<CNineChoices>(category, "Choice", 2, 0);
+    m_pChoice->m_nSelected = -1;
+    m_pColor = AddItem<CPropertyItemColorRef>(category, "Colour", 3, 0);
+    m_pArea = AddItem<CPropertyItemRect>(category, "Area", 4, 0);
+}
+
+void GridTest::SetUp() {
+    m_previousGrid = CGridMessageBox::SetHandler([this](QWidget*, const QString& text, const QString& caption) {
+        m_messages << text;
+        m_captions << caption;
+    });
+    m_previousSink = CMessageSink::SetHandler([this](const QString& text, CMessageSink::Kind) { m_messages << text; });
+    m_list = std::make_unique<CPropertyListCtrl>();
+    QFont font = m_list->font();
+    font.setPixelSize(11);
+    m_list->setFont(font);
+    m_list->resize(300, 320);
+    m_list->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_list.get()));
+    m_list->resize(300 + 200 - m_list->viewport()->width(), 320);
+    ASSERT_EQ(m_list->viewport()->width(), 200);
+    ASSERT_EQ(m_list->RowHeight(), 16);
+}
+
+void GridTest::TearDown() {
+    m_list.reset();
+    CGridMessageBox::SetHandler(m_previousGrid);
+    CMessageSink::SetHandler(m_previousSink);
+}
+
+void GridTest::Focus(QWidget* widget) {
+    widget->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widget->window()));
+    widget->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace vantoro

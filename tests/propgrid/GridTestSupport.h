@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <memory>
+
+#include "GridMessageBox.h"
+#include "MessageSink.h"
+#include "PropertyItemInt.h"
+#include "PropertyItemList.h"
+#include "PropertyItemManager.h"
+
+namespace vantoro {
+
+class CPropertyListCtrl;
+
+// Nine choices: one more than the pop-up shows at once.
+class CNineChoices : public CPropertyItemList {
+public:
+    using CPropertyItemList::CPropertyItemList;
+    const char* GetChoiceText(int32_t index) const override;
+};
+
+// A sheet without a record, for what no element sheet has: a range-checked integer,
+// nine choices. Rows: 0 "Checks" category, 1 "Count" (1..9, value 5), 2 "Choice"
+// (none chosen), 3 "Colour", 4 "Area".
+class CTestSheet : public CPropertyItemManager {
+public:
+    CTestSheet();
+    CPropertyItemInt* m_pCount;
+    CNineChoices* m_pChoice;
+    CPropertyItem* m_pColor;
+    CPropertyItem* m_pArea;
+
+protected:
+    void ExchangeItems(CData&, CPropertyExchange&) override {}
+};
+
+// A shown, active property list whose viewport is exactly 200 pixels wide with
+// 16-pixel rows; the grid's and the model's messages recorded.
+class GridTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Makes `list` the active window's focus, so keys reach it as they would a user's.
+    void Focus(QWidget* widget);
+
+    std::unique_ptr<CPropertyListCtrl> m_list;
+    QStringList m_messages;
+    QStringList m_captions;
+
+private:
+    CGridMessageBox::Handler m_previousGrid;
+    CMessageSink::Handler m_previousSink;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,145 @@
+#include <QLineEdit>
+#include <QTest>
+
+#include "GridTestSupport.h"
+#include "InPlaceButtonEditBoxImp.h"
+#include "InPlaceColorEditImp.h"
+#include "InPlaceRectEditImp.h"
+#include "PropertyItemColorRef.h"
+#include "PropertyItemRect.h"
+#include "PropertyListCtrl.h"
+#include "RectDlg.h"
+#include "TypedValueParser.h"
+
+namespace vantoro {
+namespace {
+
+using InPlaceEditorTest = GridTest;
+
+TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
+    struct ColorCase {
+        const char* text;
+        ETypedValue read;
+        COLORREF color;
+    };
+    for (const ColorCase& each : {ColorCase{"255, 128 ,0", ETypedValue::Valid, RgbColor(255, 128, 0)},
+                                  ColorCase{"300,0,0", ETypedValue::Valid, RgbColor(255, 0, 0)},
+                                  ColorCase{"-1,0,0", ETypedValue::Invalid, 0},
+                                  ColorCase{"red", ETypedValue::Invalid, 0},
+                                  ColorCase{",,", ETypedValue::Valid, 0},
+                                  ColorCase{"12", ETypedValue::Valid, RgbColor(12, 0, 0)},
+                                  ColorCase{"  ", ETypedValue::Empty, 0}}) {
+        COLORREF color = 0x123456;
+        EXPECT_EQ(ParseColorText(each.text, color), each.read) << each.text;
+        if (each.read == ETypedValue::Valid) {
+            EXPECT_EQ(color, each.color) << each.text;
+        }
+    }
+    struct RectCase {
+        const char* text;
+        ETypedValue read;
+        CRect rect;
+    };
+    for (const RectCase& each : {RectCase{"10,20 (100x25)", ETypedValue::Valid, {10, 20, 110, 45}},
+                                 RectCase{"10,20(100x25", ETypedValue::Valid, {10, 20, 110, 45}},
+                                 RectCase{"0x10,0 (5x5)", ETypedValue::Valid, {16, 0, 21, 5}},
+                                 RectCase{"010,0 (5x5)", ETypedValue::Valid, {8, 0, 13, 5}},
+                                 RectCase{"10,20 (0x25)", ETypedValue::Invalid, {}},
+                                 RectCase{"10,20 (100X25)", ETypedValue::Invalid, {}},
+                                 RectCase{"-1,20 (100x25)", ETypedValue::Invalid, {}},
+                                 RectCase{"2147483000,0 (1000x5)", ETypedValue::Invalid, {}},
+                                 RectCase{"", ETypedValue::Empty, {}}}) {
+        CRect rect;
+        EXPECT_EQ(ParseRectText(each.text, rect), each.read) << each.text;
+        if (each.read == ETypedValue::Valid) {
+            EXPECT_EQ(rect, each.rect) << each.text;
+        }
+    }
+}
+
+TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
+    CTestSheet sheet;
+    auto* color = static_cast<CPropertyItemColorRef*>(sheet.m_pColor);
+    color->m_crValue = RgbColor(1, 2, 3);
+    m_list->SetManager(&sheet);
+    Focus(m_list.get());
+    m_list->setCurrentRow(3);
+    auto* colorEditor = dynamic_cast<CInPlaceColorEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(colorEditor, nullptr);
+    QLineEdit* box = colorEditor->Edit();
+    EXPECT_TRUE(box->hasFocus());
+    EXPECT_EQ(box->text(), QStringLiteral("1,2,3"));
+
+    QTest::keyClicks(box, "red");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_messages.front(), QStringLiteral("The values you have entered is not valid."));
+    EXPECT_EQ(m_captions.front(), QStringLiteral("Invalid Entry"));
+    EXPECT_EQ(box->text(), QStringLiteral("1,2,3"));
+    EXPECT_EQ(color->m_crValue, RgbColor(1, 2, 3));
+
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "9,9,9");
+    QTest::keyClick(box, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(color->m_crValue, RgbColor(1, 2, 3)) << "Escape keeps the row's value";
+
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "255, 128 ,0");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(color->m_crValue, RgbColor(255, 128, 0));
+    EXPECT_EQ(box->text(), QStringLiteral("255,128,0"));
+
+    m_list->setCurrentRow(4);
+    auto* rectEditor = dynamic_cast<CInPlaceRectEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(rectEditor, nullptr);
+    QTest::keyClicks(rectEditor->Edit(), "10,20 (100x25)");
+    QTest::keyClick(rectEditor->Edit(), Qt::Key_Return);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(static_cast<CPropertyItemRect*>(sheet.m_pArea)->m_rcValue, (CRect{10, 20, 110, 45}));
+    EXPECT_EQ(m_messages.size(), 1);
+
+    // Typed but not entered: a command that commits pending edits takes it when valid.
+    rectEditor->Edit()->setFocus();
+    rectEditor->Edit()->selectAll();
+    QTest::keyClicks(rectEditor->Edit(), "1,2 (3x4)");
+    EXPECT_TRUE(m_list->CommitPendingEdit());
+    EXPECT_EQ(static_cast<CPropertyItemRect*>(sheet.m_pArea)->m_rcValue, (CRect{1, 2, 4, 6}));
+    rectEditor->Edit()->selectAll();
+    QTest::keyClicks(rectEditor->Edit(), "1,2 (0x4)");
+    EXPECT_FALSE(m_list->CommitPendingEdit());
+    EXPECT_EQ(m_messages.size(), 1) << "no message from a command";
+}
+
+TEST_F(InPlaceEditorTest, TheRectangleDialogChecksEachFieldFrom0To320) {
+    CRectDlg dialog(CRect{10, 20, 110, 45});
+    const int ids[4] = {1000, 1004, 1005, 1006};
+    const char* shown[4] = {"10", "20", "100", "25"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(dialog.Field(ids[i])->text(), QString::fromLatin1(shown[i]));
+
+    dialog.Field(1005)->setText(QStringLiteral("321"));
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer between 0 and 320."));
+
+    dialog.Field(1005)->setText(QStringLiteral("0"));
+    dialog.Field(1006)->clear();
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(m_messages.size(), 2);
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer."));
+    EXPECT_EQ(dialog.GetRect(), (CRect{10, 20, 110, 45})) << "nothing taken before OK succeeds";
+
+    dialog.Field(1006)->setText(QStringLiteral("320"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.GetRect(), (CRect{10, 20, 10, 340}));
+}
+
+}  // namespace
+}  // namespace vantoro

@@ -1,0 +1,126 @@
+#include <QTest>
+
+#include "DockPropertyWnd.h"
+#include "InPlaceEditImp.h"
+#include "MainFrame.h"
+#include "PropDescWnd.h"
+#include "PropertyItemString.h"
+#include "PropertyListCtrl.h"
+#include "ShellFixture.h"
+#include "VantoroApp.h"
+#include "VantoroView.h"
+
+namespace vantoro {
+namespace {
+
+using PropertyGridTest = ShellTest;
+
+// Selects row `row` of the grid and types `text` over its value, leaving the editor open.
+CInPlaceEditImp* TypeInto(CPropertyListCtrl* list, int row, const char* text) {
+    list->window()->activateWindow();
+    list->setFocus();
+    list->setCurrentRow(row);
+    auto* editor = dynamic_cast<CInPlaceEditImp*>(list->CurrentEditorWidget());
+    if (!editor) return nullptr;
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    return editor;
+}
+
+TEST_F(PropertyGridTest, SelectingAnElementShowsItsSheetWithTheValuesCommittedSince) {
+    const QString skn = WriteProject(QStringLiteral("Grid"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(skn));
+    CPropertyListCtrl* list = frame->PropertyWindow()->List();
+    CPropertyItemManager* sheet = &frame->Project().ScrollBar.PropertySheet();
+
+    frame->OnElementSelected(sheet);
+    ASSERT_EQ(list->count(), 12);
+    list->ToggleCategory(0);
+    ASSERT_EQ(list->count(), 9);
+    CInPlaceEditImp* editor = TypeInto(list, 1, "bar.bmp");  // "From Bitmap" stands at 1 now
+    ASSERT_EQ(editor, nullptr) << "a category has no editor";
+    list->ToggleCategory(0);
+    editor = TypeInto(list, 1, "bar.bmp");
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(frame->Project().ScrollBar.Bmp, "bar.bmp");
+
+    // Collapse again, then select the same element: rebuilt, expanded, nothing selected.
+    list->ToggleCategory(0);
+    frame->OnElementSelected(sheet);
+    EXPECT_EQ(list->count(), 12);
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(list->item(1)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Bitmap File"));
+    EXPECT_EQ(list->item(1)->data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("bar.bmp"));
+
+    // A category node clears the grid; so does closing the project.
+    frame->OnElementSelected(nullptr);
+    EXPECT_EQ(list->count(), 0);
+    frame->OnElementSelected(sheet);
+    frame->OnCloseProject();
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_TRUE(frame->PropertyWindow()->DescriptionPane()->Title().isEmpty());
+}
+
+TEST_F(PropertyGridTest, ARefreshRowRepaintsThePreviewAndAPlainRowDoesNot) {
+    const QString skn = WriteProject(QStringLiteral("Refresh"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(skn));
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    CPropertyListCtrl* list = frame->PropertyWindow()->List();
+    frame->OnElementSelected(&frame->Project().SkinInfo.PropertySheet());
+    int paints = 0;
+    QObject::connect(frame->GetActiveView(), &CVantoroView::Painted, [&paints] { ++paints; });
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    QCoreApplication::processEvents();
+    paints = 0;
+
+    // Rows: 0 category, 1 Skin Name, 2 Resolution, 3 Color Depth, 4 category, 5 Author
+    // (which shows in the preview).
+    CInPlaceEditImp* editor = TypeInto(list, 1, "Renamed");
+    ASSERT_NE(editor, nullptr);
+    QCoreApplication::processEvents();
+    paints = 0;  // showing the editor may have repainted the window; the commit must not
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame->Project().SkinInfo.SkinName, "Renamed");
+    EXPECT_EQ(paints, 0);
+
+    editor = TypeInto(list, 5, "Someone");
+    ASSERT_NE(editor, nullptr);
+    QCoreApplication::processEvents();
+    paints = 0;
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame->Project().SkinInfo.Author, "Someone");
+    EXPECT_GE(paints, 1);
+}
+
+TEST_F(PropertyGridTest, SaveTakesTypedTextAndUndoShowsTheOldValueInTheOpenEditor) {
+    const QString skn = WriteProject(QStringLiteral("Pending"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(skn));
+    CPropertyListCtrl* list = frame->PropertyWindow()->List();
+    frame->OnElementSelected(&frame->Project().SkinInfo.PropertySheet());
+
+    // Typed, not committed: a tool bar click or shortcut does not move the focus.
+    CInPlaceEditImp* editor = TypeInto(list, 5, "Typist");
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(frame->OnSaveProject());
+    EXPECT_TRUE(ReadFile(skn).contains("Author=Typist"));
+
+    frame->OnEditUndo();
+    EXPECT_EQ(frame->Project().SkinInfo.Author, "Tester");
+    EXPECT_EQ(editor->text(), QStringLiteral("Tester"));
+    frame->OnEditRedo();
+    EXPECT_EQ(editor->text(), QStringLiteral("Typist"));
+}
+
+}  // namespace
+}  // namespace vantoro

@@ -16,7 +16,7 @@ class CSkinProject;
 struct CScreenElement {
     enum class Kind { TitleBar, AppList, ScrollBar, ToolBar, ToolBarToggler, DateTime, Battery, MaximizeIcon };
 
-    Kind Element;
+    Kind Element = Kind::TitleBar;
     // The name the user knows it by ("Title Bar") and the record field ("TitleBar.Rect").
     std::string Name;
     std::string Field;

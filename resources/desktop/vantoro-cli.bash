@@ -1,5 +1,6 @@
 # Bash completion for vantoro-cli: its commands, its options, and for a command's
-# argument the files it takes (projects for build, script and check; databases for info).
+# argument the files it takes (projects for build, script, check and render; databases for
+# info).
 
 _vantoro_cli() {
     local cur prev words cword
@@ -22,12 +23,23 @@ _vantoro_cli() {
             elif [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--compiler-library --help --version' -- "$cur"))
             else
-                COMPREPLY=($(compgen -W 'build script check info' -- "$cur"))
+                COMPREPLY=($(compgen -W 'build script check render info' -- "$cur"))
             fi
             ;;
         build | script | check)
             # One project each; nothing more after it.
             ((cword == i + 1)) && _filedir skn
+            ;;
+        render)
+            if [[ $prev == --png ]]; then
+                _filedir png
+            elif [[ $prev == --zoom ]]; then
+                COMPREPLY=($(compgen -W '1 2 3 4 5 6 7 8' -- "$cur"))
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--png --zoom --maximized --no-overlay' -- "$cur"))
+            else
+                _filedir skn
+            fi
             ;;
         info)
             if [[ $prev == --png ]]; then

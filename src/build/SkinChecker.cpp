@@ -40,18 +40,22 @@ std::vector<CSkinProblem> CSkinChecker::Check(const CSkinProject& p) {
     const int reso = p.SkinInfo.Reso;
     const int wallSize = reso == 1 ? 160 : reso == 2 ? 320 : 0;
     const int previewSize = reso == 1 ? 60 : reso == 2 ? 120 : 0;
+    const CRect* title = &p.TitleBar.Rect;
+    const CRect* toggler = &p.ToolBarToggler.Rect;
+    const CRect* maximize = &p.MaximizeVuzuRuzIcon.Rect;
     std::vector<CBitmapField> fields = {
         {"WallPaper.Bmp", &p.WallPaper.Bmp, false, wallSize},
-        {"ToolBar.BmpNormal", &p.ToolBar.BmpNormal, false, 0},
+        {"ToolBar.BmpNormal", &p.ToolBar.BmpNormal, false, 0, &p.ToolBar.Rect, "ToolBar.Rect"},
         {"ToolBar.BmpHighlight", &p.ToolBar.BmpHighlight, false, 0},
-        {"TitleBar.Bmp", &p.TitleBar.Bmp, false, 0},
-        {"TitleBar.BmpMask", &p.TitleBar.BmpMask, true, 0},
-        {"ToolBarToggler.Bmp", &p.ToolBarToggler.Bmp, false, 0},
-        {"ToolBarToggler.BmpMask", &p.ToolBarToggler.BmpMask, true, 0},
-        {"ScrollBar.Bmp", &p.ScrollBar.Bmp, false, 0},
-        {"MaximizeVuzuRuzIcon.Bmp", &p.MaximizeVuzuRuzIcon.Bmp, false, 0},
-        {"MaximizeVuzuRuzIcon.BmpMask", &p.MaximizeVuzuRuzIcon.BmpMask, true, 0},
-        {"Battery.Bmp", &p.Battery.Bmp, false, 0},
+        {"TitleBar.Bmp", &p.TitleBar.Bmp, false, 0, title, "TitleBar.Rect"},
+        {"TitleBar.BmpMask", &p.TitleBar.BmpMask, true, 0, title, "TitleBar.Rect"},
+        {"ToolBarToggler.Bmp", &p.ToolBarToggler.Bmp, false, 0, toggler, "ToolBarToggler.Rect"},
+        {"ToolBarToggler.BmpMask", &p.ToolBarToggler.BmpMask, true, 0, toggler, "ToolBarToggler.Rect"},
+        // The scroll bar's strip holds its buttons, body and thumb one below the other.
+        {"ScrollBar.Bmp", &p.ScrollBar.Bmp, false, 0, &p.ScrollBar.RectNormal, "ScrollBar.RectNormal", true},
+        {"MaximizeVuzuRuzIcon.Bmp", &p.MaximizeVuzuRuzIcon.Bmp, false, 0, maximize, "MaximizeVuzuRuzIcon.Rect"},
+        {"MaximizeVuzuRuzIcon.BmpMask", &p.MaximizeVuzuRuzIcon.BmpMask, true, 0, maximize, "MaximizeVuzuRuzIcon.Rect"},
+        {"Battery.Bmp", &p.Battery.Bmp, false, 0, &p.Battery.Rect, "Battery.Rect"},
         {"Preview.Preview1", &p.Preview.Preview1, false, previewSize},
         {"SystemIcons.BmpCategories", &p.SystemIcons.BmpCategories, false, 0},
         {"SystemIcons.BmpCategoriesMask", &p.SystemIcons.BmpCategoriesMask, true, 0},
@@ -101,6 +105,7 @@ void CSkinChecker::CheckBitmap(const CSkinProject& p, const CBitmapField& field)
         Add(S::Warning, field.Element, path,
             "The bitmap is " + size + " pixels; this skin's resolution asks for " + wanted + ".");
     }
+    CheckFitsRectangle(field, path, dib.GetWidth(), dib.GetHeight());
     if (field.Mask) {
         if (dib.GetBitCount() != 1)
             Add(S::Warning, field.Element, path,
@@ -149,6 +154,25 @@ void CSkinChecker::CheckRectangles(const CSkinProject& p) {
         else if (r.left < 0 || r.top < 0 || r.right > screen || r.bottom > screen)
             Add(CSkinProblem::Severity::Warning, entry.Element, p.PathName,
                 "The rectangle " + text + " lies outside the " + SizeText(screen, screen) + " screen.");
+    }
+}
+
+void CSkinChecker::CheckFitsRectangle(const CBitmapField& field, const std::string& path, int width, int height) {
+    if (!field.Rect) return;
+    const CRect& r = *field.Rect;
+    // Wide: the edges of a damaged project can be any 32-bit numbers.
+    const int64_t w = int64_t(r.right) - r.left, h = int64_t(r.bottom) - r.top;
+    // A rectangle of negative size has a warning of its own.
+    if (w < 0 || h < 0) return;
+    const std::string rect = std::string("its rectangle ") + field.RectName;
+    if (field.WidthOnly) {
+        if (width != w)
+            Add(CSkinProblem::Severity::Warning, field.Element, path,
+                "The bitmap is " + std::to_string(width) + " pixels wide; " + rect + " is " + std::to_string(w) + ".");
+    } else if (width != w || height != h) {
+        Add(CSkinProblem::Severity::Warning, field.Element, path,
+            "The bitmap is " + SizeText(width, height) + " pixels; " + rect + " is " + std::to_string(w) + "x" +
+                std::to_string(h) + ".");
     }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "Geometry.h"
 #include "SkinProblem.h"
 
 namespace vantoro {
@@ -13,7 +14,8 @@ class CSkinProject;
 // handheld. Errors: a bitmap that is missing, unnamed or unreadable, a skin name that
 // is empty or longer than 31 characters, a resolution or depth code outside its table.
 // Warnings: a wall paper or preview of the wrong size, a bitmap with more colours than
-// the skin's depth shows, a mask that is not 1-bit, a rectangle outside the screen.
+// the skin's depth shows, a mask that is not 1-bit, a rectangle outside the screen, a
+// bitmap whose size differs from the rectangle it is drawn in.
 class CSkinChecker {
 public:
     std::vector<CSkinProblem> Check(const CSkinProject& project);
@@ -24,11 +26,17 @@ private:
         const std::string* Name;
         bool Mask;
         int ExpectedSize;  // square side in pixels, 0 when any size will do
+        // The rectangle the bitmap is drawn in, and its name; null when none.
+        const CRect* Rect = nullptr;
+        const char* RectName = nullptr;
+        // Only the width must match (a strip that holds several parts one below the other).
+        bool WidthOnly = false;
     };
 
     void CheckSkinInfo(const CSkinProject& project);
     void CheckBitmap(const CSkinProject& project, const CBitmapField& field);
     void CheckRectangles(const CSkinProject& project);
+    void CheckFitsRectangle(const CBitmapField& field, const std::string& path, int width, int height);
     void Add(CSkinProblem::Severity level, const std::string& element, const std::string& file,
              const std::string& message);
 

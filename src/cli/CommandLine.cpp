@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <QImage>
 #include <QString>
 #include <algorithm>
 
@@ -9,6 +10,8 @@
 #include "ResourceScript.h"
 #include "SkinChecker.h"
 #include "SkinProject.h"
+#include "SkinRenderer.h"
+#include "TextCodec.h"
 
 #ifdef VANTORO_HAVE_INFO
 #include "InfoCommand.h"
@@ -49,6 +52,10 @@ std::string CCommandLine::Usage() {
            "                      in the project folder\n"
            "  script PROJECT.skn  write the resource script the build would write to standard output\n"
            "  check PROJECT.skn   list every problem a build or the handheld would hit\n"
+           "  render PROJECT.skn --png OUT.png [--zoom N] [--maximized] [--no-overlay]\n"
+           "                      draw the skin's screen as the handheld shows it into a PNG file,\n"
+           "                      N times as large (1 to 8), with the list maximized, without the\n"
+           "                      outlines; the problems check finds are listed\n"
            "  info ...            describe a skin database\n"
            "  new FOLDER ...      start a skin in FOLDER: NAME.skn and a placeholder for every bitmap\n"
            "                      (160x160 and 256 colours unless --reso and --depth say otherwise)\n"
@@ -91,6 +98,7 @@ int CCommandLine::Run(const std::vector<std::string>& args, std::ostream& out, s
     std::vector<std::string> rest(args.begin() + std::ptrdiff_t(i) + 1, args.end());
     if (command == "info") return Info(rest, out, err);
     if (command == "new") return New(rest, out, err);
+    if (command == "render") return Render(rest, out, err);
     if (command != "build" && command != "script" && command != "check")
         return UsageError("unknown command '" + command + "'.", err);
     bool keepIntermediateFiles = false;
@@ -139,6 +147,50 @@ int CCommandLine::Check(const std::string& path, std::ostream& out, std::ostream
         anyError = anyError || problem.IsError();
     }
     return anyError ? kExitFailure : kExitSuccess;
+}
+
+int CCommandLine::Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string project, png;
+    CRenderOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--png" || a == "--zoom") {
+            if (i + 1 >= args.size()) return UsageError(a + " needs a value.", err);
+            const std::string& value = args[++i];
+            if (a == "--png") {
+                png = value;
+                continue;
+            }
+            const bool digits = !value.empty() && value.size() <= 2 &&
+                                std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+            const int zoom = digits ? std::stoi(value) : 0;
+            if (zoom < CSkinRenderer::kMinZoom || zoom > CSkinRenderer::kMaxZoom)
+                return UsageError("--zoom is a whole number from 1 to 8, not '" + value + "'.", err);
+            options.Zoom = zoom;
+        } else if (a == "--maximized") {
+            options.Maximized = true;
+        } else if (a == "--no-overlay") {
+            options.Overlay = false;
+        } else if (a.size() > 1 && a[0] == '-') {
+            return UsageError("unknown option '" + a + "' for render.", err);
+        } else if (!project.empty()) {
+            return UsageError("render takes exactly one project file.", err);
+        } else {
+            project = a;
+        }
+    }
+    if (project.empty()) return UsageError("render needs a project file.", err);
+    if (png.empty()) return UsageError("render needs --png OUT.png.", err);
+    CSkinProject skin;
+    if (!Open(skin, project, err)) return kExitFailure;
+    const std::vector<CSkinProblem> problems = CSkinChecker().Check(skin);
+    const QImage picture = CSkinRenderer().Render(skin, options, problems);
+    if (!picture.save(PathToQString(png), "PNG")) {
+        err << kProgram << ": The picture cannot be written to '" << png << "'.\n";
+        return kExitFailure;
+    }
+    for (const CSkinProblem& problem : problems) out << problem.Format() << "\n";
+    return kExitSuccess;
 }
 
 int CCommandLine::New(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

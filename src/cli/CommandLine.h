@@ -23,6 +23,7 @@ private:
     int Build(const std::string& project, bool keepIntermediateFiles, std::ostream& out, std::ostream& err);
     int Script(const std::string& project, std::ostream& out, std::ostream& err);
     int Check(const std::string& project, std::ostream& out, std::ostream& err);
+    int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
     int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
     int New(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
     int UsageError(const std::string& message, std::ostream& err);

@@ -14,6 +14,13 @@ constexpr int ID_VIEW_WORKSPACE = 32774;
 constexpr int ID_VIEW_PROPERTY = 32775;
 constexpr int ID_HELP_HOWDOI = 32776;
 constexpr int ID_FILE_NEW_PROJECT = 32800;
+// The central view: the bitmaps of the selected element, or the composed screen.
+constexpr int ID_VIEW_BITMAPS = 32820;
+constexpr int ID_VIEW_LAYOUT = 32821;
+constexpr int ID_VIEW_MAXIMIZED = 32822;
+constexpr int ID_VIEW_ZOOM_IN = 32823;
+constexpr int ID_VIEW_ZOOM_OUT = 32824;
+constexpr int ID_VIEW_ACTUAL_SIZE = 32825;
 constexpr int ID_FILE_NEW = 57600;
 constexpr int ID_FILE_OPEN = 57601;
 constexpr int ID_FILE_PRINT = 57607;

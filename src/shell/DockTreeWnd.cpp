@@ -69,6 +69,17 @@ CPropertyItemManager* CDockTreeWnd::ItemData(const QTreeWidgetItem* item) {
 
 QIcon CDockTreeWnd::Image(int index) const { return m_images.value(index); }
 
+bool CDockTreeWnd::SelectSheet(const CPropertyItemManager* sheet) {
+    if (!sheet) return false;
+    for (QTreeWidgetItemIterator it(m_pTree); *it; ++it) {
+        if (ItemData(*it) != sheet) continue;
+        m_pTree->setCurrentItem(*it);
+        m_pTree->scrollToItem(*it);
+        return true;
+    }
+    return false;
+}
+
 void CDockTreeWnd::OnSelectionChanged() {
     UpdateImages();
     const QList<QTreeWidgetItem*> selected = m_pTree->selectedItems();

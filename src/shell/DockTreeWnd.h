@@ -28,6 +28,10 @@ public:
                     CPropertyItemManager* data, Item parent) override;
     void Expand(Item item) override;
 
+    // Selects the node that carries `sheet` (which tells the notify target as a click
+    // would); false when no node does.
+    bool SelectSheet(const CPropertyItemManager* sheet);
+
     QTreeWidget* Tree() const { return m_pTree; }
     // The property sheet a node carries, or null for a category node or no node.
     static CPropertyItemManager* ItemData(const QTreeWidgetItem* item);

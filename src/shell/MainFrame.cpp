@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -29,6 +31,8 @@
 #include "DockTreeWnd.h"
 #include "ElementSelectedEvent.h"
 #include "KeyLockState.h"
+#include "LayoutPane.h"
+#include "LayoutView.h"
 #include "MessageBox.h"
 #include "MessageSink.h"
 #include "NewProjectDlg.h"
@@ -58,8 +62,22 @@ CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
       m_pDocument(document),
       m_strTutorialPath(DefaultTutorialPath()) {
     setObjectName(QStringLiteral("MainFrame"));
-    m_pView = new CVantoroView(document, this);
-    setCentralWidget(m_pView);
+    m_pCentral = new QStackedWidget(this);
+    m_pView = new CVantoroView(document, m_pCentral);
+    m_pLayoutPane = new CLayoutPane(m_Project, m_pCentral);
+    m_pCentral->addWidget(m_pView);
+    m_pCentral->addWidget(m_pLayoutPane);
+    setCentralWidget(m_pCentral);
+    CLayoutView* layout = m_pLayoutPane->View();
+    connect(layout, &CLayoutView::ElementClicked, this, [this](CPropertyItemManager* sheet) {
+        if (m_pWorkspace) m_pWorkspace->SelectSheet(sheet);
+    });
+    connect(layout, &CLayoutView::StatusText, this, [this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
+    });
     resize(1000, 700);
     if (m_pDocument) {
         connect(m_pDocument, &CVantoroDoc::TitleChanged, this, &CMainFrame::OnDocumentTitleChanged);
@@ -70,6 +88,8 @@ CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
         connect(&history, &CEditHistory::RefreshView, this, [this] {
             if (m_pView) m_pView->update();
         });
+        // Every committed edit, undo and redo may move what the screen shows.
+        connect(&history.Stack(), &QUndoStack::indexChanged, layout, &CLayoutView::Refresh);
         connect(&history.Stack(), &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandUI);
     }
     // The model's messages (a text too long, a number out of range) are the window's.
@@ -227,6 +247,8 @@ void CMainFrame::CreateActions() {
     action->setIconVisibleInMenu(false);
     connect(action, &QAction::triggered, this, &CMainFrame::OnTogglePropertyWindow);
 
+    CreateViewActions();
+
     action = NewAction(ID_TOOLS_CUSTOMIZE, QStringLiteral("&Customize..."));
     connect(action, &QAction::triggered, this, &CMainFrame::OnCustomize);
 
@@ -251,6 +273,50 @@ void CMainFrame::CreateActions() {
         if (!each->shortcut().isEmpty()) addAction(each);
 }
 
+void CMainFrame::CreateViewActions() {
+    auto* modes = new QActionGroup(this);
+    QAction* action = NewAction(ID_VIEW_BITMAPS, QStringLiteral("&Bitmaps"));
+    action->setCheckable(true);
+    action->setChecked(true);
+    modes->addAction(action);
+    connect(action, &QAction::triggered, this, [this] { OnViewMode(false); });
+    action = NewAction(ID_VIEW_LAYOUT, QStringLiteral("&Layout"));
+    action->setCheckable(true);
+    modes->addAction(action);
+    connect(action, &QAction::triggered, this, [this] { OnViewMode(true); });
+    action = NewAction(ID_VIEW_MAXIMIZED, QStringLiteral("&Maximized List"));
+    action->setCheckable(true);
+    connect(action, &QAction::toggled, this, [this](bool on) { LayoutView()->SetMaximized(on); });
+
+    action = NewAction(ID_VIEW_ZOOM_IN, QStringLiteral("Zoom &In\tCtrl++"));
+    action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(action, &QAction::triggered, this, [this] { OnZoom(1); });
+    action = NewAction(ID_VIEW_ZOOM_OUT, QStringLiteral("Zoom &Out\tCtrl+-"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(action, &QAction::triggered, this, [this] { OnZoom(-1); });
+    action = NewAction(ID_VIEW_ACTUAL_SIZE, QStringLiteral("&Actual Size\tCtrl+0"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(action, &QAction::triggered, this, [this] { OnZoom(0); });
+}
+
+CLayoutView* CMainFrame::LayoutView() const { return m_pLayoutPane->View(); }
+
+bool CMainFrame::IsLayoutMode() const { return m_pCentral->currentWidget() == m_pLayoutPane; }
+
+void CMainFrame::OnViewMode(bool layout) {
+    m_pCentral->setCurrentWidget(layout ? static_cast<QWidget*>(m_pLayoutPane) : m_pView);
+    if (layout) LayoutView()->Refresh();
+    UpdateCommandUI();
+}
+
+void CMainFrame::OnZoom(int step) {
+    // 0: actual size. Each mode keeps its own magnification.
+    if (IsLayoutMode())
+        LayoutView()->SetZoom(step == 0 ? 1 : LayoutView()->Zoom() + step);
+    else
+        m_pView->SetZoom(step == 0 ? 1 : m_pView->Zoom() + step);
+}
+
 void CMainFrame::CreateToolBar() {
     m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_pToolBar->setObjectName(QStringLiteral("Toolbar"));
@@ -259,6 +325,19 @@ void CMainFrame::CreateToolBar() {
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
     SetToolBarButtons(m_defaultButtons);
     connect(m_pToolBar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
+
+    // The central view's mode and zoom have a bar of their own, beside the commands.
+    auto* view = new QToolBar(QStringLiteral("View"), this);
+    view->setObjectName(QStringLiteral("ViewToolbar"));
+    view->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (int id : {ID_VIEW_BITMAPS, ID_VIEW_LAYOUT, ID_VIEW_MAXIMIZED, ID_SEPARATOR, ID_VIEW_ZOOM_OUT,
+                   ID_VIEW_ACTUAL_SIZE, ID_VIEW_ZOOM_IN}) {
+        if (id == ID_SEPARATOR)
+            view->addSeparator();
+        else
+            view->addAction(m_actions.value(id));
+    }
+    addToolBar(Qt::TopToolBarArea, view);
 }
 
 void CMainFrame::SetToolBarButtons(const std::vector<int>& buttons) {
@@ -349,7 +428,9 @@ void CMainFrame::CreateMenuBar() {
     addMenu(QStringLiteral("&Edit"), {ID_EDIT_UNDO, ID_EDIT_REDO});
     addMenu(QStringLiteral("Build"), {ID_BUILD_SKIN});
     addMenu(QStringLiteral("&View"),
-            {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY});
+            {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY, ID_SEPARATOR,
+             ID_VIEW_BITMAPS, ID_VIEW_LAYOUT, ID_VIEW_MAXIMIZED, ID_SEPARATOR, ID_VIEW_ZOOM_IN,
+             ID_VIEW_ZOOM_OUT, ID_VIEW_ACTUAL_SIZE});
     addMenu(QStringLiteral("&Tools"), {ID_TOOLS_CUSTOMIZE});
     addMenu(QStringLiteral("&Help"), {ID_HELP_HOWDOI, ID_SEPARATOR, ID_APP_ABOUT});
     SetRecentFiles({});
@@ -391,6 +472,7 @@ void CMainFrame::UpdateCommandUI() {
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
     m_actions[ID_VIEW_WORKSPACE]->setChecked(m_pWorkspace && !m_pWorkspace->isHidden());
     m_actions[ID_VIEW_PROPERTY]->setChecked(m_pPropertyWnd && !m_pPropertyWnd->isHidden());
+    m_actions[ID_VIEW_MAXIMIZED]->setEnabled(IsLayoutMode());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -496,6 +578,8 @@ void CMainFrame::ShowNoElement() {
     statusBar()->clearMessage();
     m_pView->SelectedSheet = nullptr;
     m_pView->update();
+    LayoutView()->SetSelectedSheet(nullptr);
+    LayoutView()->Refresh();
 }
 
 bool CMainFrame::OnSaveProject() {
@@ -562,6 +646,7 @@ void CMainFrame::OnElementSelected(CPropertyItemManager* sheet) {
     statusBar()->clearMessage();
     m_pView->SelectedSheet = sheet;
     m_pView->update();
+    LayoutView()->SetSelectedSheet(sheet);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -616,7 +701,8 @@ void CMainFrame::OnFilePrint() {
 
 void CMainFrame::FocusPane(int step) {
     QList<QWidget*> panes;
-    for (QWidget* pane : {static_cast<QWidget*>(m_pWorkspace->Tree()), static_cast<QWidget*>(m_pView),
+    QWidget* central = IsLayoutMode() ? static_cast<QWidget*>(LayoutView()) : m_pView;
+    for (QWidget* pane : {static_cast<QWidget*>(m_pWorkspace->Tree()), central,
                           m_pPropertyWnd->widget()})
         if (pane && pane->isVisible()) panes.append(pane);
     if (panes.isEmpty()) return;

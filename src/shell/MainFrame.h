@@ -15,12 +15,15 @@ class QAction;
 class QDockWidget;
 class QLabel;
 class QMenu;
+class QStackedWidget;
 class QToolBar;
 
 namespace vantoro {
 
 class CDockTreeWnd;
 class CEditHistory;
+class CLayoutPane;
+class CLayoutView;
 class CPropertyItemManager;
 class CVantoroDoc;
 class CVantoroView;
@@ -57,6 +60,9 @@ public:
     CResourceCompiler& Compiler() { return m_Compiler; }
     CBitmapStacker& BitmapStacker() { return m_Stacker; }
     CVantoroView* GetActiveView() const { return m_pView; }
+    // The composed screen, shown instead of the bitmaps in layout mode.
+    CLayoutView* LayoutView() const;
+    bool IsLayoutMode() const;
     CDockTreeWnd* WorkspaceWindow() const { return m_pWorkspace; }
     CDockPropertyWnd* PropertyWindow() const { return m_pPropertyWnd; }
     QToolBar* DefaultToolBar() const { return m_pToolBar; }
@@ -109,6 +115,9 @@ public slots:
     // project to whoever opens projects.
     void OnNewSkinProject();
     void OnElementSelected(CPropertyItemManager* sheet);
+    // The central view's mode: the selected element's bitmaps, or the whole screen.
+    void OnViewMode(bool layout);
+    void OnZoom(int step);
 
 signals:
     void FileNewRequested();
@@ -132,6 +141,7 @@ private:
     void CreateStatusBar();
     void CreateDockingWindows();
     void CreateMenuBar();
+    void CreateViewActions();
     void LoadBarState();
     void SaveBarState() const;
     // A failure shows "Program DLL missing" and start-up carries on.
@@ -160,6 +170,8 @@ private:
 
     CVantoroDoc* m_pDocument;
     CVantoroView* m_pView = nullptr;
+    QStackedWidget* m_pCentral = nullptr;
+    CLayoutPane* m_pLayoutPane = nullptr;
     QHash<int, QAction*> m_actions;
     QList<int> m_menuCommands;
     QMenu* m_pFileMenu = nullptr;

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
+#include <algorithm>
 
 #include "PropertyItemManager.h"
 
@@ -16,9 +17,21 @@ CVantoroView::CVantoroView(CVantoroDoc* document, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void CVantoroView::SetZoom(int zoom) {
+    zoom = std::clamp(zoom, 1, 8);
+    if (zoom == m_nZoom) return;
+    m_nZoom = zoom;
+    update();
+}
+
 void CVantoroView::Draw(QPainter& painter, const QRect& clip) {
     painter.fillRect(clip, BackgroundColor());
-    if (SelectedSheet) SelectedSheet->DrawElement(painter);
+    if (!SelectedSheet) return;
+    // Scaled without smoothing: every pixel of the bitmap stays a sharp square.
+    painter.save();
+    painter.scale(m_nZoom, m_nZoom);
+    SelectedSheet->DrawElement(painter);
+    painter.restore();
 }
 
 void CVantoroView::paintEvent(QPaintEvent* event) {

@@ -21,6 +21,10 @@ public:
     // The sheet whose element is drawn; null draws the background only. Not owned.
     CPropertyItemManager* SelectedSheet = nullptr;
 
+    // Whole-pixel magnification of the bitmaps, 1 to 8.
+    int Zoom() const { return m_nZoom; }
+    void SetZoom(int zoom);
+
     // Draws the clip rectangle `clip` of the view: background, then the element.
     void Draw(QPainter& painter, const QRect& clip);
     // Prints the selected element straight onto the printer's page.
@@ -37,6 +41,7 @@ protected:
 
 private:
     CVantoroDoc* m_pDocument;
+    int m_nZoom = 1;
 };
 
 }  // namespace vantoro

@@ -62,10 +62,18 @@ struct ProjectFiles {
                                    {"BmpPopupTools", "tools.bmp"}, {"BmpPopupToolsMask", "toolsm.bmp"},
                                    {"BmpMiscIcons", "misc.bmp"}, {"MiscIconsSize", "9,10"}};
         Save();
-        for (const char* name : {"tb.bmp", "tbh.bmp", "title.bmp", "tog.bmp", "scroll.bmp", "max.bmp", "bat.bmp",
-                                 "cat.bmp", "tools.bmp", "misc.bmp"})
-            WriteSolidBmp(Path(name), 12, 10);
-        for (const char* name : {"titlem.bmp", "togm.bmp", "maxm.bmp", "catm.bmp", "toolsm.bmp"}) WriteMask(name);
+        for (const char* name : {"tbh.bmp", "cat.bmp", "tools.bmp", "misc.bmp"}) WriteSolidBmp(Path(name), 12, 10);
+        for (const char* name : {"catm.bmp", "toolsm.bmp"}) WriteMask(name, 12, 10);
+        // The bitmaps drawn in a rectangle are as big as it.
+        WriteSolidBmp(Path("tb.bmp"), side, 20);
+        WriteSolidBmp(Path("title.bmp"), 40, 10);
+        WriteMask("titlem.bmp", 40, 10);
+        WriteSolidBmp(Path("tog.bmp"), 10, 10);
+        WriteMask("togm.bmp", 10, 10);
+        WriteSolidBmp(Path("scroll.bmp"), 8, 36);
+        WriteSolidBmp(Path("max.bmp"), 12, 12);
+        WriteMask("maxm.bmp", 12, 12);
+        WriteSolidBmp(Path("bat.bmp"), 18, 10);
         WriteSolidBmp(Path("wall.bmp"), side, side);
         WriteSolidBmp(Path("prev1.bmp"), 60 * reso, 60 * reso);
         WriteSolidBmp(Path("prev2.bmp"), 60, 60);
@@ -74,10 +82,10 @@ struct ProjectFiles {
     std::string Path(const std::string& name) const {
         return QDir::toNativeSeparators(dir.filePath(QString::fromStdString(name))).toStdString();
     }
-    void WriteMask(const std::string& name) {
+    void WriteMask(const std::string& name, int width, int height) {
         BmpRecipe m;
-        m.width = 12;
-        m.height = 10;
+        m.width = width;
+        m.height = height;
         m.bits = 1;
         m.palette = {0x000000, 0xFFFFFF};
         m.pixel = [](int x, int) { return uint32_t(x % 2); };
@@ -193,7 +201,8 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     EXPECT_TRUE(has("warning: TitleBar.BmpMask: ", "1-bit")) << o.out;
     EXPECT_TRUE(has("warning: SystemIcons.BmpMiscIcons: ", "16")) << o.out;
     EXPECT_TRUE(has("warning: AppList.Rect: ", "outside")) << o.out;
-    EXPECT_EQ(CountLines(o.out, ""), 7u) << o.out;
+    EXPECT_TRUE(has("warning: TitleBar.BmpMask: ", "12x10 pixels; its rectangle TitleBar.Rect is 40x10")) << o.out;
+    EXPECT_EQ(CountLines(o.out, ""), 8u) << o.out;
 
     // Codes outside their tables are errors; no screen to check rectangles against.
     files.sections["SkinInfo"]["Reso"] = "3";

@@ -1,0 +1,33 @@
+#include "LayoutPane.h"
+
+#include <QListWidget>
+
+#include "LayoutView.h"
+#include "TextCodec.h"
+
+namespace vantoro {
+
+CLayoutPane::CLayoutPane(CSkinProject& project, QWidget* parent)
+    : QSplitter(Qt::Vertical, parent), m_pView(new CLayoutView(project, this)), m_pProblems(new QListWidget(this)) {
+    setObjectName(QStringLiteral("LayoutPane"));
+    m_pProblems->setObjectName(QStringLiteral("LayoutProblems"));
+    m_pProblems->setAccessibleName(QStringLiteral("Layout problems"));
+    addWidget(m_pView);
+    addWidget(m_pProblems);
+    setStretchFactor(0, 1);
+    setStretchFactor(1, 0);
+    setSizes({500, 90});
+    connect(m_pView, &CLayoutView::ProblemsChanged, this, &CLayoutPane::ShowProblems);
+    ShowProblems();
+}
+
+void CLayoutPane::ShowProblems() {
+    m_pProblems->clear();
+    for (const CSkinProblem& problem : m_pView->Problems()) {
+        auto* item = new QListWidgetItem(PathToQString(problem.Format()), m_pProblems);
+        item->setForeground(problem.IsError() ? QColor(170, 0, 0) : QColor(150, 90, 0));
+    }
+    m_pProblems->setVisible(m_pProblems->count() > 0);
+}
+
+}  // namespace vantoro

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QSplitter>
+
+class QListWidget;
+
+namespace vantoro {
+
+class CLayoutView;
+class CSkinProject;
+
+// The layout mode of the central area: the composed screen above, and below it the
+// problems that the overlay marks, one a line.
+class CLayoutPane : public QSplitter {
+    Q_OBJECT
+public:
+    explicit CLayoutPane(CSkinProject& project, QWidget* parent = nullptr);
+
+    CLayoutView* View() const { return m_pView; }
+    QListWidget* ProblemList() const { return m_pProblems; }
+
+private:
+    void ShowProblems();
+
+    CLayoutView* m_pView;
+    QListWidget* m_pProblems;
+};
+
+}  // namespace vantoro

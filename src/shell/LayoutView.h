@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QPoint>
+#include <vector>
+
+#include "ScreenLayout.h"
+#include "SkinProblem.h"
+#include "SkinRenderer.h"
+
+namespace vantoro {
+
+class CPropertyItemManager;
+class CSkinProject;
+
+// The composed screen of the skin, zoomed by whole pixels, with the overlay. A click
+// selects an element; dragging its body moves its rectangle, dragging an edge or a
+// corner handle of the selected one resizes it, and the arrow keys nudge it (Shift: by
+// 10). Each drag or key press becomes one edit through the element's sheet, exactly as
+// the property grid commits one.
+class CLayoutView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    static constexpr int kMargin = 8;
+
+    explicit CLayoutView(CSkinProject& project, QWidget* parent = nullptr);
+
+    int Zoom() const { return m_nZoom; }
+    void SetZoom(int zoom);
+    bool IsMaximized() const { return m_bMaximized; }
+    void SetMaximized(bool maximized);
+
+    // The element whose handles show and whose rectangle the keys nudge. Not owned.
+    void SetSelectedSheet(CPropertyItemManager* sheet);
+    CPropertyItemManager* SelectedSheet() const { return m_pSelected; }
+
+    // Checks the project again and repaints: after every committed edit, undo, redo,
+    // load and close.
+    void Refresh();
+    // What the checker found at the last Refresh, as the overlay marks it.
+    const std::vector<CSkinProblem>& Problems() const { return m_problems; }
+
+    // Where the screen's pixel `screen` begins in the viewport, at the current zoom and
+    // scroll position.
+    QPoint ViewportPoint(const QPoint& screen) const;
+
+signals:
+    // The user clicked an element: select it in the tree and the grid.
+    void ElementClicked(CPropertyItemManager* sheet);
+    // What the pointer is over, for the status bar; empty when nothing.
+    void StatusText(const QString& text);
+    void ProblemsChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    // Edges a drag moves; all four move the whole rectangle.
+    enum Edge { kLeft = 1, kTop = 2, kRight = 4, kBottom = 8, kMove = 15 };
+
+    CRenderOptions Options() const;
+    std::vector<CScreenElement> Elements() const;
+    int ScreenSize() const;
+    QPoint Origin() const;
+    QRect ViewportRect(const CRect& rect) const;
+    void UpdateScrollBars();
+    // The edges of the selected element under `pos` (a handle or an edge), or 0.
+    int HitEdges(const QPoint& pos) const;
+    // The topmost element under `pos`, or false.
+    bool HitElement(const QPoint& pos, CScreenElement& found) const;
+    bool SelectedElement(CScreenElement& found) const;
+    CRect Dragged(const CRect& rect, int edges, int dx, int dy) const;
+    // Commits `rect` as `element`'s new rectangle through its sheet.
+    void Commit(const CScreenElement& element, const CRect& rect);
+    void ShowStatus(const QPoint& pos);
+    static Qt::CursorShape CursorFor(int edges);
+
+    CSkinProject& m_project;
+    CSkinRenderer m_renderer;
+    std::vector<CSkinProblem> m_problems;
+    int m_nZoom = 2;
+    bool m_bMaximized = false;
+    CPropertyItemManager* m_pSelected = nullptr;
+
+    bool m_bDragging = false;
+    int m_nDragEdges = 0;
+    QPoint m_pressPos;
+    CScreenElement m_dragElement{};
+    CRect m_dragRect;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,146 @@
+#include <QAction>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "CommandIds.h"
+#include "DockTreeWnd.h"
+#include "EditHistory.h"
+#include "LayoutPane.h"
+#include "LayoutView.h"
+#include "MainFrame.h"
+#include "PropertyItem.h"
+#include "ShellFixture.h"
+#include "VantoroApp.h"
+#include "VantoroDoc.h"
+#include "VantoroView.h"
+
+namespace vantoro {
+namespace {
+
+class LayoutViewTest : public ShellTest {};
+
+CRect RowRect(CPropertyItemManager& sheet, uint8_t itemId) {
+    const CPropertyValue value = sheet.FindItem(itemId)->GetValue();
+    return std::holds_alternative<CRect>(value) ? std::get<CRect>(value) : CRect{-1, -1, -1, -1};
+}
+
+}  // namespace
+
+TEST_F(LayoutViewTest, DraggingAndNudgingTheTitleBarAreUndoableEditsThroughItsSheet) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    frame->Action(ID_VIEW_LAYOUT)->trigger();
+    ASSERT_TRUE(frame->IsLayoutMode());
+    CLayoutView* view = frame->LayoutView();
+    view->SetZoom(2);
+    QUndoStack& stack = app->Document()->History().Stack();
+    CSkinProject& project = frame->Project();
+    CPropertyItemManager& title = project.TitleBar.Sheet();
+    QWidget* port = view->viewport();
+
+    // Hovering names the element and its rectangle.
+    const QPoint inTitle = view->ViewportPoint(QPoint(50, 7));
+    QTest::mouseMove(port, inTitle);
+    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith("Title Bar (TitleBar.Rect): 0, 0, 160, 15"))
+        << frame->statusBar()->currentMessage().toStdString();
+
+    // Ten pixels down at zoom 2 is five screen pixels: one edit, in the record and the row.
+    QTest::mousePress(port, Qt::LeftButton, {}, inTitle);
+    QTest::mouseMove(port, inTitle + QPoint(0, 4));
+    QTest::mouseMove(port, inTitle + QPoint(0, 10));
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 15})) << "nothing is stored before the release";
+    QTest::mouseRelease(port, Qt::LeftButton, {}, inTitle + QPoint(0, 10));
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 5, 160, 20}));
+    EXPECT_EQ(RowRect(title, 1), (CRect{0, 5, 160, 20}));
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_TRUE(app->Document()->IsModified());
+
+    // The click selected the element in the tree, and through it in the frame.
+    QCoreApplication::processEvents();
+    QTreeWidgetItem* current = frame->WorkspaceWindow()->Tree()->currentItem();
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(CDockTreeWnd::ItemData(current), &title);
+    EXPECT_EQ(frame->GetActiveView()->SelectedSheet, &title);
+    EXPECT_EQ(view->SelectedSheet(), &title);
+
+    stack.undo();
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 15}));
+    EXPECT_EQ(RowRect(title, 1), (CRect{0, 0, 160, 15}));
+    stack.redo();
+
+    // The bottom edge of the selected rectangle resizes it; the top stays.
+    const QPoint bottom = view->ViewportPoint(QPoint(80, 20)) - QPoint(0, 1);
+    QTest::mousePress(port, Qt::LeftButton, {}, bottom);
+    QTest::mouseMove(port, bottom + QPoint(0, 20));
+    QTest::mouseRelease(port, Qt::LeftButton, {}, bottom + QPoint(0, 20));
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 5, 160, 30}));
+    EXPECT_EQ(stack.count(), 2);
+
+    // Keys: Shift moves by 10, the screen's edge stops the rectangle, and a key that
+    // moves nothing records nothing.
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 15, 160, 40}));
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 15, 160, 40})) << "already at the right edge";
+    EXPECT_EQ(stack.count(), 3);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 25}));
+    EXPECT_EQ(stack.count(), 5);
+
+    // A drag far off the screen keeps the rectangle on it.
+    QTest::mousePress(port, Qt::LeftButton, {}, view->ViewportPoint(QPoint(60, 20)));
+    QTest::mouseMove(port, view->ViewportPoint(QPoint(60, 400)));
+    QTest::mouseRelease(port, Qt::LeftButton, {}, view->ViewportPoint(QPoint(60, 400)));
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 135, 160, 160}));
+
+    // Undo walks back one step per drag or key press.
+    for (int i = 0; i < 6; ++i) stack.undo();
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 15}));
+    EXPECT_EQ(RowRect(title, 1), (CRect{0, 0, 160, 15}));
+}
+
+TEST_F(LayoutViewTest, TheMaximizedSwitchEditsTheMaximizedRectangleAndProblemsAreListed) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    frame->Action(ID_VIEW_LAYOUT)->trigger();
+    CLayoutView* view = frame->LayoutView();
+    view->SetZoom(3);
+    frame->Action(ID_VIEW_MAXIMIZED)->trigger();
+    ASSERT_TRUE(view->IsMaximized());
+    CSkinProject& project = frame->Project();
+
+    // The list below the tool bar's place exists only in the maximized state.
+    const QPoint inList = view->ViewportPoint(QPoint(40, 150));
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, inList);
+    QTest::mouseMove(view->viewport(), inList + QPoint(-6, -6));
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, inList + QPoint(-6, -6));
+    EXPECT_EQ(project.AppList.RectMaximized, (CRect{0, 13, 150, 158}));
+    EXPECT_EQ(project.AppList.Rect, (CRect{0, 15, 150, 145}));
+
+    // None of the project's bitmaps exist: the checker's findings are listed under the
+    // picture, the same lines as the command line's check.
+    auto* pane = frame->findChild<CLayoutPane*>();
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->ProblemList()->count(), int(view->Problems().size()));
+    ASSERT_GT(pane->ProblemList()->count(), 0);
+    EXPECT_TRUE(pane->ProblemList()->item(0)->text().startsWith("error: WallPaper.Bmp: "));
+
+    // Zoom keys act on the mode shown.
+    frame->Action(ID_VIEW_ZOOM_IN)->trigger();
+    EXPECT_EQ(view->Zoom(), 4);
+    frame->Action(ID_VIEW_ACTUAL_SIZE)->trigger();
+    EXPECT_EQ(view->Zoom(), 1);
+    frame->Action(ID_VIEW_BITMAPS)->trigger();
+    frame->Action(ID_VIEW_ZOOM_IN)->trigger();
+    EXPECT_EQ(frame->GetActiveView()->Zoom(), 2);
+    EXPECT_EQ(view->Zoom(), 1);
+}
+
+}  // namespace vantoro

@@ -133,7 +133,7 @@ private:
     void CreateMenuBar();
     void LoadBarState();
     void SaveBarState() const;
-    // A failure shows "Program DLL missing" and start-up carries on.
+    // A failure says which library file was looked for and where; start-up carries on.
     bool LoadResourceCompiler();
     // Shows, without blocking, the bitmaps the last paint found missing.
     void ShowMissingBitmaps();

@@ -4,19 +4,23 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
+#include "Profile.h"
 #include "VantoroApp.h"
 
 namespace vantoro {
 
 void ShellTest::SetUp() {
     ASSERT_TRUE(m_dir.isValid());
-    const QString profile = m_dir.filePath(QStringLiteral("profile"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, profile);
+    // Never the user's own settings: a profile file of this test's own.
+    m_previousProfile = CProfile::File();
+    CProfile::UseFile(m_dir.filePath(QStringLiteral("profile.ini")));
     m_previousMessages = CMessageBox::SetHandler(
-        [this](QWidget*, const QString& text, CMessageBox::Kind) { m_messages.append(text); });
+        [this](QWidget*, const QString& text, CMessageBox::Kind kind, const QString& details) {
+            m_messages.append(text);
+            m_kinds.append(kind);
+            m_details.append(details);
+        });
     m_previousOpener = CDesktopOpener::SetHandler([this](const QUrl& url) {
         m_opened.append(url);
         return m_desktopAccepts;
@@ -24,6 +28,7 @@ void ShellTest::SetUp() {
 }
 
 void ShellTest::TearDown() {
+    CProfile::UseFile(m_previousProfile);
     CMessageBox::SetHandler(m_previousMessages);
     CDesktopOpener::SetHandler(m_previousOpener);
 }

@@ -38,12 +38,16 @@ protected:
 
     QTemporaryDir m_dir;
     QStringList m_messages;
+    // The icon and the Details text of each message, in the same order.
+    QList<CMessageBox::Kind> m_kinds;
+    QStringList m_details;
     QList<QUrl> m_opened;
     bool m_desktopAccepts = true;
 
 private:
     CMessageBox::Handler m_previousMessages;
     CDesktopOpener::Handler m_previousOpener;
+    QString m_previousProfile;
 };
 
 }  // namespace vantoro

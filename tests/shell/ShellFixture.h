@@ -26,7 +26,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes a complete project named `name` (".skn" added) in its own folder of the
+    // Writes the project writer's project named `name` (".skn" added) in its own folder of the
     // test's temporary folder and returns its path. An empty `reso` makes it unloadable.
     QString WriteProject(const QString& name, const QString& reso = QStringLiteral("1"));
     // Writes `content` as the file `relativePath` below the temporary folder.

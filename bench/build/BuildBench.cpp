@@ -3,15 +3,17 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 #include <sstream>
 
 #include "BitmapStacker.h"
 #include "DIBSectionLite.h"
 #include "ResourceScript.h"
-#include "TestBmp.h"
-#include "TestProject.h"
+#include "Bmp.h"
+#include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
 #include "WallPaperTiles.h"
 
 using namespace vantoro;
@@ -29,11 +31,16 @@ void WriteWallPaper(const std::string& path, int bits) {
     WriteBmp(path, s);
 }
 
+// The project writer's 320x320 project, loaded.
+void LoadProject(CSkinProject& project, const TempFolder& dir, int depth) {
+    if (!project.LoadProject(SkinProjectWriter(2, depth).Write(dir.Folder()))) std::abort();
+}
+
 void BM_LoadAndDrawWallPaper(benchmark::State& state) {
-    QTemporaryDir dir;
+    TempFolder dir;
     const int bits = int(state.range(0));
-    WriteWallPaper(dir.filePath("wall.bmp").toStdString(), bits);
-    const std::string folder = FolderOf(dir);
+    WriteWallPaper(dir.Path("wall.bmp"), bits);
+    const std::string folder = dir.Folder();
     CBitmapStacker stacker(folder);
     QImage canvas(400, 400, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -45,17 +52,18 @@ void BM_LoadAndDrawWallPaper(benchmark::State& state) {
 BENCHMARK(BM_LoadAndDrawWallPaper)->Arg(4)->Arg(8)->Arg(16)->Arg(24);
 
 void BM_CreateWallPaperTiles(benchmark::State& state) {
-    QTemporaryDir dir;
-    WriteWallPaper(dir.filePath("wall.bmp").toStdString(), int(state.range(0)));
+    TempFolder dir;
     CSkinProject project;
-    FillProject(project, FolderOf(dir), 2, 8);
+    LoadProject(project, dir, 8);
+    WriteWallPaper(dir.Path("wall.bmp"), int(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(CreateWallPaperTiles(project));
 }
 BENCHMARK(BM_CreateWallPaperTiles)->Arg(4)->Arg(8)->Arg(24);
 
 void BM_WriteResourceScript(benchmark::State& state) {
+    TempFolder dir;
     CSkinProject project;
-    FillProject(project, "/nowhere/", 2, 16);
+    LoadProject(project, dir, 16);
     for (auto _ : state) {
         std::ostringstream out;
         WriteResourceScript(project, out);

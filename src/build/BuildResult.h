@@ -9,14 +9,18 @@ struct CBuildResult {
     bool Success = false;
     // The database the build writes: the project folder, the skin name and ".PDB".
     std::string DatabasePath;
-    // Why the build failed; empty on success.
+    // Why the build failed, one problem a line, each naming the element and property it
+    // comes from where there is one; empty on success.
     std::string Reason;
-    // What the compiler library printed on its standard error during the call.
+    // What the compiler library printed on its standard error during the call: its own
+    // words, for whoever wants the details.
     std::string LibraryOutput;
 
     // "Skin file created successfully.\n[<path>]", or "Unable to build the skin." with
-    // the reason and the library's output on the lines below.
+    // the reason below it.
     std::string Message() const;
+    // The compiler's own text, without trailing line ends; empty when it said nothing.
+    std::string Details() const;
 };
 
 }  // namespace vantoro

@@ -4,11 +4,14 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "BuildFiles.h"
+#include "BuildProblems.h"
 #include "CurrentDirectoryGuard.h"
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
+#include "SkinChecker.h"
 #include "SkinProject.h"
 #include "StderrCapture.h"
 #include "WallPaperTiles.h"
@@ -33,6 +36,12 @@ std::optional<CFileStamp> Stamp(const std::string& path) {
     if (ec) return std::nullopt;
     stamp.size = fs::file_size(file, ec);
     return stamp;
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+    return text;
 }
 
 }  // namespace
@@ -67,6 +76,11 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     const std::string& name = project.SkinInfo.SkinName;
 
     if (!project.IsLoaded) return fail("No project is open.");
+    // What can be found without the compiler is found first, and told in the author's
+    // words.
+    CBuildProblems problems;
+    for (const CSkinProblem& problem : CSkinChecker().Check(project)) problems.AddChecked(problem);
+    if (!problems.IsEmpty()) return fail(Join(problems.Lines()));
     if (const std::string problem = SkinNameProblem(name); !problem.empty()) return fail(problem);
     if (result.DatabasePath.size() > CResourceCompiler::kMaxDatabasePathLength)
         return fail("The database path '" + result.DatabasePath + "' is longer than 259 characters.");
@@ -82,7 +96,8 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     if (!directory.Enter(project.Folder, &error)) return fail(error);
 
     const std::optional<CFileStamp> before = Stamp(result.DatabasePath);
-    if (!CreateWallPaperTiles(project, &error) || !WriteResourceScript(project, &error)) {
+    std::vector<CScriptLineOrigin> origins;
+    if (!CreateWallPaperTiles(project, &error) || !WriteResourceScript(project, &error, &origins)) {
         RemoveIntermediateFiles(project);
         return fail(error);
     }
@@ -100,7 +115,10 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     m_compiler.LoadLibraryEntry();
     RemoveIntermediateFiles(project);
 
-    if (!compiled) return fail(compileError);
+    if (!compiled) {
+        problems.AddCompilerOutput(result.LibraryOutput, origins, project.Folder);
+        return fail(problems.IsEmpty() ? compileError : Join(problems.Lines()));
+    }
     const std::optional<CFileStamp> after = Stamp(result.DatabasePath);
     if (!after || (before && *before == *after))
         return fail("The compiler library did not write the database '" + result.DatabasePath + "'.");

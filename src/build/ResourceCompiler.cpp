@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <cstring>
 
 namespace vantoro {
@@ -24,16 +25,43 @@ CResourceCompiler::~CResourceCompiler() { UnloadLibrary(); }
 bool CResourceCompiler::LoadLibraryEntry() {
     m_strLastError.clear();
     if (!m_library.load()) {
-        m_strLastError = "The compiler library '" + m_library.fileName().toStdString() +
-                         "' cannot be loaded: " + m_library.errorString().toStdString();
+        // The loader's own words name symbols and errno texts; the author needs the file
+        // and the folder.
+        m_strLastError =
+            LoadFailure(QFileInfo::exists(LibraryFile()) ? LoadProblem::Unloadable : LoadProblem::Missing);
         return false;
     }
     m_entry = reinterpret_cast<EntryPoint>(m_library.resolve("main"));
     if (!m_entry) {
-        m_strLastError = "The compiler library '" + m_library.fileName().toStdString() + "' has no entry \"main\".";
+        m_strLastError = LoadFailure(LoadProblem::NoEntry);
         return false;
     }
     return true;
+}
+
+QString CResourceCompiler::LibraryFile() const {
+    const QFileInfo file(m_library.fileName());
+    // A bare name ("BRRes.dll") is looked for beside the program first.
+    if (file.isRelative() && m_library.fileName() == file.fileName() && QCoreApplication::instance())
+        return QDir(QCoreApplication::applicationDirPath()).filePath(file.fileName());
+    return file.absoluteFilePath();
+}
+
+std::string CResourceCompiler::LoadFailure(LoadProblem problem) const {
+    const QFileInfo file(LibraryFile());
+    const std::string name = file.fileName().toStdString();
+    const std::string folder = QDir::toNativeSeparators(file.absolutePath()).toStdString();
+    const bool besideProgram = QCoreApplication::instance() &&
+                               QDir(file.absolutePath()) == QDir(QCoreApplication::applicationDirPath());
+    const std::string where = besideProgram ? "beside the program in " + folder : "in " + folder;
+    const std::string advice = besideProgram ? ": reinstall Korrido Vantoro." : ".";
+    switch (problem) {
+        case LoadProblem::Missing: return "The compiler library '" + name + "' is not " + where + advice;
+        case LoadProblem::Unloadable:
+            return "The compiler library '" + name + "' " + where + " cannot be loaded" + advice;
+        case LoadProblem::NoEntry: break;
+    }
+    return "The file '" + name + "' " + where + " is not the compiler library (it has no entry \"main\")" + advice;
 }
 
 bool CResourceCompiler::UnloadLibrary() {

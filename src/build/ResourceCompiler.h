@@ -42,11 +42,17 @@ public:
     bool Compile(const std::string& skinName, const std::string& databasePath);
     int ResultCode() const { return m_nResult; }
 
-    // Why the last load or compile failed.
+    // Why the last load or compile failed. A load failure is one sentence naming the file
+    // and the folder it was looked for in.
     const std::string& LastError() const { return m_strLastError; }
     QString LibraryPath() const { return m_library.fileName(); }
 
 private:
+    // The full path of the library file this compiler loads.
+    QString LibraryFile() const;
+    enum class LoadProblem { Missing, Unloadable, NoEntry };
+    std::string LoadFailure(LoadProblem problem) const;
+
     QLibrary m_library;
     EntryPoint m_entry = nullptr;
     int m_nResult = 0;

@@ -31,14 +31,22 @@ std::string Rgb(COLORREF c) {
 
 class CScriptLines {
 public:
-    explicit CScriptLines(std::ostream& out) : m_out(out) {}
+    CScriptLines(std::ostream& out, std::vector<CScriptLineOrigin>* origins)
+        : m_out(out), m_origins(origins) {}
 
-    void Bitmap(const std::string& keyword, int id, const std::string& file) {
+    void Bitmap(const std::string& keyword, int id, const std::string& file, const char* key) {
         m_out << keyword << " ID " << id << " \"" << file << "\" " << kEol;
+        Came(1, key, file);
     }
-    void Integer(int id, int value) { m_out << "INTEGER ID " << id << " VALUE " << value << kEol; }
-    void String(int id, const std::string& text) { m_out << "STRING ID " << id << " \"" << text << "\"" << kEol; }
-    void WordList(int id, std::initializer_list<std::string> values) {
+    void Integer(int id, int value, const char* key) {
+        m_out << "INTEGER ID " << id << " VALUE " << value << kEol;
+        Came(1, key);
+    }
+    void String(int id, const std::string& text, const char* key) {
+        m_out << "STRING ID " << id << " \"" << text << "\"" << kEol;
+        Came(1, key);
+    }
+    void WordList(int id, std::initializer_list<std::string> values, const char* key) {
         m_out << "WORDLIST ID " << id << kEol << "BEGIN" << kEol << "\t";
         bool first = true;
         for (const std::string& v : values) {
@@ -47,10 +55,17 @@ public:
             first = false;
         }
         m_out << kEol << "END" << kEol;
+        Came(4, key);
     }
 
 private:
+    void Came(int lines, const char* key, const std::string& file = {}) {
+        if (!m_origins) return;
+        for (int i = 0; i < lines; ++i) m_origins->push_back({key, file});
+    }
+
     std::ostream& m_out;
+    std::vector<CScriptLineOrigin>* m_origins;
 };
 
 }  // namespace
@@ -66,73 +81,82 @@ const char* BitmapKeyword(int depth) {
     }
 }
 
-void WriteResourceScript(const CSkinProject& p, std::ostream& out) {
-    CScriptLines s(out);
+void WriteResourceScript(const CSkinProject& p, std::ostream& out,
+                         std::vector<CScriptLineOrigin>* origins) {
+    if (origins) origins->clear();
+    CScriptLines s(out, origins);
     const std::string k = BitmapKeyword(p.SkinInfo.Depth);
     const std::string mask = "BITMAP";
     const int reso = p.SkinInfo.Reso;
 
     if (reso == 1) {
-        s.Bitmap(k, 3001, p.WallPaper.Bmp);
+        s.Bitmap(k, 3001, p.WallPaper.Bmp, "WallPaper.Bmp");
     } else if (reso == 2) {
-        s.Bitmap(k, 3001, "__bkg1.bmp");
-        s.Bitmap(k, 3002, "__bkg2.bmp");
-        s.Bitmap(k, 3003, "__bkg3.bmp");
-        s.Bitmap(k, 3004, "__bkg4.bmp");
+        s.Bitmap(k, 3001, "__bkg1.bmp", "WallPaper.Bmp");
+        s.Bitmap(k, 3002, "__bkg2.bmp", "WallPaper.Bmp");
+        s.Bitmap(k, 3003, "__bkg3.bmp", "WallPaper.Bmp");
+        s.Bitmap(k, 3004, "__bkg4.bmp", "WallPaper.Bmp");
     }
-    s.Bitmap(k, 3021, p.ToolBar.BmpNormal);
-    s.Bitmap(k, 3041, p.ToolBar.BmpHighlight);
-    s.Bitmap(k, 3026, p.ToolBarToggler.Bmp);
-    s.Bitmap(mask, 3027, p.ToolBarToggler.BmpMask);
-    s.Bitmap(k, 3030, p.Battery.Bmp);
-    s.Bitmap(k, 3043, p.TitleBar.Bmp);
-    s.Bitmap(mask, 3044, p.TitleBar.BmpMask);
-    s.Bitmap(k, 3045, p.Preview.Preview1);
-    if (reso == 2) s.Bitmap(k, 3054, p.Preview.Preview2);
-    s.Bitmap(k, 3046, p.SystemIcons.BmpCategories);
-    s.Bitmap(mask, 3047, p.SystemIcons.BmpCategoriesMask);
-    s.Bitmap(k, 3048, p.SystemIcons.BmpPopupTools);
-    s.Bitmap(mask, 3049, p.SystemIcons.BmpPopupToolsMask);
-    s.Bitmap(k, 3050, p.SystemIcons.BmpMiscIcons);
-    s.Bitmap(k, 3051, p.ScrollBar.Bmp);
-    s.Bitmap(k, 3052, p.MaximizeVuzuRuzIcon.Bmp);
-    s.Bitmap(mask, 3053, p.MaximizeVuzuRuzIcon.BmpMask);
+    s.Bitmap(k, 3021, p.ToolBar.BmpNormal, "ToolBar.BmpNormal");
+    s.Bitmap(k, 3041, p.ToolBar.BmpHighlight, "ToolBar.BmpHighlight");
+    s.Bitmap(k, 3026, p.ToolBarToggler.Bmp, "ToolBarToggler.Bmp");
+    s.Bitmap(mask, 3027, p.ToolBarToggler.BmpMask, "ToolBarToggler.BmpMask");
+    s.Bitmap(k, 3030, p.Battery.Bmp, "Battery.Bmp");
+    s.Bitmap(k, 3043, p.TitleBar.Bmp, "TitleBar.Bmp");
+    s.Bitmap(mask, 3044, p.TitleBar.BmpMask, "TitleBar.BmpMask");
+    s.Bitmap(k, 3045, p.Preview.Preview1, "Preview.Preview1");
+    if (reso == 2) s.Bitmap(k, 3054, p.Preview.Preview2, "Preview.Preview2");
+    s.Bitmap(k, 3046, p.SystemIcons.BmpCategories, "SystemIcons.BmpCategories");
+    s.Bitmap(mask, 3047, p.SystemIcons.BmpCategoriesMask, "SystemIcons.BmpCategoriesMask");
+    s.Bitmap(k, 3048, p.SystemIcons.BmpPopupTools, "SystemIcons.BmpPopupTools");
+    s.Bitmap(mask, 3049, p.SystemIcons.BmpPopupToolsMask, "SystemIcons.BmpPopupToolsMask");
+    s.Bitmap(k, 3050, p.SystemIcons.BmpMiscIcons, "SystemIcons.BmpMiscIcons");
+    s.Bitmap(k, 3051, p.ScrollBar.Bmp, "ScrollBar.Bmp");
+    s.Bitmap(k, 3052, p.MaximizeVuzuRuzIcon.Bmp, "MaximizeVuzuRuzIcon.Bmp");
+    s.Bitmap(mask, 3053, p.MaximizeVuzuRuzIcon.BmpMask, "MaximizeVuzuRuzIcon.BmpMask");
 
-    s.Integer(3001, reso);
-    s.Integer(3002, p.SkinInfo.Depth);
-    s.String(3001, p.SkinInfo.Version);
-    s.String(3002, p.SkinInfo.Author);
-    s.String(3003, p.SkinInfo.Comments);
+    s.Integer(3001, reso, "SkinInfo.Reso");
+    s.Integer(3002, p.SkinInfo.Depth, "SkinInfo.Depth");
+    s.String(3001, p.SkinInfo.Version, "SkinInfo.Version");
+    s.String(3002, p.SkinInfo.Author, "SkinInfo.Author");
+    s.String(3003, p.SkinInfo.Comments, "SkinInfo.Comments");
 
     const CDataToolBar& tb = p.ToolBar;
     const CDataScrollBar& sb = p.ScrollBar;
     const CDataPopups& pop = p.Popups;
-    s.WordList(3002, {Xywh(tb.Rect)});
-    s.WordList(3004, {Xywh(p.ToolBarToggler.Rect)});
-    s.WordList(3005, {Wh(tb.RectButtonInfo), Wh(tb.RectButtonBeam), Wh(tb.RectButtonDelete), Wh(tb.RectButtonTools)});
-    s.WordList(3006, {Xy(tb.RectButtonInfo), Xy(tb.RectButtonBeam), Xy(tb.RectButtonDelete), Xy(tb.RectButtonTools)});
-    s.WordList(3007, {Xywh(p.Battery.Rect)});
-    s.WordList(3008, {Xywh(p.DateTime.Rect), Rgb(p.DateTime.TextColor)});
-    s.WordList(3009, {Xywh(p.AppList.Rect), "0", Rgb(p.AppList.TextColor)});
-    s.WordList(3010, {Xywh(p.TitleBar.Rect)});
-    s.WordList(3011, {reso == 1 ? "13 11" : "22 18"});
-    s.WordList(3012, {Number(pop.PtTools.x), Number(pop.PtTools.y)});
-    s.WordList(3013, {Number(p.SystemIcons.MiscIconsSize.cx), Number(p.SystemIcons.MiscIconsSize.cy)});
+    s.WordList(3002, {Xywh(tb.Rect)}, "ToolBar.Rect");
+    s.WordList(3004, {Xywh(p.ToolBarToggler.Rect)}, "ToolBarToggler.Rect");
+    s.WordList(3005, {Wh(tb.RectButtonInfo), Wh(tb.RectButtonBeam), Wh(tb.RectButtonDelete), Wh(tb.RectButtonTools)},
+               "ToolBar");
+    s.WordList(3006, {Xy(tb.RectButtonInfo), Xy(tb.RectButtonBeam), Xy(tb.RectButtonDelete), Xy(tb.RectButtonTools)},
+               "ToolBar");
+    s.WordList(3007, {Xywh(p.Battery.Rect)}, "Battery.Rect");
+    s.WordList(3008, {Xywh(p.DateTime.Rect), Rgb(p.DateTime.TextColor)}, "DateTime");
+    s.WordList(3009, {Xywh(p.AppList.Rect), "0", Rgb(p.AppList.TextColor)}, "AppList");
+    s.WordList(3010, {Xywh(p.TitleBar.Rect)}, "TitleBar.Rect");
+    s.WordList(3011, {reso == 1 ? "13 11" : "22 18"}, "SkinInfo.Reso");
+    s.WordList(3012, {Number(pop.PtTools.x), Number(pop.PtTools.y)}, "Popups");
+    s.WordList(3013, {Number(p.SystemIcons.MiscIconsSize.cx), Number(p.SystemIcons.MiscIconsSize.cy)},
+               "SystemIcons.MiscIconsSize");
     // The thumb's height is not part of the list: the three thumb heights say it.
     s.WordList(3014, {Xywh(sb.RectNormal), Number(sb.ButtonTopHeight), Number(sb.ButtonCenterHeight),
                       Number(sb.ButtonBottomHeight), Xy(sb.RectThumb),
                       Number(int64_t(sb.RectThumb.right) - sb.RectThumb.left), Number(sb.ThumbTopHeight),
-                      Number(sb.ThumbCenterHeight), Number(sb.ThumbBottomHeight)});
+                      Number(sb.ThumbCenterHeight), Number(sb.ThumbBottomHeight)},
+               "ScrollBar");
     s.WordList(3015, {Number(pop.PtCategory.x), Number(pop.PtCategory.y), Number(pop.MaxSizeCategory.cx),
-                      Number(pop.MaxSizeCategory.cy), "0", Rgb(pop.CategoryTextColor)});
-    s.WordList(3016, {Xywh(p.MaximizeVuzuRuzIcon.Rect)});
-    s.WordList(3017, {Xywh(p.AppList.RectMaximized), Xywh(sb.RectMaximized)});
+                      Number(pop.MaxSizeCategory.cy), "0", Rgb(pop.CategoryTextColor)},
+               "Popups");
+    s.WordList(3016, {Xywh(p.MaximizeVuzuRuzIcon.Rect)}, "MaximizeVuzuRuzIcon.Rect");
+    // Both maximized rectangles; the list is the application list's first.
+    s.WordList(3017, {Xywh(p.AppList.RectMaximized), Xywh(sb.RectMaximized)}, "AppList.RectMaximized");
 }
 
-bool WriteResourceScript(const CSkinProject& project, std::string* error) {
+bool WriteResourceScript(const CSkinProject& project, std::string* error,
+                         std::vector<CScriptLineOrigin>* origins) {
     namespace fs = std::filesystem;
     std::ostringstream text;
-    WriteResourceScript(project, text);
+    WriteResourceScript(project, text, origins);
     const std::string bytes = text.str();
     const std::string path = project.Folder + kScriptFileName;
     auto fail = [&](const std::string& why) {

@@ -2,6 +2,9 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
+
+#include "ScriptLineOrigin.h"
 
 namespace vantoro {
 
@@ -17,12 +20,15 @@ inline constexpr const char* kScriptFileName = "_script.txt";
 // The bitmap keyword for a colour depth code; empty for a code outside the table.
 const char* BitmapKeyword(int depth);
 
-// Writes the script of `project`, as it is in memory, into `out`.
-void WriteResourceScript(const CSkinProject& project, std::ostream& out);
+// Writes the script of `project`, as it is in memory, into `out`. With `origins`, it
+// receives for every line written, in order, the field that line came from.
+void WriteResourceScript(const CSkinProject& project, std::ostream& out,
+                         std::vector<CScriptLineOrigin>* origins = nullptr);
 
 // Writes the script into "_script.txt" in the project folder, replacing any earlier one.
 // False when the file cannot be created or written completely; `error` then names the
 // file and the reason, and no partial file is left behind.
-bool WriteResourceScript(const CSkinProject& project, std::string* error = nullptr);
+bool WriteResourceScript(const CSkinProject& project, std::string* error = nullptr,
+                         std::vector<CScriptLineOrigin>* origins = nullptr);
 
 }  // namespace vantoro

@@ -91,7 +91,7 @@ void CSkinChecker::CheckBitmap(const CSkinProject& p, const CBitmapField& field)
     const std::string path = ResolveFileName(p.Folder, *field.Name);
     std::error_code ec;
     if (!std::filesystem::exists(std::filesystem::path(path), ec)) {
-        Add(S::Error, field.Element, path, "The bitmap file '" + path + "' is missing.");
+        Add(S::Error, field.Element, path, "The file '" + path + "' is missing.");
         return;
     }
     CDIBSectionLite dib;

@@ -124,6 +124,9 @@ int CCommandLine::Build(const std::string& path, bool keepIntermediateFiles, std
     const CBuildResult result = runner.Run(project);
     if (!result.Success) {
         err << result.Message() << "\n";
+        // The compiler's own words, for whoever wants to look behind the message.
+        if (const std::string details = result.Details(); !details.empty())
+            err << "\nDetails:\n" << details << "\n";
         return kExitFailure;
     }
     out << result.DatabasePath << "\n";

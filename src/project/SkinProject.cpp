@@ -1,28 +1,12 @@
 #include "SkinProject.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "ProfileStore.h"
+#include "ProjectPath.h"
 #include "PropertyItemManager.h"
 #include "ProjectFileAccess.h"
-#include "TextCodec.h"
 
 namespace vantoro {
 namespace {
-
-std::string AbsolutePath(const std::string& path) {
-    const QString text = PathToQString(path);
-    if (text.isEmpty()) return path;
-    return QStringToPath(
-        QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(text).absoluteFilePath())));
-}
-
-std::string FolderOf(const std::string& path) {
-    QString folder = QDir::toNativeSeparators(QFileInfo(PathToQString(path)).absolutePath());
-    if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
-    return QStringToPath(folder);
-}
 
 // The tree's labels of the elements, in element order; SkinInfo, shown as "Properties"
 // under "Skin Info", is named after its category.
@@ -60,9 +44,9 @@ std::string CSkinProject::NoProjectFolder() {
 }
 
 int CSkinProject::LoadProject(const std::string& pathGiven) {
-    const std::string path = AbsolutePath(pathGiven);
+    const std::string path = CProjectPath::Absolute(pathGiven);
     m_strLastError.clear();
-    if (IsLoaded && path == PathName) {
+    if (IsLoaded && CProjectPath::IsSameFile(path, PathName)) {
         // Reading it again would throw away the edits in memory; the project stays open.
         // After a failed load the records are mixed, and the same path must load again.
         m_strLastError = path + ": this project is already open";
@@ -84,7 +68,7 @@ int CSkinProject::LoadProject(const std::string& pathGiven) {
     }
 
     PathName = path;
-    Folder = FolderOf(path);
+    Folder = CProjectPath::FolderOf(path);
     FillElementsTree();
     IsLoaded = 1;
     return 1;

@@ -37,6 +37,7 @@
 #include "MessageSink.h"
 #include "NewProjectDlg.h"
 #include "Profile.h"
+#include "ProjectPath.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 #include "ToolBarImages.h"
@@ -153,7 +154,8 @@ void CMainFrame::OnCreate() {
     m_Project.SetElementsTree(m_pWorkspace);
     SetBitmapDrawer(&m_Stacker);
     if (m_pView) connect(m_pView, &CVantoroView::Painted, this, &CMainFrame::ShowMissingBitmaps);
-    if (!LoadResourceCompiler()) CMessageBox::Show(this, QStringLiteral("Program DLL missing"));
+    // The one sentence names the library file and the folder it was looked for in.
+    if (!LoadResourceCompiler()) CMessageBox::Show(this, PathToQString(m_Compiler.LastError()));
     UpdateCommandUI();
 }
 
@@ -525,8 +527,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 // The project
 
 bool CMainFrame::IsOpenProject(const QString& path) const {
-    return m_Project.IsLoaded && !m_Project.PathName.empty() &&
-           QFileInfo(PathToQString(m_Project.PathName)) == QFileInfo(path);
+    return m_Project.IsLoaded && CProjectPath::IsSameFile(PathToQString(m_Project.PathName), path);
 }
 
 bool CMainFrame::SaveModified() {
@@ -551,9 +552,9 @@ bool CMainFrame::OpenProject(const QString& path) {
         // Reading it again would throw away the edits not yet saved; it stays as it is.
         return true;
     }
-    if (!m_Project.LoadProject(QStringToPath(file.absoluteFilePath()))) {
+    if (!m_Project.LoadProject(QStringToPath(CProjectPath::Absolute(path)))) {
         QString reason = ToQString(m_Project.LastError());
-        if (reason.isEmpty()) reason = QDir::toNativeSeparators(file.absoluteFilePath());
+        if (reason.isEmpty()) reason = CProjectPath::Absolute(path);
         if (!m_Project.IsLoaded && !m_Project.PathName.empty()) {
             // The failed load has already overwritten part of the records, so what the tree
             // and the view show is no longer the project on disk: put it away.
@@ -624,7 +625,9 @@ void CMainFrame::OnBuildSkin() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const CBuildResult result = CBuildRunner(m_Compiler).Run(m_Project);
     QApplication::restoreOverrideCursor();
-    CMessageBox::Show(this, ToQString(result.Message()));
+    CMessageBox::Show(this, PathToQString(result.Message()),
+                      result.Success ? CMessageBox::Kind::Information : CMessageBox::Kind::Warning,
+                      PathToQString(result.Details()));
 }
 
 bool CMainFrame::event(QEvent* event) {

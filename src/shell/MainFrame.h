@@ -144,7 +144,7 @@ private:
     void CreateViewActions();
     void LoadBarState();
     void SaveBarState() const;
-    // A failure shows "Program DLL missing" and start-up carries on.
+    // A failure says which library file was looked for and where; start-up carries on.
     bool LoadResourceCompiler();
     // Shows, without blocking, the bitmaps the last paint found missing.
     void ShowMissingBitmaps();

@@ -12,13 +12,14 @@ CMessageBox::Handler& CMessageBox::CurrentHandler() {
     return handler;
 }
 
-void CMessageBox::Show(QWidget* parent, const QString& text, Kind kind) {
+void CMessageBox::Show(QWidget* parent, const QString& text, Kind kind, const QString& details) {
     if (const Handler& handler = CurrentHandler()) {
-        handler(parent, text, kind);
+        handler(parent, text, kind, details);
         return;
     }
     QMessageBox box(kind == Kind::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     CStringTable::Load(AFX_IDS_APP_TITLE), text, QMessageBox::Ok, parent);
+    if (!details.isEmpty()) box.setDetailedText(details);
     box.exec();
 }
 

@@ -7,18 +7,22 @@ class QWidget;
 
 namespace vantoro {
 
-// Every message the window shows goes through here: a plain box with an OK button and
-// the program's title, unless a handler was installed (the tests record the texts
-// instead of blocking on a modal box).
+// Every message the window shows goes through here: a box with an OK button, the
+// program's title and the icon of what it says (information for news, a warning for a
+// failure, a question for a question), unless a handler was installed (the tests record
+// the texts instead of blocking on a modal box).
 class CMessageBox {
 public:
     enum class Kind { Information, Warning };
-    using Handler = std::function<void(QWidget* parent, const QString& text, Kind kind)>;
+    // `details`: text for the box's Details section (the compiler's own words), or empty.
+    using Handler = std::function<void(QWidget* parent, const QString& text, Kind kind,
+                                       const QString& details)>;
 
     enum class Answer { Save, Discard, Cancel };
     using QuestionHandler = std::function<Answer(QWidget* parent, const QString& text)>;
 
-    static void Show(QWidget* parent, const QString& text, Kind kind = Kind::Warning);
+    static void Show(QWidget* parent, const QString& text, Kind kind = Kind::Warning,
+                     const QString& details = QString());
     // Installs `handler` (an empty one brings back the real box) and returns the one before.
     static Handler SetHandler(Handler handler);
 

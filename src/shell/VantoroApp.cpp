@@ -10,6 +10,7 @@
 #include "AppIcon.h"
 #include "CommandIds.h"
 #include "MainFrame.h"
+#include "ProjectPath.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 #include "VantoroDoc.h"
@@ -68,7 +69,7 @@ bool CVantoroApp::OpenDocumentFile(const QString& path) {
 
 CVantoroApp::OpenOutcome CVantoroApp::OpenDocument(const QString& path) {
     if (!m_pMainFrame || path.isEmpty()) return OpenOutcome::Failed;
-    const QString full = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QString full = CProjectPath::Absolute(path);
     if (!m_pMainFrame->IsOpenProject(full) && !m_pMainFrame->SaveModified())
         return OpenOutcome::Cancelled;
     if (!m_pMainFrame->OpenProject(full)) return OpenOutcome::Failed;

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "BitmapStacker.h"
-#include "TestBmp.h"
-#include "TestProject.h"
+#include "Bmp.h"
 
 using namespace vantoro;
 using namespace vantoro::test;
@@ -35,7 +34,7 @@ struct Canvas {
 
 TEST(BitmapStacker, StacksBitmapsFivePixelsApartAndRestartsPerElement) {
     QTemporaryDir dir;
-    const std::string folder = FolderOf(dir);
+    const std::string folder = QDir::toNativeSeparators(dir.path()).toStdString() + QDir::separator().toLatin1();
     WriteSolidBmp(dir.filePath("a.bmp").toStdString(), 10, 30, 0xFF0000);
     QDir(dir.path()).mkdir("Sub");
     WriteSolidBmp(dir.filePath("Sub/b.bmp").toStdString(), 10, 20, 0x00FF00);
@@ -62,7 +61,7 @@ TEST(BitmapStacker, StacksBitmapsFivePixelsApartAndRestartsPerElement) {
 
 TEST(BitmapStacker, MissingFilesAreCollectedOnceAndDoNotMoveTheStack) {
     QTemporaryDir dir;
-    const std::string folder = FolderOf(dir);
+    const std::string folder = QDir::toNativeSeparators(dir.path()).toStdString() + QDir::separator().toLatin1();
     WriteSolidBmp(dir.filePath("high.bmp").toStdString(), 10, 8, 0x0000FF);
     WriteFile(dir.filePath("text.bmp").toStdString(), {'h', 'e', 'l', 'l', 'o'});
     CBitmapStacker stacker(folder);

@@ -1,16 +1,20 @@
 #include <QDir>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
+#include "Bmp.h"
+#include "BuildProblems.h"
 #include "BuildRunner.h"
+#include "CurrentDirectoryGuard.h"
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
-#include "TestBmp.h"
-#include "TestProject.h"
+#include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "StderrCapture.h"
+#include "TempFolder.h"
 
 using namespace vantoro;
 using namespace vantoro::test;
@@ -20,12 +24,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // What the stand-in library saw during its calls, one map per call.
-std::vector<std::multimap<std::string, std::string>> ReadRecord(const QTemporaryDir& dir) {
+std::vector<std::multimap<std::string, std::string>> ReadRecord(const TempFolder& dir) {
     std::vector<std::multimap<std::string, std::string>> calls;
-    std::istringstream in([&] {
-        const auto bytes = ReadFile(dir.filePath("standin-record.txt").toStdString());
-        return std::string(bytes.begin(), bytes.end());
-    }());
+    std::istringstream in(ReadText(dir.Path("standin-record.txt")));
     std::string line;
     while (std::getline(in, line)) {
         const size_t blank = line.find(' ');
@@ -44,30 +45,30 @@ std::vector<std::string> Values(const std::multimap<std::string, std::string>& c
     return values;
 }
 
-void Control(const QTemporaryDir& dir, const std::string& words) {
-    WriteFile(dir.filePath("standin-control.txt").toStdString(), std::vector<uint8_t>(words.begin(), words.end()));
-}
+void Control(const TempFolder& dir, const std::string& words) { dir.WriteFile("standin-control.txt", words); }
 
-// A project whose bitmaps all exist, in a fresh folder, and a compiler on the stand-in.
+// The project writer's 320x320 project, every bitmap in place, and a compiler on the stand-in.
 struct BuildFixture : ::testing::Test {
-    QTemporaryDir dir;
+    TempFolder dir;
+    SkinProjectWriter writer{2, 8};
     CSkinProject project;
     CResourceCompiler compiler{QStringLiteral(STANDIN_LIBRARY)};
     fs::path startDirectory = fs::current_path();
+    QStringList bitmaps;
 
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        FillProject(project, FolderOf(dir), 2, 8);
-        WriteSolidBmp(dir.filePath("wall.bmp").toStdString(), 320, 320);
+        ASSERT_EQ(project.LoadProject(writer.Write(dir.Folder())), 1) << project.LastError();
+        for (const std::string& name : writer.BitmapNames()) bitmaps << QString::fromStdString(name);
         ASSERT_TRUE(compiler.LoadLibraryEntry()) << compiler.LastError();
     }
     void TearDown() override { EXPECT_EQ(fs::current_path(), startDirectory); }
 
     std::string Database() const { return project.Folder + project.SkinInfo.SkinName + ".PDB"; }
+    // What the build left besides the project and its bitmaps.
     QStringList Files() const {
-        QStringList files = QDir(dir.path()).entryList(QDir::Files);
-        files.removeAll("standin-record.txt");
-        files.removeAll("standin-control.txt");
+        QStringList files = QDir(QString::fromStdString(dir.Folder())).entryList(QDir::Files);
+        for (const QString& kept : bitmaps) files.removeAll(kept);
+        for (const char* kept : {"Test.skn", "standin-record.txt", "standin-control.txt"}) files.removeAll(kept);
         return files;
     }
 };
@@ -87,11 +88,11 @@ TEST_F(BuildFixture, CallsTheLibraryInTheProjectFolderWithEverythingInPlace) {
     EXPECT_EQ(Values(call, "arg"), (std::vector<std::string>{"-q", "-creator", "Krdo", "-name", "Test", "-type", "SKIN",
                                                              "-o", Database(), "-ro", "_script.txt"}));
     ASSERT_EQ(Values(call, "cwd").size(), 1u);
-    EXPECT_TRUE(fs::equivalent(Values(call, "cwd")[0], dir.path().toStdString()));
+    EXPECT_TRUE(fs::equivalent(Values(call, "cwd")[0], dir.Folder()));
     EXPECT_EQ(Values(call, "exists"), (std::vector<std::string>{"_script.txt 1", "__bkg1.bmp 1", "__bkg2.bmp 1",
                                                                 "__bkg3.bmp 1", "__bkg4.bmp 1"}));
     // Only the database stays behind.
-    EXPECT_EQ(Files(), (QStringList{"Test.PDB", "wall.bmp"}));
+    EXPECT_EQ(Files(), QStringList{"Test.PDB"});
     EXPECT_TRUE(compiler.IsLoaded());
 }
 
@@ -107,7 +108,7 @@ TEST_F(BuildFixture, EveryBuildStartsWithAFreshlyLoadedLibrary) {
         EXPECT_EQ(Values(call, "exists")[0], "_script.txt 1");
         EXPECT_EQ(Values(call, "exists")[1], "__bkg1.bmp 0");
     }
-    EXPECT_EQ(Files(), (QStringList{"Test.PDB", "wall.bmp"}));
+    EXPECT_EQ(Files(), QStringList{"Test.PDB"});
 }
 
 TEST_F(BuildFixture, RefusesValuesTheLibraryCannotCarry) {
@@ -127,32 +128,96 @@ TEST_F(BuildFixture, RefusesValuesTheLibraryCannotCarry) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         CSkinProject p;
-        FillProject(p, FolderOf(dir), 2, 8);
+        ASSERT_EQ(p.LoadProject(dir.Path("Test.skn")), 1);
         c.change(p);
         const CBuildResult result = CBuildRunner(compiler).Run(p);
         EXPECT_FALSE(result.Success);
         EXPECT_EQ(result.Message().rfind("Unable to build the skin.\n", 0), 0u) << result.Message();
         EXPECT_FALSE(result.Reason.empty());
     }
-    EXPECT_FALSE(fs::exists(dir.filePath("standin-record.txt").toStdString()));
-    EXPECT_EQ(Files(), QStringList{"wall.bmp"});
-    EXPECT_FALSE(fs::exists(fs::path(dir.path().toStdString()).parent_path() / "Escape.PDB"));
+    EXPECT_FALSE(fs::exists(dir.Path("standin-record.txt")));
+    EXPECT_TRUE(Files().isEmpty()) << Files().join(" ").toStdString();
+    EXPECT_FALSE(fs::exists(fs::path(dir.Folder()).parent_path().parent_path() / "Escape.PDB"));
 
     // 31 characters, blanks and dots included, are fine.
     project.SkinInfo.SkinName = "Night & Day v1.2" + std::string(15, 'n');
     EXPECT_TRUE(CBuildRunner(compiler).Run(project).Success);
 }
 
-TEST_F(BuildFixture, AFailingLibraryIsReportedWithWhatItPrinted) {
+TEST_F(BuildFixture, AFailingLibraryIsToldAsTheFieldOfTheLineItNamed) {
     Control(dir, "fail stderr");
     const CBuildResult result = CBuildRunner(compiler).Run(project);
     EXPECT_FALSE(result.Success);
-    EXPECT_NE(result.Reason.find("3"), std::string::npos);
-    EXPECT_EQ(result.LibraryOutput, "_script.txt:3: the stand-in was told to complain\n");
-    EXPECT_EQ(result.Message(), "Unable to build the skin.\n" + result.Reason +
-                                    "\n_script.txt:3: the stand-in was told to complain");
-    EXPECT_EQ(Files(), QStringList{"wall.bmp"});
+    // Line 3 of a 320x320 script is the third wall paper tile.
+    EXPECT_EQ(result.Message(),
+              "Unable to build the skin.\n\nWall Paper, Bitmap File: the stand-in was told to complain.");
+    EXPECT_EQ(result.Details(), "_script.txt:3: the stand-in was told to complain");
+    EXPECT_TRUE(Files().isEmpty()) << Files().join(" ").toStdString();
     EXPECT_TRUE(compiler.IsLoaded());
+
+    // Said nothing the build can place: the library's result, and its text as details.
+    Control(dir, "fail");
+    EXPECT_EQ(CBuildRunner(compiler).Run(project).Message(),
+              "Unable to build the skin.\n\nThe compiler library returned 3.");
+}
+
+TEST_F(BuildFixture, BitmapProblemsNameTheElementAndPropertyOnceAndNeverTheScript) {
+    fs::remove(dir.Path("title.bmp"));                    // missing
+    dir.WriteFile("scroll.bmp", "not a bitmap at all");   // corrupt
+    project.SystemIcons.BmpMiscIcons.clear();             // unnamed
+    project.Battery.Bmp = "title.bmp";                    // the same missing file again
+    project.ToolBar.BmpHighlight = "sub\\gone.bmp";      // typed on Windows, missing
+
+    const CBuildResult result = CBuildRunner(compiler).Run(project);
+    ASSERT_FALSE(result.Success);
+    const std::string title = dir.Folder() + "title.bmp";
+    const std::string scroll = dir.Folder() + "scroll.bmp";
+    EXPECT_EQ(result.Message(),
+              "Unable to build the skin.\n\n"
+              "Tool Bar, Button Image File: the file '" + dir.Folder() + "sub/gone.bmp' is missing.\n"
+              "Title Bar, Bitmap; Battery Indicator, Bitmap File: the file '" + title + "' is missing.\n"
+              "Scroll Bar, Bitmap File: the bitmap file '" + scroll + "' is not a BMP file.\n"
+              "Icons, Misc Icons, Bitmap File: no bitmap file is named.");
+    EXPECT_EQ(result.Message().find("_script"), std::string::npos);
+    // Found before the compiler ran: nothing was written, nothing called.
+    EXPECT_FALSE(fs::exists(dir.Path("standin-record.txt")));
+    EXPECT_TRUE(Files().isEmpty()) << Files().join(" ").toStdString();
+}
+
+TEST(BuildProblems, TheCompilersOwnDiagnosticsComeBackAsFields) {
+    // The real compiler, on a script whose bitmaps went missing after any check could see.
+    TempFolder dir;
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(SkinProjectWriter(1, 8).Write(dir.Folder())), 1);
+    fs::remove(dir.Path("title.bmp"));
+    dir.WriteFile("togm.bmp", "BM broken");
+    project.MaximizeVuzuRuzIcon.BmpMask = "title.bmp";
+
+    std::vector<CScriptLineOrigin> origins;
+    std::string output;
+    {
+        CCurrentDirectoryGuard directory;
+        ASSERT_TRUE(directory.Enter(project.Folder, nullptr));
+        ASSERT_TRUE(WriteResourceScript(project, nullptr, &origins));
+        CResourceCompiler brres{QStringLiteral(BRRES_LIBRARY)};
+        ASSERT_TRUE(brres.LoadLibraryEntry()) << brres.LastError();
+        CStderrCapture capture;
+        EXPECT_FALSE(brres.Compile("Test", dir.Folder() + "Test.PDB"));
+        output = capture.Finish();
+    }
+    ASSERT_EQ(origins.size(), 82u);
+    EXPECT_EQ(origins[6].Key, "TitleBar.Bmp");
+    EXPECT_EQ(origins[6].File, "title.bmp");
+
+    CBuildProblems problems;
+    problems.AddCompilerOutput(output, origins, project.Folder);
+    const std::vector<std::string> lines = problems.Lines();
+    ASSERT_EQ(lines.size(), 2u) << output;
+    EXPECT_EQ(lines[0].rfind("Tool Bar Toggler, ", 0), 0u) << lines[0];
+    EXPECT_NE(lines[0].find("the file '" + dir.Folder() + "togm.bmp' cannot be used: "), std::string::npos)
+        << lines[0];
+    EXPECT_EQ(lines[1], "Title Bar, Bitmap; Maximize VuzuRuz Icon, Bitmap File Mask: the file '" + dir.Folder() +
+                            "title.bmp' is missing.");
 }
 
 TEST_F(BuildFixture, ADatabaseNotWrittenAnewIsAFailureAndTheOldOneStays) {
@@ -176,23 +241,23 @@ TEST_F(BuildFixture, NoLibraryOrNoScriptOrNoTilesMeansNoCall) {
     EXPECT_NE(result.Reason.find("libNothing.so"), std::string::npos) << result.Reason;
 
     // A folder where the script should go: the script cannot be written.
-    ASSERT_TRUE(QDir(dir.path()).mkdir(kScriptFileName));
+    ASSERT_TRUE(fs::create_directory(dir.Path(kScriptFileName)));
     result = CBuildRunner(compiler).Run(project);
     EXPECT_FALSE(result.Success);
     EXPECT_NE(result.Reason.find("_script.txt"), std::string::npos) << result.Reason;
-    ASSERT_TRUE(QDir(dir.path()).rmdir(kScriptFileName));
+    ASSERT_TRUE(fs::remove(dir.Path(kScriptFileName)));
 
     project.WallPaper.Bmp = "gone.bmp";
     result = CBuildRunner(compiler).Run(project);
     EXPECT_FALSE(result.Success);
     EXPECT_NE(result.Reason.find("gone.bmp"), std::string::npos) << result.Reason;
 
-    project.Folder = FolderOf(dir) + "absent/";
+    project.Folder = dir.Folder() + "absent/";
     result = CBuildRunner(compiler).Run(project);
     EXPECT_FALSE(result.Success);
 
-    EXPECT_FALSE(fs::exists(dir.filePath("standin-record.txt").toStdString()));
-    EXPECT_EQ(Files(), QStringList{"wall.bmp"});
+    EXPECT_FALSE(fs::exists(dir.Path("standin-record.txt")));
+    EXPECT_TRUE(Files().isEmpty()) << Files().join(" ").toStdString();
 }
 
 TEST(ResourceCompiler, DoesNotCallWhatIsNotLoaded) {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "DIBSectionLite.h"
-#include "TestBmp.h"
+#include "Bmp.h"
 
 using vantoro::CDIBSectionLite;
 using namespace vantoro::test;

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "TestBmp.h"
+#include "Bmp.h"
 
 namespace {
 

@@ -1,16 +1,28 @@
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <sstream>
 
 #include "ResourceScript.h"
-#include "TestBmp.h"
-#include "TestProject.h"
+#include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
 
 using namespace vantoro;
 using namespace vantoro::test;
 
 namespace {
+
+// The writer's project as loaded, every field distinct; codes outside the tables are put
+// in after the load, which would not accept them.
+void Load(CSkinProject& p, const TempFolder& folder, int reso, int depth) {
+    const bool known = (reso == 1 || reso == 2) && BitmapKeyword(depth)[0] != '\0';
+    SkinProjectWriter writer(known ? reso : 1, known ? depth : 8);
+    const std::string path = folder.Path("Test.skn");
+    writer.WriteProjectFile(path);
+    ASSERT_EQ(p.LoadProject(path), 1) << p.LastError();
+    p.SkinInfo.Reso = reso;
+    p.SkinInfo.Depth = depth;
+}
 
 std::string Script(const CSkinProject& p) {
     std::ostringstream out;
@@ -66,8 +78,9 @@ std::string Tail(int reso, int depth, const char* fixed) {
 }  // namespace
 
 TEST(ResourceScript, LowResolutionLayoutByteForByte) {
+    TempFolder folder;
     CSkinProject p;
-    FillProject(p, "/nowhere/", 1, 8);
+    Load(p, folder, 1, 8);
     const std::string expected =
         "BITMAPCOLOR ID 3001 \"wall.bmp\" \r\n"
         "BITMAPCOLOR ID 3021 \"tb.bmp\" \r\n"
@@ -93,8 +106,9 @@ TEST(ResourceScript, LowResolutionLayoutByteForByte) {
 }
 
 TEST(ResourceScript, HighResolutionLayoutByteForByte) {
+    TempFolder folder;
     CSkinProject p;
-    FillProject(p, "/nowhere/", 2, 16);
+    Load(p, folder, 2, 16);
     const std::string expected =
         "BITMAPCOLOR16K ID 3001 \"__bkg1.bmp\" \r\n"
         "BITMAPCOLOR16K ID 3002 \"__bkg2.bmp\" \r\n"
@@ -130,8 +144,9 @@ TEST(ResourceScript, KeywordFollowsTheDepthAndMasksStayOneBit) {
     for (const auto& [depth, keyword] : table) {
         SCOPED_TRACE(depth);
         EXPECT_EQ(BitmapKeyword(depth), keyword);
+        TempFolder folder;
         CSkinProject p;
-        FillProject(p, "/nowhere/", 1, depth);
+        Load(p, folder, 1, depth);
         const std::vector<std::string> lines = Lines(Script(p));
         ASSERT_EQ(lines.size(), 82u);
         EXPECT_EQ(lines[0], keyword + " ID 3001 \"wall.bmp\" ");
@@ -141,8 +156,9 @@ TEST(ResourceScript, KeywordFollowsTheDepthAndMasksStayOneBit) {
 }
 
 TEST(ResourceScript, ValuesAreWrittenAsStoredWithoutChecks) {
+    TempFolder folder;
     CSkinProject p;
-    FillProject(p, "/nowhere/", 3, 8);  // neither 160x160 nor 320x320: no wall paper line
+    Load(p, folder, 3, 8);  // neither 160x160 nor 320x320: no wall paper line
     p.ToolBar.Rect = {10, 20, 5, 30};  // right of left: a negative width, written as it is
     p.ToolBar.BmpNormal = "";
     p.SkinInfo.Author = "";
@@ -158,20 +174,17 @@ TEST(ResourceScript, ValuesAreWrittenAsStoredWithoutChecks) {
 }
 
 TEST(ResourceScript, WritesTheFileIntoTheProjectFolderOrReportsWhyNot) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+    TempFolder folder;
     CSkinProject p;
-    FillProject(p, FolderOf(dir), 1, 4);
-    const std::string path = dir.filePath("_script.txt").toStdString();
-    WriteFile(path, std::vector<uint8_t>(5000, 'x'));  // an old, longer script is replaced
+    Load(p, folder, 1, 4);
+    const std::string path = folder.WriteFile("_script.txt", std::string(5000, 'x'));  // replaced
     std::string error;
     ASSERT_TRUE(WriteResourceScript(p, &error)) << error;
-    const std::vector<uint8_t> bytes = ReadFile(path);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), Script(p));
+    EXPECT_EQ(ReadText(path), Script(p));
 
     // A folder that does not exist: false, and the message names the file.
-    p.Folder = FolderOf(dir) + "missing" + std::string(1, QDir::separator().toLatin1());
+    p.Folder = folder.Path("missing") + p.Folder.back();
     EXPECT_FALSE(WriteResourceScript(p, &error));
     EXPECT_NE(error.find("_script.txt"), std::string::npos);
-    EXPECT_FALSE(QDir(dir.filePath("missing")).exists());
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("missing")));
 }

@@ -7,8 +7,9 @@
 
 #include "SkinChecker.h"
 #include "SkinRenderer.h"
-#include "TestBmp.h"
-#include "TestProject.h"
+#include "Bmp.h"
+#include "SkinProject.h"
+#include "SkinProjectWriter.h"
 
 using namespace vantoro;
 using namespace vantoro::test;
@@ -28,7 +29,9 @@ struct RenderFixture {
     CSkinProject project;
 
     RenderFixture() {
-        FillProject(project, FolderOf(dir), 1, 16);
+        const std::string skn = Path("Test.skn");
+        SkinProjectWriter(1, 16).WriteProjectFile(skn);
+        EXPECT_EQ(project.LoadProject(skn), 1) << project.LastError();
         project.Battery.Rect = {120, 40, 138, 50};
         WriteSolidBmp(Path("wall.bmp"), 160, 160, kWall);
         BmpRecipe title;  // 24-bit: black on the mask's white half but for one blue pixel

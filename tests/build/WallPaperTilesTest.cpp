@@ -1,10 +1,11 @@
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "BuildFiles.h"
 #include "DIBSectionLite.h"
-#include "TestBmp.h"
-#include "TestProject.h"
+#include "Bmp.h"
+#include "SkinProject.h"
 #include "WallPaperTiles.h"
 
 using namespace vantoro;
@@ -14,6 +15,13 @@ namespace {
 
 std::string TilePath(const QTemporaryDir& dir, int i) {
     return dir.filePath(QString::fromStdString(WallPaperTileName(i))).toStdString();
+}
+
+// Only what the tiles read: the folder, the resolution and the wall paper's name.
+void UseFolder(CSkinProject& p, const QTemporaryDir& dir, int reso) {
+    p.Folder = QDir::toNativeSeparators(dir.path()).toStdString() + QDir::separator().toLatin1();
+    p.SkinInfo.Reso = reso;
+    p.WallPaper.Bmp = "wall.bmp";
 }
 
 uint32_t Le32(const std::vector<uint8_t>& b, size_t at) {
@@ -34,7 +42,7 @@ void CheckTiles(int bits, int headerSize, uint32_t fileSize) {
     s.pixel = [colors](int x, int y) { return uint32_t((x * 7 + y * 13 + x / 160 * 5) % colors); };
     WriteBmp(dir.filePath("wall.bmp").toStdString(), s);
     CSkinProject p;
-    FillProject(p, FolderOf(dir), 2, 8);
+    UseFolder(p, dir, 2);
 
     std::string error;
     ASSERT_TRUE(CreateWallPaperTiles(p, &error)) << error;
@@ -79,7 +87,7 @@ TEST(WallPaperTiles, ASmallerWallPaperLeavesWhiteNeverTheLastTile) {
     s.pixel = [](int x, int y) { return uint32_t((x + y) % 200); };
     WriteBmp(dir.filePath("wall.bmp").toStdString(), s);
     CSkinProject p;
-    FillProject(p, FolderOf(dir), 2, 8);
+    UseFolder(p, dir, 2);
     ASSERT_TRUE(CreateWallPaperTiles(p));
 
     CDIBSectionLite tile[4];
@@ -96,7 +104,7 @@ TEST(WallPaperTiles, ASmallerWallPaperLeavesWhiteNeverTheLastTile) {
 TEST(WallPaperTiles, NothingForLowResolutionAndNothingFromABadWallPaper) {
     QTemporaryDir dir;
     CSkinProject p;
-    FillProject(p, FolderOf(dir), 1, 8);  // the wall paper does not even exist
+    UseFolder(p, dir, 1);  // the wall paper does not even exist
     EXPECT_TRUE(CreateWallPaperTiles(p));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 
@@ -115,7 +123,7 @@ TEST(WallPaperTiles, AWallPaperNamedLikeATileIsNeitherOverwrittenNorDeleted) {
     WriteSolidBmp(TilePath(dir, 2), 320, 320);
     const std::vector<uint8_t> before = ReadFile(TilePath(dir, 2));
     CSkinProject p;
-    FillProject(p, FolderOf(dir), 2, 8);
+    UseFolder(p, dir, 2);
     p.WallPaper.Bmp = "__BKG2.bmp";
     std::string error;
     EXPECT_FALSE(CreateWallPaperTiles(p, &error));
@@ -129,7 +137,7 @@ TEST(WallPaperTiles, DeleteBuildFilesRemovesOnlyTheIntermediateFiles) {
     WriteFile(dir.filePath("_script.txt").toStdString(), {'x'});
     WriteSolidBmp(dir.filePath("wall.bmp").toStdString(), 1, 1);
     CSkinProject p;
-    FillProject(p, FolderOf(dir), 1, 8);
+    UseFolder(p, dir, 1);
     DeleteBuildFiles(p);  // a 160x160 skin has no tiles to remove
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);
     p.SkinInfo.Reso = 2;

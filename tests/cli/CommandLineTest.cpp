@@ -7,7 +7,8 @@
 #include <sstream>
 
 #include "CommandLine.h"
-#include "TestBmp.h"
+#include "Bmp.h"
+#include "SkinProjectWriter.h"
 
 using namespace vantoro;
 using namespace vantoro::test;
@@ -29,78 +30,18 @@ Outcome RunCli(const std::vector<std::string>& args) {
     return o;
 }
 
-// A complete project: every key, every bitmap in the size and depth the skin asks for.
+// The writer's complete project, named Demo, in a folder of its own.
 struct ProjectFiles {
-    QTemporaryDir dir;
+    TempFolder dir;
+    SkinProjectWriter writer;
     std::string skn;
-    std::map<std::string, std::map<std::string, std::string>> sections;
 
-    explicit ProjectFiles(int reso = 1, int depth = 8) {
-        skn = Path("Demo.skn");
-        const int side = 160 * reso;
-        const std::string s = std::to_string(side);
-        sections["SkinInfo"] = {{"SkinName", "Demo"}, {"Reso", std::to_string(reso)},
-                                {"Depth", std::to_string(depth)}, {"Author", "Ana"}, {"Comments", "none"}};
-        sections["WallPaper"] = {{"Bmp", "wall.bmp"}};
-        sections["ToolBar"] = {{"BmpNormal", "tb.bmp"}, {"Rect", "0,140," + s + ",160"}, {"BmpHighlight", "tbh.bmp"},
-                               {"RectButtonInfo", "1,1,10,10"}, {"RectButtonBeam", "11,1,20,10"},
-                               {"RectButtonDelete", "21,1,30,10"}, {"RectButtonTools", "31,1,40,10"}};
-        sections["TitleBar"] = {{"Rect", "10,20,50,30"}, {"Bmp", "title.bmp"}, {"BmpMask", "titlem.bmp"}};
-        sections["ToolBarToggler"] = {{"Bmp", "tog.bmp"}, {"BmpMask", "togm.bmp"}, {"Rect", "150,130,160,140"}};
-        sections["ScrollBar"] = {{"RectNormal", "150,16,158,138"}, {"RectMaximized", "150,16,158,158"},
-                                 {"Bmp", "scroll.bmp"}, {"ButtonTopHeight", "7"}, {"ButtonCenterHeight", "9"},
-                                 {"ButtonBottomHeight", "8"}, {"RectThumb", "0,0,7,12"}, {"ThumbTopHeight", "3"},
-                                 {"ThumbCenterHeight", "4"}, {"ThumbBottomHeight", "2"}};
-        sections["MaximizeVuzuRuzIcon"] = {{"Bmp", "max.bmp"}, {"Bmpmask", "maxm.bmp"}, {"Rect", "140,1,152,13"}};
-        sections["DateTime"] = {{"Rect", "60,2,110,13"}, {"TextColor", "33023"}};
-        sections["Battery"] = {{"Rect", "120,2,138,12"}, {"Bmp", "bat.bmp"}};
-        sections["Popups"] = {{"PtTools", "2,139"}, {"PtCategory", "158,16"}, {"MaxSizeCategory", "80,100"},
-                              {"CategoryTextColor", "0"}};
-        sections["AppView"] = {{"Rect", "0,16,150,138"}, {"RectMaximized", "0,16,150,158"}};
-        sections["Preview"] = {{"Preview1", "prev1.bmp"}, {"Preview2", "prev2.bmp"}};
-        sections["SystemIcons"] = {{"BmpCategories", "cat.bmp"}, {"BmpCategoriesMask", "catm.bmp"},
-                                   {"BmpPopupTools", "tools.bmp"}, {"BmpPopupToolsMask", "toolsm.bmp"},
-                                   {"BmpMiscIcons", "misc.bmp"}, {"MiscIconsSize", "9,10"}};
-        Save();
-        for (const char* name : {"tbh.bmp", "cat.bmp", "tools.bmp", "misc.bmp"}) WriteSolidBmp(Path(name), 12, 10);
-        for (const char* name : {"catm.bmp", "toolsm.bmp"}) WriteMask(name, 12, 10);
-        // The bitmaps drawn in a rectangle are as big as it.
-        WriteSolidBmp(Path("tb.bmp"), side, 20);
-        WriteSolidBmp(Path("title.bmp"), 40, 10);
-        WriteMask("titlem.bmp", 40, 10);
-        WriteSolidBmp(Path("tog.bmp"), 10, 10);
-        WriteMask("togm.bmp", 10, 10);
-        WriteSolidBmp(Path("scroll.bmp"), 8, 36);
-        WriteSolidBmp(Path("max.bmp"), 12, 12);
-        WriteMask("maxm.bmp", 12, 12);
-        WriteSolidBmp(Path("bat.bmp"), 18, 10);
-        WriteSolidBmp(Path("wall.bmp"), side, side);
-        WriteSolidBmp(Path("prev1.bmp"), 60 * reso, 60 * reso);
-        WriteSolidBmp(Path("prev2.bmp"), 60, 60);
+    explicit ProjectFiles(int reso = 1, int depth = 8) : writer(reso, depth) {
+        writer.Set("SkinInfo", "SkinName", "Demo");
+        skn = writer.Write(dir.Folder());
     }
-
-    std::string Path(const std::string& name) const {
-        return QDir::toNativeSeparators(dir.filePath(QString::fromStdString(name))).toStdString();
-    }
-    void WriteMask(const std::string& name, int width, int height) {
-        BmpRecipe m;
-        m.width = width;
-        m.height = height;
-        m.bits = 1;
-        m.palette = {0x000000, 0xFFFFFF};
-        m.pixel = [](int x, int) { return uint32_t(x % 2); };
-        WriteBmp(Path(name), m);
-    }
-    void Save() {
-        std::string text;
-        for (const char* section : {"SkinInfo", "WallPaper", "ToolBar", "TitleBar", "ToolBarToggler", "ScrollBar",
-                                    "MaximizeVuzuRuzIcon", "DateTime", "Battery", "Popups", "AppView", "Preview",
-                                    "SystemIcons"}) {
-            text += std::string("[") + section + "]\r\n";
-            for (const auto& [key, value] : sections[section]) text += key + "=" + value + "\r\n";
-        }
-        WriteFile(skn, std::vector<uint8_t>(text.begin(), text.end()));
-    }
+    std::string Path(const std::string& name) const { return dir.Path(name); }
+    void Save() const { writer.WriteProjectFile(skn); }
 };
 
 size_t CountLines(const std::string& text, const std::string& needle) {
@@ -149,7 +90,7 @@ TEST(CommandLine, ScriptPrintsTheScriptOfTheLoadedProject) {
     EXPECT_EQ(o.out.rfind("BITMAPCOLOR ID 3001 \"wall.bmp\" \r\n", 0), 0u);
     EXPECT_EQ(CountLines(o.out, "\r"), 82u);
     EXPECT_EQ(CountLines(o.out, ""), 82u);
-    EXPECT_NE(o.out.find("WORDLIST ID 3010\r\nBEGIN\r\n\t10 20 40 10\r\nEND\r\n"), std::string::npos);
+    EXPECT_NE(o.out.find("WORDLIST ID 3010\r\nBEGIN\r\n\t0 0 160 15\r\nEND\r\n"), std::string::npos);
     EXPECT_NE(o.out.find("\t60 2 50 11 255 128 0\r\n"), std::string::npos);
     EXPECT_NE(o.out.find("BITMAP ID 3053 \"maxm.bmp\" \r\n"), std::string::npos);
 
@@ -173,8 +114,8 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     ProjectFiles files(1, 4);
     std::filesystem::remove(files.Path("title.bmp"));
     WriteFile(files.Path("bat.bmp"), {'B', 'M', 0});
-    files.sections["SkinInfo"]["SkinName"] = std::string(32, 'k');
-    files.sections["AppView"]["Rect"] = "0,16,170,138";
+    files.writer.Set("SkinInfo", "SkinName", std::string(32, 'k'));
+    files.writer.Set("AppView", "Rect", "0,16,170,138");
     files.Save();
     WriteSolidBmp(files.Path("wall.bmp"), 100, 160);
     WriteSolidBmp(files.Path("titlem.bmp"), 12, 10);  // an 8-bit mask
@@ -201,23 +142,23 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     EXPECT_TRUE(has("warning: TitleBar.BmpMask: ", "1-bit")) << o.out;
     EXPECT_TRUE(has("warning: SystemIcons.BmpMiscIcons: ", "16")) << o.out;
     EXPECT_TRUE(has("warning: AppList.Rect: ", "outside")) << o.out;
-    EXPECT_TRUE(has("warning: TitleBar.BmpMask: ", "12x10 pixels; its rectangle TitleBar.Rect is 40x10")) << o.out;
+    EXPECT_TRUE(has("warning: TitleBar.BmpMask: ", "12x10 pixels; its rectangle TitleBar.Rect is 160x15")) << o.out;
     EXPECT_EQ(CountLines(o.out, ""), 8u) << o.out;
 
     // Codes outside their tables are errors; no screen to check rectangles against.
-    files.sections["SkinInfo"]["Reso"] = "3";
-    files.sections["SkinInfo"]["Depth"] = "24";
+    files.writer.Set("SkinInfo", "Reso", "3");
+    files.writer.Set("SkinInfo", "Depth", "24");
     files.Save();
     const Outcome codes = RunCli({"check", files.skn});
     EXPECT_EQ(codes.status, 1);
     EXPECT_NE(codes.out.find("error: SkinInfo.Reso: " + files.skn + ": "), std::string::npos) << codes.out;
     EXPECT_NE(codes.out.find("error: SkinInfo.Depth: " + files.skn + ": "), std::string::npos) << codes.out;
     EXPECT_EQ(codes.out.find("AppList.Rect"), std::string::npos) << codes.out;
-    files.sections["SkinInfo"]["Reso"] = "1";
-    files.sections["SkinInfo"]["Depth"] = "4";
+    files.writer.Set("SkinInfo", "Reso", "1");
+    files.writer.Set("SkinInfo", "Depth", "4");
 
     // Warnings alone do not fail the check.
-    files.sections["SkinInfo"]["SkinName"] = "Fine";
+    files.writer.Set("SkinInfo", "SkinName", "Fine");
     files.Save();
     WriteSolidBmp(files.Path("title.bmp"), 12, 10);
     WriteSolidBmp(files.Path("bat.bmp"), 12, 10);
@@ -240,11 +181,18 @@ TEST(CommandLine, BuildWritesTheDatabaseAndReportsFailures) {
     EXPECT_EQ(o.status, 1);
     EXPECT_TRUE(o.out.empty());
     EXPECT_EQ(o.err.rfind("Unable to build the skin.\n", 0), 0u) << o.err;
-    EXPECT_NE(o.err.find("told to complain"), std::string::npos) << o.err;
+    // The field that wrote the line, then the compiler's own words below "Details:".
+    EXPECT_NE(o.err.find("\n\nWall Paper, Bitmap File: the stand-in was told to complain.\n"), std::string::npos)
+        << o.err;
+    EXPECT_NE(o.err.find("\nDetails:\n_script.txt:3: the stand-in was told to complain\n"), std::string::npos)
+        << o.err;
 
     o = RunCli({"--compiler-library", files.Path("no-such-library"), "build", files.skn});
     EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.err.find("no-such-library"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("The compiler library 'no-such-library' is not in " + files.dir.Folder().substr(
+                             0, files.dir.Folder().size() - 1) + "."),
+              std::string::npos)
+        << o.err;
 }
 
 TEST(CommandLine, BuildKeepsTheIntermediateFilesWhenAsked) {

@@ -42,6 +42,7 @@ TEST_F(BuildAndPreviewTest, BuildSkinWritesTheDatabaseAndSaysWhere) {
                              QDir::separator() + QStringLiteral("Meadow.PDB");
     ASSERT_EQ(m_messages.size(), 1);
     EXPECT_EQ(m_messages.front(), QStringLiteral("Skin file created successfully.\n[%1]").arg(database));
+    EXPECT_EQ(m_kinds.front(), CMessageBox::Kind::Information);
     EXPECT_GT(QFileInfo(database).size(), 78);
     EXPECT_FALSE(QFile::exists(QFileInfo(skn).absolutePath() + "/_script.txt"));
 
@@ -50,6 +51,7 @@ TEST_F(BuildAndPreviewTest, BuildSkinWritesTheDatabaseAndSaysWhere) {
     frame->Action(ID_BUILD_SKIN)->trigger();
     ASSERT_EQ(m_messages.size(), 2);
     EXPECT_TRUE(m_messages.back().startsWith(QStringLiteral("Unable to build the skin."))) << m_messages.back().toStdString();
+    EXPECT_EQ(m_kinds.back(), CMessageBox::Kind::Warning);
 }
 
 TEST_F(BuildAndPreviewTest, MissingBitmapIsReportedOnceWithoutABox) {

@@ -5,13 +5,13 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
 #include "CommandIds.h"
 #include "MainFrame.h"
+#include "Profile.h"
 #include "NewProjectDlg.h"
 #include "ShellFixture.h"
 #include "TextCodec.h"
@@ -39,8 +39,7 @@ protected:
 
 TEST_F(NewProjectDlgTest, MakesTheSkinInItsOwnFolderOpensItAndRemembersTheFolder) {
     const QString skins = m_dir.filePath(QStringLiteral("skins"));
-    QSettings(QStringLiteral("Brastel"), QStringLiteral("Korrido Vantoro"))
-        .setValue(QStringLiteral("New Skin Project/Folder"), skins);
+    CProfile::Open()->setValue(QStringLiteral("New Skin Project/Folder"), skins);
     const QString mine = m_dir.filePath(QStringLiteral("mine"));
     auto app = StartApp();
     CMainFrame* frame = app->MainFrame();

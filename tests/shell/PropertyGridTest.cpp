@@ -116,8 +116,8 @@ TEST_F(PropertyGridTest, SaveTakesTypedTextAndUndoShowsTheOldValueInTheOpenEdito
     EXPECT_TRUE(ReadFile(skn).contains("Author=Typist"));
 
     frame->OnEditUndo();
-    EXPECT_EQ(frame->Project().SkinInfo.Author, "Tester");
-    EXPECT_EQ(editor->text(), QStringLiteral("Tester"));
+    EXPECT_EQ(frame->Project().SkinInfo.Author, "Ana");
+    EXPECT_EQ(editor->text(), QStringLiteral("Ana"));
     frame->OnEditRedo();
     EXPECT_EQ(editor->text(), QStringLiteral("Typist"));
 }

@@ -26,7 +26,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes a complete project named `name` (".skn" added) in its own folder of the
+    // Writes the project writer's project named `name` (".skn" added) in its own folder of the
     // test's temporary folder and returns its path. An empty `reso` makes it unloadable.
     QString WriteProject(const QString& name, const QString& reso = QStringLiteral("1"));
     // Writes `content` as the file `relativePath` below the temporary folder.
@@ -38,6 +38,9 @@ protected:
 
     QTemporaryDir m_dir;
     QStringList m_messages;
+    // The icon and the Details text of each message, in the same order.
+    QList<CMessageBox::Kind> m_kinds;
+    QStringList m_details;
     // The questions asked about unsaved changes, and the answer the user gives.
     QStringList m_questions;
     CMessageBox::Answer m_answer = CMessageBox::Answer::Cancel;
@@ -48,6 +51,7 @@ private:
     CMessageBox::Handler m_previousMessages;
     CMessageBox::QuestionHandler m_previousQuestions;
     CDesktopOpener::Handler m_previousOpener;
+    QString m_previousProfile;
 };
 
 }  // namespace vantoro

@@ -5,12 +5,12 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
-#include <QSettings>
 #include <QTreeWidget>
 
 #include "CommandIds.h"
 #include "DockTreeWnd.h"
 #include "MainFrame.h"
+#include "Profile.h"
 #include "ShellFixture.h"
 #include "TextCodec.h"
 #include "VantoroApp.h"
@@ -103,9 +103,9 @@ TEST_F(StartUpTest, RecentFilesAreNewestFirstAtMostSixAndSurviveARestart) {
         EXPECT_EQ(app->MainFrame()->Action(ID_FILE_MRU_FILE1 + 1)->text(),
                   QStringLiteral("&2 ") + paths[6]);
     }
-    QSettings profile(QStringLiteral("Brastel"), QStringLiteral("Korrido Vantoro"));
-    EXPECT_EQ(profile.value(QStringLiteral("Recent File List/File1")).toString(), paths[3]);
-    EXPECT_EQ(profile.value(QStringLiteral("Recent File List/File6")).toString(), paths[1]);
+    const auto profile = CProfile::Open();
+    EXPECT_EQ(profile->value(QStringLiteral("Recent File List/File1")).toString(), paths[3]);
+    EXPECT_EQ(profile->value(QStringLiteral("Recent File List/File6")).toString(), paths[1]);
 
     // After a restart, an entry whose file went away is dropped when chosen.
     ASSERT_TRUE(QFile::remove(paths[6]));
@@ -138,8 +138,9 @@ TEST_F(StartUpTest, BarStateSurvivesARestartWithAHiddenWorkspace) {
         EXPECT_TRUE(frame->Action(ID_VIEW_PROPERTY)->isChecked());
         frame->close();
     }
-    QSettings profile(QStringLiteral("Brastel"), QStringLiteral("Korrido Vantoro"));
-    EXPECT_TRUE(profile.contains(QStringLiteral("BarState/Summary")));
+    // Written into the test's own profile file, not the user's settings.
+    EXPECT_TRUE(QFile::exists(m_dir.filePath(QStringLiteral("profile.ini"))));
+    EXPECT_TRUE(CProfile::Open()->contains(QStringLiteral("BarState/Summary")));
 
     auto app = StartApp();
     CMainFrame* frame = app->MainFrame();
@@ -158,9 +159,9 @@ TEST_F(StartUpTest, BarStateSurvivesARestartWithAHiddenWorkspace) {
 
 TEST_F(StartUpTest, DamagedBarStateFallsBackToTheDefaultLayout) {
     {
-        QSettings profile(QStringLiteral("Brastel"), QStringLiteral("Korrido Vantoro"));
-        profile.setValue(QStringLiteral("BarState/Summary"), QByteArray("not a layout"));
-        profile.setValue(QStringLiteral("BarState/Buttons"), QStringList{"x", "99999", "-3"});
+        const auto profile = CProfile::Open();
+        profile->setValue(QStringLiteral("BarState/Summary"), QByteArray("not a layout"));
+        profile->setValue(QStringLiteral("BarState/Buttons"), QStringList{"x", "99999", "-3"});
     }
     auto app = StartApp();
     CMainFrame* frame = app->MainFrame();

@@ -4,10 +4,11 @@
 // check the reader against the published layout rather than against our own writer.
 
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "TempFolder.h"
 
 namespace vantoro::test {
 
@@ -84,15 +85,6 @@ inline std::vector<uint8_t> MakeBmp(const BmpRecipe& s) {
     return out;
 }
 
-inline void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-inline std::vector<uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 inline void WriteBmp(const std::string& path, const BmpRecipe& recipe) { WriteFile(path, MakeBmp(recipe)); }
 
 // A palette of `n` distinct colours.
@@ -100,6 +92,17 @@ inline std::vector<uint32_t> DistinctPalette(int n) {
     std::vector<uint32_t> p;
     for (int i = 0; i < n; ++i) p.push_back(uint32_t((i * 37) & 0xFF) << 16 | uint32_t((i * 91) & 0xFF) << 8 | uint32_t(i & 0xFF));
     return p;
+}
+
+// A 1-bit mask of the given size, alternate columns set.
+inline void WriteMaskBmp(const std::string& path, int width, int height) {
+    BmpRecipe m;
+    m.width = width;
+    m.height = height;
+    m.bits = 1;
+    m.palette = {0x000000, 0xFFFFFF};
+    m.pixel = [](int x, int) { return uint32_t(x % 2); };
+    WriteBmp(path, m);
 }
 
 // A solid bitmap of the given size (8 bits, one colour).

@@ -1,0 +1,44 @@
+#include "ProjectPath.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "TextCodec.h"
+
+namespace vantoro {
+
+QString CProjectPath::Absolute(const QString& path) {
+    if (path.isEmpty()) return path;
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+std::string CProjectPath::Absolute(const std::string& path) {
+    return QStringToPath(Absolute(PathToQString(path)));
+}
+
+std::string CProjectPath::FolderOf(const std::string& path) {
+    QString folder =
+        QDir::toNativeSeparators(QFileInfo(Absolute(PathToQString(path))).absolutePath());
+    if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
+    return QStringToPath(folder);
+}
+
+bool CProjectPath::IsSameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    const QString first = Absolute(a);
+    const QString second = Absolute(b);
+#ifdef Q_OS_WIN
+    if (first.compare(second, Qt::CaseInsensitive) == 0) return true;
+#else
+    if (first == second) return true;
+#endif
+    // A link, or a folder reached another way: only the file system knows.
+    const QString canonicalFirst = QFileInfo(first).canonicalFilePath();
+    return !canonicalFirst.isEmpty() && canonicalFirst == QFileInfo(second).canonicalFilePath();
+}
+
+bool CProjectPath::IsSameFile(const std::string& a, const std::string& b) {
+    return IsSameFile(PathToQString(a), PathToQString(b));
+}
+
+}  // namespace vantoro

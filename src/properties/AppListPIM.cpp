@@ -17,19 +17,9 @@ CAppListPIM::CAppListPIM() {
 void CAppListPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataAppList*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Rect(item, record->Rect);
-                break;
-            case 2:
-                exchange.Rect(item, record->RectMaximized);
-                break;
-            case 3:
-                exchange.Color(item, record->TextColor);
-                break;
-        }
-    });
+    exchange.Rect(FindItem(1), record->Rect);
+    exchange.Rect(FindItem(2), record->RectMaximized);
+    exchange.Color(FindItem(3), record->TextColor);
 }
 
 }  // namespace vantoro

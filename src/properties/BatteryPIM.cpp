@@ -16,16 +16,8 @@ CBatteryPIM::CBatteryPIM() {
 void CBatteryPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataBattery*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Rect(item, record->Rect);
-                break;
-            case 2:
-                exchange.Text(item, record->Bmp);
-                break;
-        }
-    });
+    exchange.Rect(FindItem(1), record->Rect);
+    exchange.Text(FindItem(2), record->Bmp);
 }
 
 }  // namespace vantoro

@@ -16,16 +16,8 @@ CDateTimePIM::CDateTimePIM() {
 void CDateTimePIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataDateTime*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Rect(item, record->Rect);
-                break;
-            case 2:
-                exchange.Color(item, record->TextColor);
-                break;
-        }
-    });
+    exchange.Rect(FindItem(1), record->Rect);
+    exchange.Color(FindItem(2), record->TextColor);
 }
 
 }  // namespace vantoro

@@ -15,19 +15,9 @@ CMaskedBitmapPIM::CMaskedBitmapPIM(const char* category, const char* maskLabel) 
 
 void CMaskedBitmapPIM::ExchangeBitmapRows(std::string& bmp, std::string& bmpMask, CRect& rect,
                                           CPropertyExchange& exchange) {
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Text(item, bmp);
-                break;
-            case 2:
-                exchange.Text(item, bmpMask);
-                break;
-            case 3:
-                exchange.Rect(item, rect);
-                break;
-        }
-    });
+    exchange.Text(FindItem(1), bmp);
+    exchange.Text(FindItem(2), bmpMask);
+    exchange.Rect(FindItem(3), rect);
 }
 
 }  // namespace vantoro

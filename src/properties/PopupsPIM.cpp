@@ -22,31 +22,13 @@ CPopupsPIM::CPopupsPIM() {
 void CPopupsPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataPopups*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Int(item, record->PtTools.x);
-                break;
-            case 2:
-                exchange.Int(item, record->PtTools.y);
-                break;
-            case 3:
-                exchange.Int(item, record->PtCategory.y);
-                break;
-            case 4:
-                exchange.Int(item, record->PtCategory.x);
-                break;
-            case 5:
-                exchange.Int(item, record->MaxSizeCategory.cx);
-                break;
-            case 6:
-                exchange.Int(item, record->MaxSizeCategory.cy);
-                break;
-            case 7:
-                exchange.Color(item, record->CategoryTextColor);
-                break;
-        }
-    });
+    exchange.Int(FindItem(1), record->PtTools.x);
+    exchange.Int(FindItem(2), record->PtTools.y);
+    exchange.Int(FindItem(3), record->PtCategory.y);
+    exchange.Int(FindItem(4), record->PtCategory.x);
+    exchange.Int(FindItem(5), record->MaxSizeCategory.cx);
+    exchange.Int(FindItem(6), record->MaxSizeCategory.cy);
+    exchange.Color(FindItem(7), record->CategoryTextColor);
 }
 
 }  // namespace vantoro

@@ -15,16 +15,8 @@ CPreviewPIM::CPreviewPIM() {
 void CPreviewPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataPreview*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Text(item, record->Preview1);
-                break;
-            case 2:
-                exchange.Text(item, record->Preview2);
-                break;
-        }
-    });
+    exchange.Text(FindItem(1), record->Preview1);
+    exchange.Text(FindItem(2), record->Preview2);
 }
 
 }  // namespace vantoro

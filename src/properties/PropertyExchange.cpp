@@ -9,8 +9,8 @@
 namespace vantoro {
 
 template <class Item, class Member, class Field>
-void CPropertyExchange::Exchange(CPropertyItem& item, Member Item::*member, Field& field) {
-    auto* row = dynamic_cast<Item*>(&item);
+void CPropertyExchange::Exchange(CPropertyItem* item, Member Item::*member, Field& field) {
+    auto* row = dynamic_cast<Item*>(item);
     if (!row) return;
     switch (m_direction) {
         case Direction::Load:
@@ -20,28 +20,28 @@ void CPropertyExchange::Exchange(CPropertyItem& item, Member Item::*member, Fiel
             field = Field(row->*member);
             break;
         case Direction::Peek:
-            if (&item == m_pTarget) m_peeked = Member(field);
+            if (item == m_pTarget) m_peeked = Member(field);
             break;
     }
 }
 
-void CPropertyExchange::Text(CPropertyItem& item, std::string& field) {
+void CPropertyExchange::Text(CPropertyItem* item, std::string& field) {
     Exchange(item, &CPropertyItemString::m_strValue, field);
 }
 
-void CPropertyExchange::Int(CPropertyItem& item, int& field) {
+void CPropertyExchange::Int(CPropertyItem* item, int& field) {
     Exchange(item, &CPropertyItemInt::m_nValue, field);
 }
 
-void CPropertyExchange::Choice(CPropertyItem& item, int& field) {
+void CPropertyExchange::Choice(CPropertyItem* item, int& field) {
     Exchange(item, &CPropertyItemList::m_nSelected, field);
 }
 
-void CPropertyExchange::Color(CPropertyItem& item, COLORREF& field) {
+void CPropertyExchange::Color(CPropertyItem* item, COLORREF& field) {
     Exchange(item, &CPropertyItemColorRef::m_crValue, field);
 }
 
-void CPropertyExchange::Rect(CPropertyItem& item, CRect& field) {
+void CPropertyExchange::Rect(CPropertyItem* item, CRect& field) {
     Exchange(item, &CPropertyItemRect::m_rcValue, field);
 }
 

@@ -68,15 +68,10 @@ protected:
     // A shown category.
     CPropertyItemCategory* AddShownCategory(const std::string& label);
 
-    // Visits every value row, shown or not, switching on its number: the one place a
-    // sheet names its record fields. Does nothing for a record of another kind.
+    // Pairs each value row, shown or not, found by its number, with its record field:
+    // the one place a sheet names its record fields. Does nothing for a record of
+    // another kind.
     virtual void ExchangeItems(CData& data, CPropertyExchange& exchange) = 0;
-
-    template <class Visit>
-    void ForEachItem(Visit visit) {
-        for (CPropertyItemCategory* category : m_listCategories)
-            for (CPropertyItem* item : category->m_listItems) visit(*item);
-    }
 
 private:
     IPropertySheetObserver* m_pObserver = nullptr;

@@ -26,40 +26,16 @@ CScrollBarPIM::CScrollBarPIM() {
 void CScrollBarPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataScrollBar*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Text(item, record->Bmp);
-                break;
-            case 2:
-                exchange.Rect(item, record->RectNormal);
-                break;
-            case 3:
-                exchange.Rect(item, record->RectMaximized);
-                break;
-            case 4:
-                exchange.Int(item, record->ButtonTopHeight);
-                break;
-            case 5:
-                exchange.Int(item, record->ButtonCenterHeight);
-                break;
-            case 6:
-                exchange.Int(item, record->ButtonBottomHeight);
-                break;
-            case 7:
-                exchange.Rect(item, record->RectThumb);
-                break;
-            case 8:
-                exchange.Int(item, record->ThumbTopHeight);
-                break;
-            case 9:
-                exchange.Int(item, record->ThumbCenterHeight);
-                break;
-            case 10:
-                exchange.Int(item, record->ThumbBottomHeight);
-                break;
-        }
-    });
+    exchange.Text(FindItem(1), record->Bmp);
+    exchange.Rect(FindItem(2), record->RectNormal);
+    exchange.Rect(FindItem(3), record->RectMaximized);
+    exchange.Int(FindItem(4), record->ButtonTopHeight);
+    exchange.Int(FindItem(5), record->ButtonCenterHeight);
+    exchange.Int(FindItem(6), record->ButtonBottomHeight);
+    exchange.Rect(FindItem(7), record->RectThumb);
+    exchange.Int(FindItem(8), record->ThumbTopHeight);
+    exchange.Int(FindItem(9), record->ThumbCenterHeight);
+    exchange.Int(FindItem(10), record->ThumbBottomHeight);
 }
 
 }  // namespace vantoro

@@ -21,25 +21,11 @@ CSkinInfoPIM::CSkinInfoPIM() {
 void CSkinInfoPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataSkinInfo*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Text(item, record->SkinName);
-                break;
-            case 2:
-                exchange.Choice(item, record->ResoIndex);
-                break;
-            case 3:
-                exchange.Choice(item, record->DepthIndex);
-                break;
-            case 4:
-                exchange.Text(item, record->Author);
-                break;
-            case 5:
-                exchange.Text(item, record->Comments);
-                break;
-        }
-    });
+    exchange.Text(FindItem(1), record->SkinName);
+    exchange.Choice(FindItem(2), record->ResoIndex);
+    exchange.Choice(FindItem(3), record->DepthIndex);
+    exchange.Text(FindItem(4), record->Author);
+    exchange.Text(FindItem(5), record->Comments);
 }
 
 bool CSkinInfoPIM::StoreItems(CData* data) {

@@ -23,31 +23,13 @@ CSystemIconsPIM::CSystemIconsPIM() {
 void CSystemIconsPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataSystemIcons*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Text(item, record->BmpCategories);
-                break;
-            case 2:
-                exchange.Text(item, record->BmpCategoriesMask);
-                break;
-            case 3:
-                exchange.Text(item, record->BmpPopupTools);
-                break;
-            case 4:
-                exchange.Text(item, record->BmpPopupToolsMask);
-                break;
-            case 5:
-                exchange.Text(item, record->BmpMiscIcons);
-                break;
-            case 6:
-                exchange.Int(item, record->MiscIconsSize.cx);
-                break;
-            case 7:
-                exchange.Int(item, record->MiscIconsSize.cy);
-                break;
-        }
-    });
+    exchange.Text(FindItem(1), record->BmpCategories);
+    exchange.Text(FindItem(2), record->BmpCategoriesMask);
+    exchange.Text(FindItem(3), record->BmpPopupTools);
+    exchange.Text(FindItem(4), record->BmpPopupToolsMask);
+    exchange.Text(FindItem(5), record->BmpMiscIcons);
+    exchange.Int(FindItem(6), record->MiscIconsSize.cx);
+    exchange.Int(FindItem(7), record->MiscIconsSize.cy);
 }
 
 }  // namespace vantoro

@@ -17,19 +17,9 @@ CTitleBarPIM::CTitleBarPIM() {
 void CTitleBarPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataTitleBar*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Rect(item, record->Rect);
-                break;
-            case 2:
-                exchange.Text(item, record->Bmp);
-                break;
-            case 3:
-                exchange.Text(item, record->BmpMask);
-                break;
-        }
-    });
+    exchange.Rect(FindItem(1), record->Rect);
+    exchange.Text(FindItem(2), record->Bmp);
+    exchange.Text(FindItem(3), record->BmpMask);
 }
 
 }  // namespace vantoro

@@ -22,31 +22,13 @@ CToolBarPIM::CToolBarPIM() {
 void CToolBarPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataToolBar*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Text(item, record->BmpNormal);
-                break;
-            case 2:
-                exchange.Rect(item, record->Rect);
-                break;
-            case 3:
-                exchange.Text(item, record->BmpHighlight);
-                break;
-            case 4:
-                exchange.Rect(item, record->RectButtonInfo);
-                break;
-            case 5:
-                exchange.Rect(item, record->RectButtonBeam);
-                break;
-            case 6:
-                exchange.Rect(item, record->RectButtonDelete);
-                break;
-            case 7:
-                exchange.Rect(item, record->RectButtonTools);
-                break;
-        }
-    });
+    exchange.Text(FindItem(1), record->BmpNormal);
+    exchange.Rect(FindItem(2), record->Rect);
+    exchange.Text(FindItem(3), record->BmpHighlight);
+    exchange.Rect(FindItem(4), record->RectButtonInfo);
+    exchange.Rect(FindItem(5), record->RectButtonBeam);
+    exchange.Rect(FindItem(6), record->RectButtonDelete);
+    exchange.Rect(FindItem(7), record->RectButtonTools);
 }
 
 }  // namespace vantoro

@@ -14,13 +14,7 @@ CWallPaperPIM::CWallPaperPIM() {
 void CWallPaperPIM::ExchangeItems(CData& data, CPropertyExchange& exchange) {
     auto* record = dynamic_cast<CDataWallPaper*>(&data);
     if (!record) return;
-    ForEachItem([&](CPropertyItem& item) {
-        switch (item.m_nItemId) {
-            case 1:
-                exchange.Text(item, record->Bmp);
-                break;
-        }
-    });
+    exchange.Text(FindItem(1), record->Bmp);
 }
 
 }  // namespace vantoro

@@ -87,6 +87,9 @@ CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
         CEditHistory& history = m_pDocument->History();
         history.Attach(&m_Project);
         connect(&history, &CEditHistory::RefreshView, this, [this] {
+            // What the last paint found missing may be there now: the repaint tells anew.
+            m_Stacker.ResetMissingFiles();
+            statusBar()->clearMessage();
             if (m_pView) m_pView->update();
         });
         // Every committed edit, undo and redo may move what the screen shows.

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -50,6 +52,18 @@ TEST_F(UnsavedChangesTest, TitleUndoAndSaveFollowTheHistory) {
     EXPECT_EQ(redo->text(), "&Redo Title Bar Location");
     redo->trigger();
     EXPECT_EQ(frame->windowTitle(), "Blue.skn* - Vantoro");
+
+    // A row the preview shows: its missing file is told, and forgotten once undone.
+    frame->show();
+    frame->OnElementSelected(&frame->Project().TitleBar.PropertySheet());
+    CPropertyItemManager& sheet = frame->Project().TitleBar.PropertySheet();
+    sheet.FindItem(3)->SetValue(std::string("nothere.bmp"));
+    sheet.OnItemChanged(sheet.FindItem(3), nullptr, 0);
+    QTest::qWait(50);
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains("nothere.bmp"));
+    undo->trigger();
+    QTest::qWait(50);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "");
 
     frame->Action(ID_SAVE_PROJECT)->trigger();
     EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");

@@ -11,9 +11,12 @@
 #include <dlfcn.h>
 #endif
 
+#include "Bmp.h"
+#include "TempFolder.h"
 #include "TestSupport.h"
 
 using namespace brres_test;
+using namespace vantoro::test;
 
 namespace {
 
@@ -32,8 +35,8 @@ public:
         handle_ = LoadLibraryA(native.c_str());
         // By way of void (*)(): the one function type a cast to any other is meant to go through.
         if (handle_)
-            entry_ = reinterpret_cast<Entry>(
-                reinterpret_cast<void (*)()>(GetProcAddress(static_cast<HMODULE>(handle_), "main")));
+            entry_ = reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(
+                GetProcAddress(static_cast<HMODULE>(handle_), "main")));
 #else
         handle_ = dlopen(path, RTLD_NOW | RTLD_LOCAL);
         if (handle_) entry_ = reinterpret_cast<Entry>(dlsym(handle_, "main"));
@@ -46,8 +49,12 @@ public:
         if (handle_) dlclose(handle_);
 #endif
     }
-    Entry Main() const { return entry_; }
-    void* Handle() const { return handle_; }
+    Entry Main() const {
+        return entry_;
+    }
+    void* Handle() const {
+        return handle_;
+    }
 
 private:
     void* handle_ = nullptr;
@@ -64,16 +71,18 @@ int Call(Entry entry, std::vector<std::string> args) {
 
 TEST(LibraryEntry, TheBuildsCallWritesTheDatabase) {
     TempFolder folder;
-    WriteFile("w.bmp", SolidBmp24(3, 3, 0x00FF00));
+    folder.MakeCurrent();
+    WriteSolidBmp("w.bmp", 3, 3, 0x00FF00, 24);
     WriteText("_script.txt", "BITMAPCOLOR ID 3001 \"w.bmp\" \r\nINTEGER ID 3001 VALUE 1\r\n");
-    const std::string database = (folder.Path() / "Blue.PDB").string();
+    const std::string database = folder.Path("Blue.PDB");
 
     LoadedLibrary library(BRRES_LIBRARY_PATH);
     ASSERT_NE(library.Main(), nullptr);
     EXPECT_EQ(Call(library.Main(), BuildArgs(database)), 0);
     const Bytes db = ReadFile(database);
     ASSERT_EQ(db.size(), 78u + 20u + 2u + (16u + 4u * 3u) + 4u);
-    EXPECT_EQ(Bytes(db.begin() + 60, db.begin() + 68), (Bytes{'S', 'K', 'I', 'N', 'K', 'r', 'd', 'o'}));
+    EXPECT_EQ(Bytes(db.begin() + 60, db.begin() + 68),
+              (Bytes{'S', 'K', 'I', 'N', 'K', 'r', 'd', 'o'}));
     // Green (0,255,0) is entry 210 of the system palette.
     EXPECT_EQ(db[100 + 16], 210);
 
@@ -90,8 +99,8 @@ namespace {
 bool IsSystemLibrary(std::string name) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
-    static const char* const kSystem[] = {"kernel32.dll", "msvcrt.dll", "ntdll.dll", "user32.dll", "advapi32.dll",
-                                          "ucrtbase.dll"};
+    static const char* const kSystem[] = {"kernel32.dll", "msvcrt.dll",   "ntdll.dll",
+                                          "user32.dll",   "advapi32.dll", "ucrtbase.dll"};
     return std::find(std::begin(kSystem), std::end(kSystem), name) != std::end(kSystem) ||
            name.rfind("api-ms-win-", 0) == 0;
 }
@@ -111,23 +120,28 @@ TEST(LibraryEntry, ExportsMainAloneAndNeedsOnlySystemLibraries) {
 
     const IMAGE_DATA_DIRECTORY& exportTable = directories[IMAGE_DIRECTORY_ENTRY_EXPORT];
     ASSERT_NE(exportTable.VirtualAddress, 0u);
-    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + exportTable.VirtualAddress);
+    const auto* exports =
+        reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + exportTable.VirtualAddress);
     EXPECT_EQ(exports->NumberOfFunctions, 1u);
     std::vector<std::string> names;
     const auto* nameRvas = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
-    for (DWORD i = 0; i < exports->NumberOfNames; ++i) names.emplace_back(reinterpret_cast<const char*>(base + nameRvas[i]));
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i)
+        names.emplace_back(reinterpret_cast<const char*>(base + nameRvas[i]));
     EXPECT_EQ(names, std::vector<std::string>{"main"});
     const auto* functions = reinterpret_cast<const DWORD*>(base + exports->AddressOfFunctions);
-    EXPECT_EQ(reinterpret_cast<const void*>(base + functions[0]), reinterpret_cast<const void*>(library.Main()));
+    EXPECT_EQ(reinterpret_cast<const void*>(base + functions[0]),
+              reinterpret_cast<const void*>(library.Main()));
 
     const IMAGE_DATA_DIRECTORY& importTable = directories[IMAGE_DIRECTORY_ENTRY_IMPORT];
     std::vector<std::string> imported;
     if (importTable.VirtualAddress != 0) {
-        for (const auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + importTable.VirtualAddress);
+        for (const auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
+                 base + importTable.VirtualAddress);
              d->Name != 0; ++d)
             imported.emplace_back(reinterpret_cast<const char*>(base + d->Name));
     }
     EXPECT_FALSE(imported.empty());
-    for (const std::string& name : imported) EXPECT_TRUE(IsSystemLibrary(name)) << name << " is not part of Windows";
+    for (const std::string& name : imported)
+        EXPECT_TRUE(IsSystemLibrary(name)) << name << " is not part of Windows";
 }
 #endif

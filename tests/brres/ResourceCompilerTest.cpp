@@ -3,18 +3,24 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "Bmp.h"
+#include "TempFolder.h"
 #include "TestSupport.h"
 
 using namespace brres_test;
+using namespace vantoro::test;
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 }  // namespace
 
 TEST(ResourceCompiler, WritesTheDatabaseLayoutByteForByte) {
     TempFolder folder;
+    folder.MakeCurrent();
     ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1000000000");
     WriteText("_script.txt",
               "INTEGER ID 1 VALUE -1\r\n"
@@ -27,21 +33,21 @@ TEST(ResourceCompiler, WritesTheDatabaseLayoutByteForByte) {
 
     // 1000000000 + 2082844800 = 3082844800 = 0xB7C07A80. Data starts at 78 + 3*10 + 2 = 110.
     const Bytes expected = {
-        'S', 'k', 'i', 'n', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // name
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0x00, 0x01, 0x00, 0x01,                          // attributes, version
+        'S',  'k',  'i',  'n',  0,    0,    0,    0,    0,    0,    0,    0,
+        0,    0,    0,    0,  // name
+        0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+        0,    0,    0,    0,    0x00, 0x01, 0x00, 0x01,  // attributes, version
         0xB7, 0xC0, 0x7A, 0x80, 0xB7, 0xC0, 0x7A, 0x80,  // created, modified
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // backup, mod number, app info, sort info
-        'S', 'K', 'I', 'N', 'K', 'r', 'd', 'o',
-        0, 0, 0, 0, 0, 0, 0, 0,  // unique ID seed, next record list
-        0x00, 0x03,
-        't', 'i', 'n', 't', 0x00, 0x01, 0x00, 0x00, 0x00, 0x6E,
-        't', 'S', 'T', 'R', 0x00, 0x02, 0x00, 0x00, 0x00, 0x72,
-        'w', 'r', 'd', 'l', 0x00, 0x03, 0x00, 0x00, 0x00, 0x73,
-        0x00, 0x00,              // padding
-        0xFF, 0xFF, 0xFF, 0xFF,  // tint -1
-        0x00,                    // empty tSTR
-        0x00, 0x02, 0xFF, 0xFB, 0x11, 0x70,  // wrdl: 2 values, -5, 70000
+        0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+        0,    0,    0,    0,  // backup, mod number, app info, sort info
+        'S',  'K',  'I',  'N',  'K',  'r',  'd',  'o',  0,    0,    0,    0,
+        0,    0,    0,    0,  // unique ID seed, next record list
+        0x00, 0x03, 't',  'i',  'n',  't',  0x00, 0x01, 0x00, 0x00, 0x00, 0x6E,
+        't',  'S',  'T',  'R',  0x00, 0x02, 0x00, 0x00, 0x00, 0x72, 'w',  'r',
+        'd',  'l',  0x00, 0x03, 0x00, 0x00, 0x00, 0x73, 0x00, 0x00,  // padding
+        0xFF, 0xFF, 0xFF, 0xFF,                                      // tint -1
+        0x00,                                                        // empty tSTR
+        0x00, 0x02, 0xFF, 0xFB, 0x11, 0x70,                          // wrdl: 2 values, -5, 70000
     };
     EXPECT_EQ(ReadFile("Skin.PDB"), expected);
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Skin.PDB", "_script.txt"}));
@@ -49,9 +55,10 @@ TEST(ResourceCompiler, WritesTheDatabaseLayoutByteForByte) {
 
 TEST(ResourceCompiler, CompilesBitmapsInScriptOrderWithNamesTypedOnWindows) {
     TempFolder folder;
+    folder.MakeCurrent();
     ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "0");
     std::filesystem::create_directory("Art");
-    WriteFile("Art/Wall.bmp", SolidBmp24(2, 1, 0xFF0000));
+    WriteSolidBmp("Art/Wall.bmp", 2, 1, 0xFF0000, 24);
     // The quoted text holds a double quote and a backslash and arrives unchanged.
     WriteText("_script.txt",
               "BITMAPCOLOR16K ID 3001 \"art\\WALL.BMP\" \n"
@@ -62,27 +69,29 @@ TEST(ResourceCompiler, CompilesBitmapsInScriptOrderWithNamesTypedOnWindows) {
     const Bytes db = ReadFile("out.pdb");
     // Entries: Tbmp 3001 at 78+30+2 = 110 (24 + 4 bytes), Tbmp 3027 at 138 (16 + 2), tSTR at 156.
     const Bytes entries = {
-        'T', 'b', 'm', 'p', 0x0B, 0xB9, 0, 0, 0, 110,
-        'T', 'b', 'm', 'p', 0x0B, 0xD3, 0, 0, 0, 138,
-        't', 'S', 'T', 'R', 0x0B, 0xBB, 0, 0, 0, 156,
-        0, 0,
+        'T', 'b', 'm', 'p', 0x0B, 0xB9, 0,   0,   0,    110,  'T', 'b', 'm', 'p', 0x0B, 0xD3,
+        0,   0,   0,   138, 't',  'S',  'T', 'R', 0x0B, 0xBB, 0,   0,   0,   156, 0,    0,
     };
     ASSERT_EQ(db.size(), 156u + 9u);
     EXPECT_EQ(Bytes(db.begin() + 78, db.begin() + 110), entries);
-    EXPECT_EQ(Bytes(db.begin() + 134, db.begin() + 138), (Bytes{0xF8, 0x00, 0xF8, 0x00}));  // red, 5-6-5
-    EXPECT_EQ(Bytes(db.begin() + 154, db.begin() + 156), (Bytes{0xC0, 0x00}));  // red is nearer black
-    EXPECT_EQ(Bytes(db.begin() + 156, db.end()), (Bytes{'a', ' ', '"', 'b', '"', ' ', 'c', '\\', 0}));
+    EXPECT_EQ(Bytes(db.begin() + 134, db.begin() + 138),
+              (Bytes{0xF8, 0x00, 0xF8, 0x00}));  // red, 5-6-5
+    EXPECT_EQ(Bytes(db.begin() + 154, db.begin() + 156),
+              (Bytes{0xC0, 0x00}));  // red is nearer black
+    EXPECT_EQ(Bytes(db.begin() + 156, db.end()),
+              (Bytes{'a', ' ', '"', 'b', '"', ' ', 'c', '\\', 0}));
     // SOURCE_DATE_EPOCH 0 is 1970-01-01: 2082844800 = 0x7C25B080.
     EXPECT_EQ(Bytes(db.begin() + 36, db.begin() + 40), (Bytes{0x7C, 0x25, 0xB0, 0x80}));
 }
 
 TEST(ResourceCompiler, BadScriptsReportEveryErrorAndKeepTheOldDatabase) {
     TempFolder folder;
-    WriteFile("ok.bmp", SolidBmp24(2, 2, 0x000000));
-    Bytes truncated = SolidBmp24(4, 4, 0x000000);
+    folder.MakeCurrent();
+    WriteSolidBmp("ok.bmp", 2, 2, 0x000000, 24);
+    Bytes truncated = MakeBmp(SolidRecipe(4, 4, 0x000000, 24));
     truncated.resize(truncated.size() - 5);
     WriteFile("short.bmp", truncated);
-    Bytes empty = SolidBmp24(1, 1, 0);
+    Bytes empty = MakeBmp(SolidRecipe(1, 1, 0, 24));
     empty[18] = 0;  // width 0
     WriteFile("empty.bmp", empty);
     WriteText("_script.txt",
@@ -99,21 +108,26 @@ TEST(ResourceCompiler, BadScriptsReportEveryErrorAndKeepTheOldDatabase) {
     const RunResult run = RunCompiler(BuildArgs("Skin.PDB"));
     EXPECT_NE(run.code, 0);
     EXPECT_TRUE(Contains(run.err, "_script.txt:2: the line starts with ID")) << run.err;
-    EXPECT_TRUE(Contains(run.err, "_script.txt:3: bitmap 'missing.bmp': file not found")) << run.err;
-    EXPECT_TRUE(Contains(run.err, "_script.txt:4: bitmap 'short.bmp': truncated pixel data")) << run.err;
-    EXPECT_TRUE(Contains(run.err, "_script.txt:5: bitmap 'empty.bmp': width 0 is not between 1 and 4096"))
+    EXPECT_TRUE(Contains(run.err, "_script.txt:3: bitmap 'missing.bmp': file not found"))
         << run.err;
-    EXPECT_TRUE(Contains(run.err, "_script.txt:6: duplicate Tbmp ID 1 (first on line 1)")) << run.err;
+    EXPECT_TRUE(Contains(run.err, "_script.txt:4: bitmap 'short.bmp': truncated pixel data"))
+        << run.err;
+    EXPECT_TRUE(
+        Contains(run.err, "_script.txt:5: bitmap 'empty.bmp': width 0 is not between 1 and 4096"))
+        << run.err;
+    EXPECT_TRUE(Contains(run.err, "_script.txt:6: duplicate Tbmp ID 1 (first on line 1)"))
+        << run.err;
     EXPECT_TRUE(Contains(run.err, "_script.txt:7: 'x' is not a number")) << run.err;
     EXPECT_EQ(ReadFile("Skin.PDB"), previous);
-    EXPECT_EQ(folder.Entries(),
-              (std::vector<std::string>{"Skin.PDB", "_script.txt", "empty.bmp", "ok.bmp", "short.bmp"}));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Skin.PDB", "_script.txt", "empty.bmp",
+                                                          "ok.bmp", "short.bmp"}));
 }
 
 TEST(ResourceCompiler, ScriptByAbsolutePathAndMessagesWithoutQuiet) {
     TempFolder folder;
+    folder.MakeCurrent();
     WriteText("_script.txt", "INTEGER ID 1 VALUE 1\n");
-    auto args = BuildArgs("abs.pdb", (folder.Path() / "_script.txt").string());
+    auto args = BuildArgs("abs.pdb", folder.Path("_script.txt"));
     args.erase(args.begin());  // without -q
     const RunResult run = RunCompiler(args);
     EXPECT_EQ(run.code, 0) << run.err;
@@ -121,11 +135,13 @@ TEST(ResourceCompiler, ScriptByAbsolutePathAndMessagesWithoutQuiet) {
 
     const RunResult nowhere = RunCompiler(BuildArgs("no/such/folder/x.pdb"));
     EXPECT_NE(nowhere.code, 0);
-    EXPECT_TRUE(Contains(nowhere.err, "no/such/folder/x.pdb: cannot create a file beside")) << nowhere.err;
+    EXPECT_TRUE(Contains(nowhere.err, "no/such/folder/x.pdb: cannot create a file beside"))
+        << nowhere.err;
 }
 
 TEST(ResourceCompiler, UnclosedWordListLeavesNoDatabase) {
     TempFolder folder;
+    folder.MakeCurrent();
     WriteText("_script.txt", "WORDLIST ID 3002\nBEGIN\n\t1 2 3 4\n");
     const RunResult run = RunCompiler(BuildArgs("Skin.PDB"));
     EXPECT_NE(run.code, 0);
@@ -135,6 +151,7 @@ TEST(ResourceCompiler, UnclosedWordListLeavesNoDatabase) {
 
 TEST(ResourceCompiler, RefusesBadOptionsBeforeReadingAnything) {
     TempFolder folder;
+    folder.MakeCurrent();
     WriteText("_script.txt", "INTEGER ID 1 VALUE 1\n");
     auto args = BuildArgs("Skin.PDB");
     args[6] = "SKI";  // -type
@@ -157,7 +174,8 @@ TEST(ResourceCompiler, RefusesBadOptionsBeforeReadingAnything) {
     EXPECT_EQ(ReadFile("Skin.PDB")[31], 0);
 
     EXPECT_TRUE(Contains(RunCompiler({"-o", "x.pdb"}).err, "no script given"));
-    EXPECT_TRUE(Contains(RunCompiler({"-q", "-bogus", "_script.txt"}).err, "unknown option '-bogus'"));
+    EXPECT_TRUE(
+        Contains(RunCompiler({"-q", "-bogus", "_script.txt"}).err, "unknown option '-bogus'"));
     EXPECT_TRUE(Contains(RunCompiler({"-q", "-o"}).err, "-o needs a value"));
     run = RunCompiler(BuildArgs("Skin2.PDB", "nothere.txt"));
     EXPECT_EQ(run.err, "nothere.txt: cannot open the script: file not found\n");
@@ -166,18 +184,22 @@ TEST(ResourceCompiler, RefusesBadOptionsBeforeReadingAnything) {
 
 TEST(ResourceCompiler, WarnsAboutResourcesTooLargeForTheHandheldButWritesThem) {
     TempFolder folder;
+    folder.MakeCurrent();
     ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "86400");
-    WriteFile("big.bmp", SolidBmp24(200, 200, 0x123456));  // 16 bits: 24 + 80000 bytes
+    WriteSolidBmp("big.bmp", 200, 200, 0x123456, 24);  // 16 bits: 24 + 80000 bytes
     WriteText("_script.txt", "BITMAPCOLOR16K ID 3001 \"big.bmp\" \n");
     const RunResult run = RunCompiler(BuildArgs("Skin.PDB"));
     EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.err, "_script.txt:1: warning: Tbmp 3001 is 80024 bytes, more than the 65505 a resource may "
-                       "hold on the handheld\n");
+    EXPECT_EQ(
+        run.err,
+        "_script.txt:1: warning: Tbmp 3001 is 80024 bytes, more than the 65505 a resource may "
+        "hold on the handheld\n");
     EXPECT_EQ(ReadFile("Skin.PDB").size(), 78u + 10u + 2u + 80024u);
 }
 
 TEST(ResourceCompiler, SourceDateEpochMustBeUsable) {
     TempFolder folder;
+    folder.MakeCurrent();
     WriteText("_script.txt", "INTEGER ID 1 VALUE 1\n");
     ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "yesterday");
     const RunResult run = RunCompiler(BuildArgs("Skin.PDB"));
@@ -201,20 +223,23 @@ std::string TypedOnWindows(const std::filesystem::path& path) {
 TEST(ResourceCompiler, PathsWithBackslashesDriveLettersAndLongNames) {
     namespace fs = std::filesystem;
     TempFolder folder;
+    folder.MakeCurrent();
     const fs::path project = "Korrido skins, a project folder with a long name";
     const fs::path art = project / "Bitmaps for the evening variant.v2";
     const fs::path out = "Databases ready for the handheld";
     fs::create_directories(art);
     fs::create_directories(out);
-    WriteFile(art / "Title bar in the evening colours.bmp", SolidBmp24(3, 2, 0x00FF00));
+    WriteSolidBmp((art / "Title bar in the evening colours.bmp").string(), 3, 2, 0x00FF00, 24);
     const std::string absoluteBitmap = TypedOnWindows(art / "Title bar in the evening colours.bmp");
 #ifdef _WIN32
     ASSERT_EQ(absoluteBitmap.substr(1, 2), ":\\") << absoluteBitmap;
 #endif
     // Relative to the project folder in other letter case, and absolute.
-    WriteText(project / "_script.txt",
-              "BITMAPCOLOR ID 3001 \"bitmaps FOR the evening variant.V2\\TITLE bar in the evening colours.BMP\" \r\n"
-              "BITMAP ID 3002 \"" + absoluteBitmap + "\" \r\n");
+    WriteText((project / "_script.txt").string(),
+              "BITMAPCOLOR ID 3001 \"bitmaps FOR the evening variant.V2\\TITLE bar in the evening "
+              "colours.BMP\" \r\n"
+              "BITMAP ID 3002 \"" +
+                  absoluteBitmap + "\" \r\n");
     const std::string database = TypedOnWindows(out / "Nightfall in the evening.PDB");
     const std::string script = TypedOnWindows(project / "_script.txt");
 

@@ -1,34 +1,20 @@
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
-#include "CommandLine.h"
 #include "Bmp.h"
+#include "RunCli.h"
 #include "SkinProjectWriter.h"
 
 using namespace vantoro;
 using namespace vantoro::test;
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    Outcome o;
-    o.status = CCommandLine().Run(args, out, err);
-    o.out = out.str();
-    o.err = err.str();
-    return o;
-}
 
 // The writer's complete project, named Demo, in a folder of its own.
 struct ProjectFiles {
@@ -56,9 +42,12 @@ size_t CountLines(const std::string& text, const std::string& needle) {
 }  // namespace
 
 TEST(CommandLine, UsageErrorsExitTwoAndHelpAndVersionExitZero) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"frobnicate", "x.skn"}, {"build"}, {"check", "a.skn", "b.skn"}, {"--bogus"},
-          {"--compiler-library"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"frobnicate", "x.skn"},
+                                                 {"build"},
+                                                 {"check", "a.skn", "b.skn"},
+                                                 {"--bogus"},
+                                                 {"--compiler-library"}}) {
         const Outcome o = RunCli(args);
         EXPECT_EQ(o.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_FALSE(o.err.empty());
@@ -90,7 +79,8 @@ TEST(CommandLine, ScriptPrintsTheScriptOfTheLoadedProject) {
     EXPECT_EQ(o.out.rfind("BITMAPCOLOR ID 3001 \"wall.bmp\" \r\n", 0), 0u);
     EXPECT_EQ(CountLines(o.out, "\r"), 82u);
     EXPECT_EQ(CountLines(o.out, ""), 82u);
-    EXPECT_NE(o.out.find("WORDLIST ID 3010\r\nBEGIN\r\n\t0 0 160 15\r\nEND\r\n"), std::string::npos);
+    EXPECT_NE(o.out.find("WORDLIST ID 3010\r\nBEGIN\r\n\t0 0 160 15\r\nEND\r\n"),
+              std::string::npos);
     EXPECT_NE(o.out.find("\t60 2 50 11 255 128 0\r\n"), std::string::npos);
     EXPECT_NE(o.out.find("BITMAP ID 3053 \"maxm.bmp\" \r\n"), std::string::npos);
 
@@ -119,7 +109,7 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     files.Save();
     WriteSolidBmp(files.Path("wall.bmp"), 100, 160);
     WriteSolidBmp(files.Path("titlem.bmp"), 12, 10);  // an 8-bit mask
-    BmpRecipe many;  // 32 colours for a 16-grey skin
+    BmpRecipe many;                                   // 32 colours for a 16-grey skin
     many.width = 32;
     many.height = 1;
     many.bits = 24;
@@ -142,7 +132,9 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     EXPECT_TRUE(has("warning: TitleBar.BmpMask: ", "1-bit")) << o.out;
     EXPECT_TRUE(has("warning: SystemIcons.BmpMiscIcons: ", "16")) << o.out;
     EXPECT_TRUE(has("warning: AppList.Rect: ", "outside")) << o.out;
-    EXPECT_TRUE(has("warning: TitleBar.BmpMask: ", "12x10 pixels; its rectangle TitleBar.Rect is 160x15")) << o.out;
+    EXPECT_TRUE(
+        has("warning: TitleBar.BmpMask: ", "12x10 pixels; its rectangle TitleBar.Rect is 160x15"))
+        << o.out;
     EXPECT_EQ(CountLines(o.out, ""), 8u) << o.out;
 
     // Codes outside their tables are errors; no screen to check rectangles against.
@@ -151,8 +143,10 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     files.Save();
     const Outcome codes = RunCli({"check", files.skn});
     EXPECT_EQ(codes.status, 1);
-    EXPECT_NE(codes.out.find("error: SkinInfo.Reso: " + files.skn + ": "), std::string::npos) << codes.out;
-    EXPECT_NE(codes.out.find("error: SkinInfo.Depth: " + files.skn + ": "), std::string::npos) << codes.out;
+    EXPECT_NE(codes.out.find("error: SkinInfo.Reso: " + files.skn + ": "), std::string::npos)
+        << codes.out;
+    EXPECT_NE(codes.out.find("error: SkinInfo.Depth: " + files.skn + ": "), std::string::npos)
+        << codes.out;
     EXPECT_EQ(codes.out.find("AppList.Rect"), std::string::npos) << codes.out;
     files.writer.Set("SkinInfo", "Reso", "1");
     files.writer.Set("SkinInfo", "Depth", "4");
@@ -176,21 +170,24 @@ TEST(CommandLine, BuildWritesTheDatabaseAndReportsFailures) {
     EXPECT_FALSE(std::filesystem::exists(files.Path("__bkg1.bmp")));
     EXPECT_FALSE(std::filesystem::exists(files.Path("_script.txt")));
 
-    WriteFile(files.Path("standin-control.txt"), {'f', 'a', 'i', 'l', ' ', 's', 't', 'd', 'e', 'r', 'r'});
+    WriteFile(files.Path("standin-control.txt"),
+              {'f', 'a', 'i', 'l', ' ', 's', 't', 'd', 'e', 'r', 'r'});
     o = RunCli({"--compiler-library", library, "build", files.skn});
     EXPECT_EQ(o.status, 1);
     EXPECT_TRUE(o.out.empty());
     EXPECT_EQ(o.err.rfind("Unable to build the skin.\n", 0), 0u) << o.err;
     // The field that wrote the line, then the compiler's own words below "Details:".
-    EXPECT_NE(o.err.find("\n\nWall Paper, Bitmap File: the stand-in was told to complain.\n"), std::string::npos)
+    EXPECT_NE(o.err.find("\n\nWall Paper, Bitmap File: the stand-in was told to complain.\n"),
+              std::string::npos)
         << o.err;
-    EXPECT_NE(o.err.find("\nDetails:\n_script.txt:3: the stand-in was told to complain\n"), std::string::npos)
+    EXPECT_NE(o.err.find("\nDetails:\n_script.txt:3: the stand-in was told to complain\n"),
+              std::string::npos)
         << o.err;
 
     o = RunCli({"--compiler-library", files.Path("no-such-library"), "build", files.skn});
     EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.err.find("The compiler library 'no-such-library' is not in " + files.dir.Folder().substr(
-                             0, files.dir.Folder().size() - 1) + "."),
+    EXPECT_NE(o.err.find("The compiler library 'no-such-library' is not in " +
+                         files.dir.Folder().substr(0, files.dir.Folder().size() - 1) + "."),
               std::string::npos)
         << o.err;
 }
@@ -198,20 +195,24 @@ TEST(CommandLine, BuildWritesTheDatabaseAndReportsFailures) {
 TEST(CommandLine, BuildKeepsTheIntermediateFilesWhenAsked) {
     ProjectFiles files(2, 8);
     const std::string library = STANDIN_LIBRARY;
-    const std::vector<std::string> intermediate = {"_script.txt", "__bkg1.bmp", "__bkg2.bmp", "__bkg3.bmp",
-                                                   "__bkg4.bmp"};
+    const std::vector<std::string> intermediate = {"_script.txt", "__bkg1.bmp", "__bkg2.bmp",
+                                                   "__bkg3.bmp", "__bkg4.bmp"};
     Outcome o = RunCli({"--compiler-library", library, "build", "--keep-intermediate", files.skn});
     ASSERT_EQ(o.status, 0) << o.err;
-    for (const std::string& name : intermediate) EXPECT_TRUE(std::filesystem::exists(files.Path(name))) << name;
+    for (const std::string& name : intermediate)
+        EXPECT_TRUE(std::filesystem::exists(files.Path(name))) << name;
     // What is kept is what the compiler read: the script the script command prints.
     const std::vector<uint8_t> kept = ReadFile(files.Path("_script.txt"));
     EXPECT_EQ(std::string(kept.begin(), kept.end()), RunCli({"script", files.skn}).out);
 
     // The option may follow the project too; the next build without it cleans up.
-    EXPECT_EQ(RunCli({"--compiler-library", library, "build", files.skn, "--keep-intermediate"}).status, 0);
+    EXPECT_EQ(
+        RunCli({"--compiler-library", library, "build", files.skn, "--keep-intermediate"}).status,
+        0);
     EXPECT_TRUE(std::filesystem::exists(files.Path("_script.txt")));
     EXPECT_EQ(RunCli({"--compiler-library", library, "build", files.skn}).status, 0);
-    for (const std::string& name : intermediate) EXPECT_FALSE(std::filesystem::exists(files.Path(name))) << name;
+    for (const std::string& name : intermediate)
+        EXPECT_FALSE(std::filesystem::exists(files.Path(name))) << name;
 
     // It is the build's option alone.
     EXPECT_EQ(RunCli({"script", "--keep-intermediate", files.skn}).status, 2);
@@ -221,7 +222,8 @@ TEST(CommandLine, BuildKeepsTheIntermediateFilesWhenAsked) {
 TEST(CommandLine, TheProgramExitsWithTheStatusAndPrintsTheScriptBytes) {
     ProjectFiles files(1, 1);
     QProcess process;
-    process.start(QStringLiteral(VANTORO_CLI), {QStringLiteral("script"), QString::fromStdString(files.skn)});
+    process.start(QStringLiteral(VANTORO_CLI),
+                  {QStringLiteral("script"), QString::fromStdString(files.skn)});
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 0);
     const QByteArray out = process.readAllStandardOutput();

@@ -1,44 +1,28 @@
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
-#include "CommandLine.h"
+#include "RunCli.h"
 #include "SkinChecker.h"
 #include "SkinProject.h"
+#include "TempFolder.h"
 
 using namespace vantoro;
+using namespace vantoro::test;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    Outcome o;
-    o.status = CCommandLine().Run(args, out, err);
-    o.out = out.str();
-    o.err = err.str();
-    return o;
-}
-
-QByteArray ReadAll(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 std::vector<std::string> Entries(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(folder, ec)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -59,7 +43,9 @@ std::map<std::string, std::string> Resources(const std::string& info) {
     return found;
 }
 
-std::string Size(int w, int h) { return std::to_string(w) + "x" + std::to_string(h); }
+std::string Size(int w, int h) {
+    return std::to_string(w) + "x" + std::to_string(h);
+}
 
 }  // namespace
 
@@ -70,20 +56,23 @@ TEST(NewSkin, EveryResolutionAndDepthChecksCleanBuildsAndReadsBack) {
         for (int depth : {1, 2, 4, 8, 16}) {
             SCOPED_TRACE("reso " + std::to_string(reso) + ", depth " + std::to_string(depth));
             const int s = reso;
-            const std::string folder = dir.filePath(QStringLiteral("skin%1-%2").arg(reso).arg(depth)).toStdString();
-            const Outcome made = RunCli({"new", folder, "--name", "Fresh Start", "--reso", reso == 1 ? "160" : "320",
-                                         "--depth", std::to_string(depth)});
+            const std::string folder =
+                dir.filePath(QStringLiteral("skin%1-%2").arg(reso).arg(depth)).toStdString();
+            const Outcome made =
+                RunCli({"new", folder, "--name", "Fresh Start", "--reso", reso == 1 ? "160" : "320",
+                        "--depth", std::to_string(depth)});
             ASSERT_EQ(made.status, 0) << made.err;
             const std::string skn = (fs::path(folder) / "Fresh Start.skn").string();
             EXPECT_EQ(made.out, skn + "\n");
 
             CSkinProject project;
             ASSERT_EQ(project.LoadProject(skn), 1) << project.LastError();
-            for (const CSkinProblem& problem : CSkinChecker().Check(project)) ADD_FAILURE() << problem.Format();
+            for (const CSkinProblem& problem : CSkinChecker().Check(project))
+                ADD_FAILURE() << problem.Format();
             // Saving changes nothing: every section and key is there, in a save's order.
-            const QByteArray written = ReadAll(skn);
+            const std::string written = ReadText(skn);
             ASSERT_EQ(project.SaveProject(), 1);
-            EXPECT_EQ(ReadAll(skn), written);
+            EXPECT_EQ(ReadText(skn), written);
 
             const Outcome built = RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn});
             ASSERT_EQ(built.status, 0) << built.err;
@@ -123,7 +112,8 @@ TEST(NewSkin, EveryResolutionAndDepthChecksCleanBuildsAndReadsBack) {
             EXPECT_EQ(res["wrdl 3002"], "4 values: 0 " + n(142) + " " + n(148) + " " + n(18));
             EXPECT_EQ(res["wrdl 3010"], "4 values: 0 0 " + n(160) + " " + n(16));
             EXPECT_EQ(res["wrdl 3013"], "2 values: " + n(12) + " " + n(12));
-            EXPECT_EQ(res["wrdl 3016"], "4 values: " + n(2) + " " + n(2) + " " + n(12) + " " + n(12));
+            EXPECT_EQ(res["wrdl 3016"],
+                      "4 values: " + n(2) + " " + n(2) + " " + n(12) + " " + n(12));
         }
 }
 
@@ -135,7 +125,8 @@ TEST(NewSkin, RefusesBadNamesExistingFilesAndUnusableFoldersWritingNothing) {
     Outcome o = RunCli({"new", (root / "long").string(), "--name", std::string(32, 'n')});
     EXPECT_EQ(o.status, 1);
     EXPECT_NE(o.err.find("longer than 31 characters"), std::string::npos) << o.err;
-    EXPECT_TRUE(RunCli({"new", (root / "long").string(), "--name", std::string(31, 'n')}).status == 0);
+    EXPECT_TRUE(RunCli({"new", (root / "long").string(), "--name", std::string(31, 'n')}).status ==
+                0);
     EXPECT_EQ(Entries(root / "long").size(), 19u);
 
     o = RunCli({"new", (root / "slash").string(), "--name", "a/b"});
@@ -154,7 +145,7 @@ TEST(NewSkin, RefusesBadNamesExistingFilesAndUnusableFoldersWritingNothing) {
     EXPECT_EQ(o.status, 1);
     EXPECT_NE(o.err.find((root / "taken" / "Mine.skn").string()), std::string::npos) << o.err;
     EXPECT_EQ(Entries(root / "taken"), std::vector<std::string>{"Mine.skn"});
-    EXPECT_EQ(ReadAll((root / "taken" / "Mine.skn").string()), "keep me");
+    EXPECT_EQ(ReadText((root / "taken" / "Mine.skn").string()), "keep me");
     fs::rename(root / "taken" / "Mine.skn", root / "taken" / "preview2.bmp");
     o = RunCli({"new", (root / "taken").string(), "--name", "Mine"});
     EXPECT_EQ(o.status, 1);
@@ -167,10 +158,12 @@ TEST(NewSkin, RefusesBadNamesExistingFilesAndUnusableFoldersWritingNothing) {
     EXPECT_NE(o.err.find("preview2.bmp"), std::string::npos) << o.err;
 
     for (const std::vector<std::string>& usage :
-         {std::vector<std::string>{"new", "--name", "X"}, {"new", (root / "u").string()},
+         {std::vector<std::string>{"new", "--name", "X"},
+          {"new", (root / "u").string()},
           {"new", (root / "u").string(), "--name", "X", "--reso", "240"},
           {"new", (root / "u").string(), "--name", "X", "--depth", "3"},
-          {"new", (root / "u").string(), "--name"}, {"new", (root / "u").string(), "more", "--name", "X"}}) {
+          {"new", (root / "u").string(), "--name"},
+          {"new", (root / "u").string(), "more", "--name", "X"}}) {
         EXPECT_EQ(RunCli(usage).status, 2) << usage.back();
     }
     EXPECT_FALSE(fs::exists(root / "u"));

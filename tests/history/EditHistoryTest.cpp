@@ -3,9 +3,10 @@
 #include <QSignalSpy>
 
 #include "EditHistory.h"
-#include "ProjectTestSupport.h"
 #include "PropertyItemManager.h"
 #include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
 
 namespace vantoro {
 namespace {
@@ -19,7 +20,7 @@ void Commit(CPropertyItemManager& sheet, uint8_t itemId, const CPropertyValue& v
 
 TEST(EditHistory, UndoAndRedoPutEachKindOfValueBackThroughTheSheet) {
     test::TempFolder dir;
-    const std::string path = dir.WriteFile("Blue.skn", test::FullProjectText());
+    const std::string path = dir.WriteFile("Blue.skn", test::SkinProjectWriter(2).Text());
     CSkinProject project;
     ASSERT_EQ(project.LoadProject(path), 1);
     CEditHistory history;
@@ -35,7 +36,7 @@ TEST(EditHistory, UndoAndRedoPutEachKindOfValueBackThroughTheSheet) {
     CPropertyItemManager& dateTime = project.DateTime.PropertySheet();
     CPropertyItemManager& skinInfo = project.SkinInfo.PropertySheet();
     Commit(titleBar, 1, CRect{0, 5, 320, 35});
-    Commit(dateTime, 2, RgbColor(255, 128, 0));
+    Commit(dateTime, 2, RgbColor(0, 128, 255));
     Commit(skinInfo, 2, int32_t(0));  // 160x160
     Commit(skinInfo, 1, std::string("Green"));
     Commit(skinInfo, 1, std::string("Green"));  // no change: nothing to undo
@@ -46,16 +47,16 @@ TEST(EditHistory, UndoAndRedoPutEachKindOfValueBackThroughTheSheet) {
     EXPECT_TRUE(applied.empty());  // the commits themselves are already applied
 
     stack.undo();
-    EXPECT_EQ(project.SkinInfo.SkinName, "Blue");
-    EXPECT_EQ(skinInfo.FindItem(1)->GetValue(), CPropertyValue(std::string("Blue")));
+    EXPECT_EQ(project.SkinInfo.SkinName, "Test");
+    EXPECT_EQ(skinInfo.FindItem(1)->GetValue(), CPropertyValue(std::string("Test")));
     stack.undo();
     EXPECT_EQ(project.SkinInfo.ResoIndex, 1);
     EXPECT_EQ(project.SkinInfo.Reso, 2);
     stack.undo();
-    EXPECT_EQ(project.DateTime.TextColor, RgbColor(0, 0, 255));
+    EXPECT_EQ(project.DateTime.TextColor, RgbColor(255, 128, 0));
     stack.undo();
-    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 320, 30}));
-    EXPECT_EQ(titleBar.FindItem(1)->GetValue(), CPropertyValue(CRect{0, 0, 320, 30}));
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 15}));
+    EXPECT_EQ(titleBar.FindItem(1)->GetValue(), CPropertyValue(CRect{0, 0, 160, 15}));
     EXPECT_FALSE(history.IsModified());
     ASSERT_EQ(applied.size(), 4u);
     EXPECT_EQ(applied.back().first, &titleBar);
@@ -65,7 +66,7 @@ TEST(EditHistory, UndoAndRedoPutEachKindOfValueBackThroughTheSheet) {
     stack.redo();
     stack.redo();
     EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 5, 320, 35}));
-    EXPECT_EQ(project.DateTime.TextColor, RgbColor(255, 128, 0));
+    EXPECT_EQ(project.DateTime.TextColor, RgbColor(0, 128, 255));
 
     // A save marks where the file stands; moving away and back is modified, then not.
     ASSERT_EQ(project.SaveProject(), 1);
@@ -81,7 +82,7 @@ TEST(EditHistory, UndoAndRedoPutEachKindOfValueBackThroughTheSheet) {
     EXPECT_EQ(refreshed.count(), 1);
     stack.undo();
     EXPECT_EQ(refreshed.count(), 2);
-    EXPECT_EQ(project.SkinInfo.Author, "Ann");
+    EXPECT_EQ(project.SkinInfo.Author, "Ana");
 
     history.Clear();
     EXPECT_EQ(stack.count(), 0);

@@ -3,7 +3,7 @@
 #include <QDir>
 
 #include "FileNameResolver.h"
-#include "ProjectTestSupport.h"
+#include "TempFolder.h"
 
 using vantoro::ResolveFileName;
 

@@ -2,7 +2,7 @@
 
 #include "ProfileStore.h"
 #include "ProjectFileAccess.h"
-#include "ProjectTestSupport.h"
+#include "TempFolder.h"
 
 using namespace vantoro;
 
@@ -77,12 +77,12 @@ TEST(ProfileValues, CacheFollowsTheFileOnDiskAndTheFlush) {
     CProfileStore::Instance().ReadString(path, "S", "K", "1", value);
     EXPECT_EQ(value, "first");
 
-    test::WriteAll(path, "[S]\nK=second, longer\n");
+    test::WriteText(path, "[S]\nK=second, longer\n");
     CProfileStore::Instance().ReadString(path, "S", "K", "1", value);
     EXPECT_EQ(value, "second, longer");
 
     EXPECT_TRUE(WriteProfileInt(path, "S", "N", -3));
-    EXPECT_EQ(test::ReadAll(path), "[S]\nK=second, longer\nN=-3\n");
+    EXPECT_EQ(test::ReadText(path), "[S]\nK=second, longer\nN=-3\n");
     int n = 0;
     EXPECT_TRUE(ReadProfileInt(path, "S", "N", n));
     EXPECT_EQ(n, -3);

@@ -4,8 +4,9 @@
 #include <QRandomGenerator>
 #include <QThread>
 
-#include "ProjectTestSupport.h"
 #include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
 
 using namespace vantoro;
 
@@ -13,7 +14,7 @@ using namespace vantoro;
 // meant it to be, never cut short or mixed.
 TEST(SaveStress, KilledSavesLeaveTheOldOrTheNewFile) {
     test::TempFolder dir;
-    std::string text = test::FullProjectText();
+    std::string text = test::SkinProjectWriter().Text();
     text += "[Notes]\r\n";
     for (int i = 0; i < 20000; ++i)
         text += "Note" + std::to_string(i) + "=kept as typed, line " + std::to_string(i) + "\r\n";
@@ -26,7 +27,7 @@ TEST(SaveStress, KilledSavesLeaveTheOldOrTheNewFile) {
         for (int i = 0; i < 2; ++i) {
             project.SkinInfo.SkinName = i == 0 ? "Alpha" : "Omega";
             ASSERT_EQ(project.SaveProject(), 1);
-            versions[i] = test::ReadAll(path);
+            versions[i] = test::ReadText(path);
         }
         ASSERT_NE(versions[0], versions[1]);
     }
@@ -38,7 +39,7 @@ TEST(SaveStress, KilledSavesLeaveTheOldOrTheNewFile) {
         QThread::msleep(QRandomGenerator::global()->bounded(5, 120));
         child.kill();
         child.waitForFinished(10000);
-        const std::string now = test::ReadAll(path);
+        const std::string now = test::ReadText(path);
         ASSERT_TRUE(now == versions[0] || now == versions[1])
             << "round " << round << ": " << now.size() << " bytes";
     }

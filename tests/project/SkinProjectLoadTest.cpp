@@ -2,10 +2,13 @@
 
 #include <QDir>
 
-#include "ProjectTestSupport.h"
+#include "RecordingTree.h"
 #include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
 
 using namespace vantoro;
+using test::SkinProjectWriter;
 using test::TempFolder;
 
 namespace {
@@ -21,28 +24,29 @@ void ReplaceLine(std::string& text, const std::string& from, const std::string& 
 TEST(SkinProjectLoad, ReadsEveryFieldOfBothLineEndings) {
     for (const std::string eol : {"\r\n", "\n"}) {
         TempFolder dir;
-        const std::string path = dir.WriteFile("Blue.skn", test::FullProjectText(eol));
+        const std::string text = SkinProjectWriter(2, 16).Remove("AppView", "TextColor").Text(eol);
+        const std::string path = dir.WriteFile("Blue.skn", text);
         CSkinProject project;
         ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
         EXPECT_EQ(project.IsLoaded, 1);
-        EXPECT_EQ(project.SkinInfo.SkinName, "Blue");
+        EXPECT_EQ(project.SkinInfo.SkinName, "Test");
         EXPECT_EQ(project.SkinInfo.Reso, 2);
         EXPECT_EQ(project.SkinInfo.ResoIndex, 1);
         EXPECT_EQ(project.SkinInfo.Depth, 16);
         EXPECT_EQ(project.SkinInfo.DepthIndex, 4);
         EXPECT_EQ(project.SkinInfo.Version, "1.0");
-        EXPECT_EQ(project.SkinInfo.Comments, "Say \"hi\" \\o/");
-        EXPECT_EQ(project.ToolBar.Rect, (CRect{0, 300, 320, 320}));
-        EXPECT_EQ(project.ToolBar.RectButtonTools, (CRect{13, 14, 15, 16}));
-        EXPECT_EQ(project.ScrollBar.ThumbBottomHeight, 5);
-        EXPECT_EQ(project.MaximizeVuzuRuzIcon.BmpMask, "maxmask.bmp");
-        EXPECT_EQ(project.DateTime.TextColor, RgbColor(0, 0, 255));
-        EXPECT_EQ(project.Popups.PtCategory, (CPoint{316, 32}));
-        EXPECT_EQ(project.Popups.MaxSizeCategory, (CSize{120, 200}));
-        EXPECT_EQ(project.AppList.RectMaximized, (CRect{0, 30, 310, 320}));
+        EXPECT_EQ(project.SkinInfo.Comments, "say \"hi\" C:\\x");
+        EXPECT_EQ(project.ToolBar.Rect, (CRect{0, 140, 160, 160}));
+        EXPECT_EQ(project.ToolBar.RectButtonTools, (CRect{7, 8, 17, 28}));
+        EXPECT_EQ(project.ScrollBar.ThumbBottomHeight, 2);
+        EXPECT_EQ(project.MaximizeVuzuRuzIcon.BmpMask, "maxm.bmp");
+        EXPECT_EQ(project.DateTime.TextColor, RgbColor(255, 128, 0));
+        EXPECT_EQ(project.Popups.PtCategory, (CPoint{158, 16}));
+        EXPECT_EQ(project.Popups.MaxSizeCategory, (CSize{80, 100}));
+        EXPECT_EQ(project.AppList.RectMaximized, (CRect{0, 16, 150, 158}));
         EXPECT_EQ(project.AppList.TextColor, 0u);  // no key: black until the user sets it
         EXPECT_EQ(project.Preview.Preview2, "prev2.bmp");
-        EXPECT_EQ(project.SystemIcons.MiscIconsSize, (CSize{22, 18}));
+        EXPECT_EQ(project.SystemIcons.MiscIconsSize, (CSize{9, 10}));
         EXPECT_EQ(project.PathName, path);
         EXPECT_EQ(project.Folder,
                   QDir::toNativeSeparators(QFileInfo(QString::fromStdString(path)).absolutePath())
@@ -68,10 +72,7 @@ TEST(SkinProjectLoad, EmptyFileOpensWithDefaultsAndUnknownCodesLoadAsTheyAre) {
     EXPECT_EQ(project.DateTime.TextColor, 1u);
     EXPECT_EQ(project.SystemIcons.BmpMiscIcons, "1");
 
-    std::string text = test::FullProjectText();
-    ReplaceLine(text, "Reso=2", "Reso=3");
-    ReplaceLine(text, "Depth=16", "Depth=24");
-    ReplaceLine(text, "Rect=0,0,320,30", "Rect=0x10,010,5");
+    const std::string text = SkinProjectWriter(3, 24).Set("TitleBar", "Rect", "0x10,010,5").Text();
     CSkinProject other;
     const std::string odd = dir.WriteFile("odd.skn", text);
     ASSERT_EQ(other.LoadProject(odd), 1);
@@ -83,8 +84,8 @@ TEST(SkinProjectLoad, EmptyFileOpensWithDefaultsAndUnknownCodesLoadAsTheyAre) {
 TEST(SkinProjectLoad, MaskKeyOfTheMaximizeIconIsFoundInAnySpelling) {
     for (const char* spelling : {"BMPMASK", "Bmpmask", "BmpMask"}) {
         TempFolder dir;
-        std::string text = test::FullProjectText();
-        ReplaceLine(text, "BmpMask=maxmask.bmp", std::string(spelling) + "=m.bmp");
+        std::string text = SkinProjectWriter().Text();
+        ReplaceLine(text, "BmpMask=maxm.bmp", std::string(spelling) + "=m.bmp");
         CSkinProject project;
         ASSERT_EQ(project.LoadProject(dir.WriteFile("p.skn", text)), 1);
         EXPECT_EQ(project.MaximizeVuzuRuzIcon.BmpMask, "m.bmp") << spelling;
@@ -93,9 +94,8 @@ TEST(SkinProjectLoad, MaskKeyOfTheMaximizeIconIsFoundInAnySpelling) {
 
 TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
     TempFolder dir;
-    std::string text = test::FullProjectText();
-    ReplaceLine(text, "Author=Ann", "Author=");
-    ReplaceLine(text, "Preview2=prev2.bmp", "Preview2=");
+    const std::string text =
+        SkinProjectWriter().Set("SkinInfo", "Author", "").Set("Preview", "Preview2", "").Text();
     CSkinProject project;
     ASSERT_EQ(project.LoadProject(dir.WriteFile("a.skn", text)), 1) << project.LastError();
     EXPECT_EQ(project.SkinInfo.Author, "");
@@ -104,11 +104,12 @@ TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
     const std::string firstFolder = project.Folder;
 
     // A second project whose sixth element (ScrollBar) has an empty number.
-    std::string broken = test::FullProjectText();
-    ReplaceLine(broken, "SkinName=Blue", "SkinName=Red");
-    ReplaceLine(broken, "Bmp=tog.bmp", "Bmp=newtog.bmp");
-    ReplaceLine(broken, "ButtonTopHeight=11", "ButtonTopHeight=");
-    ReplaceLine(broken, "Bmp=max.bmp", "Bmp=newmax.bmp");
+    const std::string broken = SkinProjectWriter()
+                                   .Set("SkinInfo", "SkinName", "Red")
+                                   .Set("ToolBarToggler", "Bmp", "newtog.bmp")
+                                   .Set("ScrollBar", "ButtonTopHeight", "")
+                                   .Set("MaximizeVuzuRuzIcon", "Bmp", "newmax.bmp")
+                                   .Text();
     project.ScrollBar.RectNormal = CRect{};
     const std::string brokenPath = dir.WriteFile("broken.skn", broken);
     EXPECT_EQ(project.LoadProject(brokenPath), 0);
@@ -116,7 +117,7 @@ TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
     EXPECT_EQ(project.SkinInfo.SkinName, "Red");          // read before the failure
     EXPECT_EQ(project.ToolBarToggler.Bmp, "newtog.bmp");  // fifth element, read
     EXPECT_EQ(project.ScrollBar.RectNormal,
-              (CRect{310, 30, 320, 300}));                  // keys before the empty one
+              (CRect{152, 16, 160, 138}));                  // keys before the empty one
     EXPECT_EQ(project.MaximizeVuzuRuzIcon.Bmp, "max.bmp");  // seventh element, not read
     EXPECT_EQ(project.PathName, firstPath);
     EXPECT_EQ(project.Folder, firstFolder);
@@ -126,13 +127,13 @@ TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
 
     // The earlier project, still named by PathName, opens again over the mixed records.
     ASSERT_EQ(project.LoadProject(firstPath), 1) << project.LastError();
-    EXPECT_EQ(project.SkinInfo.SkinName, "Blue");
+    EXPECT_EQ(project.SkinInfo.SkinName, "Test");
     EXPECT_EQ(project.ToolBarToggler.Bmp, "tog.bmp");
 }
 
 TEST(SkinProjectLoad, SamePathIsNotReadAgainButAnotherSpellingIs) {
     TempFolder dir;
-    const std::string path = dir.WriteFile("Same.skn", test::FullProjectText());
+    const std::string path = dir.WriteFile("Same.skn", SkinProjectWriter().Text());
     CSkinProject project;
     ASSERT_EQ(project.LoadProject(path), 1);
     project.SkinInfo.SkinName = "edited in memory";
@@ -150,7 +151,7 @@ TEST(SkinProjectLoad, SamePathIsNotReadAgainButAnotherSpellingIs) {
 
 TEST(SkinProjectLoad, RelativePathsBecomeAbsoluteAndFailuresNameTheFile) {
     TempFolder dir;
-    dir.WriteFile("rel.skn", test::FullProjectText());
+    dir.WriteFile("rel.skn", SkinProjectWriter().Text());
     const QString old = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(dir.Path("")));
     CSkinProject project;
@@ -178,7 +179,7 @@ TEST(SkinProjectLoad, FillsTheTreeOnLoadAndEmptiesItOnClose) {
     CSkinProject project;
     project.SetElementsTree(&tree);
     project.SetElementsTree(nullptr);  // ignored
-    ASSERT_EQ(project.LoadProject(dir.WriteFile("t.skn", test::FullProjectText())), 1);
+    ASSERT_EQ(project.LoadProject(dir.WriteFile("t.skn", SkinProjectWriter().Text())), 1);
 
     const char* labels[] = {
         "Skin Info",      "Properties",       "Skin Elements",         "Wall Paper",
@@ -204,5 +205,5 @@ TEST(SkinProjectLoad, FillsTheTreeOnLoadAndEmptiesItOnClose) {
     EXPECT_EQ(project.IsLoaded, 0);
     EXPECT_EQ(project.PathName, "");
     EXPECT_EQ(project.Folder, CSkinProject::NoProjectFolder());
-    EXPECT_EQ(project.SkinInfo.SkinName, "Blue");  // records keep their values
+    EXPECT_EQ(project.SkinInfo.SkinName, "Test");  // records keep their values
 }

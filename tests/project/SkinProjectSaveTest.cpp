@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
+#include <cstdio>
 
 #include "AtomicFileWriter.h"
 #include "ProfileFile.h"
-#include "ProjectTestSupport.h"
 #include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
 
 using namespace vantoro;
+using test::ReadText;
+using test::SkinProjectWriter;
 using test::TempFolder;
 
 TEST(SkinProjectSave, EmptyFileGetsEverySectionAndKeyInOrder) {
@@ -17,7 +22,7 @@ TEST(SkinProjectSave, EmptyFileGetsEverySectionAndKeyInOrder) {
     ASSERT_EQ(project.LoadProject(path), 1);
     ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
 
-    const CProfileFile saved(test::ReadAll(path));
+    const CProfileFile saved(ReadText(path));
     EXPECT_EQ(
         saved.Sections(),
         (std::vector<std::string>{"SkinInfo", "WallPaper", "ToolBar", "TitleBar", "ToolBarToggler",
@@ -34,16 +39,16 @@ TEST(SkinProjectSave, EmptyFileGetsEverySectionAndKeyInOrder) {
     EXPECT_EQ(saved.Keys("SystemIcons").size(), 6u);
     EXPECT_EQ(saved.Get("TitleBar", "Rect"), "1,1,1,1");
     EXPECT_EQ(saved.Get("SkinInfo", "Depth"), "1");
-    const std::string bytes = test::ReadAll(path);
+    const std::string bytes = ReadText(path);
     EXPECT_EQ(bytes.substr(0, 24), "[SkinInfo]\r\nSkinName=1\r\n");
 }
 
 TEST(SkinProjectSave, ChangingOneValueLeavesEveryOtherByteOfAHandEditedFile) {
     TempFolder dir;
-    std::string text = test::FullProjectText("\n");
+    std::string text = SkinProjectWriter().Text("\n");
     text.insert(0, "; made by hand\n\n");
     text.replace(text.find("Bmp=max.bmp"), 11, "  bmp = max.bmp ");
-    text.replace(text.find("BmpMask=maxmask.bmp"), 19, "BMPMASK=maxmask.bmp");
+    text.replace(text.find("BmpMask=maxm.bmp"), 16, "BMPMASK=maxm.bmp");
     text += "[Unknown]\nKeep=me\n";
     const std::string path = dir.WriteFile("hand.skn", text);
     CSkinProject project;
@@ -54,23 +59,20 @@ TEST(SkinProjectSave, ChangingOneValueLeavesEveryOtherByteOfAHandEditedFile) {
     ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
 
     std::string expected = text;
-    expected.replace(expected.find("TextColor=16711680"), 18, "TextColor=255");
-    expected.replace(expected.find("BMPMASK=maxmask.bmp"), 19, "BMPMASK=newmask.bmp");
+    expected.replace(expected.find("TextColor=33023"), 15, "TextColor=255");
+    expected.replace(expected.find("BMPMASK=maxm.bmp"), 16, "BMPMASK=newmask.bmp");
     expected.replace(expected.find("  bmp = max.bmp "), 16, "  bmp =max.bmp");
-    EXPECT_EQ(test::ReadAll(path), expected);
+    EXPECT_EQ(ReadText(path), expected);
 }
 
 TEST(SkinProjectSave, CodesFollowTheChoicesOnlyWhenSaved) {
     TempFolder dir;
-    std::string text = test::FullProjectText();
-    text.replace(text.find("Depth=16"), 8, "Depth=24");
-    text.replace(text.find("Reso=2"), 6, "Reso=3");
-    const std::string path = dir.WriteFile("codes.skn", text);
+    const std::string path = dir.WriteFile("codes.skn", SkinProjectWriter(3, 24).Text());
     CSkinProject project;
     ASSERT_EQ(project.LoadProject(path), 1);
     ASSERT_EQ(project.SaveProject(), 1);
-    EXPECT_EQ(CProfileFile(test::ReadAll(path)).Get("SkinInfo", "Depth"), "1");
-    EXPECT_EQ(CProfileFile(test::ReadAll(path)).Get("SkinInfo", "Reso"), "3");
+    EXPECT_EQ(CProfileFile(ReadText(path)).Get("SkinInfo", "Depth"), "1");
+    EXPECT_EQ(CProfileFile(ReadText(path)).Get("SkinInfo", "Reso"), "3");
 
     project.SkinInfo.DepthIndex = 3;
     EXPECT_EQ(project.SkinInfo.Depth, 1);  // the build still sees the loaded depth
@@ -80,8 +82,8 @@ TEST(SkinProjectSave, CodesFollowTheChoicesOnlyWhenSaved) {
 
 TEST(SkinProjectSave, FailedSavesLeaveTheOldFileWholeAndNeverCreateOne) {
     TempFolder dir;
-    const std::string path = dir.WriteFile("keep.skn", test::FullProjectText());
-    const std::string original = test::ReadAll(path);
+    const std::string path = dir.WriteFile("keep.skn", SkinProjectWriter().Text());
+    const std::string original = ReadText(path);
     CSkinProject project;
     ASSERT_EQ(project.LoadProject(path), 1);
     project.SkinInfo.Author = "Someone Else";
@@ -91,11 +93,10 @@ TEST(SkinProjectSave, FailedSavesLeaveTheOldFileWholeAndNeverCreateOne) {
         CAtomicFileWriter::FailAtForTesting(stage);
         EXPECT_EQ(project.SaveProject(), 0);
         CAtomicFileWriter::FailAtForTesting(CAtomicFileWriter::Stage::None);
-        EXPECT_EQ(test::ReadAll(path), original);
+        EXPECT_EQ(ReadText(path), original);
         EXPECT_NE(project.LastError().find(path), std::string::npos) << project.LastError();
     }
-    EXPECT_EQ(
-        QDir(QString::fromStdString(dir.Path(""))).entryList(QDir::Files | QDir::Hidden).size(), 1)
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"keep.skn"})
         << "no temporary file may be left behind";
 
     std::remove(path.c_str());
@@ -109,7 +110,7 @@ TEST(SkinProjectSave, FailedSavesLeaveTheOldFileWholeAndNeverCreateOne) {
 
 TEST(SkinProjectSave, KeepsPermissionsAndWritesThroughLinks) {
     TempFolder dir;
-    const std::string path = dir.WriteFile("perm.skn", test::FullProjectText());
+    const std::string path = dir.WriteFile("perm.skn", SkinProjectWriter().Text());
     const QString qpath = QString::fromStdString(path);
     QFile::setPermissions(qpath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     const QString link = QString::fromStdString(dir.Path("link.skn"));
@@ -123,7 +124,7 @@ TEST(SkinProjectSave, KeepsPermissionsAndWritesThroughLinks) {
               (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser |
                QFile::WriteUser) &
                   0x0FFF);
-    EXPECT_EQ(CProfileFile(test::ReadAll(path)).Get("SkinInfo", "SkinName"), "Green");
+    EXPECT_EQ(CProfileFile(ReadText(path)).Get("SkinInfo", "SkinName"), "Green");
     if (linked) {
         EXPECT_TRUE(QFileInfo(link).isSymLink());
     }
@@ -132,12 +133,11 @@ TEST(SkinProjectSave, KeepsPermissionsAndWritesThroughLinks) {
 TEST(SkinProjectSave, ExtremeResolutionCodesComeBackAsTheyWere) {
     for (const char* code : {"-2147483648", "2147483647"}) {
         TempFolder dir;
-        std::string text = test::FullProjectText();
-        text.replace(text.find("Reso=2"), 6, std::string("Reso=") + code);
-        const std::string path = dir.WriteFile("extreme.skn", text);
+        const std::string path =
+            dir.WriteFile("extreme.skn", SkinProjectWriter().Set("SkinInfo", "Reso", code).Text());
         CSkinProject project;
         ASSERT_EQ(project.LoadProject(path), 1);
         ASSERT_EQ(project.SaveProject(), 1);
-        EXPECT_EQ(CProfileFile(test::ReadAll(path)).Get("SkinInfo", "Reso"), code);
+        EXPECT_EQ(CProfileFile(ReadText(path)).Get("SkinInfo", "Reso"), code);
     }
 }

@@ -5,12 +5,13 @@
 #include <sstream>
 
 #include "ProfileFile.h"
-#include "ProjectTestSupport.h"
 #include "PropertyItemCategory.h"
 #include "PropertyItemList.h"
 #include "PropertyItemManager.h"
 #include "PropertyTestDoubles.h"
 #include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
 
 namespace vantoro {
 namespace {
@@ -103,7 +104,7 @@ std::string FileText(const CPropertyValue& value, const std::string& key) {
 }
 
 std::map<std::string, std::string> Keys(const std::string& path) {
-    const CProfileFile file(test::ReadAll(path));
+    const CProfileFile file(test::ReadText(path));
     std::map<std::string, std::string> keys;
     for (const std::string& section : file.Sections())
         for (const std::string& key : file.Keys(section))
@@ -116,7 +117,7 @@ std::map<std::string, std::string> Keys(const std::string& path) {
 // repaints the preview only for the rows that show in it.
 TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
     test::TempFolder dir;
-    const std::string path = dir.WriteFile("Blue.skn", test::FullProjectText());
+    const std::string path = dir.WriteFile("Blue.skn", test::SkinProjectWriter(2, 16).Text());
     CSkinProject project;
     ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
     test::RecordingObserver observer;
@@ -178,9 +179,7 @@ TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
 
 TEST(PropertySheets, ChoicesCommitAtOnceButDepthWaitsForTheSave) {
     test::TempFolder dir;
-    std::string text = test::FullProjectText();
-    text.replace(text.find("Reso=2"), 6, "Reso=1").replace(text.find("Depth=16"), 8, "Depth=8");
-    const std::string path = dir.WriteFile("Blue.skn", text);
+    const std::string path = dir.WriteFile("Blue.skn", test::SkinProjectWriter(1, 8).Text());
     CSkinProject project;
     ASSERT_EQ(project.LoadProject(path), 1);
     CPropertyItemManager& sheet = project.SkinInfo.PropertySheet();

@@ -3,6 +3,7 @@
 // Writes BMP files byte by byte, independently of the code under test, so the tests
 // check the reader against the published layout rather than against our own writer.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,13 +17,19 @@ struct BmpRecipe {
     int width = 0;
     int height = 0;  // positive; `topDown` writes the negative height
     int bits = 8;
-    int headerSize = 40;
+    int headerSize = 40;  // below 40 only names the size: the 40-byte fields still follow
     bool topDown = false;
     std::vector<uint32_t> palette;  // 0x00RRGGBB, written as B G R 0
+    int colorsUsed = -1;            // the header's count of entries; -1: the palette's size
     // Pixel value at (x, y), top-down: a palette index, or 0x00RRGGBB for 24/32 bits,
     // or the raw 16-bit value.
     std::function<uint32_t(int, int)> pixel;
-    bool bitFields = false;  // 16/32 bits with masks (5-6-5 for 16 bits)
+    // The pixel data as stored, rows padded, in place of what `pixel` gives: for layouts
+    // the tests spell out byte by byte, and for data no pixel function can give.
+    std::vector<uint8_t> pixelBytes;
+    bool bitFields = false;         // 16/32 bits with masks (5-6-5 for 16 bits)
+    std::vector<uint32_t> masks;    // red, green, blue in place of the usual ones of `bitFields`
+    int compression = -1;           // -1: bit fields (3) with `bitFields`, else none (0)
     int64_t declaredFileSize = -1;  // -1: the true size
     size_t dropTail = 0;            // bytes cut off the end of the file
 };
@@ -31,7 +38,8 @@ inline void PutLe(std::vector<uint8_t>& out, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
 }
 
-inline std::vector<uint8_t> MakeBmp(const BmpRecipe& s) {
+inline std::vector<uint8_t> PixelBytes(const BmpRecipe& s) {
+    if (!s.pixelBytes.empty() || s.width <= 0 || s.height <= 0) return s.pixelBytes;
     const int stride = ((s.width * s.bits + 31) / 32) * 4;
     std::vector<uint8_t> pixels(size_t(stride) * s.height, 0);
     for (int y = 0; y < s.height; ++y) {
@@ -40,18 +48,62 @@ inline std::vector<uint8_t> MakeBmp(const BmpRecipe& s) {
         for (int x = 0; x < s.width; ++x) {
             const uint32_t v = s.pixel ? s.pixel(x, y) : 0;
             switch (s.bits) {
-            case 1: if (v & 1) row[x / 8] |= uint8_t(0x80 >> (x % 8)); break;
-            case 4: row[x / 2] |= uint8_t((x % 2) ? (v & 0xF) : ((v & 0xF) << 4)); break;
-            case 8: row[x] = uint8_t(v); break;
-            case 16: row[2 * x] = uint8_t(v); row[2 * x + 1] = uint8_t(v >> 8); break;
-            case 24: row[3 * x] = uint8_t(v); row[3 * x + 1] = uint8_t(v >> 8); row[3 * x + 2] = uint8_t(v >> 16); break;
-            case 32: for (int i = 0; i < 4; ++i) row[4 * x + i] = uint8_t(v >> (8 * i)); break;
+                case 1:
+                    if (v & 1) row[x / 8] |= uint8_t(0x80 >> (x % 8));
+                    break;
+                case 4:
+                    row[x / 2] |= uint8_t((x % 2) ? (v & 0xF) : ((v & 0xF) << 4));
+                    break;
+                case 8:
+                    row[x] = uint8_t(v);
+                    break;
+                case 16:
+                    row[2 * x] = uint8_t(v);
+                    row[2 * x + 1] = uint8_t(v >> 8);
+                    break;
+                case 24:
+                    row[3 * x] = uint8_t(v);
+                    row[3 * x + 1] = uint8_t(v >> 8);
+                    row[3 * x + 2] = uint8_t(v >> 16);
+                    break;
+                case 32:
+                    for (int i = 0; i < 4; ++i) row[4 * x + i] = uint8_t(v >> (8 * i));
+                    break;
             }
         }
     }
-    const bool masksAfterHeader = s.bitFields && s.headerSize == 40;
-    const uint32_t tableBytes = uint32_t(s.palette.size() * 4 + (masksAfterHeader ? 12 : 0));
-    const uint32_t offset = 14 + uint32_t(s.headerSize) + tableBytes;
+    return pixels;
+}
+
+inline std::vector<uint8_t> MakeBmp(const BmpRecipe& s) {
+    const std::vector<uint8_t> pixels = PixelBytes(s);
+    const uint32_t masks16[3] = {0xF800, 0x07E0, 0x001F};
+    const uint32_t masks32[3] = {0xFF0000, 0x00FF00, 0x0000FF};
+    const uint32_t* usual = s.bits == 16 ? masks16 : masks32;
+    std::vector<uint32_t> masks = s.masks;
+    if (masks.empty() && s.bitFields) masks.assign(usual, usual + 3);
+
+    std::vector<uint8_t> info;
+    PutLe(info, uint32_t(s.headerSize), 4);
+    PutLe(info, uint32_t(s.width), 4);
+    PutLe(info, uint32_t(s.topDown ? -s.height : s.height), 4);
+    PutLe(info, 1, 2);
+    PutLe(info, uint32_t(s.bits), 2);
+    PutLe(info, s.compression >= 0 ? uint32_t(s.compression) : s.bitFields ? 3 : 0, 4);
+    PutLe(info, uint32_t(pixels.size()), 4);
+    PutLe(info, 2835, 4);
+    PutLe(info, 2835, 4);
+    PutLe(info, s.colorsUsed >= 0 ? uint32_t(s.colorsUsed) : uint32_t(s.palette.size()), 4);
+    PutLe(info, 0, 4);
+    if (s.headerSize > 40) {
+        for (size_t i = 0; i < 3; ++i) PutLe(info, i < masks.size() ? masks[i] : 0, 4);
+        info.resize(std::max(info.size(), size_t(s.headerSize)), 0);
+    } else {
+        for (uint32_t mask : masks) PutLe(info, mask, 4);
+    }
+    for (uint32_t c : s.palette) PutLe(info, c & 0xFFFFFF, 4);
+
+    const uint32_t offset = 14 + uint32_t(info.size());
     const uint32_t fileSize = offset + uint32_t(pixels.size());
     std::vector<uint8_t> out;
     out.push_back('B');
@@ -59,38 +111,22 @@ inline std::vector<uint8_t> MakeBmp(const BmpRecipe& s) {
     PutLe(out, s.declaredFileSize >= 0 ? uint32_t(s.declaredFileSize) : fileSize, 4);
     PutLe(out, 0, 4);
     PutLe(out, offset, 4);
-    PutLe(out, uint32_t(s.headerSize), 4);
-    PutLe(out, uint32_t(s.width), 4);
-    PutLe(out, uint32_t(s.topDown ? -s.height : s.height), 4);
-    PutLe(out, 1, 2);
-    PutLe(out, uint32_t(s.bits), 2);
-    PutLe(out, s.bitFields ? 3 : 0, 4);
-    PutLe(out, uint32_t(pixels.size()), 4);
-    PutLe(out, 2835, 4);
-    PutLe(out, 2835, 4);
-    PutLe(out, uint32_t(s.palette.size()), 4);
-    PutLe(out, 0, 4);
-    const uint32_t masks16[3] = {0xF800, 0x07E0, 0x001F};
-    const uint32_t masks32[3] = {0xFF0000, 0x00FF00, 0x0000FF};
-    const uint32_t* masks = s.bits == 16 ? masks16 : masks32;
-    if (s.headerSize > 40) {
-        for (int i = 0; i < 3; ++i) PutLe(out, s.bitFields ? masks[i] : 0, 4);
-        while (out.size() < size_t(14 + s.headerSize)) out.push_back(0);
-    } else if (masksAfterHeader) {
-        for (int i = 0; i < 3; ++i) PutLe(out, masks[i], 4);
-    }
-    for (uint32_t c : s.palette) PutLe(out, c & 0xFFFFFF, 4);
+    out.insert(out.end(), info.begin(), info.end());
     out.insert(out.end(), pixels.begin(), pixels.end());
     out.resize(out.size() - s.dropTail);
     return out;
 }
 
-inline void WriteBmp(const std::string& path, const BmpRecipe& recipe) { WriteFile(path, MakeBmp(recipe)); }
+inline void WriteBmp(const std::string& path, const BmpRecipe& recipe) {
+    WriteFile(path, MakeBmp(recipe));
+}
 
 // A palette of `n` distinct colours.
 inline std::vector<uint32_t> DistinctPalette(int n) {
     std::vector<uint32_t> p;
-    for (int i = 0; i < n; ++i) p.push_back(uint32_t((i * 37) & 0xFF) << 16 | uint32_t((i * 91) & 0xFF) << 8 | uint32_t(i & 0xFF));
+    for (int i = 0; i < n; ++i)
+        p.push_back(uint32_t((i * 37) & 0xFF) << 16 | uint32_t((i * 91) & 0xFF) << 8 |
+                    uint32_t(i & 0xFF));
     return p;
 }
 
@@ -105,15 +141,21 @@ inline void WriteMaskBmp(const std::string& path, int width, int height) {
     WriteBmp(path, m);
 }
 
-// A solid bitmap of the given size (8 bits, one colour).
-inline void WriteSolidBmp(const std::string& path, int width, int height, uint32_t rgb = 0x336699) {
+// A bitmap of one colour: up to 8 bits that colour is the only palette entry; at 24 or
+// 32 bits every pixel holds it.
+inline BmpRecipe SolidRecipe(int width, int height, uint32_t rgb, int bits = 8) {
     BmpRecipe s;
     s.width = width;
     s.height = height;
-    s.bits = 8;
-    s.palette = {rgb};
-    s.pixel = [](int, int) { return 0u; };
-    WriteBmp(path, s);
+    s.bits = bits;
+    if (bits <= 8) s.palette = {rgb};
+    s.pixel = [bits, rgb](int, int) { return bits <= 8 ? 0u : rgb; };
+    return s;
+}
+
+inline void WriteSolidBmp(const std::string& path, int width, int height, uint32_t rgb = 0x336699,
+                          int bits = 8) {
+    WriteBmp(path, SolidRecipe(width, height, rgb, bits));
 }
 
 }  // namespace vantoro::test

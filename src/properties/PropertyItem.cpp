@@ -33,6 +33,10 @@ IInPlaceEditor* CPropertyItem::FindOrCreateEditor(IPropertyListHost& list, const
     return editor;
 }
 
+void CPropertyItem::HandOver(IPropertyListHost& list, IInPlaceEditor* editor, bool created) {
+    list.SetEditor(editor, created);
+}
+
 void CPropertyItem::DrawValueText(QPainter& painter, const QRect& cell, const std::string& text) {
     painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ToQString(text));
 }

@@ -55,6 +55,20 @@ protected:
     // moved to `cell`, or a new one there; `created` says which.
     static IInPlaceEditor* FindOrCreateEditor(IPropertyListHost& list, const char* editorClass,
                                               const QRect& cell, bool& created);
+    // ShowEditor of a row whose editor of interface `Editor` is loaded by `loadValue`
+    // (a value put in, all of it selected, the focus given).
+    template <class Editor, class Load>
+    static void ShowLoadedEditor(IPropertyListHost& list, const char* editorClass,
+                                 const QRect& cell, bool load, Load loadValue) {
+        bool created = false;
+        auto* editor = dynamic_cast<Editor*>(FindOrCreateEditor(list, editorClass, cell, created));
+        if (editor && load) {
+            loadValue(*editor);
+            editor->SelectAllAndFocus();
+        }
+        HandOver(list, editor, created);
+    }
+    static void HandOver(IPropertyListHost& list, IInPlaceEditor* editor, bool created);
     // One line of text in `cell`, as every value is drawn.
     static void DrawValueText(QPainter& painter, const QRect& cell, const std::string& text);
 };

@@ -28,14 +28,8 @@ void CPropertyItemColorRef::DrawValue(QPainter& painter, const QRect& cell) cons
 }
 
 void CPropertyItemColorRef::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
-    bool created = false;
-    auto* editor =
-        dynamic_cast<IInPlaceColorEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
-    if (editor && load) {
-        editor->SetColor(m_crValue);
-        editor->SelectAllAndFocus();
-    }
-    list.SetEditor(editor, created);
+    ShowLoadedEditor<IInPlaceColorEditor>(list, kEditorClass, cell, load,
+                                          [this](auto& editor) { editor.SetColor(m_crValue); });
 }
 
 void CPropertyItemColorRef::ReadEditor(IInPlaceEditor& editor) {

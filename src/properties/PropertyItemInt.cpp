@@ -32,14 +32,9 @@ void CPropertyItemInt::DrawValue(QPainter& painter, const QRect& cell) const {
 }
 
 void CPropertyItemInt::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
-    bool created = false;
-    auto* editor =
-        dynamic_cast<IInPlaceTextEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
-    if (editor && load) {
-        editor->SetText(std::to_string(m_nValue));
-        editor->SelectAllAndFocus();
-    }
-    list.SetEditor(editor, created);
+    ShowLoadedEditor<IInPlaceTextEditor>(list, kEditorClass, cell, load, [this](auto& editor) {
+        editor.SetText(std::to_string(m_nValue));
+    });
 }
 
 void CPropertyItemInt::ReadEditor(IInPlaceEditor& editor) {

@@ -18,14 +18,8 @@ void CPropertyItemRect::DrawValue(QPainter& painter, const QRect& cell) const {
 }
 
 void CPropertyItemRect::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
-    bool created = false;
-    auto* editor =
-        dynamic_cast<IInPlaceRectEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
-    if (editor && load) {
-        editor->SetRect(m_rcValue);
-        editor->SelectAllAndFocus();
-    }
-    list.SetEditor(editor, created);
+    ShowLoadedEditor<IInPlaceRectEditor>(list, kEditorClass, cell, load,
+                                         [this](auto& editor) { editor.SetRect(m_rcValue); });
 }
 
 void CPropertyItemRect::ReadEditor(IInPlaceEditor& editor) {

@@ -12,14 +12,8 @@ void CPropertyItemString::DrawValue(QPainter& painter, const QRect& cell) const 
 }
 
 void CPropertyItemString::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
-    bool created = false;
-    auto* editor =
-        dynamic_cast<IInPlaceTextEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
-    if (editor && load) {
-        editor->SetText(m_strValue);
-        editor->SelectAllAndFocus();
-    }
-    list.SetEditor(editor, created);
+    ShowLoadedEditor<IInPlaceTextEditor>(list, kEditorClass, cell, load,
+                                         [this](auto& editor) { editor.SetText(m_strValue); });
 }
 
 void CPropertyItemString::ReadEditor(IInPlaceEditor& editor) {

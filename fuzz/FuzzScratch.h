@@ -14,8 +14,9 @@ namespace vantoro::fuzz {
 
 inline const std::filesystem::path& ScratchFolder() {
     static const std::filesystem::path folder = [] {
-        auto dir = std::filesystem::temp_directory_path() /
-                   ("vantoro-fuzz-" + std::to_string(std::rand()) + std::to_string(uintptr_t(&folder)));
+        auto dir =
+            std::filesystem::temp_directory_path() /
+            ("vantoro-fuzz-" + std::to_string(std::rand()) + std::to_string(uintptr_t(&folder)));
         std::filesystem::create_directories(dir);
         return dir;
     }();

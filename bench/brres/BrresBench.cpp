@@ -24,7 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-uint8_t Clamp(double v) { return static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v)); }
+uint8_t Clamp(double v) {
+    return static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
 
 brres::RgbImage Artwork(int width, int height, bool noisy, unsigned seed = 1) {
     brres::RgbImage image(width, height);
@@ -64,15 +66,16 @@ std::vector<uint8_t> Bmp24(const brres::RgbImage& image) {
         uint8_t* row = file.data() + 54 + size_t(image.Height() - 1 - y) * stride;
         for (int x = 0; x < image.Width(); ++x) {
             const uint32_t c = image.Pixel(x, y);
-            row[3 * x] = uint8_t(c), row[3 * x + 1] = uint8_t(c >> 8), row[3 * x + 2] = uint8_t(c >> 16);
+            row[3 * x] = uint8_t(c), row[3 * x + 1] = uint8_t(c >> 8),
+                    row[3 * x + 2] = uint8_t(c >> 16);
         }
     }
     return file;
 }
 
 void SetMpixelRate(benchmark::State& state, int64_t pixels) {
-    state.counters["Mpixel/s"] =
-        benchmark::Counter(double(pixels) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
+    state.counters["Mpixel/s"] = benchmark::Counter(
+        double(pixels) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
 }
 
 void BM_ConvertWallPaper(benchmark::State& state) {
@@ -104,36 +107,50 @@ public:
     explicit SkinFolder(int depth) {
         folder_ = fs::temp_directory_path() / ("brres-bench-skin-" + std::to_string(depth));
         fs::create_directories(folder_);
-        const std::string keyword = depth == 1 ? "BITMAP" : depth == 2 ? "BITMAPGREY" : depth == 4 ? "BITMAPGREY16"
-                                                 : depth == 8 ? "BITMAPCOLOR" : "BITMAPCOLOR16K";
+        const std::string keyword = depth == 1   ? "BITMAP"
+                                    : depth == 2 ? "BITMAPGREY"
+                                    : depth == 4 ? "BITMAPGREY16"
+                                    : depth == 8 ? "BITMAPCOLOR"
+                                                 : "BITMAPCOLOR16K";
         std::ostringstream script;
         const brres::RgbImage wall = Artwork(320, 320, false);
         for (int tile = 0; tile < 4; ++tile) {
             brres::RgbImage part(160, 160);
             for (int y = 0; y < 160; ++y) {
-                for (int x = 0; x < 160; ++x) part.SetPixel(x, y, wall.Pixel(x + 160 * (tile % 2), y + 160 * (tile / 2)));
+                for (int x = 0; x < 160; ++x)
+                    part.SetPixel(x, y, wall.Pixel(x + 160 * (tile % 2), y + 160 * (tile / 2)));
             }
             const std::string name = "__bkg" + std::to_string(tile + 1) + ".bmp";
             Write(name, Bmp24(part));
             script << keyword << " ID " << 3001 + tile << " \"" << name << "\" \r\n";
         }
-        const struct { int id; int w; int h; bool mask; } elements[] = {
-            {3021, 320, 30, false}, {3041, 320, 30, false}, {3026, 24, 24, false}, {3027, 24, 24, true},
-            {3030, 40, 20, false},  {3043, 320, 26, false}, {3044, 320, 26, true},  {3045, 80, 80, false},
-            {3054, 80, 80, false},  {3046, 220, 22, false}, {3047, 220, 22, true},  {3048, 180, 22, false},
-            {3049, 180, 22, true},  {3050, 200, 22, false}, {3051, 14, 200, false}, {3052, 22, 22, false},
-            {3053, 22, 22, true},
+        const struct {
+            int id;
+            int w;
+            int h;
+            bool mask;
+        } elements[] = {
+            {3021, 320, 30, false}, {3041, 320, 30, false}, {3026, 24, 24, false},
+            {3027, 24, 24, true},   {3030, 40, 20, false},  {3043, 320, 26, false},
+            {3044, 320, 26, true},  {3045, 80, 80, false},  {3054, 80, 80, false},
+            {3046, 220, 22, false}, {3047, 220, 22, true},  {3048, 180, 22, false},
+            {3049, 180, 22, true},  {3050, 200, 22, false}, {3051, 14, 200, false},
+            {3052, 22, 22, false},  {3053, 22, 22, true},
         };
         unsigned seed = 2;
         for (const auto& e : elements) {
             const std::string name = "bmp\\Element" + std::to_string(e.id) + ".BMP";
-            Write("bmp/Element" + std::to_string(e.id) + ".BMP", Bmp24(Artwork(e.w, e.h, false, seed++)));
+            Write("bmp/Element" + std::to_string(e.id) + ".BMP",
+                  Bmp24(Artwork(e.w, e.h, false, seed++)));
             script << (e.mask ? "BITMAP" : keyword) << " ID " << e.id << " \"" << name << "\" \r\n";
         }
         script << "INTEGER ID 3001 VALUE 2\r\nINTEGER ID 3002 VALUE " << depth << "\r\n"
-               << "STRING ID 3001 \"1.0\"\r\nSTRING ID 3002 \"Bench\"\r\nSTRING ID 3003 \"A comment\"\r\n";
-        for (int id : {3002, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015, 3016, 3017}) {
-            script << "WORDLIST ID " << id << "\r\nBEGIN\r\n\t0 290 320 30 0 0 0 0 0 0 0 0 0\r\nEND\r\n";
+               << "STRING ID 3001 \"1.0\"\r\nSTRING ID 3002 \"Bench\"\r\nSTRING ID 3003 \"A "
+                  "comment\"\r\n";
+        for (int id : {3002, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015,
+                       3016, 3017}) {
+            script << "WORDLIST ID " << id
+                   << "\r\nBEGIN\r\n\t0 290 320 30 0 0 0 0 0 0 0 0 0\r\nEND\r\n";
         }
         const std::string text = script.str();
         Write("_script.txt", std::vector<uint8_t>(text.begin(), text.end()));
@@ -148,7 +165,8 @@ private:
     void Write(const std::string& name, const std::vector<uint8_t>& bytes) {
         const fs::path path = folder_ / name;
         fs::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
     fs::path folder_;
 };
@@ -158,7 +176,14 @@ void BM_CompileWholeSkin320(benchmark::State& state) {
     SkinFolder skin(depth);
     CompileIn(state, skin.Path());
 }
-BENCHMARK(BM_CompileWholeSkin320)->ArgName("depth")->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompileWholeSkin320)
+    ->ArgName("depth")
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(4)
+    ->Arg(8)
+    ->Arg(16)
+    ->Unit(benchmark::kMillisecond);
 
 // ---- the sample skins in examples/, when they are there -----------------------------------
 
@@ -192,14 +217,18 @@ public:
         auto skn = ReadProfile(folder_ / (name + ".skn"));
         const int depth = std::stoi(skn["SkinInfo"]["Depth"]);
         const bool large = skn["SkinInfo"]["Reso"] == "2";
-        const std::string keyword = depth == 1 ? "BITMAP" : depth == 2 ? "BITMAPGREY" : depth == 4 ? "BITMAPGREY16"
-                                                : depth == 8 ? "BITMAPCOLOR" : "BITMAPCOLOR16K";
+        const std::string keyword = depth == 1   ? "BITMAP"
+                                    : depth == 2 ? "BITMAPGREY"
+                                    : depth == 4 ? "BITMAPGREY16"
+                                    : depth == 8 ? "BITMAPCOLOR"
+                                                 : "BITMAPCOLOR16K";
         std::ostringstream script;
         auto line = [&](const std::string& word, int id, const std::string& file) {
             script << word << " ID " << id << " \"" << file << "\" \r\n";
         };
         if (large) {
-            const brres::RgbImage wall = brres::BmpReader::ReadFile((folder_ / skn["WallPaper"]["Bmp"]).string());
+            const brres::RgbImage wall =
+                brres::BmpReader::ReadFile((folder_ / skn["WallPaper"]["Bmp"]).string());
             for (int tile = 0; tile < 4; ++tile) {
                 brres::RgbImage part(160, 160);
                 for (int y = 0; y < 160; ++y) {
@@ -210,31 +239,48 @@ public:
                 const std::string tileName = "__bkg" + std::to_string(tile + 1) + ".bmp";
                 const std::vector<uint8_t> bytes = Bmp24(part);
                 std::ofstream(folder_ / tileName, std::ios::binary)
-                    .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+                    .write(reinterpret_cast<const char*>(bytes.data()),
+                           std::streamsize(bytes.size()));
                 line(keyword, 3001 + tile, tileName);
             }
         } else {
             line(keyword, 3001, skn["WallPaper"]["Bmp"]);
         }
-        const struct { int id; const char* section; const char* key; bool mask; } bitmaps[] = {
-            {3021, "ToolBar", "BmpNormal", false},         {3041, "ToolBar", "BmpHighlight", false},
-            {3026, "ToolBarToggler", "Bmp", false},        {3027, "ToolBarToggler", "BmpMask", true},
-            {3030, "Battery", "Bmp", false},               {3043, "TitleBar", "Bmp", false},
-            {3044, "TitleBar", "BmpMask", true},           {3045, "Preview", "Preview1", false},
-            {3054, "Preview", "Preview2", false},          {3046, "SystemIcons", "BmpCategories", false},
-            {3047, "SystemIcons", "BmpCategoriesMask", true}, {3048, "SystemIcons", "BmpPopupTools", false},
-            {3049, "SystemIcons", "BmpPopupToolsMask", true}, {3050, "SystemIcons", "BmpMiscIcons", false},
-            {3051, "ScrollBar", "Bmp", false},             {3052, "MaximizeVuzuRuzIcon", "Bmp", false},
+        const struct {
+            int id;
+            const char* section;
+            const char* key;
+            bool mask;
+        } bitmaps[] = {
+            {3021, "ToolBar", "BmpNormal", false},
+            {3041, "ToolBar", "BmpHighlight", false},
+            {3026, "ToolBarToggler", "Bmp", false},
+            {3027, "ToolBarToggler", "BmpMask", true},
+            {3030, "Battery", "Bmp", false},
+            {3043, "TitleBar", "Bmp", false},
+            {3044, "TitleBar", "BmpMask", true},
+            {3045, "Preview", "Preview1", false},
+            {3054, "Preview", "Preview2", false},
+            {3046, "SystemIcons", "BmpCategories", false},
+            {3047, "SystemIcons", "BmpCategoriesMask", true},
+            {3048, "SystemIcons", "BmpPopupTools", false},
+            {3049, "SystemIcons", "BmpPopupToolsMask", true},
+            {3050, "SystemIcons", "BmpMiscIcons", false},
+            {3051, "ScrollBar", "Bmp", false},
+            {3052, "MaximizeVuzuRuzIcon", "Bmp", false},
             {3053, "MaximizeVuzuRuzIcon", "BmpMask", true},
         };
         for (const auto& b : bitmaps) {
             if (b.id == 3054 && !large) continue;
             line(b.mask ? "BITMAP" : keyword, b.id, skn[b.section][b.key]);
         }
-        script << "INTEGER ID 3001 VALUE " << (large ? 2 : 1) << "\r\nINTEGER ID 3002 VALUE " << depth << "\r\n"
-               << "STRING ID 3001 \"1.0\"\r\nSTRING ID 3002 \"" << skn["SkinInfo"]["Author"] << "\"\r\n"
+        script << "INTEGER ID 3001 VALUE " << (large ? 2 : 1) << "\r\nINTEGER ID 3002 VALUE "
+               << depth << "\r\n"
+               << "STRING ID 3001 \"1.0\"\r\nSTRING ID 3002 \"" << skn["SkinInfo"]["Author"]
+               << "\"\r\n"
                << "STRING ID 3003 \"" << skn["SkinInfo"]["Comments"] << "\"\r\n";
-        for (int id : {3002, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015, 3016, 3017}) {
+        for (int id : {3002, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015,
+                       3016, 3017}) {
             script << "WORDLIST ID " << id << "\r\nBEGIN\r\n\t0 1 2 3 4 5 6 7\r\nEND\r\n";
         }
         std::ofstream(folder_ / "_script.txt", std::ios::binary) << script.str();
@@ -255,8 +301,10 @@ private:
 void CompileIn(benchmark::State& state, const fs::path& folder) {
     const fs::path previous = fs::current_path();
     fs::current_path(folder);
-    const std::vector<std::string> args = {"-q", "-creator", "Krdo", "-name", "Bench", "-type", "SKIN",
-                                           "-o", (folder / "Bench.PDB").string(), "-ro", "_script.txt"};
+    const std::vector<std::string> args = {"-q",    "-creator",   "Krdo",
+                                           "-name", "Bench",      "-type",
+                                           "SKIN",  "-o",         (folder / "Bench.PDB").string(),
+                                           "-ro",   "_script.txt"};
     std::ostringstream out, err;
     for (auto _ : state) {
         if (brres::ResourceCompiler(out, err).Run(args) != 0) {
@@ -275,8 +323,10 @@ void BM_CompileSampleSkin(benchmark::State& state, const std::string& name) {
     }
     CompileIn(state, skin.Path());
 }
-BENCHMARK_CAPTURE(BM_CompileSampleSkin, Meadow_160_8bit, std::string("Meadow"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_CompileSampleSkin, Nightfall_320_16bit, std::string("Nightfall"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CompileSampleSkin, Meadow_160_8bit, std::string("Meadow"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CompileSampleSkin, Nightfall_320_16bit, std::string("Nightfall"))
+    ->Unit(benchmark::kMillisecond);
 
 // The 320x320 24-bit wall paper of the Nightfall sample: real artwork.
 void BM_ConvertSampleWallPaper(benchmark::State& state) {
@@ -290,7 +340,14 @@ void BM_ConvertSampleWallPaper(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(brres::TbmpEncoder::Encode(image, depth));
     SetMpixelRate(state, int64_t(image.Width()) * image.Height());
 }
-BENCHMARK(BM_ConvertSampleWallPaper)->ArgName("depth")->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ConvertSampleWallPaper)
+    ->ArgName("depth")
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(4)
+    ->Arg(8)
+    ->Arg(16)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,16 +1,17 @@
 // The preview reloads and repaints every bitmap of the selected element on each paint,
 // and every build cuts the wall paper afresh: these measure those paths.
 
+#include <benchmark/benchmark.h>
+
 #include <QImage>
 #include <QPainter>
-#include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <sstream>
 
 #include "BitmapStacker.h"
+#include "Bmp.h"
 #include "DIBSectionLite.h"
 #include "ResourceScript.h"
-#include "Bmp.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "TempFolder.h"
@@ -27,7 +28,9 @@ void WriteWallPaper(const std::string& path, int bits) {
     s.height = 320;
     s.bits = bits;
     if (bits <= 8) s.palette = DistinctPalette(1 << bits);
-    s.pixel = [bits](int x, int y) { return bits <= 8 ? uint32_t((x + y) % (1 << bits)) : uint32_t(x * 977 + y * 131); };
+    s.pixel = [bits](int x, int y) {
+        return bits <= 8 ? uint32_t((x + y) % (1 << bits)) : uint32_t(x * 977 + y * 131);
+    };
     WriteBmp(path, s);
 }
 

@@ -1,9 +1,10 @@
 // The layout view draws the whole screen on every paint: this measures the 320x320
 // sample at zoom 4 with the overlay, once its bitmaps have been read.
 
+#include <benchmark/benchmark.h>
+
 #include <QGuiApplication>
 #include <QImage>
-#include <benchmark/benchmark.h>
 
 #include "SkinChecker.h"
 #include "SkinProject.h"

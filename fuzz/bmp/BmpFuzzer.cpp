@@ -10,8 +10,8 @@
 using namespace vantoro;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string path =
-        fuzz::WriteScratch("input.bmp", std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string path = fuzz::WriteScratch(
+        "input.bmp", std::string_view(reinterpret_cast<const char*>(data), size));
     CDIBSectionLite source;
     if (!source.Load(path)) {
         fuzz::Check(source.IsEmpty());

@@ -29,8 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::ostringstream out;
     std::ostringstream err;
-    const int result = brres::ResourceCompiler(out, err).Run(
-        {"-q", "-creator", "Krdo", "-name", "Fuzz", "-type", "SKIN", "-o", "out.PDB", "-ro", "_script.txt"});
+    const int result =
+        brres::ResourceCompiler(out, err).Run({"-q", "-creator", "Krdo", "-name", "Fuzz", "-type",
+                                               "SKIN", "-o", "out.PDB", "-ro", "_script.txt"});
     const bool written = std::filesystem::exists(folder / "out.PDB");
     if (result != 0) {
         fuzz::Check(!written);

@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::Check(!error.empty());
     }
 
-    const std::string path =
-        fuzz::WriteScratch("input.PDB", std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string path = fuzz::WriteScratch(
+        "input.PDB", std::string_view(reinterpret_cast<const char*>(data), size));
     std::ostringstream out;
     std::ostringstream err;
     const int result = RunInfoCommand({path}, out, err);

@@ -21,12 +21,16 @@ std::string AtomicFile::TemporaryNameFor(const std::string& path) {
 
 void AtomicFile::Write(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::error_code ec;
-    if (fs::is_directory(fs::path(path), ec)) throw InputError("cannot write '" + path + "': it is a folder");
+    if (fs::is_directory(fs::path(path), ec))
+        throw InputError("cannot write '" + path + "': it is a folder");
     const std::string temporary = TemporaryNameFor(path);
     {
         std::ofstream out(fs::path(temporary), std::ios::binary | std::ios::trunc);
-        if (!out) throw InputError("cannot create a file beside '" + path + "' (is the folder there and writable?)");
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (!out)
+            throw InputError("cannot create a file beside '" + path +
+                             "' (is the folder there and writable?)");
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
         out.close();
         if (!out) {
             fs::remove(fs::path(temporary), ec);

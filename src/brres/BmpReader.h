@@ -21,7 +21,8 @@ public:
 private:
     struct Layout;
     static Layout ReadLayout(const std::vector<uint8_t>& file);
-    static std::vector<uint32_t> ReadColourTable(const std::vector<uint8_t>& file, const Layout& layout);
+    static std::vector<uint32_t> ReadColourTable(const std::vector<uint8_t>& file,
+                                                 const Layout& layout);
     static void DecodeRows(const std::vector<uint8_t>& file, const Layout& layout,
                            const std::vector<uint32_t>& table, RgbImage& image);
 };

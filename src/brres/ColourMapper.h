@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
 #include <cstdint>
+#include <vector>
 
 #include "Palette.h"
 
@@ -25,7 +25,7 @@ public:
     }
 
 private:
-    static constexpr int kCacheBits = 12;  // small enough to stay in the first-level cache
+    static constexpr int kCacheBits = 12;          // small enough to stay in the first-level cache
     static constexpr uint32_t kFilled = 1u << 24;  // never set in an empty slot
 
     const Palette& palette_;

@@ -10,10 +10,12 @@ const char* CommandLine::Usage() {
            "  -name NAME  the database name, 1 to 31 bytes\n"
            "  -type XXXX  the database type, four bytes\n"
            "  -creator XXXX  the creator code, four bytes\n"
-           "  SCRIPT      the resource script; it and its bitmaps resolve against the current folder\n";
+           "  SCRIPT      the resource script; it and its bitmaps resolve against the current "
+           "folder\n";
 }
 
-bool CommandLine::Parse(const std::vector<std::string>& args, CompileOptions& options, std::string& error) {
+bool CommandLine::Parse(const std::vector<std::string>& args, CompileOptions& options,
+                        std::string& error) {
     options = CompileOptions();
     bool haveScript = false;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -24,10 +26,14 @@ bool CommandLine::Parse(const std::vector<std::string>& args, CompileOptions& op
             continue;
         }
         if (arg == "-ro") continue;
-        if (arg == "-o") target = &options.output;
-        else if (arg == "-name") target = &options.name;
-        else if (arg == "-type") target = &options.type;
-        else if (arg == "-creator") target = &options.creator;
+        if (arg == "-o")
+            target = &options.output;
+        else if (arg == "-name")
+            target = &options.name;
+        else if (arg == "-type")
+            target = &options.type;
+        else if (arg == "-creator")
+            target = &options.creator;
         if (target) {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
@@ -60,8 +66,8 @@ bool CommandLine::Validate(const CompileOptions& options, std::string& error) {
         return false;
     }
     if (options.name.empty() || options.name.size() > kMaxNameLength) {
-        error = "the database name (-name) must be 1 to " + std::to_string(kMaxNameLength) + " bytes; '" +
-                options.name + "' has " + std::to_string(options.name.size());
+        error = "the database name (-name) must be 1 to " + std::to_string(kMaxNameLength) +
+                " bytes; '" + options.name + "' has " + std::to_string(options.name.size());
         return false;
     }
     const std::pair<const char*, const std::string*> codes[] = {{"-type", &options.type},

@@ -14,7 +14,8 @@ public:
     static constexpr size_t kMaxNameLength = 31;  // the 32-byte name field keeps a NUL
 
     // False with `error` set when the options are incomplete or wrong.
-    static bool Parse(const std::vector<std::string>& args, CompileOptions& options, std::string& error);
+    static bool Parse(const std::vector<std::string>& args, CompileOptions& options,
+                      std::string& error);
     static const char* Usage();
 
 private:

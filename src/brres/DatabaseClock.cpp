@@ -41,17 +41,20 @@ bool DatabaseClock::FromEpochText(const char* epoch, uint32_t& seconds, std::str
             if (valid) value = value * 10 + uint64_t(c - '0');
         }
         if (!valid || value + kSecondsFrom1904To1970 > kLatest) {
-            error = "SOURCE_DATE_EPOCH '" + text + "' is not a number of seconds a database date can hold";
+            error = "SOURCE_DATE_EPOCH '" + text +
+                    "' is not a number of seconds a database date can hold";
             return false;
         }
         seconds = static_cast<uint32_t>(value + kSecondsFrom1904To1970);
         return true;
     }
     const auto now = std::chrono::duration_cast<std::chrono::seconds>(
-                         std::chrono::system_clock::now().time_since_epoch()).count();
+                         std::chrono::system_clock::now().time_since_epoch())
+                         .count();
     const int64_t since1904 = int64_t(now) + kSecondsFrom1904To1970;
     // The field runs out in 2040; a clock beyond that stamps the last date it can hold.
-    seconds = static_cast<uint32_t>(since1904 < 0 ? 0 : (uint64_t(since1904) > kLatest ? kLatest : uint64_t(since1904)));
+    seconds = static_cast<uint32_t>(
+        since1904 < 0 ? 0 : (uint64_t(since1904) > kLatest ? kLatest : uint64_t(since1904)));
     return true;
 }
 

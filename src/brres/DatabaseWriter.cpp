@@ -11,15 +11,18 @@ constexpr uint16_t kVersion = 0x0001;
 
 }  // namespace
 
-std::vector<uint8_t> DatabaseWriter::Build(const Header& header, const std::vector<Resource>& resources) {
+std::vector<uint8_t> DatabaseWriter::Build(const Header& header,
+                                           const std::vector<Resource>& resources) {
     if (resources.size() > kMaxResources) {
-        throw InputError(std::to_string(resources.size()) + " resources are more than a database can hold (" +
+        throw InputError(std::to_string(resources.size()) +
+                         " resources are more than a database can hold (" +
                          std::to_string(kMaxResources) + ")");
     }
     const uint64_t dataStart = kHeaderSize + kEntrySize * resources.size() + 2;
     uint64_t total = dataStart;
     for (const Resource& r : resources) total += r.data.size();
-    if (total > 0xFFFFFFFFu) throw InputError("the database would exceed the 4 GB its offsets can address");
+    if (total > 0xFFFFFFFFu)
+        throw InputError("the database would exceed the 4 GB its offsets can address");
 
     ByteWriter out;
     out.Reserve(static_cast<size_t>(total));

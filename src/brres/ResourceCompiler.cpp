@@ -68,7 +68,8 @@ int ResourceCompiler::Compile(const CompileOptions& options) {
         AtomicFile::Write(options.output, bytes);
         if (!options.quiet) {
             out_ << "brres: wrote " << options.output << " (" << resources.size()
-                 << (resources.size() == 1 ? " resource, " : " resources, ") << bytes.size() << " bytes)\n";
+                 << (resources.size() == 1 ? " resource, " : " resources, ") << bytes.size()
+                 << " bytes)\n";
         }
     } catch (const InputError& e) {
         err_ << options.output << ": " << e.what() << "\n";
@@ -112,21 +113,30 @@ DatabaseWriter::Resource ResourceCompiler::Encode(const ScriptStatement& stateme
                 break;
             }
             try {
-                const RgbImage image = BmpReader::ReadFile(vantoro::ResolveFileName("", statement.text));
+                const RgbImage image =
+                    BmpReader::ReadFile(vantoro::ResolveFileName("", statement.text));
                 resource.data = TbmpEncoder::Encode(image, statement.depth);
             } catch (const InputError& e) {
-                diagnostics_.push_back({statement.line, "bitmap '" + statement.text + "': " + e.what(), false});
+                diagnostics_.push_back(
+                    {statement.line, "bitmap '" + statement.text + "': " + e.what(), false});
             }
             break;
-        case ScriptStatement::Kind::Integer: resource.data = ValueEncoder::Integer(statement.value); break;
-        case ScriptStatement::Kind::String: resource.data = ValueEncoder::String(statement.text); break;
-        case ScriptStatement::Kind::WordList: resource.data = ValueEncoder::WordList(statement.values); break;
+        case ScriptStatement::Kind::Integer:
+            resource.data = ValueEncoder::Integer(statement.value);
+            break;
+        case ScriptStatement::Kind::String:
+            resource.data = ValueEncoder::String(statement.text);
+            break;
+        case ScriptStatement::Kind::WordList:
+            resource.data = ValueEncoder::WordList(statement.values);
+            break;
     }
     if (resource.data.size() > kLargestRecord) {
         diagnostics_.push_back({statement.line,
-                                std::string(statement.Type()) + " " + std::to_string(statement.id) + " is " +
-                                    std::to_string(resource.data.size()) + " bytes, more than the " +
-                                    std::to_string(kLargestRecord) + " a resource may hold on the handheld",
+                                std::string(statement.Type()) + " " + std::to_string(statement.id) +
+                                    " is " + std::to_string(resource.data.size()) +
+                                    " bytes, more than the " + std::to_string(kLargestRecord) +
+                                    " a resource may hold on the handheld",
                                 true});
     }
     return resource;

@@ -20,7 +20,8 @@ public:
     static constexpr int kInputError = 1;
     static constexpr int kUsageError = 2;
     static constexpr size_t kMaxScriptSize = 8u << 20;
-    static constexpr size_t kLargestRecord = 65505;  // larger records do not install on the handheld
+    static constexpr size_t kLargestRecord =
+        65505;  // larger records do not install on the handheld
 
     ResourceCompiler(std::ostream& out, std::ostream& err);
 

@@ -3,6 +3,8 @@
 namespace brres {
 
 RgbImage::RgbImage(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * static_cast<size_t>(height)) {}
+    : width_(width),
+      height_(height),
+      pixels_(static_cast<size_t>(width) * static_cast<size_t>(height)) {}
 
 }  // namespace brres

@@ -15,8 +15,12 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
-    const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_); }
+    uint32_t* Row(int y) {
+        return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
+    }
+    const uint32_t* Row(int y) const {
+        return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
+    }
     uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
     void SetPixel(int x, int y, uint32_t rgb) { Row(y)[x] = rgb; }
 

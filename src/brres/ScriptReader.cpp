@@ -7,7 +7,9 @@
 namespace brres {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
+}
 
 size_t SkipBlanks(const std::string& line, size_t pos) {
     while (pos < line.size() && IsBlank(line[pos])) ++pos;
@@ -36,10 +38,14 @@ struct Keyword {
 };
 
 const Keyword kKeywords[] = {
-    {"BITMAP", ScriptStatement::Kind::Bitmap, 1},       {"BITMAPGREY", ScriptStatement::Kind::Bitmap, 2},
-    {"BITMAPGREY16", ScriptStatement::Kind::Bitmap, 4}, {"BITMAPCOLOR", ScriptStatement::Kind::Bitmap, 8},
-    {"BITMAPCOLOR16K", ScriptStatement::Kind::Bitmap, 16}, {"INTEGER", ScriptStatement::Kind::Integer, 0},
-    {"STRING", ScriptStatement::Kind::String, 0},       {"WORDLIST", ScriptStatement::Kind::WordList, 0},
+    {"BITMAP", ScriptStatement::Kind::Bitmap, 1},
+    {"BITMAPGREY", ScriptStatement::Kind::Bitmap, 2},
+    {"BITMAPGREY16", ScriptStatement::Kind::Bitmap, 4},
+    {"BITMAPCOLOR", ScriptStatement::Kind::Bitmap, 8},
+    {"BITMAPCOLOR16K", ScriptStatement::Kind::Bitmap, 16},
+    {"INTEGER", ScriptStatement::Kind::Integer, 0},
+    {"STRING", ScriptStatement::Kind::String, 0},
+    {"WORDLIST", ScriptStatement::Kind::WordList, 0},
 };
 
 const Keyword* FindKeyword(const std::string& upper) {
@@ -62,19 +68,25 @@ bool ParseNumber(const std::string& token, int64_t& value) {
         if (token[i] < '0' || token[i] > '9') return false;
     }
     uint64_t magnitude = 0;
-    const auto result = std::from_chars(token.data() + start, token.data() + token.size(), magnitude);
+    const auto result =
+        std::from_chars(token.data() + start, token.data() + token.size(), magnitude);
     if (result.ec != std::errc() || magnitude > uint64_t(INT64_MAX)) return false;
     value = negative ? -int64_t(magnitude) : int64_t(magnitude);
     return true;
 }
 
-bool FitsInt32(int64_t value) { return value >= INT32_MIN && value <= INT32_MAX; }
+bool FitsInt32(int64_t value) {
+    return value >= INT32_MIN && value <= INT32_MAX;
+}
 
-bool IsAllBlank(const std::string& line, size_t pos) { return SkipBlanks(line, pos) == line.size(); }
+bool IsAllBlank(const std::string& line, size_t pos) {
+    return SkipBlanks(line, pos) == line.size();
+}
 
 }  // namespace
 
-std::vector<ScriptStatement> ScriptReader::Read(const std::string& text, std::vector<Diagnostic>& diagnostics) {
+std::vector<ScriptStatement> ScriptReader::Read(const std::string& text,
+                                                std::vector<Diagnostic>& diagnostics) {
     statements_.clear();
     seen_.clear();
     wordList_.reset();
@@ -96,8 +108,9 @@ std::vector<ScriptStatement> ScriptReader::Read(const std::string& text, std::ve
         start = end + 1;
     }
     if (wordList_) {
-        Error(wordList_->line, "WORDLIST ID " + std::to_string(wordList_->id) + " has no " +
-                                   (wordListState_ == WordListState::ExpectBegin ? "BEGIN" : "END"));
+        Error(wordList_->line,
+              "WORDLIST ID " + std::to_string(wordList_->id) + " has no " +
+                  (wordListState_ == WordListState::ExpectBegin ? "BEGIN" : "END"));
         wordList_.reset();
     }
     diagnostics_ = nullptr;
@@ -116,8 +129,9 @@ void ScriptReader::ReadStatement(const std::string& line, size_t start, int numb
     const std::string word = NextToken(line, pos);
     const std::string upper = Upper(word);
     if (upper == "ID") {
-        Error(number, "the line starts with ID: the resource keyword (BITMAP, BITMAPGREY, BITMAPGREY16, "
-                      "BITMAPCOLOR or BITMAPCOLOR16K) is missing");
+        Error(number,
+              "the line starts with ID: the resource keyword (BITMAP, BITMAPGREY, BITMAPGREY16, "
+              "BITMAPCOLOR or BITMAPCOLOR16K) is missing");
         return;
     }
     if (upper == "BEGIN" || upper == "END") {
@@ -156,8 +170,12 @@ void ScriptReader::ReadStatement(const std::string& line, size_t start, int numb
     statement.id = static_cast<uint16_t>(id);
     switch (statement.kind) {
         case ScriptStatement::Kind::Bitmap:
-        case ScriptStatement::Kind::String: ReadQuotedText(statement, line, pos); break;
-        case ScriptStatement::Kind::Integer: ReadIntegerValue(statement, line, pos); break;
+        case ScriptStatement::Kind::String:
+            ReadQuotedText(statement, line, pos);
+            break;
+        case ScriptStatement::Kind::Integer:
+            ReadIntegerValue(statement, line, pos);
+            break;
         case ScriptStatement::Kind::WordList:
             wordList_ = statement;
             wordListState_ = WordListState::ExpectBegin;
@@ -170,9 +188,10 @@ void ScriptReader::ReadStatement(const std::string& line, size_t start, int numb
 void ScriptReader::ReadQuotedText(ScriptStatement& statement, const std::string& line, size_t pos) {
     pos = SkipBlanks(line, pos);
     if (pos == line.size() || line[pos] != '"') {
-        Error(statement.line, std::string("a ") +
-                                  (statement.kind == ScriptStatement::Kind::Bitmap ? "file name" : "text") +
-                                  " in double quotes is expected after the ID");
+        Error(statement.line,
+              std::string("a ") +
+                  (statement.kind == ScriptStatement::Kind::Bitmap ? "file name" : "text") +
+                  " in double quotes is expected after the ID");
         return;
     }
     // Nothing inside is escaped: the text runs to the last double quote of the line.
@@ -193,7 +212,8 @@ void ScriptReader::ReadQuotedText(ScriptStatement& statement, const std::string&
     Finish(std::move(statement));
 }
 
-void ScriptReader::ReadIntegerValue(ScriptStatement& statement, const std::string& line, size_t pos) {
+void ScriptReader::ReadIntegerValue(ScriptStatement& statement, const std::string& line,
+                                    size_t pos) {
     const std::string valueWord = NextToken(line, pos);
     if (Upper(valueWord) != "VALUE") {
         Error(statement.line, "VALUE is expected after the ID");
@@ -266,7 +286,8 @@ bool ScriptReader::ContinueWordList(const std::string& line, size_t pos, int num
             Error(number, "value " + word + " does not fit in 32 bits");
             pendingFailed_ = true;
         } else if (list.values.size() == ValueEncoder::kMaxWordListValues) {
-            Error(number, name + " has more than " + std::to_string(ValueEncoder::kMaxWordListValues) + " values");
+            Error(number, name + " has more than " +
+                              std::to_string(ValueEncoder::kMaxWordListValues) + " values");
             pendingFailed_ = true;
         } else if (!pendingFailed_) {
             list.values.push_back(static_cast<int32_t>(value));
@@ -278,13 +299,16 @@ void ScriptReader::Finish(ScriptStatement statement) {
     const auto key = std::make_pair(std::string(statement.Type()), statement.id);
     const auto [it, inserted] = seen_.emplace(key, statement.line);
     if (!inserted) {
-        Error(statement.line, std::string("duplicate ") + statement.Type() + " ID " + std::to_string(statement.id) +
-                                  " (first on line " + std::to_string(it->second) + ")");
+        Error(statement.line, std::string("duplicate ") + statement.Type() + " ID " +
+                                  std::to_string(statement.id) + " (first on line " +
+                                  std::to_string(it->second) + ")");
         return;
     }
     statements_.push_back(std::move(statement));
 }
 
-void ScriptReader::Error(int line, const std::string& message) { diagnostics_->push_back({line, message, false}); }
+void ScriptReader::Error(int line, const std::string& message) {
+    diagnostics_->push_back({line, message, false});
+}
 
 }  // namespace brres

@@ -19,7 +19,8 @@ class ScriptReader {
 public:
     static constexpr size_t kMaxLineLength = 65536;
 
-    std::vector<ScriptStatement> Read(const std::string& text, std::vector<Diagnostic>& diagnostics);
+    std::vector<ScriptStatement> Read(const std::string& text,
+                                      std::vector<Diagnostic>& diagnostics);
 
 private:
     void ReadLine(const std::string& line, int number);

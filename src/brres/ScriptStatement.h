@@ -11,11 +11,11 @@ struct ScriptStatement {
     enum class Kind { Bitmap, Integer, String, WordList };
 
     Kind kind = Kind::Integer;
-    int line = 0;         // where the statement starts, counting from 1
+    int line = 0;  // where the statement starts, counting from 1
     uint16_t id = 0;
-    int depth = 0;        // bitmaps: bits per pixel
-    std::string text;     // bitmaps: the file name; strings: the text
-    int32_t value = 0;    // integers
+    int depth = 0;                // bitmaps: bits per pixel
+    std::string text;             // bitmaps: the file name; strings: the text
+    int32_t value = 0;            // integers
     std::vector<int32_t> values;  // word lists
 
     // The four-byte resource type.

@@ -1,6 +1,5 @@
 #include "TbmpEncoder.h"
 
-
 #include "ByteWriter.h"
 #include "ColourMapper.h"
 #include "Palette.h"
@@ -19,7 +18,8 @@ bool TbmpEncoder::IsSupportedDepth(int depth) {
 }
 
 uint16_t TbmpEncoder::RowBytes(int width, int depth) {
-    return static_cast<uint16_t>(((static_cast<uint32_t>(width) * static_cast<uint32_t>(depth) + 15) & ~15u) / 8);
+    return static_cast<uint16_t>(
+        ((static_cast<uint32_t>(width) * static_cast<uint32_t>(depth) + 15) & ~15u) / 8);
 }
 
 std::vector<uint8_t> TbmpEncoder::Encode(const RgbImage& image, int depth) {
@@ -35,16 +35,16 @@ std::vector<uint8_t> TbmpEncoder::Encode(const RgbImage& image, int depth) {
     header.U16(direct ? kDirectColourFlag : 0);
     header.U8(static_cast<uint8_t>(depth));
     header.U8(depth >= 8 ? 2 : 1);  // version
-    header.U16(0);                   // next depth offset
-    header.U8(0);                    // transparent index
-    header.U8(0);                    // compression type
-    header.U16(0);                   // reserved
+    header.U16(0);                  // next depth offset
+    header.U8(0);                   // transparent index
+    header.U8(0);                   // compression type
+    header.U16(0);                  // reserved
     if (direct) {
-        header.U8(5);  // red bits
-        header.U8(6);  // green bits
-        header.U8(5);  // blue bits
-        header.U8(0);  // reserved
-        header.U32(0); // transparent colour: none
+        header.U8(5);   // red bits
+        header.U8(6);   // green bits
+        header.U8(5);   // blue bits
+        header.U8(0);   // reserved
+        header.U32(0);  // transparent colour: none
     }
 
     std::vector<uint8_t> bytes = header.Take();

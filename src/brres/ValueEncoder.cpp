@@ -19,7 +19,8 @@ std::vector<uint8_t> ValueEncoder::String(const std::string& text) {
 std::vector<uint8_t> ValueEncoder::WordList(const std::vector<int32_t>& values) {
     ByteWriter out;
     out.U16(static_cast<uint16_t>(values.size()));
-    for (int32_t value : values) out.U16(static_cast<uint16_t>(static_cast<uint32_t>(value) & 0xFFFF));
+    for (int32_t value : values)
+        out.U16(static_cast<uint16_t>(static_cast<uint32_t>(value) & 0xFFFF));
     return out.Take();
 }
 

@@ -16,7 +16,8 @@ void CBitmapStacker::DrawBitmap(QPainter& painter, const std::string& name, bool
         return;
     }
     m_dib.Clear();
-    if (!m_dib.Load(path)) return;  // not a bitmap we can read: skipped, as the build would report it
+    if (!m_dib.Load(path))
+        return;  // not a bitmap we can read: skipped, as the build would report it
     if (!first) m_y += kGap;
     m_dib.Draw(painter, 0, m_y);
     m_y += m_dib.GetHeight();

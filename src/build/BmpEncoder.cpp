@@ -172,7 +172,8 @@ const std::array<Color, 256>& PalmPalette() {
 
 std::vector<Color> GreyPalette(int levels) {
     if (levels == 2) return {Rgb(255, 255, 255), Rgb(0, 0, 0)};
-    if (levels == 4) return {Rgb(255, 255, 255), Rgb(192, 192, 192), Rgb(128, 128, 128), Rgb(0, 0, 0)};
+    if (levels == 4)
+        return {Rgb(255, 255, 255), Rgb(192, 192, 192), Rgb(128, 128, 128), Rgb(0, 0, 0)};
     std::vector<Color> greys;
     for (int i = 0; i < 16; ++i) greys.push_back(Rgb(255 - 17 * i, 255 - 17 * i, 255 - 17 * i));
     return greys;
@@ -206,8 +207,9 @@ Bytes EncodeBmpGrey(const Image& img, int levels) {
     std::vector<Rgb8> table;
     for (const Color& c : greys) table.push_back({int(c.r), int(c.g), int(c.b)});
     const int bits = levels == 2 ? 1 : 4;
-    return AppendRows(Header(img, bits, table), img, bits,
-                      [&](int x, int y) { return uint32_t(NearestIn(greys, Visible(img.At(x, y)))); });
+    return AppendRows(Header(img, bits, table), img, bits, [&](int x, int y) {
+        return uint32_t(NearestIn(greys, Visible(img.At(x, y))));
+    });
 }
 
 Bytes EncodeMask(const Image& img) {

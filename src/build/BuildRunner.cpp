@@ -56,7 +56,8 @@ std::string CBuildRunner::SkinNameProblem(const std::string& name) {
         return "The skin name '" + name + "' is longer than 31 characters.";
     for (unsigned char c : name)
         if (c < 0x20 || std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos)
-            return "The skin name '" + name + "' holds a character a file name cannot hold (\\ / : * ? \" < > |).";
+            return "The skin name '" + name +
+                   "' holds a character a file name cannot hold (\\ / : * ? \" < > |).";
     if (name == "." || name == "..") return "The skin name '" + name + "' cannot name a file.";
     return {};
 }
@@ -83,13 +84,15 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     if (!problems.IsEmpty()) return fail(Join(problems.Lines()));
     if (const std::string problem = SkinNameProblem(name); !problem.empty()) return fail(problem);
     if (result.DatabasePath.size() > CResourceCompiler::kMaxDatabasePathLength)
-        return fail("The database path '" + result.DatabasePath + "' is longer than 259 characters.");
+        return fail("The database path '" + result.DatabasePath +
+                    "' is longer than 259 characters.");
     // Everything below names files through the folder after making it current, so a
     // relative folder would point somewhere else by then.
     if (!fs::path(project.Folder).is_absolute())
         return fail("The project folder '" + project.Folder + "' is not an absolute path.");
     // A library that was missing at start may have been put in place since.
-    if (!m_compiler.IsLoaded() && !m_compiler.LoadLibraryEntry()) return fail(m_compiler.LastError());
+    if (!m_compiler.IsLoaded() && !m_compiler.LoadLibraryEntry())
+        return fail(m_compiler.LastError());
 
     CCurrentDirectoryGuard directory;
     std::string error;
@@ -121,7 +124,8 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     }
     const std::optional<CFileStamp> after = Stamp(result.DatabasePath);
     if (!after || (before && *before == *after))
-        return fail("The compiler library did not write the database '" + result.DatabasePath + "'.");
+        return fail("The compiler library did not write the database '" + result.DatabasePath +
+                    "'.");
     result.Success = true;
     return result;
 }

@@ -12,8 +12,8 @@ class CSkinProject;
 // Build Skin without a window: the project folder becomes the current directory, the
 // wall paper tiles and the resource script are written from the records as they are in
 // memory, the compiler library runs, is loaded afresh for the next build, and the
-// intermediate files are removed unless asked to be kept. The earlier current directory is restored on every
-// way out, and a build that did not produce a new database never reports success.
+// intermediate files are removed unless asked to be kept. The earlier current directory is restored
+// on every way out, and a build that did not produce a new database never reports success.
 class CBuildRunner {
 public:
     explicit CBuildRunner(CResourceCompiler& compiler) : m_compiler(compiler) {}

@@ -19,7 +19,8 @@ CCurrentDirectoryGuard::~CCurrentDirectoryGuard() {
 bool CCurrentDirectoryGuard::Enter(const std::string& folder, std::string* error) {
     std::error_code ec;
     std::filesystem::current_path(std::filesystem::path(folder), ec);
-    if (ec && error) *error = "The project folder '" + folder + "' cannot be entered: " + ec.message() + ".";
+    if (ec && error)
+        *error = "The project folder '" + folder + "' cannot be entered: " + ec.message() + ".";
     return !ec;
 }
 

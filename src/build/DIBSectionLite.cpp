@@ -20,7 +20,9 @@ constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
 constexpr int kLargestInfoHeaderSize = 124;
 
-uint16_t ReadLe16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+uint16_t ReadLe16(const uint8_t* p) {
+    return uint16_t(p[0] | (p[1] << 8));
+}
 uint32_t ReadLe32(const uint8_t* p) {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
 }
@@ -41,9 +43,9 @@ bool IsSupportedBitCount(int bits) {
 const std::array<QRgb, 256>& StandardColors() {
     static const std::array<QRgb, 256> colors = [] {
         std::array<QRgb, 256> c{};
-        const QRgb first[10] = {qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),
-                                qRgb(128, 128, 0),   qRgb(0, 0, 128),     qRgb(128, 0, 128),
-                                qRgb(0, 128, 128),   qRgb(192, 192, 192), qRgb(192, 220, 192),
+        const QRgb first[10] = {qRgb(0, 0, 0),      qRgb(128, 0, 0),     qRgb(0, 128, 0),
+                                qRgb(128, 128, 0),  qRgb(0, 0, 128),     qRgb(128, 0, 128),
+                                qRgb(0, 128, 128),  qRgb(192, 192, 192), qRgb(192, 220, 192),
                                 qRgb(166, 202, 240)};
         const QRgb last[10] = {qRgb(255, 251, 240), qRgb(160, 160, 164), qRgb(128, 128, 128),
                                qRgb(255, 0, 0),     qRgb(0, 255, 0),     qRgb(255, 255, 0),
@@ -66,7 +68,9 @@ const std::array<QRgb, 256>& StandardColors() {
 
 // Bits from the lowest to the highest set bit of a shifted-down mask. Damaged files
 // carry masks with holes; the span keeps every value such a mask lets through in range.
-int MaskSpan(uint32_t shifted) { return 32 - std::countl_zero(shifted); }
+int MaskSpan(uint32_t shifted) {
+    return 32 - std::countl_zero(shifted);
+}
 
 int ChannelFromMask(uint32_t raw, uint32_t mask) {
     if (mask == 0) return 0;
@@ -101,7 +105,8 @@ public:
         m_shift = std::countr_zero(mask);
         m_bits = MaskSpan(mask >> m_shift);
         if (m_bits <= 8)
-            for (uint32_t v = 0; v < (1u << m_bits); ++v) m_table[v] = uint8_t(ChannelFromMask(v << m_shift, mask));
+            for (uint32_t v = 0; v < (1u << m_bits); ++v)
+                m_table[v] = uint8_t(ChannelFromMask(v << m_shift, mask));
     }
     int operator()(uint32_t raw) const {
         if (m_mask == 0) return 0;
@@ -125,13 +130,23 @@ int CDIBSectionLite::RowStride(int width, int bitCount) {
 int CDIBSectionLite::ColorTableSize(int bitCount, uint32_t compression, uint32_t colorsUsed) {
     int n = 0;
     switch (bitCount) {
-    case 1: n = 2; break;
-    case 4: n = 16; break;
-    case 8: n = 256; break;
-    case 16:
-    case 24:
-    case 32: n = compression == kCompressionBitFields ? 3 : 0; break;
-    default: n = 0; break;
+        case 1:
+            n = 2;
+            break;
+        case 4:
+            n = 16;
+            break;
+        case 8:
+            n = 256;
+            break;
+        case 16:
+        case 24:
+        case 32:
+            n = compression == kCompressionBitFields ? 3 : 0;
+            break;
+        default:
+            n = 0;
+            break;
     }
     if (colorsUsed != 0 && colorsUsed <= uint32_t(n)) n = int(colorsUsed);
     return n;
@@ -161,9 +176,11 @@ bool CDIBSectionLite::Load(const std::string& path) {
     const uint32_t bfOffBits = ReadLe32(fh + 10);
 
     uint8_t ih[kLargestInfoHeaderSize] = {};
-    if (!in.read(reinterpret_cast<char*>(ih), 4)) return Fail(quoted + " is truncated in its header.");
+    if (!in.read(reinterpret_cast<char*>(ih), 4))
+        return Fail(quoted + " is truncated in its header.");
     const uint32_t headerSize = ReadLe32(ih);
-    if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
+    if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
+        headerSize != 124)
         return Fail(quoted + " has an information header of " + std::to_string(headerSize) +
                     " bytes; only 40, 52, 56, 108 and 124 are known.");
     if (!in.read(reinterpret_cast<char*>(ih + 4), std::streamsize(headerSize - 4)))
@@ -186,7 +203,8 @@ bool CDIBSectionLite::Load(const std::string& path) {
                     " bits per pixel; only 1, 4, 8, 16, 24 and 32 are supported.");
     if (h.biCompression == kCompressionBitFields) {
         if (h.biBitCount != 16 && h.biBitCount != 32)
-            return Fail(quoted + " uses bit fields with " + std::to_string(h.biBitCount) + " bits per pixel.");
+            return Fail(quoted + " uses bit fields with " + std::to_string(h.biBitCount) +
+                        " bits per pixel.");
     } else if (h.biCompression != kCompressionRgb) {
         return Fail(quoted + " is compressed (RLE, JPEG or PNG); save it uncompressed.");
     }
@@ -213,7 +231,8 @@ bool CDIBSectionLite::Load(const std::string& path) {
     const int64_t full = stride * h.biHeight;
     if (full > kMaxPixelBytes) return Fail(quoted + " is too large.");
     int64_t size = full;
-    if (bfSize > bfOffBits && int64_t(bfSize - bfOffBits) < size) size = int64_t(bfSize - bfOffBits);
+    if (bfSize > bfOffBits && int64_t(bfSize - bfOffBits) < size)
+        size = int64_t(bfSize - bfOffBits);
     if (uintmax_t(bfOffBits) > fileSize || int64_t(fileSize - bfOffBits) < size)
         return Fail(quoted + " is truncated: its pixels need " + std::to_string(size) + " bytes.");
 
@@ -228,7 +247,8 @@ bool CDIBSectionLite::Load(const std::string& path) {
             const int64_t begin = row * stride;
             if (begin >= size) break;
             const int64_t count = std::min(stride, size - begin);
-            std::memcpy(flipped.data() + (h.biHeight - 1 - row) * stride, pixels.data() + begin, size_t(count));
+            std::memcpy(flipped.data() + (h.biHeight - 1 - row) * stride, pixels.data() + begin,
+                        size_t(count));
         }
         pixels.swap(flipped);
         size = full;
@@ -280,7 +300,9 @@ bool CDIBSectionLite::Save(const std::string& path) {
     if (!out) return Fail("The bitmap file '" + path + "' cannot be created.");
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     out.close();
-    if (!out) return Fail("The bitmap file '" + path + "' could not be written completely (is the disk full?).");
+    if (!out)
+        return Fail("The bitmap file '" + path +
+                    "' could not be written completely (is the disk full?).");
     return true;
 }
 
@@ -295,7 +317,8 @@ bool CDIBSectionLite::CopyFrom(const CDIBSectionLite& other) {
 
 bool CDIBSectionLite::SetSize(int width, int height) {
     if (width <= 0 || height <= 0 || width > kMaxDimension || height > kMaxDimension)
-        return Fail("A bitmap cannot be " + std::to_string(width) + " x " + std::to_string(height) + " pixels.");
+        return Fail("A bitmap cannot be " + std::to_string(width) + " x " + std::to_string(height) +
+                    " pixels.");
     if (IsEmpty()) return Fail("There is no bitmap to resize.");
     CDIBSectionLite old;
     if (!old.CopyFrom(*this)) return Fail(old.LastError());
@@ -332,7 +355,8 @@ bool CDIBSectionLite::Draw(QPainter& painter, int x, int y, bool forceBackground
     return DrawFrom(painter, 0, 0, x, y, forceBackground);
 }
 
-bool CDIBSectionLite::DrawFrom(QPainter& painter, int sx, int sy, int x, int y, bool /*forceBackground*/) const {
+bool CDIBSectionLite::DrawFrom(QPainter& painter, int sx, int sy, int x, int y,
+                               bool /*forceBackground*/) const {
     if (IsEmpty()) return false;
     const QImage image = ToImage();
     if (image.isNull()) return false;
@@ -360,7 +384,8 @@ bool CDIBSectionLite::DrawFrom(CDIBSectionLite& target, int sx, int sy, int x, i
                         RowPointer(sy + row) + size_t(sx + x0) * bytesPerPixel,
                         size_t(x1 - x0) * bytesPerPixel);
         } else {
-            for (int col = x0; col < x1; ++col) target.SetRawPixel(x + col, y + row, RawPixel(sx + col, sy + row));
+            for (int col = x0; col < x1; ++col)
+                target.SetRawPixel(x + col, y + row, RawPixel(sx + col, sy + row));
         }
     }
     return true;
@@ -387,7 +412,8 @@ bool CDIBSectionLite::CreateFromHeader(const BITMAPINFOHEADER& header, const RGB
     if ((h.biCompression != kCompressionRgb && h.biCompression != kCompressionBitFields) ||
         (h.biCompression == kCompressionBitFields && h.biBitCount != 16 && h.biBitCount != 32))
         return Fail("Unsupported compression.");
-    if (h.biWidth <= 0 || h.biHeight <= 0 || h.biWidth > kMaxDimension || h.biHeight > kMaxDimension)
+    if (h.biWidth <= 0 || h.biHeight <= 0 || h.biWidth > kMaxDimension ||
+        h.biHeight > kMaxDimension)
         return Fail("Impossible bitmap size.");
     const int64_t full = int64_t(RowStride(h.biWidth, h.biBitCount)) * h.biHeight;
     if (full > kMaxPixelBytes) return Fail("The bitmap is too large.");
@@ -397,16 +423,19 @@ bool CDIBSectionLite::CreateFromHeader(const BITMAPINFOHEADER& header, const RGB
     m_nEntries = n;
     std::memcpy(m_ColorTable, table, sizeof table);
     m_Bits.assign(size_t(full), 0);
-    if (m_Header.biSizeImage == 0 || m_Header.biSizeImage > uint64_t(full)) m_Header.biSizeImage = uint32_t(full);
+    if (m_Header.biSizeImage == 0 || m_Header.biSizeImage > uint64_t(full))
+        m_Header.biSizeImage = uint32_t(full);
     if (pixels) std::memcpy(m_Bits.data(), pixels, m_Header.biSizeImage);
     CreatePaletteFromColorTable();
     return true;
 }
 
 bool CDIBSectionLite::SetColorTable(int count, const RGBQUAD* entries) {
-    if (IsEmpty() || !entries || count <= 0 || count > kMaxColorEntries || !IsIndexed() || m_nEntries == 0)
+    if (IsEmpty() || !entries || count <= 0 || count > kMaxColorEntries || !IsIndexed() ||
+        m_nEntries == 0)
         return false;
-    std::memcpy(m_ColorTable, entries, size_t(std::min(count, 1 << m_Header.biBitCount)) * sizeof(RGBQUAD));
+    std::memcpy(m_ColorTable, entries,
+                size_t(std::min(count, 1 << m_Header.biBitCount)) * sizeof(RGBQUAD));
     return CreatePaletteFromColorTable();
 }
 
@@ -415,7 +444,8 @@ bool CDIBSectionLite::CreatePaletteFromColorTable() {
     if (IsEmpty()) return false;
     if (IsIndexed() && m_nEntries > 0) {
         for (int i = 0; i < m_nEntries; ++i)
-            m_Palette.push_back(qRgb(m_ColorTable[i].rgbRed, m_ColorTable[i].rgbGreen, m_ColorTable[i].rgbBlue));
+            m_Palette.push_back(
+                qRgb(m_ColorTable[i].rgbRed, m_ColorTable[i].rgbGreen, m_ColorTable[i].rgbBlue));
         return true;
     }
     const auto& standard = StandardColors();
@@ -457,52 +487,65 @@ bool CDIBSectionLite::FillSolid(QRgb color) {
 }
 
 const uint8_t* CDIBSectionLite::RowPointer(int y) const {
-    return m_Bits.data() + size_t(GetHeight() - 1 - y) * size_t(RowStride(GetWidth(), GetBitCount()));
+    return m_Bits.data() +
+           size_t(GetHeight() - 1 - y) * size_t(RowStride(GetWidth(), GetBitCount()));
 }
 
 uint8_t* CDIBSectionLite::RowPointer(int y) {
-    return m_Bits.data() + size_t(GetHeight() - 1 - y) * size_t(RowStride(GetWidth(), GetBitCount()));
+    return m_Bits.data() +
+           size_t(GetHeight() - 1 - y) * size_t(RowStride(GetWidth(), GetBitCount()));
 }
 
 uint32_t CDIBSectionLite::RawPixel(int x, int y) const {
     const uint8_t* row = RowPointer(y);
     switch (m_Header.biBitCount) {
-    case 1: return (row[x >> 3] >> (7 - (x & 7))) & 1u;
-    case 4: return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xFu;
-    case 8: return row[x];
-    case 16: return ReadLe16(row + 2 * size_t(x));
-    case 24: return uint32_t(row[3 * size_t(x)]) | (uint32_t(row[3 * size_t(x) + 1]) << 8) |
-                    (uint32_t(row[3 * size_t(x) + 2]) << 16);
-    case 32: return ReadLe32(row + 4 * size_t(x));
-    default: return 0;
+        case 1:
+            return (row[x >> 3] >> (7 - (x & 7))) & 1u;
+        case 4:
+            return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xFu;
+        case 8:
+            return row[x];
+        case 16:
+            return ReadLe16(row + 2 * size_t(x));
+        case 24:
+            return uint32_t(row[3 * size_t(x)]) | (uint32_t(row[3 * size_t(x) + 1]) << 8) |
+                   (uint32_t(row[3 * size_t(x) + 2]) << 16);
+        case 32:
+            return ReadLe32(row + 4 * size_t(x));
+        default:
+            return 0;
     }
 }
 
 void CDIBSectionLite::SetRawPixel(int x, int y, uint32_t value) {
     uint8_t* row = RowPointer(y);
     switch (m_Header.biBitCount) {
-    case 1: {
-        const uint8_t bit = uint8_t(0x80 >> (x & 7));
-        row[x >> 3] = (value & 1) ? uint8_t(row[x >> 3] | bit) : uint8_t(row[x >> 3] & ~bit);
-        break;
-    }
-    case 4: {
-        uint8_t& b = row[x >> 1];
-        b = (x & 1) ? uint8_t((b & 0xF0) | (value & 0xF)) : uint8_t((b & 0x0F) | ((value & 0xF) << 4));
-        break;
-    }
-    case 8: row[x] = uint8_t(value); break;
-    case 16:
-        row[2 * size_t(x)] = uint8_t(value);
-        row[2 * size_t(x) + 1] = uint8_t(value >> 8);
-        break;
-    case 24:
-        for (int i = 0; i < 3; ++i) row[3 * size_t(x) + size_t(i)] = uint8_t(value >> (8 * i));
-        break;
-    case 32:
-        for (int i = 0; i < 4; ++i) row[4 * size_t(x) + size_t(i)] = uint8_t(value >> (8 * i));
-        break;
-    default: break;
+        case 1: {
+            const uint8_t bit = uint8_t(0x80 >> (x & 7));
+            row[x >> 3] = (value & 1) ? uint8_t(row[x >> 3] | bit) : uint8_t(row[x >> 3] & ~bit);
+            break;
+        }
+        case 4: {
+            uint8_t& b = row[x >> 1];
+            b = (x & 1) ? uint8_t((b & 0xF0) | (value & 0xF))
+                        : uint8_t((b & 0x0F) | ((value & 0xF) << 4));
+            break;
+        }
+        case 8:
+            row[x] = uint8_t(value);
+            break;
+        case 16:
+            row[2 * size_t(x)] = uint8_t(value);
+            row[2 * size_t(x) + 1] = uint8_t(value >> 8);
+            break;
+        case 24:
+            for (int i = 0; i < 3; ++i) row[3 * size_t(x) + size_t(i)] = uint8_t(value >> (8 * i));
+            break;
+        case 32:
+            for (int i = 0; i < 4; ++i) row[4 * size_t(x) + size_t(i)] = uint8_t(value >> (8 * i));
+            break;
+        default:
+            break;
     }
 }
 
@@ -537,11 +580,13 @@ QRgb CDIBSectionLite::DecodeDirect(uint32_t raw) const {
 uint32_t CDIBSectionLite::EncodeDirect(QRgb color) const {
     uint32_t r, g, b;
     BitFieldMasks(r, g, b);
-    return MaskFromChannel(qRed(color), r) | MaskFromChannel(qGreen(color), g) | MaskFromChannel(qBlue(color), b);
+    return MaskFromChannel(qRed(color), r) | MaskFromChannel(qGreen(color), g) |
+           MaskFromChannel(qBlue(color), b);
 }
 
 int CDIBSectionLite::PixelIndex(int x, int y) const {
-    if (IsEmpty() || !IsIndexed() || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight()) return -1;
+    if (IsEmpty() || !IsIndexed() || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight())
+        return -1;
     return int(RawPixel(x, y));
 }
 

@@ -86,7 +86,8 @@ public:
     // belongs to palette-based displays and changes nothing here.
     bool Draw(QPainter& painter, int x, int y, bool forceBackground = false) const;
     // Paints a block of the bitmap's size taken from (sx, sy) at (x, y).
-    bool DrawFrom(QPainter& painter, int sx, int sy, int x, int y, bool forceBackground = false) const;
+    bool DrawFrom(QPainter& painter, int sx, int sy, int x, int y,
+                  bool forceBackground = false) const;
     // Copies a block of this bitmap's size, taken from (sx, sy), into `target` at (x, y),
     // pixel for pixel. Both must have the same bit depth and pixel layout; parts
     // outside either bitmap are left alone.
@@ -95,7 +96,8 @@ public:
     void Clear();
     // Creates a bitmap for `header` (with ColorTableSize entries of `colors`) and copies
     // the header's image size of `pixels` in, when given.
-    bool CreateFromHeader(const BITMAPINFOHEADER& header, const RGBQUAD* colors, const uint8_t* pixels);
+    bool CreateFromHeader(const BITMAPINFOHEADER& header, const RGBQUAD* colors,
+                          const uint8_t* pixels);
     bool SetColorTable(int count, const RGBQUAD* entries);
     bool CreatePaletteFromColorTable();
 

@@ -40,17 +40,21 @@ constexpr int kCategoryIcons = 8;
 constexpr int kToolIcons = 6;
 constexpr int kMiscIconCount = 6;
 
-bool IsKnownDepth(int depth) { return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16; }
+bool IsKnownDepth(int depth) {
+    return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+}
 
-std::string Join(const std::string& folder, const std::string& name) { return (fs::path(folder) / name).string(); }
+std::string Join(const std::string& folder, const std::string& name) {
+    return (fs::path(folder) / name).string();
+}
 
 }  // namespace
 
 std::vector<std::string> CNewSkinProject::FileNames(const std::string& skinName) {
-    return {skinName + ".skn", kWallPaper,    kToolBar,   kToolBarHi,     kTitle,       kTitleMask,
-            kToggler,          kTogglerMask,  kScrollBar, kMaximize,      kMaximizeMask, kBattery,
-            kPreview,          kPreview2,     kCategories, kCategoriesMask, kPopupTools, kPopupToolsMask,
-            kMiscIcons};
+    return {skinName + ".skn", kWallPaper,  kToolBar,        kToolBarHi, kTitle,
+            kTitleMask,        kToggler,    kTogglerMask,    kScrollBar, kMaximize,
+            kMaximizeMask,     kBattery,    kPreview,        kPreview2,  kCategories,
+            kCategoriesMask,   kPopupTools, kPopupToolsMask, kMiscIcons};
 }
 
 bool CNewSkinProject::Fail(const std::string& message) {
@@ -62,11 +66,14 @@ bool CNewSkinProject::Create() {
     m_projectPath.clear();
     m_lastError.clear();
     m_written.clear();
-    if (const std::string problem = CBuildRunner::SkinNameProblem(SkinName); !problem.empty()) return Fail(problem);
+    if (const std::string problem = CBuildRunner::SkinNameProblem(SkinName); !problem.empty())
+        return Fail(problem);
     if (Reso != 1 && Reso != 2)
-        return Fail("The resolution code " + std::to_string(Reso) + " is neither 1 (160x160) nor 2 (320x320).");
+        return Fail("The resolution code " + std::to_string(Reso) +
+                    " is neither 1 (160x160) nor 2 (320x320).");
     if (!IsKnownDepth(Depth))
-        return Fail("The depth " + std::to_string(Depth) + " is not one of 1, 2, 4, 8 and 16 bits per pixel.");
+        return Fail("The depth " + std::to_string(Depth) +
+                    " is not one of 1, 2, 4, 8 and 16 bits per pixel.");
     if (Folder.empty()) return Fail("No folder is given for the new skin.");
 
     std::error_code ec;
@@ -81,9 +88,11 @@ bool CNewSkinProject::Create() {
     std::string existing;
     for (const std::string& name : FileNames(SkinName)) {
         const std::string path = Join(folder, name);
-        if (fs::exists(fs::symlink_status(fs::path(path), ec))) existing += (existing.empty() ? "'" : ", '") + path + "'";
+        if (fs::exists(fs::symlink_status(fs::path(path), ec)))
+            existing += (existing.empty() ? "'" : ", '") + path + "'";
     }
-    if (!existing.empty()) return Fail("The new skin would replace " + existing + "; nothing was written.");
+    if (!existing.empty())
+        return Fail("The new skin would replace " + existing + "; nothing was written.");
 
     const std::string project = Join(folder, SkinName + ".skn");
     // The project file first: it claims the name before any bitmap is drawn.
@@ -91,7 +100,8 @@ bool CNewSkinProject::Create() {
 
     const CPlaceholderPainter painter(Reso, Depth, SkinName);
     const CSkinLayout& L = painter.Layout();
-    const paint::Image title = painter.TitleBar(), toggler = painter.Toggler(), maximize = painter.MaximizeIcon();
+    const paint::Image title = painter.TitleBar(), toggler = painter.Toggler(),
+                       maximize = painter.MaximizeIcon();
     const paint::Image categories = painter.IconStrip(kCategoryIcons, L.icon);
     const paint::Image tools = painter.IconStrip(kToolIcons, L.icon);
     const std::pair<const char*, paint::Bytes> files[] = {
@@ -130,16 +140,19 @@ bool CNewSkinProject::Create() {
     return true;
 }
 
-bool CNewSkinProject::WriteNewFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+bool CNewSkinProject::WriteNewFile(const std::string& path,
+                                   const std::vector<unsigned char>& bytes) {
     QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     // NewOnly: a file that appeared since the look is refused, not replaced.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return Fail("The file '" + path + "' cannot be written: " + file.errorString().toStdString() + ".");
+        return Fail("The file '" + path +
+                    "' cannot be written: " + file.errorString().toStdString() + ".");
     m_written.push_back(path);
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size()) ||
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
+            qint64(bytes.size()) ||
         !file.flush())
-        return Fail("The file '" + path + "' could not be written completely: " + file.errorString().toStdString() +
-                    ".");
+        return Fail("The file '" + path +
+                    "' could not be written completely: " + file.errorString().toStdString() + ".");
     return true;
 }
 
@@ -204,7 +217,9 @@ bool CNewSkinProject::FillProjectFile() {
     p.SystemIcons.BmpPopupToolsMask = kPopupToolsMask;
     p.SystemIcons.BmpMiscIcons = kMiscIcons;
     p.SystemIcons.MiscIconsSize = {L.miscIcon, L.miscIcon};
-    if (!p.SaveProject()) return Fail(p.LastError().empty() ? "The project '" + m_projectPath + "' cannot be written." : p.LastError());
+    if (!p.SaveProject())
+        return Fail(p.LastError().empty() ? "The project '" + m_projectPath + "' cannot be written."
+                                          : p.LastError());
     return true;
 }
 

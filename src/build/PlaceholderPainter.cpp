@@ -54,12 +54,13 @@ bool CPlaceholderPainter::Label(Image& image, const CRect& r, const std::string&
     const int width = paint::SmallTextWidth(text.c_str(), s), height = 5 * s;
     // Leave the frame and one pixel of ground on each side.
     if (text.empty() || width > r.Width() - 4 * s || height > r.Height() - 4 * s) return false;
-    paint::DrawSmallText(image, r.left + (r.Width() - width) / 2, r.top + (r.Height() - height) / 2, text.c_str(),
-                         ink, s);
+    paint::DrawSmallText(image, r.left + (r.Width() - width) / 2, r.top + (r.Height() - height) / 2,
+                         text.c_str(), ink, s);
     return true;
 }
 
-Image CPlaceholderPainter::Plate(int width, int height, Color colour, const std::string& label) const {
+Image CPlaceholderPainter::Plate(int width, int height, Color colour,
+                                 const std::string& label) const {
     Image image(width, height, Ground(colour));
     const CRect all{0, 0, width, height};
     Frame(image, all);
@@ -92,7 +93,8 @@ Image CPlaceholderPainter::ToolBar(bool pressed) const {
         Frame(image, *rect);
         Label(image, *rect, letter, pressed ? ground : kInk, m_layout.s);
     }
-    Label(image, {L.tools.right, 0, L.toolBar.Width(), L.toolBar.Height()}, pressed ? "buttons" : "tool bar", kInk, m_layout.s);
+    Label(image, {L.tools.right, 0, L.toolBar.Width(), L.toolBar.Height()},
+          pressed ? "buttons" : "tool bar", kInk, m_layout.s);
     return image;
 }
 
@@ -104,8 +106,9 @@ Image CPlaceholderPainter::ScrollBar() const {
     const CSkinLayout& L = m_layout;
     Image image(L.scrollWidth, L.thumb.bottom, Ground(kScrollBar));
     const int upEnd = L.arrowTop, bodyEnd = upEnd + L.body, downEnd = bodyEnd + L.arrowBottom;
-    for (const CRect& part : {CRect{0, 0, L.scrollWidth, upEnd}, CRect{0, upEnd, L.scrollWidth, bodyEnd},
-                              CRect{0, bodyEnd, L.scrollWidth, downEnd}, L.thumb})
+    for (const CRect& part :
+         {CRect{0, 0, L.scrollWidth, upEnd}, CRect{0, upEnd, L.scrollWidth, bodyEnd},
+          CRect{0, bodyEnd, L.scrollWidth, downEnd}, L.thumb})
         Frame(image, part);
     return image;
 }
@@ -138,11 +141,16 @@ Image CPlaceholderPainter::IconStrip(int count, int size) const {
 
 paint::Bytes CPlaceholderPainter::EncodeArt(const Image& image) const {
     switch (m_depth) {
-    case 1: return paint::EncodeBmpGrey(image, 2);
-    case 2: return paint::EncodeBmpGrey(image, 4);
-    case 4: return paint::EncodeBmpGrey(image, 16);
-    case 8: return paint::EncodeBmp8(image, false);
-    default: return paint::EncodeBmp16(image);
+        case 1:
+            return paint::EncodeBmpGrey(image, 2);
+        case 2:
+            return paint::EncodeBmpGrey(image, 4);
+        case 4:
+            return paint::EncodeBmpGrey(image, 16);
+        case 8:
+            return paint::EncodeBmp8(image, false);
+        default:
+            return paint::EncodeBmp16(image);
     }
 }
 

@@ -47,7 +47,8 @@ private:
     void Frame(paint::Image& image, const CRect& rect) const;
     // Draws `text` at `scale` centred in `rect` when it fits inside the frame; false when
     // it does not.
-    bool Label(paint::Image& image, const CRect& rect, const std::string& text, paint::Color ink, int scale) const;
+    bool Label(paint::Image& image, const CRect& rect, const std::string& text, paint::Color ink,
+               int scale) const;
 
     CSkinLayout m_layout;
     int m_depth;

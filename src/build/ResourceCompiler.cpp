@@ -11,24 +11,29 @@ QString CResourceCompiler::DefaultLibraryPath() {
 #ifdef Q_OS_WIN
     return QStringLiteral("BRRes.dll");
 #else
-    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    const QString dir =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
     return QDir(dir).filePath(QStringLiteral("libBRRes.so"));
 #endif
 }
 
 CResourceCompiler::CResourceCompiler() : CResourceCompiler(DefaultLibraryPath()) {}
 
-CResourceCompiler::CResourceCompiler(const QString& libraryPath) { m_library.setFileName(libraryPath); }
+CResourceCompiler::CResourceCompiler(const QString& libraryPath) {
+    m_library.setFileName(libraryPath);
+}
 
-CResourceCompiler::~CResourceCompiler() { UnloadLibrary(); }
+CResourceCompiler::~CResourceCompiler() {
+    UnloadLibrary();
+}
 
 bool CResourceCompiler::LoadLibraryEntry() {
     m_strLastError.clear();
     if (!m_library.load()) {
         // The loader's own words name symbols and errno texts; the author needs the file
         // and the folder.
-        m_strLastError =
-            LoadFailure(QFileInfo::exists(LibraryFile()) ? LoadProblem::Unloadable : LoadProblem::Missing);
+        m_strLastError = LoadFailure(QFileInfo::exists(LibraryFile()) ? LoadProblem::Unloadable
+                                                                      : LoadProblem::Missing);
         return false;
     }
     m_entry = reinterpret_cast<EntryPoint>(m_library.resolve("main"));
@@ -42,7 +47,8 @@ bool CResourceCompiler::LoadLibraryEntry() {
 QString CResourceCompiler::LibraryFile() const {
     const QFileInfo file(m_library.fileName());
     // A bare name ("BRRes.dll") is looked for beside the program first.
-    if (file.isRelative() && m_library.fileName() == file.fileName() && QCoreApplication::instance())
+    if (file.isRelative() && m_library.fileName() == file.fileName() &&
+        QCoreApplication::instance())
         return QDir(QCoreApplication::applicationDirPath()).filePath(file.fileName());
     return file.absoluteFilePath();
 }
@@ -51,17 +57,21 @@ std::string CResourceCompiler::LoadFailure(LoadProblem problem) const {
     const QFileInfo file(LibraryFile());
     const std::string name = file.fileName().toStdString();
     const std::string folder = QDir::toNativeSeparators(file.absolutePath()).toStdString();
-    const bool besideProgram = QCoreApplication::instance() &&
-                               QDir(file.absolutePath()) == QDir(QCoreApplication::applicationDirPath());
+    const bool besideProgram =
+        QCoreApplication::instance() &&
+        QDir(file.absolutePath()) == QDir(QCoreApplication::applicationDirPath());
     const std::string where = besideProgram ? "beside the program in " + folder : "in " + folder;
     const std::string advice = besideProgram ? ": reinstall Korrido Vantoro." : ".";
     switch (problem) {
-        case LoadProblem::Missing: return "The compiler library '" + name + "' is not " + where + advice;
+        case LoadProblem::Missing:
+            return "The compiler library '" + name + "' is not " + where + advice;
         case LoadProblem::Unloadable:
             return "The compiler library '" + name + "' " + where + " cannot be loaded" + advice;
-        case LoadProblem::NoEntry: break;
+        case LoadProblem::NoEntry:
+            break;
     }
-    return "The file '" + name + "' " + where + " is not the compiler library (it has no entry \"main\")" + advice;
+    return "The file '" + name + "' " + where +
+           " is not the compiler library (it has no entry \"main\")" + advice;
 }
 
 bool CResourceCompiler::UnloadLibrary() {
@@ -81,7 +91,8 @@ bool CResourceCompiler::Compile(const std::string& skinName, const std::string& 
         m_strLastError = "The skin name is longer than 31 characters.";
         return false;
     }
-    if (databasePath.size() > kMaxDatabasePathLength || databasePath.find('\0') != std::string::npos) {
+    if (databasePath.size() > kMaxDatabasePathLength ||
+        databasePath.find('\0') != std::string::npos) {
         m_strLastError = "The database path is longer than 259 characters.";
         return false;
     }
@@ -91,8 +102,10 @@ bool CResourceCompiler::Compile(const std::string& skinName, const std::string& 
     std::memcpy(name, skinName.data(), skinName.size());
     std::memcpy(path, databasePath.data(), databasePath.size());
     char q[] = "-q", creatorOpt[] = "-creator", creator[] = "Krdo", nameOpt[] = "-name";
-    char typeOpt[] = "-type", type[] = "SKIN", outOpt[] = "-o", ro[] = "-ro", script[] = "_script.txt";
-    char* argv[] = {q, creatorOpt, creator, nameOpt, name, typeOpt, type, outOpt, path, ro, script, nullptr};
+    char typeOpt[] = "-type", type[] = "SKIN", outOpt[] = "-o", ro[] = "-ro",
+         script[] = "_script.txt";
+    char* argv[] = {q,    creatorOpt, creator, nameOpt, name,   typeOpt,
+                    type, outOpt,     path,    ro,      script, nullptr};
     m_nResult = m_entry(11, argv);
     if (m_nResult != 0) {
         m_strLastError = "The compiler library returned " + std::to_string(m_nResult) + ".";

@@ -14,14 +14,18 @@ namespace {
 
 constexpr const char* kEol = "\r\n";
 
-std::string Number(int64_t v) { return std::to_string(v); }
+std::string Number(int64_t v) {
+    return std::to_string(v);
+}
 
 // The script carries rectangles as left, top, width, height.
 std::string Xywh(const CRect& r) {
     return Number(r.left) + " " + Number(r.top) + " " + Number(int64_t(r.right) - r.left) + " " +
            Number(int64_t(r.bottom) - r.top);
 }
-std::string Xy(const CRect& r) { return Number(r.left) + " " + Number(r.top); }
+std::string Xy(const CRect& r) {
+    return Number(r.left) + " " + Number(r.top);
+}
 std::string Wh(const CRect& r) {
     return Number(int64_t(r.right) - r.left) + " " + Number(int64_t(r.bottom) - r.top);
 }
@@ -72,12 +76,18 @@ private:
 
 const char* BitmapKeyword(int depth) {
     switch (depth) {
-    case 1: return "BITMAP";
-    case 2: return "BITMAPGREY";
-    case 4: return "BITMAPGREY16";
-    case 8: return "BITMAPCOLOR";
-    case 16: return "BITMAPCOLOR16K";
-    default: return "";
+        case 1:
+            return "BITMAP";
+        case 2:
+            return "BITMAPGREY";
+        case 4:
+            return "BITMAPGREY16";
+        case 8:
+            return "BITMAPCOLOR";
+        case 16:
+            return "BITMAPCOLOR16K";
+        default:
+            return "";
     }
 }
 
@@ -126,9 +136,13 @@ void WriteResourceScript(const CSkinProject& p, std::ostream& out,
     const CDataPopups& pop = p.Popups;
     s.WordList(3002, {Xywh(tb.Rect)}, "ToolBar.Rect");
     s.WordList(3004, {Xywh(p.ToolBarToggler.Rect)}, "ToolBarToggler.Rect");
-    s.WordList(3005, {Wh(tb.RectButtonInfo), Wh(tb.RectButtonBeam), Wh(tb.RectButtonDelete), Wh(tb.RectButtonTools)},
+    s.WordList(3005,
+               {Wh(tb.RectButtonInfo), Wh(tb.RectButtonBeam), Wh(tb.RectButtonDelete),
+                Wh(tb.RectButtonTools)},
                "ToolBar");
-    s.WordList(3006, {Xy(tb.RectButtonInfo), Xy(tb.RectButtonBeam), Xy(tb.RectButtonDelete), Xy(tb.RectButtonTools)},
+    s.WordList(3006,
+               {Xy(tb.RectButtonInfo), Xy(tb.RectButtonBeam), Xy(tb.RectButtonDelete),
+                Xy(tb.RectButtonTools)},
                "ToolBar");
     s.WordList(3007, {Xywh(p.Battery.Rect)}, "Battery.Rect");
     s.WordList(3008, {Xywh(p.DateTime.Rect), Rgb(p.DateTime.TextColor)}, "DateTime");
@@ -136,20 +150,24 @@ void WriteResourceScript(const CSkinProject& p, std::ostream& out,
     s.WordList(3010, {Xywh(p.TitleBar.Rect)}, "TitleBar.Rect");
     s.WordList(3011, {reso == 1 ? "13 11" : "22 18"}, "SkinInfo.Reso");
     s.WordList(3012, {Number(pop.PtTools.x), Number(pop.PtTools.y)}, "Popups");
-    s.WordList(3013, {Number(p.SystemIcons.MiscIconsSize.cx), Number(p.SystemIcons.MiscIconsSize.cy)},
+    s.WordList(3013,
+               {Number(p.SystemIcons.MiscIconsSize.cx), Number(p.SystemIcons.MiscIconsSize.cy)},
                "SystemIcons.MiscIconsSize");
     // The thumb's height is not part of the list: the three thumb heights say it.
-    s.WordList(3014, {Xywh(sb.RectNormal), Number(sb.ButtonTopHeight), Number(sb.ButtonCenterHeight),
-                      Number(sb.ButtonBottomHeight), Xy(sb.RectThumb),
-                      Number(int64_t(sb.RectThumb.right) - sb.RectThumb.left), Number(sb.ThumbTopHeight),
-                      Number(sb.ThumbCenterHeight), Number(sb.ThumbBottomHeight)},
+    s.WordList(3014,
+               {Xywh(sb.RectNormal), Number(sb.ButtonTopHeight), Number(sb.ButtonCenterHeight),
+                Number(sb.ButtonBottomHeight), Xy(sb.RectThumb),
+                Number(int64_t(sb.RectThumb.right) - sb.RectThumb.left), Number(sb.ThumbTopHeight),
+                Number(sb.ThumbCenterHeight), Number(sb.ThumbBottomHeight)},
                "ScrollBar");
-    s.WordList(3015, {Number(pop.PtCategory.x), Number(pop.PtCategory.y), Number(pop.MaxSizeCategory.cx),
-                      Number(pop.MaxSizeCategory.cy), "0", Rgb(pop.CategoryTextColor)},
+    s.WordList(3015,
+               {Number(pop.PtCategory.x), Number(pop.PtCategory.y), Number(pop.MaxSizeCategory.cx),
+                Number(pop.MaxSizeCategory.cy), "0", Rgb(pop.CategoryTextColor)},
                "Popups");
     s.WordList(3016, {Xywh(p.MaximizeVuzuRuzIcon.Rect)}, "MaximizeVuzuRuzIcon.Rect");
     // Both maximized rectangles; the list is the application list's first.
-    s.WordList(3017, {Xywh(p.AppList.RectMaximized), Xywh(sb.RectMaximized)}, "AppList.RectMaximized");
+    s.WordList(3017, {Xywh(p.AppList.RectMaximized), Xywh(sb.RectMaximized)},
+               "AppList.RectMaximized");
 }
 
 bool WriteResourceScript(const CSkinProject& project, std::string* error,

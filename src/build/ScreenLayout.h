@@ -14,7 +14,16 @@ class CSkinProject;
 
 // One rectangle of the handheld's screen that an element occupies.
 struct CScreenElement {
-    enum class Kind { TitleBar, AppList, ScrollBar, ToolBar, ToolBarToggler, DateTime, Battery, MaximizeIcon };
+    enum class Kind {
+        TitleBar,
+        AppList,
+        ScrollBar,
+        ToolBar,
+        ToolBarToggler,
+        DateTime,
+        Battery,
+        MaximizeIcon
+    };
 
     Kind Element = Kind::TitleBar;
     // The name the user knows it by ("Title Bar") and the record field ("TitleBar.Rect").
@@ -41,7 +50,8 @@ public:
     // The sheet that edits `kind`'s rectangles.
     static CPropertyItemManager& Sheet(CSkinProject& project, CScreenElement::Kind kind);
     // The element of `elements` whose sheet is `sheet`, or null.
-    static const CScreenElement* Find(CSkinProject& project, const std::vector<CScreenElement>& elements,
+    static const CScreenElement* Find(CSkinProject& project,
+                                      const std::vector<CScreenElement>& elements,
                                       const CPropertyItemManager* sheet);
 };
 

@@ -13,9 +13,13 @@
 namespace vantoro {
 namespace {
 
-bool IsKnownDepth(int depth) { return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16; }
+bool IsKnownDepth(int depth) {
+    return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+}
 
-std::string SizeText(int w, int h) { return std::to_string(w) + "x" + std::to_string(h); }
+std::string SizeText(int w, int h) {
+    return std::to_string(w) + "x" + std::to_string(h);
+}
 
 // Distinct colours of the picture, counted up to `limit` + 1.
 int CountColors(const CDIBSectionLite& dib, int limit) {
@@ -50,11 +54,15 @@ std::vector<CSkinProblem> CSkinChecker::Check(const CSkinProject& p) {
         {"TitleBar.Bmp", &p.TitleBar.Bmp, false, 0, title, "TitleBar.Rect"},
         {"TitleBar.BmpMask", &p.TitleBar.BmpMask, true, 0, title, "TitleBar.Rect"},
         {"ToolBarToggler.Bmp", &p.ToolBarToggler.Bmp, false, 0, toggler, "ToolBarToggler.Rect"},
-        {"ToolBarToggler.BmpMask", &p.ToolBarToggler.BmpMask, true, 0, toggler, "ToolBarToggler.Rect"},
+        {"ToolBarToggler.BmpMask", &p.ToolBarToggler.BmpMask, true, 0, toggler,
+         "ToolBarToggler.Rect"},
         // The scroll bar's strip holds its buttons, body and thumb one below the other.
-        {"ScrollBar.Bmp", &p.ScrollBar.Bmp, false, 0, &p.ScrollBar.RectNormal, "ScrollBar.RectNormal", true},
-        {"MaximizeVuzuRuzIcon.Bmp", &p.MaximizeVuzuRuzIcon.Bmp, false, 0, maximize, "MaximizeVuzuRuzIcon.Rect"},
-        {"MaximizeVuzuRuzIcon.BmpMask", &p.MaximizeVuzuRuzIcon.BmpMask, true, 0, maximize, "MaximizeVuzuRuzIcon.Rect"},
+        {"ScrollBar.Bmp", &p.ScrollBar.Bmp, false, 0, &p.ScrollBar.RectNormal,
+         "ScrollBar.RectNormal", true},
+        {"MaximizeVuzuRuzIcon.Bmp", &p.MaximizeVuzuRuzIcon.Bmp, false, 0, maximize,
+         "MaximizeVuzuRuzIcon.Rect"},
+        {"MaximizeVuzuRuzIcon.BmpMask", &p.MaximizeVuzuRuzIcon.BmpMask, true, 0, maximize,
+         "MaximizeVuzuRuzIcon.Rect"},
         {"Battery.Bmp", &p.Battery.Bmp, false, 0, &p.Battery.Rect, "Battery.Rect"},
         {"Preview.Preview1", &p.Preview.Preview1, false, previewSize},
         {"SystemIcons.BmpCategories", &p.SystemIcons.BmpCategories, false, 0},
@@ -72,14 +80,17 @@ std::vector<CSkinProblem> CSkinChecker::Check(const CSkinProject& p) {
 }
 
 void CSkinChecker::CheckSkinInfo(const CSkinProject& p) {
-    if (const std::string problem = CBuildRunner::SkinNameProblem(p.SkinInfo.SkinName); !problem.empty())
+    if (const std::string problem = CBuildRunner::SkinNameProblem(p.SkinInfo.SkinName);
+        !problem.empty())
         Add(CSkinProblem::Severity::Error, "SkinInfo.SkinName", p.PathName, problem);
     if (p.SkinInfo.Reso != 1 && p.SkinInfo.Reso != 2)
         Add(CSkinProblem::Severity::Error, "SkinInfo.Reso", p.PathName,
-            "The resolution code " + std::to_string(p.SkinInfo.Reso) + " is neither 1 (160x160) nor 2 (320x320).");
+            "The resolution code " + std::to_string(p.SkinInfo.Reso) +
+                " is neither 1 (160x160) nor 2 (320x320).");
     if (!IsKnownDepth(p.SkinInfo.Depth))
         Add(CSkinProblem::Severity::Error, "SkinInfo.Depth", p.PathName,
-            "The depth code " + std::to_string(p.SkinInfo.Depth) + " is not one of 1, 2, 4, 8 and 16.");
+            "The depth code " + std::to_string(p.SkinInfo.Depth) +
+                " is not one of 1, 2, 4, 8 and 16.");
 }
 
 void CSkinChecker::CheckBitmap(const CSkinProject& p, const CBitmapField& field) {
@@ -100,7 +111,8 @@ void CSkinChecker::CheckBitmap(const CSkinProject& p, const CBitmapField& field)
         return;
     }
     const std::string size = SizeText(dib.GetWidth(), dib.GetHeight());
-    if (field.ExpectedSize > 0 && (dib.GetWidth() != field.ExpectedSize || dib.GetHeight() != field.ExpectedSize)) {
+    if (field.ExpectedSize > 0 &&
+        (dib.GetWidth() != field.ExpectedSize || dib.GetHeight() != field.ExpectedSize)) {
         const std::string wanted = SizeText(field.ExpectedSize, field.ExpectedSize);
         Add(S::Warning, field.Element, path,
             "The bitmap is " + size + " pixels; this skin's resolution asks for " + wanted + ".");
@@ -109,7 +121,8 @@ void CSkinChecker::CheckBitmap(const CSkinProject& p, const CBitmapField& field)
     if (field.Mask) {
         if (dib.GetBitCount() != 1)
             Add(S::Warning, field.Element, path,
-                "The mask has " + std::to_string(dib.GetBitCount()) + " bits per pixel; a mask should be 1-bit.");
+                "The mask has " + std::to_string(dib.GetBitCount()) +
+                    " bits per pixel; a mask should be 1-bit.");
         return;
     }
     const int depth = p.SkinInfo.Depth;
@@ -121,8 +134,8 @@ void CSkinChecker::CheckBitmap(const CSkinProject& p, const CBitmapField& field)
     const int colors = CountColors(dib, limit);
     if (colors > limit)
         Add(S::Warning, field.Element, path,
-            "The bitmap has more than " + std::to_string(limit) + " colours; a " + std::to_string(depth) +
-                "-bit skin shows at most " + std::to_string(limit) + ".");
+            "The bitmap has more than " + std::to_string(limit) + " colours; a " +
+                std::to_string(depth) + "-bit skin shows at most " + std::to_string(limit) + ".");
 }
 
 void CSkinChecker::CheckRectangles(const CSkinProject& p) {
@@ -146,18 +159,21 @@ void CSkinChecker::CheckRectangles(const CSkinProject& p) {
     };
     for (const auto& entry : rects) {
         const CRect& r = *entry.Rect;
-        const std::string text = "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-                                 std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+        const std::string text = "(" + std::to_string(r.left) + ", " + std::to_string(r.top) +
+                                 ", " + std::to_string(r.right) + ", " + std::to_string(r.bottom) +
+                                 ")";
         if (r.right < r.left || r.bottom < r.top)
             Add(CSkinProblem::Severity::Warning, entry.Element, p.PathName,
                 "The rectangle " + text + " has a negative width or height.");
         else if (r.left < 0 || r.top < 0 || r.right > screen || r.bottom > screen)
             Add(CSkinProblem::Severity::Warning, entry.Element, p.PathName,
-                "The rectangle " + text + " lies outside the " + SizeText(screen, screen) + " screen.");
+                "The rectangle " + text + " lies outside the " + SizeText(screen, screen) +
+                    " screen.");
     }
 }
 
-void CSkinChecker::CheckFitsRectangle(const CBitmapField& field, const std::string& path, int width, int height) {
+void CSkinChecker::CheckFitsRectangle(const CBitmapField& field, const std::string& path, int width,
+                                      int height) {
     if (!field.Rect) return;
     const CRect& r = *field.Rect;
     // Wide: the edges of a damaged project can be any 32-bit numbers.
@@ -168,16 +184,17 @@ void CSkinChecker::CheckFitsRectangle(const CBitmapField& field, const std::stri
     if (field.WidthOnly) {
         if (width != w)
             Add(CSkinProblem::Severity::Warning, field.Element, path,
-                "The bitmap is " + std::to_string(width) + " pixels wide; " + rect + " is " + std::to_string(w) + ".");
+                "The bitmap is " + std::to_string(width) + " pixels wide; " + rect + " is " +
+                    std::to_string(w) + ".");
     } else if (width != w || height != h) {
         Add(CSkinProblem::Severity::Warning, field.Element, path,
-            "The bitmap is " + SizeText(width, height) + " pixels; " + rect + " is " + std::to_string(w) + "x" +
-                std::to_string(h) + ".");
+            "The bitmap is " + SizeText(width, height) + " pixels; " + rect + " is " +
+                std::to_string(w) + "x" + std::to_string(h) + ".");
     }
 }
 
-void CSkinChecker::Add(CSkinProblem::Severity level, const std::string& element, const std::string& file,
-                       const std::string& message) {
+void CSkinChecker::Add(CSkinProblem::Severity level, const std::string& element,
+                       const std::string& file, const std::string& message) {
     m_problems.push_back({level, element, file, message});
 }
 

@@ -36,7 +36,8 @@ private:
     void CheckSkinInfo(const CSkinProject& project);
     void CheckBitmap(const CSkinProject& project, const CBitmapField& field);
     void CheckRectangles(const CSkinProject& project);
-    void CheckFitsRectangle(const CBitmapField& field, const std::string& path, int width, int height);
+    void CheckFitsRectangle(const CBitmapField& field, const std::string& path, int width,
+                            int height);
     void Add(CSkinProblem::Severity level, const std::string& element, const std::string& file,
              const std::string& message);
 

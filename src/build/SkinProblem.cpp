@@ -3,7 +3,8 @@
 namespace vantoro {
 
 std::string CSkinProblem::Format() const {
-    return std::string(IsError() ? "error" : "warning") + ": " + Element + ": " + File + ": " + Message;
+    return std::string(IsError() ? "error" : "warning") + ": " + Element + ": " + File + ": " +
+           Message;
 }
 
 }  // namespace vantoro

@@ -15,16 +15,23 @@ namespace vantoro {
 namespace {
 
 // Names the list shows as the handheld's own applications would be listed.
-const char* const kSampleNames[] = {"Address", "Calculator", "Date Book", "Expense", "HotSync", "Mail",
-                                    "Memo Pad", "Prefs", "Security", "To Do List", "Welcome"};
+const char* const kSampleNames[] = {"Address",  "Calculator", "Date Book", "Expense",
+                                    "HotSync",  "Mail",       "Memo Pad",  "Prefs",
+                                    "Security", "To Do List", "Welcome"};
 
-QColor ToQColor(COLORREF c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(COLORREF c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 // Far-off coordinates of a damaged project must not overflow once multiplied by the zoom.
-int Bounded(int64_t v) { return int(std::clamp<int64_t>(v, -100000, 100000)); }
+int Bounded(int64_t v) {
+    return int(std::clamp<int64_t>(v, -100000, 100000));
+}
 
 // The rectangle with its edges bounded, so widths and heights cannot overflow either.
-CRect BoundedRect(const CRect& r) { return {Bounded(r.left), Bounded(r.top), Bounded(r.right), Bounded(r.bottom)}; }
+CRect BoundedRect(const CRect& r) {
+    return {Bounded(r.left), Bounded(r.top), Bounded(r.right), Bounded(r.bottom)};
+}
 
 QRect Zoomed(const CRect& r, int zoom) {
     const int l = Bounded(r.left) * zoom, t = Bounded(r.top) * zoom;
@@ -38,7 +45,9 @@ QRect OnScreen(const CRect& r) {
 
 // Text needs fonts, and fonts need a GUI application; without one (a test or a tool
 // with a core application only) the picture goes without its sample text.
-bool CanDrawText() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
+bool CanDrawText() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
 
 QFont PixelFont(int pixels, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -66,17 +75,21 @@ void DrawSampleText(QImage& screen, const CRect& original, COLORREF color, int s
     int y = rect.top;
     for (const char* name : kSampleNames) {
         if (y >= rect.bottom) break;
-        painter.drawText(QRect(rect.left + 2 * scale, y, std::max(rect.Width() - 2 * scale, 0), line),
-                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(name));
+        painter.drawText(
+            QRect(rect.left + 2 * scale, y, std::max(rect.Width() - 2 * scale, 0), line),
+            Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(name));
         y += line;
     }
 }
 
 }  // namespace
 
-int CSkinRenderer::ClampZoom(int zoom) { return std::clamp(zoom, kMinZoom, kMaxZoom); }
+int CSkinRenderer::ClampZoom(int zoom) {
+    return std::clamp(zoom, kMinZoom, kMaxZoom);
+}
 
-std::vector<CScreenElement> CSkinRenderer::Elements(const CSkinProject& project, const CRenderOptions& options) {
+std::vector<CScreenElement> CSkinRenderer::Elements(const CSkinProject& project,
+                                                    const CRenderOptions& options) {
     std::vector<CScreenElement> elements = CScreenLayout::Elements(project, options.Maximized);
     if (!options.OverrideField.empty())
         for (CScreenElement& element : elements)
@@ -107,7 +120,8 @@ const QImage* CSkinRenderer::Bitmap(const std::string& folder, const std::string
     CCachedBitmap& cached = m_cache[path];
     if (cached.Image.isNull() || cached.Stamp != ticks || cached.Size != size) {
         CDIBSectionLite dib;
-        cached.Image = dib.Load(path) ? dib.ToImage().convertToFormat(QImage::Format_RGB32) : QImage();
+        cached.Image =
+            dib.Load(path) ? dib.ToImage().convertToFormat(QImage::Format_RGB32) : QImage();
         cached.Stamp = ticks;
         cached.Size = size;
     }
@@ -128,8 +142,9 @@ void CSkinRenderer::DrawBitmap(QImage& screen, const std::string& folder, const 
         auto* out = reinterpret_cast<QRgb*>(screen.scanLine(y));
         const int by = y - rect.top;
         const auto* in = reinterpret_cast<const QRgb*>(bmp.constScanLine(by));
-        const QRgb* maskLine =
-            !maskName.empty() && by < mask.height() ? reinterpret_cast<const QRgb*>(mask.constScanLine(by)) : nullptr;
+        const QRgb* maskLine = !maskName.empty() && by < mask.height()
+                                   ? reinterpret_cast<const QRgb*>(mask.constScanLine(by))
+                                   : nullptr;
         for (int x = area.left(); x <= area.right(); ++x) {
             const int bx = x - rect.left;
             if (maskName.empty()) {
@@ -154,17 +169,30 @@ QImage CSkinRenderer::RenderScreen(const CSkinProject& p, const CRenderOptions& 
     for (const CScreenElement& e : Elements(p, options)) {
         using K = CScreenElement::Kind;
         switch (e.Element) {
-            case K::TitleBar: DrawBitmap(screen, folder, p.TitleBar.Bmp, p.TitleBar.BmpMask, e.Rect); break;
-            case K::AppList: DrawSampleText(screen, e.Rect, p.AppList.TextColor, scale, true); break;
-            case K::ScrollBar: DrawBitmap(screen, folder, p.ScrollBar.Bmp, {}, e.Rect); break;
-            case K::ToolBar: DrawBitmap(screen, folder, p.ToolBar.BmpNormal, {}, e.Rect); break;
+            case K::TitleBar:
+                DrawBitmap(screen, folder, p.TitleBar.Bmp, p.TitleBar.BmpMask, e.Rect);
+                break;
+            case K::AppList:
+                DrawSampleText(screen, e.Rect, p.AppList.TextColor, scale, true);
+                break;
+            case K::ScrollBar:
+                DrawBitmap(screen, folder, p.ScrollBar.Bmp, {}, e.Rect);
+                break;
+            case K::ToolBar:
+                DrawBitmap(screen, folder, p.ToolBar.BmpNormal, {}, e.Rect);
+                break;
             case K::ToolBarToggler:
                 DrawBitmap(screen, folder, p.ToolBarToggler.Bmp, p.ToolBarToggler.BmpMask, e.Rect);
                 break;
-            case K::DateTime: DrawSampleText(screen, e.Rect, p.DateTime.TextColor, scale, false); break;
-            case K::Battery: DrawBitmap(screen, folder, p.Battery.Bmp, {}, e.Rect); break;
+            case K::DateTime:
+                DrawSampleText(screen, e.Rect, p.DateTime.TextColor, scale, false);
+                break;
+            case K::Battery:
+                DrawBitmap(screen, folder, p.Battery.Bmp, {}, e.Rect);
+                break;
             case K::MaximizeIcon:
-                DrawBitmap(screen, folder, p.MaximizeVuzuRuzIcon.Bmp, p.MaximizeVuzuRuzIcon.BmpMask, e.Rect);
+                DrawBitmap(screen, folder, p.MaximizeVuzuRuzIcon.Bmp, p.MaximizeVuzuRuzIcon.BmpMask,
+                           e.Rect);
                 break;
         }
     }
@@ -176,8 +204,8 @@ QImage CSkinRenderer::Render(const CSkinProject& project, const CRenderOptions& 
     const int zoom = ClampZoom(options.Zoom);
     QImage picture = RenderScreen(project, options);
     if (zoom > 1)
-        picture = picture.scaled(picture.width() * zoom, picture.height() * zoom, Qt::IgnoreAspectRatio,
-                                 Qt::FastTransformation);
+        picture = picture.scaled(picture.width() * zoom, picture.height() * zoom,
+                                 Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (options.Overlay) {
         QPainter painter(&picture);
         CRenderOptions zoomed = options;
@@ -187,7 +215,8 @@ QImage CSkinRenderer::Render(const CSkinProject& project, const CRenderOptions& 
     return picture;
 }
 
-void CSkinRenderer::DrawOverlay(QPainter& painter, const CSkinProject& p, const CRenderOptions& options,
+void CSkinRenderer::DrawOverlay(QPainter& painter, const CSkinProject& p,
+                                const CRenderOptions& options,
                                 const std::vector<CSkinProblem>& problems) const {
     const int zoom = ClampZoom(options.Zoom);
     const bool text = CanDrawText();
@@ -211,11 +240,14 @@ void CSkinRenderer::DrawOverlay(QPainter& painter, const CSkinProject& p, const 
         for (const CScreenElement& e : elements)
             if (e.Element == CScreenElement::Kind::ToolBar) bar = e.Rect;
         painter.setPen(QPen(QColor(255, 60, 200), 1, Qt::DotLine));
-        for (const CRect& button : {p.ToolBar.RectButtonInfo, p.ToolBar.RectButtonBeam, p.ToolBar.RectButtonDelete,
-                                    p.ToolBar.RectButtonTools}) {
-            const CRect placed{Bounded(int64_t(bar.left) + button.left), Bounded(int64_t(bar.top) + button.top),
-                               Bounded(int64_t(bar.left) + button.right), Bounded(int64_t(bar.top) + button.bottom)};
-            if (placed.Width() > 0 && placed.Height() > 0) painter.drawRect(Zoomed(placed, zoom).adjusted(0, 0, -1, -1));
+        for (const CRect& button : {p.ToolBar.RectButtonInfo, p.ToolBar.RectButtonBeam,
+                                    p.ToolBar.RectButtonDelete, p.ToolBar.RectButtonTools}) {
+            const CRect placed{Bounded(int64_t(bar.left) + button.left),
+                               Bounded(int64_t(bar.top) + button.top),
+                               Bounded(int64_t(bar.left) + button.right),
+                               Bounded(int64_t(bar.top) + button.bottom)};
+            if (placed.Width() > 0 && placed.Height() > 0)
+                painter.drawRect(Zoomed(placed, zoom).adjusted(0, 0, -1, -1));
         }
         // The tools popup's left edge and bottom edge meet at PtTools.
         const QPoint tools(Bounded(p.Popups.PtTools.x) * zoom, Bounded(p.Popups.PtTools.y) * zoom);
@@ -236,8 +268,9 @@ void CSkinRenderer::DrawOverlay(QPainter& painter, const CSkinProject& p, const 
     }
 
     for (const CScreenElement& e : elements) {
-        const bool warned = std::any_of(problems.begin(), problems.end(),
-                                        [&](const CSkinProblem& problem) { return Concerns(problem, e); });
+        const bool warned =
+            std::any_of(problems.begin(), problems.end(),
+                        [&](const CSkinProblem& problem) { return Concerns(problem, e); });
         if (e.Rect.right <= e.Rect.left || e.Rect.bottom <= e.Rect.top) continue;
         const QRect r = Zoomed(e.Rect, zoom).adjusted(0, 0, -1, -1);
         painter.setPen(QPen(QColor(e.Color), 1));

@@ -49,7 +49,8 @@ public:
                      const std::vector<CSkinProblem>& problems) const;
 
     // The rectangles the picture shows, with the options' override applied.
-    static std::vector<CScreenElement> Elements(const CSkinProject& project, const CRenderOptions& options);
+    static std::vector<CScreenElement> Elements(const CSkinProject& project,
+                                                const CRenderOptions& options);
     // Whether `problem` is about `element`: its rectangle, or one of its bitmaps.
     static bool Concerns(const CSkinProblem& problem, const CScreenElement& element);
     static int ClampZoom(int zoom);

@@ -19,7 +19,7 @@ namespace vantoro {
 namespace {
 constexpr int kStderrFd = 2;
 constexpr long kMaxCapturedBytes = 64 * 1024;  // enough for any error list worth reading
-}
+}  // namespace
 
 CStderrCapture::CStderrCapture() {
     std::fflush(stderr);
@@ -34,7 +34,9 @@ CStderrCapture::CStderrCapture() {
     }
 }
 
-CStderrCapture::~CStderrCapture() { Finish(); }
+CStderrCapture::~CStderrCapture() {
+    Finish();
+}
 
 std::string CStderrCapture::Finish() {
     if (!m_file) return {};

@@ -14,7 +14,9 @@ namespace {
 constexpr int kTileSize = 160;
 }
 
-std::string WallPaperTileName(int index) { return "__bkg" + std::to_string(index) + ".bmp"; }
+std::string WallPaperTileName(int index) {
+    return "__bkg" + std::to_string(index) + ".bmp";
+}
 
 bool CreateWallPaperTiles(const CSkinProject& project, std::string* error) {
     if (project.SkinInfo.Reso != 2) return true;
@@ -27,15 +29,18 @@ bool CreateWallPaperTiles(const CSkinProject& project, std::string* error) {
     // tiles and removed with them after the build.
     for (int i = 1; i <= 4; ++i) {
         std::error_code ec;
-        if (std::filesystem::equivalent(std::filesystem::path(wallPaper),
-                                        std::filesystem::path(project.Folder + WallPaperTileName(i)), ec))
-            return fail("The wall paper '" + wallPaper + "' has the name of a file the build makes and removes; rename it.");
+        if (std::filesystem::equivalent(
+                std::filesystem::path(wallPaper),
+                std::filesystem::path(project.Folder + WallPaperTileName(i)), ec))
+            return fail("The wall paper '" + wallPaper +
+                        "' has the name of a file the build makes and removes; rename it.");
     }
     CDIBSectionLite source;
     if (!source.Load(wallPaper)) return fail(source.LastError());
 
     CDIBSectionLite tile;
-    if (!tile.CopyFrom(source) || !tile.SetSize(kTileSize, kTileSize)) return fail(tile.LastError());
+    if (!tile.CopyFrom(source) || !tile.SetSize(kTileSize, kTileSize))
+        return fail(tile.LastError());
     if (!tile.GetMemoryDC(true)) return fail("The wall paper tile cannot be made.");
 
     const int origins[4][2] = {{0, 0}, {kTileSize, 0}, {0, kTileSize}, {kTileSize, kTileSize}};

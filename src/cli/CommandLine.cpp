@@ -42,26 +42,34 @@ bool Open(CSkinProject& project, const std::string& path, std::ostream& err) {
 
 std::string CCommandLine::Usage() {
     return std::string("Usage: ") + kProgram + " [--compiler-library PATH] COMMAND PROJECT.skn\n" +
-           "       " + kProgram + " info ARGUMENTS...\n"
-           "       " + kProgram + " new FOLDER --name NAME [--reso 160|320] [--depth 1|2|4|8|16]\n"
+           "       " + kProgram +
+           " info ARGUMENTS...\n"
+           "       " +
+           kProgram +
+           " new FOLDER --name NAME [--reso 160|320] [--depth 1|2|4|8|16]\n"
            "\n"
            "Commands:\n"
            "  build [--keep-intermediate] PROJECT.skn\n"
            "                      build the skin database as Build Skin does and print its path;\n"
            "                      --keep-intermediate leaves _script.txt and the wall paper tiles\n"
            "                      in the project folder\n"
-           "  script PROJECT.skn  write the resource script the build would write to standard output\n"
+           "  script PROJECT.skn  write the resource script the build would write to standard "
+           "output\n"
            "  check PROJECT.skn   list every problem a build or the handheld would hit\n"
            "  render PROJECT.skn --png OUT.png [--zoom N] [--maximized] [--no-overlay]\n"
-           "                      draw the skin's screen as the handheld shows it into a PNG file,\n"
+           "                      draw the skin's screen as the handheld shows it into a PNG "
+           "file,\n"
            "                      N times as large (1 to 8), with the list maximized, without the\n"
            "                      outlines; the problems check finds are listed\n"
            "  info ...            describe a skin database\n"
-           "  new FOLDER ...      start a skin in FOLDER: NAME.skn and a placeholder for every bitmap\n"
-           "                      (160x160 and 256 colours unless --reso and --depth say otherwise)\n"
+           "  new FOLDER ...      start a skin in FOLDER: NAME.skn and a placeholder for every "
+           "bitmap\n"
+           "                      (160x160 and 256 colours unless --reso and --depth say "
+           "otherwise)\n"
            "\n"
            "Options:\n"
-           "  --compiler-library PATH  use this compiler library instead of the one beside the program\n"
+           "  --compiler-library PATH  use this compiler library instead of the one beside the "
+           "program\n"
            "  --help                   show this text\n"
            "  --version                show the version\n"
            "\n"
@@ -69,7 +77,8 @@ std::string CCommandLine::Usage() {
 }
 
 int CCommandLine::UsageError(const std::string& message, std::ostream& err) {
-    err << kProgram << ": " << message << "\n" << "Try '" << kProgram << " --help'.\n";
+    err << kProgram << ": " << message << "\n"
+        << "Try '" << kProgram << " --help'.\n";
     return kExitUsage;
 }
 
@@ -113,11 +122,13 @@ int CCommandLine::Run(const std::vector<std::string>& args, std::ostream& out, s
     return Check(rest[0], out, err);
 }
 
-int CCommandLine::Build(const std::string& path, bool keepIntermediateFiles, std::ostream& out, std::ostream& err) {
+int CCommandLine::Build(const std::string& path, bool keepIntermediateFiles, std::ostream& out,
+                        std::ostream& err) {
     CSkinProject project;
     if (!Open(project, path, err)) return kExitFailure;
-    CResourceCompiler compiler = m_libraryPath.empty() ? CResourceCompiler()
-                                                       : CResourceCompiler(QString::fromLocal8Bit(m_libraryPath.c_str()));
+    CResourceCompiler compiler =
+        m_libraryPath.empty() ? CResourceCompiler()
+                              : CResourceCompiler(QString::fromLocal8Bit(m_libraryPath.c_str()));
     compiler.LoadLibraryEntry();  // when it fails, the build says why
     CBuildRunner runner(compiler);
     runner.KeepIntermediateFiles(keepIntermediateFiles);
@@ -152,7 +163,8 @@ int CCommandLine::Check(const std::string& path, std::ostream& out, std::ostream
     return anyError ? kExitFailure : kExitSuccess;
 }
 
-int CCommandLine::Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int CCommandLine::Render(const std::vector<std::string>& args, std::ostream& out,
+                         std::ostream& err) {
     std::string project, png;
     CRenderOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -165,10 +177,12 @@ int CCommandLine::Render(const std::vector<std::string>& args, std::ostream& out
                 continue;
             }
             const bool digits = !value.empty() && value.size() <= 2 &&
-                                std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+                                std::all_of(value.begin(), value.end(),
+                                            [](char c) { return c >= '0' && c <= '9'; });
             const int zoom = digits ? std::stoi(value) : 0;
             if (zoom < CSkinRenderer::kMinZoom || zoom > CSkinRenderer::kMaxZoom)
-                return UsageError("--zoom is a whole number from 1 to 8, not '" + value + "'.", err);
+                return UsageError("--zoom is a whole number from 1 to 8, not '" + value + "'.",
+                                  err);
             options.Zoom = zoom;
         } else if (a == "--maximized") {
             options.Maximized = true;
@@ -208,13 +222,15 @@ int CCommandLine::New(const std::vector<std::string>& args, std::ostream& out, s
                 generator.SkinName = value;
                 haveName = true;
             } else if (a == "--reso") {
-                if (value != "160" && value != "320") return UsageError("--reso is 160 or 320, not '" + value + "'.", err);
+                if (value != "160" && value != "320")
+                    return UsageError("--reso is 160 or 320, not '" + value + "'.", err);
                 generator.Reso = value == "160" ? 1 : 2;
             } else {
                 static const char* const depths[] = {"1", "2", "4", "8", "16"};
                 bool known = false;
                 for (const char* d : depths) known = known || value == d;
-                if (!known) return UsageError("--depth is 1, 2, 4, 8 or 16, not '" + value + "'.", err);
+                if (!known)
+                    return UsageError("--depth is 1, 2, 4, 8 or 16, not '" + value + "'.", err);
                 generator.Depth = std::stoi(value);
             }
         } else if (a.size() > 1 && a[0] == '-') {

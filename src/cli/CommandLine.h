@@ -20,7 +20,8 @@ public:
     static std::string Usage();
 
 private:
-    int Build(const std::string& project, bool keepIntermediateFiles, std::ostream& out, std::ostream& err);
+    int Build(const std::string& project, bool keepIntermediateFiles, std::ostream& out,
+              std::ostream& err);
     int Script(const std::string& project, std::ostream& out, std::ostream& err);
     int Check(const std::string& project, std::ostream& out, std::ostream& err);
     int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

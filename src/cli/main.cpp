@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <algorithm>
-#include <memory>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 

@@ -22,7 +22,9 @@ bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 std::vector<std::string> SplitName(const std::string& name) {
     std::vector<std::string> parts;

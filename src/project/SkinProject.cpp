@@ -1,19 +1,28 @@
 #include "SkinProject.h"
 
 #include "ProfileStore.h"
+#include "ProjectFileAccess.h"
 #include "ProjectPath.h"
 #include "PropertyItemManager.h"
-#include "ProjectFileAccess.h"
 
 namespace vantoro {
 namespace {
 
 // The tree's labels of the elements, in element order; SkinInfo, shown as "Properties"
 // under "Skin Info", is named after its category.
-constexpr std::array<const char*, 13> kElementNames = {
-    "Skin Info",   "Wall Paper", "Tool Bar",       "Title Bar",      "Tool Bar Toggler",
-    "Scroll Bar",  "Maximize VuzuRuz Icon",        "Date/Time",      "Battery Indicator",
-    "Popup Category", "App List", "Preview",       "Icons"};
+constexpr std::array<const char*, 13> kElementNames = {"Skin Info",
+                                                       "Wall Paper",
+                                                       "Tool Bar",
+                                                       "Title Bar",
+                                                       "Tool Bar Toggler",
+                                                       "Scroll Bar",
+                                                       "Maximize VuzuRuz Icon",
+                                                       "Date/Time",
+                                                       "Battery Indicator",
+                                                       "Popup Category",
+                                                       "App List",
+                                                       "Preview",
+                                                       "Icons"};
 
 }  // namespace
 

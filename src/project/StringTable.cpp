@@ -4,7 +4,9 @@
 #include <QStringList>
 
 // Resources compiled into a static library are registered only when asked for by name.
-static void InitVantoroResources() { Q_INIT_RESOURCE(vantoro); }
+static void InitVantoroResources() {
+    Q_INIT_RESOURCE(vantoro);
+}
 
 namespace vantoro {
 namespace {
@@ -16,9 +18,12 @@ QString Unescape(QStringView text) {
         const QChar c = text[i];
         if (c == u'\\' && i + 1 < text.size()) {
             const QChar next = text[++i];
-            if (next == u'n') out += u'\n';
-            else if (next == u't') out += u'\t';
-            else out += next;
+            if (next == u'n')
+                out += u'\n';
+            else if (next == u't')
+                out += u'\t';
+            else
+                out += next;
         } else {
             out += c;
         }
@@ -52,7 +57,9 @@ const QHash<int, QString>& CStringTable::Table() {
     return table;
 }
 
-QString CStringTable::Load(int id) { return Table().value(id); }
+QString CStringTable::Load(int id) {
+    return Table().value(id);
+}
 
 QString CStringTable::Field(int id, int index) {
     const QStringList fields = Load(id).split(u'\n');

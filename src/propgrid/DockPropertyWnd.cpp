@@ -52,7 +52,8 @@ QIcon PropertyTabIcon() {
 
 }  // namespace
 
-CDockPropertyWnd::CDockPropertyWnd(QWidget* parent) : QDockWidget(QStringLiteral("Property"), parent) {
+CDockPropertyWnd::CDockPropertyWnd(QWidget* parent)
+    : QDockWidget(QStringLiteral("Property"), parent) {
     setObjectName(QStringLiteral("Property"));
     m_wndTab = new QTabWidget;
     m_wndTab->setObjectName(QStringLiteral("PropertyTabs"));
@@ -90,7 +91,9 @@ void CDockPropertyWnd::ReleasePropertySheet() {
     m_wndList->SetManager(nullptr);
 }
 
-bool CDockPropertyWnd::CommitPendingEdit() { return m_wndList->CommitPendingEdit(); }
+bool CDockPropertyWnd::CommitPendingEdit() {
+    return m_wndList->CommitPendingEdit();
+}
 
 void CDockPropertyWnd::OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {
     m_wndList->OnValueApplied(sheet, itemId);

@@ -12,7 +12,8 @@ namespace vantoro {
 // texts instead of blocking on a modal box.
 class CGridMessageBox {
 public:
-    using Handler = std::function<void(QWidget* parent, const QString& text, const QString& caption)>;
+    using Handler =
+        std::function<void(QWidget* parent, const QString& text, const QString& caption)>;
 
     static void Show(QWidget* parent, const QString& text, const QString& caption);
     // Installs `handler` (empty: the real box) and returns the one before.

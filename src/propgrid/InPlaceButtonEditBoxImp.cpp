@@ -6,7 +6,8 @@
 
 namespace vantoro {
 
-CInPlaceButtonEditBoxImp::CInPlaceButtonEditBoxImp(QWidget* editor, QWidget* list, QEvent::Type enterMessage)
+CInPlaceButtonEditBoxImp::CInPlaceButtonEditBoxImp(QWidget* editor, QWidget* list,
+                                                   QEvent::Type enterMessage)
     : QLineEdit(editor), m_pList(list), m_enterMessage(enterMessage) {
     setFrame(false);
     if (list) setFont(list->font());
@@ -25,7 +26,8 @@ bool CInPlaceButtonEditBoxImp::event(QEvent* event) {
                 if (m_pList) m_pList->setFocus(Qt::OtherFocusReason);
                 CInPlaceEvent::Post(parentWidget(), m_enterMessage);
                 return true;
-            default: break;
+            default:
+                break;
         }
     }
     return QLineEdit::event(event);

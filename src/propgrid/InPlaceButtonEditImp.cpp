@@ -12,8 +12,11 @@
 
 namespace vantoro {
 
-CInPlaceButtonEditImp::CInPlaceButtonEditImp(QWidget* parent, QWidget* list, QEvent::Type enterMessage)
-    : QWidget(parent), m_edit(new CInPlaceButtonEditBoxImp(this, list, enterMessage)), m_pList(list),
+CInPlaceButtonEditImp::CInPlaceButtonEditImp(QWidget* parent, QWidget* list,
+                                             QEvent::Type enterMessage)
+    : QWidget(parent),
+      m_edit(new CInPlaceButtonEditBoxImp(this, list, enterMessage)),
+      m_pList(list),
       m_enterMessage(enterMessage) {
     if (list) setFont(list->font());
     setFocusProxy(m_edit);
@@ -39,21 +42,30 @@ void CInPlaceButtonEditImp::FocusEdit() {
     m_edit->setFocus(Qt::OtherFocusReason);
 }
 
-void CInPlaceButtonEditImp::ShowValueText() { m_edit->setText(ValueText()); }
+void CInPlaceButtonEditImp::ShowValueText() {
+    m_edit->setText(ValueText());
+}
 
-void CInPlaceButtonEditImp::NotifyApply() { CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY); }
+void CInPlaceButtonEditImp::NotifyApply() {
+    CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY);
+}
 
 void CInPlaceButtonEditImp::RejectTypedText() {
-    CGridMessageBox::Show(this, QString::fromLatin1(kInvalidEntryText), QString::fromLatin1(kInvalidEntryCaption));
+    CGridMessageBox::Show(this, QString::fromLatin1(kInvalidEntryText),
+                          QString::fromLatin1(kInvalidEntryCaption));
     ShowValueText();
     m_edit->selectAll();
 }
 
 int CInPlaceButtonEditImp::ApplyTypedText() {
     switch (ReadTypedText(true)) {
-        case ETypedValue::Empty: return 0;
-        case ETypedValue::Invalid: RejectTypedText(); return 0;
-        case ETypedValue::Valid: break;
+        case ETypedValue::Empty:
+            return 0;
+        case ETypedValue::Invalid:
+            RejectTypedText();
+            return 0;
+        case ETypedValue::Valid:
+            break;
     }
     ShowValueText();
     NotifyApply();

@@ -6,7 +6,8 @@
 
 namespace vantoro {
 
-CInPlaceCBEditImp::CInPlaceCBEditImp(QWidget* combo, QWidget* list) : QLineEdit(combo), m_pList(list) {
+CInPlaceCBEditImp::CInPlaceCBEditImp(QWidget* combo, QWidget* list)
+    : QLineEdit(combo), m_pList(list) {
     setFrame(false);
     setReadOnly(true);
     if (list) setFont(list->font());
@@ -28,7 +29,8 @@ bool CInPlaceCBEditImp::event(QEvent* event) {
             case Qt::Key_Down:
                 CInPlaceEvent::Send(parentWidget(), WM_INPLACE_STEP, 40);
                 return true;
-            default: break;
+            default:
+                break;
         }
     }
     return QLineEdit::event(event);

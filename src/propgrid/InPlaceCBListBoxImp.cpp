@@ -19,7 +19,9 @@ int CInPlaceCBListBoxImp::SelectedIndex() const {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void CInPlaceCBListBoxImp::SendSelect() { CInPlaceEvent::Send(m_pCombo, WM_INPLACE_SELECT, SelectedIndex(), 0); }
+void CInPlaceCBListBoxImp::SendSelect() {
+    CInPlaceEvent::Send(m_pCombo, WM_INPLACE_SELECT, SelectedIndex(), 0);
+}
 
 bool CInPlaceCBListBoxImp::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -33,7 +35,8 @@ bool CInPlaceCBListBoxImp::event(QEvent* event) {
             case Qt::Key_Escape:
                 CInPlaceEvent::Send(m_pCombo, WM_INPLACE_CLOSEUP);
                 return true;
-            default: break;
+            default:
+                break;
         }
     }
     return QListWidget::event(event);

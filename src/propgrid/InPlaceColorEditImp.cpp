@@ -20,7 +20,9 @@ void CInPlaceColorEditImp::SetColor(COLORREF color) {
     update();
 }
 
-QString CInPlaceColorEditImp::ValueText() const { return ToQString(FormatColorText(m_crColor)); }
+QString CInPlaceColorEditImp::ValueText() const {
+    return ToQString(FormatColorText(m_crColor));
+}
 
 ETypedValue CInPlaceColorEditImp::ReadTypedText(bool store) {
     COLORREF color = 0;
@@ -45,7 +47,8 @@ void CInPlaceColorEditImp::PaintDecoration(QPainter& painter) {
     // The swatch from (2, 2) to (14, height - 2): a black outline, the colour inside.
     const QRect swatch = RectFromEdges(2, 2, 14, height() - 2);
     painter.fillRect(swatch, Qt::black);
-    painter.fillRect(swatch.adjusted(1, 1, -1, -1), QColor(RedOf(m_crColor), GreenOf(m_crColor), BlueOf(m_crColor)));
+    painter.fillRect(swatch.adjusted(1, 1, -1, -1),
+                     QColor(RedOf(m_crColor), GreenOf(m_crColor), BlueOf(m_crColor)));
 }
 
 }  // namespace vantoro

@@ -18,7 +18,9 @@ constexpr int kMaxDropDownRows = 8;
 }
 
 CInPlaceComboBoxImp::CInPlaceComboBoxImp(QWidget* parent, QWidget* list)
-    : QWidget(parent), m_edit(new CInPlaceCBEditImp(this, list)), m_listBox(new CInPlaceCBListBoxImp(this)),
+    : QWidget(parent),
+      m_edit(new CInPlaceCBEditImp(this, list)),
+      m_listBox(new CInPlaceCBListBoxImp(this)),
       m_pList(list) {
     if (list) {
         setFont(list->font());
@@ -76,7 +78,9 @@ void CInPlaceComboBoxImp::ShowChoiceText(int index) {
     m_edit->selectAll();
 }
 
-bool CInPlaceComboBoxImp::IsDroppedDown() const { return m_listBox->isVisible(); }
+bool CInPlaceComboBoxImp::IsDroppedDown() const {
+    return m_listBox->isVisible();
+}
 
 void CInPlaceComboBoxImp::ShowDropDown() {
     m_listBox->move(mapToGlobal(QPoint(0, height() + 1)));
@@ -137,7 +141,8 @@ void CInPlaceComboBoxImp::paintEvent(QPaintEvent*) {
 
 void CInPlaceComboBoxImp::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
-    if (event->button() != Qt::LeftButton || !ButtonRect().contains(event->position().toPoint())) return;
+    if (event->button() != Qt::LeftButton || !ButtonRect().contains(event->position().toPoint()))
+        return;
     if (IsDroppedDown())
         CloseDropDown();
     else

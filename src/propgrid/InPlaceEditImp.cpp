@@ -15,7 +15,9 @@ CInPlaceEditImp::CInPlaceEditImp(QWidget* parent, QWidget* list, const std::stri
     setText(ToQString(text));
 }
 
-std::string CInPlaceEditImp::GetText() const { return FromQString(text()); }
+std::string CInPlaceEditImp::GetText() const {
+    return FromQString(text());
+}
 
 void CInPlaceEditImp::SetText(const std::string& text) {
     m_strText = text;
@@ -33,7 +35,9 @@ void CInPlaceEditImp::MoveTo(const QRect& cell) {
     if (isHidden()) show();
 }
 
-void CInPlaceEditImp::NotifyApply() { CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY); }
+void CInPlaceEditImp::NotifyApply() {
+    CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY);
+}
 
 bool CInPlaceEditImp::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -46,7 +50,8 @@ bool CInPlaceEditImp::event(QEvent* event) {
                 // Giving the list the focus is what commits.
                 if (m_pList) m_pList->setFocus(Qt::OtherFocusReason);
                 return true;
-            default: break;
+            default:
+                break;
         }
     }
     return QLineEdit::event(event);

@@ -21,7 +21,8 @@ bool CInPlaceEditPropItemInt::KeyPasses(const QKeyEvent& event, const QString& c
         case Qt::Key_Down:
         case Qt::Key_Delete:
             return true;
-        default: break;
+        default:
+            break;
     }
     if (event.modifiers() & Qt::ControlModifier) return true;
     if (key < Qt::Key_0 || key > Qt::Key_9) return false;

@@ -7,7 +7,8 @@
 namespace vantoro {
 
 int InPlaceButtonWidth() {
-    static const int width = std::max(16, QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    static const int width =
+        std::max(16, QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     return width;
 }
 

@@ -16,7 +16,9 @@ void CInPlaceRectEditImp::SetRect(const CRect& rect) {
     ShowValueText();
 }
 
-QString CInPlaceRectEditImp::ValueText() const { return ToQString(FormatRectText(m_rect)); }
+QString CInPlaceRectEditImp::ValueText() const {
+    return ToQString(FormatRectText(m_rect));
+}
 
 ETypedValue CInPlaceRectEditImp::ReadTypedText(bool store) {
     CRect rect;

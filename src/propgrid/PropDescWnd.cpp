@@ -60,7 +60,8 @@ void CPropDescWnd::paintEvent(QPaintEvent*) {
                      titleMetrics.elidedText(m_strTitle, Qt::ElideRight, titleRect.width()));
 
     painter.setFont(font());
-    const QRect textRect(3, titleBottom + 2, std::max(0, w - 7), std::max(0, h - 4 - (titleBottom + 2)));
+    const QRect textRect(3, titleBottom + 2, std::max(0, w - 7),
+                         std::max(0, h - 4 - (titleBottom + 2)));
     painter.setClipRect(textRect);
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_strDescription);
 }

@@ -111,7 +111,8 @@ void CPropertyListCtrl::ExpandCategory(CPropertyItemCategory* category, int& ind
 }
 
 void CPropertyListCtrl::CollapseCategory(CPropertyItemCategory* category, int index) {
-    for (int i = category->CountShownItems(); i > 0 && index + 1 < count(); --i) RemoveRow(index + 1);
+    for (int i = category->CountShownItems(); i > 0 && index + 1 < count(); --i)
+        RemoveRow(index + 1);
     category->m_bExpanded = false;
 }
 
@@ -128,7 +129,9 @@ void CPropertyListCtrl::ToggleCategory(int index, CPropertyItemCategory* categor
 // ---------------------------------------------------------------------------------------
 // Editors
 
-QWidget* CPropertyListCtrl::CurrentEditorWidget() const { return dynamic_cast<QWidget*>(m_pEditor); }
+QWidget* CPropertyListCtrl::CurrentEditorWidget() const {
+    return dynamic_cast<QWidget*>(m_pEditor);
+}
 
 IInPlaceEditor* CPropertyListCtrl::FindEditor(const char* editorClass) {
     IInPlaceEditor* found = nullptr;
@@ -210,7 +213,8 @@ bool CPropertyListCtrl::CommitPendingEdit() {
         if (!text->isModified() || text->GetText() == text->LoadedText()) return false;
         return CommitEditor();
     }
-    if (auto* typed = dynamic_cast<CInPlaceButtonEditImp*>(m_pEditor)) return typed->CommitPendingText();
+    if (auto* typed = dynamic_cast<CInPlaceButtonEditImp*>(m_pEditor))
+        return typed->CommitPendingText();
     return false;
 }
 
@@ -311,7 +315,8 @@ void CPropertyListCtrl::keyPressEvent(QKeyEvent* event) {
     // Type-ahead takes letters actually typed: function keys, keypad keys and
     // shortcuts keep their own meaning.
     const QString text = event->text();
-    const Qt::KeyboardModifiers chord = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier;
+    const Qt::KeyboardModifiers chord =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier;
     if (text.size() == 1 && text.at(0).isLetter() && !(event->modifiers() & chord) && hasFocus()) {
         if (SelectByLetter(text.at(0))) OnSelChange();
         event->accept();
@@ -323,7 +328,8 @@ void CPropertyListCtrl::keyPressEvent(QKeyEvent* event) {
 void CPropertyListCtrl::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
     if (m_bInDoubleClick || event->button() != Qt::LeftButton) return;
-    if (count() > 0 && event->position().x() <= CPropertyRowGeometry::kGlyphWidth) ToggleCategory(currentRow());
+    if (count() > 0 && event->position().x() <= CPropertyRowGeometry::kGlyphWidth)
+        ToggleCategory(currentRow());
 }
 
 void CPropertyListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -346,7 +352,9 @@ void CPropertyListCtrl::scrollContentsBy(int dx, int dy) {
 // ---------------------------------------------------------------------------------------
 // Painting
 
-int CPropertyListCtrl::RowHeight() const { return std::max(16, fontMetrics().height()); }
+int CPropertyListCtrl::RowHeight() const {
+    return std::max(16, fontMetrics().height());
+}
 
 QRect CPropertyListCtrl::FullRow(const QRect& visualRect) const {
     return QRect(0, visualRect.top(), viewport()->width(), visualRect.height());
@@ -383,13 +391,18 @@ void CPropertyListCtrl::DrawItem(QPainter& painter, const QRect& rowRect, bool s
     }
 
     const QColor grid = GridLineColor();
-    painter.fillRect(RectFromEdges(geometry.gutterX, rowRect.top(), geometry.gutterX + 1, bottom), grid);
-    painter.fillRect(RectFromEdges(geometry.gutterX, geometry.gridLineY, right, geometry.gridLineY + 1), grid);
-    painter.fillRect(RectFromEdges(geometry.splitX, rowRect.top(), geometry.splitX + 1, bottom - 1), grid);
+    painter.fillRect(RectFromEdges(geometry.gutterX, rowRect.top(), geometry.gutterX + 1, bottom),
+                     grid);
+    painter.fillRect(
+        RectFromEdges(geometry.gutterX, geometry.gridLineY, right, geometry.gridLineY + 1), grid);
+    painter.fillRect(RectFromEdges(geometry.splitX, rowRect.top(), geometry.splitX + 1, bottom - 1),
+                     grid);
 
     const QPalette& colors = palette();
-    const QColor background = colors.color(QPalette::Active, selected ? QPalette::Highlight : QPalette::Base);
-    const QColor text = colors.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text);
+    const QColor background =
+        colors.color(QPalette::Active, selected ? QPalette::Highlight : QPalette::Base);
+    const QColor text =
+        colors.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text);
     painter.fillRect(geometry.nameCell, background);
 
     QFont labelFont = font();
@@ -416,7 +429,8 @@ void CPropertyListCtrl::paintEvent(QPaintEvent* event) {
     QListWidget::paintEvent(event);
     // The gutter line runs down the whole list, below the last row too.
     QPainter painter(viewport());
-    painter.fillRect(QRect(CPropertyRowGeometry::kGlyphWidth, 0, 1, viewport()->height()), GridLineColor());
+    painter.fillRect(QRect(CPropertyRowGeometry::kGlyphWidth, 0, 1, viewport()->height()),
+                     GridLineColor());
 }
 
 }  // namespace vantoro

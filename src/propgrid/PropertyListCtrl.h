@@ -70,7 +70,8 @@ public:
     QRect RowRect(int index) const;
     QRect FullRow(const QRect& visualRect) const;
     // Paints one row (the delegate calls it).
-    void DrawItem(QPainter& painter, const QRect& row, bool selected, const CPropertyItem* item) const;
+    void DrawItem(QPainter& painter, const QRect& row, bool selected,
+                  const CPropertyItem* item) const;
 
     static QColor GridLineColor() { return QColor(198, 198, 198); }
 

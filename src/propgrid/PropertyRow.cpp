@@ -6,7 +6,8 @@
 
 namespace vantoro {
 
-CPropertyRow::CPropertyRow(CPropertyItem* item) : QListWidgetItem(nullptr, QListWidgetItem::UserType), m_pItem(item) {
+CPropertyRow::CPropertyRow(CPropertyItem* item)
+    : QListWidgetItem(nullptr, QListWidgetItem::UserType), m_pItem(item) {
     setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
 }
 

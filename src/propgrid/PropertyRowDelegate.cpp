@@ -6,13 +6,14 @@
 
 namespace vantoro {
 
-CPropertyRowDelegate::CPropertyRowDelegate(CPropertyListCtrl* list) : QAbstractItemDelegate(list), m_pList(list) {}
+CPropertyRowDelegate::CPropertyRowDelegate(CPropertyListCtrl* list)
+    : QAbstractItemDelegate(list), m_pList(list) {}
 
 void CPropertyRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
     painter->save();
-    m_pList->DrawItem(*painter, m_pList->FullRow(option.rect), option.state & QStyle::State_Selected,
-                      m_pList->GetItem(index.row()));
+    m_pList->DrawItem(*painter, m_pList->FullRow(option.rect),
+                      option.state & QStyle::State_Selected, m_pList->GetItem(index.row()));
     painter->restore();
 }
 

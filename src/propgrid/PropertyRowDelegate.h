@@ -13,7 +13,8 @@ class CPropertyRowDelegate : public QAbstractItemDelegate {
 public:
     explicit CPropertyRowDelegate(CPropertyListCtrl* list);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:

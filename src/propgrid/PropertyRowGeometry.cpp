@@ -27,6 +27,8 @@ CPropertyRowGeometry CPropertyRowGeometry::FromRow(const QRect& row, int clientL
                                 row.top() + row.height(), clientLeft);
 }
 
-QRect CPropertyRowGeometry::ValueCell(const QRect& row) { return FromRow(row).valueCell; }
+QRect CPropertyRowGeometry::ValueCell(const QRect& row) {
+    return FromRow(row).valueCell;
+}
 
 }  // namespace vantoro

@@ -16,12 +16,12 @@ struct CPropertyRowGeometry {
     // A row given as a QRect (right and bottom inclusive there).
     static CPropertyRowGeometry FromRow(const QRect& row, int clientLeft = 0);
 
-    int gutterX;    // G: the vertical line right of the glyph column
-    int splitX;     // S: the line between name and value
+    int gutterX;  // G: the vertical line right of the glyph column
+    int splitX;   // S: the line between name and value
     QRect nameCell;
     QRect labelArea;
     QRect valueCell;
-    QRect box;      // the 9 x 9 expand/collapse box of a category (at a 16-pixel row)
+    QRect box;  // the 9 x 9 expand/collapse box of a category (at a 16-pixel row)
     // The strokes inside the box; end points excluded, as they are drawn.
     QLine minusStroke;
     QLine plusStroke;

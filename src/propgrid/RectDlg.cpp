@@ -29,7 +29,8 @@ CRectDlg::CRectDlg(const CRect& rect, QWidget* parent) : QDialog(parent), m_rect
     auto* grid = new QGridLayout;
     const char* labels[4] = {"Left:", "Top:", "Width:", "Height:"};
     // Digits only while typing; pasted text still meets the check on OK.
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    auto* digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(QString::fromLatin1(labels[i]), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -78,7 +79,9 @@ bool CRectDlg::ExchangeData() {
         if (!ok)
             problem = QStringLiteral("Please enter an integer.");
         else if (value < kMinValue || value > kMaxValue)
-            problem = QStringLiteral("Please enter an integer between %1 and %2.").arg(kMinValue).arg(kMaxValue);
+            problem = QStringLiteral("Please enter an integer between %1 and %2.")
+                          .arg(kMinValue)
+                          .arg(kMaxValue);
         if (!problem.isEmpty()) {
             CGridMessageBox::Show(this, problem, QGuiApplication::applicationDisplayName());
             m_fields[i]->setFocus(Qt::OtherFocusReason);

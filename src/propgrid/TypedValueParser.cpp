@@ -10,7 +10,9 @@
 namespace vantoro {
 namespace {
 
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsBlank(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
 std::string Trim(const std::string& text) {
     std::size_t begin = 0, end = text.size();
@@ -85,10 +87,12 @@ ETypedValue ParseRectText(const std::string& typed, CRect& rect) {
     int64_t x = 0, y = 0, w = 0, h = 0;
     std::size_t pos = 0;
     const bool read = ScanInteger(text, pos, x) && ScanLiteral(text, pos, ',') &&
-                      ScanInteger(text, pos, y) && [&] {
+                      ScanInteger(text, pos, y) &&
+                      [&] {
                           while (pos < text.size() && IsBlank(text[pos])) ++pos;
                           return true;
-                      }() && ScanLiteral(text, pos, '(') && ScanInteger(text, pos, w) &&
+                      }() &&
+                      ScanLiteral(text, pos, '(') && ScanInteger(text, pos, w) &&
                       ScanLiteral(text, pos, 'x') && ScanInteger(text, pos, h);
     constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
     if (!read || x < 0 || y < 0 || w <= 0 || h <= 0 || x + w > kMax || y + h > kMax)
@@ -102,6 +106,8 @@ std::string FormatColorText(COLORREF color) {
            std::to_string(BlueOf(color));
 }
 
-std::string FormatRectText(const CRect& rect) { return CPropertyItemRect::Format(rect); }
+std::string FormatRectText(const CRect& rect) {
+    return CPropertyItemRect::Format(rect);
+}
 
 }  // namespace vantoro

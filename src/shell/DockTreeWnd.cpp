@@ -67,7 +67,9 @@ CPropertyItemManager* CDockTreeWnd::ItemData(const QTreeWidgetItem* item) {
     return reinterpret_cast<CPropertyItemManager*>(item->data(0, kDataRole).value<quintptr>());
 }
 
-QIcon CDockTreeWnd::Image(int index) const { return m_images.value(index); }
+QIcon CDockTreeWnd::Image(int index) const {
+    return m_images.value(index);
+}
 
 bool CDockTreeWnd::SelectSheet(const CPropertyItemManager* sheet) {
     if (!sheet) return false;

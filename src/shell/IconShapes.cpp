@@ -8,7 +8,7 @@ namespace vantoro {
 namespace {
 const QColor kOutline(72, 56, 16);
 const QColor kInk(40, 40, 48);
-}
+}  // namespace
 
 void CIconShapes::Folder(QPainter& painter, double top, bool open) {
     painter.save();

@@ -17,8 +17,10 @@ bool CKeyLockState::IsKnown() {
 bool CKeyLockState::IsOn(Key key) {
 #ifdef _WIN32
     int virtualKey = VK_CAPITAL;
-    if (key == Key::NumLock) virtualKey = VK_NUMLOCK;
-    else if (key == Key::ScrollLock) virtualKey = VK_SCROLL;
+    if (key == Key::NumLock)
+        virtualKey = VK_NUMLOCK;
+    else if (key == Key::ScrollLock)
+        virtualKey = VK_SCROLL;
     return (GetKeyState(virtualKey) & 1) != 0;
 #else
     (void)key;

@@ -8,7 +8,9 @@
 namespace vantoro {
 
 CLayoutPane::CLayoutPane(CSkinProject& project, QWidget* parent)
-    : QSplitter(Qt::Vertical, parent), m_pView(new CLayoutView(project, this)), m_pProblems(new QListWidget(this)) {
+    : QSplitter(Qt::Vertical, parent),
+      m_pView(new CLayoutView(project, this)),
+      m_pProblems(new QListWidget(this)) {
     setObjectName(QStringLiteral("LayoutPane"));
     m_pProblems->setObjectName(QStringLiteral("LayoutProblems"));
     m_pProblems->setAccessibleName(QStringLiteral("Layout problems"));

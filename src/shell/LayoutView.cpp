@@ -17,10 +17,12 @@
 namespace vantoro {
 namespace {
 
-constexpr int kHandle = 7;      // handle squares, in viewport pixels
-constexpr int kEdgeGrip = 3;    // how near an edge counts as on it
+constexpr int kHandle = 7;    // handle squares, in viewport pixels
+constexpr int kEdgeGrip = 3;  // how near an edge counts as on it
 
-QColor Background() { return QColor(192, 192, 192); }
+QColor Background() {
+    return QColor(192, 192, 192);
+}
 
 QString RectText(const CRect& r) {
     return QStringLiteral("%1, %2, %3, %4 (%5x%6)")
@@ -34,7 +36,8 @@ QString RectText(const CRect& r) {
 
 }  // namespace
 
-CLayoutView::CLayoutView(CSkinProject& project, QWidget* parent) : QAbstractScrollArea(parent), m_project(project) {
+CLayoutView::CLayoutView(CSkinProject& project, QWidget* parent)
+    : QAbstractScrollArea(parent), m_project(project) {
     setObjectName(QStringLiteral("LayoutView"));
     setAccessibleName(QStringLiteral("Screen layout"));
     setFocusPolicy(Qt::StrongFocus);
@@ -77,7 +80,9 @@ void CLayoutView::Refresh() {
     emit ProblemsChanged();
 }
 
-int CLayoutView::ScreenSize() const { return CScreenLayout::ScreenSize(m_project.SkinInfo.Reso); }
+int CLayoutView::ScreenSize() const {
+    return CScreenLayout::ScreenSize(m_project.SkinInfo.Reso);
+}
 
 CRenderOptions CLayoutView::Options() const {
     CRenderOptions options;
@@ -90,18 +95,23 @@ CRenderOptions CLayoutView::Options() const {
     return options;
 }
 
-std::vector<CScreenElement> CLayoutView::Elements() const { return CSkinRenderer::Elements(m_project, Options()); }
+std::vector<CScreenElement> CLayoutView::Elements() const {
+    return CSkinRenderer::Elements(m_project, Options());
+}
 
 QPoint CLayoutView::Origin() const {
     return QPoint(kMargin - horizontalScrollBar()->value(), kMargin - verticalScrollBar()->value());
 }
 
-QPoint CLayoutView::ViewportPoint(const QPoint& screen) const { return Origin() + screen * m_nZoom; }
+QPoint CLayoutView::ViewportPoint(const QPoint& screen) const {
+    return Origin() + screen * m_nZoom;
+}
 
 QRect CLayoutView::ViewportRect(const CRect& r) const {
     const CRect b{std::clamp(r.left, -10000, 10000), std::clamp(r.top, -10000, 10000),
                   std::clamp(r.right, -10000, 10000), std::clamp(r.bottom, -10000, 10000)};
-    return QRect(ViewportPoint(QPoint(b.left, b.top)), ViewportPoint(QPoint(b.right, b.bottom)) - QPoint(1, 1));
+    return QRect(ViewportPoint(QPoint(b.left, b.top)),
+                 ViewportPoint(QPoint(b.right, b.bottom)) - QPoint(1, 1));
 }
 
 void CLayoutView::UpdateScrollBars() {
@@ -133,7 +143,8 @@ void CLayoutView::paintEvent(QPaintEvent*) {
     for (const QPoint& at : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight(),
                              QPoint(r.center().x(), r.top()), QPoint(r.center().x(), r.bottom()),
                              QPoint(r.left(), r.center().y()), QPoint(r.right(), r.center().y())})
-        painter.drawRect(QRect(at - QPoint(kHandle / 2, kHandle / 2), QSize(kHandle - 1, kHandle - 1)));
+        painter.drawRect(
+            QRect(at - QPoint(kHandle / 2, kHandle / 2), QSize(kHandle - 1, kHandle - 1)));
 }
 
 bool CLayoutView::SelectedElement(CScreenElement& found) const {
@@ -159,7 +170,9 @@ int CLayoutView::HitEdges(const QPoint& pos) const {
     if (insideX && near(pos.y(), r.top())) edges |= kTop;
     if (insideX && near(pos.y(), r.bottom())) edges |= kBottom;
     // A rectangle too small to tell its edges apart is moved.
-    if ((edges & (kLeft | kRight)) == (kLeft | kRight) || (edges & (kTop | kBottom)) == (kTop | kBottom)) return 0;
+    if ((edges & (kLeft | kRight)) == (kLeft | kRight) ||
+        (edges & (kTop | kBottom)) == (kTop | kBottom))
+        return 0;
     return edges;
 }
 
@@ -185,20 +198,27 @@ bool CLayoutView::HitElement(const QPoint& pos, CScreenElement& found) const {
 Qt::CursorShape CLayoutView::CursorFor(int edges) {
     switch (edges) {
         case kLeft | kTop:
-        case kRight | kBottom: return Qt::SizeFDiagCursor;
+        case kRight | kBottom:
+            return Qt::SizeFDiagCursor;
         case kRight | kTop:
-        case kLeft | kBottom: return Qt::SizeBDiagCursor;
+        case kLeft | kBottom:
+            return Qt::SizeBDiagCursor;
         case kLeft:
-        case kRight: return Qt::SizeHorCursor;
+        case kRight:
+            return Qt::SizeHorCursor;
         case kTop:
-        case kBottom: return Qt::SizeVerCursor;
-        case kMove: return Qt::SizeAllCursor;
-        default: return Qt::ArrowCursor;
+        case kBottom:
+            return Qt::SizeVerCursor;
+        case kMove:
+            return Qt::SizeAllCursor;
+        default:
+            return Qt::ArrowCursor;
     }
 }
 
 void CLayoutView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !m_project.IsLoaded) return QAbstractScrollArea::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || !m_project.IsLoaded)
+        return QAbstractScrollArea::mousePressEvent(event);
     const QPoint pos = event->position().toPoint();
     int edges = HitEdges(pos);
     CScreenElement element;
@@ -231,7 +251,8 @@ CRect CLayoutView::Dragged(const CRect& r, int edges, int dx, int dy) const {
             return least > most ? least : std::clamp<int64_t>(d, least, most);
         };
         const int64_t mx = shift(r.left, r.right, dx), my = shift(r.top, r.bottom, dy);
-        return CRect{int32_t(r.left + mx), int32_t(r.top + my), int32_t(r.right + mx), int32_t(r.bottom + my)};
+        return CRect{int32_t(r.left + mx), int32_t(r.top + my), int32_t(r.right + mx),
+                     int32_t(r.bottom + my)};
     }
     // An edge stays on the screen and at least one pixel off the opposite edge.
     auto edge = [&](int32_t value, int d, int64_t least, int64_t most) {
@@ -263,7 +284,8 @@ void CLayoutView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CLayoutView::mouseReleaseEvent(QMouseEvent* event) {
-    if (!m_bDragging || event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
+    if (!m_bDragging || event->button() != Qt::LeftButton)
+        return QAbstractScrollArea::mouseReleaseEvent(event);
     m_bDragging = false;
     if (m_dragRect != m_dragElement.Rect) Commit(m_dragElement, m_dragRect);
     viewport()->update();
@@ -272,11 +294,20 @@ void CLayoutView::mouseReleaseEvent(QMouseEvent* event) {
 void CLayoutView::keyPressEvent(QKeyEvent* event) {
     int dx = 0, dy = 0;
     switch (event->key()) {
-        case Qt::Key_Left: dx = -1; break;
-        case Qt::Key_Right: dx = 1; break;
-        case Qt::Key_Up: dy = -1; break;
-        case Qt::Key_Down: dy = 1; break;
-        default: return QAbstractScrollArea::keyPressEvent(event);
+        case Qt::Key_Left:
+            dx = -1;
+            break;
+        case Qt::Key_Right:
+            dx = 1;
+            break;
+        case Qt::Key_Up:
+            dy = -1;
+            break;
+        case Qt::Key_Down:
+            dy = 1;
+            break;
+        default:
+            return QAbstractScrollArea::keyPressEvent(event);
     }
     CScreenElement selected;
     if (m_bDragging || !SelectedElement(selected)) return QAbstractScrollArea::keyPressEvent(event);

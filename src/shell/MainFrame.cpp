@@ -52,14 +52,16 @@ namespace {
 constexpr int kBarStateVersion = 1;
 constexpr int kDockWidth = 220;
 
-QString BarStateKey(const char* name) { return QStringLiteral("BarState/") + QLatin1String(name); }
+QString BarStateKey(const char* name) {
+    return QStringLiteral("BarState/") + QLatin1String(name);
+}
 
 }  // namespace
 
 CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
     : QMainWindow(parent),
-      m_defaultButtons{ID_FILE_OPEN, ID_SAVE_PROJECT, ID_SEPARATOR, ID_EDIT_UNDO, ID_EDIT_REDO,
-                       ID_SEPARATOR, ID_BUILD_SKIN, ID_SEPARATOR, ID_HELP_HOWDOI, ID_APP_ABOUT},
+      m_defaultButtons{ID_FILE_OPEN, ID_SAVE_PROJECT, ID_SEPARATOR, ID_EDIT_UNDO,   ID_EDIT_REDO,
+                       ID_SEPARATOR, ID_BUILD_SKIN,   ID_SEPARATOR, ID_HELP_HOWDOI, ID_APP_ABOUT},
       m_pDocument(document),
       m_strTutorialPath(DefaultTutorialPath()) {
     setObjectName(QStringLiteral("MainFrame"));
@@ -82,7 +84,8 @@ CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
     resize(1000, 700);
     if (m_pDocument) {
         connect(m_pDocument, &CVantoroDoc::TitleChanged, this, &CMainFrame::OnDocumentTitleChanged);
-        connect(m_pDocument, &CVantoroDoc::ModifiedChanged, this, &CMainFrame::OnDocumentTitleChanged);
+        connect(m_pDocument, &CVantoroDoc::ModifiedChanged, this,
+                &CMainFrame::OnDocumentTitleChanged);
         OnDocumentTitleChanged();
         CEditHistory& history = m_pDocument->History();
         history.Attach(&m_Project);
@@ -162,7 +165,9 @@ void CMainFrame::OnCreate() {
     UpdateCommandUI();
 }
 
-bool CMainFrame::LoadResourceCompiler() { return m_Compiler.LoadLibraryEntry(); }
+bool CMainFrame::LoadResourceCompiler() {
+    return m_Compiler.LoadLibraryEntry();
+}
 
 void CMainFrame::ShowMissingBitmaps() {
     QStringList messages;
@@ -217,10 +222,12 @@ void CMainFrame::CreateActions() {
 
     // In a text field these keys act on its text: the field claims them first.
     action = NewAction(ID_EDIT_UNDO, QStringLiteral("&Undo"));
-    action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    action->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
     connect(action, &QAction::triggered, this, &CMainFrame::OnEditUndo);
     action = NewAction(ID_EDIT_REDO, QStringLiteral("&Redo"));
-    action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    action->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(action, &QAction::triggered, this, &CMainFrame::OnEditRedo);
 
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
@@ -294,7 +301,8 @@ void CMainFrame::CreateViewActions() {
     connect(action, &QAction::toggled, this, [this](bool on) { LayoutView()->SetMaximized(on); });
 
     action = NewAction(ID_VIEW_ZOOM_IN, QStringLiteral("Zoom &In\tCtrl++"));
-    action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    action->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(action, &QAction::triggered, this, [this] { OnZoom(1); });
     action = NewAction(ID_VIEW_ZOOM_OUT, QStringLiteral("Zoom &Out\tCtrl+-"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
@@ -304,9 +312,13 @@ void CMainFrame::CreateViewActions() {
     connect(action, &QAction::triggered, this, [this] { OnZoom(0); });
 }
 
-CLayoutView* CMainFrame::LayoutView() const { return m_pLayoutPane->View(); }
+CLayoutView* CMainFrame::LayoutView() const {
+    return m_pLayoutPane->View();
+}
 
-bool CMainFrame::IsLayoutMode() const { return m_pCentral->currentWidget() == m_pLayoutPane; }
+bool CMainFrame::IsLayoutMode() const {
+    return m_pCentral->currentWidget() == m_pLayoutPane;
+}
 
 void CMainFrame::OnViewMode(bool layout) {
     m_pCentral->setCurrentWidget(layout ? static_cast<QWidget*>(m_pLayoutPane) : m_pView);
@@ -335,8 +347,8 @@ void CMainFrame::CreateToolBar() {
     auto* view = new QToolBar(QStringLiteral("View"), this);
     view->setObjectName(QStringLiteral("ViewToolbar"));
     view->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (int id : {ID_VIEW_BITMAPS, ID_VIEW_LAYOUT, ID_VIEW_MAXIMIZED, ID_SEPARATOR, ID_VIEW_ZOOM_OUT,
-                   ID_VIEW_ACTUAL_SIZE, ID_VIEW_ZOOM_IN}) {
+    for (int id : {ID_VIEW_BITMAPS, ID_VIEW_LAYOUT, ID_VIEW_MAXIMIZED, ID_SEPARATOR,
+                   ID_VIEW_ZOOM_OUT, ID_VIEW_ACTUAL_SIZE, ID_VIEW_ZOOM_IN}) {
         if (id == ID_SEPARATOR)
             view->addSeparator();
         else
@@ -401,10 +413,12 @@ void CMainFrame::CreateDockingWindows() {
     addDockWidget(Qt::RightDockWidgetArea, m_pPropertyWnd);
     // Undo and redo put values back behind the grid's back: it shows them.
     if (CEditHistory* history = History())
-        connect(history, &CEditHistory::ValueApplied, m_pPropertyWnd, &CDockPropertyWnd::OnValueApplied);
+        connect(history, &CEditHistory::ValueApplied, m_pPropertyWnd,
+                &CDockPropertyWnd::OnValueApplied);
 
     resizeDocks({m_pWorkspace, m_pPropertyWnd}, {kDockWidth, kDockWidth}, Qt::Horizontal);
-    for (QDockWidget* dock : {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})
+    for (QDockWidget* dock :
+         {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})
         connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
 }
 
@@ -423,8 +437,9 @@ void CMainFrame::CreateMenuBar() {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
         return menu;
     };
-    m_pFileMenu = addMenu(QStringLiteral("&File"),
-                          {ID_FILE_NEW_PROJECT, ID_FILE_OPEN, ID_SAVE_PROJECT, ID_CLOSE_PROJECT, ID_SEPARATOR});
+    m_pFileMenu = addMenu(
+        QStringLiteral("&File"),
+        {ID_FILE_NEW_PROJECT, ID_FILE_OPEN, ID_SAVE_PROJECT, ID_CLOSE_PROJECT, ID_SEPARATOR});
     for (QAction* recent : std::as_const(m_recentActions)) m_pFileMenu->addAction(recent);
     m_menuCommands.append(ID_FILE_MRU_FILE1);
     m_pFileMenu->addSeparator();
@@ -462,7 +477,8 @@ void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {
 void CMainFrame::UpdateCommandUI() {
     if (m_actions.isEmpty()) return;
     const bool loaded = m_Project.IsLoaded == 1;
-    for (int id : {ID_BUILD_SKIN, ID_SAVE_PROJECT, ID_CLOSE_PROJECT}) m_actions[id]->setEnabled(loaded);
+    for (int id : {ID_BUILD_SKIN, ID_SAVE_PROJECT, ID_CLOSE_PROJECT})
+        m_actions[id]->setEnabled(loaded);
     if (CEditHistory* history = History()) {
         // The texts name the change: "&Undo Title Bar Location".
         const QUndoStack& stack = history->Stack();
@@ -470,8 +486,10 @@ void CMainFrame::UpdateCommandUI() {
         QAction* redo = m_actions[ID_EDIT_REDO];
         undo->setEnabled(stack.canUndo());
         redo->setEnabled(stack.canRedo());
-        undo->setText(stack.canUndo() ? QStringLiteral("&Undo ") + stack.undoText() : QStringLiteral("&Undo"));
-        redo->setText(stack.canRedo() ? QStringLiteral("&Redo ") + stack.redoText() : QStringLiteral("&Redo"));
+        undo->setText(stack.canUndo() ? QStringLiteral("&Undo ") + stack.undoText()
+                                      : QStringLiteral("&Undo"));
+        redo->setText(stack.canRedo() ? QStringLiteral("&Redo ") + stack.redoText()
+                                      : QStringLiteral("&Redo"));
     }
     m_actions[ID_VIEW_TOOLBAR]->setChecked(m_pToolBar && !m_pToolBar->isHidden());
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
@@ -538,9 +556,12 @@ bool CMainFrame::SaveModified() {
     if (!m_pDocument || !m_pDocument->IsModified() || !m_Project.IsLoaded) return true;
     const QString name = QFileInfo(PathToQString(m_Project.PathName)).fileName();
     switch (CMessageBox::AskSaveChanges(this, QStringLiteral("Save changes to %1?").arg(name))) {
-        case CMessageBox::Answer::Save: return OnSaveProject();
-        case CMessageBox::Answer::Discard: return true;
-        case CMessageBox::Answer::Cancel: break;
+        case CMessageBox::Answer::Save:
+            return OnSaveProject();
+        case CMessageBox::Answer::Discard:
+            return true;
+        case CMessageBox::Answer::Cancel:
+            break;
     }
     return false;
 }
@@ -708,8 +729,8 @@ void CMainFrame::OnFilePrint() {
 void CMainFrame::FocusPane(int step) {
     QList<QWidget*> panes;
     QWidget* central = IsLayoutMode() ? static_cast<QWidget*>(LayoutView()) : m_pView;
-    for (QWidget* pane : {static_cast<QWidget*>(m_pWorkspace->Tree()), central,
-                          m_pPropertyWnd->widget()})
+    for (QWidget* pane :
+         {static_cast<QWidget*>(m_pWorkspace->Tree()), central, m_pPropertyWnd->widget()})
         if (pane && pane->isVisible()) panes.append(pane);
     if (panes.isEmpty()) return;
     int current = -1;

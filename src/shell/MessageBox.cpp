@@ -35,9 +35,12 @@ CMessageBox::Answer CMessageBox::AskSaveChanges(QWidget* parent, const QString& 
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
-        case QMessageBox::Save: return Answer::Save;
-        case QMessageBox::Discard: return Answer::Discard;
-        default: return Answer::Cancel;
+        case QMessageBox::Save:
+            return Answer::Save;
+        case QMessageBox::Discard:
+            return Answer::Discard;
+        default:
+            return Answer::Cancel;
     }
 }
 

@@ -1,7 +1,6 @@
 #include "NewProjectDlg.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -11,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "MessageBox.h"
 #include "NewSkinProject.h"
@@ -53,8 +53,9 @@ CNewProjectDlg::CNewProjectDlg(QWidget* parent) : QDialog(parent) {
     m_pReso->addItems({QStringLiteral("160x160 pixels"), QStringLiteral("320x320 pixels")});
     m_pDepth = new QComboBox(this);
     m_pDepth->setAccessibleName(QStringLiteral("Color Depth"));
-    m_pDepth->addItems({QStringLiteral("monochrome"), QStringLiteral("4 grey"), QStringLiteral("16 grey"),
-                        QStringLiteral("256 Colors"), QStringLiteral("64k Colors")});
+    m_pDepth->addItems({QStringLiteral("monochrome"), QStringLiteral("4 grey"),
+                        QStringLiteral("16 grey"), QStringLiteral("256 Colors"),
+                        QStringLiteral("64k Colors")});
     m_pDepth->setCurrentIndex(kDefaultDepthIndex);
 
     m_pTarget = new QLabel(this);
@@ -92,8 +93,8 @@ QString CNewProjectDlg::LastFolder() {
 }
 
 void CNewProjectDlg::OnBrowse() {
-    const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Folder for the New Skin"), m_pFolder->text());
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Folder for the New Skin"), m_pFolder->text());
     if (!chosen.isEmpty()) m_pFolder->setText(QDir::toNativeSeparators(chosen));
 }
 

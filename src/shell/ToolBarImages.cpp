@@ -66,7 +66,9 @@ void DrawHowDoI(QPainter& p) {
     p.drawText(QRectF(3.0, 0.0, 11.0, 12.0), Qt::AlignCenter, QStringLiteral("?"));
 }
 
-void DrawAbout(QPainter& p) { CIconShapes::Badge(p, 0.5, "i", 0x2c64c8); }
+void DrawAbout(QPainter& p) {
+    CIconShapes::Badge(p, 0.5, "i", 0x2c64c8);
+}
 
 void DrawCloseProject(QPainter& p) {
     CIconShapes::Folder(p, 2.0, false);
@@ -114,25 +116,50 @@ void DrawTurnArrow(QPainter& p, bool mirrored) {
     p.drawPath(head);
 }
 
-void DrawUndo(QPainter& p) { DrawTurnArrow(p, false); }
-void DrawRedo(QPainter& p) { DrawTurnArrow(p, true); }
+void DrawUndo(QPainter& p) {
+    DrawTurnArrow(p, false);
+}
+void DrawRedo(QPainter& p) {
+    DrawTurnArrow(p, true);
+}
 
 }  // namespace
 
 QIcon CToolBarImages::Image(int commandId) {
     CIconCanvas::Drawing draw;
     switch (commandId) {
-    case ID_FILE_OPEN: draw = DrawOpen; break;
-    case ID_SAVE_PROJECT: draw = DrawSave; break;
-    case ID_BUILD_SKIN: draw = DrawBuild; break;
-    case ID_HELP_HOWDOI: draw = DrawHowDoI; break;
-    case ID_APP_ABOUT: draw = DrawAbout; break;
-    case ID_CLOSE_PROJECT: draw = DrawCloseProject; break;
-    case ID_EDIT_UNDO: draw = DrawUndo; break;
-    case ID_EDIT_REDO: draw = DrawRedo; break;
-    case ID_VIEW_WORKSPACE: draw = DrawWorkspace; break;
-    case ID_VIEW_PROPERTY: draw = DrawPropertyWindow; break;
-    default: return QIcon();
+        case ID_FILE_OPEN:
+            draw = DrawOpen;
+            break;
+        case ID_SAVE_PROJECT:
+            draw = DrawSave;
+            break;
+        case ID_BUILD_SKIN:
+            draw = DrawBuild;
+            break;
+        case ID_HELP_HOWDOI:
+            draw = DrawHowDoI;
+            break;
+        case ID_APP_ABOUT:
+            draw = DrawAbout;
+            break;
+        case ID_CLOSE_PROJECT:
+            draw = DrawCloseProject;
+            break;
+        case ID_EDIT_UNDO:
+            draw = DrawUndo;
+            break;
+        case ID_EDIT_REDO:
+            draw = DrawRedo;
+            break;
+        case ID_VIEW_WORKSPACE:
+            draw = DrawWorkspace;
+            break;
+        case ID_VIEW_PROPERTY:
+            draw = DrawPropertyWindow;
+            break;
+        default:
+            return QIcon();
     }
     return CIconCanvas::Make(QSize(Width, Height), draw);
 }

@@ -27,20 +27,31 @@ void DrawSkinElement(QPainter& p) {
 QIcon CTreeImageList::Image(int index) {
     CIconCanvas::Drawing draw;
     switch (index) {
-    case ClosedFolder: draw = [](QPainter& p) { CIconShapes::Folder(p, 2.0, false); }; break;
-    case OpenFolder: draw = [](QPainter& p) { CIconShapes::Folder(p, 2.0, true); }; break;
-    case Landscape: draw = [](QPainter& p) { CIconShapes::Picture(p, 0.5, 2.0); }; break;
-    case SkinElement: draw = DrawSkinElement; break;
-    case PropertyForm: draw = [](QPainter& p) { CIconShapes::Form(p, 2.5, 1.0); }; break;
-    case Picture:
-        draw = [](QPainter& p) {
-            p.setPen(QPen(QColor(120, 84, 30), 1));
-            p.setBrush(QColor(200, 150, 70));
-            p.drawRect(QRectF(0.5, 1.5, 15.0, 13.0));  // wooden frame
-            CIconShapes::Picture(p, 1.0, 2.5);
-        };
-        break;
-    default: return QIcon();
+        case ClosedFolder:
+            draw = [](QPainter& p) { CIconShapes::Folder(p, 2.0, false); };
+            break;
+        case OpenFolder:
+            draw = [](QPainter& p) { CIconShapes::Folder(p, 2.0, true); };
+            break;
+        case Landscape:
+            draw = [](QPainter& p) { CIconShapes::Picture(p, 0.5, 2.0); };
+            break;
+        case SkinElement:
+            draw = DrawSkinElement;
+            break;
+        case PropertyForm:
+            draw = [](QPainter& p) { CIconShapes::Form(p, 2.5, 1.0); };
+            break;
+        case Picture:
+            draw = [](QPainter& p) {
+                p.setPen(QPen(QColor(120, 84, 30), 1));
+                p.setBrush(QColor(200, 150, 70));
+                p.drawRect(QRectF(0.5, 1.5, 15.0, 13.0));  // wooden frame
+                CIconShapes::Picture(p, 1.0, 2.5);
+            };
+            break;
+        default:
+            return QIcon();
     }
     return CIconCanvas::Make(QSize(16, 16), draw);
 }

@@ -8,7 +8,15 @@ namespace vantoro {
 // landscape, skin element, property form, picture.
 class CTreeImageList {
 public:
-    enum Index { ClosedFolder = 0, OpenFolder, Landscape, SkinElement, PropertyForm, Picture, Count };
+    enum Index {
+        ClosedFolder = 0,
+        OpenFolder,
+        Landscape,
+        SkinElement,
+        PropertyForm,
+        Picture,
+        Count
+    };
 
     // The image at `index`; a null icon outside 0..Count-1.
     static QIcon Image(int index);

@@ -28,7 +28,8 @@ QString CVantoroApp::ProjectPathFromCommandLine(const QStringList& arguments) {
     QString raw = arguments.join(u' ');
     while (!raw.isEmpty() && raw.back().isSpace()) raw.chop(1);
     // Quotes that reached us unparsed (a shell link, an association) are not part of the path.
-    if (raw.size() >= 2 && raw.front() == u'"' && raw.back() == u'"') raw = raw.mid(1, raw.size() - 2);
+    if (raw.size() >= 2 && raw.front() == u'"' && raw.back() == u'"')
+        raw = raw.mid(1, raw.size() - 2);
     if (raw.right(4).compare(QStringLiteral(".skn"), Qt::CaseInsensitive) == 0) return raw;
     // Otherwise the first argument that is not an option names the file.
     for (const QString& argument : arguments)
@@ -79,7 +80,9 @@ CVantoroApp::OpenOutcome CVantoroApp::OpenDocument(const QString& path) {
     return OpenOutcome::Opened;
 }
 
-void CVantoroApp::OnFileNew() { m_pDocument->OnNewDocument(); }
+void CVantoroApp::OnFileNew() {
+    m_pDocument->OnNewDocument();
+}
 
 void CVantoroApp::OnFileOpen() {
     QString folder;
@@ -88,9 +91,10 @@ void CVantoroApp::OnFileOpen() {
         folder = PathToQString(m_pMainFrame->Project().Folder);
     else if (!recent.isEmpty())
         folder = QFileInfo(recent.first()).absolutePath();
-    const QString filter = CStringTable::Field(IDR_MAINFRAME, 3) + QStringLiteral(";;All Files (*)");
-    const QString path = QFileDialog::getOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"),
-                                                      folder, filter);
+    const QString filter =
+        CStringTable::Field(IDR_MAINFRAME, 3) + QStringLiteral(";;All Files (*)");
+    const QString path =
+        QFileDialog::getOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"), folder, filter);
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 

@@ -22,7 +22,8 @@ Parsed Parse(const std::string& text) {
 // "line: message" of the only diagnostic, or a note that there were none or several.
 std::string OnlyError(const std::string& text) {
     const Parsed parsed = Parse(text);
-    if (parsed.diagnostics.size() != 1) return std::to_string(parsed.diagnostics.size()) + " diagnostics";
+    if (parsed.diagnostics.size() != 1)
+        return std::to_string(parsed.diagnostics.size()) + " diagnostics";
     return std::to_string(parsed.diagnostics[0].line) + ": " + parsed.diagnostics[0].message;
 }
 
@@ -78,15 +79,19 @@ TEST(ScriptReader, SkipsAByteOrderMarkAndReadsALastLineWithoutLineEnd) {
 
 TEST(ScriptReader, EveryMistakeNamesItsLine) {
     EXPECT_EQ(OnlyError("INTEGER ID 1 VALUE 1\nFOO ID 1 \"x\"\n"), "2: unknown statement 'FOO'");
-    EXPECT_NE(OnlyError(" ID 3001 \"wall.bmp\" \n").find("1: the line starts with ID"), std::string::npos);
+    EXPECT_NE(OnlyError(" ID 3001 \"wall.bmp\" \n").find("1: the line starts with ID"),
+              std::string::npos);
     EXPECT_EQ(OnlyError("INTEGER ID 1 VALUE 12x\n"), "1: '12x' is not a number");
-    EXPECT_EQ(OnlyError("INTEGER ID 1 VALUE 3000000000\n"), "1: value 3000000000 does not fit in 32 bits");
+    EXPECT_EQ(OnlyError("INTEGER ID 1 VALUE 3000000000\n"),
+              "1: value 3000000000 does not fit in 32 bits");
     EXPECT_EQ(OnlyError("INTEGER ID 70000 VALUE 1\n"), "1: ID 70000 is outside 0..65535");
     EXPECT_EQ(OnlyError("INTEGER ID -1 VALUE 1\n"), "1: ID -1 is outside 0..65535");
     EXPECT_EQ(OnlyError("INTEGER ID 1 1\n"), "1: VALUE is expected after the ID");
     EXPECT_EQ(OnlyError("STRING ID 1 \"open\n"), "1: the closing double quote is missing");
-    EXPECT_EQ(OnlyError("BITMAP ID 1 wall.bmp\n"), "1: a file name in double quotes is expected after the ID");
-    EXPECT_EQ(OnlyError("BITMAP ID 1 \"a.bmp\" x\n"), "1: unexpected text after the closing double quote");
+    EXPECT_EQ(OnlyError("BITMAP ID 1 wall.bmp\n"),
+              "1: a file name in double quotes is expected after the ID");
+    EXPECT_EQ(OnlyError("BITMAP ID 1 \"a.bmp\" x\n"),
+              "1: unexpected text after the closing double quote");
     EXPECT_EQ(OnlyError("END\n"), "1: END without WORDLIST");
     EXPECT_EQ(OnlyError("STRING ID 5 \"a\"\nINTEGER ID 5 VALUE 1\nSTRING ID 5 \"b\"\n"),
               "3: duplicate tSTR ID 5 (first on line 1)");

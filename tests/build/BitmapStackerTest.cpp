@@ -1,8 +1,9 @@
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "BitmapStacker.h"
 #include "Bmp.h"
@@ -34,7 +35,8 @@ struct Canvas {
 
 TEST(BitmapStacker, StacksBitmapsFivePixelsApartAndRestartsPerElement) {
     QTemporaryDir dir;
-    const std::string folder = QDir::toNativeSeparators(dir.path()).toStdString() + QDir::separator().toLatin1();
+    const std::string folder =
+        QDir::toNativeSeparators(dir.path()).toStdString() + QDir::separator().toLatin1();
     WriteSolidBmp(dir.filePath("a.bmp").toStdString(), 10, 30, 0xFF0000);
     QDir(dir.path()).mkdir("Sub");
     WriteSolidBmp(dir.filePath("Sub/b.bmp").toStdString(), 10, 20, 0x00FF00);
@@ -61,7 +63,8 @@ TEST(BitmapStacker, StacksBitmapsFivePixelsApartAndRestartsPerElement) {
 
 TEST(BitmapStacker, MissingFilesAreCollectedOnceAndDoNotMoveTheStack) {
     QTemporaryDir dir;
-    const std::string folder = QDir::toNativeSeparators(dir.path()).toStdString() + QDir::separator().toLatin1();
+    const std::string folder =
+        QDir::toNativeSeparators(dir.path()).toStdString() + QDir::separator().toLatin1();
     WriteSolidBmp(dir.filePath("high.bmp").toStdString(), 10, 8, 0x0000FF);
     WriteFile(dir.filePath("text.bmp").toStdString(), {'h', 'e', 'l', 'l', 'o'});
     CBitmapStacker stacker(folder);
@@ -73,12 +76,15 @@ TEST(BitmapStacker, MissingFilesAreCollectedOnceAndDoNotMoveTheStack) {
         stacker.DrawBitmap(painter, "text.bmp", false);  // unreadable: skipped without a word
         stacker.DrawBitmap(painter, "high.bmp", false);
         painter.end();
-        EXPECT_EQ(canvas.Rows(0x0000FF), std::make_pair(5, 13));  // one gap: only drawn bitmaps move the stack
+        EXPECT_EQ(canvas.Rows(0x0000FF),
+                  std::make_pair(5, 13));  // one gap: only drawn bitmaps move the stack
         const std::vector<std::string> fresh = stacker.TakeNewMissingFiles();
-        EXPECT_EQ(fresh, repaint == 0 ? std::vector<std::string>{missing} : std::vector<std::string>{});
+        EXPECT_EQ(fresh,
+                  repaint == 0 ? std::vector<std::string>{missing} : std::vector<std::string>{});
     }
     EXPECT_EQ(stacker.MissingFiles(), std::vector<std::string>{missing});
-    EXPECT_EQ(CBitmapStacker::MissingFileMessage(missing), "The bitmap file '" + missing + "' is missing.");
+    EXPECT_EQ(CBitmapStacker::MissingFileMessage(missing),
+              "The bitmap file '" + missing + "' is missing.");
 
     stacker.ResetMissingFiles();  // a new selection reports it again
     QImage image(4, 4, QImage::Format_RGB32);

@@ -1,7 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <filesystem>
 #include <functional>
-#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
@@ -38,14 +39,17 @@ std::vector<std::multimap<std::string, std::string>> ReadRecord(const TempFolder
     return calls;
 }
 
-std::vector<std::string> Values(const std::multimap<std::string, std::string>& call, const std::string& key) {
+std::vector<std::string> Values(const std::multimap<std::string, std::string>& call,
+                                const std::string& key) {
     std::vector<std::string> values;
     auto [begin, end] = call.equal_range(key);
     for (auto it = begin; it != end; ++it) values.push_back(it->second);
     return values;
 }
 
-void Control(const TempFolder& dir, const std::string& words) { dir.WriteFile("standin-control.txt", words); }
+void Control(const TempFolder& dir, const std::string& words) {
+    dir.WriteFile("standin-control.txt", words);
+}
 
 // The project writer's 320x320 project, every bitmap in place, and a compiler on the stand-in.
 struct BuildFixture : ::testing::Test {
@@ -58,7 +62,8 @@ struct BuildFixture : ::testing::Test {
 
     void SetUp() override {
         ASSERT_EQ(project.LoadProject(writer.Write(dir.Folder())), 1) << project.LastError();
-        for (const std::string& name : writer.BitmapNames()) bitmaps << QString::fromStdString(name);
+        for (const std::string& name : writer.BitmapNames())
+            bitmaps << QString::fromStdString(name);
         ASSERT_TRUE(compiler.LoadLibraryEntry()) << compiler.LastError();
     }
     void TearDown() override { EXPECT_EQ(fs::current_path(), startDirectory); }
@@ -68,7 +73,8 @@ struct BuildFixture : ::testing::Test {
     QStringList Files() const {
         QStringList files = QDir(QString::fromStdString(dir.Folder())).entryList(QDir::Files);
         for (const QString& kept : bitmaps) files.removeAll(kept);
-        for (const char* kept : {"Test.skn", "standin-record.txt", "standin-control.txt"}) files.removeAll(kept);
+        for (const char* kept : {"Test.skn", "standin-record.txt", "standin-control.txt"})
+            files.removeAll(kept);
         return files;
     }
 };
@@ -85,12 +91,14 @@ TEST_F(BuildFixture, CallsTheLibraryInTheProjectFolderWithEverythingInPlace) {
     ASSERT_EQ(calls.size(), 1u);
     const auto& call = calls[0];
     EXPECT_EQ(Values(call, "argc"), std::vector<std::string>{"11"});
-    EXPECT_EQ(Values(call, "arg"), (std::vector<std::string>{"-q", "-creator", "Krdo", "-name", "Test", "-type", "SKIN",
-                                                             "-o", Database(), "-ro", "_script.txt"}));
+    EXPECT_EQ(Values(call, "arg"),
+              (std::vector<std::string>{"-q", "-creator", "Krdo", "-name", "Test", "-type", "SKIN",
+                                        "-o", Database(), "-ro", "_script.txt"}));
     ASSERT_EQ(Values(call, "cwd").size(), 1u);
     EXPECT_TRUE(fs::equivalent(Values(call, "cwd")[0], dir.Folder()));
-    EXPECT_EQ(Values(call, "exists"), (std::vector<std::string>{"_script.txt 1", "__bkg1.bmp 1", "__bkg2.bmp 1",
-                                                                "__bkg3.bmp 1", "__bkg4.bmp 1"}));
+    EXPECT_EQ(Values(call, "exists"),
+              (std::vector<std::string>{"_script.txt 1", "__bkg1.bmp 1", "__bkg2.bmp 1",
+                                        "__bkg3.bmp 1", "__bkg4.bmp 1"}));
     // Only the database stays behind.
     EXPECT_EQ(Files(), QStringList{"Test.PDB"});
     EXPECT_TRUE(compiler.IsLoaded());
@@ -123,7 +131,11 @@ TEST_F(BuildFixture, RefusesValuesTheLibraryCannotCarry) {
         {"outside the folder", [](CSkinProject& p) { p.SkinInfo.SkinName = "../Escape"; }},
         {"colon", [](CSkinProject& p) { p.SkinInfo.SkinName = "a:b"; }},
         {"relative folder", [](CSkinProject& p) { p.Folder = "skins/"; }},
-        {"long path", [](CSkinProject& p) { p.SkinInfo.SkinName = std::string(31, 'n'); p.Folder += std::string(240, 'f') + "/"; }},
+        {"long path",
+         [](CSkinProject& p) {
+             p.SkinInfo.SkinName = std::string(31, 'n');
+             p.Folder += std::string(240, 'f') + "/";
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -149,8 +161,9 @@ TEST_F(BuildFixture, AFailingLibraryIsToldAsTheFieldOfTheLineItNamed) {
     const CBuildResult result = CBuildRunner(compiler).Run(project);
     EXPECT_FALSE(result.Success);
     // Line 3 of a 320x320 script is the third wall paper tile.
-    EXPECT_EQ(result.Message(),
-              "Unable to build the skin.\n\nWall Paper, Bitmap File: the stand-in was told to complain.");
+    EXPECT_EQ(
+        result.Message(),
+        "Unable to build the skin.\n\nWall Paper, Bitmap File: the stand-in was told to complain.");
     EXPECT_EQ(result.Details(), "_script.txt:3: the stand-in was told to complain");
     EXPECT_TRUE(Files().isEmpty()) << Files().join(" ").toStdString();
     EXPECT_TRUE(compiler.IsLoaded());
@@ -162,10 +175,10 @@ TEST_F(BuildFixture, AFailingLibraryIsToldAsTheFieldOfTheLineItNamed) {
 }
 
 TEST_F(BuildFixture, BitmapProblemsNameTheElementAndPropertyOnceAndNeverTheScript) {
-    fs::remove(dir.Path("title.bmp"));                    // missing
-    dir.WriteFile("scroll.bmp", "not a bitmap at all");   // corrupt
-    project.SystemIcons.BmpMiscIcons.clear();             // unnamed
-    project.Battery.Bmp = "title.bmp";                    // the same missing file again
+    fs::remove(dir.Path("title.bmp"));                   // missing
+    dir.WriteFile("scroll.bmp", "not a bitmap at all");  // corrupt
+    project.SystemIcons.BmpMiscIcons.clear();            // unnamed
+    project.Battery.Bmp = "title.bmp";                   // the same missing file again
     project.ToolBar.BmpHighlight = "sub\\gone.bmp";      // typed on Windows, missing
 
     const CBuildResult result = CBuildRunner(compiler).Run(project);
@@ -174,10 +187,16 @@ TEST_F(BuildFixture, BitmapProblemsNameTheElementAndPropertyOnceAndNeverTheScrip
     const std::string scroll = dir.Folder() + "scroll.bmp";
     EXPECT_EQ(result.Message(),
               "Unable to build the skin.\n\n"
-              "Tool Bar, Button Image File: the file '" + dir.Folder() + "sub/gone.bmp' is missing.\n"
-              "Title Bar, Bitmap; Battery Indicator, Bitmap File: the file '" + title + "' is missing.\n"
-              "Scroll Bar, Bitmap File: the bitmap file '" + scroll + "' is not a BMP file.\n"
-              "Icons, Misc Icons, Bitmap File: no bitmap file is named.");
+              "Tool Bar, Button Image File: the file '" +
+                  dir.Folder() +
+                  "sub/gone.bmp' is missing.\n"
+                  "Title Bar, Bitmap; Battery Indicator, Bitmap File: the file '" +
+                  title +
+                  "' is missing.\n"
+                  "Scroll Bar, Bitmap File: the bitmap file '" +
+                  scroll +
+                  "' is not a BMP file.\n"
+                  "Icons, Misc Icons, Bitmap File: no bitmap file is named.");
     EXPECT_EQ(result.Message().find("_script"), std::string::npos);
     // Found before the compiler ran: nothing was written, nothing called.
     EXPECT_FALSE(fs::exists(dir.Path("standin-record.txt")));
@@ -214,10 +233,11 @@ TEST(BuildProblems, TheCompilersOwnDiagnosticsComeBackAsFields) {
     const std::vector<std::string> lines = problems.Lines();
     ASSERT_EQ(lines.size(), 2u) << output;
     EXPECT_EQ(lines[0].rfind("Tool Bar Toggler, ", 0), 0u) << lines[0];
-    EXPECT_NE(lines[0].find("the file '" + dir.Folder() + "togm.bmp' cannot be used: "), std::string::npos)
+    EXPECT_NE(lines[0].find("the file '" + dir.Folder() + "togm.bmp' cannot be used: "),
+              std::string::npos)
         << lines[0];
-    EXPECT_EQ(lines[1], "Title Bar, Bitmap; Maximize VuzuRuz Icon, Bitmap File Mask: the file '" + dir.Folder() +
-                            "title.bmp' is missing.");
+    EXPECT_EQ(lines[1], "Title Bar, Bitmap; Maximize VuzuRuz Icon, Bitmap File Mask: the file '" +
+                            dir.Folder() + "title.bmp' is missing.");
 }
 
 TEST_F(BuildFixture, ADatabaseNotWrittenAnewIsAFailureAndTheOldOneStays) {

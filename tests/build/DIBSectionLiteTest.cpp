@@ -1,19 +1,24 @@
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-#include "DIBSectionLite.h"
 #include "Bmp.h"
+#include "DIBSectionLite.h"
 
 using vantoro::CDIBSectionLite;
 using namespace vantoro::test;
 
 namespace {
 
-std::string PathIn(const QTemporaryDir& dir, const char* name) { return dir.filePath(name).toStdString(); }
+std::string PathIn(const QTemporaryDir& dir, const char* name) {
+    return dir.filePath(name).toStdString();
+}
 
-uint32_t Rgb(QRgb c) { return uint32_t(c) & 0xFFFFFF; }
+uint32_t Rgb(QRgb c) {
+    return uint32_t(c) & 0xFFFFFF;
+}
 
 }  // namespace
 
@@ -52,11 +57,13 @@ TEST(DIBSectionLite, LoadsEveryDepthWithTheRightPixels) {
         {8, false, [](int x, int y) { return uint32_t((x + 2 * y) % 4); }},
         {24, false, [&](int x, int y) { return colorAt(x, y); }},
         {32, false, [&](int x, int y) { return colorAt(x, y); }},
-        {16, true, [&](int x, int y) {
+        {16, true,
+         [&](int x, int y) {
              const uint32_t c = colorAt(x, y);
              return ((c >> 16 & 0xF8) << 8) | ((c >> 8 & 0xFC) << 3) | ((c & 0xFF) >> 3);
          }},
-        {16, false, [&](int x, int y) {
+        {16, false,
+         [&](int x, int y) {
              const uint32_t c = colorAt(x, y);
              return ((c >> 16 & 0xF8) << 7) | ((c >> 8 & 0xF8) << 2) | ((c & 0xFF) >> 3);
          }},
@@ -68,7 +75,8 @@ TEST(DIBSectionLite, LoadsEveryDepthWithTheRightPixels) {
         s.height = 5;
         s.bits = c.bits;
         s.bitFields = c.bitFields;
-        if (c.bits <= 8) s.palette = c.bits == 1 ? std::vector<uint32_t>{colors[0], colors[1]} : colors;
+        if (c.bits <= 8)
+            s.palette = c.bits == 1 ? std::vector<uint32_t>{colors[0], colors[1]} : colors;
         s.pixel = c.raw;
         const std::string path = PathIn(dir, "depth.bmp");
         WriteBmp(path, s);
@@ -108,7 +116,8 @@ TEST(DIBSectionLite, LoadsLargeHeadersAndTopDownRowsAndSavesTheSmallHeader) {
             ASSERT_TRUE(dib.Load(path)) << dib.LastError();
             EXPECT_EQ(dib.GetHeight(), 6);
             for (int y = 0; y < 6; ++y)
-                for (int x = 0; x < 9; ++x) ASSERT_EQ(dib.PixelIndex(x, y), int(indexAt(x, y))) << x << "," << y;
+                for (int x = 0; x < 9; ++x)
+                    ASSERT_EQ(dib.PixelIndex(x, y), int(indexAt(x, y))) << x << "," << y;
 
             // Saved with the 40-byte header, bottom-up: byte for byte what a plain BMP
             // writer makes of the same picture.
@@ -172,12 +181,18 @@ TEST(DIBSectionLite, RefusesDamagedFilesAndKeepsTheCurrentBitmap) {
     }
     {
         auto b = MakeBmp(base);
-        b[18] = 0x00; b[19] = 0x00; b[20] = 0x00; b[21] = 0x40;  // width 1 << 30
+        b[18] = 0x00;
+        b[19] = 0x00;
+        b[20] = 0x00;
+        b[21] = 0x40;  // width 1 << 30
         bad.push_back({"huge width", b});
     }
     {
         auto b = MakeBmp(base);
-        b[22] = 0; b[23] = 0; b[24] = 0; b[25] = 0;  // height 0
+        b[22] = 0;
+        b[23] = 0;
+        b[24] = 0;
+        b[25] = 0;  // height 0
         bad.push_back({"zero height", b});
     }
     {
@@ -192,7 +207,10 @@ TEST(DIBSectionLite, RefusesDamagedFilesAndKeepsTheCurrentBitmap) {
     }
     {
         auto b = MakeBmp(base);
-        b[10] = 0xFF; b[11] = 0xFF; b[12] = 0xFF; b[13] = 0x7F;  // pixels far beyond the end
+        b[10] = 0xFF;
+        b[11] = 0xFF;
+        b[12] = 0xFF;
+        b[13] = 0x7F;  // pixels far beyond the end
         bad.push_back({"offset", b});
     }
     for (const auto& [what, bytes] : bad) {

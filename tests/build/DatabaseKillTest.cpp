@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -37,11 +37,14 @@ TEST(DatabaseKill, KilledCompilesLeaveTheOldOrTheNewDatabase) {
     recipe.width = 320;
     recipe.height = 320;
     recipe.bits = 24;
-    recipe.pixel = [](int x, int y) { return uint32_t((x * 7) << 16 | (y * 3) << 8 | ((x ^ y) & 0xFF)); };
+    recipe.pixel = [](int x, int y) {
+        return uint32_t((x * 7) << 16 | (y * 3) << 8 | ((x ^ y) & 0xFF));
+    };
     vantoro::test::WriteBmp(folder + "/wall.bmp", recipe);
     QString script;
     for (int id = 1; id <= 60; ++id) {
-        script += QStringLiteral("BITMAPCOLOR ID %1 \"wall.bmp\" \r\nBITMAPCOLOR16K ID %2 \"wall.bmp\" \r\n")
+        script += QStringLiteral(
+                      "BITMAPCOLOR ID %1 \"wall.bmp\" \r\nBITMAPCOLOR16K ID %2 \"wall.bmp\" \r\n")
                       .arg(id)
                       .arg(1000 + id);
     }
@@ -73,6 +76,7 @@ TEST(DatabaseKill, KilledCompilesLeaveTheOldOrTheNewDatabase) {
         process.kill();
         process.waitForFinished(10000);
         const QByteArray now = ReadAll(database);
-        ASSERT_TRUE(now == versions[0] || now == versions[1]) << "round " << round << ": " << now.size() << " bytes";
+        ASSERT_TRUE(now == versions[0] || now == versions[1])
+            << "round " << round << ": " << now.size() << " bytes";
     }
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+
 #include <filesystem>
 #include <sstream>
 
@@ -138,9 +139,14 @@ TEST(ResourceScript, HighResolutionLayoutByteForByte) {
 }
 
 TEST(ResourceScript, KeywordFollowsTheDepthAndMasksStayOneBit) {
-    const std::pair<int, std::string> table[] = {
-        {1, "BITMAP"}, {2, "BITMAPGREY"}, {4, "BITMAPGREY16"}, {8, "BITMAPCOLOR"}, {16, "BITMAPCOLOR16K"},
-        {0, ""}, {24, ""}, {-1, ""}};
+    const std::pair<int, std::string> table[] = {{1, "BITMAP"},
+                                                 {2, "BITMAPGREY"},
+                                                 {4, "BITMAPGREY16"},
+                                                 {8, "BITMAPCOLOR"},
+                                                 {16, "BITMAPCOLOR16K"},
+                                                 {0, ""},
+                                                 {24, ""},
+                                                 {-1, ""}};
     for (const auto& [depth, keyword] : table) {
         SCOPED_TRACE(depth);
         EXPECT_EQ(BitmapKeyword(depth), keyword);
@@ -158,7 +164,7 @@ TEST(ResourceScript, KeywordFollowsTheDepthAndMasksStayOneBit) {
 TEST(ResourceScript, ValuesAreWrittenAsStoredWithoutChecks) {
     TempFolder folder;
     CSkinProject p;
-    Load(p, folder, 3, 8);  // neither 160x160 nor 320x320: no wall paper line
+    Load(p, folder, 3, 8);             // neither 160x160 nor 320x320: no wall paper line
     p.ToolBar.Rect = {10, 20, 5, 30};  // right of left: a negative width, written as it is
     p.ToolBar.BmpNormal = "";
     p.SkinInfo.Author = "";

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <climits>
 
-#include "SkinChecker.h"
-#include "SkinRenderer.h"
 #include "Bmp.h"
+#include "SkinChecker.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
+#include "SkinRenderer.h"
 
 using namespace vantoro;
 using namespace vantoro::test;
@@ -20,7 +20,9 @@ constexpr uint32_t kWall = 0x406080;
 constexpr uint32_t kScroll = 0x11AA22;
 constexpr uint32_t kToolBar = 0xCC3300;
 
-uint32_t Rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+uint32_t Rgb(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
 
 // A 160x160 skin with a wall paper, a title bar with its mask, a battery bitmap larger
 // than its rectangle, a scroll bar strip and a tool bar; every other bitmap missing.
@@ -54,18 +56,23 @@ struct RenderFixture {
         battery.width = 20;
         battery.height = 12;
         battery.bits = 24;
-        battery.pixel = [](int x, int y) { return uint32_t((x * 10) << 16 | (y * 20) << 8 | 0x77); };
+        battery.pixel = [](int x, int y) {
+            return uint32_t((x * 10) << 16 | (y * 20) << 8 | 0x77);
+        };
         WriteBmp(Path("bat.bmp"), battery);
         WriteSolidBmp(Path("scroll.bmp"), 8, 150, kScroll);
         WriteSolidBmp(Path("tb.bmp"), 160, 20, kToolBar);
     }
-    std::string Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)).toStdString(); }
+    std::string Path(const char* name) const {
+        return dir.filePath(QString::fromLatin1(name)).toStdString();
+    }
 };
 
 int CountPure(const QImage& image, const QRect& area, QRgb color) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) n += (image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF);
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF);
     return n;
 }
 
@@ -83,7 +90,8 @@ TEST(SkinRenderer, DrawsEachBitmapAtItsRectangleClippedAndMasked) {
     bool exact = true;
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 18; ++x)
-            exact = exact && Rgb(screen, 120 + x, 40 + y) == uint32_t((x * 10) << 16 | (y * 20) << 8 | 0x77);
+            exact = exact &&
+                    Rgb(screen, 120 + x, 40 + y) == uint32_t((x * 10) << 16 | (y * 20) << 8 | 0x77);
     EXPECT_TRUE(exact);
     EXPECT_EQ(Rgb(screen, 138, 40), kWall);
     EXPECT_EQ(Rgb(screen, 120, 50), kWall);
@@ -124,7 +132,8 @@ TEST(SkinRenderer, ZoomsByWholePixels) {
         ASSERT_EQ(big.size(), QSize(160 * zoom, 160 * zoom));
         bool same = true;
         for (int y = 0; y < big.height(); ++y)
-            for (int x = 0; x < big.width(); ++x) same = same && big.pixel(x, y) == one.pixel(x / zoom, y / zoom);
+            for (int x = 0; x < big.width(); ++x)
+                same = same && big.pixel(x, y) == one.pixel(x / zoom, y / zoom);
         EXPECT_TRUE(same) << "zoom " << zoom;
     }
     options.Zoom = 40;  // clamped
@@ -145,21 +154,25 @@ TEST(SkinRenderer, MarksTheRectanglesTheCheckerWarnsAbout) {
 
     std::vector<CSkinProblem> problems = CSkinChecker().Check(f.project);
     // The 20x12 bitmap in an 18x10 rectangle is a warning, on the battery alone.
-    const auto size = std::find_if(problems.begin(), problems.end(),
-                                   [](const CSkinProblem& p) { return p.Element == "Battery.Bmp"; });
+    const auto size = std::find_if(problems.begin(), problems.end(), [](const CSkinProblem& p) {
+        return p.Element == "Battery.Bmp";
+    });
     ASSERT_NE(size, problems.end());
     EXPECT_NE(size->Message.find("20x12"), std::string::npos) << size->Message;
     EXPECT_TRUE(CSkinRenderer::Concerns(*size, battery()));
     for (const CScreenElement& e : CScreenLayout::Elements(f.project, false))
-        EXPECT_EQ(CSkinRenderer::Concerns(*size, e), e.Element == CScreenElement::Kind::Battery) << e.Name;
-    EXPECT_GT(CountPure(renderer.Render(f.project, options, problems), batteryArea, qRgb(255, 0, 0)), 0);
+        EXPECT_EQ(CSkinRenderer::Concerns(*size, e), e.Element == CScreenElement::Kind::Battery)
+            << e.Name;
+    EXPECT_GT(
+        CountPure(renderer.Render(f.project, options, problems), batteryArea, qRgb(255, 0, 0)), 0);
     EXPECT_EQ(CountPure(renderer.Render(f.project, options, {}), batteryArea, qRgb(255, 0, 0)), 0);
 
     // A rectangle off the screen: warned about, and only in the state that shows it.
     f.project.ScrollBar.RectMaximized = {152, 16, 170, 158};
     problems = CSkinChecker().Check(f.project);
-    const auto outside = std::find_if(problems.begin(), problems.end(),
-                                      [](const CSkinProblem& p) { return p.Element == "ScrollBar.RectMaximized"; });
+    const auto outside = std::find_if(problems.begin(), problems.end(), [](const CSkinProblem& p) {
+        return p.Element == "ScrollBar.RectMaximized";
+    });
     ASSERT_NE(outside, problems.end());
     EXPECT_NE(outside->Message.find("outside the 160x160 screen"), std::string::npos);
     for (bool maximized : {false, true}) {

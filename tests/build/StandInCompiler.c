@@ -19,7 +19,9 @@
 
 static int g_calls = 0;
 
-static int Exists(const char* path) { return access(path, 0) == 0; }
+static int Exists(const char* path) {
+    return access(path, 0) == 0;
+}
 
 static int ControlSays(const char* word) {
     char text[256] = {0};
@@ -33,7 +35,8 @@ static int ControlSays(const char* word) {
 }
 
 EXPORT int main(int argc, char** argv) {
-    static const char* files[] = {"_script.txt", "__bkg1.bmp", "__bkg2.bmp", "__bkg3.bmp", "__bkg4.bmp"};
+    static const char* files[] = {"_script.txt", "__bkg1.bmp", "__bkg2.bmp", "__bkg3.bmp",
+                                  "__bkg4.bmp"};
     char cwd[4096] = {0};
     FILE* record;
     int i;
@@ -47,7 +50,8 @@ EXPORT int main(int argc, char** argv) {
         for (i = 0; i < 5; ++i) fprintf(record, "exists %s %d\n", files[i], Exists(files[i]));
         fclose(record);
     }
-    if (ControlSays("stderr")) fprintf(stderr, "_script.txt:3: the stand-in was told to complain\n");
+    if (ControlSays("stderr"))
+        fprintf(stderr, "_script.txt:3: the stand-in was told to complain\n");
     if (ControlSays("fail")) return 3;
     if (!ControlSays("nodb") && argc > 8) {
         FILE* db = fopen(argv[8], "wb");

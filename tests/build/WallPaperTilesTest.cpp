@@ -1,10 +1,11 @@
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "Bmp.h"
 #include "BuildFiles.h"
 #include "DIBSectionLite.h"
-#include "Bmp.h"
 #include "SkinProject.h"
 #include "WallPaperTiles.h"
 
@@ -25,7 +26,8 @@ void UseFolder(CSkinProject& p, const QTemporaryDir& dir, int reso) {
 }
 
 uint32_t Le32(const std::vector<uint8_t>& b, size_t at) {
-    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
+    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
+           uint32_t(b[at + 3]) << 24;
 }
 
 // Cuts a 320x320 wall paper of `bits` and checks every tile against its quarter.
@@ -57,24 +59,32 @@ void CheckTiles(int bits, int headerSize, uint32_t fileSize) {
         EXPECT_EQ(Le32(bytes, 18), 160u);
         EXPECT_EQ(Le32(bytes, 22), 160u);  // positive: bottom-up rows
         EXPECT_EQ(bytes[28], bits);
-        for (int i = 0; i < colors; ++i) EXPECT_EQ(Le32(bytes, 54 + 4 * size_t(i)), s.palette[size_t(i)]);
+        for (int i = 0; i < colors; ++i)
+            EXPECT_EQ(Le32(bytes, 54 + 4 * size_t(i)), s.palette[size_t(i)]);
 
         CDIBSectionLite tile;
         ASSERT_TRUE(tile.Load(TilePath(dir, t + 1)));
         for (int y = 0; y < 160; ++y)
             for (int x = 0; x < 160; ++x)
-                ASSERT_EQ(uint32_t(tile.PixelIndex(x, y)), s.pixel(x + origins[t][0], y + origins[t][1]))
+                ASSERT_EQ(uint32_t(tile.PixelIndex(x, y)),
+                          s.pixel(x + origins[t][0], y + origins[t][1]))
                     << x << "," << y;
     }
 }
 
 }  // namespace
 
-TEST(WallPaperTiles, EightBitWallPaperGivesFourQuarters) { CheckTiles(8, 40, 14 + 40 + 1024 + 25600); }
+TEST(WallPaperTiles, EightBitWallPaperGivesFourQuarters) {
+    CheckTiles(8, 40, 14 + 40 + 1024 + 25600);
+}
 
-TEST(WallPaperTiles, FourBitWallPaperGivesFourQuarters) { CheckTiles(4, 40, 14 + 40 + 64 + 12800); }
+TEST(WallPaperTiles, FourBitWallPaperGivesFourQuarters) {
+    CheckTiles(4, 40, 14 + 40 + 64 + 12800);
+}
 
-TEST(WallPaperTiles, WallPaperWithTheLargeHeaderIsTiledWithTheSmallOne) { CheckTiles(8, 124, 26678); }
+TEST(WallPaperTiles, WallPaperWithTheLargeHeaderIsTiledWithTheSmallOne) {
+    CheckTiles(8, 124, 26678);
+}
 
 TEST(WallPaperTiles, ASmallerWallPaperLeavesWhiteNeverTheLastTile) {
     QTemporaryDir dir;
@@ -94,8 +104,10 @@ TEST(WallPaperTiles, ASmallerWallPaperLeavesWhiteNeverTheLastTile) {
     for (int t = 0; t < 4; ++t) ASSERT_TRUE(tile[t].Load(TilePath(dir, t + 1)));
     for (int y = 0; y < 160; ++y)
         for (int x = 0; x < 160; ++x) {
-            ASSERT_EQ(tile[0].PixelIndex(x, y), y < 100 ? int(s.pixel(x, y)) : 255) << x << "," << y;
-            ASSERT_EQ(tile[1].PixelIndex(x, y), x < 40 && y < 100 ? int(s.pixel(x + 160, y)) : 255) << x << "," << y;
+            ASSERT_EQ(tile[0].PixelIndex(x, y), y < 100 ? int(s.pixel(x, y)) : 255)
+                << x << "," << y;
+            ASSERT_EQ(tile[1].PixelIndex(x, y), x < 40 && y < 100 ? int(s.pixel(x + 160, y)) : 255)
+                << x << "," << y;
             ASSERT_EQ(tile[2].PixelIndex(x, y), 255);
             ASSERT_EQ(tile[3].PixelIndex(x, y), 255);
         }

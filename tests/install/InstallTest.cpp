@@ -16,7 +16,9 @@
 #include "AppIconDrawing.h"
 
 // Readable failures: GoogleTest finds this by argument-dependent lookup.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -37,7 +39,9 @@ Outcome Execute(const QString& program, const QStringList& arguments,
     if (!workingDir.isEmpty()) process.setWorkingDirectory(workingDir);
     process.start(program, arguments);
     if (!process.waitForStarted())
-        return {-1, program + QStringLiteral(" cannot be started: is it installed? (scripts/setup installs it)")};
+        return {-1,
+                program + QStringLiteral(
+                              " cannot be started: is it installed? (scripts/setup installs it)")};
     process.waitForFinished(120000);
     Outcome outcome;
     outcome.output = QString::fromUtf8(process.readAll());
@@ -62,8 +66,8 @@ protected:
     static void SetUpTestSuite() {
         s_prefix = std::make_unique<QTemporaryDir>();
         s_install = Execute(QStringLiteral(CMAKE_COMMAND),
-                            {QStringLiteral("--install"), QStringLiteral(BUILD_DIR), QStringLiteral("--prefix"),
-                             s_prefix->path()});
+                            {QStringLiteral("--install"), QStringLiteral(BUILD_DIR),
+                             QStringLiteral("--prefix"), s_prefix->path()});
     }
     static void TearDownTestSuite() { s_prefix.reset(); }
 
@@ -80,16 +84,19 @@ protected:
     // the user's own settings.
     QProcessEnvironment DesktopEnvironment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
-                                 "KDE_SESSION_VERSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID",
-                                 "LXQT_SESSION_CONFIG", "DISPLAY", "WAYLAND_DISPLAY", "BASH_COMPLETION_USER_DIR"})
+        for (const char* name :
+             {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+              "KDE_SESSION_VERSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID",
+              "LXQT_SESSION_CONFIG", "DISPLAY", "WAYLAND_DISPLAY", "BASH_COMPLETION_USER_DIR"})
             env.remove(QString::fromLatin1(name));
         QDir().mkpath(Work(QStringLiteral("home/data")));
         env.insert(QStringLiteral("HOME"), Work(QStringLiteral("home")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), Work(QStringLiteral("home/data")));
-        env.insert(QStringLiteral("XDG_DATA_DIRS"), Prefix(QStringLiteral("share")) +
-                                                        QStringLiteral(":/usr/local/share:/usr/share"));
-        env.insert(QStringLiteral("PATH"), Prefix(QStringLiteral("bin:")) + env.value(QStringLiteral("PATH")));
+        env.insert(
+            QStringLiteral("XDG_DATA_DIRS"),
+            Prefix(QStringLiteral("share")) + QStringLiteral(":/usr/local/share:/usr/share"));
+        env.insert(QStringLiteral("PATH"),
+                   Prefix(QStringLiteral("bin:")) + env.value(QStringLiteral("PATH")));
         return env;
     }
 
@@ -109,31 +116,37 @@ TEST_F(InstallTest, DesktopEntryAndMetainfoValidateAndAgree) {
     EXPECT_EQ(desktop.exitCode, 0) << qPrintable(desktop.output);
     EXPECT_FALSE(desktop.output.contains(QStringLiteral("error:"))) << qPrintable(desktop.output);
 
-    const QString metainfoFile = Prefix(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId));
+    const QString metainfoFile =
+        Prefix(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId));
     const Outcome appstream =
-        Execute(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfoFile});
+        Execute(QStringLiteral("appstreamcli"),
+                {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfoFile});
     EXPECT_EQ(appstream.exitCode, 0) << qPrintable(appstream.output);
 
     const QString entry = ReadText(desktopFile);
     EXPECT_EQ(DesktopValue(entry, QStringLiteral("Exec")), QStringLiteral("vantoro %f"));
     EXPECT_EQ(DesktopValue(entry, QStringLiteral("Icon")), kAppId);
-    EXPECT_TRUE(DesktopValue(entry, QStringLiteral("MimeType")).split(u';').contains(kSkinType)) << qPrintable(entry);
+    EXPECT_TRUE(DesktopValue(entry, QStringLiteral("MimeType")).split(u';').contains(kSkinType))
+        << qPrintable(entry);
 
     // The release named is the program's own version, and the program runs from the
     // prefix it was moved to.
     const QString metainfo = ReadText(metainfoFile);
-    const Outcome version = Execute(Prefix(QStringLiteral("bin/vantoro-cli")), {QStringLiteral("--version")});
+    const Outcome version =
+        Execute(Prefix(QStringLiteral("bin/vantoro-cli")), {QStringLiteral("--version")});
     ASSERT_EQ(version.exitCode, 0) << qPrintable(version.output);
     EXPECT_EQ(version.output.trimmed(), QStringLiteral("vantoro-cli " VANTORO_VERSION));
     EXPECT_TRUE(metainfo.contains(QStringLiteral("<release version=\"" VANTORO_VERSION "\"")));
-    EXPECT_TRUE(metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop<").arg(kAppId)));
+    EXPECT_TRUE(metainfo.contains(
+        QStringLiteral("<launchable type=\"desktop-id\">%1.desktop<").arg(kAppId)));
     EXPECT_TRUE(metainfo.contains(QStringLiteral("<mediatype>%1</mediatype>").arg(kSkinType)));
 }
 
 // A project is known by its name and, renamed, by its first section; plain text is not.
 TEST_F(InstallTest, SkinProjectsAreRecognisedByNameAndByContent) {
     const QProcessEnvironment env = DesktopEnvironment();
-    const Outcome update = Execute(QStringLiteral("update-mime-database"), {Prefix(QStringLiteral("share/mime"))}, env);
+    const Outcome update = Execute(QStringLiteral("update-mime-database"),
+                                   {Prefix(QStringLiteral("share/mime"))}, env);
     ASSERT_EQ(update.exitCode, 0) << qPrintable(update.output);
 
     ASSERT_TRUE(QFile::copy(QStringLiteral(SAMPLE_PROJECT), Work(QStringLiteral("Meadow.skn"))));
@@ -149,7 +162,8 @@ TEST_F(InstallTest, SkinProjectsAreRecognisedByNameAndByContent) {
 
     const auto typeOf = [&](const QString& name) {
         const Outcome query =
-            Execute(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"), Work(name)}, env);
+            Execute(QStringLiteral("xdg-mime"),
+                    {QStringLiteral("query"), QStringLiteral("filetype"), Work(name)}, env);
         EXPECT_EQ(query.exitCode, 0) << qPrintable(query.output);
         return query.output.trimmed();
     };
@@ -174,45 +188,54 @@ TEST_F(InstallTest, IconsExistAtEverySizeAsTheWindowDrawsThem) {
     }
     QSvgRenderer svg(theme + QStringLiteral("scalable/apps/%1.svg").arg(kAppId));
     ASSERT_TRUE(svg.isValid());
-    EXPECT_EQ(svg.viewBox(), QRect(0, 0, vantoro::CAppIconDrawing::GridSize, vantoro::CAppIconDrawing::GridSize));
+    EXPECT_EQ(svg.viewBox(),
+              QRect(0, 0, vantoro::CAppIconDrawing::GridSize, vantoro::CAppIconDrawing::GridSize));
 }
 
 // bash-completion finds the installed completion on its own and offers commands, options
 // and, for a command's argument, only the files that command takes.
 TEST_F(InstallTest, BashCompletesCommandsOptionsAndProjectFiles) {
     const QString loader = QStringLiteral("/usr/share/bash-completion/bash_completion");
-    ASSERT_TRUE(QFile::exists(loader)) << "bash-completion is not installed (scripts/setup installs it)";
+    ASSERT_TRUE(QFile::exists(loader))
+        << "bash-completion is not installed (scripts/setup installs it)";
     QDir().mkpath(Work(QStringLiteral("Skins/Sub")));
-    for (const char* name : {"Skins/Meadow.skn", "Skins/Night Fall.skn", "Skins/notes.txt", "Skins/Meadow.PDB"}) {
+    for (const char* name :
+         {"Skins/Meadow.skn", "Skins/Night Fall.skn", "Skins/notes.txt", "Skins/Meadow.PDB"}) {
         QFile file(Work(QString::fromLatin1(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     // Completes the line given as $1 as if <Tab> were pressed at its end.
-    const QString script = QStringLiteral(
-        "source %1 || exit 3\n"
-        "__load_completion vantoro-cli || { echo 'no completion found for vantoro-cli'; exit 3; }\n"
-        "fn=$(complete -p vantoro-cli | sed -n 's/.*-F \\([^ ]*\\).*/\\1/p')\n"
-        "COMP_LINE=$1; COMP_POINT=${#COMP_LINE}\n"
-        "read -ra COMP_WORDS <<< \"$COMP_LINE\"\n"
-        "[[ $COMP_LINE == *' ' ]] && COMP_WORDS+=('')\n"
-        "COMP_CWORD=$((${#COMP_WORDS[@]} - 1))\n"
-        "COMPREPLY=()\n"
-        "\"$fn\" vantoro-cli \"${COMP_WORDS[COMP_CWORD]}\" \"${COMP_WORDS[COMP_CWORD-1]}\"\n"
-        "printf '%s\\n' \"${COMPREPLY[@]}\" | LC_ALL=C sort\n")
-                               .arg(loader);
+    const QString script =
+        QStringLiteral(
+            "source %1 || exit 3\n"
+            "__load_completion vantoro-cli || { echo 'no completion found for vantoro-cli'; exit "
+            "3; }\n"
+            "fn=$(complete -p vantoro-cli | sed -n 's/.*-F \\([^ ]*\\).*/\\1/p')\n"
+            "COMP_LINE=$1; COMP_POINT=${#COMP_LINE}\n"
+            "read -ra COMP_WORDS <<< \"$COMP_LINE\"\n"
+            "[[ $COMP_LINE == *' ' ]] && COMP_WORDS+=('')\n"
+            "COMP_CWORD=$((${#COMP_WORDS[@]} - 1))\n"
+            "COMPREPLY=()\n"
+            "\"$fn\" vantoro-cli \"${COMP_WORDS[COMP_CWORD]}\" \"${COMP_WORDS[COMP_CWORD-1]}\"\n"
+            "printf '%s\\n' \"${COMPREPLY[@]}\" | LC_ALL=C sort\n")
+            .arg(loader);
     const QProcessEnvironment env = DesktopEnvironment();
     const auto complete = [&](const QString& line) {
-        const Outcome run = Execute(QStringLiteral("bash"), {QStringLiteral("-c"), script, QStringLiteral("bash"), line},
+        const Outcome run = Execute(QStringLiteral("bash"),
+                                    {QStringLiteral("-c"), script, QStringLiteral("bash"), line},
                                     env, Work(QStringLiteral("Skins")));
         EXPECT_EQ(run.exitCode, 0) << qPrintable(run.output);
         return run.output.split(u'\n', Qt::SkipEmptyParts);
     };
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli b")), QStringList{QStringLiteral("build")});
-    EXPECT_EQ(complete(QStringLiteral("vantoro-cli --compiler-library lib.so s")), QStringList{QStringLiteral("script")});
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli --compiler-library lib.so s")),
+              QStringList{QStringLiteral("script")});
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli --")),
-              (QStringList{QStringLiteral("--compiler-library"), QStringLiteral("--help"), QStringLiteral("--version")}));
+              (QStringList{QStringLiteral("--compiler-library"), QStringLiteral("--help"),
+                           QStringLiteral("--version")}));
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli check ")),
-              (QStringList{QStringLiteral("Meadow.skn"), QStringLiteral("Night Fall.skn"), QStringLiteral("Sub")}));
+              (QStringList{QStringLiteral("Meadow.skn"), QStringLiteral("Night Fall.skn"),
+                           QStringLiteral("Sub")}));
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli info ")),
               (QStringList{QStringLiteral("Meadow.PDB"), QStringLiteral("Sub")}));
     EXPECT_TRUE(complete(QStringLiteral("vantoro-cli build Meadow.skn ")).isEmpty());

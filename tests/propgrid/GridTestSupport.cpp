@@ -10,7 +10,8 @@
 namespace vantoro {
 
 const char* CNineChoices::GetChoiceText(int32_t index) const {
-    static const char* const kTexts[] = {"one", "two", "three", "four", "five", "six", "seven", "eight", "nine"};
+    static const char* const kTexts[] = {"one", "two",   "three", "four", "five",
+                                         "six", "seven", "eight", "nine"};
     return index >= 0 && index < 9 ? kTexts[index] : nullptr;
 }
 
@@ -28,11 +29,13 @@ CTestSheet::CTestSheet() {
 }
 
 void GridTest::SetUp() {
-    m_previousGrid = CGridMessageBox::SetHandler([this](QWidget*, const QString& text, const QString& caption) {
-        m_messages << text;
-        m_captions << caption;
-    });
-    m_previousSink = CMessageSink::SetHandler([this](const QString& text, CMessageSink::Kind) { m_messages << text; });
+    m_previousGrid =
+        CGridMessageBox::SetHandler([this](QWidget*, const QString& text, const QString& caption) {
+            m_messages << text;
+            m_captions << caption;
+        });
+    m_previousSink = CMessageSink::SetHandler(
+        [this](const QString& text, CMessageSink::Kind) { m_messages << text; });
     m_list = std::make_unique<CPropertyListCtrl>();
     QFont font = m_list->font();
     font.setPixelSize(11);

@@ -22,13 +22,13 @@ TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
         ETypedValue read;
         COLORREF color;
     };
-    for (const ColorCase& each : {ColorCase{"255, 128 ,0", ETypedValue::Valid, RgbColor(255, 128, 0)},
-                                  ColorCase{"300,0,0", ETypedValue::Valid, RgbColor(255, 0, 0)},
-                                  ColorCase{"-1,0,0", ETypedValue::Invalid, 0},
-                                  ColorCase{"red", ETypedValue::Invalid, 0},
-                                  ColorCase{",,", ETypedValue::Valid, 0},
-                                  ColorCase{"12", ETypedValue::Valid, RgbColor(12, 0, 0)},
-                                  ColorCase{"  ", ETypedValue::Empty, 0}}) {
+    for (const ColorCase& each :
+         {ColorCase{"255, 128 ,0", ETypedValue::Valid, RgbColor(255, 128, 0)},
+          ColorCase{"300,0,0", ETypedValue::Valid, RgbColor(255, 0, 0)},
+          ColorCase{"-1,0,0", ETypedValue::Invalid, 0}, ColorCase{"red", ETypedValue::Invalid, 0},
+          ColorCase{",,", ETypedValue::Valid, 0},
+          ColorCase{"12", ETypedValue::Valid, RgbColor(12, 0, 0)},
+          ColorCase{"  ", ETypedValue::Empty, 0}}) {
         COLORREF color = 0x123456;
         EXPECT_EQ(ParseColorText(each.text, color), each.read) << each.text;
         if (each.read == ETypedValue::Valid) {
@@ -119,7 +119,8 @@ TEST_F(InPlaceEditorTest, TheRectangleDialogChecksEachFieldFrom0To320) {
     CRectDlg dialog(CRect{10, 20, 110, 45});
     const int ids[4] = {1000, 1004, 1005, 1006};
     const char* shown[4] = {"10", "20", "100", "25"};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(dialog.Field(ids[i])->text(), QString::fromLatin1(shown[i]));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(dialog.Field(ids[i])->text(), QString::fromLatin1(shown[i]));
 
     dialog.Field(1005)->setText(QStringLiteral("321"));
     dialog.accept();

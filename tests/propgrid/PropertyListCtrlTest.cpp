@@ -8,8 +8,8 @@
 #include "InPlaceCBEditImp.h"
 #include "InPlaceCBListBoxImp.h"
 #include "InPlaceComboBoxImp.h"
-#include "InPlaceMetrics.h"
 #include "InPlaceEditImp.h"
+#include "InPlaceMetrics.h"
 #include "PropDescWnd.h"
 #include "PropertyItemCategory.h"
 #include "PropertyItemString.h"
@@ -29,7 +29,8 @@ QColor Pixel(CPropertyListCtrl& list, int x, int y) {
 
 void SendMouse(QWidget* viewport, QEvent::Type type, QPoint pos) {
     QMouseEvent event(type, pos, viewport->mapToGlobal(pos), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(viewport, &event);
 }
 
@@ -136,15 +137,15 @@ TEST_F(PropertyListCtrlTest, ThePressInTheGlyphColumnAndTheDoubleClickToggle) {
 
     // On the box: the press toggles and the double click toggles back.
     QTest::qWait(QApplication::doubleClickInterval() + 50);
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                              QEvent::MouseButtonRelease})
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
         SendMouse(viewport, type, QPoint(8, 8));
     EXPECT_FALSE(category->m_bExpanded);
     EXPECT_EQ(m_list->count(), 9);
     // On the label only the double click toggles.
     QTest::qWait(QApplication::doubleClickInterval() + 50);
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                              QEvent::MouseButtonRelease})
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
         SendMouse(viewport, type, QPoint(60, 8));
     EXPECT_TRUE(category->m_bExpanded);
     EXPECT_EQ(m_list->count(), 12);
@@ -227,7 +228,8 @@ TEST_F(PropertyListCtrlTest, ARejectedRangePutsTheOldNumberBack) {
     QTest::keyClick(field, Qt::Key_Return);
     ASSERT_EQ(m_messages.size(), 1);
     EXPECT_EQ(m_messages.front(),
-              QStringLiteral("The value you have entered is out of the acceptable range.\n Enter a value between 1 and 9."));
+              QStringLiteral("The value you have entered is out of the acceptable range.\n Enter a "
+                             "value between 1 and 9."));
     EXPECT_EQ(sheet.m_pCount->m_nValue, 5);
     EXPECT_EQ(field->text(), QStringLiteral("5"));
 }
@@ -244,7 +246,8 @@ TEST_F(PropertyListCtrlTest, TheComboStepsWithinItsChoicesAndItsPopUpShowsEightR
 
     CInPlaceCBEditImp* field = combo->Edit();
     QTest::keyClick(field, Qt::Key_Down);
-    EXPECT_EQ(sheet.m_pChoice->m_nSelected, 0) << "Down from no choice chooses the first and commits";
+    EXPECT_EQ(sheet.m_pChoice->m_nSelected, 0)
+        << "Down from no choice chooses the first and commits";
     QTest::keyClick(field, Qt::Key_Up);
     EXPECT_EQ(combo->GetCurSel(), 0);
     combo->SetCurSel(8);

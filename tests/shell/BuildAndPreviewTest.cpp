@@ -41,7 +41,8 @@ TEST_F(BuildAndPreviewTest, BuildSkinWritesTheDatabaseAndSaysWhere) {
     const QString database = QDir::toNativeSeparators(QFileInfo(skn).absolutePath()) +
                              QDir::separator() + QStringLiteral("Meadow.PDB");
     ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_EQ(m_messages.front(), QStringLiteral("Skin file created successfully.\n[%1]").arg(database));
+    EXPECT_EQ(m_messages.front(),
+              QStringLiteral("Skin file created successfully.\n[%1]").arg(database));
     EXPECT_EQ(m_kinds.front(), CMessageBox::Kind::Information);
     EXPECT_GT(QFileInfo(database).size(), 78);
     EXPECT_FALSE(QFile::exists(QFileInfo(skn).absolutePath() + "/_script.txt"));
@@ -50,7 +51,8 @@ TEST_F(BuildAndPreviewTest, BuildSkinWritesTheDatabaseAndSaysWhere) {
     frame->Project().SkinInfo.SkinName = std::string(32, 'x');
     frame->Action(ID_BUILD_SKIN)->trigger();
     ASSERT_EQ(m_messages.size(), 2);
-    EXPECT_TRUE(m_messages.back().startsWith(QStringLiteral("Unable to build the skin."))) << m_messages.back().toStdString();
+    EXPECT_TRUE(m_messages.back().startsWith(QStringLiteral("Unable to build the skin.")))
+        << m_messages.back().toStdString();
     EXPECT_EQ(m_kinds.back(), CMessageBox::Kind::Warning);
 }
 
@@ -66,7 +68,8 @@ TEST_F(BuildAndPreviewTest, MissingBitmapIsReportedOnceWithoutABox) {
     frame->GetActiveView()->repaint();
     const QString message = frame->statusBar()->currentMessage();
     EXPECT_TRUE(message.startsWith(QStringLiteral("The bitmap file '"))) << message.toStdString();
-    EXPECT_TRUE(message.contains(QStringLiteral("toolbar.bmp' is missing."))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("toolbar.bmp' is missing.")))
+        << message.toStdString();
     EXPECT_TRUE(m_messages.isEmpty());
 
     // Repaints of the same selection draw on and bring back no notice of their own.

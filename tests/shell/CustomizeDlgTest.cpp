@@ -32,11 +32,13 @@ TEST_F(CustomizeDlgTest, PagesListTheToolbarAndMenuCommands) {
     EXPECT_EQ(pages->tabText(1), "Commands");
 
     QStringList categories;
-    for (int i = 0; i < dialog.CategoryList()->count(); ++i) categories << dialog.CategoryList()->item(i)->text();
+    for (int i = 0; i < dialog.CategoryList()->count(); ++i)
+        categories << dialog.CategoryList()->item(i)->text();
     EXPECT_EQ(categories, (QStringList{"Toolbar", "Menu"}));
 
     QStringList commands;
-    for (int i = 0; i < dialog.CommandList()->count(); ++i) commands << dialog.CommandList()->item(i)->text();
+    for (int i = 0; i < dialog.CommandList()->count(); ++i)
+        commands << dialog.CommandList()->item(i)->text();
     EXPECT_EQ(commands, (QStringList{"Open Project", "Save Project", "Undo", "Redo", "Build Skin",
                                      "Tutorial", "About"}));
 
@@ -47,8 +49,17 @@ TEST_F(CustomizeDlgTest, PagesListTheToolbarAndMenuCommands) {
 }
 
 TEST_F(CustomizeDlgTest, AddRemoveResetAndHideAreKeptInBarState) {
-    const std::vector<int> withClose{ID_FILE_OPEN, ID_SAVE_PROJECT, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
-                                     ID_BUILD_SKIN, 0, ID_HELP_HOWDOI, ID_APP_ABOUT, ID_CLOSE_PROJECT};
+    const std::vector<int> withClose{ID_FILE_OPEN,
+                                     ID_SAVE_PROJECT,
+                                     0,
+                                     ID_EDIT_UNDO,
+                                     ID_EDIT_REDO,
+                                     0,
+                                     ID_BUILD_SKIN,
+                                     0,
+                                     ID_HELP_HOWDOI,
+                                     ID_APP_ABOUT,
+                                     ID_CLOSE_PROJECT};
     {
         auto app = StartApp();
         CMainFrame* frame = app->MainFrame();
@@ -89,9 +100,12 @@ TEST_F(CustomizeDlgTest, AddRemoveResetAndHideAreKeptInBarState) {
 
 TEST(CustomizeDlgRemoval, LeavesNoStraySeparators) {
     const std::vector<int> buttons{ID_FILE_OPEN, 0, ID_BUILD_SKIN, 0, ID_APP_ABOUT};
-    EXPECT_EQ(CCustomizeDlg::WithoutCommand(buttons, ID_FILE_OPEN), (std::vector<int>{ID_BUILD_SKIN, 0, ID_APP_ABOUT}));
-    EXPECT_EQ(CCustomizeDlg::WithoutCommand(buttons, ID_APP_ABOUT), (std::vector<int>{ID_FILE_OPEN, 0, ID_BUILD_SKIN}));
-    EXPECT_EQ(CCustomizeDlg::WithoutCommand(buttons, ID_BUILD_SKIN), (std::vector<int>{ID_FILE_OPEN, 0, ID_APP_ABOUT}));
+    EXPECT_EQ(CCustomizeDlg::WithoutCommand(buttons, ID_FILE_OPEN),
+              (std::vector<int>{ID_BUILD_SKIN, 0, ID_APP_ABOUT}));
+    EXPECT_EQ(CCustomizeDlg::WithoutCommand(buttons, ID_APP_ABOUT),
+              (std::vector<int>{ID_FILE_OPEN, 0, ID_BUILD_SKIN}));
+    EXPECT_EQ(CCustomizeDlg::WithoutCommand(buttons, ID_BUILD_SKIN),
+              (std::vector<int>{ID_FILE_OPEN, 0, ID_APP_ABOUT}));
     EXPECT_EQ(CCustomizeDlg::WithoutCommand({ID_APP_ABOUT}, ID_APP_ABOUT), std::vector<int>{});
     EXPECT_EQ(CCustomizeDlg::WithoutCommand(buttons, ID_CLOSE_PROJECT), buttons);
 }

@@ -110,8 +110,10 @@ TEST_F(DockTreeWndTest, SelectionPostsTheNodesSheetToTheFrame) {
 
 TEST_F(DockTreeWndTest, CategoryShowsTheOpenFolderOnlyWhileSelected) {
     CDockTreeWnd dock;
-    auto* category = static_cast<QTreeWidgetItem*>(dock.InsertItem("Skin Info", 0, 1, nullptr, nullptr));
-    auto* element = static_cast<QTreeWidgetItem*>(dock.InsertItem("Properties", 4, 4, nullptr, category));
+    auto* category =
+        static_cast<QTreeWidgetItem*>(dock.InsertItem("Skin Info", 0, 1, nullptr, nullptr));
+    auto* element =
+        static_cast<QTreeWidgetItem*>(dock.InsertItem("Properties", 4, 4, nullptr, category));
     dock.Expand(category);
     dock.show();
     const QImage closed = category->icon(0).pixmap(16, 16).toImage();

@@ -48,14 +48,16 @@ TEST_F(LayoutViewTest, DraggingAndNudgingTheTitleBarAreUndoableEditsThroughItsSh
     // Hovering names the element and its rectangle.
     const QPoint inTitle = view->ViewportPoint(QPoint(50, 7));
     QTest::mouseMove(port, inTitle);
-    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith("Title Bar (TitleBar.Rect): 0, 0, 160, 15"))
+    EXPECT_TRUE(
+        frame->statusBar()->currentMessage().startsWith("Title Bar (TitleBar.Rect): 0, 0, 160, 15"))
         << frame->statusBar()->currentMessage().toStdString();
 
     // Ten pixels down at zoom 2 is five screen pixels: one edit, in the record and the row.
     QTest::mousePress(port, Qt::LeftButton, {}, inTitle);
     QTest::mouseMove(port, inTitle + QPoint(0, 4));
     QTest::mouseMove(port, inTitle + QPoint(0, 10));
-    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 15})) << "nothing is stored before the release";
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 15}))
+        << "nothing is stored before the release";
     QTest::mouseRelease(port, Qt::LeftButton, {}, inTitle + QPoint(0, 10));
     EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 5, 160, 20}));
     EXPECT_EQ(RowRect(title, 1), (CRect{0, 5, 160, 20}));

@@ -25,7 +25,9 @@ QStringList Describe(QMenu* menu) {
     return lines;
 }
 
-QMenu* MenuAt(CMainFrame* frame, int index) { return frame->menuBar()->actions().at(index)->menu(); }
+QMenu* MenuAt(CMainFrame* frame, int index) {
+    return frame->menuBar()->actions().at(index)->menu();
+}
 
 class MainFrameMenuTest : public ShellTest {};
 
@@ -40,13 +42,15 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
 
     frame->UpdateCommandUI();
     EXPECT_EQ(Describe(MenuAt(frame, 0)),
-              (QStringList{"New Skin &Project...\tCtrl+Shift+N", "&Open Project...\tCtrl+O", "!&Save Project\tCtrl+S",
-                           "!&Close Project\tCtrl+C", "-", "!Recent File", "-", "E&xit"}));
+              (QStringList{"New Skin &Project...\tCtrl+Shift+N", "&Open Project...\tCtrl+O",
+                           "!&Save Project\tCtrl+S", "!&Close Project\tCtrl+C", "-", "!Recent File",
+                           "-", "E&xit"}));
     EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"!&Undo", "!&Redo"}));
     EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"!Build Skin"}));
     EXPECT_EQ(Describe(MenuAt(frame, 3)),
-              (QStringList{"&Toolbar", "&Status Bar", "Workspace", "Property Window", "-", "&Bitmaps", "&Layout",
-                           "!&Maximized List", "-", "Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0"}));
+              (QStringList{"&Toolbar", "&Status Bar", "Workspace", "Property Window", "-",
+                           "&Bitmaps", "&Layout", "!&Maximized List", "-", "Zoom &In\tCtrl++",
+                           "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0"}));
     EXPECT_EQ(Describe(MenuAt(frame, 4)), (QStringList{"&Customize..."}));
     EXPECT_EQ(Describe(MenuAt(frame, 5)), (QStringList{"How Do I ?", "-", "&About Vantoro..."}));
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY})
@@ -81,7 +85,8 @@ TEST_F(MainFrameMenuTest, ToolBarAndStatusBarCarryTheCommandsAndPrompts) {
     QToolBar* bar = frame->DefaultToolBar();
     EXPECT_EQ(bar->windowTitle(), "Toolbar");
     QList<int> ids;
-    for (QAction* action : bar->actions()) ids << (action->isSeparator() ? 0 : action->data().toInt());
+    for (QAction* action : bar->actions())
+        ids << (action->isSeparator() ? 0 : action->data().toInt());
     EXPECT_EQ(ids, (QList<int>{ID_FILE_OPEN, ID_SAVE_PROJECT, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
                                ID_BUILD_SKIN, 0, ID_HELP_HOWDOI, ID_APP_ABOUT}));
     for (int id : {ID_FILE_OPEN, ID_SAVE_PROJECT, ID_EDIT_UNDO, ID_EDIT_REDO, ID_BUILD_SKIN,
@@ -92,7 +97,8 @@ TEST_F(MainFrameMenuTest, ToolBarAndStatusBarCarryTheCommandsAndPrompts) {
         // Drawn, not blank: some pixel is opaque.
         bool opaque = false;
         for (int y = 0; y < image.height() && !opaque; ++y)
-            for (int x = 0; x < image.width() && !opaque; ++x) opaque = qAlpha(image.pixel(x, y)) > 0;
+            for (int x = 0; x < image.width() && !opaque; ++x)
+                opaque = qAlpha(image.pixel(x, y)) > 0;
         EXPECT_TRUE(opaque) << id;
     }
 

@@ -11,8 +11,8 @@
 
 #include "CommandIds.h"
 #include "MainFrame.h"
-#include "Profile.h"
 #include "NewProjectDlg.h"
+#include "Profile.h"
 #include "ShellFixture.h"
 #include "TextCodec.h"
 #include "VantoroApp.h"
@@ -43,7 +43,8 @@ TEST_F(NewProjectDlgTest, MakesTheSkinInItsOwnFolderOpensItAndRemembersTheFolder
     const QString mine = m_dir.filePath(QStringLiteral("mine"));
     auto app = StartApp();
     CMainFrame* frame = app->MainFrame();
-    EXPECT_EQ(frame->Action(ID_FILE_NEW_PROJECT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+N")));
+    EXPECT_EQ(frame->Action(ID_FILE_NEW_PROJECT)->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Shift+N")));
 
     ASSERT_TRUE(RunDialog(frame, [&](CNewProjectDlg* dialog) {
         EXPECT_EQ(dialog->FolderEdit()->text(), QDir::toNativeSeparators(skins));

@@ -8,13 +8,13 @@
 #include <QTreeWidget>
 
 #include "AboutDlg.h"
-#include "DockTreeWnd.h"
-#include "VantoroView.h"
 #include "CommandIds.h"
+#include "DockTreeWnd.h"
 #include "MainFrame.h"
 #include "ShellFixture.h"
 #include "VantoroApp.h"
 #include "VantoroDoc.h"
+#include "VantoroView.h"
 
 namespace vantoro {
 namespace {

@@ -52,8 +52,10 @@ TEST_F(PropertyGridTest, SelectingAnElementShowsItsSheetWithTheValuesCommittedSi
     frame->OnElementSelected(sheet);
     EXPECT_EQ(list->count(), 12);
     EXPECT_EQ(list->currentRow(), -1);
-    EXPECT_EQ(list->item(1)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Bitmap File"));
-    EXPECT_EQ(list->item(1)->data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("bar.bmp"));
+    EXPECT_EQ(list->item(1)->data(Qt::AccessibleTextRole).toString(),
+              QStringLiteral("Bitmap File"));
+    EXPECT_EQ(list->item(1)->data(Qt::AccessibleDescriptionRole).toString(),
+              QStringLiteral("bar.bmp"));
 
     // A category node clears the grid; so does closing the project.
     frame->OnElementSelected(nullptr);

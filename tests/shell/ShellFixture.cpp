@@ -56,7 +56,8 @@ QByteArray ShellTest::ReadFile(const QString& path) {
 
 QString ShellTest::WriteProject(const QString& name, const QString& reso) {
     test::SkinProjectWriter writer;
-    writer.Set("SkinInfo", "SkinName", name.toStdString()).Set("SkinInfo", "Reso", reso.toStdString());
+    writer.Set("SkinInfo", "SkinName", name.toStdString())
+        .Set("SkinInfo", "Reso", reso.toStdString());
     return QString::fromStdString(writer.Write(m_dir.filePath(name).toStdString()));
 }
 

@@ -13,7 +13,9 @@
 #include "MessageBox.h"
 
 // Lets failed comparisons show the text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace vantoro {
 

@@ -64,7 +64,8 @@ TEST_F(StartUpTest, CommandLineOpensTheNamedProject) {
     ASSERT_EQ(split.size(), 2);
     EXPECT_EQ(CVantoroApp::ProjectPathFromCommandLine(split), path);
     EXPECT_EQ(CVantoroApp::ProjectPathFromCommandLine({path + QStringLiteral("  ")}), path);
-    EXPECT_EQ(CVantoroApp::ProjectPathFromCommandLine({QLatin1Char('"') + split[0], split[1] + QLatin1Char('"')}),
+    EXPECT_EQ(CVantoroApp::ProjectPathFromCommandLine(
+                  {QLatin1Char('"') + split[0], split[1] + QLatin1Char('"')}),
               path);
     EXPECT_EQ(CVantoroApp::ProjectPathFromCommandLine({}), QString());
 

@@ -21,7 +21,8 @@ TEST(StringTableTest, ShippedTableHoldsTheDocumentStringAndPrompts) {
     EXPECT_EQ(CStringTable::Field(IDR_MAINFRAME, 4), ".skn");
     EXPECT_EQ(CStringTable::Field(IDR_MAINFRAME, 6), "korrido Vantoro");
     EXPECT_EQ(CStringTable::Load(AFX_IDS_APP_TITLE), "Korrido Vantoro");
-    EXPECT_EQ(CStringTable::Load(ID_VIEW_WORKSPACE), "Show or hide the workspace\nToggle Workspace");
+    EXPECT_EQ(CStringTable::Load(ID_VIEW_WORKSPACE),
+              "Show or hide the workspace\nToggle Workspace");
     EXPECT_EQ(CStringTable::Field(ID_FILE_MRU_FILE1, 1), "");
     EXPECT_EQ(CStringTable::Load(1), "");
 }

@@ -221,7 +221,8 @@ Image TitleBar(const Theme& th, const Layout& L) {
 }
 
 void Button(Image& img, const Rect& r, Icon icon, const Theme& th, int s, bool pressed) {
-    float fs = float(s), l = float(r.left), t = float(r.top), rr = float(r.right), b = float(r.bottom);
+    float fs = float(s), l = float(r.left), t = float(r.top), rr = float(r.right),
+          b = float(r.bottom);
     img.Fill(RoundBox(l, t, rr, b, 3 * fs), th.faceEdge);
     img.Fill(RoundBox(l + fs, t + fs, rr - fs, b - fs, 2 * fs),
              pressed ? VerticalGradient(t, b, th.pressedTop, th.pressedBottom)
@@ -318,11 +319,12 @@ Image ScrollBar(const Theme& th, const Layout& L) {
     ArrowButton(img, float(L.arrowTop + L.body), float(L.arrowBottom), false, th, s);
     const Rect& t = L.thumb;
     float fs = float(s);
-    img.Fill(RoundBox(float(t.left + s), float(t.top), float(t.right - s), float(t.bottom), 2.5f * fs),
-             th.faceEdge);
     img.Fill(
-        RoundBox(float(t.left + 2 * s), float(t.top + s), float(t.right - 2 * s), float(t.bottom - s), 1.5f * fs),
-        Solid(Mix(th.thumbTop, th.thumbBottom, 0.5f)));
+        RoundBox(float(t.left + s), float(t.top), float(t.right - s), float(t.bottom), 2.5f * fs),
+        th.faceEdge);
+    img.Fill(RoundBox(float(t.left + 2 * s), float(t.top + s), float(t.right - 2 * s),
+                      float(t.bottom - s), 1.5f * fs),
+             Solid(Mix(th.thumbTop, th.thumbBottom, 0.5f)));
     img.FillRect(t.left + 2 * s, t.top + s, t.right - 2 * s, t.top + 2 * s, th.thumbTop);
     return img;
 }
@@ -397,7 +399,8 @@ Image Screen(const Parts& p, const Theme& th, const Layout& L) {
     img.Draw(p.battery, L.battery.left, L.battery.top);
     img.FillRect(L.battery.left + 2 * s, L.battery.top + 2 * s, L.battery.left + 11 * s,
                  L.battery.bottom - 2 * s, Rgb(120, 220, 90));
-    DrawSmallText(img, L.dateTime.left + 2 * s, L.dateTime.top + 3 * s, "12/07 10:42", th.dateText, s);
+    DrawSmallText(img, L.dateTime.left + 2 * s, L.dateTime.top + 3 * s, "12/07 10:42", th.dateText,
+                  s);
     img.Draw(p.toolBar, L.toolBar.left, L.toolBar.top);
     img.Draw(p.toggler, L.toggler.left, L.toggler.top);
     return img;
@@ -406,8 +409,8 @@ Image Screen(const Parts& p, const Theme& th, const Layout& L) {
 // ---- the project file -----------------------------------------------------------------
 
 std::string Str(const Rect& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
 }
 
 std::string Str(const Point& p) {

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QImage>
 #include <QString>
-
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -45,7 +44,8 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::st
     }
     std::ifstream in(file, std::ios::binary);
     bytes.resize(static_cast<size_t>(size));
-    if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
+    if (!in ||
+        !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
         error = "cannot read the file";
         return false;
     }
@@ -73,7 +73,8 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--png") {
             if (i + 1 == args.size() || wantPng) {
-                err << (wantPng ? "info: --png given twice\n" : "info: --png needs a folder\n") << kUsageText;
+                err << (wantPng ? "info: --png given twice\n" : "info: --png needs a folder\n")
+                    << kUsageText;
                 return kUsage;
             }
             wantPng = true;
@@ -82,7 +83,8 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
             err << "info: unknown option '" << args[i] << "'\n" << kUsageText;
             return kUsage;
         } else if (!file.empty()) {
-            err << "info: more than one file: '" << file << "' and '" << args[i] << "'\n" << kUsageText;
+            err << "info: more than one file: '" << file << "' and '" << args[i] << "'\n"
+                << kUsageText;
             return kUsage;
         } else {
             file = args[i];

@@ -3,16 +3,20 @@
 namespace vantoro {
 namespace {
 
-uint16_t U16(const uint8_t* p) { return uint16_t(p[0] << 8 | p[1]); }
-uint32_t U32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+uint16_t U16(const uint8_t* p) {
+    return uint16_t(p[0] << 8 | p[1]);
+}
+uint32_t U32(const uint8_t* p) {
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
 
 }  // namespace
 
 bool PdbReader::Parse(const std::vector<uint8_t>& bytes, Database& database, std::string& error) {
     database = Database();
     if (bytes.size() < kHeaderSize) {
-        error = "truncated header: " + std::to_string(bytes.size()) + " bytes, a database header has " +
-                std::to_string(kHeaderSize);
+        error = "truncated header: " + std::to_string(bytes.size()) +
+                " bytes, a database header has " + std::to_string(kHeaderSize);
         return false;
     }
     const uint8_t* b = bytes.data();
@@ -35,7 +39,8 @@ bool PdbReader::Parse(const std::vector<uint8_t>& bytes, Database& database, std
         error = "not a resource database (attributes 0x" + [&] {
             static const char digits[] = "0123456789ABCDEF";
             std::string hex;
-            for (int shift = 12; shift >= 0; shift -= 4) hex += digits[database.attributes >> shift & 0xF];
+            for (int shift = 12; shift >= 0; shift -= 4)
+                hex += digits[database.attributes >> shift & 0xF];
             return hex;
         }() + ")";
         return false;
@@ -59,13 +64,14 @@ bool PdbReader::Parse(const std::vector<uint8_t>& bytes, Database& database, std
         r.id = U16(entry + 4);
         r.offset = U32(entry + 6);
         if (r.offset < entriesEnd || r.offset > bytes.size()) {
-            error = "resource " + std::to_string(i + 1) + " (" + r.type + " " + std::to_string(r.id) +
-                    ") has its data at offset " + std::to_string(r.offset) + ", outside the file's " +
-                    std::to_string(bytes.size()) + " bytes of data";
+            error = "resource " + std::to_string(i + 1) + " (" + r.type + " " +
+                    std::to_string(r.id) + ") has its data at offset " + std::to_string(r.offset) +
+                    ", outside the file's " + std::to_string(bytes.size()) + " bytes of data";
             return false;
         }
         if (!database.resources.empty() && r.offset < database.resources.back().offset) {
-            error = "resource " + std::to_string(i + 1) + " (" + r.type + " " + std::to_string(r.id) +
+            error = "resource " + std::to_string(i + 1) + " (" + r.type + " " +
+                    std::to_string(r.id) +
                     ") has its data before that of the resource listed ahead of it";
             return false;
         }

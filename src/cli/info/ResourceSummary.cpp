@@ -20,13 +20,15 @@ std::string ResourceSummary::DescribeContent(const PdbReader::Resource& r) {
     if (r.type == "Tbmp") {
         TbmpDecoder::Bitmap bitmap;
         std::string error;
-        if (!TbmpDecoder::ReadHeader(d, r.size, bitmap, error)) return "damaged bitmap (" + error + ")";
+        if (!TbmpDecoder::ReadHeader(d, r.size, bitmap, error))
+            return "damaged bitmap (" + error + ")";
         return std::to_string(bitmap.width) + "x" + std::to_string(bitmap.height) + ", " +
                std::to_string(bitmap.depth) + " bpp, version " + std::to_string(bitmap.version);
     }
     if (r.type == "tint") {
         if (r.size != 4) return "damaged integer (4 bytes expected)";
-        const auto value = static_cast<int32_t>(uint32_t(d[0]) << 24 | uint32_t(d[1]) << 16 | uint32_t(d[2]) << 8 | d[3]);
+        const auto value = static_cast<int32_t>(uint32_t(d[0]) << 24 | uint32_t(d[1]) << 16 |
+                                                uint32_t(d[2]) << 8 | d[3]);
         return "value " + std::to_string(value);
     }
     if (r.type == "tSTR") {
@@ -37,10 +39,12 @@ std::string ResourceSummary::DescribeContent(const PdbReader::Resource& r) {
     if (r.type == "wrdl") {
         if (r.size < 2) return "damaged word list";
         const size_t count = size_t(d[0] << 8 | d[1]);
-        if (2 + 2 * count > r.size) return "damaged word list (" + std::to_string(count) + " values announced)";
+        if (2 + 2 * count > r.size)
+            return "damaged word list (" + std::to_string(count) + " values announced)";
         std::string values = std::to_string(count) + (count == 1 ? " value:" : " values:");
         for (size_t i = 0; i < count; ++i) {
-            values += " " + std::to_string(static_cast<int16_t>(uint16_t(d[2 + 2 * i] << 8 | d[3 + 2 * i])));
+            values += " " + std::to_string(
+                                static_cast<int16_t>(uint16_t(d[2 + 2 * i] << 8 | d[3 + 2 * i])));
         }
         return values;
     }

@@ -10,7 +10,9 @@ constexpr uint16_t kCompressed = 0x8000;
 constexpr uint16_t kHasColourTable = 0x4000;
 constexpr uint16_t kDirectColour = 0x0400;
 
-uint16_t U16(const uint8_t* p) { return uint16_t(p[0] << 8 | p[1]); }
+uint16_t U16(const uint8_t* p) {
+    return uint16_t(p[0] << 8 | p[1]);
+}
 
 uint8_t Widen(uint32_t value, int bits) {
     // Repeat the top bits into the low ones, so full intensity stays 255.
@@ -58,8 +60,8 @@ bool TbmpDecoder::Decode(const uint8_t* data, size_t size, Bitmap& bitmap, std::
         return false;
     }
     if (size_t(rowBytes) * 8 < size_t(bitmap.width) * size_t(depth)) {
-        error = "row of " + std::to_string(rowBytes) + " bytes is too short for " + std::to_string(bitmap.width) +
-                " pixels";
+        error = "row of " + std::to_string(rowBytes) + " bytes is too short for " +
+                std::to_string(bitmap.width) + " pixels";
         return false;
     }
     size_t start = kHeaderSize;
@@ -76,7 +78,8 @@ bool TbmpDecoder::Decode(const uint8_t* data, size_t size, Bitmap& bitmap, std::
         for (int x = 0; x < bitmap.width; ++x) {
             if (depth == 16) {
                 const uint32_t v = uint32_t(row[2 * x]) << 8 | row[2 * x + 1];
-                out[x] = uint32_t(Widen(v >> 11, 5)) << 16 | uint32_t(Widen(v >> 5 & 63, 6)) << 8 | Widen(v & 31, 5);
+                out[x] = uint32_t(Widen(v >> 11, 5)) << 16 | uint32_t(Widen(v >> 5 & 63, 6)) << 8 |
+                         Widen(v & 31, 5);
             } else {
                 const size_t bit = size_t(x) * size_t(depth);
                 const int shift = 8 - depth - int(bit % 8);

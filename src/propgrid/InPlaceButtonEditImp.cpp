@@ -9,6 +9,7 @@
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceMessages.h"
 #include "InPlaceMetrics.h"
+#include "LineEditSelection.h"
 
 namespace vantoro {
 
@@ -38,12 +39,13 @@ void CInPlaceButtonEditImp::MoveEditor(const QRect& cell) {
 }
 
 void CInPlaceButtonEditImp::FocusEdit() {
-    m_edit->selectAll();
+    SelectAllShowingStart(*m_edit);
     m_edit->setFocus(Qt::OtherFocusReason);
 }
 
 void CInPlaceButtonEditImp::ShowValueText() {
     m_edit->setText(ValueText());
+    m_edit->setCursorPosition(0);
 }
 
 void CInPlaceButtonEditImp::NotifyApply() {
@@ -54,7 +56,7 @@ void CInPlaceButtonEditImp::RejectTypedText() {
     CGridMessageBox::Show(this, QString::fromLatin1(kInvalidEntryText),
                           QString::fromLatin1(kInvalidEntryCaption));
     ShowValueText();
-    m_edit->selectAll();
+    SelectAllShowingStart(*m_edit);
 }
 
 int CInPlaceButtonEditImp::ApplyTypedText() {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "InPlaceMessages.h"
+#include "LineEditSelection.h"
 #include "TextCodec.h"
 
 namespace vantoro {
@@ -22,11 +23,11 @@ std::string CInPlaceEditImp::GetText() const {
 void CInPlaceEditImp::SetText(const std::string& text) {
     m_strText = text;
     setText(ToQString(text));
-    selectAll();
+    SelectAllShowingStart(*this);
 }
 
 void CInPlaceEditImp::SelectAllAndFocus() {
-    selectAll();
+    SelectAllShowingStart(*this);
     setFocus(Qt::OtherFocusReason);
 }
 

@@ -93,10 +93,14 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(color->m_crValue, RgbColor(255, 128, 0));
     EXPECT_EQ(box->text(), QStringLiteral("255,128,0"));
+    // The committed text shows from its start however narrow the cell.
+    EXPECT_EQ(box->cursorPosition(), 0);
 
     m_list->setCurrentRow(4);
     auto* rectEditor = dynamic_cast<CInPlaceRectEditImp*>(m_list->CurrentEditorWidget());
     ASSERT_NE(rectEditor, nullptr);
+    EXPECT_EQ(rectEditor->Edit()->cursorPosition(), 0);
+    EXPECT_EQ(rectEditor->Edit()->selectedText(), rectEditor->Edit()->text());
     QTest::keyClicks(rectEditor->Edit(), "10,20 (100x25)");
     QTest::keyClick(rectEditor->Edit(), Qt::Key_Return);
     QCoreApplication::sendPostedEvents();

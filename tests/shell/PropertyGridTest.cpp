@@ -8,6 +8,7 @@
 #include "PropertyListCtrl.h"
 #include "ShellFixture.h"
 #include "VantoroApp.h"
+#include "VantoroDoc.h"
 #include "VantoroView.h"
 
 namespace vantoro {
@@ -117,11 +118,31 @@ TEST_F(PropertyGridTest, SaveTakesTypedTextAndUndoShowsTheOldValueInTheOpenEdito
     ASSERT_TRUE(frame->OnSaveProject());
     EXPECT_TRUE(ReadFile(skn).contains("Author=Typist"));
 
+    // The keys as a user presses them in the field: Ctrl+Z undoes typing in the field,
+    // not the history; Ctrl+S saves what the field holds.
+    frame->show();
+    QApplication::setActiveWindow(frame);
+    editor->setFocus();
+    editor->selectAll();
+    const int commands = app->Document()->History().Stack().count();
+    QTest::keyClicks(editor, "Keyed");
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editor->text(), QStringLiteral("Typist"));
+    EXPECT_EQ(app->Document()->History().Stack().count(), commands);
+    EXPECT_EQ(frame->Project().SkinInfo.Author, "Typist");
+    QTest::keyClicks(editor, "Keyed");
+    QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(ReadFile(skn).contains("Author=Keyed")) << ReadFile(skn).constData();
+    frame->OnEditUndo();
+    EXPECT_EQ(frame->Project().SkinInfo.Author, "Typist");
+
     frame->OnEditUndo();
     EXPECT_EQ(frame->Project().SkinInfo.Author, "Ana");
     EXPECT_EQ(editor->text(), QStringLiteral("Ana"));
     frame->OnEditRedo();
     EXPECT_EQ(editor->text(), QStringLiteral("Typist"));
+    frame->OnEditRedo();
+    EXPECT_EQ(editor->text(), QStringLiteral("Keyed"));
 }
 
 }  // namespace

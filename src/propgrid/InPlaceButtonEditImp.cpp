@@ -16,9 +16,9 @@ namespace vantoro {
 CInPlaceButtonEditImp::CInPlaceButtonEditImp(QWidget* parent, QWidget* list,
                                              QEvent::Type enterMessage)
     : QWidget(parent),
+      m_enterMessage(enterMessage),
       m_edit(new CInPlaceButtonEditBoxImp(this, list, enterMessage)),
-      m_pList(list),
-      m_enterMessage(enterMessage) {
+      m_pList(list) {
     if (list) setFont(list->font());
     setFocusProxy(m_edit);
 }

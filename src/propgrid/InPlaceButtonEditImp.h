@@ -58,10 +58,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    CInPlaceButtonEditBoxImp* m_edit;
-    QPointer<QWidget> m_pList;
+    // Set before the field is made: making it sends this widget events that event() reads
+    // the message number for.
     QEvent::Type m_enterMessage;
     bool m_bButtonDown = false;
+    CInPlaceButtonEditBoxImp* m_edit;
+    QPointer<QWidget> m_pList;
 };
 
 }  // namespace vantoro

@@ -14,13 +14,22 @@ namespace {
 using vantoro::CDataScrollBar;
 using vantoro::CPropertyListCtrl;
 
-void BM_SelectLargestSheet(benchmark::State& state) {
+// The largest sheet (ScrollBar: two categories, ten rows) and a grid of Property dock size.
+struct GridFixture {
+    GridFixture() {
+        record.Bmp = "scrollbar.bmp";
+        record.UpdateSheet();
+        list.resize(220, 400);
+        list.show();
+    }
     CDataScrollBar record;
-    record.Bmp = "scrollbar.bmp";
-    record.UpdateSheet();
     CPropertyListCtrl list;
-    list.resize(220, 400);
-    list.show();
+};
+
+void BM_SelectLargestSheet(benchmark::State& state) {
+    GridFixture grid;
+    CPropertyListCtrl& list = grid.list;
+    CDataScrollBar& record = grid.record;
     for (auto _ : state) {
         list.ResetContent();
         list.SetManager(&record.Sheet());
@@ -32,12 +41,9 @@ void BM_SelectLargestSheet(benchmark::State& state) {
 BENCHMARK(BM_SelectLargestSheet);
 
 void BM_PaintWholeGrid(benchmark::State& state) {
-    CDataScrollBar record;
-    record.Bmp = "scrollbar.bmp";
-    record.UpdateSheet();
-    CPropertyListCtrl list;
-    list.resize(220, 400);
-    list.show();
+    GridFixture grid;
+    CPropertyListCtrl& list = grid.list;
+    CDataScrollBar& record = grid.record;
     list.SetManager(&record.Sheet());
     list.setCurrentRow(2);
     QCoreApplication::processEvents();

@@ -8,8 +8,8 @@
 namespace vantoro {
 namespace {
 
-// The tree's labels of the elements, in element order; SkinInfo, shown as "Properties"
-// under "Skin Info", is named after its category.
+// The elements' names, in element order, as the tree shows them; SkinInfo, shown as
+// "Properties" under "Skin Info", is named after its category.
 constexpr std::array<const char*, 13> kElementNames = {"Skin Info",
                                                        "Wall Paper",
                                                        "Tool Bar",
@@ -138,32 +138,35 @@ void CSkinProject::FillElementsTree() {
     auto category = [&](const char* label) {
         return tree->InsertItem(label, kFolder, kFolderOpen, nullptr, nullptr);
     };
-    auto element = [&](const char* label, CPropertyItemManager& sheet,
-                       IElementsTreeCtrl::Item parent, int image = kElement) {
-        return tree->InsertItem(label, image, image, &sheet, parent);
+    // Elements stand in the tree under the names they are known by everywhere else.
+    auto element = [&](CData& record, IElementsTreeCtrl::Item parent, int image = kElement,
+                       const char* label = nullptr) {
+        CPropertyItemManager& sheet = record.PropertySheet();
+        return tree->InsertItem(label ? std::string(label) : ElementName(&sheet), image, image,
+                                &sheet, parent);
     };
 
     auto skinInfo = category("Skin Info");
-    element("Properties", SkinInfo.Sheet(), skinInfo, kProperties);
+    element(SkinInfo, skinInfo, kProperties, "Properties");
     tree->Expand(skinInfo);
 
     auto elements = category("Skin Elements");
-    element("Wall Paper", WallPaper.Sheet(), elements);
-    auto titleBar = element("Title Bar", TitleBar.Sheet(), elements);
-    element("Date/Time", DateTime.Sheet(), titleBar);
-    element("Battery Indicator", Battery.Sheet(), titleBar);
+    element(WallPaper, elements);
+    auto titleBar = element(TitleBar, elements);
+    element(DateTime, titleBar);
+    element(Battery, titleBar);
     tree->Expand(titleBar);
-    element("Scroll Bar", ScrollBar.Sheet(), elements);
-    element("Tool Bar", ToolBar.Sheet(), elements);
-    element("Tool Bar Toggler", ToolBarToggler.Sheet(), elements);
-    element("Maximize VuzuRuz Icon", MaximizeVuzuRuzIcon.Sheet(), elements);
-    element("App List", AppList.Sheet(), elements);
-    element("Popup Category", Popups.Sheet(), elements);
-    element("Preview", Preview.Sheet(), elements);
+    element(ScrollBar, elements);
+    element(ToolBar, elements);
+    element(ToolBarToggler, elements);
+    element(MaximizeVuzuRuzIcon, elements);
+    element(AppList, elements);
+    element(Popups, elements);
+    element(Preview, elements);
     tree->Expand(elements);
 
     auto systemIcons = category("System Icons");
-    element("Icons", SystemIcons.Sheet(), systemIcons, kIcons);
+    element(SystemIcons, systemIcons, kIcons);
     tree->Expand(systemIcons);
 }
 

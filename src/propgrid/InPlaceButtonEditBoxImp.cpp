@@ -1,7 +1,6 @@
 #include "InPlaceButtonEditBoxImp.h"
 
-#include <QKeyEvent>
-
+#include "InPlaceKeys.h"
 #include "InPlaceMessages.h"
 
 namespace vantoro {
@@ -14,21 +13,11 @@ CInPlaceButtonEditBoxImp::CInPlaceButtonEditBoxImp(QWidget* editor, QWidget* lis
 }
 
 bool CInPlaceButtonEditBoxImp::event(QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-            case Qt::Key_Escape:
-                if (m_pList) m_pList->setFocus(Qt::OtherFocusReason);
-                return true;
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                if (m_pList) m_pList->setFocus(Qt::OtherFocusReason);
-                CInPlaceEvent::Post(parentWidget(), m_enterMessage);
-                return true;
-            default:
-                break;
-        }
+    const int key = PressedKey(event);
+    if (IsLeavingKey(key)) {
+        HandFocusBack(m_pList);
+        if (IsEnterKey(key)) CInPlaceEvent::Post(parentWidget(), m_enterMessage);
+        return true;
     }
     return QLineEdit::event(event);
 }

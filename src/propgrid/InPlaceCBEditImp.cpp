@@ -1,7 +1,6 @@
 #include "InPlaceCBEditImp.h"
 
-#include <QKeyEvent>
-
+#include "InPlaceKeys.h"
 #include "InPlaceMessages.h"
 
 namespace vantoro {
@@ -14,24 +13,14 @@ CInPlaceCBEditImp::CInPlaceCBEditImp(QWidget* combo, QWidget* list)
 }
 
 bool CInPlaceCBEditImp::event(QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Escape:
-                if (m_pList) m_pList->setFocus(Qt::OtherFocusReason);
-                return true;
-            case Qt::Key_Up:
-                CInPlaceEvent::Send(parentWidget(), WM_INPLACE_STEP, 38);
-                return true;
-            case Qt::Key_Down:
-                CInPlaceEvent::Send(parentWidget(), WM_INPLACE_STEP, 40);
-                return true;
-            default:
-                break;
-        }
+    const int key = PressedKey(event);
+    if (IsLeavingKey(key)) {
+        HandFocusBack(m_pList);
+        return true;
+    }
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        CInPlaceEvent::Send(parentWidget(), WM_INPLACE_STEP, key == Qt::Key_Up ? 38 : 40);
+        return true;
     }
     return QLineEdit::event(event);
 }

@@ -1,8 +1,8 @@
 #include "InPlaceEditImp.h"
 
 #include <QFocusEvent>
-#include <QKeyEvent>
 
+#include "InPlaceKeys.h"
 #include "InPlaceMessages.h"
 #include "LineEditSelection.h"
 #include "TextCodec.h"
@@ -41,19 +41,10 @@ void CInPlaceEditImp::NotifyApply() {
 }
 
 bool CInPlaceEditImp::event(QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Escape:
-                // Giving the list the focus is what commits.
-                if (m_pList) m_pList->setFocus(Qt::OtherFocusReason);
-                return true;
-            default:
-                break;
-        }
+    if (IsLeavingKey(PressedKey(event))) {
+        // Giving the list the focus is what commits.
+        HandFocusBack(m_pList);
+        return true;
     }
     return QLineEdit::event(event);
 }

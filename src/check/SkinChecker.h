@@ -20,6 +20,13 @@ class CSkinChecker {
 public:
     std::vector<CSkinProblem> Check(const CSkinProject& project);
 
+    // The longest database name the compiler takes, in bytes.
+    static constexpr size_t kMaxSkinNameLength = 31;
+    // Why `name` cannot name a skin (empty, longer than the library's 31 characters,
+    // or holding a character that would put the database outside the project folder
+    // or that no file name may hold); empty when it can.
+    static std::string SkinNameProblem(const std::string& name);
+
 private:
     struct CBitmapField {
         const char* Element;

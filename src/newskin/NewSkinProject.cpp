@@ -5,8 +5,8 @@
 #include <system_error>
 #include <utility>
 
-#include "BuildRunner.h"
 #include "PlaceholderPainter.h"
+#include "SkinChecker.h"
 #include "SkinProject.h"
 
 namespace vantoro {
@@ -66,7 +66,7 @@ bool CNewSkinProject::Create() {
     m_projectPath.clear();
     m_lastError.clear();
     m_written.clear();
-    if (const std::string problem = CBuildRunner::SkinNameProblem(SkinName); !problem.empty())
+    if (const std::string problem = CSkinChecker::SkinNameProblem(SkinName); !problem.empty())
         return Fail(problem);
     if (Reso != 1 && Reso != 2)
         return Fail("The resolution code " + std::to_string(Reso) +

@@ -26,10 +26,6 @@ public:
 
     // The project folder (with its separator), the skin name and ".PDB".
     static std::string DatabasePath(const CSkinProject& project);
-    // Why `name` cannot name a skin (empty, longer than the library's 31 characters,
-    // or holding a character that would put the database outside the project folder
-    // or that no file name may hold); empty when it can.
-    static std::string SkinNameProblem(const std::string& name);
 
 private:
     void RemoveIntermediateFiles(const CSkinProject& project) const;

@@ -50,18 +50,6 @@ std::string CBuildRunner::DatabasePath(const CSkinProject& project) {
     return project.Folder + project.SkinInfo.SkinName + ".PDB";
 }
 
-std::string CBuildRunner::SkinNameProblem(const std::string& name) {
-    if (name.empty()) return "The skin name is empty.";
-    if (name.size() > CResourceCompiler::kMaxSkinNameLength)
-        return "The skin name '" + name + "' is longer than 31 characters.";
-    for (unsigned char c : name)
-        if (c < 0x20 || std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos)
-            return "The skin name '" + name +
-                   "' holds a character a file name cannot hold (\\ / : * ? \" < > |).";
-    if (name == "." || name == "..") return "The skin name '" + name + "' cannot name a file.";
-    return {};
-}
-
 void CBuildRunner::RemoveIntermediateFiles(const CSkinProject& project) const {
     if (!m_keepIntermediateFiles) DeleteBuildFiles(project);
 }
@@ -82,7 +70,8 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     CBuildProblems problems;
     for (const CSkinProblem& problem : CSkinChecker().Check(project)) problems.AddChecked(problem);
     if (!problems.IsEmpty()) return fail(Join(problems.Lines()));
-    if (const std::string problem = SkinNameProblem(name); !problem.empty()) return fail(problem);
+    if (const std::string problem = CSkinChecker::SkinNameProblem(name); !problem.empty())
+        return fail(problem);
     if (result.DatabasePath.size() > CResourceCompiler::kMaxDatabasePathLength)
         return fail("The database path '" + result.DatabasePath +
                     "' is longer than 259 characters.");

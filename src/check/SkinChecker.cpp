@@ -2,10 +2,10 @@
 
 #include <QImage>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <unordered_set>
 
-#include "BuildRunner.h"
 #include "DIBSectionLite.h"
 #include "FileNameResolver.h"
 #include "SkinProject.h"
@@ -36,6 +36,18 @@ int CountColors(const CDIBSectionLite& dib, int limit) {
 }
 
 }  // namespace
+
+std::string CSkinChecker::SkinNameProblem(const std::string& name) {
+    if (name.empty()) return "The skin name is empty.";
+    if (name.size() > kMaxSkinNameLength)
+        return "The skin name '" + name + "' is longer than 31 characters.";
+    for (unsigned char c : name)
+        if (c < 0x20 || std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos)
+            return "The skin name '" + name +
+                   "' holds a character a file name cannot hold (\\ / : * ? \" < > |).";
+    if (name == "." || name == "..") return "The skin name '" + name + "' cannot name a file.";
+    return {};
+}
 
 std::vector<CSkinProblem> CSkinChecker::Check(const CSkinProject& p) {
     m_problems.clear();
@@ -80,8 +92,7 @@ std::vector<CSkinProblem> CSkinChecker::Check(const CSkinProject& p) {
 }
 
 void CSkinChecker::CheckSkinInfo(const CSkinProject& p) {
-    if (const std::string problem = CBuildRunner::SkinNameProblem(p.SkinInfo.SkinName);
-        !problem.empty())
+    if (const std::string problem = SkinNameProblem(p.SkinInfo.SkinName); !problem.empty())
         Add(CSkinProblem::Severity::Error, "SkinInfo.SkinName", p.PathName, problem);
     if (p.SkinInfo.Reso != 1 && p.SkinInfo.Reso != 2)
         Add(CSkinProblem::Severity::Error, "SkinInfo.Reso", p.PathName,

@@ -6,7 +6,7 @@
 
 #include "FileNameResolver.h"
 #include "ResourceScript.h"
-#include "SkinFieldNames.h"
+#include "SkinFields.h"
 #include "SkinProblem.h"
 
 namespace vantoro {
@@ -80,7 +80,7 @@ std::vector<std::string> CBuildProblems::Lines() const {
         std::string fields;
         for (const std::string& key : problem.Keys) {
             if (!fields.empty()) fields += "; ";
-            fields += CSkinFieldNames::Label(key);
+            fields += CSkinFields::Label(key);
         }
         lines.push_back(fields + ": " + problem.Text);
     }

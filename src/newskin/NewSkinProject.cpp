@@ -3,36 +3,16 @@
 #include <QFile>
 #include <filesystem>
 #include <system_error>
-#include <utility>
 
 #include "PlaceholderPainter.h"
 #include "SkinChecker.h"
+#include "SkinFields.h"
 #include "SkinProject.h"
 
 namespace vantoro {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The bitmap files of a new project, in the order of the keys that name them.
-constexpr const char* kWallPaper = "wallpaper.bmp";
-constexpr const char* kToolBar = "toolbar.bmp";
-constexpr const char* kToolBarHi = "toolbarhi.bmp";
-constexpr const char* kTitle = "title.bmp";
-constexpr const char* kTitleMask = "titlemask.bmp";
-constexpr const char* kToggler = "toggler.bmp";
-constexpr const char* kTogglerMask = "togglermask.bmp";
-constexpr const char* kScrollBar = "scrollbar.bmp";
-constexpr const char* kMaximize = "maximize.bmp";
-constexpr const char* kMaximizeMask = "maximizemask.bmp";
-constexpr const char* kBattery = "battery.bmp";
-constexpr const char* kPreview = "preview.bmp";
-constexpr const char* kPreview2 = "preview2.bmp";
-constexpr const char* kCategories = "categories.bmp";
-constexpr const char* kCategoriesMask = "categoriesmask.bmp";
-constexpr const char* kPopupTools = "popuptools.bmp";
-constexpr const char* kPopupToolsMask = "popuptoolsmask.bmp";
-constexpr const char* kMiscIcons = "miscicons.bmp";
 
 // As many cells as the sample skins draw: the launcher's eight categories, six tools
 // and six small marks.
@@ -51,10 +31,47 @@ std::string Join(const std::string& folder, const std::string& name) {
 }  // namespace
 
 std::vector<std::string> CNewSkinProject::FileNames(const std::string& skinName) {
-    return {skinName + ".skn", kWallPaper,  kToolBar,        kToolBarHi, kTitle,
-            kTitleMask,        kToggler,    kTogglerMask,    kScrollBar, kMaximize,
-            kMaximizeMask,     kBattery,    kPreview,        kPreview2,  kCategories,
-            kCategoriesMask,   kPopupTools, kPopupToolsMask, kMiscIcons};
+    std::vector<std::string> names{skinName + ".skn"};
+    for (const CSkinField* field : BitmapFields()) names.push_back(field->DefaultFile);
+    return names;
+}
+
+std::vector<const CSkinField*> CNewSkinProject::BitmapFields() {
+    std::vector<const CSkinField*> fields;
+    for (const CSkinField& field : CSkinFields::All())
+        if (field.Kind == CFieldKind::Bitmap) fields.push_back(&field);
+    return fields;
+}
+
+paint::Image CNewSkinProject::Picture(const CPlaceholderPainter& painter, const CSkinField& field) {
+    const CSkinLayout& L = painter.Layout();
+    const std::string id = CSkinFields::Id(field);
+    if (id == "WallPaper.Bmp") return painter.WallPaper();
+    if (id == "ToolBar.BmpNormal") return painter.ToolBar(false);
+    if (id == "ToolBar.BmpHighlight") return painter.ToolBar(true);
+    if (id == "TitleBar.Bmp") return painter.TitleBar();
+    if (id == "ToolBarToggler.Bmp") return painter.Toggler();
+    if (id == "ScrollBar.Bmp") return painter.ScrollBar();
+    if (id == "MaximizeVuzuRuzIcon.Bmp") return painter.MaximizeIcon();
+    if (id == "Battery.Bmp") return painter.Battery();
+    if (id == "Preview.Preview1") return painter.Preview(L.preview);
+    // The additional preview is 60x60 whatever the resolution.
+    if (id == "Preview.Preview2") return painter.Preview(60);
+    if (id == "SystemIcons.BmpCategories") return painter.IconStrip(kCategoryIcons, L.icon);
+    if (id == "SystemIcons.BmpPopupTools") return painter.IconStrip(kToolIcons, L.icon);
+    return painter.IconStrip(kMiscIconCount, L.miscIcon);
+}
+
+paint::Bytes CNewSkinProject::Placeholder(const CPlaceholderPainter& painter,
+                                          const CSkinField& field) {
+    // A mask covers the whole of its bitmap.
+    if (field.Mask)
+        return CPlaceholderPainter::EncodeFullMask(
+            Picture(painter, *CSkinFields::Sibling(field, field.MaskOf)));
+    // The additional preview is in the system palette whatever the skin's depth.
+    if (CSkinFields::Id(field) == "Preview.Preview2")
+        return paint::EncodeBmp8(Picture(painter, field), false);
+    return painter.EncodeArt(Picture(painter, field));
 }
 
 bool CNewSkinProject::Fail(const std::string& message) {
@@ -99,34 +116,8 @@ bool CNewSkinProject::Create() {
     if (!WriteNewFile(project, {})) return false;
 
     const CPlaceholderPainter painter(Reso, Depth, SkinName);
-    const CSkinLayout& L = painter.Layout();
-    const paint::Image title = painter.TitleBar(), toggler = painter.Toggler(),
-                       maximize = painter.MaximizeIcon();
-    const paint::Image categories = painter.IconStrip(kCategoryIcons, L.icon);
-    const paint::Image tools = painter.IconStrip(kToolIcons, L.icon);
-    const std::pair<const char*, paint::Bytes> files[] = {
-        {kWallPaper, painter.EncodeArt(painter.WallPaper())},
-        {kToolBar, painter.EncodeArt(painter.ToolBar(false))},
-        {kToolBarHi, painter.EncodeArt(painter.ToolBar(true))},
-        {kTitle, painter.EncodeArt(title)},
-        {kTitleMask, CPlaceholderPainter::EncodeFullMask(title)},
-        {kToggler, painter.EncodeArt(toggler)},
-        {kTogglerMask, CPlaceholderPainter::EncodeFullMask(toggler)},
-        {kScrollBar, painter.EncodeArt(painter.ScrollBar())},
-        {kMaximize, painter.EncodeArt(maximize)},
-        {kMaximizeMask, CPlaceholderPainter::EncodeFullMask(maximize)},
-        {kBattery, painter.EncodeArt(painter.Battery())},
-        {kPreview, painter.EncodeArt(painter.Preview(L.preview))},
-        // The additional preview is 60x60 in the system palette whatever the skin's depth.
-        {kPreview2, paint::EncodeBmp8(painter.Preview(60), false)},
-        {kCategories, painter.EncodeArt(categories)},
-        {kCategoriesMask, CPlaceholderPainter::EncodeFullMask(categories)},
-        {kPopupTools, painter.EncodeArt(tools)},
-        {kPopupToolsMask, CPlaceholderPainter::EncodeFullMask(tools)},
-        {kMiscIcons, painter.EncodeArt(painter.IconStrip(kMiscIconCount, L.miscIcon))},
-    };
-    for (const auto& [name, bytes] : files)
-        if (!WriteNewFile(Join(folder, name), bytes)) {
+    for (const CSkinField* field : BitmapFields())
+        if (!WriteNewFile(Join(folder, field->DefaultFile), Placeholder(painter, *field))) {
             RemoveWritten();
             return false;
         }
@@ -172,23 +163,17 @@ bool CNewSkinProject::FillProjectFile() {
     // An empty value would keep the project from opening again, so both say something.
     p.SkinInfo.Author = "Your name";
     p.SkinInfo.Comments = "A new skin: every bitmap is a placeholder to draw over.";
-    p.WallPaper.Bmp = kWallPaper;
-    p.ToolBar.BmpNormal = kToolBar;
+    for (const CSkinField* field : BitmapFields())
+        *std::get<std::string*>(p.Element(field->Element).Field(*field)) = field->DefaultFile;
     p.ToolBar.Rect = L.toolBar;
-    p.ToolBar.BmpHighlight = kToolBarHi;
     p.ToolBar.RectButtonInfo = L.info;
     p.ToolBar.RectButtonBeam = L.beam;
     p.ToolBar.RectButtonDelete = L.erase;
     p.ToolBar.RectButtonTools = L.tools;
     p.TitleBar.Rect = L.title;
-    p.TitleBar.Bmp = kTitle;
-    p.TitleBar.BmpMask = kTitleMask;
-    p.ToolBarToggler.Bmp = kToggler;
-    p.ToolBarToggler.BmpMask = kTogglerMask;
     p.ToolBarToggler.Rect = L.toggler;
     p.ScrollBar.RectNormal = L.scrollNormal;
     p.ScrollBar.RectMaximized = L.scrollMaximized;
-    p.ScrollBar.Bmp = kScrollBar;
     p.ScrollBar.ButtonTopHeight = L.arrowTop;
     p.ScrollBar.ButtonCenterHeight = L.body;
     p.ScrollBar.ButtonBottomHeight = L.arrowBottom;
@@ -196,26 +181,16 @@ bool CNewSkinProject::FillProjectFile() {
     p.ScrollBar.ThumbTopHeight = L.thumbTop;
     p.ScrollBar.ThumbCenterHeight = L.thumbCenter;
     p.ScrollBar.ThumbBottomHeight = L.thumbBottom;
-    p.MaximizeVuzuRuzIcon.Bmp = kMaximize;
-    p.MaximizeVuzuRuzIcon.BmpMask = kMaximizeMask;
     p.MaximizeVuzuRuzIcon.Rect = L.maximize;
     p.DateTime.Rect = L.dateTime;
     p.DateTime.TextColor = RgbColor(0, 0, 0);
     p.Battery.Rect = L.battery;
-    p.Battery.Bmp = kBattery;
     p.Popups.PtTools = L.toolsPopup;
     p.Popups.PtCategory = L.categoryPopup;
     p.Popups.MaxSizeCategory = {L.categoryMax.x, L.categoryMax.y};
     p.Popups.CategoryTextColor = RgbColor(0, 0, 0);
     p.AppList.Rect = L.listNormal;
     p.AppList.RectMaximized = L.listMaximized;
-    p.Preview.Preview1 = kPreview;
-    p.Preview.Preview2 = kPreview2;
-    p.SystemIcons.BmpCategories = kCategories;
-    p.SystemIcons.BmpCategoriesMask = kCategoriesMask;
-    p.SystemIcons.BmpPopupTools = kPopupTools;
-    p.SystemIcons.BmpPopupToolsMask = kPopupToolsMask;
-    p.SystemIcons.BmpMiscIcons = kMiscIcons;
     p.SystemIcons.MiscIconsSize = {L.miscIcon, L.miscIcon};
     if (!p.SaveProject())
         return Fail(p.LastError().empty() ? "The project '" + m_projectPath + "' cannot be written."

@@ -3,7 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "BmpEncoder.h"
+
 namespace vantoro {
+
+class CPlaceholderPainter;
+struct CSkinField;
 
 // Starts a skin from nothing: writes "<name>.skn" with every section and key, placed
 // for the chosen resolution, and one placeholder bitmap for each bitmap key, into a
@@ -27,6 +32,10 @@ public:
     static std::vector<std::string> FileNames(const std::string& skinName);
 
 private:
+    // Every bitmap field, each written to its table's file name.
+    static std::vector<const CSkinField*> BitmapFields();
+    static paint::Image Picture(const CPlaceholderPainter& painter, const CSkinField& field);
+    static paint::Bytes Placeholder(const CPlaceholderPainter& painter, const CSkinField& field);
     bool Fail(const std::string& message);
     bool WriteNewFile(const std::string& path, const std::vector<unsigned char>& bytes);
     bool FillProjectFile();

@@ -1,5 +1,6 @@
 #include "Data.h"
 
+#include "BitmapDrawer.h"
 #include "ProfileSection.h"
 #include "ProjectFileAccess.h"
 
@@ -13,10 +14,33 @@ bool CData::SaveToFile(const std::string& path) {
     return ProjectFileExists(path);
 }
 
-void CData::DrawPreview(QPainter&) {}
+void CData::DrawPreview(QPainter& painter) {
+    bool first = true;
+    for (const CSkinField* field : CSkinFields::Of(m_element)) {
+        if (field->Kind != CFieldKind::Bitmap || !Draws(*field)) continue;
+        RelayDrawBitmap(painter, *std::get<std::string*>(Field(*field)), first);
+        first = false;
+    }
+}
 
-bool CData::LoadSection(const std::string& path, const char* section) {
-    CProfileSection keys(path, section, CProfileSection::Mode::Load, m_strFailure);
+void CData::ExchangeKeys(CProfileSection& keys) {
+    for (const CSkinField* field : CSkinFields::Of(m_element)) {
+        if (!field->Key || field->KeyOptional) continue;
+        const char* readKey = field->ReadKey ? field->ReadKey : field->Key;
+        std::visit(
+            [&](auto* value) {
+                if (keys.Loading())
+                    keys.Read(readKey, *value);
+                else
+                    keys.Write(field->Key, *value);
+            },
+            Field(*field));
+    }
+}
+
+bool CData::LoadSection(const std::string& path) {
+    CProfileSection keys(path, CSkinFields::Element(m_element).Section, CProfileSection::Mode::Load,
+                         m_strFailure);
     if (!keys.Exists()) return false;
     ExchangeKeys(keys);
     if (!keys.Ok()) return false;
@@ -24,8 +48,9 @@ bool CData::LoadSection(const std::string& path, const char* section) {
     return true;
 }
 
-bool CData::SaveSection(const std::string& path, const char* section) {
-    CProfileSection keys(path, section, CProfileSection::Mode::Save, m_strFailure);
+bool CData::SaveSection(const std::string& path) {
+    CProfileSection keys(path, CSkinFields::Element(m_element).Section, CProfileSection::Mode::Save,
+                         m_strFailure);
     if (!keys.Exists()) return false;
     ExchangeKeys(keys);
     return keys.Ok();

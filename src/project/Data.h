@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "SkinFields.h"
+
 class QPainter;
 
 namespace vantoro {
@@ -10,7 +12,8 @@ class CProfileSection;
 class CPropertyItemManager;
 
 // Base of the thirteen skin element records. Each kind reads and writes its own
-// section of the project file and hands itself to its property sheet.
+// section of the project file, as the field table lists its keys, and hands itself to
+// its property sheet.
 class CData {
 public:
     virtual ~CData() = default;
@@ -21,29 +24,58 @@ public:
     virtual bool SaveToFile(const std::string& path);
     // Copies the fields into the element's own property sheet and links the sheet back.
     virtual void UpdateSheet() = 0;
-    // Draws the element's bitmap files, stacked, for the preview.
+    // Draws the element's bitmap files, stacked in table order, for the preview.
     virtual void DrawPreview(QPainter& painter);
     // The element's own property sheet.
     virtual CPropertyItemManager& PropertySheet() = 0;
+
+    CSkinElement Element() const { return m_element; }
+    // Where `field` (one of this element's) lives in this record.
+    CFieldRef Field(const CSkinField& field) { return field.Ref(*this); }
 
     // Why the last load or save failed (the section and key), or empty.
     const std::string& Failure() const { return m_strFailure; }
 
 protected:
-    CData() = default;
+    explicit CData(CSkinElement element) : m_element(element) {}
     CData(const CData&) = delete;
     CData& operator=(const CData&) = delete;
 
-    // The keys of the element's section in file order, read or written as `keys` says.
-    virtual void ExchangeKeys(CProfileSection& keys) = 0;
+    // The keys of the element's section in file order, read or written as `keys` says:
+    // every field of the table that has a key, but those loaded only when present.
+    virtual void ExchangeKeys(CProfileSection& keys);
+    // Whether DrawPreview draws `field`'s bitmap.
+    virtual bool Draws(const CSkinField&) const { return true; }
 
     // The frame of every kind's load and save: the file must exist, the keys go in
     // ExchangeKeys order and the first failure stops; a load that got through ends
     // with UpdateSheet.
-    bool LoadSection(const std::string& path, const char* section);
-    bool SaveSection(const std::string& path, const char* section);
+    bool LoadSection(const std::string& path);
+    bool SaveSection(const std::string& path);
 
     std::string m_strFailure;
+
+private:
+    CSkinElement m_element;
+};
+
+// The common shape of every record: its sheet first, loaded and saved through the table.
+template <CSkinElement Kind, class SheetClass>
+class CDataElement : public CData {
+public:
+    bool LoadFromFile(const std::string& path) override { return LoadSection(path); }
+    bool SaveToFile(const std::string& path) override { return SaveSection(path); }
+    void UpdateSheet() override { m_Sheet.LoadItems(this); }
+
+    SheetClass& Sheet() { return m_Sheet; }
+    const SheetClass& Sheet() const { return m_Sheet; }
+    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
+
+protected:
+    CDataElement() : CData(Kind) {}
+
+private:
+    SheetClass m_Sheet;
 };
 
 }  // namespace vantoro

@@ -4,16 +4,8 @@
 
 namespace vantoro {
 
-bool CDataAppList::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "AppView");
-}
-
-bool CDataAppList::SaveToFile(const std::string& path) {
-    return SaveSection(path, "AppView");
-}
-
 void CDataAppList::ExchangeKeys(CProfileSection& keys) {
-    keys.Key("Rect", Rect).Key("RectMaximized", RectMaximized);
+    CData::ExchangeKeys(keys);
     // The text colour is edited and built like any other value, so it must survive a
     // save. Files without its key keep their bytes until the colour is actually changed.
     if (keys.Loading()) {
@@ -26,11 +18,5 @@ void CDataAppList::ExchangeKeys(CProfileSection& keys) {
         m_bTextColorInFile = keys.Ok();
     }
 }
-
-void CDataAppList::UpdateSheet() {
-    m_Sheet.LoadItems(this);
-}
-
-void CDataAppList::DrawPreview(QPainter&) {}
 
 }  // namespace vantoro

@@ -9,23 +9,8 @@
 namespace vantoro {
 
 // Section "MaximizeVuzuRuzIcon" of the project file.
-class CDataMaximizeVuzuRuzIcon : public CData {
-public:
-    bool LoadFromFile(const std::string& path) override;
-    bool SaveToFile(const std::string& path) override;
-    void UpdateSheet() override;
-    void DrawPreview(QPainter& painter) override;
-
-    CMaximizeVuzuRuzIconPIM& Sheet() { return m_Sheet; }
-    const CMaximizeVuzuRuzIconPIM& Sheet() const { return m_Sheet; }
-    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
-
-protected:
-    void ExchangeKeys(CProfileSection& keys) override;
-
-private:
-    CMaximizeVuzuRuzIconPIM m_Sheet;
-
+class CDataMaximizeVuzuRuzIcon
+    : public CDataElement<CSkinElement::MaximizeVuzuRuzIcon, CMaximizeVuzuRuzIconPIM> {
 public:
     std::string Bmp;
     std::string BmpMask;

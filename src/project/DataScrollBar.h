@@ -9,23 +9,7 @@
 namespace vantoro {
 
 // Section "ScrollBar" of the project file.
-class CDataScrollBar : public CData {
-public:
-    bool LoadFromFile(const std::string& path) override;
-    bool SaveToFile(const std::string& path) override;
-    void UpdateSheet() override;
-    void DrawPreview(QPainter& painter) override;
-
-    CScrollBarPIM& Sheet() { return m_Sheet; }
-    const CScrollBarPIM& Sheet() const { return m_Sheet; }
-    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
-
-protected:
-    void ExchangeKeys(CProfileSection& keys) override;
-
-private:
-    CScrollBarPIM m_Sheet;
-
+class CDataScrollBar : public CDataElement<CSkinElement::ScrollBar, CScrollBarPIM> {
 public:
     CRect RectNormal;
     CRect RectMaximized;

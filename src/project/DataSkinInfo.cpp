@@ -22,36 +22,17 @@ int CDataSkinInfo::DepthIndexOf(int depth) {
     return 0;
 }
 
-bool CDataSkinInfo::LoadFromFile(const std::string& path) {
-    return LoadSection(path, "SkinInfo");
-}
-
-bool CDataSkinInfo::SaveToFile(const std::string& path) {
-    return SaveSection(path, "SkinInfo");
-}
-
 void CDataSkinInfo::ExchangeKeys(CProfileSection& keys) {
     if (!keys.Loading()) {
-        // The sheet edits the choice positions; the file and the build take the codes.
         Reso = AddWrapping(ResoIndex, 1);
         if (DepthIndex >= 0 && DepthIndex < 5) Depth = kDepthCodes[DepthIndex];
     }
-    keys.Key("SkinName", SkinName)
-        .Key("Reso", Reso)
-        .Key("Depth", Depth)
-        .Key("Author", Author)
-        .Key("Comments", Comments);
+    CData::ExchangeKeys(keys);
     if (keys.Loading() && keys.Ok()) {
         Version = "1.0";
         ResoIndex = AddWrapping(Reso, -1);
         DepthIndex = DepthIndexOf(Depth);
     }
 }
-
-void CDataSkinInfo::UpdateSheet() {
-    m_Sheet.LoadItems(this);
-}
-
-void CDataSkinInfo::DrawPreview(QPainter&) {}
 
 }  // namespace vantoro

@@ -8,28 +8,13 @@
 
 namespace vantoro {
 
-// Section "SkinInfo" of the project file.
-class CDataSkinInfo : public CData {
+// Section "SkinInfo" of the project file. The sheet edits the positions in the choice
+// lists; the file and the build take the codes.
+class CDataSkinInfo : public CDataElement<CSkinElement::SkinInfo, CSkinInfoPIM> {
 public:
-    bool LoadFromFile(const std::string& path) override;
-    bool SaveToFile(const std::string& path) override;
-    void UpdateSheet() override;
-    void DrawPreview(QPainter& painter) override;
-
     // Position of a depth code in the depth choice list; 0 for a code outside it.
     static int DepthIndexOf(int depth);
 
-    CSkinInfoPIM& Sheet() { return m_Sheet; }
-    const CSkinInfoPIM& Sheet() const { return m_Sheet; }
-    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
-
-protected:
-    void ExchangeKeys(CProfileSection& keys) override;
-
-private:
-    CSkinInfoPIM m_Sheet;
-
-public:
     std::string SkinName;
     int Reso = 0;
     int ResoIndex = 0;
@@ -38,6 +23,9 @@ public:
     std::string Version;
     std::string Author;
     std::string Comments;
+
+protected:
+    void ExchangeKeys(CProfileSection& keys) override;
 };
 
 }  // namespace vantoro

@@ -9,23 +9,7 @@
 namespace vantoro {
 
 // Section "SystemIcons" of the project file.
-class CDataSystemIcons : public CData {
-public:
-    bool LoadFromFile(const std::string& path) override;
-    bool SaveToFile(const std::string& path) override;
-    void UpdateSheet() override;
-    void DrawPreview(QPainter& painter) override;
-
-    CSystemIconsPIM& Sheet() { return m_Sheet; }
-    const CSystemIconsPIM& Sheet() const { return m_Sheet; }
-    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
-
-protected:
-    void ExchangeKeys(CProfileSection& keys) override;
-
-private:
-    CSystemIconsPIM m_Sheet;
-
+class CDataSystemIcons : public CDataElement<CSkinElement::SystemIcons, CSystemIconsPIM> {
 public:
     std::string BmpCategories;
     std::string BmpCategoriesMask;

@@ -9,23 +9,7 @@
 namespace vantoro {
 
 // Section "TitleBar" of the project file.
-class CDataTitleBar : public CData {
-public:
-    bool LoadFromFile(const std::string& path) override;
-    bool SaveToFile(const std::string& path) override;
-    void UpdateSheet() override;
-    void DrawPreview(QPainter& painter) override;
-
-    CTitleBarPIM& Sheet() { return m_Sheet; }
-    const CTitleBarPIM& Sheet() const { return m_Sheet; }
-    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
-
-protected:
-    void ExchangeKeys(CProfileSection& keys) override;
-
-private:
-    CTitleBarPIM m_Sheet;
-
+class CDataTitleBar : public CDataElement<CSkinElement::TitleBar, CTitleBarPIM> {
 public:
     CRect Rect;
     std::string Bmp;

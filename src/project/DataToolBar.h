@@ -9,23 +9,7 @@
 namespace vantoro {
 
 // Section "ToolBar" of the project file.
-class CDataToolBar : public CData {
-public:
-    bool LoadFromFile(const std::string& path) override;
-    bool SaveToFile(const std::string& path) override;
-    void UpdateSheet() override;
-    void DrawPreview(QPainter& painter) override;
-
-    CToolBarPIM& Sheet() { return m_Sheet; }
-    const CToolBarPIM& Sheet() const { return m_Sheet; }
-    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
-
-protected:
-    void ExchangeKeys(CProfileSection& keys) override;
-
-private:
-    CToolBarPIM m_Sheet;
-
+class CDataToolBar : public CDataElement<CSkinElement::ToolBar, CToolBarPIM> {
 public:
     CRect Rect;
     std::string BmpNormal;

@@ -9,23 +9,7 @@
 namespace vantoro {
 
 // Section "ToolBarToggler" of the project file.
-class CDataToolBarToggler : public CData {
-public:
-    bool LoadFromFile(const std::string& path) override;
-    bool SaveToFile(const std::string& path) override;
-    void UpdateSheet() override;
-    void DrawPreview(QPainter& painter) override;
-
-    CToolBarTogglerPIM& Sheet() { return m_Sheet; }
-    const CToolBarTogglerPIM& Sheet() const { return m_Sheet; }
-    CPropertyItemManager& PropertySheet() override { return m_Sheet; }
-
-protected:
-    void ExchangeKeys(CProfileSection& keys) override;
-
-private:
-    CToolBarTogglerPIM m_Sheet;
-
+class CDataToolBarToggler : public CDataElement<CSkinElement::ToolBarToggler, CToolBarTogglerPIM> {
 public:
     std::string Bmp;
     std::string BmpMask;

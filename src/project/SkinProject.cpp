@@ -6,25 +6,6 @@
 #include "PropertyItemManager.h"
 
 namespace vantoro {
-namespace {
-
-// The elements' names, in element order, as the tree shows them; SkinInfo, shown as
-// "Properties" under "Skin Info", is named after its category.
-constexpr std::array<const char*, 13> kElementNames = {"Skin Info",
-                                                       "Wall Paper",
-                                                       "Tool Bar",
-                                                       "Title Bar",
-                                                       "Tool Bar Toggler",
-                                                       "Scroll Bar",
-                                                       "Maximize VuzuRuz Icon",
-                                                       "Date/Time",
-                                                       "Battery Indicator",
-                                                       "Popup Category",
-                                                       "App List",
-                                                       "Preview",
-                                                       "Icons"};
-
-}  // namespace
 
 CSkinProject::CSkinProject() : Folder(NoProjectFolder()) {}
 
@@ -123,10 +104,18 @@ void CSkinProject::SetSheetObserver(IPropertySheetObserver* observer) {
 }
 
 std::string CSkinProject::ElementName(const CPropertyItemManager* sheet) {
-    const std::array<CData*, 13> elements = Elements();
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        if (&elements[i]->PropertySheet() == sheet) return kElementNames[i];
+    for (CData* element : Elements())
+        if (&element->PropertySheet() == sheet)
+            return CSkinFields::Element(element->Element()).Name;
     return {};
+}
+
+CData& CSkinProject::Element(CSkinElement element) {
+    return *Elements()[static_cast<size_t>(element)];
+}
+
+const CData& CSkinProject::Element(CSkinElement element) const {
+    return const_cast<CSkinProject&>(*this).Element(element);
 }
 
 void CSkinProject::FillElementsTree() {

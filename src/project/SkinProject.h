@@ -47,6 +47,9 @@ public:
     // The element's name as the user knows it from the tree ("Title Bar"), or empty for
     // a sheet of no element of this project.
     std::string ElementName(const CPropertyItemManager* sheet);
+    // The record of `element`.
+    CData& Element(CSkinElement element);
+    const CData& Element(CSkinElement element) const;
 
     // The file and the reason of the last failed load or save, for the window to show.
     const std::string& LastError() const { return m_strLastError; }

@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "AppList" element.
+// The rows of the "AppList" element, as the field table lists them.
 class CAppListPIM : public CPropertyItemManager {
 public:
-    CAppListPIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CAppListPIM() : CPropertyItemManager(CSkinElement::AppList) {}
 };
 
 }  // namespace vantoro

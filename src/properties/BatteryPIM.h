@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "Battery" element.
+// The rows of the "Battery" element, as the field table lists them.
 class CBatteryPIM : public CPropertyItemManager {
 public:
-    CBatteryPIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CBatteryPIM() : CPropertyItemManager(CSkinElement::Battery) {}
 };
 
 }  // namespace vantoro

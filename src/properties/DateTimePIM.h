@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "DateTime" element.
+// The rows of the "DateTime" element, as the field table lists them.
 class CDateTimePIM : public CPropertyItemManager {
 public:
-    CDateTimePIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CDateTimePIM() : CPropertyItemManager(CSkinElement::DateTime) {}
 };
 
 }  // namespace vantoro

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "MaskedBitmapPIM.h"
+#include "PropertyItemManager.h"
 
 namespace vantoro {
 
-// The rows of the "MaximizeVuzuRuzIcon" element.
-class CMaximizeVuzuRuzIconPIM : public CMaskedBitmapPIM {
+// The rows of the "MaximizeVuzuRuzIcon" element, as the field table lists them.
+class CMaximizeVuzuRuzIconPIM : public CPropertyItemManager {
 public:
-    CMaximizeVuzuRuzIconPIM() : CMaskedBitmapPIM("Maximize VuzuRuz Icon", "Bitmap File Mask") {}
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CMaximizeVuzuRuzIconPIM() : CPropertyItemManager(CSkinElement::MaximizeVuzuRuzIcon) {}
 };
 
 }  // namespace vantoro

@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "Popups" element.
+// The rows of the "Popups" element, as the field table lists them.
 class CPopupsPIM : public CPropertyItemManager {
 public:
-    CPopupsPIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CPopupsPIM() : CPropertyItemManager(CSkinElement::Popups) {}
 };
 
 }  // namespace vantoro

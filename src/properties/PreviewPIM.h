@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "Preview" element.
+// The rows of the "Preview" element, as the field table lists them.
 class CPreviewPIM : public CPropertyItemManager {
 public:
-    CPreviewPIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CPreviewPIM() : CPropertyItemManager(CSkinElement::Preview) {}
 };
 
 }  // namespace vantoro

@@ -1,11 +1,69 @@
 #include "PropertyItemManager.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "Data.h"
 #include "PropertyExchange.h"
+#include "PropertyItemColorRef.h"
+#include "PropertyItemInt.h"
+#include "PropertyItemListDepth.h"
+#include "PropertyItemListReso.h"
+#include "PropertyItemRect.h"
+#include "PropertyItemString.h"
 #include "PropertyListHost.h"
 #include "PropertySheetObserver.h"
 
 namespace vantoro {
+namespace {
+
+std::unique_ptr<CPropertyItem> MakeRow(CFieldKind kind, const char* label) {
+    switch (kind) {
+        case CFieldKind::Text:
+        case CFieldKind::Bitmap:
+            return std::make_unique<CPropertyItemString>(label);
+        case CFieldKind::Integer:
+        case CFieldKind::Point:
+        case CFieldKind::Size:
+            return std::make_unique<CPropertyItemInt>(label);
+        case CFieldKind::Colour:
+            return std::make_unique<CPropertyItemColorRef>(label);
+        case CFieldKind::Rect:
+            return std::make_unique<CPropertyItemRect>(label);
+        case CFieldKind::ResoChoice:
+            return std::make_unique<CPropertyItemListReso>(label);
+        case CFieldKind::DepthChoice:
+            break;
+    }
+    return std::make_unique<CPropertyItemListDepth>(label);
+}
+
+}  // namespace
+
+CPropertyItemManager::CPropertyItemManager(CSkinElement element) : m_element(element) {
+    struct CPlacedRow {
+        const CSkinField* Field;
+        const CFieldRow* Row;
+    };
+    std::vector<CPlacedRow> rows;
+    for (const CSkinField* field : CSkinFields::Of(element))
+        for (const CFieldRow& row : field->Rows)
+            if (row.ItemId) rows.push_back({field, &row});
+    std::sort(rows.begin(), rows.end(), [](const CPlacedRow& a, const CPlacedRow& b) {
+        return a.Row->ItemId < b.Row->ItemId;
+    });
+    CPropertyItemCategory* category = nullptr;
+    for (const CPlacedRow& placed : rows) {
+        if (!category || category->m_strLabel != placed.Row->Category)
+            category = AddShownCategory(placed.Row->Category);
+        std::unique_ptr<CPropertyItem> item = MakeRow(placed.Field->Kind, placed.Row->Label);
+        item->SetShown(true);
+        item->m_nItemId = placed.Row->ItemId;
+        item->SetRefreshView(placed.Row->Refresh);
+        item->m_nHelpId = placed.Row->HelpId;
+        category->m_listItems.AddTail(std::move(item));
+    }
+}
 
 CPropertyItemCategory* CPropertyItemManager::AddCategory(const std::string& label) {
     return m_listCategories.AddTail(std::make_unique<CPropertyItemCategory>(label));
@@ -17,6 +75,39 @@ CPropertyItemCategory* CPropertyItemManager::AddShownCategory(const std::string&
     return category;
 }
 
+const CSkinField* CPropertyItemManager::FieldOf(uint8_t itemId) const {
+    return m_element ? CSkinFields::FindByRow(*m_element, itemId) : nullptr;
+}
+
+void CPropertyItemManager::ExchangeItems(CData& data, CPropertyExchange& exchange) {
+    if (!m_element || data.Element() != *m_element) return;
+    for (const CSkinField* field : CSkinFields::Of(*m_element)) {
+        for (const CFieldRow& row : field->Rows) {
+            if (!row.ItemId) continue;
+            CPropertyItem* item = FindItem(row.ItemId);
+            const bool x = row.Part != CFieldPart::Y;
+            const bool choice =
+                field->Kind == CFieldKind::ResoChoice || field->Kind == CFieldKind::DepthChoice;
+            std::visit(
+                [&](auto* value) {
+                    using T = std::remove_pointer_t<decltype(value)>;
+                    if constexpr (std::is_same_v<T, std::string>)
+                        exchange.Text(item, *value);
+                    else if constexpr (std::is_same_v<T, int32_t>)
+                        choice ? exchange.Choice(item, *value) : exchange.Int(item, *value);
+                    else if constexpr (std::is_same_v<T, COLORREF>)
+                        exchange.Color(item, *value);
+                    else if constexpr (std::is_same_v<T, CRect>)
+                        exchange.Rect(item, *value);
+                    else if constexpr (std::is_same_v<T, CPoint>)
+                        exchange.Int(item, x ? value->x : value->y);
+                    else
+                        exchange.Int(item, x ? value->cx : value->cy);
+                },
+                data.Field(*field));
+        }
+    }
+}
 void CPropertyItemManager::FillList(IPropertyListHost& list) {
     int index = 0;
     for (CPropertyItemCategory* category : m_listCategories) {

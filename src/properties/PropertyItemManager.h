@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "MyTypedPtrList.h"
 #include "PropertyItemCategory.h"
 #include "PropertyValue.h"
+#include "SkinFields.h"
 
 class QPainter;
 
@@ -49,7 +51,15 @@ public:
     CMyTypedPtrList<CPropertyItemCategory> m_listCategories;
     CData* m_pData = nullptr;
 
+    // The element whose rows these are; none for a sheet of rows of its own.
+    std::optional<CSkinElement> SkinElement() const { return m_element; }
+    // The field row `itemId` edits; null when none.
+    const CSkinField* FieldOf(uint8_t itemId) const;
+
 protected:
+    // The element's categories and rows, in row order, as the field table describes them.
+    explicit CPropertyItemManager(CSkinElement element);
+    // A sheet of no element, which builds its own rows.
     CPropertyItemManager() = default;
     CPropertyItemManager(const CPropertyItemManager&) = delete;
     CPropertyItemManager& operator=(const CPropertyItemManager&) = delete;
@@ -65,15 +75,14 @@ protected:
         item->m_nHelpId = helpId;
         return static_cast<Item*>(category->m_listItems.AddTail(std::move(item)));
     }
-    // A shown category.
     CPropertyItemCategory* AddShownCategory(const std::string& label);
 
-    // Pairs each value row, shown or not, found by its number, with its record field:
-    // the one place a sheet names its record fields. Does nothing for a record of
-    // another kind.
-    virtual void ExchangeItems(CData& data, CPropertyExchange& exchange) = 0;
-
 private:
+    // Pairs each value row, shown or not, found by its number, with its record field as
+    // the table says. Does nothing for a record of another kind.
+    void ExchangeItems(CData& data, CPropertyExchange& exchange);
+
+    std::optional<CSkinElement> m_element;
     IPropertySheetObserver* m_pObserver = nullptr;
 };
 

@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "ScrollBar" element.
+// The rows of the "ScrollBar" element, as the field table lists them.
 class CScrollBarPIM : public CPropertyItemManager {
 public:
-    CScrollBarPIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CScrollBarPIM() : CPropertyItemManager(CSkinElement::ScrollBar) {}
 };
 
 }  // namespace vantoro

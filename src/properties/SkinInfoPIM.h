@@ -7,12 +7,9 @@ namespace vantoro {
 // The rows of the "SkinInfo" element.
 class CSkinInfoPIM : public CPropertyItemManager {
 public:
-    CSkinInfoPIM();
+    CSkinInfoPIM() : CPropertyItemManager(CSkinElement::SkinInfo) {}
     // Also sets Reso from the resolution choice; Depth waits for the save.
     bool StoreItems(CData* data) override;
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
 };
 
 }  // namespace vantoro

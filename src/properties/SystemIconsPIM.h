@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "SystemIcons" element.
+// The rows of the "SystemIcons" element, as the field table lists them.
 class CSystemIconsPIM : public CPropertyItemManager {
 public:
-    CSystemIconsPIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CSystemIconsPIM() : CPropertyItemManager(CSkinElement::SystemIcons) {}
 };
 
 }  // namespace vantoro

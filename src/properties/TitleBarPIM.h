@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "TitleBar" element.
+// The rows of the "TitleBar" element, as the field table lists them.
 class CTitleBarPIM : public CPropertyItemManager {
 public:
-    CTitleBarPIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CTitleBarPIM() : CPropertyItemManager(CSkinElement::TitleBar) {}
 };
 
 }  // namespace vantoro

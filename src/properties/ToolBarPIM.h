@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "ToolBar" element.
+// The rows of the "ToolBar" element, as the field table lists them.
 class CToolBarPIM : public CPropertyItemManager {
 public:
-    CToolBarPIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CToolBarPIM() : CPropertyItemManager(CSkinElement::ToolBar) {}
 };
 
 }  // namespace vantoro

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "MaskedBitmapPIM.h"
+#include "PropertyItemManager.h"
 
 namespace vantoro {
 
-// The rows of the "ToolBarToggler" element.
-class CToolBarTogglerPIM : public CMaskedBitmapPIM {
+// The rows of the "ToolBarToggler" element, as the field table lists them.
+class CToolBarTogglerPIM : public CPropertyItemManager {
 public:
-    CToolBarTogglerPIM() : CMaskedBitmapPIM("ToolBar Toogler", "Mask Bitmap File") {}
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CToolBarTogglerPIM() : CPropertyItemManager(CSkinElement::ToolBarToggler) {}
 };
 
 }  // namespace vantoro

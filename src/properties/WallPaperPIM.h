@@ -4,13 +4,10 @@
 
 namespace vantoro {
 
-// The rows of the "WallPaper" element.
+// The rows of the "WallPaper" element, as the field table lists them.
 class CWallPaperPIM : public CPropertyItemManager {
 public:
-    CWallPaperPIM();
-
-protected:
-    void ExchangeItems(CData& data, CPropertyExchange& exchange) override;
+    CWallPaperPIM() : CPropertyItemManager(CSkinElement::WallPaper) {}
 };
 
 }  // namespace vantoro

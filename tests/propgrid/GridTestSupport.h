@@ -32,9 +32,6 @@ public:
     CNineChoices* m_pChoice;
     CPropertyItem* m_pColor;
     CPropertyItem* m_pArea;
-
-protected:
-    void ExchangeItems(CData&, CPropertyExchange&) override {}
 };
 
 // A shown, active property list whose viewport is exactly 200 pixels wide with

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "SkinChecker.h"
+#include "RuleBook.h"
 #include "SkinProject.h"
 #include "SkinRenderer.h"
 
@@ -20,7 +20,7 @@ void BM_RenderNightfallZoom4WithOverlay(benchmark::State& state) {
         state.SkipWithError("The sample project does not load.");
         return;
     }
-    const std::vector<CSkinProblem> problems = CSkinChecker().Check(project);
+    const std::vector<CSkinProblem> problems = CRuleBook().Check(project);
     CSkinRenderer renderer;
     CRenderOptions options;
     options.Zoom = 4;
@@ -38,7 +38,7 @@ void BM_CheckNightfall(benchmark::State& state) {
         state.SkipWithError("The sample project does not load.");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(CSkinChecker().Check(project).size());
+    for (auto _ : state) benchmark::DoNotOptimize(CRuleBook().Check(project).size());
 }
 BENCHMARK(BM_CheckNightfall)->Unit(benchmark::kMillisecond);
 

@@ -8,7 +8,7 @@
 #include "NewSkinProject.h"
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
-#include "SkinChecker.h"
+#include "RuleBook.h"
 #include "SkinProject.h"
 #include "SkinRenderer.h"
 #include "TextCodec.h"
@@ -140,6 +140,7 @@ int CCommandLine::Build(const std::string& path, bool keepIntermediateFiles, std
             err << "\nDetails:\n" << details << "\n";
         return kExitFailure;
     }
+    for (const std::string& warning : result.Warnings) err << "warning: " << warning << "\n";
     out << result.DatabasePath << "\n";
     return kExitSuccess;
 }
@@ -156,7 +157,7 @@ int CCommandLine::Check(const std::string& path, std::ostream& out, std::ostream
     CSkinProject project;
     if (!Open(project, path, err)) return kExitFailure;
     bool anyError = false;
-    for (const CSkinProblem& problem : CSkinChecker().Check(project)) {
+    for (const CSkinProblem& problem : CRuleBook().Check(project)) {
         out << problem.Format() << "\n";
         anyError = anyError || problem.IsError();
     }
@@ -200,7 +201,7 @@ int CCommandLine::Render(const std::vector<std::string>& args, std::ostream& out
     if (png.empty()) return UsageError("render needs --png OUT.png.", err);
     CSkinProject skin;
     if (!Open(skin, project, err)) return kExitFailure;
-    const std::vector<CSkinProblem> problems = CSkinChecker().Check(skin);
+    const std::vector<CSkinProblem> problems = CRuleBook().Check(skin);
     const QImage picture = CSkinRenderer().Render(skin, options, problems);
     if (!picture.save(PathToQString(png), "PNG")) {
         err << kProgram << ": The picture cannot be written to '" << png << "'.\n";

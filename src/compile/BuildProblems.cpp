@@ -38,19 +38,19 @@ std::string BitmapText(const std::string& message, const std::string& folder) {
 
 }  // namespace
 
-void CBuildProblems::Add(const std::string& key, const std::string& text) {
+void CBuildProblems::Add(const std::string& where, const std::string& text) {
     auto same = std::find_if(m_problems.begin(), m_problems.end(),
                              [&](const CProblem& p) { return p.Text == text; });
     if (same == m_problems.end()) {
-        m_problems.push_back({text, {key}});
+        m_problems.push_back({text, {where}});
         return;
     }
-    if (std::find(same->Keys.begin(), same->Keys.end(), key) == same->Keys.end())
-        same->Keys.push_back(key);
+    if (std::find(same->Fields.begin(), same->Fields.end(), where) == same->Fields.end())
+        same->Fields.push_back(where);
 }
 
 void CBuildProblems::AddChecked(const CSkinProblem& problem) {
-    if (problem.IsError()) Add(problem.Element, AfterColon(problem.Message));
+    if (problem.IsError()) Add(problem.Where(), AfterColon(problem.Message));
 }
 
 void CBuildProblems::AddCompilerOutput(const std::string& output,
@@ -70,7 +70,7 @@ void CBuildProblems::AddCompilerOutput(const std::string& output,
         if (line.compare(pos, 2, ": ") != 0) continue;
         std::string message = line.substr(pos + 2);
         if (message.rfind("warning: ", 0) == 0) continue;
-        Add(origins[number - 1].Key, BitmapText(message, folder));
+        Add(CSkinFields::Label(origins[number - 1].Key), BitmapText(message, folder));
     }
 }
 
@@ -78,9 +78,9 @@ std::vector<std::string> CBuildProblems::Lines() const {
     std::vector<std::string> lines;
     for (const CProblem& problem : m_problems) {
         std::string fields;
-        for (const std::string& key : problem.Keys) {
+        for (const std::string& where : problem.Fields) {
             if (!fields.empty()) fields += "; ";
-            fields += CSkinFields::Label(key);
+            fields += where;
         }
         lines.push_back(fields + ": " + problem.Text);
     }

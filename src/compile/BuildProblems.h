@@ -16,8 +16,9 @@ struct CSkinProblem;
 // field that has it.
 class CBuildProblems {
 public:
-    // `text` completes "<field>: ..."; it is held as given.
-    void Add(const std::string& key, const std::string& text);
+    // `text` completes "<field>: ..." for the field the grid names `where`; it is held as
+    // given.
+    void Add(const std::string& where, const std::string& text);
     // An error the checker found; warnings are not a build's business.
     void AddChecked(const CSkinProblem& problem);
     // The compiler's diagnostics ("_script.txt:7: bitmap 'title.bmp': file not found"),
@@ -34,7 +35,7 @@ public:
 private:
     struct CProblem {
         std::string Text;
-        std::vector<std::string> Keys;
+        std::vector<std::string> Fields;
     };
     std::vector<CProblem> m_problems;
 };

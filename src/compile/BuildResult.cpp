@@ -3,7 +3,14 @@
 namespace vantoro {
 
 std::string CBuildResult::Message() const {
-    if (Success) return "Skin file created successfully.\n[" + DatabasePath + "]";
+    if (Success) {
+        std::string text = "Skin file created successfully.\n[" + DatabasePath + "]";
+        if (!Warnings.empty()) {
+            text += "\n\nWarnings:";
+            for (const std::string& warning : Warnings) text += "\n" + warning;
+        }
+        return text;
+    }
     std::string text = "Unable to build the skin.";
     if (!Reason.empty()) text += "\n\n" + Reason;
     return text;

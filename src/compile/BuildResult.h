@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vantoro {
 
@@ -15,6 +16,9 @@ struct CBuildResult {
     // What the compiler library printed on its standard error during the call: its own
     // words, for whoever wants the details.
     std::string LibraryOutput;
+    // The rule book's warnings, "Title Bar, Bitmap: The bitmap is 12x10 pixels; ...": they
+    // do not stop a build, but the author should see them.
+    std::vector<std::string> Warnings;
 
     // "Skin file created successfully.\n[<path>]", or "Unable to build the skin." with
     // the reason below it.

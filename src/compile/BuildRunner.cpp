@@ -11,7 +11,7 @@
 #include "CurrentDirectoryGuard.h"
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
-#include "SkinChecker.h"
+#include "RuleBook.h"
 #include "SkinProject.h"
 #include "StderrCapture.h"
 #include "WallPaperTiles.h"
@@ -46,17 +46,13 @@ std::string Join(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::string CBuildRunner::DatabasePath(const CSkinProject& project) {
-    return project.Folder + project.SkinInfo.SkinName + ".PDB";
-}
-
 void CBuildRunner::RemoveIntermediateFiles(const CSkinProject& project) const {
     if (!m_keepIntermediateFiles) DeleteBuildFiles(project);
 }
 
 CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     CBuildResult result;
-    result.DatabasePath = DatabasePath(project);
+    result.DatabasePath = CRuleBook::DatabasePath(project);
     auto fail = [&](const std::string& reason) {
         result.Success = false;
         result.Reason = reason;
@@ -68,13 +64,11 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     // What can be found without the compiler is found first, and told in the author's
     // words.
     CBuildProblems problems;
-    for (const CSkinProblem& problem : CSkinChecker().Check(project)) problems.AddChecked(problem);
+    for (const CSkinProblem& problem : CRuleBook().Check(project)) {
+        problems.AddChecked(problem);
+        if (!problem.IsError()) result.Warnings.push_back(problem.Where() + ": " + problem.Message);
+    }
     if (!problems.IsEmpty()) return fail(Join(problems.Lines()));
-    if (const std::string problem = CSkinChecker::SkinNameProblem(name); !problem.empty())
-        return fail(problem);
-    if (result.DatabasePath.size() > CResourceCompiler::kMaxDatabasePathLength)
-        return fail("The database path '" + result.DatabasePath +
-                    "' is longer than 259 characters.");
     // Everything below names files through the folder after making it current, so a
     // relative folder would point somewhere else by then.
     if (!fs::path(project.Folder).is_absolute())

@@ -24,9 +24,6 @@ public:
     // build, for authors who want to read them or run the compiler on them themselves.
     void KeepIntermediateFiles(bool keep) { m_keepIntermediateFiles = keep; }
 
-    // The project folder (with its separator), the skin name and ".PDB".
-    static std::string DatabasePath(const CSkinProject& project);
-
 private:
     void RemoveIntermediateFiles(const CSkinProject& project) const;
 

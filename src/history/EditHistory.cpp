@@ -2,6 +2,7 @@
 
 #include "PropertyEditCommand.h"
 #include "PropertyItem.h"
+#include "RuleBook.h"
 #include "SkinProject.h"
 #include "TextCodec.h"
 
@@ -19,12 +20,20 @@ void CEditHistory::Attach(CSkinProject* project) {
     if (m_pProject) m_pProject->SetSheetObserver(this);
 }
 
-void CEditHistory::OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
+std::string CEditHistory::Refusal(const CPropertyItemManager& sheet, const CPropertyItem& item,
+                                  const CPropertyValue& value) {
+    const std::optional<CSkinElement> element = sheet.SkinElement();
+    if (!m_pProject || !element) return {};
+    return CRuleBook::Refusal(*m_pProject, *element, item.m_nItemId, value);
+}
+
+bool CEditHistory::OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
                                     const CPropertyValue& before, const CPropertyValue& after) {
     QString name = m_pProject ? ToQString(m_pProject->ElementName(&sheet)) : QString();
     if (!name.isEmpty()) name += u' ';
     name += ToQString(item.m_strLabel);
     m_stack.push(new CPropertyEditCommand(*this, sheet, item.m_nItemId, before, after, name));
+    return true;
 }
 
 }  // namespace vantoro

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QUndoStack>
 #include <cstdint>
+#include <string>
 
 #include "PropertySheetObserver.h"
 
@@ -11,8 +12,9 @@ namespace vantoro {
 class CSkinProject;
 
 // The one history of a project's edits. Every committed change of a row that alters a
-// value becomes one command; undo and redo put values back through the sheet's store
-// path. The project is modified exactly when the stack is not at its clean index.
+// value, and that the rule book lets in, becomes one command, which makes the change; undo
+// and redo put values back through the sheet's store path. The project is modified
+// exactly when the stack is not at its clean index.
 class CEditHistory : public QObject, public IPropertySheetObserver {
     Q_OBJECT
 public:
@@ -29,7 +31,11 @@ public:
     // After a load or close: nothing left to undo, nothing modified.
     void Clear() { m_stack.clear(); }
 
-    void OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
+    // The rule book's judgement of a value for a row of the attached project.
+    std::string Refusal(const CPropertyItemManager& sheet, const CPropertyItem& item,
+                        const CPropertyValue& value) override;
+    // Pushes the change as one command, which makes it.
+    bool OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
                           const CPropertyValue& before, const CPropertyValue& after) override;
     void OnRefreshView() override { emit RefreshView(); }
 

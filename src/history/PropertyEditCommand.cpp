@@ -17,19 +17,18 @@ CPropertyEditCommand::CPropertyEditCommand(CEditHistory& history, CPropertyItemM
 }
 
 void CPropertyEditCommand::undo() {
-    Apply(m_before);
-    m_bDone = false;
+    Apply(m_before, true);
 }
 
 void CPropertyEditCommand::redo() {
-    // The push itself: the edit that made this command is already in the record.
-    if (m_bDone) return;
-    Apply(m_after);
-    m_bDone = true;
+    // The push itself happens where the user is looking: nothing to show.
+    Apply(m_after, m_bPushed);
+    m_bPushed = true;
 }
 
-void CPropertyEditCommand::Apply(const CPropertyValue& value) {
-    if (m_sheet.ApplyValue(m_nItemId, value)) m_history.NotifyValueApplied(&m_sheet, m_nItemId);
+void CPropertyEditCommand::Apply(const CPropertyValue& value, bool show) {
+    if (m_sheet.ApplyValue(m_nItemId, value) && show)
+        m_history.NotifyValueApplied(&m_sheet, m_nItemId);
 }
 
 }  // namespace vantoro

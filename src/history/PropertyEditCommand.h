@@ -11,7 +11,8 @@ class CEditHistory;
 class CPropertyItemManager;
 
 // One committed change of one row: the sheet, the row's number, the value before and
-// after. The change has already been made when the command is pushed.
+// after. Pushing it makes the change; undo and redo make it again and say so, so the
+// windows can show where.
 class CPropertyEditCommand : public QUndoCommand {
 public:
     CPropertyEditCommand(CEditHistory& history, CPropertyItemManager& sheet, uint8_t itemId,
@@ -21,14 +22,14 @@ public:
     void redo() override;
 
 private:
-    void Apply(const CPropertyValue& value);
+    void Apply(const CPropertyValue& value, bool show);
 
     CEditHistory& m_history;
     CPropertyItemManager& m_sheet;
     uint8_t m_nItemId;
     CPropertyValue m_before;
     CPropertyValue m_after;
-    bool m_bDone = true;
+    bool m_bPushed = false;
 };
 
 }  // namespace vantoro

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "PlaceholderPainter.h"
-#include "SkinChecker.h"
+#include "RuleBook.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
 
@@ -83,7 +83,7 @@ bool CNewSkinProject::Create() {
     m_projectPath.clear();
     m_lastError.clear();
     m_written.clear();
-    if (const std::string problem = CSkinChecker::SkinNameProblem(SkinName); !problem.empty())
+    if (const std::string problem = CRuleBook::SkinNameProblem(SkinName); !problem.empty())
         return Fail(problem);
     if (Reso != 1 && Reso != 2)
         return Fail("The resolution code " + std::to_string(Reso) +

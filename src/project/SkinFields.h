@@ -117,6 +117,9 @@ struct CSkinField {
     const char* ReadKey = nullptr;
     // Loaded when present, written once it is in the file or has changed.
     bool KeyOptional = false;
+    // A field without a row of its own: the member whose row shows it (the resolution code
+    // is chosen in the resolution list).
+    const char* ShownIn = nullptr;
 
     // The row numbered `itemId`, or null.
     const CFieldRow* Row(uint8_t itemId) const;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Data.h"
+#include "MessageSink.h"
 #include "PropertyExchange.h"
 #include "PropertyItemColorRef.h"
 #include "PropertyItemInt.h"
@@ -13,6 +14,7 @@
 #include "PropertyItemString.h"
 #include "PropertyListHost.h"
 #include "PropertySheetObserver.h"
+#include "TextCodec.h"
 
 namespace vantoro {
 namespace {
@@ -133,17 +135,28 @@ bool CPropertyItemManager::StoreItems(CData* data) {
     return true;
 }
 
-void CPropertyItemManager::OnItemChanged(CPropertyItem* item, IPropertyListHost*, int) {
-    if (!m_pData || !item) return;
-    // The record still holds the value the edit replaces: the history needs it.
+bool CPropertyItemManager::OnItemChanged(CPropertyItem* item, IPropertyListHost*, int) {
+    if (!m_pData || !item) return false;
+    // The record still holds the value the edit replaces.
     CPropertyExchange peek(CPropertyExchange::Direction::Peek, item);
     ExchangeItems(*m_pData, peek);
-    StoreItems(m_pData);
-    if (!m_pObserver) return;
-    if (item->GetRefreshView()) m_pObserver->OnRefreshView();
-    const CPropertyValue after = item->GetValue();
-    if (!std::holds_alternative<std::monostate>(peek.Peeked()) && peek.Peeked() != after)
-        m_pObserver->OnValueCommitted(*this, *item, peek.Peeked(), after);
+    const CPropertyValue before = peek.Peeked(), after = item->GetValue();
+    if (std::holds_alternative<std::monostate>(before)) return false;
+    if (before == after) return true;
+    // The row shows the record's value until the change is made: by the history, which
+    // can undo it, or here when nothing observes the sheet.
+    item->SetValue(before);
+    if (const std::string refusal = Refusal(*item, after); !refusal.empty()) {
+        CMessageSink::Show(ToQString(refusal), CMessageSink::Kind::Warning);
+        return false;
+    }
+    if (m_pObserver) return m_pObserver->OnValueCommitted(*this, *item, before, after);
+    return ApplyValue(item->m_nItemId, after);
+}
+
+std::string CPropertyItemManager::Refusal(const CPropertyItem& item,
+                                          const CPropertyValue& value) const {
+    return m_pObserver ? m_pObserver->Refusal(*this, item, value) : std::string();
 }
 
 bool CPropertyItemManager::ApplyValue(uint8_t itemId, const CPropertyValue& value) {

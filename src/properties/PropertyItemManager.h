@@ -25,9 +25,13 @@ class CPropertyItemManager {
 public:
     virtual ~CPropertyItemManager() = default;
 
-    // A row's edit was committed: every row goes back into the record, and the preview
-    // repaints when the row asks for it. Nothing happens on a sheet never loaded.
-    virtual void OnItemChanged(CPropertyItem* item, IPropertyListHost* list, int index);
+    // A row's edit was committed: the row goes back to the record's value, and the new
+    // one, unless refused (with its message), replaces it through the observer (the
+    // history) or at once. True when the record took the value or already held it.
+    // Nothing happens on a sheet never loaded.
+    virtual bool OnItemChanged(CPropertyItem* item, IPropertyListHost* list, int index);
+    // Why `value` may not go into `item`, as the observer judges it; empty when it may.
+    std::string Refusal(const CPropertyItem& item, const CPropertyValue& value) const;
     // Record to rows; remembers the record.
     virtual bool LoadItems(CData* data);
     // Rows to record.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "PropertyValue.h"
 
 namespace vantoro {
@@ -7,13 +9,17 @@ namespace vantoro {
 class CPropertyItem;
 class CPropertyItemManager;
 
-// Told of what a committed edit did, so the edit history and the preview can follow
-// without the model knowing either.
+// Decides what a committed edit does, so the edit history, the rules and the preview can
+// follow without the model knowing them.
 class IPropertySheetObserver {
 public:
     virtual ~IPropertySheetObserver() = default;
-    // A row's new value reached the record, replacing `before` (only real changes).
-    virtual void OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
+    // Why `value` may not go into `sheet`'s `item`: the sentence to show; empty when it may.
+    virtual std::string Refusal(const CPropertyItemManager& sheet, const CPropertyItem& item,
+                                const CPropertyValue& value) = 0;
+    // A row's value is to replace `before` (only real changes, already judged). The
+    // observer makes the change (ApplyValue) or declines; true when it was made.
+    virtual bool OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
                                   const CPropertyValue& before, const CPropertyValue& after) = 0;
     // A row that shows in the preview changed: the preview must repaint.
     virtual void OnRefreshView() = 0;

@@ -41,7 +41,7 @@ public:
     // The screen at its own resolution (160x160 or 320x320), without the overlay.
     QImage RenderScreen(const CSkinProject& project, const CRenderOptions& options);
     // The screen scaled by the zoom (clamped to 1..8), with the overlay when asked for;
-    // `problems` (from CSkinChecker) are marked on the rectangles they concern.
+    // `problems` (from CRuleBook) are marked on the rectangles they concern.
     QImage Render(const CSkinProject& project, const CRenderOptions& options,
                   const std::vector<CSkinProblem>& problems);
     // The overlay, onto a painter in the zoomed picture's coordinates.

@@ -10,7 +10,7 @@
 
 #include "PropertyItem.h"
 #include "PropertyItemManager.h"
-#include "SkinChecker.h"
+#include "RuleBook.h"
 #include "SkinProject.h"
 #include "TextCodec.h"
 
@@ -74,7 +74,7 @@ void CLayoutView::SetSelectedSheet(CPropertyItemManager* sheet) {
 }
 
 void CLayoutView::Refresh() {
-    m_problems = m_project.IsLoaded ? CSkinChecker().Check(m_project) : std::vector<CSkinProblem>();
+    m_problems = m_project.IsLoaded ? CRuleBook().Check(m_project) : std::vector<CSkinProblem>();
     UpdateScrollBars();
     viewport()->update();
     emit ProblemsChanged();

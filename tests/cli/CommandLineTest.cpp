@@ -125,15 +125,17 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
             if (line.find(a) != std::string::npos && line.find(b) != std::string::npos) return true;
         return false;
     };
-    EXPECT_TRUE(has("error: TitleBar.Bmp: " + files.Path("title.bmp"), "missing")) << o.out;
-    EXPECT_TRUE(has("error: Battery.Bmp: " + files.Path("bat.bmp"), "bat.bmp")) << o.out;
-    EXPECT_TRUE(has("error: SkinInfo.SkinName: ", "31")) << o.out;
-    EXPECT_TRUE(has("warning: WallPaper.Bmp: " + files.Path("wall.bmp"), "160x160")) << o.out;
-    EXPECT_TRUE(has("warning: TitleBar.BmpMask: ", "1-bit")) << o.out;
-    EXPECT_TRUE(has("warning: SystemIcons.BmpMiscIcons: ", "16")) << o.out;
-    EXPECT_TRUE(has("warning: AppList.Rect: ", "outside")) << o.out;
-    EXPECT_TRUE(
-        has("warning: TitleBar.BmpMask: ", "12x10 pixels; its rectangle TitleBar.Rect is 160x15"))
+    EXPECT_TRUE(has("error: Title Bar, Bitmap: " + files.Path("title.bmp"), "missing")) << o.out;
+    EXPECT_TRUE(has("error: Battery Indicator, Bitmap File: " + files.Path("bat.bmp"), "bat.bmp"))
+        << o.out;
+    EXPECT_TRUE(has("error: Skin Info, Skin Name: ", "31")) << o.out;
+    EXPECT_TRUE(has("warning: Wall Paper, Bitmap File: " + files.Path("wall.bmp"), "160x160"))
+        << o.out;
+    EXPECT_TRUE(has("warning: Title Bar, Bitmap Mask: ", "1-bit")) << o.out;
+    EXPECT_TRUE(has("warning: Icons, Misc Icons, Bitmap File: ", "16")) << o.out;
+    EXPECT_TRUE(has("warning: App List, Normal Size: ", "outside")) << o.out;
+    EXPECT_TRUE(has("warning: Title Bar, Bitmap Mask: ",
+                    "12x10 pixels; its rectangle (Title Bar, Location) is 160x15"))
         << o.out;
     EXPECT_EQ(CountLines(o.out, ""), 8u) << o.out;
 
@@ -143,11 +145,11 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     files.Save();
     const Outcome codes = RunCli({"check", files.skn});
     EXPECT_EQ(codes.status, 1);
-    EXPECT_NE(codes.out.find("error: SkinInfo.Reso: " + files.skn + ": "), std::string::npos)
+    EXPECT_NE(codes.out.find("error: Skin Info, Resolution: " + files.skn + ": "), std::string::npos)
         << codes.out;
-    EXPECT_NE(codes.out.find("error: SkinInfo.Depth: " + files.skn + ": "), std::string::npos)
+    EXPECT_NE(codes.out.find("error: Skin Info, Color Depth: " + files.skn + ": "), std::string::npos)
         << codes.out;
-    EXPECT_EQ(codes.out.find("AppList.Rect"), std::string::npos) << codes.out;
+    EXPECT_EQ(codes.out.find("App List"), std::string::npos) << codes.out;
     files.writer.Set("SkinInfo", "Reso", "1");
     files.writer.Set("SkinInfo", "Depth", "4");
 

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "RunCli.h"
-#include "SkinChecker.h"
+#include "RuleBook.h"
 #include "SkinProject.h"
 #include "TempFolder.h"
 
@@ -67,7 +67,7 @@ TEST(NewSkin, EveryResolutionAndDepthChecksCleanBuildsAndReadsBack) {
 
             CSkinProject project;
             ASSERT_EQ(project.LoadProject(skn), 1) << project.LastError();
-            for (const CSkinProblem& problem : CSkinChecker().Check(project))
+            for (const CSkinProblem& problem : CRuleBook().Check(project))
                 ADD_FAILURE() << problem.Format();
             // Saving changes nothing: every section and key is there, in a save's order.
             const std::string written = ReadText(skn);

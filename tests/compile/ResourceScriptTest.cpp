@@ -54,7 +54,7 @@ const char* const kWordLists =
     "STRING ID 3003 \"say \"hi\" C:\\x\"\r\n"
     "WORDLIST ID 3002\r\nBEGIN\r\n\t0 140 160 20\r\nEND\r\n"
     "WORDLIST ID 3004\r\nBEGIN\r\n\t150 130 10 10\r\nEND\r\n"
-    "WORDLIST ID 3005\r\nBEGIN\r\n\t10 20 10 20 10 20 10 20\r\nEND\r\n"
+    "WORDLIST ID 3005\r\nBEGIN\r\n\t10 10 10 10 10 10 10 10\r\nEND\r\n"
     "WORDLIST ID 3006\r\nBEGIN\r\n\t1 2 3 4 5 6 7 8\r\nEND\r\n"
     "WORDLIST ID 3007\r\nBEGIN\r\n\t120 2 18 10\r\nEND\r\n"
     "WORDLIST ID 3008\r\nBEGIN\r\n\t60 2 50 11 255 128 0\r\nEND\r\n"

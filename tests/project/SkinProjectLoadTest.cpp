@@ -37,7 +37,7 @@ TEST(SkinProjectLoad, ReadsEveryFieldOfBothLineEndings) {
         EXPECT_EQ(project.SkinInfo.Version, "1.0");
         EXPECT_EQ(project.SkinInfo.Comments, "say \"hi\" C:\\x");
         EXPECT_EQ(project.ToolBar.Rect, (CRect{0, 140, 160, 160}));
-        EXPECT_EQ(project.ToolBar.RectButtonTools, (CRect{7, 8, 17, 28}));
+        EXPECT_EQ(project.ToolBar.RectButtonTools, (CRect{7, 8, 17, 18}));
         EXPECT_EQ(project.ScrollBar.ThumbBottomHeight, 2);
         EXPECT_EQ(project.MaximizeVuzuRuzIcon.BmpMask, "maxm.bmp");
         EXPECT_EQ(project.DateTime.TextColor, RgbColor(255, 128, 0));

@@ -10,6 +10,7 @@
 #include "InPlaceTextEditor.h"
 #include "MessageSink.h"
 #include "PropertyItem.h"
+#include "PropertyItemManager.h"
 #include "PropertyListHost.h"
 #include "PropertySheetObserver.h"
 
@@ -68,12 +69,18 @@ public:
     int created = 0;
 };
 
-// Counts what committed edits told the observer.
+// Counts what committed edits told the observer, and makes each change as the history
+// does.
 class RecordingObserver : public IPropertySheetObserver {
 public:
-    void OnValueCommitted(CPropertyItemManager&, const CPropertyItem& item,
+    std::string Refusal(const CPropertyItemManager&, const CPropertyItem&,
+                        const CPropertyValue&) override {
+        return {};
+    }
+    bool OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
                           const CPropertyValue& before, const CPropertyValue& after) override {
         commits.push_back({item.m_nItemId, before, after});
+        return sheet.ApplyValue(item.m_nItemId, after);
     }
     void OnRefreshView() override { ++refreshes; }
 

@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "Bmp.h"
-#include "SkinChecker.h"
+#include "RuleBook.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "SkinRenderer.h"
@@ -152,7 +152,7 @@ TEST(SkinRenderer, MarksTheRectanglesTheCheckerWarnsAbout) {
         return CScreenElement{};
     };
 
-    std::vector<CSkinProblem> problems = CSkinChecker().Check(f.project);
+    std::vector<CSkinProblem> problems = CRuleBook().Check(f.project);
     // The 20x12 bitmap in an 18x10 rectangle is a warning, on the battery alone.
     const auto size = std::find_if(problems.begin(), problems.end(), [](const CSkinProblem& p) {
         return p.Element == "Battery.Bmp";
@@ -169,7 +169,7 @@ TEST(SkinRenderer, MarksTheRectanglesTheCheckerWarnsAbout) {
 
     // A rectangle off the screen: warned about, and only in the state that shows it.
     f.project.ScrollBar.RectMaximized = {152, 16, 170, 158};
-    problems = CSkinChecker().Check(f.project);
+    problems = CRuleBook().Check(f.project);
     const auto outside = std::find_if(problems.begin(), problems.end(), [](const CSkinProblem& p) {
         return p.Element == "ScrollBar.RectMaximized";
     });
@@ -186,5 +186,5 @@ TEST(SkinRenderer, MarksTheRectanglesTheCheckerWarnsAbout) {
     f.project.Battery.Rect = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
     f.project.TitleBar.Rect = {50, 50, 10, 10};
     options.Zoom = 8;
-    EXPECT_EQ(renderer.Render(f.project, options, CSkinChecker().Check(f.project)).width(), 1280);
+    EXPECT_EQ(renderer.Render(f.project, options, CRuleBook().Check(f.project)).width(), 1280);
 }

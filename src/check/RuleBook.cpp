@@ -1,0 +1,485 @@
+#include "RuleBook.h"
+
+#include <QImage>
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <unordered_set>
+
+#include "DIBSectionLite.h"
+#include "FileNameResolver.h"
+#include "SkinProject.h"
+
+namespace vantoro {
+namespace {
+
+using S = CSkinProblem::Severity;
+
+// A field's value as the record holds it.
+using CFieldValue = std::variant<std::string, int32_t, COLORREF, CRect, CPoint, CSize>;
+
+CFieldValue ValueOf(const CSkinProject& project, const CSkinField& field) {
+    CData& record = const_cast<CSkinProject&>(project).Element(field.Element);
+    return std::visit([](auto* value) { return CFieldValue(*value); }, record.Field(field));
+}
+
+std::string SizeText(int64_t w, int64_t h) {
+    return std::to_string(w) + "x" + std::to_string(h);
+}
+
+int ScreenSize(int reso) {
+    return reso == 1 ? 160 : reso == 2 ? 320 : 0;
+}
+
+bool IsKnownDepth(int depth) {
+    return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+}
+
+// Distinct colours of the picture, counted up to `limit` + 1.
+int CountColors(const CDIBSectionLite& dib, int limit) {
+    const QImage image = dib.ToImage();
+    std::unordered_set<QRgb> colors;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            colors.insert(line[x] & 0xFFFFFF);
+            if (int(colors.size()) > limit) return int(colors.size());
+        }
+    }
+    return int(colors.size());
+}
+
+// Names Windows keeps for its devices, with or without an extension.
+bool IsReservedName(std::string_view name) {
+    std::string stem(name.substr(0, name.find('.')));
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    for (char& c : stem) c = char(std::toupper(static_cast<unsigned char>(c)));
+    static const char* const kNames[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (const char* reserved : kNames)
+        if (stem == reserved) return true;
+    return stem.size() == 4 && (stem.rfind("COM", 0) == 0 || stem.rfind("LPT", 0) == 0) &&
+           stem[3] >= '1' && stem[3] <= '9';
+}
+
+// The rules on one field's value. `only`, when set, is the one row whose rules are wanted.
+class CValueRules {
+public:
+    CValueRules(const CSkinProject& project, const CSkinField& field, std::string file,
+                std::vector<CSkinProblem>& out)
+        : m_project(project), m_field(field), m_file(std::move(file)), m_out(out) {}
+
+    void Run(const CFieldValue& value) {
+        const size_t first = m_out.size();
+        std::visit([this](const auto& v) { Apply(v); }, value);
+        Special(value);
+        // Advice about a value that cannot be held at all is noise.
+        const bool broken = std::any_of(m_out.begin() + std::ptrdiff_t(first), m_out.end(),
+                                        [](const CSkinProblem& p) { return p.IsError(); });
+        if (broken)
+            m_out.erase(std::remove_if(m_out.begin() + std::ptrdiff_t(first), m_out.end(),
+                                       [](const CSkinProblem& p) { return !p.IsError(); }),
+                        m_out.end());
+    }
+
+private:
+    const CFieldRow* RowOf(CFieldPart part) const {
+        for (const CFieldRow& row : m_field.Rows)
+            if (row.ItemId && (row.Part == part || part == CFieldPart::Whole)) return &row;
+        return nullptr;
+    }
+    std::string LabelOf(CFieldPart part) const {
+        const CFieldRow* row = RowOf(part);
+        return row ? row->Label : m_field.Member;
+    }
+    void Add(S level, CFieldPart part, std::string message, std::string entry = {}) {
+        const CSkinField* shown = &m_field;
+        if (const CSkinField* in = CSkinFields::Sibling(m_field, m_field.ShownIn)) shown = in;
+        const CFieldRow* row = shown == &m_field ? RowOf(part) : &shown->Rows[0];
+        m_out.push_back({level, CSkinFields::Id(*shown), m_file, std::move(message),
+                         uint8_t(row ? row->ItemId : 0), std::move(entry)});
+    }
+
+    void Number(int64_t value, CFieldPart part, const char* what = nullptr) {
+        int64_t min = 0, max = 0;
+        switch (m_field.Range) {
+            case CNumberRange::Any:
+                return;
+            case CNumberRange::Coordinate:
+                min = CRuleBook::kWordMin;
+                break;
+            case CNumberRange::Extent:
+                min = 0;
+                break;
+        }
+        max = CRuleBook::kWordMax;
+        if (value >= min && value <= max) return;
+        const std::string range = std::to_string(min) + " and " + std::to_string(max);
+        const std::string subject = what ? std::string("The ") + what + " " : "The value ";
+        Add(S::Error, part, subject + std::to_string(value) + " is not between " + range + ".",
+            LabelOf(part) + " must be between " + range + ".");
+    }
+
+    void Apply(const std::string& text) {
+        const std::string label = LabelOf(CFieldPart::Whole);
+        if (m_field.Rule != CFieldRule::SkinName && m_field.MaxBytes &&
+            text.size() > m_field.MaxBytes) {
+            const std::string limit = std::to_string(m_field.MaxBytes);
+            Add(S::Error, CFieldPart::Whole,
+                "The text is " + std::to_string(text.size()) + " bytes long; the project file " +
+                    "keeps " + limit + ".",
+                label + " must not be longer than " + limit + " characters.");
+        }
+        const auto control = std::find_if(text.begin(), text.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        });
+        if (m_field.Rule != CFieldRule::SkinName && control != text.end())
+            Add(S::Error, CFieldPart::Whole,
+                "The text holds a line break or another control character, which the project "
+                "file cannot keep.",
+                label + " must not hold line breaks or other control characters.");
+        if (m_field.AdviseBytes && text.size() > m_field.AdviseBytes)
+            Add(S::Warning, CFieldPart::Whole,
+                "The text is " + std::to_string(text.size()) + " characters long; the help " +
+                    "asks for at most " + std::to_string(m_field.AdviseBytes) + ".");
+    }
+
+    void Apply(int32_t value) { Number(value, CFieldPart::Whole); }
+
+    void Apply(COLORREF value) {
+        if (value <= 0xFFFFFF) return;
+        Add(S::Error, CFieldPart::Whole,
+            "The value " + std::to_string(value) + " is not a colour: red, green and blue " +
+                "are each 0 to 255 (0 to 16777215 in all).",
+            LabelOf(CFieldPart::Whole) + " must be red,green,blue, each from 0 to 255.");
+    }
+
+    void Apply(const CRect& r) {
+        const int64_t w = int64_t(r.right) - r.left, h = int64_t(r.bottom) - r.top;
+        const std::string label = LabelOf(CFieldPart::Whole);
+        auto word = [&](int64_t v, const char* what) {
+            if (v >= CRuleBook::kWordMin && v <= CRuleBook::kWordMax) return true;
+            const std::string range =
+                std::to_string(CRuleBook::kWordMin) + " and " + std::to_string(CRuleBook::kWordMax);
+            Add(S::Error, CFieldPart::Whole,
+                std::string("The ") + what + " " + std::to_string(v) + " is not between " + range +
+                    ".",
+                label + " must have its " + what + " between " + range + ".");
+            return false;
+        };
+        const bool fits = word(r.left, "left edge") & word(r.top, "top edge") & word(w, "width") &
+                          word(h, "height");
+        if (!fits) return;
+        const std::string text = "(" + std::to_string(r.left) + ", " + std::to_string(r.top) +
+                                 ", " + std::to_string(r.right) + ", " + std::to_string(r.bottom) +
+                                 ")";
+        if (w < 0 || h < 0) {
+            Add(S::Warning, CFieldPart::Whole,
+                "The rectangle " + text + " has a negative width or height.");
+            return;
+        }
+        const int screen = ScreenSize(m_project.SkinInfo.Reso);
+        if (m_field.OnScreen && screen &&
+            (r.left < 0 || r.top < 0 || r.right > screen || r.bottom > screen))
+            Add(S::Warning, CFieldPart::Whole,
+                "The rectangle " + text + " lies outside the " + SizeText(screen, screen) +
+                    " screen.");
+    }
+
+    void Apply(const CPoint& p) {
+        Number(p.x, CFieldPart::X);
+        Number(p.y, CFieldPart::Y);
+        const int screen = ScreenSize(m_project.SkinInfo.Reso);
+        if (!m_field.OnScreen || !screen) return;
+        if (p.x < 0 || p.x > screen)
+            Add(S::Warning, CFieldPart::X,
+                "The point " + std::to_string(p.x) + "," + std::to_string(p.y) +
+                    " lies outside the " + SizeText(screen, screen) + " screen.");
+        if (p.y < 0 || p.y > screen)
+            Add(S::Warning, CFieldPart::Y,
+                "The point " + std::to_string(p.x) + "," + std::to_string(p.y) +
+                    " lies outside the " + SizeText(screen, screen) + " screen.");
+    }
+
+    void Apply(const CSize& s) {
+        Number(s.cx, CFieldPart::X, "width");
+        Number(s.cy, CFieldPart::Y, "height");
+    }
+
+    void Special(const CFieldValue& value) {
+        const std::string label = LabelOf(CFieldPart::Whole);
+        switch (m_field.Rule) {
+            case CFieldRule::SkinName: {
+                const std::string& name = std::get<std::string>(value);
+                if (std::string problem = CRuleBook::SkinNameProblem(name); !problem.empty()) {
+                    Add(S::Error, CFieldPart::Whole, problem, label + ": " + problem);
+                    return;
+                }
+                const std::string path = m_project.Folder + name + ".PDB";
+                if (path.size() > CRuleBook::kMaxPathLength)
+                    Add(S::Error, CFieldPart::Whole,
+                        "The database path '" + path + "' is longer than 259 characters.",
+                        label + ": the database path '" + path +
+                            "' would be longer than 259 characters.");
+                return;
+            }
+            case CFieldRule::ResoCode: {
+                const int32_t reso = std::get<int32_t>(value);
+                if (reso != 1 && reso != 2)
+                    Add(S::Error, CFieldPart::Whole,
+                        "The resolution code " + std::to_string(reso) +
+                            " is neither 1 (160x160) nor 2 (320x320).");
+                return;
+            }
+            case CFieldRule::DepthCode: {
+                const int32_t depth = std::get<int32_t>(value);
+                if (!IsKnownDepth(depth))
+                    Add(S::Error, CFieldPart::Whole,
+                        "The depth code " + std::to_string(depth) +
+                            " is not one of 1, 2, 4, 8 and 16.");
+                return;
+            }
+            case CFieldRule::AtLeftEdge: {
+                const CRect& r = std::get<CRect>(value);
+                if (r.left != 0)
+                    Add(S::Warning, CFieldPart::Whole,
+                        "The tool bar starts at x = " + std::to_string(r.left) +
+                            "; the launcher expects it at x = 0.");
+                return;
+            }
+            case CFieldRule::WithinToolBar: {
+                const CRect& r = std::get<CRect>(value);
+                const CRect& bar = m_project.ToolBar.Rect;
+                const int64_t w = int64_t(bar.right) - bar.left, h = int64_t(bar.bottom) - bar.top;
+                if (w >= 0 && h >= 0 && r.right >= r.left && r.bottom >= r.top &&
+                    (r.left < 0 || r.top < 0 || r.right > w || r.bottom > h))
+                    Add(S::Warning, CFieldPart::Whole,
+                        "The button lies outside the tool bar, which is " + SizeText(w, h) + ".");
+                return;
+            }
+            default:
+                return;
+        }
+    }
+
+    const CSkinProject& m_project;
+    const CSkinField& m_field;
+    std::string m_file;
+    std::vector<CSkinProblem>& m_out;
+};
+
+// The rules on the bitmap file a field names.
+class CBitmapRules {
+public:
+    CBitmapRules(const CSkinProject& project, std::vector<CSkinProblem>& out)
+        : m_project(project), m_out(out) {}
+
+    void Run(const CSkinField& field) {
+        const int reso = m_project.SkinInfo.Reso;
+        // Only a 320x320 skin declares the second preview.
+        if (field.Rule == CFieldRule::SmallPreview && reso != 2) return;
+        const std::string name = std::get<std::string>(ValueOf(m_project, field));
+        const std::string id = CSkinFields::Id(field);
+        auto add = [&](S level, const std::string& file, const std::string& message) {
+            m_out.push_back({level, id, file, message, 0, {}});
+        };
+        if (name.empty()) {
+            add(S::Error, m_project.PathName, "No bitmap file is named.");
+            return;
+        }
+        const std::string path = ResolveFileName(m_project.Folder, name);
+        std::error_code ec;
+        if (!std::filesystem::exists(std::filesystem::path(path), ec)) {
+            add(S::Error, path, "The file '" + path + "' is missing.");
+            return;
+        }
+        CDIBSectionLite dib;
+        if (!dib.Load(path)) {
+            add(S::Error, path, dib.LastError());
+            return;
+        }
+        const int w = dib.GetWidth(), h = dib.GetHeight();
+        if (w > CRuleBook::kMaxBitmapSide || h > CRuleBook::kMaxBitmapSide) {
+            add(S::Error, path,
+                "The bitmap is " + SizeText(w, h) + " pixels; the compiler takes at most " +
+                    SizeText(CRuleBook::kMaxBitmapSide, CRuleBook::kMaxBitmapSide) + ".");
+            return;
+        }
+        if (const int side = ExpectedSide(field); side && (w != side || h != side))
+            add(S::Warning, path,
+                "The bitmap is " + SizeText(w, h) + " pixels; this skin's resolution asks for " +
+                    SizeText(side, side) + ".");
+        FitsRectangle(field, path, w, h, add);
+        if (field.Mask) {
+            if (dib.GetBitCount() != 1)
+                add(S::Warning, path,
+                    "The mask has " + std::to_string(dib.GetBitCount()) +
+                        " bits per pixel; a mask should be 1-bit.");
+            MatchesItsBitmap(field, w, h, path, add);
+        } else {
+            Colours(dib, path, add);
+        }
+        ResourceSize(field, w, h, path, add);
+    }
+
+private:
+    using Adder = std::function<void(S, const std::string&, const std::string&)>;
+
+    int ExpectedSide(const CSkinField& field) const {
+        const int screen = ScreenSize(m_project.SkinInfo.Reso);
+        switch (field.Rule) {
+            case CFieldRule::ScreenSquare:
+                return screen;
+            case CFieldRule::PreviewSquare:
+                return screen * 3 / 8;
+            case CFieldRule::SmallPreview:
+                return 60;
+            default:
+                return 0;
+        }
+    }
+
+    void FitsRectangle(const CSkinField& field, const std::string& path, int width, int height,
+                       const Adder& add) const {
+        const CSkinField* rectField = CSkinFields::Sibling(field, field.DrawnIn);
+        if (!rectField) return;
+        const CRect r = std::get<CRect>(ValueOf(m_project, *rectField));
+        // Wide: the edges of a damaged project can be any 32-bit numbers.
+        const int64_t w = int64_t(r.right) - r.left, h = int64_t(r.bottom) - r.top;
+        // A rectangle of negative or impossible size has a problem of its own.
+        if (w < 0 || h < 0 || w > CRuleBook::kWordMax || h > CRuleBook::kWordMax) return;
+        const std::string rect = "its rectangle (" + CSkinFields::Label(*rectField) + ")";
+        if (field.WidthOnly) {
+            if (width != w)
+                add(S::Warning, path,
+                    "The bitmap is " + std::to_string(width) + " pixels wide; " + rect + " is " +
+                        std::to_string(w) + ".");
+        } else if (width != w || height != h) {
+            add(S::Warning, path,
+                "The bitmap is " + SizeText(width, height) + " pixels; " + rect + " is " +
+                    SizeText(w, h) + ".");
+        }
+    }
+
+    void MatchesItsBitmap(const CSkinField& mask, int width, int height, const std::string& path,
+                          const Adder& add) const {
+        const CSkinField* bitmap = CSkinFields::Sibling(mask, mask.MaskOf);
+        if (!bitmap) return;
+        const std::string name = std::get<std::string>(ValueOf(m_project, *bitmap));
+        if (name.empty()) return;
+        CDIBSectionLite dib;
+        if (!dib.Load(ResolveFileName(m_project.Folder, name))) return;
+        if (dib.GetWidth() != width || dib.GetHeight() != height)
+            add(S::Warning, path,
+                "The mask is " + SizeText(width, height) + " pixels; the bitmap it masks (" +
+                    CSkinFields::Label(*bitmap) + ") is " +
+                    SizeText(dib.GetWidth(), dib.GetHeight()) + ".");
+    }
+
+    void Colours(const CDIBSectionLite& dib, const std::string& path, const Adder& add) const {
+        const int depth = m_project.SkinInfo.Depth;
+        if (!IsKnownDepth(depth)) return;
+        const int limit = 1 << depth;
+        // Only bitmaps that could hold more colours than that need counting.
+        const bool couldExceed = dib.GetBitCount() > 8 || (1 << dib.GetBitCount()) > limit;
+        if (!couldExceed) return;
+        if (CountColors(dib, limit) > limit)
+            add(S::Warning, path,
+                "The bitmap has more than " + std::to_string(limit) + " colours; a " +
+                    std::to_string(depth) + "-bit skin shows at most " + std::to_string(limit) +
+                    ".");
+    }
+
+    void ResourceSize(const CSkinField& field, int width, int height, const std::string& path,
+                      const Adder& add) const {
+        // A 320x320 wall paper reaches the database as four tiles.
+        if (field.Rule == CFieldRule::ScreenSquare && m_project.SkinInfo.Reso == 2) return;
+        const int depth = field.Mask ? 1 : m_project.SkinInfo.Depth;
+        if (!IsKnownDepth(depth)) return;
+        const size_t rowBytes = ((size_t(width) * size_t(depth) + 15) & ~size_t(15)) / 8;
+        const size_t bytes = 16 + (depth == 16 ? 8 : 0) + rowBytes * size_t(height);
+        if (bytes > CRuleBook::kMaxResourceBytes)
+            add(S::Warning, path,
+                "The bitmap takes " + std::to_string(bytes) + " bytes at " + std::to_string(depth) +
+                    " bits per pixel; a handheld resource holds at most " +
+                    std::to_string(CRuleBook::kMaxResourceBytes) + ".");
+    }
+
+    const CSkinProject& m_project;
+    std::vector<CSkinProblem>& m_out;
+};
+
+}  // namespace
+
+std::string CRuleBook::SkinNameProblem(const std::string& name) {
+    if (name.empty()) return "The skin name is empty.";
+    if (name.size() > kMaxSkinNameBytes)
+        return "The skin name '" + name + "' is longer than 31 characters.";
+    for (unsigned char c : name)
+        if (c < 0x20 || c == 0x7F ||
+            std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos)
+            return "The skin name '" + name +
+                   "' holds a character a file name cannot hold (\\ / : * ? \" < > |).";
+    if (name == "." || name == "..") return "The skin name '" + name + "' cannot name a file.";
+    if (name.back() == '.' || name.back() == ' ')
+        return "The skin name '" + name + "' ends with a dot or a blank, which Windows drops.";
+    if (name.front() == ' ') return "The skin name '" + name + "' starts with a blank.";
+    if (IsReservedName(name))
+        return "The skin name '" + name + "' is a name Windows keeps for a device.";
+    return {};
+}
+
+std::string CRuleBook::DatabasePath(const CSkinProject& project) {
+    return project.Folder + project.SkinInfo.SkinName + ".PDB";
+}
+
+std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
+    std::vector<CSkinProblem> problems;
+    for (const CSkinField& field : CSkinFields::All())
+        CValueRules(project, field, project.PathName, problems).Run(ValueOf(project, field));
+    CBitmapRules bitmaps(project, problems);
+    for (const CSkinField& field : CSkinFields::All())
+        if (field.Kind == CFieldKind::Bitmap) bitmaps.Run(field);
+    return problems;
+}
+
+std::vector<CSkinProblem> CRuleBook::Judge(const CSkinProject& project, CSkinElement element,
+                                           uint8_t itemId, const CPropertyValue& value) {
+    std::vector<CSkinProblem> problems;
+    const CSkinField* field = CSkinFields::FindByRow(element, itemId);
+    if (!field) return problems;
+    const CFieldRow& row = *field->Row(itemId);
+    CFieldValue candidate = ValueOf(project, *field);
+    std::visit(
+        [&](auto& current) {
+            using T = std::decay_t<decltype(current)>;
+            if constexpr (std::is_same_v<T, CPoint>) {
+                if (auto* part = std::get_if<int32_t>(&value))
+                    (row.Part == CFieldPart::Y ? current.y : current.x) = *part;
+            } else if constexpr (std::is_same_v<T, CSize>) {
+                if (auto* part = std::get_if<int32_t>(&value))
+                    (row.Part == CFieldPart::Y ? current.cy : current.cx) = *part;
+            } else if (auto* typed = std::get_if<T>(&value)) {
+                current = *typed;
+            }
+        },
+        candidate);
+    std::vector<CSkinProblem> all;
+    CValueRules(project, *field, project.PathName, all).Run(candidate);
+    for (CSkinProblem& problem : all)
+        if (problem.ItemId == itemId) problems.push_back(std::move(problem));
+    return problems;
+}
+
+std::string CRuleBook::Refusal(const CSkinProject& project, CSkinElement element, uint8_t itemId,
+                               const CPropertyValue& value) {
+    for (const CSkinProblem& problem : Judge(project, element, itemId, value))
+        if (problem.IsError()) return problem.Entry.empty() ? problem.Message : problem.Entry;
+    return {};
+}
+
+}  // namespace vantoro

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "PropertyValue.h"
+#include "SkinFields.h"
+#include "SkinProblem.h"
+
+namespace vantoro {
+
+class CSkinProject;
+
+// Every rule a skin's values and files must keep, each with its severity, for every part
+// that judges them: the grid refuses a value that breaks an error rule where it is typed,
+// `check` lists what is found, and Build Skin stops on an error. Errors are what the
+// compiler, the database or the platform cannot hold; warnings are the help texts' advice
+// and what the launcher would draw off its screen or at the wrong size.
+class CRuleBook {
+public:
+    // The word lists keep every number in a 16-bit word, and the launcher reads them as
+    // signed screen coordinates.
+    static constexpr int32_t kWordMin = -32768;
+    static constexpr int32_t kWordMax = 32767;
+    // The compiler refuses wider or taller bitmaps.
+    static constexpr int kMaxBitmapSide = 4096;
+    // The database's name field holds 31 bytes and its end.
+    static constexpr size_t kMaxSkinNameBytes = 31;
+    // The longest path Windows takes without its long-path prefix.
+    static constexpr size_t kMaxPathLength = 259;
+    // The compiler warns about larger resources: the handheld's records hold no more.
+    static constexpr size_t kMaxResourceBytes = 65505;
+
+    // Everything: every value, every bitmap file, the database path.
+    std::vector<CSkinProblem> Check(const CSkinProject& project);
+
+    // The value rules of `element`'s row `itemId`, as if it held `value`: what an entry
+    // is refused for (errors) or marked with (warnings). The files it names are not read.
+    static std::vector<CSkinProblem> Judge(const CSkinProject& project, CSkinElement element,
+                                           uint8_t itemId, const CPropertyValue& value);
+    // The first error of Judge, as the sentence to show; empty when the value may go in.
+    static std::string Refusal(const CSkinProject& project, CSkinElement element, uint8_t itemId,
+                               const CPropertyValue& value);
+
+    // Why `name` cannot name a skin (the database and its file); empty when it can.
+    static std::string SkinNameProblem(const std::string& name);
+    // The database Build Skin writes: the project folder, the skin name and ".PDB".
+    static std::string DatabasePath(const CSkinProject& project);
+};
+
+}  // namespace vantoro

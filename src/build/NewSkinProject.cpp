@@ -1,8 +1,5 @@
 #include "NewSkinProject.h"
 
-#include <QFile>
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include "BuildRunner.h"
@@ -11,8 +8,6 @@
 
 namespace vantoro {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The bitmap files of a new project, in the order of the keys that name them.
 constexpr const char* kWallPaper = "wallpaper.bmp";
@@ -44,10 +39,6 @@ bool IsKnownDepth(int depth) {
     return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
 }
 
-std::string Join(const std::string& folder, const std::string& name) {
-    return (fs::path(folder) / name).string();
-}
-
 }  // namespace
 
 std::vector<std::string> CNewSkinProject::FileNames(const std::string& skinName) {
@@ -65,7 +56,6 @@ bool CNewSkinProject::Fail(const std::string& message) {
 bool CNewSkinProject::Create() {
     m_projectPath.clear();
     m_lastError.clear();
-    m_written.clear();
     if (const std::string problem = CBuildRunner::SkinNameProblem(SkinName); !problem.empty())
         return Fail(problem);
     if (Reso != 1 && Reso != 2)
@@ -74,29 +64,14 @@ bool CNewSkinProject::Create() {
     if (!IsKnownDepth(Depth))
         return Fail("The depth " + std::to_string(Depth) +
                     " is not one of 1, 2, 4, 8 and 16 bits per pixel.");
-    if (Folder.empty()) return Fail("No folder is given for the new skin.");
+    if (!m_files.Begin(Folder, FileNames(SkinName))) return Fail(m_files.LastError());
 
-    std::error_code ec;
-    const std::string folder = fs::absolute(fs::path(Folder), ec).lexically_normal().string();
-    if (ec) return Fail("The folder '" + Folder + "' cannot be used: " + ec.message() + ".");
-    if (fs::exists(fs::path(folder), ec) && !fs::is_directory(fs::path(folder), ec))
-        return Fail("'" + folder + "' is not a folder.");
-    fs::create_directories(fs::path(folder), ec);
-    if (ec) return Fail("The folder '" + folder + "' cannot be made: " + ec.message() + ".");
-
-    // Every file is looked at before the first is written, so a refusal names them all.
-    std::string existing;
-    for (const std::string& name : FileNames(SkinName)) {
-        const std::string path = Join(folder, name);
-        if (fs::exists(fs::symlink_status(fs::path(path), ec)))
-            existing += (existing.empty() ? "'" : ", '") + path + "'";
-    }
-    if (!existing.empty())
-        return Fail("The new skin would replace " + existing + "; nothing was written.");
-
-    const std::string project = Join(folder, SkinName + ".skn");
+    const std::string projectName = SkinName + ".skn";
     // The project file first: it claims the name before any bitmap is drawn.
-    if (!WriteNewFile(project, {})) return false;
+    if (!m_files.Write(projectName, {})) {
+        m_files.RemoveWritten();
+        return Fail(m_files.LastError());
+    }
 
     const CPlaceholderPainter painter(Reso, Depth, SkinName);
     const CSkinLayout& L = painter.Layout();
@@ -126,33 +101,17 @@ bool CNewSkinProject::Create() {
         {kMiscIcons, painter.EncodeArt(painter.IconStrip(kMiscIconCount, L.miscIcon))},
     };
     for (const auto& [name, bytes] : files)
-        if (!WriteNewFile(Join(folder, name), bytes)) {
-            RemoveWritten();
-            return false;
+        if (!m_files.Write(name, bytes)) {
+            m_files.RemoveWritten();
+            return Fail(m_files.LastError());
         }
 
-    m_projectPath = project;
+    m_projectPath = m_files.PathOf(projectName);
     if (!FillProjectFile()) {
-        RemoveWritten();
+        m_files.RemoveWritten();
         m_projectPath.clear();
         return false;
     }
-    return true;
-}
-
-bool CNewSkinProject::WriteNewFile(const std::string& path,
-                                   const std::vector<unsigned char>& bytes) {
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    // NewOnly: a file that appeared since the look is refused, not replaced.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return Fail("The file '" + path +
-                    "' cannot be written: " + file.errorString().toStdString() + ".");
-    m_written.push_back(path);
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-            qint64(bytes.size()) ||
-        !file.flush())
-        return Fail("The file '" + path +
-                    "' could not be written completely: " + file.errorString().toStdString() + ".");
     return true;
 }
 
@@ -217,16 +176,7 @@ bool CNewSkinProject::FillProjectFile() {
     p.SystemIcons.BmpPopupToolsMask = kPopupToolsMask;
     p.SystemIcons.BmpMiscIcons = kMiscIcons;
     p.SystemIcons.MiscIconsSize = {L.miscIcon, L.miscIcon};
-    if (!p.SaveProject())
-        return Fail(p.LastError().empty() ? "The project '" + m_projectPath + "' cannot be written."
-                                          : p.LastError());
-    return true;
-}
-
-void CNewSkinProject::RemoveWritten() {
-    std::error_code ec;
-    for (const std::string& path : m_written) fs::remove(fs::path(path), ec);
-    m_written.clear();
+    return m_files.SaveProject(p) || Fail(m_files.LastError());
 }
 
 }  // namespace vantoro

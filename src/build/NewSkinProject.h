@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "NewProjectFiles.h"
+
 namespace vantoro {
 
 // Starts a skin from nothing: writes "<name>.skn" with every section and key, placed
@@ -28,13 +30,11 @@ public:
 
 private:
     bool Fail(const std::string& message);
-    bool WriteNewFile(const std::string& path, const std::vector<unsigned char>& bytes);
     bool FillProjectFile();
-    void RemoveWritten();
 
+    CNewProjectFiles m_files;
     std::string m_projectPath;
     std::string m_lastError;
-    std::vector<std::string> m_written;
 };
 
 }  // namespace vantoro

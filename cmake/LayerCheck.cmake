@@ -49,11 +49,12 @@ endfunction()
 
 function(vantoro_check_layers)
   foreach(model vantoro_project vantoro_history vantoro_bitmap vantoro_check vantoro_render
-                vantoro_compile vantoro_newskin vantoro_paint)
+                vantoro_compile vantoro_newskin vantoro_paint vantoro_unpack)
     vantoro_forbid_links(${model} "Qt[0-9]*::(Widgets|PrintSupport)|Qt[0-9]*Widgets"
       "the model and build libraries stay free of Widgets")
   endforeach()
   vantoro_forbid_links(brres_core "Qt" "the compiler library is standard C++ only")
   vantoro_forbid_links(BRRes "Qt" "the compiler library is standard C++ only")
   vantoro_forbid_links(brres "Qt" "the compiler library is standard C++ only")
+  vantoro_forbid_links(brres_reader "Qt" "the database reader is standard C++ only")
 endfunction()

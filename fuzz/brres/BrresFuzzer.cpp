@@ -10,6 +10,7 @@
 #include "ResourceCompiler.h"
 
 using namespace vantoro;
+using brres::PdbReader;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto parts =

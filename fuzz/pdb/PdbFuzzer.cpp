@@ -5,10 +5,11 @@
 
 #include "FuzzScratch.h"
 #include "InfoCommand.h"
+#include "PalmBitmapDecoder.h"
 #include "PdbReader.h"
-#include "TbmpDecoder.h"
 
 using namespace vantoro;
+using brres::PdbReader;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> bytes(data, data + size);
@@ -18,11 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const PdbReader::Resource& resource : database.resources) {
             fuzz::Check(resource.data >= bytes.data() &&
                         resource.data + resource.size <= bytes.data() + bytes.size());
-            if (resource.type != "Tbmp") continue;
-            TbmpDecoder::Bitmap bitmap;
-            if (TbmpDecoder::Decode(resource.data, resource.size, bitmap, error)) {
-                fuzz::Check(bitmap.pixels.size() == size_t(bitmap.width) * size_t(bitmap.height));
-            }
+            if (resource.type != "Tbmp" && resource.type != "tAIB") continue;
+            std::vector<brres::PalmBitmap> members;
+            const bool whole = brres::PalmBitmapDecoder::Decode(resource.data, resource.size,
+                                                                resource.Name(), members, error);
+            fuzz::Check(whole || !error.empty());
+            for (const brres::PalmBitmap& bitmap : members)
+                fuzz::Check(bitmap.values.size() == size_t(bitmap.width) * size_t(bitmap.height));
         }
     } else {
         fuzz::Check(!error.empty());

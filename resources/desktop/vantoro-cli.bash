@@ -1,6 +1,6 @@
 # Bash completion for vantoro-cli: its commands, its options, and for a command's
 # argument the files it takes (projects for build, script, check and render; databases for
-# info).
+# info; a database and then a folder for unpack).
 
 _vantoro_cli() {
     local cur prev words cword
@@ -23,7 +23,7 @@ _vantoro_cli() {
             elif [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--compiler-library --help --version' -- "$cur"))
             else
-                COMPREPLY=($(compgen -W 'build script check render info' -- "$cur"))
+                COMPREPLY=($(compgen -W 'build script check render info unpack' -- "$cur"))
             fi
             ;;
         build | script | check)
@@ -39,6 +39,14 @@ _vantoro_cli() {
                 COMPREPLY=($(compgen -W '--png --zoom --maximized --no-overlay' -- "$cur"))
             else
                 _filedir skn
+            fi
+            ;;
+        unpack)
+            # The database, then the folder to unpack it into; nothing more after that.
+            if ((cword == i + 1)); then
+                _filedir pdb
+            elif ((cword == i + 2)); then
+                _filedir -d
             fi
             ;;
         info)

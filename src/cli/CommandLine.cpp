@@ -11,6 +11,7 @@
 #include "RuleBook.h"
 #include "SkinProject.h"
 #include "SkinRenderer.h"
+#include "SkinUnpacker.h"
 #include "TextCodec.h"
 
 #ifdef VANTORO_HAVE_INFO
@@ -47,6 +48,9 @@ std::string CCommandLine::Usage() {
            "       " +
            kProgram +
            " new FOLDER --name NAME [--reso 160|320] [--depth 1|2|4|8|16]\n"
+           "       " +
+           kProgram +
+           " unpack SKIN.PDB FOLDER\n"
            "\n"
            "Commands:\n"
            "  build [--keep-intermediate] PROJECT.skn\n"
@@ -66,6 +70,10 @@ std::string CCommandLine::Usage() {
            "bitmap\n"
            "                      (160x160 and 256 colours unless --reso and --depth say "
            "otherwise)\n"
+           "  unpack SKIN.PDB FOLDER\n"
+           "                      recover the project of a skin database: NAME.skn and every "
+           "bitmap\n"
+           "                      as a BMP file in FOLDER; no file there is replaced\n"
            "\n"
            "Options:\n"
            "  --compiler-library PATH  use this compiler library instead of the one beside the "
@@ -108,6 +116,7 @@ int CCommandLine::Run(const std::vector<std::string>& args, std::ostream& out, s
     if (command == "info") return Info(rest, out, err);
     if (command == "new") return New(rest, out, err);
     if (command == "render") return Render(rest, out, err);
+    if (command == "unpack") return Unpack(rest, out, err);
     if (command != "build" && command != "script" && command != "check")
         return UsageError("unknown command '" + command + "'.", err);
     bool keepIntermediateFiles = false;
@@ -250,6 +259,22 @@ int CCommandLine::New(const std::vector<std::string>& args, std::ostream& out, s
         return kExitFailure;
     }
     out << generator.ProjectPath() << "\n";
+    return kExitSuccess;
+}
+
+int CCommandLine::Unpack(const std::vector<std::string>& args, std::ostream& out,
+                         std::ostream& err) {
+    for (const std::string& a : args)
+        if (a.size() > 1 && a[0] == '-')
+            return UsageError("unknown option '" + a + "' for unpack.", err);
+    if (args.size() != 2) return UsageError("unpack takes a skin database and a folder.", err);
+    CSkinUnpacker unpacker;
+    if (!unpacker.Unpack(args[0], args[1])) {
+        err << kProgram << ": " << unpacker.LastError() << "\n";
+        return kExitFailure;
+    }
+    for (const std::string& note : unpacker.Notes()) err << kProgram << ": note: " << note << "\n";
+    out << unpacker.ProjectPath() << "\n";
     return kExitSuccess;
 }
 

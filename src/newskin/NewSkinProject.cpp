@@ -1,9 +1,5 @@
 #include "NewSkinProject.h"
 
-#include <QFile>
-#include <filesystem>
-#include <system_error>
-
 #include "PlaceholderPainter.h"
 #include "RuleBook.h"
 #include "SkinFields.h"
@@ -11,8 +7,6 @@
 
 namespace vantoro {
 namespace {
-
-namespace fs = std::filesystem;
 
 // As many cells as the sample skins draw: the launcher's eight categories, six tools
 // and six small marks.
@@ -22,10 +16,6 @@ constexpr int kMiscIconCount = 6;
 
 bool IsKnownDepth(int depth) {
     return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
-}
-
-std::string Join(const std::string& folder, const std::string& name) {
-    return (fs::path(folder) / name).string();
 }
 
 }  // namespace
@@ -82,7 +72,6 @@ bool CNewSkinProject::Fail(const std::string& message) {
 bool CNewSkinProject::Create() {
     m_projectPath.clear();
     m_lastError.clear();
-    m_written.clear();
     if (const std::string problem = CRuleBook::SkinNameProblem(SkinName); !problem.empty())
         return Fail(problem);
     if (Reso != 1 && Reso != 2)
@@ -91,64 +80,31 @@ bool CNewSkinProject::Create() {
     if (!IsKnownDepth(Depth))
         return Fail("The depth " + std::to_string(Depth) +
                     " is not one of 1, 2, 4, 8 and 16 bits per pixel.");
-    if (Folder.empty()) return Fail("No folder is given for the new skin.");
+    if (!m_files.Begin(Folder, FileNames(SkinName))) return Fail(m_files.LastError());
 
-    std::error_code ec;
-    const std::string folder = fs::absolute(fs::path(Folder), ec).lexically_normal().string();
-    if (ec) return Fail("The folder '" + Folder + "' cannot be used: " + ec.message() + ".");
-    if (fs::exists(fs::path(folder), ec) && !fs::is_directory(fs::path(folder), ec))
-        return Fail("'" + folder + "' is not a folder.");
-    fs::create_directories(fs::path(folder), ec);
-    if (ec) return Fail("The folder '" + folder + "' cannot be made: " + ec.message() + ".");
-
-    // Every file is looked at before the first is written, so a refusal names them all.
-    std::string existing;
-    for (const std::string& name : FileNames(SkinName)) {
-        const std::string path = Join(folder, name);
-        if (fs::exists(fs::symlink_status(fs::path(path), ec)))
-            existing += (existing.empty() ? "'" : ", '") + path + "'";
-    }
-    if (!existing.empty())
-        return Fail("The new skin would replace " + existing + "; nothing was written.");
-
-    const std::string project = Join(folder, SkinName + ".skn");
+    const std::string projectName = SkinName + ".skn";
     // The project file first: it claims the name before any bitmap is drawn.
-    if (!WriteNewFile(project, {})) return false;
+    if (!m_files.Write(projectName, {})) {
+        m_files.RemoveWritten();
+        return Fail(m_files.LastError());
+    }
 
     const CPlaceholderPainter painter(Reso, Depth, SkinName);
     for (const CSkinField* field : BitmapFields())
-        if (!WriteNewFile(Join(folder, field->DefaultFile), Placeholder(painter, *field))) {
-            RemoveWritten();
-            return false;
+        if (!m_files.Write(field->DefaultFile, Placeholder(painter, *field))) {
+            m_files.RemoveWritten();
+            return Fail(m_files.LastError());
         }
 
-    m_projectPath = project;
+    m_projectPath = m_files.PathOf(projectName);
     if (!FillProjectFile()) {
-        RemoveWritten();
+        m_files.RemoveWritten();
         m_projectPath.clear();
         return false;
     }
     return true;
 }
 
-bool CNewSkinProject::WriteNewFile(const std::string& path,
-                                   const std::vector<unsigned char>& bytes) {
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    // NewOnly: a file that appeared since the look is refused, not replaced.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return Fail("The file '" + path +
-                    "' cannot be written: " + file.errorString().toStdString() + ".");
-    m_written.push_back(path);
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-            qint64(bytes.size()) ||
-        !file.flush())
-        return Fail("The file '" + path +
-                    "' could not be written completely: " + file.errorString().toStdString() + ".");
-    return true;
-}
-
-// The empty project file opens with every value at its default; the save then writes
-// every section and key in its own order, so a new project reads exactly like a saved one.
 bool CNewSkinProject::FillProjectFile() {
     CSkinProject p;
     if (!p.LoadProject(m_projectPath)) return Fail(p.LastError());
@@ -192,16 +148,7 @@ bool CNewSkinProject::FillProjectFile() {
     p.AppList.Rect = L.listNormal;
     p.AppList.RectMaximized = L.listMaximized;
     p.SystemIcons.MiscIconsSize = {L.miscIcon, L.miscIcon};
-    if (!p.SaveProject())
-        return Fail(p.LastError().empty() ? "The project '" + m_projectPath + "' cannot be written."
-                                          : p.LastError());
-    return true;
-}
-
-void CNewSkinProject::RemoveWritten() {
-    std::error_code ec;
-    for (const std::string& path : m_written) fs::remove(fs::path(path), ec);
-    m_written.clear();
+    return m_files.SaveProject(p) || Fail(m_files.LastError());
 }
 
 }  // namespace vantoro

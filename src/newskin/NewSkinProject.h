@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "BmpEncoder.h"
+#include "NewProjectFiles.h"
 
 namespace vantoro {
 
@@ -37,13 +38,11 @@ private:
     static paint::Image Picture(const CPlaceholderPainter& painter, const CSkinField& field);
     static paint::Bytes Placeholder(const CPlaceholderPainter& painter, const CSkinField& field);
     bool Fail(const std::string& message);
-    bool WriteNewFile(const std::string& path, const std::vector<unsigned char>& bytes);
     bool FillProjectFile();
-    void RemoveWritten();
 
+    CNewProjectFiles m_files;
     std::string m_projectPath;
     std::string m_lastError;
-    std::vector<std::string> m_written;
 };
 
 }  // namespace vantoro

@@ -239,6 +239,13 @@ TEST_F(InstallTest, BashCompletesCommandsOptionsAndProjectFiles) {
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli info ")),
               (QStringList{QStringLiteral("Meadow.PDB"), QStringLiteral("Sub")}));
     EXPECT_TRUE(complete(QStringLiteral("vantoro-cli build Meadow.skn ")).isEmpty());
+    // unpack takes a database, then the folder to unpack it into.
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli u")), QStringList{QStringLiteral("unpack")});
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli unpack ")),
+              (QStringList{QStringLiteral("Meadow.PDB"), QStringLiteral("Sub")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli unpack Meadow.PDB ")),
+              QStringList{QStringLiteral("Sub")});
+    EXPECT_TRUE(complete(QStringLiteral("vantoro-cli unpack Meadow.PDB Sub ")).isEmpty());
 }
 
 }  // namespace

@@ -3,69 +3,75 @@
 #include <QDir>
 #include <QImage>
 #include <QString>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <set>
 
+#include "PalmBitmapDecoder.h"
 #include "PalmDate.h"
 #include "PdbReader.h"
 #include "ResourceSummary.h"
-#include "TbmpDecoder.h"
 
 namespace vantoro {
 namespace {
 
-namespace fs = std::filesystem;
+using brres::PalmBitmap;
+using brres::PdbReader;
 
 constexpr int kSuccess = 0, kBadFile = 1, kUsage = 2;
-constexpr uintmax_t kMaxFileSize = uintmax_t(256) << 20;  // far beyond any skin
 
 const char kUsageText[] = "usage: vantoro-cli info FILE.PDB [--png DIR]\n";
 
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& error) {
-    std::error_code ec;
-    const fs::path file(path);
-    if (!fs::exists(file, ec)) {
-        error = "file not found";
-        return false;
-    }
-    if (!fs::is_regular_file(file, ec)) {
-        error = "not a file";
-        return false;
-    }
-    const uintmax_t size = fs::file_size(file, ec);
-    if (ec) {
-        error = "cannot read the file: " + ec.message();
-        return false;
-    }
-    if (size > kMaxFileSize) {
-        error = "file of " + std::to_string(size) + " bytes is too large to be a skin database";
-        return false;
-    }
-    std::ifstream in(file, std::ios::binary);
-    bytes.resize(static_cast<size_t>(size));
-    if (!in ||
-        !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
-        error = "cannot read the file";
-        return false;
-    }
-    return true;
-}
-
-bool WritePng(const TbmpDecoder::Bitmap& bitmap, const QString& path) {
-    QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
+bool WritePng(const PalmBitmap& bitmap, const QString& path) {
+    const bool alpha = bitmap.transparent;
+    QImage image(bitmap.width, bitmap.height, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) return false;
+    const std::vector<uint32_t> pixels = bitmap.Argb();
     for (int y = 0; y < bitmap.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < bitmap.width; ++x) {
-            line[x] = 0xFF000000u | bitmap.pixels[size_t(y) * size_t(bitmap.width) + size_t(x)];
-        }
+        for (int x = 0; x < bitmap.width; ++x)
+            line[x] = pixels[size_t(y) * size_t(bitmap.width) + size_t(x)];
     }
     return image.save(path, "PNG");
 }
 
-}  // namespace
+// "Tbmp-3001-8bpp-x1.png"; a second member of the same depth and density gets its
+// place in the family added, so nothing is written over.
+QString PngName(const PdbReader::Resource& r, const PalmBitmap& bitmap, size_t member,
+                std::set<QString>& taken) {
+    QString name = QStringLiteral("%1-%2-%3bpp-%4")
+                       .arg(QString::fromLatin1(r.type.data(), 4))
+                       .arg(r.id)
+                       .arg(bitmap.depth)
+                       .arg(QString::fromStdString(bitmap.DensityLabel()));
+    if (taken.count(name)) name += QStringLiteral("-%1").arg(member + 1);
+    taken.insert(name);
+    return name + QStringLiteral(".png");
+}
 
+// Every member of every bitmap family; false when one could not be decoded or written.
+bool WritePngs(const PdbReader::Database& db, const std::string& file, const QDir& folder,
+               std::ostream& err) {
+    bool whole = true;
+    for (const PdbReader::Resource& r : db.resources) {
+        if (!ResourceSummary::IsBitmap(r)) continue;
+        std::vector<PalmBitmap> members;
+        std::string error;
+        if (!brres::PalmBitmapDecoder::Decode(r.data, r.size, r.Name(), members, error)) {
+            err << file << ": " << error << "\n";
+            whole = false;
+        }
+        std::set<QString> taken;
+        for (size_t i = 0; i < members.size(); ++i) {
+            const QString path = folder.filePath(PngName(r, members[i], i, taken));
+            if (!WritePng(members[i], path)) {
+                err << path.toStdString() << ": cannot write the image\n";
+                whole = false;
+            }
+        }
+    }
+    return whole;
+}
+
+}  // namespace
 int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string file;
     std::string pngFolder;
@@ -98,7 +104,7 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     std::vector<uint8_t> bytes;
     std::string error;
     PdbReader::Database db;
-    if (!ReadWholeFile(file, bytes, error) || !PdbReader::Parse(bytes, db, error)) {
+    if (!PdbReader::Load(file, bytes, error) || !PdbReader::Parse(bytes, db, error)) {
         err << file << ": " << error << "\n";
         return kBadFile;
     }
@@ -118,20 +124,7 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << pngFolder << ": cannot create the folder\n";
         return kBadFile;
     }
-    int result = kSuccess;
-    for (const PdbReader::Resource& r : db.resources) {
-        if (r.type != "Tbmp") continue;
-        TbmpDecoder::Bitmap bitmap;
-        const QString name = QDir(folder).filePath(QStringLiteral("Tbmp-%1.png").arg(r.id));
-        if (!TbmpDecoder::Decode(r.data, r.size, bitmap, error)) {
-            err << file << ": Tbmp " << r.id << ": " << error << "\n";
-            result = kBadFile;
-        } else if (!WritePng(bitmap, name)) {
-            err << name.toStdString() << ": cannot write the image\n";
-            result = kBadFile;
-        }
-    }
-    return result;
+    return WritePngs(db, file, QDir(folder), err) ? kSuccess : kBadFile;
 }
 
 }  // namespace vantoro

@@ -2,9 +2,47 @@
 
 #include <cstdio>
 
-#include "TbmpDecoder.h"
+#include "PalmBitmapDecoder.h"
 
 namespace vantoro {
+
+using brres::PalmBitmap;
+using brres::PdbReader;
+
+bool ResourceSummary::IsBitmap(const PdbReader::Resource& resource) {
+    return resource.type == "Tbmp" || resource.type == "tAIB";
+}
+
+std::string ResourceSummary::DescribeBitmap(const PalmBitmap& b) {
+    std::string text = std::to_string(b.width) + "x" + std::to_string(b.height) + ", " +
+                       std::to_string(b.depth) + " bpp, version " + std::to_string(b.version);
+    if (b.version == 3) text += ", density " + b.DensityLabel();
+    if (b.compression != brres::PalmCompression::None)
+        text += std::string(", ") + PalmBitmap::CompressionName(b.compression) + " compressed";
+    if (b.ownColourTable) text += ", own colour table of " + std::to_string(b.palette.size());
+    if (b.transparent && b.depth == 16) {
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "%06X",
+                      unsigned(PalmBitmap::RgbOf565(uint16_t(b.transparentValue))));
+        text += std::string(", transparent colour #") + colour;
+    } else if (b.transparent) {
+        text += ", transparent index " + std::to_string(b.transparentValue);
+    }
+    return text;
+}
+
+std::string ResourceSummary::DescribeFamily(const PdbReader::Resource& r) {
+    std::vector<PalmBitmap> members;
+    std::string error;
+    const bool whole = brres::PalmBitmapDecoder::Decode(r.data, r.size, "", members, error);
+    if (whole && members.size() == 1) return DescribeBitmap(members.front());
+    std::string text = whole ? "family of " + std::to_string(members.size()) + " bitmaps"
+                             : "damaged bitmap (" + error + ")";
+    for (size_t i = 0; i < members.size(); ++i)
+        text += "\n  " + std::to_string(i + 1) + " at byte " + std::to_string(members[i].offset) +
+                ": " + DescribeBitmap(members[i]);
+    return text;
+}
 
 std::string ResourceSummary::Describe(const PdbReader::Resource& resource) {
     std::string line = Quoted(reinterpret_cast<const uint8_t*>(resource.type.data()), 4);
@@ -17,14 +55,7 @@ std::string ResourceSummary::Describe(const PdbReader::Resource& resource) {
 
 std::string ResourceSummary::DescribeContent(const PdbReader::Resource& r) {
     const uint8_t* d = r.data;
-    if (r.type == "Tbmp") {
-        TbmpDecoder::Bitmap bitmap;
-        std::string error;
-        if (!TbmpDecoder::ReadHeader(d, r.size, bitmap, error))
-            return "damaged bitmap (" + error + ")";
-        return std::to_string(bitmap.width) + "x" + std::to_string(bitmap.height) + ", " +
-               std::to_string(bitmap.depth) + " bpp, version " + std::to_string(bitmap.version);
-    }
+    if (IsBitmap(r)) return DescribeFamily(r);
     if (r.type == "tint") {
         if (r.size != 4) return "damaged integer (4 bytes expected)";
         const auto value = static_cast<int32_t>(uint32_t(d[0]) << 24 | uint32_t(d[1]) << 16 |

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "InfoCommand.h"
+#include "PalmBitmapWriter.h"
 #include "ResourceCompiler.h"
 
 namespace {
@@ -278,11 +279,12 @@ TEST(InfoCommand, WritesEveryBitmapAsPng) {
     Write(folder / "Info.PDB", HandMadeDatabase());
     const InfoRun run = Info({"Info.PDB", "--png", "shots/new"});
     ASSERT_EQ(run.code, 0) << run.err;
-    const QImage mono(QString::fromStdString((folder / "shots/new/Tbmp-1.png").string()));
+    const QImage mono(QString::fromStdString((folder / "shots/new/Tbmp-1-1bpp-x1.png").string()));
     ASSERT_EQ(mono.size(), QSize(2, 1));
     EXPECT_EQ(mono.pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(mono.pixel(1, 0), qRgb(0, 0, 0));
-    const QImage direct(QString::fromStdString((folder / "shots/new/Tbmp-2.png").string()));
+    const QImage direct(
+        QString::fromStdString((folder / "shots/new/Tbmp-2-16bpp-x1.png").string()));
     ASSERT_EQ(direct.size(), QSize(1, 1));
     EXPECT_EQ(direct.pixel(0, 0), qRgb(255, 0, 0));
 }
@@ -310,11 +312,11 @@ TEST(InfoCommand, ShowsWhatTheCompilerMade) {
         << run.out;
     EXPECT_NE(run.out.find("Tbmp 3002 28 bytes: 2x1, 16 bpp, version 2\n"), std::string::npos)
         << run.out;
-    const QImage indexed(QString::fromStdString((folder / "png/Tbmp-3001.png").string()));
+    const QImage indexed(QString::fromStdString((folder / "png/Tbmp-3001-8bpp-x1.png").string()));
     EXPECT_EQ(indexed.pixel(0, 0), qRgb(0, 255, 0));
     EXPECT_EQ(indexed.pixel(1, 0), qRgb(51, 102, 153));
     // 5-6-5 keeps (0,255,0) exactly; 51,102,153 comes back as 49,101,156 (top bits repeated).
-    const QImage direct(QString::fromStdString((folder / "png/Tbmp-3002.png").string()));
+    const QImage direct(QString::fromStdString((folder / "png/Tbmp-3002-16bpp-x1.png").string()));
     EXPECT_EQ(direct.pixel(0, 0), qRgb(0, 255, 0));
     EXPECT_EQ(direct.pixel(1, 0), qRgb(49, 101, 156));
 }
@@ -362,9 +364,91 @@ TEST(InfoCommand, RefusesTruncatedAndForeignFiles) {
     Write(folder / "damaged.pdb", damaged);
     run = Info({"damaged.pdb", "--png", "out"});
     EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find("damaged.pdb: Tbmp 2: row of 1 bytes is too short"), std::string::npos)
+    EXPECT_NE(run.err.find("damaged.pdb: Tbmp 2, byte 4: rows of 1 bytes cannot hold 1 pixels"),
+              std::string::npos)
         << run.err;
-    EXPECT_TRUE(fs::exists(folder / "out/Tbmp-1.png"));
+    EXPECT_TRUE(fs::exists(folder / "out/Tbmp-1-1bpp-x1.png"));
+}
+
+// An application icon as other Palm tools write it: a family of compressed bitmaps of
+// several depths and densities. The listing goes member by member, and every member
+// becomes a picture named after its depth and density.
+TEST(InfoCommand, ShowsEveryMemberOfAFamily) {
+    using vantoro::test::Packing;
+    using vantoro::test::PalmBitmapSpec;
+    using vantoro::test::PalmBitmapWriter;
+    auto spec = [](int size, int depth, int version, Packing packing) {
+        PalmBitmapSpec s;
+        s.width = s.height = size;
+        s.depth = depth;
+        s.version = version;
+        s.packing = packing;
+        s.values = PalmBitmapSpec::Pattern(size, size, depth);
+        return s;
+    };
+    PalmBitmapSpec mono = spec(22, 1, 1, Packing::ScanLine);
+    PalmBitmapSpec colour = spec(22, 8, 2, Packing::Rle);
+    colour.transparent = true;
+    colour.transparentValue = colour.values[0];
+    PalmBitmapSpec high = spec(44, 16, 3, Packing::PackBits);
+    high.density = 144;
+    PalmBitmapSpec own = spec(44, 2, 3, Packing::None);
+    own.density = 144;
+    own.colourTable = {0xFF0000, 0x00FF00, 0x0000FF, 0x000000};
+    const Bytes icon = PalmBitmapWriter::Family({mono, colour, high, own});
+
+    // One resource, tAIB 1000, after a header and its one entry.
+    Bytes db(78, 0);
+    const std::string name = "Icons";
+    std::copy(name.begin(), name.end(), db.begin());
+    db[33] = 1;  // a resource database
+    for (int i = 0; i < 4; ++i) {
+        db[size_t(60 + i)] = uint8_t("appl"[i]);
+        db[size_t(64 + i)] = uint8_t("Icon"[i]);
+    }
+    db[77] = 1;
+    db.insert(db.end(), {'t', 'A', 'I', 'B', 0x03, 0xE8, 0, 0, 0, 90, 0, 0});
+    db.insert(db.end(), icon.begin(), icon.end());
+
+    TempFolder folder;
+    Write(folder / "Icons.prc", db);
+    const InfoRun run = Info({"Icons.prc", "--png", "icons"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const size_t at = run.out.find("tAIB 1000 ");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    std::string listing = run.out.substr(at);
+    listing = listing.substr(listing.find(':'));
+    // Each member padded to 4 bytes, the placeholder's 16 before the version 3 ones.
+    auto size = [](const PalmBitmapSpec& s) {
+        return (PalmBitmapWriter::Member(s).size() + 3) & ~size_t(3);
+    };
+    const size_t second = size(mono), third = second + size(colour) + 16,
+                 fourth = third + size(high);
+    EXPECT_EQ(listing,
+              ": family of 4 bitmaps\n"
+              "  1 at byte 0: 22x22, 1 bpp, version 1, scan line compressed\n"
+              "  2 at byte " +
+                  std::to_string(second) +
+                  ": 22x22, 8 bpp, version 2, RLE compressed, transparent index " +
+                  std::to_string(colour.values[0]) + "\n  3 at byte " + std::to_string(third) +
+                  ": 44x44, 16 bpp, version 3, density x2, PackBits compressed\n"
+                  "  4 at byte " +
+                  std::to_string(fourth) +
+                  ": 44x44, 2 bpp, version 3, density x2, own colour table of 4\n");
+
+    auto png = [&](const char* file) {
+        return QImage(QString::fromStdString((folder / "icons" / file).string()));
+    };
+    const QImage first = png("tAIB-1000-1bpp-x1.png");
+    ASSERT_EQ(first.size(), QSize(22, 22));
+    EXPECT_EQ(first.pixel(0, 0), mono.values[0] ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    const QImage indexed = png("tAIB-1000-8bpp-x1.png");
+    ASSERT_FALSE(indexed.isNull());
+    EXPECT_EQ(qAlpha(indexed.pixel(0, 0)), 0);  // the transparent index
+    EXPECT_EQ(png("tAIB-1000-16bpp-x2.png").size(), QSize(44, 44));
+    const QImage tabled = png("tAIB-1000-2bpp-x2.png");
+    ASSERT_FALSE(tabled.isNull());
+    EXPECT_EQ(tabled.pixel(0, 0), 0xFF000000u | own.colourTable[own.values[0]]);
 }
 
 TEST(InfoCommand, UsageMistakesReturnTwo) {

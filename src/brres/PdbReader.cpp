@@ -1,7 +1,13 @@
 #include "PdbReader.h"
 
-namespace vantoro {
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace brres {
 namespace {
+
+namespace fs = std::filesystem;
 
 uint16_t U16(const uint8_t* p) {
     return uint16_t(p[0] << 8 | p[1]);
@@ -12,7 +18,49 @@ uint32_t U32(const uint8_t* p) {
 
 }  // namespace
 
-bool PdbReader::Parse(const std::vector<uint8_t>& bytes, Database& database, std::string& error) {
+std::string PdbReader::Resource::Name() const {
+    return type + " " + std::to_string(id);
+}
+
+const PdbReader::Resource* PdbReader::Database::Find(const std::string& wanted,
+                                                     uint16_t wantedId) const {
+    for (const Resource& r : resources)
+        if (r.type == wanted && r.id == wantedId) return &r;
+    return nullptr;
+}
+
+bool PdbReader::Load(const std::string& path, std::vector<uint8_t>& bytes, std::string& error) {
+    std::error_code ec;
+    const fs::path file(path);
+    if (!fs::exists(file, ec)) {
+        error = "file not found";
+        return false;
+    }
+    if (!fs::is_regular_file(file, ec)) {
+        error = "not a file";
+        return false;
+    }
+    const uintmax_t size = fs::file_size(file, ec);
+    if (ec) {
+        error = "cannot read the file: " + ec.message();
+        return false;
+    }
+    if (size > kMaxFileSize) {
+        error = "file of " + std::to_string(size) + " bytes is too large to be a skin database";
+        return false;
+    }
+    std::ifstream in(file, std::ios::binary);
+    bytes.resize(static_cast<size_t>(size));
+    if (!in ||
+        !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
+        error = "cannot read the file";
+        return false;
+    }
+    return true;
+}
+
+bool PdbReader::ParseHeader(const std::vector<uint8_t>& bytes, Database& database,
+                            std::string& error) {
     database = Database();
     if (bytes.size() < kHeaderSize) {
         error = "truncated header: " + std::to_string(bytes.size()) +
@@ -26,6 +74,11 @@ bool PdbReader::Parse(const std::vector<uint8_t>& bytes, Database& database, std
         error = "not a Palm OS database: the name field is not a terminated name";
         return false;
     }
+    for (size_t i = 0; i < nameLength; ++i)
+        if (b[i] < 0x20 || b[i] == 0x7F) {
+            error = "not a Palm OS database: the name field holds control characters";
+            return false;
+        }
     database.name.assign(reinterpret_cast<const char*>(b), nameLength);
     database.attributes = U16(b + 32);
     database.version = U16(b + 34);
@@ -35,6 +88,12 @@ bool PdbReader::Parse(const std::vector<uint8_t>& bytes, Database& database, std
     database.modificationNumber = U32(b + 48);
     database.type.assign(reinterpret_cast<const char*>(b + 60), 4);
     database.creator.assign(reinterpret_cast<const char*>(b + 64), 4);
+    return true;
+}
+
+bool PdbReader::Parse(const std::vector<uint8_t>& bytes, Database& database, std::string& error) {
+    if (!ParseHeader(bytes, database, error)) return false;
+    const uint8_t* b = bytes.data();
     if (!(database.attributes & kResourceDatabase)) {
         error = "not a resource database (attributes 0x" + [&] {
             static const char digits[] = "0123456789ABCDEF";
@@ -86,4 +145,4 @@ bool PdbReader::Parse(const std::vector<uint8_t>& bytes, Database& database, std
     return true;
 }
 
-}  // namespace vantoro
+}  // namespace brres

@@ -136,7 +136,8 @@ TEST_F(LayoutViewTest, TheMaximizedSwitchEditsTheMaximizedRectangleAndProblemsAr
     ASSERT_NE(pane, nullptr);
     EXPECT_EQ(pane->ProblemList()->count(), int(view->Problems().size()));
     ASSERT_GT(pane->ProblemList()->count(), 0);
-    EXPECT_TRUE(pane->ProblemList()->item(0)->text().startsWith("error: Wall Paper, Bitmap File: "));
+    EXPECT_TRUE(
+        pane->ProblemList()->item(0)->text().startsWith("error: Wall Paper, Bitmap File: "));
 
     // Zoom keys act on the mode shown.
     frame->Action(ID_VIEW_ZOOM_IN)->trigger();

@@ -69,9 +69,11 @@ bool IsReservedName(std::string_view name) {
 // The rules on one field's value. `only`, when set, is the one row whose rules are wanted.
 class CValueRules {
 public:
+    // `entry`: a value being typed or dragged, held to what the grid's texts and dialogs
+    // can express (a rectangle starts at 0,0 or further and is at least a pixel wide).
     CValueRules(const CSkinProject& project, const CSkinField& field, std::string file,
-                std::vector<CSkinProblem>& out)
-        : m_project(project), m_field(field), m_file(std::move(file)), m_out(out) {}
+                std::vector<CSkinProblem>& out, bool entry = false)
+        : m_project(project), m_field(field), m_file(std::move(file)), m_out(out), m_entry(entry) {}
 
     void Run(const CFieldValue& value) {
         const size_t first = m_out.size();
@@ -161,18 +163,19 @@ private:
     void Apply(const CRect& r) {
         const int64_t w = int64_t(r.right) - r.left, h = int64_t(r.bottom) - r.top;
         const std::string label = LabelOf(CFieldPart::Whole);
-        auto word = [&](int64_t v, const char* what) {
-            if (v >= CRuleBook::kWordMin && v <= CRuleBook::kWordMax) return true;
+        auto word = [&](int64_t v, const char* what, int32_t entryMin) {
+            const int64_t min = m_entry ? entryMin : CRuleBook::kWordMin;
+            if (v >= min && v <= CRuleBook::kWordMax) return true;
             const std::string range =
-                std::to_string(CRuleBook::kWordMin) + " and " + std::to_string(CRuleBook::kWordMax);
+                std::to_string(min) + " and " + std::to_string(CRuleBook::kWordMax);
             Add(S::Error, CFieldPart::Whole,
                 std::string("The ") + what + " " + std::to_string(v) + " is not between " + range +
                     ".",
                 label + " must have its " + what + " between " + range + ".");
             return false;
         };
-        const bool fits = word(r.left, "left edge") & word(r.top, "top edge") & word(w, "width") &
-                          word(h, "height");
+        const bool fits = word(r.left, "left edge", 0) & word(r.top, "top edge", 0) &
+                          word(w, "width", 1) & word(h, "height", 1);
         if (!fits) return;
         const std::string text = "(" + std::to_string(r.left) + ", " + std::to_string(r.top) +
                                  ", " + std::to_string(r.right) + ", " + std::to_string(r.bottom) +
@@ -270,6 +273,7 @@ private:
     const CSkinField& m_field;
     std::string m_file;
     std::vector<CSkinProblem>& m_out;
+    bool m_entry;
 };
 
 // The rules on the bitmap file a field names.
@@ -469,7 +473,7 @@ std::vector<CSkinProblem> CRuleBook::Judge(const CSkinProject& project, CSkinEle
         },
         candidate);
     std::vector<CSkinProblem> all;
-    CValueRules(project, *field, project.PathName, all).Run(candidate);
+    CValueRules(project, *field, project.PathName, all, true).Run(candidate);
     for (CSkinProblem& problem : all)
         if (problem.ItemId == itemId) problems.push_back(std::move(problem));
     return problems;

@@ -1,5 +1,6 @@
 #include "TypedValueParser.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <limits>
@@ -68,16 +69,18 @@ ETypedValue ParseColorText(const std::string& typed, COLORREF& color) {
     std::string text = Trim(typed);
     if (text.empty()) return ETypedValue::Empty;
     int parts[3] = {0, 0, 0};
+    bool colour = true;
     for (int& value : parts) {
         const std::size_t comma = text.find(',');
         std::string part = Trim(text.substr(0, comma));
         text = comma == std::string::npos ? std::string() : Trim(text.substr(comma + 1));
         value = CPropertyItemInt::ParseInt(part);
-        if (value > 255) value = 255;
+        if (value > 255) colour = false;
         if (value < 0) value = 0;
         if (value == 0 && !part.empty() && part[0] != '0') return ETypedValue::Invalid;
     }
-    color = RgbColor(parts[0], parts[1], parts[2]);
+    if (!text.empty()) colour = false;
+    color = colour ? RgbColor(parts[0], parts[1], parts[2]) : kNoColor;
     return ETypedValue::Valid;
 }
 
@@ -94,10 +97,12 @@ ETypedValue ParseRectText(const std::string& typed, CRect& rect) {
                       }() &&
                       ScanLiteral(text, pos, '(') && ScanInteger(text, pos, w) &&
                       ScanLiteral(text, pos, 'x') && ScanInteger(text, pos, h);
-    constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
-    if (!read || x < 0 || y < 0 || w <= 0 || h <= 0 || x + w > kMax || y + h > kMax)
-        return ETypedValue::Invalid;
-    rect = CRect{int32_t(x), int32_t(y), int32_t(x + w), int32_t(y + h)};
+    if (!read) return ETypedValue::Invalid;
+    auto saturated = [](int64_t v) {
+        return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                           std::numeric_limits<int32_t>::max()));
+    };
+    rect = CRect{saturated(x), saturated(y), saturated(x + w), saturated(y + h)};
     return ETypedValue::Valid;
 }
 

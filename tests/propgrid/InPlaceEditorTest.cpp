@@ -24,7 +24,9 @@ TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
     };
     for (const ColorCase& each :
          {ColorCase{"255, 128 ,0", ETypedValue::Valid, RgbColor(255, 128, 0)},
-          ColorCase{"300,0,0", ETypedValue::Valid, RgbColor(255, 0, 0)},
+          // Nothing is cut to fit: the rules refuse what is no colour, by name.
+          ColorCase{"300,0,0", ETypedValue::Valid, kNoColor},
+          ColorCase{"1,2,3,4", ETypedValue::Valid, kNoColor},
           ColorCase{"-1,0,0", ETypedValue::Invalid, 0}, ColorCase{"red", ETypedValue::Invalid, 0},
           ColorCase{",,", ETypedValue::Valid, 0},
           ColorCase{"12", ETypedValue::Valid, RgbColor(12, 0, 0)},
@@ -40,15 +42,17 @@ TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
         ETypedValue read;
         CRect rect;
     };
-    for (const RectCase& each : {RectCase{"10,20 (100x25)", ETypedValue::Valid, {10, 20, 110, 45}},
-                                 RectCase{"10,20(100x25", ETypedValue::Valid, {10, 20, 110, 45}},
-                                 RectCase{"0x10,0 (5x5)", ETypedValue::Valid, {16, 0, 21, 5}},
-                                 RectCase{"010,0 (5x5)", ETypedValue::Valid, {8, 0, 13, 5}},
-                                 RectCase{"10,20 (0x25)", ETypedValue::Invalid, {}},
-                                 RectCase{"10,20 (100X25)", ETypedValue::Invalid, {}},
-                                 RectCase{"-1,20 (100x25)", ETypedValue::Invalid, {}},
-                                 RectCase{"2147483000,0 (1000x5)", ETypedValue::Invalid, {}},
-                                 RectCase{"", ETypedValue::Empty, {}}}) {
+    for (const RectCase& each :
+         {RectCase{"10,20 (100x25)", ETypedValue::Valid, {10, 20, 110, 45}},
+          RectCase{"10,20(100x25", ETypedValue::Valid, {10, 20, 110, 45}},
+          RectCase{"0x10,0 (5x5)", ETypedValue::Valid, {16, 0, 21, 5}},
+          RectCase{"010,0 (5x5)", ETypedValue::Valid, {8, 0, 13, 5}},
+          RectCase{"10,20 (100X25)", ETypedValue::Invalid, {}},
+          // What the numbers may be is the rules' to say.
+          RectCase{"10,20 (0x25)", ETypedValue::Valid, {10, 20, 10, 45}},
+          RectCase{"-1,20 (100x25)", ETypedValue::Valid, {-1, 20, 99, 45}},
+          RectCase{"2147483000,0 (1000x5)", ETypedValue::Valid, {2147483000, 0, 2147483647, 5}},
+          RectCase{"", ETypedValue::Empty, {}}}) {
         CRect rect;
         EXPECT_EQ(ParseRectText(each.text, rect), each.read) << each.text;
         if (each.read == ETypedValue::Valid) {

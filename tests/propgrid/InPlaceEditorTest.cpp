@@ -49,7 +49,8 @@ TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
           RectCase{"010,0 (5x5)", ETypedValue::Valid, {8, 0, 13, 5}},
           RectCase{"10,20 (100X25)", ETypedValue::Invalid, {}},
           // What the numbers may be is the rules' to say.
-          RectCase{"10,20 (0x25)", ETypedValue::Valid, {10, 20, 10, 45}},
+          RectCase{"10,20 (0x25)", ETypedValue::Invalid, {}},  // 0x25 reads as hexadecimal
+          RectCase{"10,20 (00x25)", ETypedValue::Valid, {10, 20, 10, 45}},
           RectCase{"-1,20 (100x25)", ETypedValue::Valid, {-1, 20, 99, 45}},
           RectCase{"2147483000,0 (1000x5)", ETypedValue::Valid, {2147483000, 0, 2147483647, 5}},
           RectCase{"", ETypedValue::Empty, {}}}) {

@@ -1,0 +1,217 @@
+#include "RowConverter.h"
+
+#include <cstring>
+
+namespace brres {
+namespace {
+
+using Format = PixelRows::Format;
+
+uint32_t To565(uint32_t red, uint32_t green, uint32_t blue) {
+    return (red & 0xF8) << 8 | (green & 0xFC) << 3 | blue >> 3;
+}
+
+// 5-5-5 to 5-6-5 as widening to 8 bits and narrowing again would do it: the widened green's
+// top six bits are its five bits followed by its bit 2.
+uint32_t From555To565(uint32_t v) {
+    return (v & 0x7FE0) << 1 | (v >> 2 & 0x20) | (v & 0x1F);
+}
+
+uint32_t Load16(const uint8_t* in, int x) {
+    return uint32_t(in[2 * x]) | uint32_t(in[2 * x + 1]) << 8;
+}
+
+uint32_t Load32(const uint8_t* in, int x) {
+    uint32_t v;
+    std::memcpy(&v, in + 4 * size_t(x), sizeof v);
+    return v;
+}
+
+int RowBytes(int width, int depth) {
+    return ((width * depth + 15) & ~15) / 8;
+}
+
+// Packs the indices `at` gives into a row of `Depth` bits per pixel, from the most
+// significant bit, and clears the rest of the row.
+template <int Depth, class IndexAt>
+void Pack(int width, uint8_t* out, IndexAt at) {
+    uint8_t* p = out;
+    int x = 0;
+    if constexpr (Depth == 8) {
+        for (; x < width; ++x) *p++ = static_cast<uint8_t>(at(x));
+    } else {
+        constexpr int kPerByte = 8 / Depth;
+        for (const int whole = width - width % kPerByte; x < whole;) {
+            uint32_t byte = 0;
+            for (int k = 0; k < kPerByte; ++k) byte = byte << Depth | at(x++);
+            *p++ = static_cast<uint8_t>(byte);
+        }
+        if (x < width) {
+            uint32_t byte = 0;
+            int k = 0;
+            for (; x < width; ++x, ++k) byte = byte << Depth | at(x);
+            *p++ = static_cast<uint8_t>(byte << (Depth * (kPerByte - k)));
+        }
+    }
+    std::memset(p, 0, size_t(out + RowBytes(width, Depth) - p));
+}
+
+// Maps the colours of a row of direct colour through `map(red, green, blue)`.
+template <int Depth, class Map>
+void MapColours(const PixelRows& source, const uint8_t* in, uint8_t* out, Map map) {
+    const int width = source.width;
+    switch (source.format) {
+        case Format::Rgb555:
+            Pack<Depth>(width, out, [=](int x) {
+                const uint32_t v = Load16(in, x);
+                return map(PixelRows::Widen5(v >> 10 & 31), PixelRows::Widen5(v >> 5 & 31),
+                           PixelRows::Widen5(v & 31));
+            });
+            break;
+        case Format::Rgb565:
+            Pack<Depth>(width, out, [=](int x) {
+                const uint32_t v = Load16(in, x);
+                return map(PixelRows::Widen5(v >> 11 & 31), PixelRows::Widen6(v >> 5 & 63),
+                           PixelRows::Widen5(v & 31));
+            });
+            break;
+        case Format::Bgr24:
+            Pack<Depth>(width, out,
+                        [=](int x) { return map(in[3 * x + 2], in[3 * x + 1], in[3 * x]); });
+            break;
+        case Format::Bgrx32:
+            Pack<Depth>(width, out,
+                        [=](int x) { return map(in[4 * x + 2], in[4 * x + 1], in[4 * x]); });
+            break;
+        case Format::Xrgb32:
+            Pack<Depth>(width, out, [=](int x) {
+                const uint32_t v = Load32(in, x);
+                return map(v >> 16 & 0xFF, v >> 8 & 0xFF, v & 0xFF);
+            });
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+RowConverter::RowConverter(const PixelRows& source, int depth) : source_(source), depth_(depth) {
+    if (depth_ != 16) palette_ = Palette::ForDepth(depth_);
+    if (source_.format == Format::Indexed1 || source_.format == Format::Indexed4 ||
+        source_.format == Format::Indexed8) {
+        // Every byte value has an entry, so that no index can read past the table.
+        byIndex_.assign(256, 0);
+        for (size_t i = 0; i < source_.tableSize && i < byIndex_.size(); ++i) {
+            const uint32_t rgb = source_.table[i];
+            byIndex_[i] = static_cast<uint16_t>(
+                depth_ == 16 ? To565(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF)
+                             : palette_->Nearest(rgb));
+        }
+    }
+}
+
+void RowConverter::Convert(int y, uint8_t* out) const {
+    const uint8_t* in = source_.Row(y);
+    if (depth_ == 16) {
+        ConvertDirect(in, out);
+    } else {
+        ConvertIndexed(in, out);
+    }
+}
+
+void RowConverter::ConvertDirect(const uint8_t* in, uint8_t* out) const {
+    const int width = source_.width;
+    const uint16_t* byIndex = byIndex_.data();
+    // Rows of 16-bit pixels are whole words: no padding.
+    auto put = [&](auto at) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t v = at(x);
+            out[2 * x] = static_cast<uint8_t>(v >> 8);
+            out[2 * x + 1] = static_cast<uint8_t>(v);
+        }
+    };
+    switch (source_.format) {
+        case Format::Indexed1:
+            put([=](int x) { return byIndex[in[x >> 3] >> (7 - (x & 7)) & 1]; });
+            break;
+        case Format::Indexed4:
+            put([=](int x) { return byIndex[in[x >> 1] >> (x & 1 ? 0 : 4) & 15]; });
+            break;
+        case Format::Indexed8:
+            put([=](int x) { return byIndex[in[x]]; });
+            break;
+        case Format::Rgb565: {
+            // Already the pixel: only the byte order changes, four pixels at a time.
+            int x = 0;
+            for (; x + 4 <= width; x += 4) {
+                uint64_t v;
+                std::memcpy(&v, in + 2 * x, sizeof v);
+                v = (v & 0x00FF00FF00FF00FFu) << 8 | (v >> 8 & 0x00FF00FF00FF00FFu);
+                std::memcpy(out + 2 * x, &v, sizeof v);
+            }
+            for (; x < width; ++x) {
+                out[2 * x] = in[2 * x + 1];
+                out[2 * x + 1] = in[2 * x];
+            }
+            break;
+        }
+        case Format::Rgb555:
+            put([=](int x) { return From555To565(Load16(in, x)); });
+            break;
+        case Format::Bgr24:
+            put([=](int x) { return To565(in[3 * x + 2], in[3 * x + 1], in[3 * x]); });
+            break;
+        case Format::Bgrx32:
+            put([=](int x) { return To565(in[4 * x + 2], in[4 * x + 1], in[4 * x]); });
+            break;
+        case Format::Xrgb32:
+            put([=](int x) {
+                const uint32_t v = Load32(in, x);
+                return (v >> 8 & 0xF800) | (v >> 5 & 0x07E0) | (v >> 3 & 0x001F);
+            });
+            break;
+    }
+}
+
+void RowConverter::ConvertIndexed(const uint8_t* in, uint8_t* out) const {
+    switch (depth_) {
+        case 1:
+            return ConvertIndexedAt<1>(in, out);
+        case 2:
+            return ConvertIndexedAt<2>(in, out);
+        case 4:
+            return ConvertIndexedAt<4>(in, out);
+        default:
+            return ConvertIndexedAt<8>(in, out);
+    }
+}
+
+template <int Depth>
+void RowConverter::ConvertIndexedAt(const uint8_t* in, uint8_t* out) const {
+    const int width = source_.width;
+    const uint16_t* byIndex = byIndex_.data();
+    switch (source_.format) {
+        case Format::Indexed1:
+            return Pack<Depth>(width, out,
+                               [=](int x) { return byIndex[in[x >> 3] >> (7 - (x & 7)) & 1]; });
+        case Format::Indexed4:
+            return Pack<Depth>(width, out,
+                               [=](int x) { return byIndex[in[x >> 1] >> (x & 1 ? 0 : 4) & 15]; });
+        case Format::Indexed8:
+            return Pack<Depth>(width, out, [=](int x) { return byIndex[in[x]]; });
+        default:
+            break;
+    }
+    if (const uint8_t* bySum = palette_->IndexBySum()) {
+        MapColours<Depth>(source_, in, out,
+                          [=](uint32_t r, uint32_t g, uint32_t b) { return bySum[r + g + b]; });
+    } else {
+        const Palette* palette = palette_;
+        MapColours<Depth>(source_, in, out, [=](uint32_t r, uint32_t g, uint32_t b) {
+            return palette->Nearest(int(r), int(g), int(b));
+        });
+    }
+}
+
+}  // namespace brres

@@ -21,16 +21,6 @@ int Distance(uint32_t a, uint32_t b) {
     return dr * dr + dg * dg + db * db;
 }
 
-// Squared distance from `value` to the nearest and to the farthest point of [low, high].
-int NearSquare(int value, int low, int high) {
-    const int d = value < low ? low - value : (value > high ? value - high : 0);
-    return d * d;
-}
-int FarSquare(int value, int low, int high) {
-    const int d = std::max(value - low, high - value);
-    return d * d;
-}
-
 // The system palette of 8 bits per pixel, index order.
 const uint8_t kSystemPalette[256][3] = {
     {255, 255, 255}, {255, 204, 255}, {255, 153, 255}, {255, 102, 255}, {255, 51, 255},
@@ -166,17 +156,15 @@ bool Palette::BuildCubeCells() {
     std::map<uint32_t, uint8_t> highest;
     for (size_t i = 0; i < colours_.size(); ++i) highest[colours_[i]] = static_cast<uint8_t>(i);
 
-    std::vector<Cell> cells;
-    for (int ri = 0; ri < kCubeLevels; ++ri) {
-        for (int gi = 0; gi < kCubeLevels; ++gi) {
-            for (int bi = 0; bi < kCubeLevels; ++bi) {
-                const int r = ri * kCubeStep, g = gi * kCubeStep, b = bi * kCubeStep;
-                const auto at = highest.find(uint32_t(r) << 16 | uint32_t(g) << 8 | uint32_t(b));
+    uint8_t cubeIndex[kCubeLevels][kCubeLevels][kCubeLevels];
+    for (int r = 0; r < kCubeLevels; ++r) {
+        for (int g = 0; g < kCubeLevels; ++g) {
+            for (int b = 0; b < kCubeLevels; ++b) {
+                const auto at =
+                    highest.find(uint32_t(r * kCubeStep) << 16 | uint32_t(g * kCubeStep) << 8 |
+                                 uint32_t(b * kCubeStep));
                 if (at == highest.end()) return false;
-                Cell cell;
-                cell.index = at->second;
-                cell.rgb[0] = uint8_t(r), cell.rgb[1] = uint8_t(g), cell.rgb[2] = uint8_t(b);
-                cells.push_back(cell);
+                cubeIndex[r][g][b] = at->second;
             }
         }
     }
@@ -186,48 +174,79 @@ bool Palette::BuildCubeCells() {
         if (r % kCubeStep || g % kCubeStep || b % kCubeStep) others.push_back({r, g, b, index});
     }
 
-    // A channel value belongs to the level within half a step; 51 is odd, so never to two.
-    for (int c = 0; c < 256; ++c) levelOf_[size_t(c)] = uint8_t((c + kCubeStep / 2) / kCubeStep);
-    auto low = [](int level) { return std::max(0, level - kCubeStep / 2); };
-    auto high = [](int level) { return std::min(255, level + kCubeStep / 2); };
-    for (Cell& cell : cells) {
-        const int r = cell.rgb[0], g = cell.rgb[1], b = cell.rgb[2];
-        // Inside the cell the cube colour is never farther than `bound`; an entry farther
-        // than that from the whole cell can neither win nor tie there.
-        const int bound = FarSquare(r, low(r), high(r)) + FarSquare(g, low(g), high(g)) +
-                          FarSquare(b, low(b), high(b));
-        cell.first = static_cast<uint16_t>(others_.size());
-        for (const Entry& e : others) {
-            const int near = NearSquare(e.red, low(r), high(r)) +
-                             NearSquare(e.green, low(g), high(g)) +
-                             NearSquare(e.blue, low(b), high(b));
-            if (near <= bound) others_.push_back(e);
+    // A channel value belongs to the level within half a step (51 is odd: never to two);
+    // each level's values are cut into kSlotsPerLevel slots, so that a cell is small
+    // enough for most of them to need no test at all.
+    struct Slot {
+        int level, low, high;
+    };
+    Slot slots[kSlots];
+    for (int level = 0; level < kCubeLevels; ++level) {
+        const int low = std::max(0, level * kCubeStep - kCubeStep / 2);
+        const int high = std::min(255, level * kCubeStep + kCubeStep / 2);
+        const int width = high - low + 1;
+        for (int part = 0; part < kSlotsPerLevel; ++part) {
+            Slot& slot = slots[level * kSlotsPerLevel + part];
+            slot = {level * kCubeStep, low + part * width / kSlotsPerLevel,
+                    low + (part + 1) * width / kSlotsPerLevel - 1};
+            for (int c = slot.low; c <= slot.high; ++c)
+                slotOf_[size_t(c)] = uint8_t(level * kSlotsPerLevel + part);
         }
-        cell.count = static_cast<uint16_t>(others_.size() - cell.first);
     }
-    cells_ = std::move(cells);
+
+    // Where an entry e is at most as far as the cube colour q, |c - e|² <= |c - q|², that
+    // is 2 c.(q - e) - (|q|² - |e|²) <= 0: a half-space. It meets a cell when the corner of
+    // the cell that makes the left side smallest lies in it. The left side is a sum over the
+    // channels, each term depending on that channel's slot alone.
+    std::vector<std::array<std::array<int, kSlots>, 3>> terms(others.size());
+    for (size_t k = 0; k < others.size(); ++k) {
+        const int channel[3] = {others[k].red, others[k].green, others[k].blue};
+        for (int i = 0; i < 3; ++i) {
+            for (int s = 0; s < kSlots; ++s) {
+                const int q = slots[s].level, e = channel[i], d = q - e;
+                terms[k][size_t(i)][size_t(s)] =
+                    2 * (d > 0 ? slots[s].low : slots[s].high) * d - (q * q - e * e);
+            }
+        }
+    }
+    cells_.resize(size_t(kSlots) * kSlots * kSlots);
+    for (int r = 0; r < kSlots; ++r) {
+        for (int g = 0; g < kSlots; ++g) {
+            for (int b = 0; b < kSlots; ++b) {
+                Cell& cell = cells_[(size_t(r) * kSlots + size_t(g)) * kSlots + size_t(b)];
+                cell.index = cubeIndex[r / kSlotsPerLevel][g / kSlotsPerLevel][b / kSlotsPerLevel];
+                cell.rgb[0] = uint8_t(slots[r].level);
+                cell.rgb[1] = uint8_t(slots[g].level);
+                cell.rgb[2] = uint8_t(slots[b].level);
+                cell.first = static_cast<uint32_t>(others_.size());
+                for (size_t k = 0; k < others.size(); ++k) {
+                    if (terms[k][0][size_t(r)] + terms[k][1][size_t(g)] + terms[k][2][size_t(b)] <=
+                        0)
+                        others_.push_back(others[k]);
+                }
+                cell.count = static_cast<uint32_t>(others_.size() - cell.first);
+            }
+        }
+    }
     return true;
 }
 
 uint8_t Palette::NearestInCube(int red, int green, int blue) const {
     const Cell& cell =
-        cells_[(size_t(levelOf_[size_t(red)]) * kCubeLevels + levelOf_[size_t(green)]) *
-                   kCubeLevels +
-               levelOf_[size_t(blue)]];
+        cells_[(size_t(slotOf_[size_t(red)]) * kSlots + slotOf_[size_t(green)]) * kSlots +
+               slotOf_[size_t(blue)]];
     if (cell.count == 0) return cell.index;
     auto distance = [&](int r, int g, int b) {
         return (red - r) * (red - r) + (green - g) * (green - g) + (blue - b) * (blue - b);
     };
-    uint8_t best = cell.index;
-    int bestDistance = distance(cell.rgb[0], cell.rgb[1], cell.rgb[2]);
-    for (const Entry *e = others_.data() + cell.first, *end = e + cell.count; e != end; ++e) {
-        const int d = distance(e->red, e->green, e->blue);
-        if (d < bestDistance || (d == bestDistance && e->index > best)) {
-            bestDistance = d;
-            best = e->index;
-        }
-    }
-    return best;
+    // The distance above the index's complement: the smallest key is the nearest entry and,
+    // among equally near ones, the highest index. Taken without a branch: on photographs
+    // the winner is a coin toss per pixel.
+    auto key = [](int distance, uint8_t index) { return distance << 8 | (255 - index); };
+    int best = key(distance(cell.rgb[0], cell.rgb[1], cell.rgb[2]), cell.index);
+    for (const Entry *e = others_.data() + cell.first, *end = e + cell.count; e != end; ++e)
+        best = std::min(best, key(distance(e->red, e->green, e->blue), e->index));
+    return static_cast<uint8_t>(255 - (best & 0xFF));
 }
 
 uint8_t Palette::NearestBySearchingAll(uint32_t rgb) const {

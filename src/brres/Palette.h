@@ -47,6 +47,8 @@ public:
 private:
     static constexpr int kCubeLevels = 6;
     static constexpr int kCubeStep = 51;  // levels 0, 51, ..., 255
+    static constexpr int kSlotsPerLevel = 2;
+    static constexpr int kSlots = kCubeLevels * kSlotsPerLevel;  // per channel
 
     // The cube colour nearest to every colour of a cell, and the other entries to test there.
     struct Cell {
@@ -65,10 +67,10 @@ private:
     uint8_t NearestInCube(int red, int green, int blue) const;
 
     std::vector<uint32_t> colours_;
-    std::vector<uint8_t> bySum_;          // grey palettes: the winner for each r + g + b
-    std::vector<Cell> cells_;             // cube palettes: 216 cells, red major
-    std::vector<Entry> others_;           // per cell, the entries off the cube that may win there
-    std::array<uint8_t, 256> levelOf_{};  // channel value -> nearest cube level
+    std::vector<uint8_t> bySum_;         // grey palettes: the winner for each r + g + b
+    std::vector<Cell> cells_;            // cube palettes: kSlots³ cells, red major
+    std::vector<Entry> others_;          // per cell, the entries off the cube that may win there
+    std::array<uint8_t, 256> slotOf_{};  // channel value -> its slot
 };
 
 }  // namespace brres

@@ -2,7 +2,12 @@
 
 namespace brres {
 
-ColourMapper::ColourMapper(const Palette& palette)
-    : palette_(palette), keys_(size_t(1) << kCacheBits, 0), indices_(size_t(1) << kCacheBits, 0) {}
+ColourMapper::ColourMapper(const Palette& palette, size_t pixels) : palette_(palette) {
+    int bits = kMinCacheBits;
+    while (bits < kMaxCacheBits && (size_t(1) << bits) < pixels) ++bits;
+    shift_ = 32 - bits;
+    keys_.reset(new uint32_t[size_t(1) << bits]());
+    indices_.reset(new uint8_t[size_t(1) << bits]);
+}
 
 }  // namespace brres

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "Palette.h"
 
@@ -12,10 +12,14 @@ namespace brres {
 // colour once mapped is remembered in a small direct-mapped cache and not searched again.
 class ColourMapper {
 public:
-    explicit ColourMapper(const Palette& palette);
+    static constexpr int kMaxCacheBits = 12;  // small enough to stay in the first-level cache
+
+    // `pixels`: about how many pixels will be mapped. A small bitmap gets a small cache, so
+    // that clearing it never costs more than the bitmap itself.
+    explicit ColourMapper(const Palette& palette, size_t pixels = size_t(1) << kMaxCacheBits);
 
     uint8_t Map(uint32_t rgb) {
-        const uint32_t slot = (rgb * 2654435761u) >> (32 - kCacheBits);
+        const uint32_t slot = (rgb * 2654435761u) >> shift_;
         const uint32_t key = rgb | kFilled;
         if (keys_[slot] == key) return indices_[slot];
         const uint8_t index = palette_.Nearest(rgb);
@@ -25,12 +29,13 @@ public:
     }
 
 private:
-    static constexpr int kCacheBits = 12;          // small enough to stay in the first-level cache
+    static constexpr int kMinCacheBits = 6;
     static constexpr uint32_t kFilled = 1u << 24;  // never set in an empty slot
 
     const Palette& palette_;
-    std::vector<uint32_t> keys_;
-    std::vector<uint8_t> indices_;
+    int shift_;
+    std::unique_ptr<uint32_t[]> keys_;    // cleared: 0 is an empty slot
+    std::unique_ptr<uint8_t[]> indices_;  // read only where the key matches
 };
 
 }  // namespace brres

@@ -27,6 +27,26 @@ uint32_t Load32(const uint8_t* in, int x) {
     return v;
 }
 
+// Each channel's share of a 5-6-5 pixel, already in the handheld's byte order as the bytes
+// lie in memory: a pixel is the sum of three look-ups.
+struct Channels565 {
+    uint16_t red[256], green[256], blue[256];
+    Channels565() {
+        for (uint32_t c = 0; c < 256; ++c) {
+            red[c] = Stored(To565(c, 0, 0));
+            green[c] = Stored(To565(0, c, 0));
+            blue[c] = Stored(To565(0, 0, c));
+        }
+    }
+    static uint16_t Stored(uint32_t pixel) {
+        const uint8_t bytes[2] = {static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel)};
+        uint16_t v;
+        std::memcpy(&v, bytes, sizeof v);
+        return v;
+    }
+};
+const Channels565 kChannels565;
+
 int RowBytes(int width, int depth) {
     return ((width * depth + 15) & ~15) / 8;
 }
@@ -108,10 +128,18 @@ RowConverter::RowConverter(const PixelRows& source, int depth) : source_(source)
                 depth_ == 16 ? To565(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF)
                              : palette_->Nearest(rgb));
         }
+        if (source_.format == Format::Indexed1 && depth_ == 1) {
+            // Each bit becomes the index of its colour: kept, inverted, or all one index.
+            const uint32_t ones = byIndex_[1] ? 0xFF : 0, zeros = byIndex_[0] ? 0xFF : 0;
+            for (uint32_t byte = 0; byte < 256; ++byte)
+                byteMap_[byte] = static_cast<uint8_t>((byte & ones) | (~byte & zeros));
+        }
+    } else if (palette_ && !palette_->IndexBySum()) {
+        mapper_.emplace(*palette_, size_t(source_.width) * size_t(source_.height));
     }
 }
 
-void RowConverter::Convert(int y, uint8_t* out) const {
+void RowConverter::Convert(int y, uint8_t* out) {
     const uint8_t* in = source_.Row(y);
     if (depth_ == 16) {
         ConvertDirect(in, out);
@@ -160,10 +188,18 @@ void RowConverter::ConvertDirect(const uint8_t* in, uint8_t* out) const {
             put([=](int x) { return From555To565(Load16(in, x)); });
             break;
         case Format::Bgr24:
-            put([=](int x) { return To565(in[3 * x + 2], in[3 * x + 1], in[3 * x]); });
+            for (int x = 0; x < width; ++x, in += 3) {
+                const auto v = static_cast<uint16_t>(
+                    kChannels565.red[in[2]] | kChannels565.green[in[1]] | kChannels565.blue[in[0]]);
+                std::memcpy(out + 2 * x, &v, sizeof v);
+            }
             break;
         case Format::Bgrx32:
-            put([=](int x) { return To565(in[4 * x + 2], in[4 * x + 1], in[4 * x]); });
+            for (int x = 0; x < width; ++x, in += 4) {
+                const auto v = static_cast<uint16_t>(
+                    kChannels565.red[in[2]] | kChannels565.green[in[1]] | kChannels565.blue[in[0]]);
+                std::memcpy(out + 2 * x, &v, sizeof v);
+            }
             break;
         case Format::Xrgb32:
             put([=](int x) {
@@ -174,7 +210,7 @@ void RowConverter::ConvertDirect(const uint8_t* in, uint8_t* out) const {
     }
 }
 
-void RowConverter::ConvertIndexed(const uint8_t* in, uint8_t* out) const {
+void RowConverter::ConvertIndexed(const uint8_t* in, uint8_t* out) {
     switch (depth_) {
         case 1:
             return ConvertIndexedAt<1>(in, out);
@@ -188,11 +224,21 @@ void RowConverter::ConvertIndexed(const uint8_t* in, uint8_t* out) const {
 }
 
 template <int Depth>
-void RowConverter::ConvertIndexedAt(const uint8_t* in, uint8_t* out) const {
+void RowConverter::ConvertIndexedAt(const uint8_t* in, uint8_t* out) {
     const int width = source_.width;
     const uint16_t* byIndex = byIndex_.data();
     switch (source_.format) {
         case Format::Indexed1:
+            if constexpr (Depth == 1) {
+                // Masks: eight pixels in, eight out, a byte at a time.
+                const int whole = width / 8;
+                uint8_t* p = out;
+                for (int i = 0; i < whole; ++i) *p++ = byteMap_[in[i]];
+                if (width % 8)
+                    *p++ = byteMap_[in[whole]] & static_cast<uint8_t>(0xFF00 >> (width % 8));
+                std::memset(p, 0, size_t(out + RowBytes(width, 1) - p));
+                return;
+            }
             return Pack<Depth>(width, out,
                                [=](int x) { return byIndex[in[x >> 3] >> (7 - (x & 7)) & 1]; });
         case Format::Indexed4:
@@ -207,9 +253,9 @@ void RowConverter::ConvertIndexedAt(const uint8_t* in, uint8_t* out) const {
         MapColours<Depth>(source_, in, out,
                           [=](uint32_t r, uint32_t g, uint32_t b) { return bySum[r + g + b]; });
     } else {
-        const Palette* palette = palette_;
-        MapColours<Depth>(source_, in, out, [=](uint32_t r, uint32_t g, uint32_t b) {
-            return palette->Nearest(int(r), int(g), int(b));
+        ColourMapper& mapper = *mapper_;
+        MapColours<Depth>(source_, in, out, [&mapper](uint32_t r, uint32_t g, uint32_t b) {
+            return mapper.Map(r << 16 | g << 8 | b);
         });
     }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "ColourMapper.h"
 #include "Palette.h"
 #include "PixelRows.h"
 
@@ -18,18 +21,20 @@ public:
 
     // Writes row `y` (counting from the top) into `out`: all of its TbmpEncoder::RowBytes
     // bytes, the unused bits 0.
-    void Convert(int y, uint8_t* out) const;
+    void Convert(int y, uint8_t* out);
 
 private:
     void ConvertDirect(const uint8_t* in, uint8_t* out) const;
-    void ConvertIndexed(const uint8_t* in, uint8_t* out) const;
+    void ConvertIndexed(const uint8_t* in, uint8_t* out);
     template <int Depth>
-    void ConvertIndexedAt(const uint8_t* in, uint8_t* out) const;
+    void ConvertIndexedAt(const uint8_t* in, uint8_t* out);
 
     PixelRows source_;
     int depth_;
-    const Palette* palette_ = nullptr;  // indexed depths
-    std::vector<uint16_t> byIndex_;     // indexed sources: the Tbmp pixel of each table entry
+    const Palette* palette_ = nullptr;    // indexed depths
+    std::vector<uint16_t> byIndex_;       // indexed sources: the Tbmp pixel of each table entry
+    std::array<uint8_t, 256> byteMap_{};  // 1 bit to 1 bit: eight pixels of a source byte
+    std::optional<ColourMapper> mapper_;  // direct colour to a palette that is not all greys
 };
 
 }  // namespace brres

@@ -73,7 +73,7 @@ void TbmpEncoder::Encode(const PixelRows& pixels, int depth, ByteSink& sink) {
         static_cast<int>(std::clamp<size_t>(kChunkSize / rowBytes, 1, size_t(pixels.height)));
     // Every byte is written by the converter: nothing to clear.
     const std::unique_ptr<uint8_t[]> chunk(new uint8_t[rowBytes * size_t(rowsPerChunk)]);
-    const RowConverter converter(pixels, depth);
+    RowConverter converter(pixels, depth);
     for (int y = 0; y < pixels.height;) {
         const int rows = std::min(rowsPerChunk, pixels.height - y);
         for (int i = 0; i < rows; ++i, ++y)

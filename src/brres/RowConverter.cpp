@@ -1,5 +1,6 @@
 #include "RowConverter.h"
 
+#include <bit>
 #include <cstring>
 
 namespace brres {
@@ -184,9 +185,25 @@ void RowConverter::ConvertDirect(const uint8_t* in, uint8_t* out) const {
             }
             break;
         }
-        case Format::Rgb555:
-            put([=](int x) { return From555To565(Load16(in, x)); });
+        case Format::Rgb555: {
+            // As From555To565 on four words at once, then the byte order as above; the words
+            // are the file's little-endian ones only where the machine's are too.
+            int x = 0;
+            for (; std::endian::native == std::endian::little && x + 4 <= width; x += 4) {
+                uint64_t v;
+                std::memcpy(&v, in + 2 * x, sizeof v);
+                v = (v & 0x7FE07FE07FE07FE0u) << 1 | (v >> 2 & 0x0020002000200020u) |
+                    (v & 0x001F001F001F001Fu);
+                v = (v & 0x00FF00FF00FF00FFu) << 8 | (v >> 8 & 0x00FF00FF00FF00FFu);
+                std::memcpy(out + 2 * x, &v, sizeof v);
+            }
+            for (; x < width; ++x) {
+                const uint32_t v = From555To565(Load16(in, x));
+                out[2 * x] = static_cast<uint8_t>(v >> 8);
+                out[2 * x + 1] = static_cast<uint8_t>(v);
+            }
             break;
+        }
         case Format::Bgr24:
             for (int x = 0; x < width; ++x, in += 3) {
                 const auto v = static_cast<uint16_t>(

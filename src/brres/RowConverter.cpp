@@ -8,7 +8,7 @@ namespace {
 
 using Format = PixelRows::Format;
 
-uint32_t To565(uint32_t red, uint32_t green, uint32_t blue) {
+constexpr uint32_t To565(uint32_t red, uint32_t green, uint32_t blue) {
     return (red & 0xF8) << 8 | (green & 0xFC) << 3 | blue >> 3;
 }
 
@@ -31,22 +31,22 @@ uint32_t Load32(const uint8_t* in, int x) {
 // Each channel's share of a 5-6-5 pixel, already in the handheld's byte order as the bytes
 // lie in memory: a pixel is the sum of three look-ups.
 struct Channels565 {
-    uint16_t red[256], green[256], blue[256];
-    Channels565() {
+    uint16_t red[256] = {}, green[256] = {}, blue[256] = {};
+    constexpr Channels565() {
         for (uint32_t c = 0; c < 256; ++c) {
             red[c] = Stored(To565(c, 0, 0));
             green[c] = Stored(To565(0, c, 0));
             blue[c] = Stored(To565(0, 0, c));
         }
     }
-    static uint16_t Stored(uint32_t pixel) {
-        const uint8_t bytes[2] = {static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel)};
-        uint16_t v;
-        std::memcpy(&v, bytes, sizeof v);
-        return v;
+    // The 16-bit value whose bytes in memory are the pixel's, high byte first.
+    static constexpr uint16_t Stored(uint32_t pixel) {
+        return static_cast<uint16_t>(std::endian::native == std::endian::little
+                                         ? (pixel >> 8 & 0xFF) | (pixel & 0xFF) << 8
+                                         : pixel);
     }
 };
-const Channels565 kChannels565;
+constexpr Channels565 kChannels565;
 
 int RowBytes(int width, int depth) {
     return ((width * depth + 15) & ~15) / 8;

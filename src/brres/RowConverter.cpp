@@ -1,5 +1,6 @@
 #include "RowConverter.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -59,7 +60,15 @@ void Pack(int width, uint8_t* out, IndexAt at) {
     uint8_t* p = out;
     int x = 0;
     if constexpr (Depth == 8) {
-        for (; x < width; ++x) *p++ = static_cast<uint8_t>(at(x));
+        // Through a local buffer: a byte stored through `p` could be anything the mapping
+        // reads, which would then be read again for every pixel.
+        constexpr int kRun = 64;
+        for (uint8_t run[kRun]; x < width;) {
+            const int n = std::min(kRun, width - x);
+            for (int i = 0; i < n; ++i) run[i] = static_cast<uint8_t>(at(x + i));
+            std::memcpy(p, run, size_t(n));
+            p += n, x += n;
+        }
     } else {
         constexpr int kPerByte = 8 / Depth;
         for (const int whole = width - width % kPerByte; x < whole;) {
@@ -77,7 +86,28 @@ void Pack(int width, uint8_t* out, IndexAt at) {
     std::memset(p, 0, size_t(out + RowBytes(width, Depth) - p));
 }
 
-// Maps the colours of a row of direct colour through `map(red, green, blue)`.
+// The index of a colour for a palette of greys: its entry for red + green + blue.
+struct IndexBySum {
+    const uint8_t* table;
+    uint32_t operator()(uint32_t red, uint32_t green, uint32_t blue) const {
+        return table[red + green + blue];
+    }
+    uint32_t Packed(uint32_t rgb) const {
+        return table[(rgb >> 16 & 0xFF) + (rgb >> 8 & 0xFF) + (rgb & 0xFF)];
+    }
+};
+
+// The index of a colour for any other palette, by way of the colour cache.
+struct IndexByCache {
+    ColourMapper* mapper;
+    uint32_t operator()(uint32_t red, uint32_t green, uint32_t blue) const {
+        return mapper->Map(red << 16 | green << 8 | blue);
+    }
+    uint32_t Packed(uint32_t rgb) const { return mapper->Map(rgb); }
+};
+
+// Maps the colours of a row of direct colour through `map`: map(red, green, blue), or
+// map.Packed(0x??RRGGBB) where the source already holds the colour as one word.
 template <int Depth, class Map>
 void MapColours(const PixelRows& source, const uint8_t* in, uint8_t* out, Map map) {
     const int width = source.width;
@@ -101,14 +131,16 @@ void MapColours(const PixelRows& source, const uint8_t* in, uint8_t* out, Map ma
                         [=](int x) { return map(in[3 * x + 2], in[3 * x + 1], in[3 * x]); });
             break;
         case Format::Bgrx32:
-            Pack<Depth>(width, out,
-                        [=](int x) { return map(in[4 * x + 2], in[4 * x + 1], in[4 * x]); });
+            if constexpr (std::endian::native == std::endian::little) {
+                // Blue, green, red, unused: the word 0x??RRGGBB.
+                Pack<Depth>(width, out, [=](int x) { return map.Packed(Load32(in, x)); });
+            } else {
+                Pack<Depth>(width, out,
+                            [=](int x) { return map(in[4 * x + 2], in[4 * x + 1], in[4 * x]); });
+            }
             break;
         case Format::Xrgb32:
-            Pack<Depth>(width, out, [=](int x) {
-                const uint32_t v = Load32(in, x);
-                return map(v >> 16 & 0xFF, v >> 8 & 0xFF, v & 0xFF);
-            });
+            Pack<Depth>(width, out, [=](int x) { return map.Packed(Load32(in, x)); });
             break;
         default:
             break;
@@ -267,13 +299,9 @@ void RowConverter::ConvertIndexedAt(const uint8_t* in, uint8_t* out) {
             break;
     }
     if (const uint8_t* bySum = palette_->IndexBySum()) {
-        MapColours<Depth>(source_, in, out,
-                          [=](uint32_t r, uint32_t g, uint32_t b) { return bySum[r + g + b]; });
+        MapColours<Depth>(source_, in, out, IndexBySum{bySum});
     } else {
-        ColourMapper& mapper = *mapper_;
-        MapColours<Depth>(source_, in, out, [&mapper](uint32_t r, uint32_t g, uint32_t b) {
-            return mapper.Map(r << 16 | g << 8 | b);
-        });
+        MapColours<Depth>(source_, in, out, IndexByCache{&*mapper_});
     }
 }
 

@@ -1,6 +1,9 @@
 // Conversion speed per depth and whole-skin compile time, on the sample skins of examples/
 // and on generated artwork: a 320x320 wall paper with smooth gradients and shapes, and a
-// noisy variant with tens of thousands of distinct colours like a scanned photo.
+// noisy variant with tens of thousands of distinct colours like a scanned photo. The
+// compiler's own path starts from a BMP file's stored rows, of every kind a skin may hold;
+// large 16-bit compiles (forty wall papers, one 2000x2000 bitmap) time the direct-colour
+// path and the writing of the database together.
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +19,7 @@
 #include <vector>
 
 #include "BmpReader.h"
+#include "ByteSink.h"
 #include "ResourceCompiler.h"
 #include "RgbImage.h"
 #include "TbmpEncoder.h"
@@ -47,30 +51,66 @@ brres::RgbImage Artwork(int width, int height, bool noisy, unsigned seed = 1) {
     return image;
 }
 
-std::vector<uint8_t> Bmp24(const brres::RgbImage& image) {
-    const uint32_t stride = (uint32_t(image.Width()) * 3 + 3) & ~3u;
+// The image as a bottom-up BMP file of `bits` per pixel: 16 is 5-6-5 by its masks, 15 is
+// 5-5-5 without; 8 keeps the image's first 256 colours in the table (the rest map to 0).
+std::vector<uint8_t> BmpOf(const brres::RgbImage& image, int bits) {
+    const int stored = bits == 15 ? 16 : bits;
+    const uint32_t masks = bits == 16 ? 12 : 0;
+    const uint32_t table = bits == 8 ? 1024 : 0;
+    const uint32_t offset = 54 + masks + table;
+    const uint32_t stride = (uint32_t(image.Width()) * uint32_t(stored) / 8 + 3) & ~3u;
     const uint32_t size = stride * uint32_t(image.Height());
-    std::vector<uint8_t> file(54 + size, 0);
+    std::vector<uint8_t> file(offset + size, 0);
     auto put32 = [&](size_t at, uint32_t v) {
         for (int i = 0; i < 4; ++i) file[at + size_t(i)] = uint8_t(v >> (8 * i));
     };
     file[0] = 'B', file[1] = 'M';
-    put32(2, 54 + size);
-    put32(10, 54);
+    put32(2, offset + size);
+    put32(10, offset);
     put32(14, 40);
     put32(18, uint32_t(image.Width()));
     put32(22, uint32_t(image.Height()));
-    file[26] = 1, file[28] = 24;
+    file[26] = 1, file[28] = uint8_t(stored);
+    put32(30, masks ? 3 : 0);
     put32(34, size);
+    if (masks) put32(54, 0xF800), put32(58, 0x07E0), put32(62, 0x001F);
+    std::map<uint32_t, uint8_t> colours;
     for (int y = 0; y < image.Height(); ++y) {
-        uint8_t* row = file.data() + 54 + size_t(image.Height() - 1 - y) * stride;
+        uint8_t* row = file.data() + offset + size_t(image.Height() - 1 - y) * stride;
         for (int x = 0; x < image.Width(); ++x) {
             const uint32_t c = image.Pixel(x, y);
-            row[3 * x] = uint8_t(c), row[3 * x + 1] = uint8_t(c >> 8),
-                    row[3 * x + 2] = uint8_t(c >> 16);
+            const uint32_t r = c >> 16 & 0xFF, g = c >> 8 & 0xFF, b = c & 0xFF;
+            uint32_t v = 0;
+            switch (bits) {
+                case 8: {
+                    const auto it = colours.find(c);
+                    if (it != colours.end()) {
+                        v = it->second;
+                    } else if (colours.size() < 256) {
+                        v = colours.size();
+                        put32(54 + 4 * v, c);
+                        colours.emplace(c, uint8_t(v));
+                    }
+                    break;
+                }
+                case 15:
+                    v = (r >> 3) << 10 | (g >> 3) << 5 | b >> 3;
+                    break;
+                case 16:
+                    v = (r >> 3) << 11 | (g >> 2) << 5 | b >> 3;
+                    break;
+                default:
+                    v = c;
+                    break;
+            }
+            for (int i = 0; i < stored / 8; ++i) row[x * stored / 8 + i] = uint8_t(v >> (8 * i));
         }
     }
     return file;
+}
+
+std::vector<uint8_t> Bmp24(const brres::RgbImage& image) {
+    return BmpOf(image, 24);
 }
 
 void SetMpixelRate(benchmark::State& state, int64_t pixels) {
@@ -97,6 +137,29 @@ void BM_DecodeBmp24(benchmark::State& state) {
     SetMpixelRate(state, 320 * 320);
 }
 BENCHMARK(BM_DecodeBmp24)->Unit(benchmark::kMicrosecond);
+
+class CountingSink : public brres::ByteSink {
+public:
+    void Write(const uint8_t*, size_t size) override { bytes += size; }
+    size_t bytes = 0;
+};
+
+// The compiler's own path: the rows of a BMP file as stored, straight to Tbmp rows.
+void BM_ConvertBmp(benchmark::State& state) {
+    const int bits = int(state.range(0));
+    const int depth = int(state.range(1));
+    const std::vector<uint8_t> file = BmpOf(Artwork(320, 320, false), bits);
+    const brres::BmpImage image = brres::BmpReader::View(file);
+    CountingSink sink;
+    for (auto _ : state) brres::TbmpEncoder::Encode(image.Rows(), depth, sink);
+    benchmark::DoNotOptimize(sink.bytes);
+    SetMpixelRate(state, 320 * 320);
+    state.SetLabel(bits == 15 ? "5-5-5 source" : bits == 16 ? "5-6-5 source" : "");
+}
+BENCHMARK(BM_ConvertBmp)
+    ->ArgNames({"bits", "depth"})
+    ->ArgsProduct({{8, 15, 16, 24, 32}, {1, 8, 16}})
+    ->Unit(benchmark::kMicrosecond);
 
 void CompileIn(benchmark::State& state, const fs::path& folder);
 
@@ -183,6 +246,56 @@ BENCHMARK(BM_CompileWholeSkin320)
     ->Arg(4)
     ->Arg(8)
     ->Arg(16)
+    ->Unit(benchmark::kMillisecond);
+
+// `count` bitmaps of `size` x `size` pixels, BMP files of `bits` per pixel (as BmpOf), all
+// compiled to 16 bits: the direct-colour path and the database writing of a large skin.
+class SixteenBitFolder {
+public:
+    SixteenBitFolder(int count, int size, int bits) {
+        folder_ = fs::temp_directory_path() /
+                  ("brres-bench-16-" + std::to_string(count) + "-" + std::to_string(bits));
+        fs::create_directories(folder_);
+        std::ostringstream script;
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "b" + std::to_string(i) + ".bmp";
+            const std::vector<uint8_t> bytes = BmpOf(Artwork(size, size, false, unsigned(i)), bits);
+            std::ofstream(folder_ / name, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+            script << "BITMAPCOLOR16K ID " << 3000 + i << " \"" << name << "\" \r\n";
+        }
+        std::ofstream(folder_ / "_script.txt", std::ios::binary) << script.str();
+    }
+    ~SixteenBitFolder() {
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+    const fs::path& Path() const { return folder_; }
+
+private:
+    fs::path folder_;
+};
+
+void BM_CompileFortyWallPapers16(benchmark::State& state) {
+    SixteenBitFolder folder(40, 320, int(state.range(0)));
+    CompileIn(state, folder.Path());
+    SetMpixelRate(state, 40 * 320 * 320);
+}
+BENCHMARK(BM_CompileFortyWallPapers16)
+    ->ArgName("bits")
+    ->Arg(16)
+    ->Arg(24)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_CompileLargeBitmap16(benchmark::State& state) {
+    SixteenBitFolder folder(1, 2000, int(state.range(0)));
+    CompileIn(state, folder.Path());
+    SetMpixelRate(state, 2000 * 2000);
+}
+BENCHMARK(BM_CompileLargeBitmap16)
+    ->ArgName("bits")
+    ->Arg(16)
+    ->Arg(24)
     ->Unit(benchmark::kMillisecond);
 
 // ---- the sample skins in examples/, when they are there -----------------------------------

@@ -1,7 +1,6 @@
 #include "AtomicFile.h"
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <system_error>
 
@@ -19,30 +18,31 @@ std::string AtomicFile::TemporaryNameFor(const std::string& path) {
     return path + "." + suffix + ".tmp";
 }
 
-void AtomicFile::Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+AtomicFile::AtomicFile(const std::string& path) : path_(path) {
     std::error_code ec;
     if (fs::is_directory(fs::path(path), ec))
         throw InputError("cannot write '" + path + "': it is a folder");
-    const std::string temporary = TemporaryNameFor(path);
-    {
-        std::ofstream out(fs::path(temporary), std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw InputError("cannot create a file beside '" + path +
-                             "' (is the folder there and writable?)");
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(fs::path(temporary), ec);
-            throw InputError("cannot write '" + path + "' (is the disk full?)");
-        }
-    }
-    fs::rename(fs::path(temporary), fs::path(path), ec);
-    if (ec) {
-        const std::string reason = ec.message();
-        fs::remove(fs::path(temporary), ec);
-        throw InputError("cannot replace '" + path + "': " + reason);
-    }
+    temporary_ = TemporaryNameFor(path);
+    out_.open(fs::path(temporary_), std::ios::binary | std::ios::trunc);
+    if (!out_)
+        throw InputError("cannot create a file beside '" + path +
+                         "' (is the folder there and writable?)");
+}
+
+AtomicFile::~AtomicFile() {
+    if (committed_) return;
+    out_.close();
+    std::error_code ec;
+    fs::remove(fs::path(temporary_), ec);
+}
+
+void AtomicFile::Commit() {
+    out_.close();
+    if (!out_) throw InputError("cannot write '" + path_ + "' (is the disk full?)");
+    std::error_code ec;
+    fs::rename(fs::path(temporary_), fs::path(path_), ec);
+    if (ec) throw InputError("cannot replace '" + path_ + "': " + ec.message());
+    committed_ = true;
 }
 
 }  // namespace brres

@@ -1,21 +1,33 @@
 #pragma once
 
-#include <cstdint>
+#include <fstream>
 #include <string>
-#include <vector>
 
 namespace brres {
 
 // Replaces a file as a whole or not at all: the bytes go to a temporary file beside the
-// target, which is renamed over it only once everything is written. A failure leaves the
-// earlier file untouched and no temporary file behind.
+// target, which Commit renames over it once everything is written. Until then the earlier
+// file stays untouched, and a file never committed leaves no temporary file behind.
 class AtomicFile {
 public:
     // Throws InputError naming what went wrong.
-    static void Write(const std::string& path, const std::vector<uint8_t>& bytes);
+    explicit AtomicFile(const std::string& path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // Seekable: a writer may come back to fill in what it learns at the end.
+    std::ostream& Stream() { return out_; }
+    // Throws InputError naming what went wrong; the target is then as it was.
+    void Commit();
 
 private:
     static std::string TemporaryNameFor(const std::string& path);
+
+    std::string path_;
+    std::string temporary_;
+    std::ofstream out_;
+    bool committed_ = false;
 };
 
 }  // namespace brres

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <system_error>
 
 #include "InputError.h"
@@ -15,20 +16,12 @@ constexpr size_t kMaskOffset =
 constexpr uint32_t kCompressionNone = 0, kCompressionRle8 = 1, kCompressionRle4 = 2,
                    kCompressionBitFields = 3, kCompressionJpeg = 4, kCompressionPng = 5;
 
-uint16_t U16At(const std::vector<uint8_t>& b, size_t at) {
+uint16_t U16At(std::span<const uint8_t> b, size_t at) {
     return uint16_t(b[at] | b[at + 1] << 8);
 }
-uint32_t U32At(const std::vector<uint8_t>& b, size_t at) {
+uint32_t U32At(std::span<const uint8_t> b, size_t at) {
     return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
            uint32_t(b[at + 3]) << 24;
-}
-
-// Widening as skins have always been compiled: the top bits repeat the low ones.
-uint8_t Widen5(uint32_t c) {
-    return static_cast<uint8_t>(c << 3 | (c & 7));
-}
-uint8_t Widen6(uint32_t c) {
-    return static_cast<uint8_t>(c << 2 | (c & 3));
 }
 
 // Large enough for the largest bitmap accepted (4096 x 4096 at 32 bits) and its headers.
@@ -48,7 +41,7 @@ struct BmpReader::Layout {
     size_t stride = 0;
 };
 
-RgbImage BmpReader::ReadFile(const std::string& path) {
+BmpImage BmpReader::Load(const std::string& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (ec || !std::filesystem::exists(status)) throw InputError("file not found");
@@ -60,21 +53,36 @@ RgbImage BmpReader::ReadFile(const std::string& path) {
                          " bytes is larger than any bitmap accepted");
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
     if (!in) throw InputError("cannot open the file");
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<size_t>(in.gcount()) != bytes.size()) throw InputError("cannot read the file");
-    return Decode(bytes);
-}
-
-RgbImage BmpReader::Decode(const std::vector<uint8_t>& file) {
-    const Layout layout = ReadLayout(file);
-    const std::vector<uint32_t> table = ReadColourTable(file, layout);
-    RgbImage image(layout.width, layout.height);
-    DecodeRows(file, layout, table, image);
+    // Not zeroed first: the read fills it.
+    std::unique_ptr<uint8_t[]> bytes(new uint8_t[static_cast<size_t>(size)]);
+    in.read(reinterpret_cast<char*>(bytes.get()), static_cast<std::streamsize>(size));
+    if (static_cast<uintmax_t>(in.gcount()) != size) throw InputError("cannot read the file");
+    BmpImage image = View(std::span<const uint8_t>(bytes.get(), static_cast<size_t>(size)));
+    image.file_ = std::move(bytes);
     return image;
 }
 
-BmpReader::Layout BmpReader::ReadLayout(const std::vector<uint8_t>& file) {
+BmpImage BmpReader::View(std::span<const uint8_t> file) {
+    const Layout layout = ReadLayout(file);
+    BmpImage image;
+    ReadColourTable(file, layout, image);
+    SetRows(file, layout, image);
+    // A full table holds every index the pixels can name; a shorter one is checked here,
+    // once, so that no converter need check pixel by pixel.
+    if (layout.bits <= 8 && image.rows_.tableSize < (size_t(1) << layout.bits))
+        CheckIndices(image.rows_);
+    return image;
+}
+
+RgbImage BmpReader::ReadFile(const std::string& path) {
+    return Load(path).ToRgb();
+}
+
+RgbImage BmpReader::Decode(const std::vector<uint8_t>& file) {
+    return View(file).ToRgb();
+}
+
+BmpReader::Layout BmpReader::ReadLayout(std::span<const uint8_t> file) {
     if (file.size() >= 2 && (file[0] != 'B' || file[1] != 'M')) throw InputError("not a BMP file");
     if (file.size() < kFileHeaderSize + 4) {
         throw InputError("truncated header: the file has only " + std::to_string(file.size()) +
@@ -191,63 +199,65 @@ BmpReader::Layout BmpReader::ReadLayout(const std::vector<uint8_t>& file) {
     return layout;
 }
 
-std::vector<uint32_t> BmpReader::ReadColourTable(const std::vector<uint8_t>& file,
-                                                 const Layout& layout) {
-    std::vector<uint32_t> table;
+void BmpReader::ReadColourTable(std::span<const uint8_t> file, const Layout& layout,
+                                BmpImage& image) {
+    image.table_.resize(layout.tableEntries);
     const size_t start = kFileHeaderSize + layout.headerSize;
     for (uint32_t i = 0; i < layout.tableEntries; ++i) {
         const uint8_t* entry = file.data() + start + size_t(i) * 4;  // blue, green, red, unused
-        table.push_back(RgbImage::Rgb(entry[2], entry[1], entry[0]));
+        image.table_[i] = PixelRows::Rgb(entry[2], entry[1], entry[0]);
     }
-    return table;
 }
 
-void BmpReader::DecodeRows(const std::vector<uint8_t>& file, const Layout& layout,
-                           const std::vector<uint32_t>& table, RgbImage& image) {
-    for (int y = 0; y < layout.height; ++y) {
-        const int sourceRow = layout.topDown ? y : layout.height - 1 - y;
-        const uint8_t* in = file.data() + layout.pixelOffset + size_t(sourceRow) * layout.stride;
-        uint32_t* out = image.Row(y);
-        switch (layout.bits) {
-            case 1:
-            case 4:
-            case 8: {
-                const int bits = layout.bits;
-                const int perByte = 8 / bits;
-                const uint32_t mask = (1u << bits) - 1;
-                for (int x = 0; x < layout.width; ++x) {
-                    const int shift = 8 - bits * (x % perByte + 1);
-                    const uint32_t index = uint32_t(in[x / perByte] >> shift) & mask;
-                    if (index >= table.size()) {
-                        throw InputError("pixel (" + std::to_string(x) + ", " + std::to_string(y) +
-                                         ") uses colour " + std::to_string(index) +
-                                         " of a colour table of " + std::to_string(table.size()) +
-                                         " entries");
-                    }
-                    out[x] = table[index];
-                }
-                break;
+void BmpReader::SetRows(std::span<const uint8_t> file, const Layout& layout, BmpImage& image) {
+    PixelRows& rows = image.rows_;
+    switch (layout.bits) {
+        case 1:
+            rows.format = PixelRows::Format::Indexed1;
+            break;
+        case 4:
+            rows.format = PixelRows::Format::Indexed4;
+            break;
+        case 8:
+            rows.format = PixelRows::Format::Indexed8;
+            break;
+        case 16:
+            rows.format = layout.green6 ? PixelRows::Format::Rgb565 : PixelRows::Format::Rgb555;
+            break;
+        case 24:
+            rows.format = PixelRows::Format::Bgr24;
+            break;
+        default:
+            rows.format = PixelRows::Format::Bgrx32;
+            break;
+    }
+    rows.width = layout.width;
+    rows.height = layout.height;
+    const uint8_t* first = file.data() + layout.pixelOffset;
+    const auto stride = static_cast<ptrdiff_t>(layout.stride);
+    rows.top = layout.topDown ? first : first + stride * (layout.height - 1);
+    rows.step = layout.topDown ? stride : -stride;
+    rows.table = image.table_.data();
+    rows.tableSize = image.table_.size();
+}
+
+void BmpReader::CheckIndices(const PixelRows& rows) {
+    const int bits = rows.format == PixelRows::Format::Indexed1   ? 1
+                     : rows.format == PixelRows::Format::Indexed4 ? 4
+                                                                  : 8;
+    const int perByte = 8 / bits;
+    const uint32_t mask = (1u << bits) - 1;
+    for (int y = 0; y < rows.height; ++y) {
+        const uint8_t* in = rows.Row(y);
+        for (int x = 0; x < rows.width; ++x) {
+            const int shift = 8 - bits * (x % perByte + 1);
+            const uint32_t index = uint32_t(in[x / perByte] >> shift) & mask;
+            if (index >= rows.tableSize) {
+                throw InputError("pixel (" + std::to_string(x) + ", " + std::to_string(y) +
+                                 ") uses colour " + std::to_string(index) +
+                                 " of a colour table of " + std::to_string(rows.tableSize) +
+                                 " entries");
             }
-            case 16:
-                for (int x = 0; x < layout.width; ++x) {
-                    const uint32_t v = uint32_t(in[2 * x]) | uint32_t(in[2 * x + 1]) << 8;
-                    if (layout.green6) {
-                        out[x] = RgbImage::Rgb(Widen5(v >> 11 & 31), Widen6(v >> 5 & 63),
-                                               Widen5(v & 31));
-                    } else {
-                        out[x] = RgbImage::Rgb(Widen5(v >> 10 & 31), Widen5(v >> 5 & 31),
-                                               Widen5(v & 31));
-                    }
-                }
-                break;
-            case 24:
-                for (int x = 0; x < layout.width; ++x, in += 3)
-                    out[x] = RgbImage::Rgb(in[2], in[1], in[0]);
-                break;
-            case 32:
-                for (int x = 0; x < layout.width; ++x, in += 4)
-                    out[x] = RgbImage::Rgb(in[2], in[1], in[0]);
-                break;
         }
     }
 }

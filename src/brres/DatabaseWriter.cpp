@@ -8,24 +8,44 @@ namespace {
 
 constexpr uint16_t kResourceDatabase = 0x0001;
 constexpr uint16_t kVersion = 0x0001;
+constexpr uint64_t kMaxOffset = 0xFFFFFFFFu;
 
 }  // namespace
 
-std::vector<uint8_t> DatabaseWriter::Build(const Header& header,
-                                           const std::vector<Resource>& resources) {
-    if (resources.size() > kMaxResources) {
-        throw InputError(std::to_string(resources.size()) +
-                         " resources are more than a database can hold (" +
+void DatabaseWriter::CheckCount(size_t count) {
+    if (count > kMaxResources) {
+        throw InputError(std::to_string(count) + " resources are more than a database can hold (" +
                          std::to_string(kMaxResources) + ")");
     }
-    const uint64_t dataStart = kHeaderSize + kEntrySize * resources.size() + 2;
-    uint64_t total = dataStart;
-    for (const Resource& r : resources) total += r.data.size();
-    if (total > 0xFFFFFFFFu)
+}
+
+DatabaseWriter::DatabaseWriter(std::ostream& out, size_t count) : out_(out), count_(count) {
+    CheckCount(count);
+    entries_.reserve(count);
+    // Filled in by Finish, once every resource's offset is known.
+    const std::vector<char> room(kHeaderSize + kEntrySize * count + 2, 0);
+    out_.write(room.data(), static_cast<std::streamsize>(room.size()));
+    size_ = room.size();
+}
+
+void DatabaseWriter::BeginResource(const std::string& type, uint16_t id) {
+    entries_.push_back({type, id, size_});
+}
+
+void DatabaseWriter::Write(const uint8_t* data, size_t size) {
+    // Past the last offset the format can address nothing more is written: Finish refuses.
+    if (size_ <= kMaxOffset)
+        out_.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    size_ += size;
+}
+
+void DatabaseWriter::Finish(const Header& header) {
+    if (size_ > kMaxOffset)
         throw InputError("the database would exceed the 4 GB its offsets can address");
+    if (entries_.size() != count_) throw InputError("a resource is missing from the database");
 
     ByteWriter out;
-    out.Reserve(static_cast<size_t>(total));
+    out.Reserve(kHeaderSize + kEntrySize * entries_.size() + 2);
     out.FixedText(header.name, 32);
     out.U16(kResourceDatabase);
     out.U16(kVersion);
@@ -39,18 +59,17 @@ std::vector<uint8_t> DatabaseWriter::Build(const Header& header,
     out.FixedText(header.creator, 4);
     out.U32(0);  // unique ID seed
     out.U32(0);  // next record list
-    out.U16(static_cast<uint16_t>(resources.size()));
-
-    uint64_t offset = dataStart;
-    for (const Resource& r : resources) {
-        out.FixedText(r.type, 4);
-        out.U16(r.id);
-        out.U32(static_cast<uint32_t>(offset));
-        offset += r.data.size();
+    out.U16(static_cast<uint16_t>(entries_.size()));
+    for (const Entry& e : entries_) {
+        out.FixedText(e.type, 4);
+        out.U16(e.id);
+        out.U32(static_cast<uint32_t>(e.offset));
     }
     out.U16(0);  // padding
-    for (const Resource& r : resources) out.Bytes(r.data.data(), r.data.size());
-    return out.Take();
+    out_.seekp(0);
+    out_.write(reinterpret_cast<const char*>(out.Buffer().data()),
+               static_cast<std::streamsize>(out.Size()));
+    out_.seekp(0, std::ios::end);
 }
 
 }  // namespace brres

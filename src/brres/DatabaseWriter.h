@@ -2,14 +2,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "ByteSink.h"
+
 namespace brres {
 
-// Lays out a Palm OS resource database: the 78-byte header, one 10-byte entry per
-// resource, two padding bytes, then the resources' bytes in entry order.
-class DatabaseWriter {
+// Lays out a Palm OS resource database on a seekable stream as the resources come: room
+// for the 78-byte header, one 10-byte entry per resource and two padding bytes first, then
+// each resource's bytes in turn; Finish goes back and fills in the header and the entries.
+// Only one resource's bytes need exist at a time.
+class DatabaseWriter : public ByteSink {
 public:
     struct Header {
         std::string name;     // 1 to 31 bytes
@@ -17,18 +22,37 @@ public:
         std::string creator;  // four bytes
         uint32_t date = 0;    // seconds since 1904, creation and modification alike
     };
-    struct Resource {
-        std::string type;  // four bytes
-        uint16_t id = 0;
-        std::vector<uint8_t> data;
-    };
 
     static constexpr size_t kHeaderSize = 78;
     static constexpr size_t kEntrySize = 10;
     static constexpr size_t kMaxResources = 65535;  // the count is a 16-bit word
 
+    // Throws InputError when a database cannot hold `count` resources.
+    static void CheckCount(size_t count);
+
+    // `out` is empty and at its start; `count` resources will follow.
+    DatabaseWriter(std::ostream& out, size_t count);
+
+    // The resource whose bytes the following calls to Write give.
+    void BeginResource(const std::string& type, uint16_t id);
+    void Write(const uint8_t* data, size_t size) override;
     // Throws InputError when the resources cannot be described by the format's fields.
-    static std::vector<uint8_t> Build(const Header& header, const std::vector<Resource>& resources);
+    void Finish(const Header& header);
+
+    // Bytes of the whole database so far.
+    uint64_t Size() const { return size_; }
+
+private:
+    struct Entry {
+        std::string type;
+        uint16_t id = 0;
+        uint64_t offset = 0;
+    };
+
+    std::ostream& out_;
+    size_t count_;
+    std::vector<Entry> entries_;
+    uint64_t size_ = 0;
 };
 
 }  // namespace brres

@@ -1,12 +1,10 @@
 #include "Palette.h"
 
 #include <algorithm>
+#include <map>
 
 namespace brres {
 namespace {
-
-constexpr int kBoxesPerChannel = 256 >> Palette::kBoxBits;
-constexpr int kBoxSize = 1 << Palette::kBoxBits;
 
 int Red(uint32_t rgb) {
     return int(rgb >> 16 & 0xFF);
@@ -21,16 +19,6 @@ int Blue(uint32_t rgb) {
 int Distance(uint32_t a, uint32_t b) {
     const int dr = Red(a) - Red(b), dg = Green(a) - Green(b), db = Blue(a) - Blue(b);
     return dr * dr + dg * dg + db * db;
-}
-
-// Squared distance from `value` to the nearest and to the farthest point of [low, high].
-int NearSquare(int value, int low, int high) {
-    const int d = value < low ? low - value : (value > high ? value - high : 0);
-    return d * d;
-}
-int FarSquare(int value, int low, int high) {
-    const int d = std::max(value - low, high - value);
-    return d * d;
 }
 
 // The system palette of 8 bits per pixel, index order.
@@ -109,8 +97,7 @@ std::vector<uint32_t> SystemColours() {
 }  // namespace
 
 const Palette* Palette::ForDepth(int depth) {
-    // Each palette is built on first use only: a skin of masks alone never pays for the
-    // 256-colour index.
+    // Each palette is built on first use only.
     switch (depth) {
         case 1: {
             static const Palette mono({0xFFFFFF, 0x000000});
@@ -135,103 +122,131 @@ const Palette* Palette::ForDepth(int depth) {
 }
 
 Palette::Palette(std::vector<uint32_t> colours) : colours_(std::move(colours)) {
+    if (colours_.empty() || colours_.size() > 256) return;  // searched entry by entry
+    if (!BuildGreyTable()) BuildCubeCells();
+}
+
+bool Palette::BuildGreyTable() {
     for (uint32_t c : colours_) {
-        reds_.push_back(Red(c));
-        greens_.push_back(Green(c));
-        blues_.push_back(Blue(c));
+        if (Red(c) != Green(c) || Green(c) != Blue(c)) return false;
     }
-    BuildBoxes();
+    // Per sum s, minimise 3v² - 2vs: the part of the distance that differs between greys.
+    bySum_.resize(3 * 255 + 1);
+    for (int sum = 0; sum <= 3 * 255; ++sum) {
+        size_t best = colours_.size() - 1;
+        auto score = [&](size_t i) {
+            const int v = Blue(colours_[i]);
+            return 3 * v * v - 2 * v * sum;
+        };
+        int bestScore = score(best);
+        for (size_t i = best; i-- > 0;) {
+            const int s = score(i);
+            if (s < bestScore) {
+                bestScore = s;
+                best = i;
+            }
+        }
+        bySum_[size_t(sum)] = static_cast<uint8_t>(best);
+    }
+    return true;
 }
 
-void Palette::BuildBoxes() {
-    // The candidates of a box are found among those of the box twice its size that holds
-    // it, level by level from the whole cube down, so each level tests only a handful of
-    // entries per box instead of all of them.
-    std::vector<uint8_t> list;        // all boxes' candidates of the current level, back to back
-    std::vector<uint32_t> starts{0};  // per box its first candidate; one more at the end
-    // An entry repeated at a higher index never wins (the system palette ends in 26 blacks).
-    for (size_t i = colours_.size(); i-- > 0;) {
-        bool repeated = false;
-        for (size_t j = i + 1; j < colours_.size() && !repeated; ++j)
-            repeated = colours_[i] == colours_[j];
-        if (!repeated) list.push_back(static_cast<uint8_t>(i));
-    }
-    starts.push_back(static_cast<uint32_t>(list.size()));
+bool Palette::BuildCubeCells() {
+    // Of entries with the same colour only the highest index can win.
+    std::map<uint32_t, uint8_t> highest;
+    for (size_t i = 0; i < colours_.size(); ++i) highest[colours_[i]] = static_cast<uint8_t>(i);
 
-    std::vector<int> nearSquares;
-    for (int perChannel = 2, size = 128; size >= kBoxSize; perChannel *= 2, size /= 2) {
-        std::vector<uint8_t> nextList;
-        std::vector<uint32_t> nextStarts{0};
-        const int parentsPerChannel = perChannel / 2;
-        for (int box = 0; box < perChannel * perChannel * perChannel; ++box) {
-            const int ri = box / (perChannel * perChannel), gi = box / perChannel % perChannel,
-                      bi = box % perChannel;
-            const int parent = ((ri / 2) * parentsPerChannel + gi / 2) * parentsPerChannel + bi / 2;
-            const int r0 = ri * size, g0 = gi * size, b0 = bi * size;
-            const int r1 = r0 + size - 1, g1 = g0 + size - 1, b1 = b0 + size - 1;
-            const uint8_t* first = list.data() + starts[size_t(parent)];
-            const uint8_t* last = list.data() + starts[size_t(parent) + 1];
-            // Every colour of the box lies within `bound` of some candidate (the one whose
-            // farthest point of the box is nearest); an entry farther than that from the
-            // whole box can neither win nor tie anywhere inside it.
-            int bound = 1 << 30;
-            nearSquares.clear();
-            for (const uint8_t* c = first; c != last; ++c) {
-                nearSquares.push_back(NearSquare(reds_[*c], r0, r1) +
-                                      NearSquare(greens_[*c], g0, g1) +
-                                      NearSquare(blues_[*c], b0, b1));
-                bound =
-                    std::min(bound, FarSquare(reds_[*c], r0, r1) + FarSquare(greens_[*c], g0, g1) +
-                                        FarSquare(blues_[*c], b0, b1));
+    uint8_t cubeIndex[kCubeLevels][kCubeLevels][kCubeLevels];
+    for (int r = 0; r < kCubeLevels; ++r) {
+        for (int g = 0; g < kCubeLevels; ++g) {
+            for (int b = 0; b < kCubeLevels; ++b) {
+                const auto at =
+                    highest.find(uint32_t(r * kCubeStep) << 16 | uint32_t(g * kCubeStep) << 8 |
+                                 uint32_t(b * kCubeStep));
+                if (at == highest.end()) return false;
+                cubeIndex[r][g][b] = at->second;
             }
-            for (const uint8_t* c = first; c != last; ++c) {
-                if (nearSquares[size_t(c - first)] <= bound) nextList.push_back(*c);
-            }
-            nextStarts.push_back(static_cast<uint32_t>(nextList.size()));
-        }
-        list.swap(nextList);
-        starts.swap(nextStarts);
-    }
-
-    const size_t boxes = starts.size() - 1;
-    boxes_.reserve(boxes);
-    for (size_t box = 0; box < boxes; ++box) {
-        const uint32_t count = starts[box + 1] - starts[box];
-        // Seven bits hold the count: boxes of 8 levels see a few dozen entries at most.
-        if (count == 1) {
-            boxes_.push_back(list[starts[box]]);
-        } else {
-            boxes_.push_back(kSearch | count << 24 | static_cast<uint32_t>(candidates_.size()));
-            candidates_.insert(candidates_.end(), list.begin() + starts[box],
-                               list.begin() + starts[box + 1]);
         }
     }
-}
+    std::vector<Entry> others;
+    for (const auto& [colour, index] : highest) {
+        const int r = Red(colour), g = Green(colour), b = Blue(colour);
+        if (r % kCubeStep || g % kCubeStep || b % kCubeStep) others.push_back({r, g, b, index});
+    }
 
-uint8_t Palette::Nearest(uint32_t rgb) const {
-    const int shift = kBoxBits;
-    const int box =
-        ((Red(rgb) >> shift) * kBoxesPerChannel + (Green(rgb) >> shift)) * kBoxesPerChannel +
-        (Blue(rgb) >> shift);
-    const uint32_t info = boxes_[static_cast<size_t>(box)];
-    if (!(info & kSearch)) return static_cast<uint8_t>(info);
-    const uint8_t* candidate = candidates_.data() + (info & 0xFFFFFF);
-    const uint8_t* end = candidate + (info >> 24 & 0x7F);
-    const int r = Red(rgb), g = Green(rgb), b = Blue(rgb);
-    auto distance = [&](uint8_t i) {
-        const int dr = r - reds_[i], dg = g - greens_[i], db = b - blues_[i];
-        return dr * dr + dg * dg + db * db;
+    // A channel value belongs to the level within half a step (51 is odd: never to two);
+    // each level's values are cut into kSlotsPerLevel slots, so that a cell is small
+    // enough for most of them to need no test at all.
+    struct Slot {
+        int level, low, high;
     };
-    uint8_t best = *candidate;
-    int bestDistance = distance(best);
-    for (++candidate; candidate != end; ++candidate) {
-        // Selected without a branch: on photographs the winner is a coin toss per pixel.
-        const int d = distance(*candidate);
-        const bool closer = d < bestDistance;
-        bestDistance = closer ? d : bestDistance;
-        best = closer ? *candidate : best;
+    Slot slots[kSlots];
+    for (int level = 0; level < kCubeLevels; ++level) {
+        const int low = std::max(0, level * kCubeStep - kCubeStep / 2);
+        const int high = std::min(255, level * kCubeStep + kCubeStep / 2);
+        const int width = high - low + 1;
+        for (int part = 0; part < kSlotsPerLevel; ++part) {
+            Slot& slot = slots[level * kSlotsPerLevel + part];
+            slot = {level * kCubeStep, low + part * width / kSlotsPerLevel,
+                    low + (part + 1) * width / kSlotsPerLevel - 1};
+            for (int c = slot.low; c <= slot.high; ++c)
+                slotOf_[size_t(c)] = uint8_t(level * kSlotsPerLevel + part);
+        }
     }
-    return best;
+
+    // Where an entry e is at most as far as the cube colour q, |c - e|² <= |c - q|², that
+    // is 2 c.(q - e) - (|q|² - |e|²) <= 0: a half-space. It meets a cell when the corner of
+    // the cell that makes the left side smallest lies in it. The left side is a sum over the
+    // channels, each term depending on that channel's slot alone.
+    std::vector<std::array<std::array<int, kSlots>, 3>> terms(others.size());
+    for (size_t k = 0; k < others.size(); ++k) {
+        const int channel[3] = {others[k].red, others[k].green, others[k].blue};
+        for (int i = 0; i < 3; ++i) {
+            for (int s = 0; s < kSlots; ++s) {
+                const int q = slots[s].level, e = channel[i], d = q - e;
+                terms[k][size_t(i)][size_t(s)] =
+                    2 * (d > 0 ? slots[s].low : slots[s].high) * d - (q * q - e * e);
+            }
+        }
+    }
+    cells_.resize(size_t(kSlots) * kSlots * kSlots);
+    for (int r = 0; r < kSlots; ++r) {
+        for (int g = 0; g < kSlots; ++g) {
+            for (int b = 0; b < kSlots; ++b) {
+                Cell& cell = cells_[(size_t(r) * kSlots + size_t(g)) * kSlots + size_t(b)];
+                cell.index = cubeIndex[r / kSlotsPerLevel][g / kSlotsPerLevel][b / kSlotsPerLevel];
+                cell.rgb[0] = uint8_t(slots[r].level);
+                cell.rgb[1] = uint8_t(slots[g].level);
+                cell.rgb[2] = uint8_t(slots[b].level);
+                cell.first = static_cast<uint32_t>(others_.size());
+                for (size_t k = 0; k < others.size(); ++k) {
+                    if (terms[k][0][size_t(r)] + terms[k][1][size_t(g)] + terms[k][2][size_t(b)] <=
+                        0)
+                        others_.push_back(others[k]);
+                }
+                cell.count = static_cast<uint32_t>(others_.size() - cell.first);
+            }
+        }
+    }
+    return true;
+}
+
+uint8_t Palette::NearestInCube(int red, int green, int blue) const {
+    const Cell& cell =
+        cells_[(size_t(slotOf_[size_t(red)]) * kSlots + slotOf_[size_t(green)]) * kSlots +
+               slotOf_[size_t(blue)]];
+    if (cell.count == 0) return cell.index;
+    auto distance = [&](int r, int g, int b) {
+        return (red - r) * (red - r) + (green - g) * (green - g) + (blue - b) * (blue - b);
+    };
+    // The distance above the index's complement: the smallest key is the nearest entry and,
+    // among equally near ones, the highest index. Taken without a branch: on photographs
+    // the winner is a coin toss per pixel.
+    auto key = [](int distance, uint8_t index) { return distance << 8 | (255 - index); };
+    int best = key(distance(cell.rgb[0], cell.rgb[1], cell.rgb[2]), cell.index);
+    for (const Entry *e = others_.data() + cell.first, *end = e + cell.count; e != end; ++e)
+        best = std::min(best, key(distance(e->red, e->green, e->blue), e->index));
+    return static_cast<uint8_t>(255 - (best & 0xFF));
 }
 
 uint8_t Palette::NearestBySearchingAll(uint32_t rgb) const {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <optional>
 #include <system_error>
 
 #include "AtomicFile.h"
@@ -52,23 +53,36 @@ int ResourceCompiler::Compile(const CompileOptions& options) {
     std::string text;
     if (!ReadScript(options.script, text)) return kInputError;
 
-    std::vector<ScriptStatement> statements = ScriptReader().Read(text, diagnostics_);
-    std::vector<DatabaseWriter::Resource> resources;
-    resources.reserve(statements.size());
-    for (const ScriptStatement& statement : statements) resources.push_back(Encode(statement));
+    const std::vector<ScriptStatement> statements = ScriptReader().Read(text, diagnostics_);
 
-    const bool failed = std::any_of(diagnostics_.begin(), diagnostics_.end(),
-                                    [](const Diagnostic& d) { return !d.warning; });
+    // A database that cannot be written is reported after the script's own errors, which
+    // are read and checked all the same.
+    std::string outputError;
+    std::optional<AtomicFile> file;
+    std::optional<DatabaseWriter> database;
+    try {
+        DatabaseWriter::CheckCount(statements.size());
+        file.emplace(options.output);
+        database.emplace(file->Stream(), statements.size());
+    } catch (const InputError& e) {
+        outputError = e.what();
+    }
+    for (const ScriptStatement& statement : statements) {
+        // After the first error nothing more is written; every statement is still checked.
+        Encode(statement, database && !Failed() ? &*database : nullptr);
+    }
+
+    const bool failed = Failed();
     Report(options.script);
     if (failed) return kInputError;
 
     try {
-        const DatabaseWriter::Header header{options.name, options.type, options.creator, date};
-        const std::vector<uint8_t> bytes = DatabaseWriter::Build(header, resources);
-        AtomicFile::Write(options.output, bytes);
+        if (!outputError.empty()) throw InputError(outputError);
+        database->Finish({options.name, options.type, options.creator, date});
+        file->Commit();
         if (!options.quiet) {
-            out_ << "brres: wrote " << options.output << " (" << resources.size()
-                 << (resources.size() == 1 ? " resource, " : " resources, ") << bytes.size()
+            out_ << "brres: wrote " << options.output << " (" << statements.size()
+                 << (statements.size() == 1 ? " resource, " : " resources, ") << database->Size()
                  << " bytes)\n";
         }
     } catch (const InputError& e) {
@@ -76,6 +90,11 @@ int ResourceCompiler::Compile(const CompileOptions& options) {
         return kInputError;
     }
     return kSuccess;
+}
+
+bool ResourceCompiler::Failed() const {
+    return std::any_of(diagnostics_.begin(), diagnostics_.end(),
+                       [](const Diagnostic& d) { return !d.warning; });
 }
 
 bool ResourceCompiler::ReadScript(const std::string& name, std::string& text) {
@@ -104,42 +123,54 @@ bool ResourceCompiler::ReadScript(const std::string& name, std::string& text) {
     return true;
 }
 
-DatabaseWriter::Resource ResourceCompiler::Encode(const ScriptStatement& statement) {
-    DatabaseWriter::Resource resource{statement.Type(), statement.id, {}};
+void ResourceCompiler::Encode(const ScriptStatement& statement, DatabaseWriter* database) {
+    size_t size = 0;
+    std::vector<uint8_t> bytes;
     switch (statement.kind) {
         case ScriptStatement::Kind::Bitmap:
             if (statement.text.empty()) {
                 diagnostics_.push_back({statement.line, "no bitmap file named", false});
-                break;
+                return;
             }
             try {
-                const RgbImage image =
-                    BmpReader::ReadFile(vantoro::ResolveFileName("", statement.text));
-                resource.data = TbmpEncoder::Encode(image, statement.depth);
+                const BmpImage image =
+                    BmpReader::Load(vantoro::ResolveFileName("", statement.text));
+                size = TbmpEncoder::EncodedSize(image.Width(), image.Height(), statement.depth);
+                if (database) {
+                    database->BeginResource(statement.Type(), statement.id);
+                    TbmpEncoder::Encode(image.Rows(), statement.depth, *database);
+                }
             } catch (const InputError& e) {
                 diagnostics_.push_back(
                     {statement.line, "bitmap '" + statement.text + "': " + e.what(), false});
+                return;
             }
             break;
         case ScriptStatement::Kind::Integer:
-            resource.data = ValueEncoder::Integer(statement.value);
+            bytes = ValueEncoder::Integer(statement.value);
             break;
         case ScriptStatement::Kind::String:
-            resource.data = ValueEncoder::String(statement.text);
+            bytes = ValueEncoder::String(statement.text);
             break;
         case ScriptStatement::Kind::WordList:
-            resource.data = ValueEncoder::WordList(statement.values);
+            bytes = ValueEncoder::WordList(statement.values);
             break;
     }
-    if (resource.data.size() > kLargestRecord) {
+    if (statement.kind != ScriptStatement::Kind::Bitmap) {
+        size = bytes.size();
+        if (database) {
+            database->BeginResource(statement.Type(), statement.id);
+            database->Write(bytes.data(), bytes.size());
+        }
+    }
+    if (size > kLargestRecord) {
         diagnostics_.push_back({statement.line,
                                 std::string(statement.Type()) + " " + std::to_string(statement.id) +
-                                    " is " + std::to_string(resource.data.size()) +
-                                    " bytes, more than the " + std::to_string(kLargestRecord) +
+                                    " is " + std::to_string(size) + " bytes, more than the " +
+                                    std::to_string(kLargestRecord) +
                                     " a resource may hold on the handheld",
                                 true});
     }
-    return resource;
 }
 
 void ResourceCompiler::Report(const std::string& script) {

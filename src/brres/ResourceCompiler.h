@@ -13,7 +13,8 @@
 namespace brres {
 
 // One run of the compiler: options in, the database written or every problem reported.
-// Nothing is written unless the whole script compiled; an existing database stays as it was.
+// The database is written as the resources are made, to a temporary file that replaces the
+// target only once the whole script compiled; an existing database stays as it was.
 class ResourceCompiler {
 public:
     static constexpr int kSuccess = 0;
@@ -31,7 +32,9 @@ public:
 private:
     int Compile(const CompileOptions& options);
     bool ReadScript(const std::string& name, std::string& text);
-    DatabaseWriter::Resource Encode(const ScriptStatement& statement);
+    // Checks the statement's input and, given a database, adds the resource to it.
+    void Encode(const ScriptStatement& statement, DatabaseWriter* database);
+    bool Failed() const;
     void Report(const std::string& script);
 
     std::ostream& out_;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "PixelRows.h"
+
 namespace brres {
 
 // A decoded bitmap, top row first, one 0x00RRGGBB value per pixel.
@@ -23,6 +25,8 @@ public:
     }
     uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
     void SetPixel(int x, int y, uint32_t rgb) { Row(y)[x] = rgb; }
+    // The pixels as the encoder reads them.
+    PixelRows Rows() const;
 
     static uint32_t Rgb(uint8_t red, uint8_t green, uint8_t blue) {
         return uint32_t(red) << 16 | uint32_t(green) << 8 | blue;

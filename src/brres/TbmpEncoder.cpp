@@ -1,8 +1,10 @@
 #include "TbmpEncoder.h"
 
+#include <algorithm>
+#include <memory>
+
 #include "ByteWriter.h"
-#include "ColourMapper.h"
-#include "Palette.h"
+#include "RowConverter.h"
 
 namespace brres {
 namespace {
@@ -10,6 +12,19 @@ namespace {
 constexpr uint16_t kDirectColourFlag = 0x0400;
 constexpr size_t kHeaderSize = 16;
 constexpr size_t kDirectInfoSize = 8;
+// Rows are converted into a buffer of about this size and handed on together.
+constexpr size_t kChunkSize = 64 * 1024;
+
+class VectorSink : public ByteSink {
+public:
+    explicit VectorSink(std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+    void Write(const uint8_t* data, size_t size) override {
+        bytes_.insert(bytes_.end(), data, data + size);
+    }
+
+private:
+    std::vector<uint8_t>& bytes_;
+};
 
 }  // namespace
 
@@ -22,16 +37,17 @@ uint16_t TbmpEncoder::RowBytes(int width, int depth) {
         ((static_cast<uint32_t>(width) * static_cast<uint32_t>(depth) + 15) & ~15u) / 8);
 }
 
-std::vector<uint8_t> TbmpEncoder::Encode(const RgbImage& image, int depth) {
-    const uint16_t rowBytes = RowBytes(image.Width(), depth);
-    const bool direct = depth == 16;
-    const size_t pixelBytes = size_t(rowBytes) * size_t(image.Height());
+size_t TbmpEncoder::EncodedSize(int width, int height, int depth) {
+    return kHeaderSize + (depth == 16 ? kDirectInfoSize : 0) +
+           size_t(RowBytes(width, depth)) * size_t(height);
+}
 
+void TbmpEncoder::WriteHeader(int width, int height, int depth, ByteSink& sink) {
+    const bool direct = depth == 16;
     ByteWriter header;
-    header.Reserve(kHeaderSize + kDirectInfoSize + pixelBytes);
-    header.U16(static_cast<uint16_t>(image.Width()));
-    header.U16(static_cast<uint16_t>(image.Height()));
-    header.U16(rowBytes);
+    header.U16(static_cast<uint16_t>(width));
+    header.U16(static_cast<uint16_t>(height));
+    header.U16(RowBytes(width, depth));
     header.U16(direct ? kDirectColourFlag : 0);
     header.U8(static_cast<uint8_t>(depth));
     header.U8(depth >= 8 ? 2 : 1);  // version
@@ -46,56 +62,32 @@ std::vector<uint8_t> TbmpEncoder::Encode(const RgbImage& image, int depth) {
         header.U8(0);   // reserved
         header.U32(0);  // transparent colour: none
     }
+    sink.Write(header.Buffer().data(), header.Size());
+}
 
-    std::vector<uint8_t> bytes = header.Take();
-    const size_t start = bytes.size();
-    bytes.resize(start + pixelBytes, 0);
-    if (direct) {
-        WriteDirectRows(image, bytes.data() + start);
-    } else {
-        WriteIndexedRows(image, depth, bytes.data() + start);
+void TbmpEncoder::Encode(const PixelRows& pixels, int depth, ByteSink& sink) {
+    WriteHeader(pixels.width, pixels.height, depth, sink);
+    if (pixels.width <= 0 || pixels.height <= 0) return;
+    const size_t rowBytes = RowBytes(pixels.width, depth);
+    const int rowsPerChunk =
+        static_cast<int>(std::clamp<size_t>(kChunkSize / rowBytes, 1, size_t(pixels.height)));
+    // Every byte is written by the converter: nothing to clear.
+    const std::unique_ptr<uint8_t[]> chunk(new uint8_t[rowBytes * size_t(rowsPerChunk)]);
+    RowConverter converter(pixels, depth);
+    for (int y = 0; y < pixels.height;) {
+        const int rows = std::min(rowsPerChunk, pixels.height - y);
+        for (int i = 0; i < rows; ++i, ++y)
+            converter.Convert(y, chunk.get() + size_t(i) * rowBytes);
+        sink.Write(chunk.get(), size_t(rows) * rowBytes);
     }
+}
+
+std::vector<uint8_t> TbmpEncoder::Encode(const RgbImage& image, int depth) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(EncodedSize(image.Width(), image.Height(), depth));
+    VectorSink sink(bytes);
+    Encode(image.Rows(), depth, sink);
     return bytes;
-}
-
-void TbmpEncoder::WriteIndexedRows(const RgbImage& image, int depth, uint8_t* out) {
-    ColourMapper mapper(*Palette::ForDepth(depth));
-    const size_t rowBytes = RowBytes(image.Width(), depth);
-    const int width = image.Width();
-    for (int y = 0; y < image.Height(); ++y, out += rowBytes) {
-        const uint32_t* row = image.Row(y);
-        if (depth == 8) {
-            for (int x = 0; x < width; ++x) out[x] = mapper.Map(row[x]);
-            continue;
-        }
-        // Narrow pixels fill each byte from its most significant bit.
-        uint8_t* byte = out;
-        int shift = 8 - depth;
-        for (int x = 0; x < width; ++x) {
-            *byte |= static_cast<uint8_t>(mapper.Map(row[x]) << shift);
-            shift -= depth;
-            if (shift < 0) {
-                shift = 8 - depth;
-                ++byte;
-            }
-        }
-    }
-}
-
-void TbmpEncoder::WriteDirectRows(const RgbImage& image, uint8_t* out) {
-    const size_t rowBytes = RowBytes(image.Width(), 16);
-    const int width = image.Width();
-    for (int y = 0; y < image.Height(); ++y, out += rowBytes) {
-        const uint32_t* row = image.Row(y);
-        uint8_t* p = out;
-        for (int x = 0; x < width; ++x, p += 2) {
-            const uint32_t rgb = row[x];
-            // RGB 5-6-5: the top bits of each channel.
-            const uint32_t value = (rgb >> 8 & 0xF800) | (rgb >> 5 & 0x07E0) | (rgb >> 3 & 0x001F);
-            p[0] = static_cast<uint8_t>(value >> 8);
-            p[1] = static_cast<uint8_t>(value);
-        }
-    }
 }
 
 }  // namespace brres

@@ -258,3 +258,47 @@ TEST(ResourceCompiler, PathsWithBackslashesDriveLettersAndLongNames) {
     EXPECT_EQ(ReadFile(database), db);
 #endif
 }
+
+TEST(ResourceCompiler, AFailureAfterResourcesWereWrittenLeavesTheOldDatabaseAlone) {
+    // The resources before the bad bitmap are already in the temporary file when it fails.
+    TempFolder folder;
+    folder.MakeCurrent();
+    WriteSolidBmp("wall.bmp", 64, 64, 0x336699, 24);
+    Bytes broken = MakeBmp(SolidRecipe(8, 8, 0x000000, 24));
+    broken.resize(broken.size() - 1);
+    WriteFile("broken.bmp", broken);
+    WriteText("_script.txt",
+              "BITMAPCOLOR16K ID 3001 \"wall.bmp\" \n"
+              "BITMAPCOLOR ID 3002 \"wall.bmp\" \n"
+              "STRING ID 3001 \"kept\"\n"
+              "BITMAP ID 3003 \"broken.bmp\" \n"
+              "BITMAP ID 3004 \"wall.bmp\" \n");
+    const Bytes previous = {'o', 'l', 'd'};
+    WriteFile("Skin.PDB", previous);
+    const RunResult run = RunCompiler(BuildArgs("Skin.PDB"));
+    EXPECT_NE(run.code, 0);
+    EXPECT_EQ(run.err,
+              "_script.txt:4: bitmap 'broken.bmp': truncated pixel data: 192 bytes needed, "
+              "191 present\n");
+    EXPECT_EQ(ReadFile("Skin.PDB"), previous);
+    EXPECT_EQ(folder.Entries(),
+              (std::vector<std::string>{"Skin.PDB", "_script.txt", "broken.bmp", "wall.bmp"}));
+
+    // Mended, the same script replaces it; the entries point at each resource in turn.
+    WriteSolidBmp("broken.bmp", 8, 8, 0x000000, 24);
+    ASSERT_EQ(RunCompiler(BuildArgs("Skin.PDB")).code, 0);
+    const Bytes db = ReadFile("Skin.PDB");
+    const size_t sizes[] = {24 + 64 * 128, 16 + 64 * 64, 5, 16 + 8 * 2, 16 + 64 * 8};
+    size_t offset = 78 + 5 * 10 + 2;
+    for (size_t i = 0; i < 5; ++i) {
+        const uint8_t* entry = db.data() + 78 + 10 * i;
+        EXPECT_EQ(
+            size_t(entry[6]) << 24 | size_t(entry[7]) << 16 | size_t(entry[8]) << 8 | entry[9],
+            offset)
+            << "entry " << i;
+        offset += sizes[i];
+    }
+    EXPECT_EQ(db.size(), offset);
+    EXPECT_EQ(folder.Entries(),
+              (std::vector<std::string>{"Skin.PDB", "_script.txt", "broken.bmp", "wall.bmp"}));
+}

@@ -10,6 +10,7 @@
 #include "InPlaceMessages.h"
 #include "InPlaceMetrics.h"
 #include "LineEditSelection.h"
+#include "PropertyListCtrl.h"
 
 namespace vantoro {
 
@@ -50,6 +51,11 @@ void CInPlaceButtonEditImp::ShowValueText() {
 
 void CInPlaceButtonEditImp::NotifyApply() {
     CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY);
+}
+
+QString CInPlaceButtonEditImp::Refusal(const CPropertyValue& value) const {
+    auto* list = qobject_cast<CPropertyListCtrl*>(m_pList.data());
+    return list ? list->Refusal(value) : QString();
 }
 
 void CInPlaceButtonEditImp::RejectTypedText() {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "PropertyValue.h"
 #include "TypedValueParser.h"
 
 namespace vantoro {
@@ -44,6 +45,9 @@ protected:
 
     // Sends the commit message to the list.
     void NotifyApply();
+    // Why the list's rules would refuse `value` for the row being edited; empty when they
+    // take it (or no list judges).
+    QString Refusal(const CPropertyValue& value) const;
     // The invalid-entry message, then the held value's text back, selected.
     void RejectTypedText();
     // Loads the value's text into the field.

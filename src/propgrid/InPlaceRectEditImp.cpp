@@ -28,7 +28,7 @@ ETypedValue CInPlaceRectEditImp::ReadTypedText(bool store) {
 }
 
 bool CInPlaceRectEditImp::RunDialog() {
-    CRectDlg dialog(m_rect, this);
+    CRectDlg dialog(m_rect, this, [this](const CRect& rect) { return Refusal(rect); });
     if (dialog.exec() != QDialog::Accepted) return false;
     m_rect = dialog.GetRect();
     return true;

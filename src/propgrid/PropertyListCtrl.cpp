@@ -218,6 +218,12 @@ bool CPropertyListCtrl::CommitPendingEdit() {
     return false;
 }
 
+QString CPropertyListCtrl::Refusal(const CPropertyValue& value) const {
+    const CPropertyItem* row = GetItem(m_nEditIndex);
+    if (!row || !m_pManager) return {};
+    return ToQString(m_pManager->Refusal(*row, value));
+}
+
 void CPropertyListCtrl::OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {
     if (!sheet || sheet != m_pManager) return;
     viewport()->update();

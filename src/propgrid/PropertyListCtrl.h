@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PropertyListHost.h"
+#include "PropertyValue.h"
 
 namespace vantoro {
 
@@ -52,6 +53,8 @@ public:
     // Commits what the open editor holds when it was typed and differs from the row
     // (commands that do not move the focus must not lose it). True when it committed.
     bool CommitPendingEdit();
+    // Why the shown sheet's rules refuse `value` for the edit row; empty when they take it.
+    QString Refusal(const CPropertyValue& value) const;
     // Undo or redo put a value back into `sheet`'s row `itemId`.
     void OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId);
 

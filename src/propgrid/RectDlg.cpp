@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "GridMessageBox.h"
 
@@ -15,7 +18,8 @@ namespace {
 constexpr int kControlIds[4] = {1000, 1004, 1005, 1006};
 }
 
-CRectDlg::CRectDlg(const CRect& rect, QWidget* parent) : QDialog(parent), m_rect(rect) {
+CRectDlg::CRectDlg(const CRect& rect, QWidget* parent, Judge judge)
+    : QDialog(parent), m_rect(rect), m_judge(std::move(judge)) {
     setWindowTitle(QStringLiteral("Input"));
     setObjectName(QStringLiteral("251"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -75,17 +79,8 @@ bool CRectDlg::ExchangeData() {
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
         const int value = m_fields[i]->text().trimmed().toInt(&ok);
-        QString problem;
-        if (!ok)
-            problem = QStringLiteral("Please enter an integer.");
-        else if (value < kMinValue || value > kMaxValue)
-            problem = QStringLiteral("Please enter an integer between %1 and %2.")
-                          .arg(kMinValue)
-                          .arg(kMaxValue);
-        if (!problem.isEmpty()) {
-            CGridMessageBox::Show(this, problem, QGuiApplication::applicationDisplayName());
-            m_fields[i]->setFocus(Qt::OtherFocusReason);
-            m_fields[i]->selectAll();
+        if (!ok) {
+            Refuse(i, QStringLiteral("Please enter an integer."));
             return false;
         }
         *targets[i] = value;
@@ -93,9 +88,32 @@ bool CRectDlg::ExchangeData() {
     return true;
 }
 
+void CRectDlg::Refuse(int field, const QString& message) {
+    CGridMessageBox::Show(this, message, QGuiApplication::applicationDisplayName());
+    m_fields[field]->setFocus(Qt::OtherFocusReason);
+    m_fields[field]->selectAll();
+}
+
 void CRectDlg::accept() {
     if (!ExchangeData()) return;
-    m_rect = CRect{m_nLeft, m_nTop, m_nLeft + m_nWidth, m_nTop + m_nHeight};
+    auto edge = [](int64_t v) {
+        return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                           std::numeric_limits<int32_t>::max()));
+    };
+    const CRect rect{m_nLeft, m_nTop, edge(int64_t(m_nLeft) + m_nWidth),
+                     edge(int64_t(m_nTop) + m_nHeight)};
+    if (m_judge) {
+        if (const QString refusal = m_judge(rect); !refusal.isEmpty()) {
+            // The field the sentence is about; the width when it names none.
+            int field = 2;
+            const char* words[4] = {"left", "top", "width", "height"};
+            for (int i = 0; i < 4; ++i)
+                if (refusal.contains(QLatin1String(words[i]))) field = i;
+            Refuse(field, refusal);
+            return;
+        }
+    }
+    m_rect = rect;
     QDialog::accept();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <functional>
 
 #include "Geometry.h"
 
@@ -8,13 +10,17 @@ class QLineEdit;
 
 namespace vantoro {
 
-// The "Input" dialog of the rectangle editor's button: left, top, width and height,
-// each 0..320. OK checks the fields in that order and stops at the first bad one with a
-// message and the focus in that field.
+// The "Input" dialog of the rectangle editor's button: left, top, width and height. OK
+// checks the fields in that order and stops at the first that is no integer with a
+// message and the focus in that field; then the rectangle must pass `judge`, which says
+// why it may not go in (the grid's rules, so the dialog refuses what typing refuses).
 class CRectDlg : public QDialog {
     Q_OBJECT
 public:
-    CRectDlg(const CRect& rect, QWidget* parent = nullptr);
+    // Why a rectangle may not be taken; empty when it may.
+    using Judge = std::function<QString(const CRect&)>;
+
+    CRectDlg(const CRect& rect, QWidget* parent = nullptr, Judge judge = {});
 
     // The rectangle opened with, or after OK the one entered.
     CRect GetRect() const { return m_rect; }
@@ -22,15 +28,14 @@ public:
     // The fields, by their old control numbers 1000, 1004, 1005, 1006.
     QLineEdit* Field(int controlId) const;
 
-    static constexpr int kMinValue = 0;
-    static constexpr int kMaxValue = 320;
-
 public slots:
     void accept() override;
 
 private:
     // Reads the four fields; false (after the message) at the first bad one.
     bool ExchangeData();
+    // The message, then the focus in field `field` (0 left ... 3 height), selected.
+    void Refuse(int field, const QString& message);
 
     int m_nLeft = 0;
     int m_nTop = 0;
@@ -38,6 +43,7 @@ private:
     int m_nHeight = 0;
     CRect m_rect;
     QLineEdit* m_fields[4];
+    Judge m_judge;
 };
 
 }  // namespace vantoro

@@ -124,8 +124,14 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
     EXPECT_EQ(m_messages.size(), 1) << "no message from a command";
 }
 
-TEST_F(InPlaceEditorTest, TheRectangleDialogChecksEachFieldFrom0To320) {
-    CRectDlg dialog(CRect{10, 20, 110, 45});
+TEST_F(InPlaceEditorTest, TheRectangleDialogTakesIntegersAndLeavesTheLimitsToItsJudge) {
+    std::vector<CRect> judged;
+    CRectDlg dialog(CRect{10, 20, 110, 45}, nullptr, [&](const CRect& rect) {
+        judged.push_back(rect);
+        return rect.right - rect.left > 320
+                   ? QStringLiteral("Location must have its width between 1 and 320.")
+                   : QString();
+    });
     const int ids[4] = {1000, 1004, 1005, 1006};
     const char* shown[4] = {"10", "20", "100", "25"};
     for (int i = 0; i < 4; ++i)
@@ -135,7 +141,9 @@ TEST_F(InPlaceEditorTest, TheRectangleDialogChecksEachFieldFrom0To320) {
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer between 0 and 320."));
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Location must have its width between 1 and 320."));
+    ASSERT_EQ(judged.size(), 1u);
+    EXPECT_EQ(judged.back(), (CRect{10, 20, 331, 45}));
 
     dialog.Field(1005)->setText(QStringLiteral("0"));
     dialog.Field(1006)->clear();
@@ -143,6 +151,7 @@ TEST_F(InPlaceEditorTest, TheRectangleDialogChecksEachFieldFrom0To320) {
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     ASSERT_EQ(m_messages.size(), 2);
     EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer."));
+    EXPECT_EQ(judged.size(), 1u) << "no rectangle to judge before every field is a number";
     EXPECT_EQ(dialog.GetRect(), (CRect{10, 20, 110, 45})) << "nothing taken before OK succeeds";
 
     dialog.Field(1006)->setText(QStringLiteral("320"));

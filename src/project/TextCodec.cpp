@@ -39,6 +39,13 @@ std::string FromQString(const QString& text) {
     return bytes;
 }
 
+QString Unencodable(const QString& text) {
+    QString missing;
+    for (QChar c : text)
+        if (ToCp1252(c.unicode()) == '?' && c != u'?' && !missing.contains(c)) missing.append(c);
+    return missing;
+}
+
 QString PathToQString(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }

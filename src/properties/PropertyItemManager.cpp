@@ -136,7 +136,9 @@ bool CPropertyItemManager::StoreItems(CData* data) {
 }
 
 bool CPropertyItemManager::OnItemChanged(CPropertyItem* item, IPropertyListHost*, int) {
-    if (!m_pData || !item) return false;
+    if (!item) return false;
+    // A sheet of no record: the row is all there is, and it took the value.
+    if (!m_pData) return true;
     // The record still holds the value the edit replaces.
     CPropertyExchange peek(CPropertyExchange::Direction::Peek, item);
     ExchangeItems(*m_pData, peek);

@@ -27,8 +27,8 @@ public:
 
     // A row's edit was committed: the row goes back to the record's value, and the new
     // one, unless refused (with its message), replaces it through the observer (the
-    // history) or at once. True when the record took the value or already held it.
-    // Nothing happens on a sheet never loaded.
+    // history) or at once. True when the record took the value or already held it. On
+    // a sheet never loaded nothing happens but what the row took.
     virtual bool OnItemChanged(CPropertyItem* item, IPropertyListHost* list, int index);
     // Why `value` may not go into `item`, as the observer judges it; empty when it may.
     std::string Refusal(const CPropertyItem& item, const CPropertyValue& value) const;

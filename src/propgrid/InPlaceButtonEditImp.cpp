@@ -49,8 +49,8 @@ void CInPlaceButtonEditImp::ShowValueText() {
     m_edit->setCursorPosition(0);
 }
 
-void CInPlaceButtonEditImp::NotifyApply() {
-    CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY);
+bool CInPlaceButtonEditImp::NotifyApply() {
+    return CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY) != 0;
 }
 
 QString CInPlaceButtonEditImp::Refusal(const CPropertyValue& value) const {
@@ -66,7 +66,7 @@ void CInPlaceButtonEditImp::RejectTypedText() {
 }
 
 int CInPlaceButtonEditImp::ApplyTypedText() {
-    switch (ReadTypedText(true)) {
+    switch (ReadTypedText(false)) {
         case ETypedValue::Empty:
             return 0;
         case ETypedValue::Invalid:
@@ -75,8 +75,17 @@ int CInPlaceButtonEditImp::ApplyTypedText() {
         case ETypedValue::Valid:
             break;
     }
+    const CPropertyValue held = HeldValue();
+    const QString typed = m_edit->text();
+    ReadTypedText(true);
+    if (!NotifyApply()) {
+        // Refused by the rules, which said why: the value stays, and the text for mending.
+        HoldValue(held);
+        m_edit->setText(typed);
+        update();
+        return 0;
+    }
     ShowValueText();
-    NotifyApply();
     update();
     return 1;
 }

@@ -40,11 +40,14 @@ protected:
     virtual QRect EditRect(const QSize& size) const = 0;
     // The text the field shows for the value held.
     virtual QString ValueText() const = 0;
+    // The value held, and one put back after the rules refused a typed one.
+    virtual CPropertyValue HeldValue() const = 0;
+    virtual void HoldValue(const CPropertyValue& value) = 0;
     // Paints what stands left of the field (the colour swatch); nothing by default.
     virtual void PaintDecoration(QPainter&) {}
 
-    // Sends the commit message to the list.
-    void NotifyApply();
+    // Sends the commit message to the list; false when the list did not take the value.
+    bool NotifyApply();
     // Why the list's rules would refuse `value` for the row being edited; empty when they
     // take it (or no list judges).
     QString Refusal(const CPropertyValue& value) const;

@@ -23,6 +23,10 @@ protected:
     bool RunDialog() override;
     QRect EditRect(const QSize& size) const override;
     QString ValueText() const override;
+    CPropertyValue HeldValue() const override { return m_crColor; }
+    void HoldValue(const CPropertyValue& value) override {
+        if (auto* held = std::get_if<COLORREF>(&value)) m_crColor = *held;
+    }
     void PaintDecoration(QPainter& painter) override;
 
 private:

@@ -23,6 +23,10 @@ protected:
     bool RunDialog() override;
     QRect EditRect(const QSize& size) const override;
     QString ValueText() const override;
+    CPropertyValue HeldValue() const override { return m_rect; }
+    void HoldValue(const CPropertyValue& value) override {
+        if (auto* held = std::get_if<CRect>(&value)) m_rect = *held;
+    }
 
 private:
     CRect m_rect;

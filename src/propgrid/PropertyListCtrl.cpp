@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 
@@ -16,6 +17,7 @@
 #include "InPlaceEditPropItemString.h"
 #include "InPlaceMessages.h"
 #include "InPlaceRectEditImp.h"
+#include "MessageSink.h"
 #include "PropDescWnd.h"
 #include "PropertyItem.h"
 #include "PropertyItemCategory.h"
@@ -200,12 +202,40 @@ bool CPropertyListCtrl::CommitEditor() {
     if (!m_pEditor || m_nEditIndex == -1) return false;
     CPropertyItem* row = GetItem(m_nEditIndex);
     if (!row) return false;
+    auto* text = dynamic_cast<QLineEdit*>(m_pEditor);
+    // A character the skin's code page lacks would come back as '?': say so instead.
+    if (const QString missing = text ? Unencodable(text->text()) : QString(); !missing.isEmpty()) {
+        CMessageSink::Show(ToQString(row->m_strLabel) +
+                           QStringLiteral(" holds characters a skin cannot hold: ") + missing +
+                           QStringLiteral("."));
+        KeepRefusedText();
+        return false;
+    }
     row->ReadEditor(*m_pEditor);
-    // What the field holds now is what the row took.
-    if (auto* text = dynamic_cast<QLineEdit*>(m_pEditor)) text->setModified(false);
-    if (m_pManager) m_pManager->OnItemChanged(row, this, m_nEditIndex);
+    const bool taken = !m_pManager || m_pManager->OnItemChanged(row, this, m_nEditIndex);
     viewport()->update();
+    if (!taken) {
+        KeepRefusedText();
+        return false;
+    }
+    // What the field holds now is what the row took.
+    if (text) text->setModified(false);
     return true;
+}
+
+void CPropertyListCtrl::KeepRefusedText() {
+    // The typed text stays for the user to correct; when the edit was left for the list
+    // (Enter, Tab), the field takes the keyboard back.
+    QWidget* widget = CurrentEditorWidget();
+    if (!widget) return;
+    QPointer<QWidget> field = widget->focusProxy() ? widget->focusProxy() : widget;
+    QTimer::singleShot(0, this, [this, field] {
+        if (!field || !field->isVisible()) return;
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && focus != this && focus != field) return;
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto* line = qobject_cast<QLineEdit*>(field.data())) line->selectAll();
+    });
 }
 
 bool CPropertyListCtrl::CommitPendingEdit() {
@@ -284,8 +314,8 @@ bool CPropertyListCtrl::FocusEditorOfValueRow() {
 
 bool CPropertyListCtrl::event(QEvent* event) {
     if (event->type() == WM_INPLACE_APPLY) {
-        if (!m_bHidingEditor) CommitEditor();
-        static_cast<CInPlaceEvent*>(event)->SetResult(1);
+        const bool taken = m_bHidingEditor || CommitEditor();
+        static_cast<CInPlaceEvent*>(event)->SetResult(taken ? 1 : 0);
         return true;
     }
     if (event->type() == QEvent::KeyPress) {

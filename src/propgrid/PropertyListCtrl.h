@@ -99,6 +99,9 @@ private:
     void OnSelChange();
     // Tab or Enter on a value row: the shown editor takes the focus. False on a category.
     bool FocusEditorOfValueRow();
+    // After a refused commit: the field keeps the typed text and, unless the user went
+    // elsewhere, the keyboard.
+    void KeepRefusedText();
     CPropertyItemCategory* CategoryAt(int index) const;
     void RemoveRow(int index);
 

@@ -84,7 +84,10 @@ void CPropertyListCtrl::ResetContent() {
 }
 
 void CPropertyListCtrl::InsertItem(int index, CPropertyItem* row) {
-    insertItem(index, new CPropertyRow(row));
+    auto* added = new CPropertyRow(row);
+    added->SetMark(m_marks.value(row ? row->m_nItemId : 0));
+    if (row && row->IsCategory()) added->SetMark({});
+    insertItem(index, added);
     // The edit row keeps its item when rows come in above it.
     if (m_nEditIndex >= index) ++m_nEditIndex;
 }
@@ -246,6 +249,39 @@ bool CPropertyListCtrl::CommitPendingEdit() {
     if (auto* typed = dynamic_cast<CInPlaceButtonEditImp*>(m_pEditor))
         return typed->CommitPendingText();
     return false;
+}
+
+void CPropertyListCtrl::SetRowMarks(const QHash<int, CPropertyRowMark>& marks) {
+    m_marks = marks;
+    for (int i = 0; i < count(); ++i) {
+        auto* row = static_cast<CPropertyRow*>(item(i));
+        const CPropertyItem* value = row->Item();
+        row->SetMark(value && !value->IsCategory() ? m_marks.value(value->m_nItemId)
+                                                   : CPropertyRowMark());
+    }
+    viewport()->update();
+}
+
+bool CPropertyListCtrl::SelectItemId(int itemId) {
+    for (int i = 0; i < count(); ++i) {
+        const CPropertyItem* row = GetItem(i);
+        if (row && !row->IsCategory() && row->m_nItemId == itemId) {
+            setCurrentRow(i);
+            scrollToItem(item(i));
+            return true;
+        }
+    }
+    // A collapsed category hides it: open the categories and look again.
+    bool opened = false;
+    for (int i = count() - 1; i >= 0; --i) {
+        CPropertyItemCategory* category = CategoryAt(i);
+        if (category && !category->m_bExpanded) {
+            int index = i;
+            ExpandCategory(category, index);
+            opened = true;
+        }
+    }
+    return opened && SelectItemId(itemId);
 }
 
 QString CPropertyListCtrl::Refusal(const CPropertyValue& value) const {
@@ -459,6 +495,20 @@ void CPropertyListCtrl::DrawItem(QPainter& painter, const QRect& rowRect, bool s
     painter.setClipRect(geometry.valueCell);
     row->DrawValue(painter, geometry.valueCell);
     painter.restore();
+    // The rules' mark stands at the right end of the value cell, over a long value.
+    if (const CPropertyRowMark mark = m_marks.value(row->m_nItemId);
+        !row->IsCategory() && !mark.Text.isEmpty()) {
+        const int side = std::max(8, geometry.valueCell.height() - 2);
+        const QRect icon(geometry.valueCell.right() - side,
+                         geometry.valueCell.top() + (geometry.valueCell.height() - side) / 2, side,
+                         side);
+        painter.fillRect(icon.adjusted(-2, 0, 0, 0),
+                         colors.color(QPalette::Active, QPalette::Base));
+        style()
+            ->standardIcon(mark.Error ? QStyle::SP_MessageBoxCritical
+                                      : QStyle::SP_MessageBoxWarning)
+            .paint(&painter, icon);
+    }
 }
 
 void CPropertyListCtrl::paintEvent(QPaintEvent* event) {

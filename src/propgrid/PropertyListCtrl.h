@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QHash>
 #include <QListWidget>
 #include <QPointer>
 #include <cstdint>
 #include <vector>
 
 #include "PropertyListHost.h"
+#include "PropertyRow.h"
 #include "PropertyValue.h"
 
 namespace vantoro {
@@ -55,6 +57,11 @@ public:
     bool CommitPendingEdit();
     // Why the shown sheet's rules refuse `value` for the edit row; empty when they take it.
     QString Refusal(const CPropertyValue& value) const;
+    // What the rules found about the shown sheet's rows, by row number: each marked row
+    // shows an icon in its value cell and the reason as its tool tip and description.
+    void SetRowMarks(const QHash<int, CPropertyRowMark>& marks);
+    // Selects the value row numbered `itemId` (opening its category); false when none.
+    bool SelectItemId(int itemId);
     // Undo or redo put a value back into `sheet`'s row `itemId`.
     void OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId);
 
@@ -111,6 +118,7 @@ private:
     // One editor per class; the widgets are children of the viewport and go with it.
     std::vector<IInPlaceEditor*> m_listEditors;
     CPropertyItemManager* m_pManager = nullptr;
+    QHash<int, CPropertyRowMark> m_marks;
     bool m_bHidingEditor = false;
     bool m_bInDoubleClick = false;
 };

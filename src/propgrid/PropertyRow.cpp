@@ -17,8 +17,17 @@ QVariant CPropertyRow::data(int role) const {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
             return ToQString(m_pItem->m_strLabel);
-        case Qt::AccessibleDescriptionRole:
-            return ToQString(PropertyRowValueText(*m_pItem));
+        case Qt::AccessibleDescriptionRole: {
+            QString text = ToQString(PropertyRowValueText(*m_pItem));
+            if (!m_mark.Text.isEmpty())
+                text +=
+                    (m_mark.Error ? QStringLiteral(". Error: ") : QStringLiteral(". Warning: ")) +
+                    m_mark.Text;
+            return text;
+        }
+        case Qt::ToolTipRole:
+            if (!m_mark.Text.isEmpty()) return m_mark.Text;
+            return QListWidgetItem::data(role);
         default:
             return QListWidgetItem::data(role);
     }

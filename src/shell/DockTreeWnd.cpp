@@ -1,6 +1,8 @@
 #include "DockTreeWnd.h"
 
 #include <QCoreApplication>
+#include <QPainter>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -90,13 +92,42 @@ void CDockTreeWnd::OnSelectionChanged() {
         QCoreApplication::postEvent(m_pNotifyTarget, new CElementSelectedEvent(sheet));
 }
 
+void CDockTreeWnd::SetMarks(const QHash<const CPropertyItemManager*, CPropertyRowMark>& marks) {
+    m_marks = marks;
+    UpdateImages();
+}
+
 void CDockTreeWnd::UpdateImages() {
     // A node shows its selected image while it is selected, whatever its expansion.
     for (QTreeWidgetItemIterator it(m_pTree); *it; ++it) {
         QTreeWidgetItem* item = *it;
         const int role = item->isSelected() ? kSelectedImageRole : kImageRole;
-        item->setIcon(0, Image(item->data(0, role).toInt()));
+        const CPropertyRowMark mark = m_marks.value(ItemData(item));
+        QIcon icon = Image(item->data(0, role).toInt());
+        if (!mark.Text.isEmpty()) icon = Badged(icon, mark.Error);
+        item->setIcon(0, icon);
+        item->setToolTip(0, mark.Text);
+        item->setData(0, Qt::AccessibleDescriptionRole,
+                      mark.Text.isEmpty() ? QVariant()
+                                          : QVariant((mark.Error ? QStringLiteral("Error: ")
+                                                                 : QStringLiteral("Warning: ")) +
+                                                     mark.Text));
     }
+}
+
+QIcon CDockTreeWnd::Badged(const QIcon& icon, bool error) const {
+    // The rules' sign in the lower right quarter, drawn at every size the icon has.
+    const QIcon sign =
+        style()->standardIcon(error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning);
+    QIcon badged;
+    for (int side : {16, 32}) {
+        QPixmap pixmap = icon.pixmap(side, side);
+        QPainter painter(&pixmap);
+        sign.paint(&painter, QRect(side / 2 - 1, side / 2 - 1, side / 2 + 1, side / 2 + 1));
+        painter.end();
+        badged.addPixmap(pixmap);
+    }
+    return badged;
 }
 
 }  // namespace vantoro

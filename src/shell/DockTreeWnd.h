@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDockWidget>
+#include <QHash>
 #include <QIcon>
 #include <QList>
 
 #include "ElementsTreeCtrl.h"
+#include "PropertyRow.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -32,6 +34,10 @@ public:
     // would); false when no node does.
     bool SelectSheet(const CPropertyItemManager* sheet);
 
+    // What the rules found, by element: a marked node shows a badge on its icon, and the
+    // findings as its tool tip and description.
+    void SetMarks(const QHash<const CPropertyItemManager*, CPropertyRowMark>& marks);
+
     QTreeWidget* Tree() const { return m_pTree; }
     // The property sheet a node carries, or null for a category node or no node.
     static CPropertyItemManager* ItemData(const QTreeWidgetItem* item);
@@ -40,10 +46,12 @@ private:
     void OnSelectionChanged();
     void UpdateImages();
     QIcon Image(int index) const;
+    QIcon Badged(const QIcon& icon, bool error) const;
 
     QTreeWidget* m_pTree;
     QObject* m_pNotifyTarget = nullptr;
     QList<QIcon> m_images;
+    QHash<const CPropertyItemManager*, CPropertyRowMark> m_marks;
 };
 
 }  // namespace vantoro

@@ -20,6 +20,13 @@ CLayoutPane::CLayoutPane(CSkinProject& project, QWidget* parent)
     setStretchFactor(1, 0);
     setSizes({500, 90});
     connect(m_pView, &CLayoutView::ProblemsChanged, this, &CLayoutPane::ShowProblems);
+    connect(m_pProblems, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const int index = m_pProblems->row(item);
+        const std::vector<CSkinProblem>& problems = m_pView->Problems();
+        if (index >= 0 && size_t(index) < problems.size())
+            emit ProblemChosen(problems[size_t(index)]);
+    });
+    connect(m_pProblems, &QListWidget::itemClicked, m_pProblems, &QListWidget::itemActivated);
     ShowProblems();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QSplitter>
 
+#include "SkinProblem.h"
+
 class QListWidget;
 
 namespace vantoro {
@@ -18,6 +20,10 @@ public:
 
     CLayoutView* View() const { return m_pView; }
     QListWidget* ProblemList() const { return m_pProblems; }
+
+signals:
+    // The user picked a finding in the list: show its element and row.
+    void ProblemChosen(const CSkinProblem& problem);
 
 private:
     void ShowProblems();

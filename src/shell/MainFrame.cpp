@@ -36,8 +36,10 @@
 #include "MessageBox.h"
 #include "MessageSink.h"
 #include "NewProjectDlg.h"
+#include "ProblemMarks.h"
 #include "Profile.h"
 #include "ProjectPath.h"
+#include "PropertyListCtrl.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 #include "ToolBarImages.h"
@@ -74,6 +76,20 @@ CMainFrame::CMainFrame(CVantoroDoc* document, QWidget* parent)
     CLayoutView* layout = m_pLayoutPane->View();
     connect(layout, &CLayoutView::ElementClicked, this, [this](CPropertyItemManager* sheet) {
         if (m_pWorkspace) m_pWorkspace->SelectSheet(sheet);
+    });
+    // What the rules find shows in the grid and the tree too, and a finding picked in the
+    // layout's list shows its element and row.
+    connect(layout, &CLayoutView::ProblemsChanged, this, &CMainFrame::ShowProblemMarks);
+    connect(m_pLayoutPane, &CLayoutPane::ProblemChosen, this, [this](const CSkinProblem& problem) {
+        const CProblemMarks::CPlace place = CProblemMarks::PlaceOf(m_Project, problem);
+        if (!place.Sheet || !m_pWorkspace) return;
+        m_nPendingItemId = place.ItemId;
+        if (m_pPropertyWnd && m_pPropertyWnd->List()->Manager() == place.Sheet) {
+            m_pPropertyWnd->List()->SelectItemId(m_nPendingItemId);
+            m_nPendingItemId = 0;
+        } else {
+            m_pWorkspace->SelectSheet(place.Sheet);
+        }
     });
     connect(layout, &CLayoutView::StatusText, this, [this](const QString& text) {
         if (text.isEmpty())
@@ -674,6 +690,18 @@ void CMainFrame::OnElementSelected(CPropertyItemManager* sheet) {
     m_pView->SelectedSheet = sheet;
     m_pView->update();
     LayoutView()->SetSelectedSheet(sheet);
+    ShowProblemMarks();
+    if (sheet && m_nPendingItemId) m_pPropertyWnd->List()->SelectItemId(m_nPendingItemId);
+    m_nPendingItemId = 0;
+}
+
+void CMainFrame::ShowProblemMarks() {
+    const CProblemMarks marks(m_Project, LayoutView()->Problems());
+    if (m_pWorkspace) m_pWorkspace->SetMarks(marks.Elements());
+    if (m_pPropertyWnd) {
+        CPropertyListCtrl* list = m_pPropertyWnd->List();
+        list->SetRowMarks(marks.Rows(list->Manager()));
+    }
 }
 
 // ---------------------------------------------------------------------------------------

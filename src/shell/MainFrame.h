@@ -152,6 +152,8 @@ private:
     void UpdateIndicators();
     void FocusPane(int step);
     void OnDocumentTitleChanged();
+    // The rule book's findings as marks on the grid's rows and the tree's elements.
+    void ShowProblemMarks();
     CEditHistory* History() const;
 
     // The default tool bar's buttons, as tool bar 128 lists them.
@@ -177,6 +179,8 @@ private:
     QMenu* m_pFileMenu = nullptr;
     QList<QAction*> m_recentActions;
     QString m_strTutorialPath;
+    // The row to select once the element chosen from the problem list is shown.
+    int m_nPendingItemId = 0;
 };
 
 }  // namespace vantoro

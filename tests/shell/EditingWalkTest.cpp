@@ -15,7 +15,9 @@
 #include "PropertyItemRect.h"
 #include "PropertyItemString.h"
 #include "PropertyListCtrl.h"
+#include "PropertyRowText.h"
 #include "ShellFixture.h"
+#include "TextCodec.h"
 #include "VantoroApp.h"
 #include "VantoroDoc.h"
 
@@ -111,7 +113,7 @@ protected:
 };
 
 QString RowValue(CPropertyListCtrl* list, int row) {
-    return list->item(row)->data(Qt::AccessibleDescriptionRole).toString();
+    return ToQString(PropertyRowValueText(*list->GetItem(row)));
 }
 
 // Every value of every element, changed from the keyboard, saved with Ctrl+S and read

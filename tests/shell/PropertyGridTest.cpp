@@ -55,8 +55,12 @@ TEST_F(PropertyGridTest, SelectingAnElementShowsItsSheetWithTheValuesCommittedSi
     EXPECT_EQ(list->currentRow(), -1);
     EXPECT_EQ(list->item(1)->data(Qt::AccessibleTextRole).toString(),
               QStringLiteral("Bitmap File"));
-    EXPECT_EQ(list->item(1)->data(Qt::AccessibleDescriptionRole).toString(),
-              QStringLiteral("bar.bmp"));
+    // The value, and what the rules say of it: the file is not there.
+    const QString description = list->item(1)->data(Qt::AccessibleDescriptionRole).toString();
+    EXPECT_TRUE(description.startsWith(QStringLiteral("bar.bmp. Error: The file '")) &&
+                description.endsWith(QStringLiteral("bar.bmp' is missing.")))
+        << description.toStdString();
+    EXPECT_EQ(list->item(1)->data(Qt::ToolTipRole).toString(), description.mid(16));
 
     // A category node clears the grid; so does closing the project.
     frame->OnElementSelected(nullptr);

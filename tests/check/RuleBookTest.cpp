@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+#include "Bmp.h"
+#include "RuleBook.h"
+#include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
+
+namespace vantoro {
+namespace {
+
+using S = CSkinProblem::Severity;
+
+// A complete, clean project on disk, loaded, whose fields a test changes in memory.
+struct LoadedProject {
+    test::TempFolder dir;
+    CSkinProject project;
+
+    explicit LoadedProject(int reso = 1, int depth = 8) {
+        const std::string path = test::SkinProjectWriter(reso, depth).Write(dir.Folder());
+        EXPECT_EQ(project.LoadProject(path), 1) << project.LastError();
+    }
+
+    template <class T>
+    T& Field(const char* id) {
+        const CSkinField* field = CSkinFields::Find(id);
+        EXPECT_NE(field, nullptr) << id;
+        return *std::get<T*>(project.Element(field->Element).Field(*field));
+    }
+
+    // The worst finding on `id`, or none.
+    std::optional<S> Worst(const char* id) {
+        std::optional<S> worst;
+        for (const CSkinProblem& problem : CRuleBook().Check(project)) {
+            if (problem.Element != id) continue;
+            if (problem.IsError() || !worst) worst = problem.Level;
+        }
+        return worst;
+    }
+};
+
+// One edge of one rule: the value just inside leaves the field clean, the value just past
+// it gives the severity.
+struct Edge {
+    const char* field;
+    std::function<void(LoadedProject&, bool past)> set;
+    std::optional<S> inside;
+    S past;
+};
+
+TEST(RuleBook, EveryRuleHoldsAtItsEdge) {
+    LoadedProject p;
+    ASSERT_TRUE(CRuleBook().Check(p.project).empty()) << CRuleBook().Check(p.project)[0].Format();
+
+    auto number = [](const char* id, int32_t inside, int32_t past) {
+        return Edge{
+            id,
+            [=](LoadedProject& q, bool beyond) { q.Field<int32_t>(id) = beyond ? past : inside; },
+            std::nullopt, S::Error};
+    };
+    auto text = [](const char* id, std::string inside, std::string past, std::optional<S> in,
+                   S out) {
+        return Edge{id,
+                    [=](LoadedProject& q, bool beyond) {
+                        q.Field<std::string>(id) = beyond ? past : inside;
+                    },
+                    in, out};
+    };
+    auto rect = [](const char* id, CRect inside, CRect past, S out,
+                   std::optional<S> in = std::nullopt) {
+        return Edge{
+            id, [=](LoadedProject& q, bool beyond) { q.Field<CRect>(id) = beyond ? past : inside; },
+            in, out};
+    };
+    const std::vector<Edge> edges = {
+        // The word lists hold signed 16-bit words: heights and sizes 0..32767.
+        number("ScrollBar.ButtonTopHeight", 32767, 32768),
+        number("ScrollBar.ThumbBottomHeight", 0, -1),
+        {"Popups.MaxSizeCategory",
+         [](LoadedProject& q, bool beyond) {
+             q.Field<CSize>("Popups.MaxSizeCategory").cy = beyond ? 32768 : 32767;
+         },
+         std::nullopt, S::Error},
+        // Points are coordinates; off the screen is advice.
+        {"Popups.PtTools",
+         [](LoadedProject& q, bool beyond) {
+             q.Field<CPoint>("Popups.PtTools").x = beyond ? -32769 : -32768;
+         },
+         S::Warning, S::Error},
+        {"Popups.PtCategory",
+         [](LoadedProject& q, bool beyond) {
+             q.Field<CPoint>("Popups.PtCategory").y = beyond ? 161 : 160;
+         },
+         std::nullopt, S::Warning},
+        // Rectangles: edges and sizes in the word, on the screen, not turned inside out.
+        rect("TitleBar.Rect", {0, 0, 160, 15}, {0, 0, 161, 15}, S::Warning),
+        rect("TitleBar.Rect", {-32768, 0, -32767, 15}, {-32769, 0, -32767, 15}, S::Error,
+             S::Warning),
+        rect("TitleBar.Rect", {0, 0, 32767, 15}, {0, 0, 32768, 15}, S::Error, S::Warning),
+        rect("TitleBar.Rect", {5, 0, 5, 15}, {5, 0, 4, 15}, S::Warning),
+        rect("ScrollBar.RectThumb", {0, 0, 10, 32767}, {0, 0, 10, 32768}, S::Error),
+        // The help texts' advice: the tool bar at x = 0, buttons inside it.
+        rect("ToolBar.Rect", {0, 140, 160, 160}, {1, 140, 161, 160}, S::Warning),
+        rect("ToolBar.RectButtonInfo", {150, 10, 160, 20}, {151, 10, 161, 20}, S::Warning),
+        // Texts: what the project file gives back, and the help's advice.
+        text("SkinInfo.Author", std::string(63, 'a'), std::string(64, 'a'), std::nullopt,
+             S::Warning),
+        text("SkinInfo.Comments", std::string(259, 'c'), std::string(260, 'c'), std::nullopt,
+             S::Error),
+        text("SkinInfo.Comments", "two lines", "two\nlines", std::nullopt, S::Error),
+        text("WallPaper.Bmp", "wall.bmp", "wall\t.bmp", std::nullopt, S::Error),
+        // The database's name, and a file name Windows takes.
+        text("SkinInfo.SkinName", std::string(31, 'n'), std::string(32, 'n'), std::nullopt,
+             S::Error),
+        text("SkinInfo.SkinName", "CONSOLE", "CON", std::nullopt, S::Error),
+        text("SkinInfo.SkinName", "COM0", "com1.skin", std::nullopt, S::Error),
+        text("SkinInfo.SkinName", "Skin.1", "Skin.", std::nullopt, S::Error),
+        text("SkinInfo.SkinName", "My Skin", "My Skin ", std::nullopt, S::Error),
+        text("SkinInfo.SkinName", "a", "", std::nullopt, S::Error),
+        {"DateTime.TextColor",
+         [](LoadedProject& q, bool beyond) {
+             q.Field<COLORREF>("DateTime.TextColor") = beyond ? 0x1000000 : 0xFFFFFF;
+         },
+         std::nullopt, S::Error},
+        // The codes the build writes; a wrong code is shown on its choice row.
+        {"SkinInfo.ResoIndex",
+         [](LoadedProject& q, bool beyond) { q.Field<int32_t>("SkinInfo.Reso") = beyond ? 3 : 1; },
+         std::nullopt, S::Error},
+        {"SkinInfo.DepthIndex",
+         [](LoadedProject& q, bool beyond) {
+             q.Field<int32_t>("SkinInfo.Depth") = beyond ? 24 : 16;
+         },
+         std::nullopt, S::Error},
+    };
+    for (const Edge& edge : edges) {
+        LoadedProject q;
+        SCOPED_TRACE(edge.field);
+        edge.set(q, false);
+        EXPECT_EQ(q.Worst(edge.field), edge.inside) << "inside the edge";
+        edge.set(q, true);
+        EXPECT_EQ(q.Worst(edge.field), std::optional<S>(edge.past)) << "past the edge";
+    }
+
+    // The database's path: 259 characters and no more.
+    const std::string name = p.project.SkinInfo.SkinName;
+    const std::string tail = name + ".PDB";
+    p.project.Folder = "/" + std::string(CRuleBook::kMaxPathLength - tail.size() - 2, 'f') + "/";
+    EXPECT_EQ(CRuleBook::DatabasePath(p.project).size(), CRuleBook::kMaxPathLength);
+    EXPECT_FALSE(p.Worst("SkinInfo.SkinName"));
+    p.project.Folder.insert(1, "g");
+    EXPECT_EQ(p.Worst("SkinInfo.SkinName"), std::optional<S>(S::Error));
+}
+
+TEST(RuleBook, BitmapFilesAreHeldToWhatTheCompilerTakesAndTheLauncherShows) {
+    LoadedProject p;
+    auto write = [&](const char* name, int width, int height, int bits,
+                     std::function<uint32_t(int, int)> pixel = {}) {
+        test::BmpRecipe recipe;
+        recipe.width = width;
+        recipe.height = height;
+        recipe.bits = bits;
+        if (bits <= 8)
+            for (int i = 0; i < (1 << bits); ++i) recipe.palette.push_back(uint32_t(i * 0x010101));
+        recipe.pixel = std::move(pixel);
+        test::WriteBmp(p.dir.Path(name), recipe);
+    };
+    auto worst = [&](const char* id, std::function<void()> make) {
+        make();
+        return p.Worst(id);
+    };
+    // The compiler takes at most 4096 pixels a side.
+    EXPECT_FALSE(worst("SystemIcons.BmpMiscIcons", [&] { write("misc.bmp", 4096, 1, 8); }));
+    EXPECT_EQ(worst("SystemIcons.BmpMiscIcons", [&] { write("misc.bmp", 4097, 1, 8); }), S::Error);
+    // A resource holds 65,505 bytes: 16 of header and rows of even bytes.
+    EXPECT_FALSE(worst("SystemIcons.BmpMiscIcons", [&] { write("misc.bmp", 256, 255, 8); }));
+    EXPECT_EQ(worst("SystemIcons.BmpMiscIcons", [&] { write("misc.bmp", 256, 256, 8); }),
+              S::Warning);
+    // The wall paper fills the screen.
+    EXPECT_EQ(worst("WallPaper.Bmp", [&] { write("wall.bmp", 161, 160, 8); }), S::Warning);
+    write("wall.bmp", 160, 160, 8);
+    // An 8-bit skin shows 256 colours.
+    EXPECT_FALSE(worst("SystemIcons.BmpMiscIcons", [&] {
+        write("misc.bmp", 16, 16, 24, [](int x, int y) { return uint32_t(y * 16 + x); });
+    }));
+    EXPECT_EQ(worst("SystemIcons.BmpMiscIcons",
+                    [&] {
+                        write("misc.bmp", 16, 17, 24,
+                              [](int x, int y) { return uint32_t(y * 16 + x); });
+                    }),
+              S::Warning);
+    // A mask is 1-bit, as large as its bitmap and the rectangle both are drawn in.
+    const CRect title = p.project.TitleBar.Rect;
+    const int w = title.right - title.left, h = title.bottom - title.top;
+    EXPECT_FALSE(worst("TitleBar.BmpMask", [&] { write("titlem.bmp", w, h, 1); }));
+    EXPECT_EQ(worst("TitleBar.BmpMask", [&] { write("titlem.bmp", w, h, 4); }), S::Warning);
+    EXPECT_EQ(worst("SystemIcons.BmpCategoriesMask", [&] { write("catm.bmp", 1, 1, 1); }),
+              S::Warning);
+    // Missing, unnamed or unreadable: the build cannot go on.
+    EXPECT_EQ(worst("Battery.Bmp",
+                    [&] {
+                        test::WriteFile(p.dir.Path("bat.bmp"), {'B', 'M'});
+                    }),
+              S::Error);
+    p.project.Battery.Bmp.clear();
+    EXPECT_EQ(p.Worst("Battery.Bmp"), std::optional<S>(S::Error));
+}
+
+TEST(RuleBook, JudgesATypedValueForItsRowAloneAndNamesTheRowAndRange) {
+    LoadedProject p;
+    const CSkinProject& project = p.project;
+    // A point's parts are judged apart: only the row typed in is named.
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::Popups, 2, int32_t(40000)),
+              "Bottom must be between -32768 and 32767.");
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::Popups, 1, int32_t(5)), "");
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::ScrollBar, 4, int32_t(99999)),
+              "Top Button Height must be between 0 and 32767.");
+    // What typing and the dialog can say of a rectangle: from 0,0, at least a pixel.
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::TitleBar, 1, CRect{0, 0, 0, 15}),
+              "Location must have its width between 1 and 32767.");
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::TitleBar, 1, CRect{-1, 0, 10, 15}),
+              "Location must have its left edge between 0 and 32767.");
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::TitleBar, 1, CRect{0, 0, 99999, 15}),
+              "Location must have its width between 1 and 32767.");
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::DateTime, 2, COLORREF(0xFF000000u)),
+              "Text Color must be red,green,blue, each from 0 to 255.");
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::SkinInfo, 4, std::string(260, 'a')),
+              "Author must not be longer than 259 characters.");
+    // Advice marks a value but lets it in.
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::SkinInfo, 4, std::string(70, 'a')), "");
+    const std::vector<CSkinProblem> advice =
+        CRuleBook::Judge(project, CSkinElement::SkinInfo, 4, std::string(70, 'a'));
+    ASSERT_EQ(advice.size(), 1u);
+    EXPECT_FALSE(advice[0].IsError());
+    EXPECT_EQ(advice[0].Where(), "Skin Info, Author");
+    // Whatever the file holds elsewhere, only the row's own value is judged.
+    p.project.TitleBar.Rect = CRect{0, 0, 99999, 15};
+    EXPECT_EQ(CRuleBook::Refusal(project, CSkinElement::Popups, 1, int32_t(5)), "");
+}
+
+}  // namespace
+}  // namespace vantoro

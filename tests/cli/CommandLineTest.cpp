@@ -145,9 +145,11 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     files.Save();
     const Outcome codes = RunCli({"check", files.skn});
     EXPECT_EQ(codes.status, 1);
-    EXPECT_NE(codes.out.find("error: Skin Info, Resolution: " + files.skn + ": "), std::string::npos)
+    EXPECT_NE(codes.out.find("error: Skin Info, Resolution: " + files.skn + ": "),
+              std::string::npos)
         << codes.out;
-    EXPECT_NE(codes.out.find("error: Skin Info, Color Depth: " + files.skn + ": "), std::string::npos)
+    EXPECT_NE(codes.out.find("error: Skin Info, Color Depth: " + files.skn + ": "),
+              std::string::npos)
         << codes.out;
     EXPECT_EQ(codes.out.find("App List"), std::string::npos) << codes.out;
     files.writer.Set("SkinInfo", "Reso", "1");

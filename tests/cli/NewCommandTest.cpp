@@ -7,8 +7,8 @@
 #include <map>
 #include <sstream>
 
-#include "RunCli.h"
 #include "RuleBook.h"
+#include "RunCli.h"
 #include "SkinProject.h"
 #include "TempFolder.h"
 

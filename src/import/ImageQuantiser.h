@@ -12,7 +12,7 @@ class CColourQuantiser;
 // How colours between those a depth shows are spread over neighbouring pixels.
 enum class CDither : uint8_t {
     None,       // each pixel its nearest colour: crisp pixel art stays as drawn
-    Ordered,    // a fixed 8x8 Bayer pattern: calm on gradients, and it animates well
+    Ordered,    // a fixed 8x8 Bayer pattern: calm on gradients, and an edit stays local
     Diffusion,  // Floyd-Steinberg: each pixel's error goes on to the pixels not yet done
 };
 

@@ -1,6 +1,7 @@
 # Bash completion for vantoro-cli: its commands, its options, and for a command's
 # argument the files it takes (projects for build, script, check and render; databases for
-# info; a database and then a folder for unpack).
+# info; a database and then a folder for unpack; a project, a bitmap key and a picture for
+# import).
 
 _vantoro_cli() {
     local cur prev words cword
@@ -23,7 +24,7 @@ _vantoro_cli() {
             elif [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--compiler-library --help --version' -- "$cur"))
             else
-                COMPREPLY=($(compgen -W 'build script check render info unpack' -- "$cur"))
+                COMPREPLY=($(compgen -W 'build script check render info unpack import' -- "$cur"))
             fi
             ;;
         build | script | check)
@@ -47,6 +48,36 @@ _vantoro_cli() {
                 _filedir pdb
             elif ((cword == i + 2)); then
                 _filedir -d
+            fi
+            ;;
+        import)
+            if [[ $prev == --dither ]]; then
+                COMPREPLY=($(compgen -W 'none ordered diffusion' -- "$cur"))
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--dither --fit' -- "$cur"))
+            else
+                # The project, the key of the bitmap, then the picture; nothing after that.
+                local j operands=0
+                for ((j = i + 1; j < cword; j++)); do
+                    case ${words[j]} in
+                        --dither) ((j++)) ;;
+                        -*) ;;
+                        *) ((operands++)) ;;
+                    esac
+                done
+                case $operands in
+                    0) _filedir skn ;;
+                    1)
+                        COMPREPLY=($(compgen -W 'WallPaper.Bmp ToolBar.BmpNormal
+                            ToolBar.BmpHighlight TitleBar.Bmp TitleBar.BmpMask ToolBarToggler.Bmp
+                            ToolBarToggler.BmpMask ScrollBar.Bmp MaximizeVuzuRuzIcon.Bmp
+                            MaximizeVuzuRuzIcon.BmpMask Battery.Bmp Preview.Preview1
+                            Preview.Preview2 SystemIcons.BmpCategories
+                            SystemIcons.BmpCategoriesMask SystemIcons.BmpPopupTools
+                            SystemIcons.BmpPopupToolsMask SystemIcons.BmpMiscIcons' -- "$cur"))
+                        ;;
+                    2) _filedir 'png|bmp|gif|jpg|jpeg|webp' ;;
+                esac
             fi
             ;;
         info)

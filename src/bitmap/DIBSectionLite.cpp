@@ -261,10 +261,8 @@ bool CDIBSectionLite::Load(const std::string& path) {
     return true;
 }
 
-bool CDIBSectionLite::Save(const std::string& path) {
-    m_strLastError.clear();
-    if (path.empty()) return Fail("No file name was given to save the bitmap to.");
-    if (IsEmpty()) return Fail("There is no bitmap to save as '" + path + "'.");
+std::vector<uint8_t> CDIBSectionLite::FileBytes() const {
+    if (IsEmpty()) return {};
     const uint32_t n = uint32_t(m_nEntries);
     const uint32_t imageSize = uint32_t(std::min<size_t>(m_Header.biSizeImage, m_Bits.size()));
     const uint32_t offset = kFileHeaderSize + kInfoHeaderSize + 4 * n;
@@ -295,6 +293,14 @@ bool CDIBSectionLite::Save(const std::string& path) {
         bytes.push_back(m_ColorTable[i].rgbReserved);
     }
     bytes.insert(bytes.end(), m_Bits.begin(), m_Bits.begin() + imageSize);
+    return bytes;
+}
+
+bool CDIBSectionLite::Save(const std::string& path) {
+    m_strLastError.clear();
+    if (path.empty()) return Fail("No file name was given to save the bitmap to.");
+    if (IsEmpty()) return Fail("There is no bitmap to save as '" + path + "'.");
+    const std::vector<uint8_t> bytes = FileBytes();
 
     std::ofstream out(fs::path(path), std::ios::binary | std::ios::trunc);
     if (!out) return Fail("The bitmap file '" + path + "' cannot be created.");

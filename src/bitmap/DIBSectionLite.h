@@ -69,6 +69,8 @@ public:
     bool Load(const std::string& path);
     // Writes the bitmap as a bottom-up BMP with the 40-byte header.
     bool Save(const std::string& path);
+    // The bytes Save writes; empty while the object is empty.
+    std::vector<uint8_t> FileBytes() const;
 
     bool CopyFrom(const CDIBSectionLite& other);
     // Resizes the canvas, keeping the top-left part and white where the old picture

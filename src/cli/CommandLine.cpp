@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "ArtworkImporter.h"
 #include "BuildRunner.h"
 #include "NewSkinProject.h"
 #include "ResourceCompiler.h"
@@ -51,6 +52,9 @@ std::string CCommandLine::Usage() {
            "       " +
            kProgram +
            " unpack SKIN.PDB FOLDER\n"
+           "       " +
+           kProgram +
+           " import PROJECT.skn SECTION.KEY IMAGE [--dither none|ordered|diffusion] [--fit]\n"
            "\n"
            "Commands:\n"
            "  build [--keep-intermediate] PROJECT.skn\n"
@@ -74,6 +78,17 @@ std::string CCommandLine::Usage() {
            "                      recover the project of a skin database: NAME.skn and every "
            "bitmap\n"
            "                      as a BMP file in FOLDER; no file there is replaced\n"
+           "  import PROJECT.skn SECTION.KEY IMAGE [--dither MODE] [--fit]\n"
+           "                      put a picture (PNG, BMP, GIF, JPEG, ...) into the bitmap the "
+           "key\n"
+           "                      names (TitleBar.Bmp, SystemIcons.BmpCategories, ...) in the "
+           "skin's\n"
+           "                      colours; its transparent pixels make the element's mask. "
+           "MODE is\n"
+           "                      none (the default), ordered or diffusion; --fit cuts or pads "
+           "the\n"
+           "                      picture to the element's size. The files written are "
+           "printed\n"
            "\n"
            "Options:\n"
            "  --compiler-library PATH  use this compiler library instead of the one beside the "
@@ -117,6 +132,7 @@ int CCommandLine::Run(const std::vector<std::string>& args, std::ostream& out, s
     if (command == "new") return New(rest, out, err);
     if (command == "render") return Render(rest, out, err);
     if (command == "unpack") return Unpack(rest, out, err);
+    if (command == "import") return Import(rest, out, err);
     if (command != "build" && command != "script" && command != "check")
         return UsageError("unknown command '" + command + "'.", err);
     bool keepIntermediateFiles = false;
@@ -275,6 +291,79 @@ int CCommandLine::Unpack(const std::vector<std::string>& args, std::ostream& out
     }
     for (const std::string& note : unpacker.Notes()) err << kProgram << ": note: " << note << "\n";
     out << unpacker.ProjectPath() << "\n";
+    return kExitSuccess;
+}
+
+int CCommandLine::Import(const std::vector<std::string>& args, std::ostream& out,
+                         std::ostream& err) {
+    std::vector<std::string> operands;
+    CImportOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--dither") {
+            if (i + 1 >= args.size()) return UsageError("--dither needs a value.", err);
+            const std::string& value = args[++i];
+            if (value == "none")
+                options.Dither = CDither::None;
+            else if (value == "ordered")
+                options.Dither = CDither::Ordered;
+            else if (value == "diffusion")
+                options.Dither = CDither::Diffusion;
+            else
+                return UsageError("--dither is none, ordered or diffusion, not '" + value + "'.",
+                                  err);
+        } else if (a == "--fit") {
+            options.Fit = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            return UsageError("unknown option '" + a + "' for import.", err);
+        } else {
+            operands.push_back(a);
+        }
+    }
+    if (operands.size() != 3)
+        return UsageError("import takes a project file, a bitmap key and an image.", err);
+    const CSkinField* field = CArtworkImporter::FindField(operands[1]);
+    if (!field || field->Kind != CFieldKind::Bitmap) {
+        std::string keys;
+        for (const CSkinField& f : CSkinFields::All())
+            if (f.Kind == CFieldKind::Bitmap)
+                keys += std::string(keys.empty() ? "" : ", ") +
+                        CSkinFields::Element(f.Element).Section + "." + f.Key;
+        return UsageError(
+            "'" + operands[1] + "' is not a bitmap key of a skin; one of " + keys + ".", err);
+    }
+    CSkinProject project;
+    if (!Open(project, operands[0], err)) return kExitFailure;
+    CArtworkImporter importer;
+    CArtworkImport import;
+    if (!importer.Compute(project, *field, operands[2], options, import)) {
+        err << kProgram << ": " << importer.LastError() << "\n";
+        return kExitFailure;
+    }
+    std::string error;
+    if (!CArtworkImporter::Write(import, &error)) {
+        err << kProgram << ": " << error << "\n";
+        return kExitFailure;
+    }
+    if (!import.Fields.empty()) {
+        // The fields that were empty now name their files, and the project says so.
+        CArtworkImporter::SetFields(project, import);
+        if (!project.SaveProject()) {
+            std::string undone;
+            const bool putBack = CArtworkImporter::Undo(import, &undone);
+            err << kProgram << ": " << project.LastError() << "\n";
+            if (!putBack) err << kProgram << ": " << undone << "\n";
+            return kExitFailure;
+        }
+    }
+    for (const CImportedFile& file : import.Files) out << file.Path << "\n";
+    for (const std::string& note : import.Notes) err << kProgram << ": note: " << note << "\n";
+    // What the skin now holds: a size that differs from the rectangle, a resource too large.
+    std::vector<std::string> written;
+    for (const CImportedFile& file : import.Files) written.push_back(CSkinFields::Id(*file.Field));
+    for (const CSkinProblem& problem : CRuleBook().Check(project))
+        if (std::find(written.begin(), written.end(), problem.Element) != written.end())
+            err << problem.Format() << "\n";
     return kExitSuccess;
 }
 

@@ -28,6 +28,7 @@ private:
     int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
     int New(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
     int Unpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+    int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
     int UsageError(const std::string& message, std::ostream& err);
 
     std::string m_libraryPath;  // empty: the library beside the program

@@ -268,6 +268,16 @@ const CSkinField kFields[] = {
 };
 // clang-format on
 
+// Section and key names, as the profile functions compare them: ASCII letters without case
+// (and without the locale's say).
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
 const CFieldRow* FirstRow(const CSkinField& field) {
     return field.Rows[0].ItemId ? &field.Rows[0] : nullptr;
 }
@@ -305,6 +315,20 @@ const CSkinField* CSkinFields::Find(std::string_view id) {
     const std::string_view record = id.substr(0, dot), member = id.substr(dot + 1);
     for (const CSkinField& field : kFields)
         if (Element(field.Element).Record == record && field.Member == member) return &field;
+    return nullptr;
+}
+
+const CSkinField* CSkinFields::FindByKey(std::string_view sectionAndKey) {
+    const size_t dot = sectionAndKey.find('.');
+    if (dot == std::string_view::npos) return nullptr;
+    const std::string_view section = sectionAndKey.substr(0, dot);
+    const std::string_view key = sectionAndKey.substr(dot + 1);
+    for (const CSkinField& field : kFields) {
+        if (!SameName(Element(field.Element).Section, section)) continue;
+        if ((field.Key && SameName(field.Key, key)) ||
+            (field.ReadKey && SameName(field.ReadKey, key)))
+            return &field;
+    }
     return nullptr;
 }
 

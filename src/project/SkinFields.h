@@ -138,6 +138,10 @@ public:
     static std::vector<const CSkinField*> Of(CSkinElement element);
     // "TitleBar.Rect" -> the field; null when there is none.
     static const CSkinField* Find(std::string_view id);
+    // The field the project file names "Section.Key" ("AppView.Rect",
+    // "MaximizeVuzuRuzIcon.Bmpmask"), matched without regard to case as the file's names are; null
+    // when there is none.
+    static const CSkinField* FindByKey(std::string_view sectionAndKey);
     // The field an element's row `itemId` edits; null when none.
     static const CSkinField* FindByRow(CSkinElement element, uint8_t itemId);
     // A member of the same record, "Rect" for the title bar's bitmap.

@@ -199,8 +199,8 @@ TEST_F(InstallTest, BashCompletesCommandsOptionsAndProjectFiles) {
     ASSERT_TRUE(QFile::exists(loader))
         << "bash-completion is not installed (scripts/setup installs it)";
     QDir().mkpath(Work(QStringLiteral("Skins/Sub")));
-    for (const char* name :
-         {"Skins/Meadow.skn", "Skins/Night Fall.skn", "Skins/notes.txt", "Skins/Meadow.PDB"}) {
+    for (const char* name : {"Skins/Meadow.skn", "Skins/Night Fall.skn", "Skins/notes.txt",
+                             "Skins/Meadow.PDB", "Skins/art.png"}) {
         QFile file(Work(QString::fromLatin1(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
@@ -246,6 +246,25 @@ TEST_F(InstallTest, BashCompletesCommandsOptionsAndProjectFiles) {
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli unpack Meadow.PDB ")),
               QStringList{QStringLiteral("Sub")});
     EXPECT_TRUE(complete(QStringLiteral("vantoro-cli unpack Meadow.PDB Sub ")).isEmpty());
+    // import takes a project, the key of a bitmap, then a picture.
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli i")),
+              (QStringList{QStringLiteral("import"), QStringLiteral("info")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli import ")),
+              (QStringList{QStringLiteral("Meadow.skn"), QStringLiteral("Night Fall.skn"),
+                           QStringLiteral("Sub")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli import Meadow.skn TitleBar.B")),
+              (QStringList{QStringLiteral("TitleBar.Bmp"), QStringLiteral("TitleBar.BmpMask")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli import --fit Meadow.skn TitleBar.Bmp ")),
+              (QStringList{QStringLiteral("Sub"), QStringLiteral("art.png")}));
+    EXPECT_EQ(
+        complete(QStringLiteral("vantoro-cli import Meadow.skn TitleBar.Bmp art.png --dither ")),
+        (QStringList{QStringLiteral("diffusion"), QStringLiteral("none"),
+                     QStringLiteral("ordered")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli import Meadow.skn TitleBar.Bmp art.png --")),
+              (QStringList{QStringLiteral("--dither"), QStringLiteral("--fit")}));
+    EXPECT_TRUE(complete(QStringLiteral(
+                             "vantoro-cli import Meadow.skn TitleBar.Bmp --dither none art.png "))
+                    .isEmpty());
 }
 
 }  // namespace

@@ -91,10 +91,11 @@ TEST(SkinFields, EveryFieldGoesThroughTheRowsAndTheFileUnchanged) {
         ASSERT_EQ(copy.LoadProject(path), 1);
         CData& other = copy.Element(info.Element);
         sheet.StoreItems(&other);
-        for (const CSkinField* field : CSkinFields::Of(info.Element))
-            if (field->Rows[0].ItemId)
-                EXPECT_TRUE(SameValue(record.Field(*field), other.Field(*field)))
-                    << CSkinFields::Id(*field);
+        for (const CSkinField* field : CSkinFields::Of(info.Element)) {
+            if (!field->Rows[0].ItemId) continue;
+            EXPECT_TRUE(SameValue(record.Field(*field), other.Field(*field)))
+                << CSkinFields::Id(*field);
+        }
     }
 
     ASSERT_EQ(project.SaveProject(), 1) << project.LastError();

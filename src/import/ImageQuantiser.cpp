@@ -1,0 +1,156 @@
+#include "ImageQuantiser.h"
+
+#include <QImage>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "AlphaMask.h"
+#include "ColourQuantiser.h"
+
+namespace vantoro {
+namespace {
+
+int Red(uint32_t c) {
+    return int(c >> 16 & 0xFF);
+}
+int Green(uint32_t c) {
+    return int(c >> 8 & 0xFF);
+}
+int Blue(uint32_t c) {
+    return int(c & 0xFF);
+}
+
+int Clamp8(float v) {
+    return std::clamp(int(std::lround(v)), 0, 255);
+}
+
+// The 8x8 Bayer matrix: thresholds 0..63 spread so that every 2x2, 4x4 and 8x8 block
+// covers its range evenly.
+const std::array<std::array<uint8_t, 8>, 8>& Bayer() {
+    static const auto matrix = [] {
+        std::array<std::array<uint8_t, 8>, 8> m{};
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x) {
+                int v = 0;
+                for (int bit = 0; bit < 3; ++bit) {
+                    const int bx = x >> bit & 1, by = y >> bit & 1;
+                    v = v << 2 | (bx ^ by) << 1 | by;
+                }
+                m[size_t(y)][size_t(x)] = uint8_t(v);
+            }
+        return m;
+    }();
+    return matrix;
+}
+
+}  // namespace
+
+CImageQuantiser::CImageQuantiser(const CColourQuantiser& colours, CDither dither)
+    : m_colours(colours), m_dither(dither) {}
+
+std::vector<uint16_t> CImageQuantiser::Quantise(const QImage& image, uint16_t hiddenCode) const {
+    switch (m_dither) {
+        case CDither::Ordered:
+            return Ordered(image, hiddenCode);
+        case CDither::Diffusion:
+            return Diffused(image, hiddenCode);
+        default:
+            return Nearest(image, hiddenCode);
+    }
+}
+
+std::vector<uint16_t> CImageQuantiser::Nearest(const QImage& image, uint16_t hiddenCode) const {
+    std::vector<uint16_t> codes(size_t(image.width()) * size_t(image.height()));
+    // Artwork repeats its colours: the last one's answer is usually the next one's.
+    QRgb last = 0;
+    uint16_t lastCode = m_colours.Nearest(0, 0, 0);
+    size_t i = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x, ++i) {
+            const QRgb p = line[x];
+            if (!CAlphaMask::Shows(qAlpha(p))) {
+                codes[i] = hiddenCode;
+                continue;
+            }
+            if ((p & 0xFFFFFF) != last) {
+                last = p & 0xFFFFFF;
+                lastCode = m_colours.Nearest(qRed(p), qGreen(p), qBlue(p));
+            }
+            codes[i] = lastCode;
+        }
+    }
+    return codes;
+}
+
+std::vector<uint16_t> CImageQuantiser::Ordered(const QImage& image, uint16_t hiddenCode) const {
+    std::vector<uint16_t> codes(size_t(image.width()) * size_t(image.height()));
+    const auto& bayer = Bayer();
+    size_t i = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x, ++i) {
+            const QRgb p = line[x];
+            if (!CAlphaMask::Shows(qAlpha(p))) {
+                codes[i] = hiddenCode;
+                continue;
+            }
+            const float threshold = (float(bayer[size_t(y & 7)][size_t(x & 7)]) + 0.5f) / 64.0f;
+            codes[i] = m_colours.Ordered(qRed(p), qGreen(p), qBlue(p), threshold);
+        }
+    }
+    return codes;
+}
+
+std::vector<uint16_t> CImageQuantiser::Diffused(const QImage& image, uint16_t hiddenCode) const {
+    const int w = image.width(), h = image.height();
+    std::vector<uint16_t> codes(size_t(w) * size_t(h));
+    // The errors carried into this row and the next, one pixel of margin on each side.
+    std::vector<std::array<float, 3>> here(size_t(w) + 2), next(size_t(w) + 2);
+    for (int y = 0; y < h; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        std::fill(next.begin(), next.end(), std::array<float, 3>{});
+        // Every other row right to left, so the error does not drift one way.
+        const bool leftward = y % 2 == 1;
+        const int dir = leftward ? -1 : 1;
+        for (int n = 0; n < w; ++n) {
+            const int x = leftward ? w - 1 - n : n;
+            const size_t i = size_t(y) * size_t(w) + size_t(x);
+            const QRgb p = line[x];
+            if (!CAlphaMask::Shows(qAlpha(p))) {
+                codes[i] = hiddenCode;
+                continue;
+            }
+            const std::array<float, 3>& carried = here[size_t(x + 1)];
+            const std::array<float, 3> wanted = {
+                std::clamp(float(qRed(p)) + carried[0], 0.0f, 255.0f),
+                std::clamp(float(qGreen(p)) + carried[1], 0.0f, 255.0f),
+                std::clamp(float(qBlue(p)) + carried[2], 0.0f, 255.0f)};
+            const uint16_t code =
+                m_colours.Nearest(Clamp8(wanted[0]), Clamp8(wanted[1]), Clamp8(wanted[2]));
+            codes[i] = code;
+            const uint32_t shown = m_colours.ColourOf(code);
+            const std::array<float, 3> error = {wanted[0] - float(Red(shown)),
+                                                wanted[1] - float(Green(shown)),
+                                                wanted[2] - float(Blue(shown))};
+            // 7/16 ahead, 3/16 behind below, 5/16 below, 1/16 ahead below; what would
+            // fall outside the picture (or on hidden pixels) is dropped.
+            auto give = [&](std::vector<std::array<float, 3>>& row, int tx, float share) {
+                if (tx < 0 || tx >= w) return;
+                for (int c = 0; c < 3; ++c)
+                    row[size_t(tx + 1)][size_t(c)] += error[size_t(c)] * share;
+            };
+            give(here, x + dir, 7.0f / 16);
+            if (y + 1 < h) {
+                give(next, x - dir, 3.0f / 16);
+                give(next, x, 5.0f / 16);
+                give(next, x + dir, 1.0f / 16);
+            }
+        }
+        here.swap(next);
+    }
+    return codes;
+}
+
+}  // namespace vantoro

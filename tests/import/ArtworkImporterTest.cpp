@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include "ArtworkImporter.h"
+#include "AtomicFileWriter.h"
+#include "DIBSectionLite.h"
+#include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
+
+using namespace vantoro;
+using namespace vantoro::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The writer's project (title bar 160x15 with bitmap and mask) in a folder of its own.
+struct Skin {
+    TempFolder dir;
+    CSkinProject project;
+
+    explicit Skin(int depth = 8) {
+        const std::string skn = SkinProjectWriter(1, depth).Write(dir.Folder());
+        EXPECT_EQ(project.LoadProject(skn), 1) << project.LastError();
+    }
+    // Every file of the folder with its bytes.
+    std::map<std::string, std::string> Files() const {
+        std::map<std::string, std::string> files;
+        for (const std::string& name : dir.Entries())
+            if (fs::is_regular_file(dir.Path(name))) files[name] = ReadText(dir.Path(name));
+        return files;
+    }
+};
+
+const CSkinField& Field(const char* id) {
+    const CSkinField* field = CSkinFields::Find(id);
+    EXPECT_NE(field, nullptr) << id;
+    return *field;
+}
+
+std::unique_ptr<CDIBSectionLite> Loaded(const std::string& path) {
+    auto dib = std::make_unique<CDIBSectionLite>();
+    EXPECT_TRUE(dib->Load(path)) << dib->LastError();
+    return dib;
+}
+
+}  // namespace
+
+TEST(ArtworkImporter, TheMaskComesFromAlphaAndUndoPutsEveryByteBack) {
+    Skin skin(8);
+    const std::map<std::string, std::string> before = skin.Files();
+    // Four bands: opaque red-ish, alpha 128 blue, alpha 127 green, alpha 0 white.
+    QImage art(160, 15, QImage::Format_ARGB32);
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 160; ++x)
+            art.setPixel(x, y,
+                         x < 40    ? qRgba(250, 10, 5, 255)
+                         : x < 80  ? qRgba(0, 0, 255, 128)
+                         : x < 120 ? qRgba(0, 255, 0, 127)
+                                   : qRgba(255, 255, 255, 0));
+    CArtworkImporter importer;
+    CArtworkImport import;
+    ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), art, "art.png", {}, import))
+        << importer.LastError();
+    ASSERT_EQ(import.Files.size(), 2u);
+    EXPECT_EQ(import.Files[0].Field, &Field("TitleBar.Bmp"));
+    EXPECT_EQ(import.Files[1].Field, &Field("TitleBar.BmpMask"));
+    EXPECT_TRUE(import.Files[0].Existed);
+    EXPECT_EQ(import.Files[0].OldBytes, before.at("title.bmp"));
+    EXPECT_TRUE(import.Fields.empty());
+    EXPECT_EQ(skin.Files(), before) << "computing writes nothing";
+
+    std::string error;
+    ASSERT_TRUE(CArtworkImporter::Write(import, &error)) << error;
+    const auto bitmap = Loaded(skin.dir.Path("title.bmp"));
+    const auto mask = Loaded(skin.dir.Path("titlem.bmp"));
+    EXPECT_EQ(bitmap->GetBitCount(), 8);
+    EXPECT_EQ(mask->GetBitCount(), 1);
+    EXPECT_EQ(bitmap->PixelColor(10, 3), qRgb(255, 0, 0));
+    EXPECT_EQ(bitmap->PixelColor(50, 3), qRgb(0, 0, 255));
+    // Hidden pixels are black, and black is the palette's last entry.
+    EXPECT_EQ(bitmap->PixelIndex(100, 3), 255);
+    EXPECT_EQ(bitmap->PixelIndex(150, 3), 255);
+    for (int x : {0, 79}) EXPECT_EQ(mask->PixelColor(x, 14), qRgb(0, 0, 0)) << x;
+    for (int x : {80, 159}) EXPECT_EQ(mask->PixelColor(x, 14), qRgb(255, 255, 255)) << x;
+
+    ASSERT_TRUE(CArtworkImporter::Undo(import, &error)) << error;
+    EXPECT_EQ(skin.Files(), before);
+
+    // An empty mask field gets a file of its own; one of the default name is someone else's.
+    skin.dir.WriteFile("titlemask.bmp", "not ours");
+    skin.project.TitleBar.BmpMask.clear();
+    const std::map<std::string, std::string> unmasked = skin.Files();
+    ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), art, "art.png", {}, import));
+    ASSERT_EQ(import.Fields.size(), 1u);
+    EXPECT_EQ(import.Fields[0].Field, &Field("TitleBar.BmpMask"));
+    EXPECT_EQ(import.Fields[0].OldValue, "");
+    EXPECT_EQ(import.Fields[0].NewValue, "titlemask2.bmp");
+    EXPECT_FALSE(import.Files[1].Existed);
+    ASSERT_TRUE(CArtworkImporter::Write(import, &error)) << error;
+    CArtworkImporter::SetFields(skin.project, import);
+    EXPECT_EQ(skin.project.TitleBar.BmpMask, "titlemask2.bmp");
+    EXPECT_EQ(Loaded(skin.dir.Path("titlemask2.bmp"))->GetBitCount(), 1);
+    ASSERT_TRUE(CArtworkImporter::Undo(import, &error)) << error;
+    CArtworkImporter::SetFields(skin.project, import, true);
+    EXPECT_EQ(skin.project.TitleBar.BmpMask, "");
+    EXPECT_EQ(skin.Files(), unmasked);
+}
+
+TEST(ArtworkImporter, RefusalsAndFailedWritesLeaveEveryFileAsItWas) {
+    Skin skin(4);
+    QImage art(160, 15, QImage::Format_ARGB32);
+    art.fill(qRgba(0, 0, 0, 0));
+    const std::string png = skin.dir.Path("art.png");
+    ASSERT_TRUE(art.save(QString::fromStdString(png)));
+    ASSERT_TRUE(QImage(4097, 1, QImage::Format_ARGB32)
+                    .save(QString::fromStdString(skin.dir.Path("wide.png"))));
+    skin.dir.WriteFile("broken.png", "\x89PNG\r\n\x1a\n not really");
+    fs::create_directories(skin.dir.Path("folder.bmp"));
+    const std::map<std::string, std::string> before = skin.Files();
+
+    CArtworkImporter importer;
+    CArtworkImport import;
+    auto refused = [&](const char* field, const std::string& image, const std::string& why,
+                       CImportOptions options = {}) {
+        SCOPED_TRACE(field + (" <- " + image));
+        EXPECT_FALSE(importer.Compute(skin.project, Field(field), image, options, import));
+        EXPECT_NE(importer.LastError().find(why), std::string::npos) << importer.LastError();
+        EXPECT_EQ(skin.Files(), before);
+    };
+    refused("TitleBar.Rect", png, "not a bitmap file");
+    refused("TitleBar.Bmp", skin.dir.Path("missing.png"), "does not exist");
+    refused("TitleBar.Bmp", skin.dir.Path("broken.png"), "cannot be read");
+    refused("TitleBar.Bmp", skin.dir.Path("wide.png"),
+            "4097x1 pixels; a skin bitmap is at most 4096x4096");
+    skin.project.TitleBar.Rect = {0, 0, 0, 15};
+    refused("TitleBar.Bmp", png, "which is 0x15", {CDither::None, true});
+    skin.project.TitleBar.Rect = {0, 0, 160, 15};
+    skin.project.TitleBar.BmpMask = "TITLE.bmp";
+    refused("TitleBar.Bmp", png, "both name the file");
+    skin.project.TitleBar.BmpMask = "folder.bmp";
+    refused("TitleBar.Bmp", png, "is a folder");
+    skin.project.TitleBar.BmpMask = "titlem.bmp";
+    skin.project.SkinInfo.Depth = 3;
+    refused("TitleBar.Bmp", png, "depth 3");
+    skin.project.SkinInfo.Depth = 4;
+
+    // A write that fails on the second file puts the first back.
+    fs::create_directories(skin.dir.Path("masks"));
+    skin.project.TitleBar.BmpMask = "masks/m.bmp";
+    ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), png, {}, import))
+        << importer.LastError();
+    fs::remove(skin.dir.Path("masks"));
+    std::string error;
+    EXPECT_FALSE(CArtworkImporter::Write(import, &error));
+    EXPECT_NE(error.find("m.bmp"), std::string::npos) << error;
+    EXPECT_EQ(skin.Files(), before);
+
+    skin.project.TitleBar.BmpMask = "titlem.bmp";
+    ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), png, {}, import));
+    CAtomicFileWriter::FailAtForTesting(CAtomicFileWriter::Stage::Rename);
+    EXPECT_FALSE(CArtworkImporter::Write(import, &error));
+    CAtomicFileWriter::FailAtForTesting(CAtomicFileWriter::Stage::None);
+    EXPECT_EQ(skin.Files(), before);
+}
+
+TEST(ArtworkImporter, FitCutsOrPadsAndAMaskFieldTakesAlphaOrBrightness) {
+    Skin skin(16);
+    CArtworkImporter importer;
+    CArtworkImport import;
+    std::string error;
+    const CImportOptions fit{CDither::None, true};
+
+    // Wider and shorter than the title bar: cut on the right, padded (transparent) below.
+    QImage wide(200, 10, QImage::Format_ARGB32);
+    wide.fill(qRgb(255, 0, 0));
+    ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), wide, "w.png", fit, import));
+    EXPECT_EQ(import.Width, 160);
+    EXPECT_EQ(import.Height, 15);
+    ASSERT_EQ(import.Notes.size(), 1u);
+    EXPECT_NE(import.Notes[0].find("cut and padded to 160x15"), std::string::npos);
+    ASSERT_TRUE(CArtworkImporter::Write(import, &error)) << error;
+    const auto bitmap = Loaded(skin.dir.Path("title.bmp"));
+    EXPECT_EQ(bitmap->GetBitCount(), 16);
+    EXPECT_EQ(bitmap->PixelColor(159, 9), qRgb(255, 0, 0));
+    EXPECT_EQ(bitmap->PixelColor(159, 10), qRgb(0, 0, 0));
+    const auto mask = Loaded(skin.dir.Path("titlem.bmp"));
+    EXPECT_EQ(mask->PixelColor(0, 9), qRgb(0, 0, 0));
+    EXPECT_EQ(mask->PixelColor(0, 10), qRgb(255, 255, 255));
+
+    // Without a mask, the padding is drawn over white.
+    ASSERT_TRUE(importer.Compute(skin.project, Field("WallPaper.Bmp"), wide, "w.png", fit, import));
+    EXPECT_EQ(import.Files.size(), 1u);
+    ASSERT_TRUE(CArtworkImporter::Write(import, &error)) << error;
+    const auto wall = Loaded(skin.dir.Path("wall.bmp"));
+    EXPECT_EQ(wall->GetWidth(), 160);
+    EXPECT_EQ(wall->GetHeight(), 160);
+    EXPECT_EQ(wall->PixelColor(150, 150), qRgb(255, 255, 255));
+    EXPECT_EQ(import.Notes.size(), 2u);
+    // An icon strip has no size of its own to fit to.
+    ASSERT_TRUE(importer.Compute(skin.project, Field("SystemIcons.BmpCategories"), wide, "w.png",
+                                 fit, import));
+    EXPECT_EQ(import.Width, 200);
+    EXPECT_NE(import.Notes[0].find("has no set size"), std::string::npos);
+
+    // A mask field: the brightness of an opaque picture, or the alpha of any other.
+    QImage halves(160, 15, QImage::Format_ARGB32);
+    for (int x = 0; x < 160; ++x)
+        for (int y = 0; y < 15; ++y)
+            halves.setPixel(x, y, x < 80 ? qRgb(40, 40, 40) : qRgb(220, 220, 220));
+    for (bool opaque : {true, false}) {
+        if (!opaque) halves.setPixel(0, 0, qRgba(40, 40, 40, 127));
+        ASSERT_TRUE(
+            importer.Compute(skin.project, Field("TitleBar.BmpMask"), halves, "h.png", {}, import));
+        ASSERT_EQ(import.Files.size(), 1u);
+        ASSERT_TRUE(CArtworkImporter::Write(import, &error)) << error;
+        const auto made = Loaded(skin.dir.Path("titlem.bmp"));
+        EXPECT_EQ(made->GetBitCount(), 1);
+        EXPECT_EQ(made->PixelColor(0, 0), opaque ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        EXPECT_EQ(made->PixelColor(1, 0), qRgb(0, 0, 0));
+        EXPECT_EQ(made->PixelColor(100, 0), opaque ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        EXPECT_EQ(import.Notes.size(), opaque ? 1u : 0u);
+    }
+}

@@ -38,6 +38,18 @@ void CData::ExchangeKeys(CProfileSection& keys) {
     }
 }
 
+void CData::TakeValuesFrom(CData& other) {
+    for (const CSkinField* field : CSkinFields::Of(m_element))
+        std::visit(
+            [&](auto* value) {
+                using T = std::remove_pointer_t<decltype(value)>;
+                *value = *std::get<T*>(other.Field(*field));
+            },
+            Field(*field));
+    TakeFileState(other);
+    UpdateSheet();
+}
+
 bool CData::LoadSection(const std::string& path) {
     CProfileSection keys(path, CSkinFields::Element(m_element).Section, CProfileSection::Mode::Load,
                          m_strFailure);

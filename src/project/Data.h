@@ -33,6 +33,10 @@ public:
     // Where `field` (one of this element's) lives in this record.
     CFieldRef Field(const CSkinField& field) { return field.Ref(*this); }
 
+    // Takes every value of `other` (a record of the same kind), and what it knows of its
+    // file, then shows them in the sheet.
+    void TakeValuesFrom(CData& other);
+
     // Why the last load or save failed (the section and key), or empty.
     const std::string& Failure() const { return m_strFailure; }
 
@@ -44,6 +48,8 @@ protected:
     // The keys of the element's section in file order, read or written as `keys` says:
     // every field of the table that has a key, but those loaded only when present.
     virtual void ExchangeKeys(CProfileSection& keys);
+    // What a record knows of its file beyond its values; TakeValuesFrom carries it over.
+    virtual void TakeFileState(const CData&) {}
     // Whether DrawPreview draws `field`'s bitmap.
     virtual bool Draws(const CSkinField&) const { return true; }
 

@@ -19,4 +19,10 @@ void CDataAppList::ExchangeKeys(CProfileSection& keys) {
     }
 }
 
+void CDataAppList::TakeFileState(const CData& other) {
+    const auto& list = static_cast<const CDataAppList&>(other);
+    m_bTextColorInFile = list.m_bTextColorInFile;
+    m_crLoadedTextColor = list.m_crLoadedTextColor;
+}
+
 }  // namespace vantoro

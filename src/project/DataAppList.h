@@ -17,6 +17,7 @@ public:
 
 protected:
     void ExchangeKeys(CProfileSection& keys) override;
+    void TakeFileState(const CData& other) override;
 
 private:
     // Whether the file has a "TextColor" key, and the colour as the last load left it.

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "AtomicFileWriter.h"
+#include "ProfileEncoding.h"
 
 namespace vantoro {
 namespace {
@@ -64,7 +65,7 @@ bool CProfileStore::Reload(const std::string& file, std::string* error) {
     const bool stamped = Stamp(file, size, mtime);
     std::string bytes;
     if (!ReadFileBytes(file, bytes, error)) return false;
-    if (stamped) m_cache[file] = Entry{CProfileFile(bytes), size, mtime, false};
+    if (stamped) m_cache[file] = MakeEntry(bytes, size, mtime, false);
     return true;
 }
 
@@ -83,7 +84,7 @@ CProfileStore::Entry* CProfileStore::Load(const std::string& file) {
     std::string bytes;
     if (!ReadFileBytes(file, bytes, nullptr)) return nullptr;
     Entry& entry = m_cache[file];
-    entry = Entry{CProfileFile(bytes), size, mtime, false};
+    entry = MakeEntry(bytes, size, mtime, false);
     return &entry;
 }
 
@@ -108,11 +109,29 @@ bool CProfileStore::WriteString(const std::string& file, const std::string& sect
     std::error_code ec;
     if (!entry && fs::exists(fs::path(file), ec)) return false;  // there but unreadable
     content.Set(section, key, value);
-    if (!CAtomicFileWriter::Write(file, content.Bytes(), nullptr)) {
+    const CTextEncoding encoding = entry ? entry->encoding : CTextEncoding::Ansi;
+    if (!CAtomicFileWriter::Write(file, EncodeProfile(content.Bytes(), encoding), nullptr)) {
         Flush(file);
         return false;
     }
     Flush(file);  // the next read takes the new stamp from disk
+    return true;
+}
+
+CProfileStore::Entry CProfileStore::MakeEntry(const std::string& bytes, int64_t size, int64_t mtime,
+                                              bool batch) {
+    CDecodedProfile decoded = DecodeProfile(bytes);
+    Entry entry{CProfileFile(decoded.Text), size, mtime, batch, decoded.Encoding,
+                std::move(decoded.Unkept)};
+    return entry;
+}
+
+bool CProfileStore::Encoding(const std::string& file, CTextEncoding& encoding,
+                             std::string& unkept) {
+    const Entry* entry = Load(file);
+    if (!entry) return false;
+    encoding = entry->encoding;
+    unkept = entry->unkept;
     return true;
 }
 
@@ -124,7 +143,7 @@ bool CProfileStore::BeginBatch(const std::string& file, std::string* error) {
     Flush(file);
     std::string bytes;
     if (!ReadFileBytes(file, bytes, error)) return false;
-    m_cache[file] = Entry{CProfileFile(bytes), -1, 0, true};
+    m_cache[file] = MakeEntry(bytes, -1, 0, true);
     return true;
 }
 
@@ -134,7 +153,7 @@ bool CProfileStore::CommitBatch(const std::string& file, std::string* error) {
         if (error) *error = file + ": nothing to save";
         return false;
     }
-    const std::string bytes = it->second.content.Bytes();
+    const std::string bytes = EncodeProfile(it->second.content.Bytes(), it->second.encoding);
     m_cache.erase(it);
     std::error_code ec;
     if (!fs::is_regular_file(fs::path(file), ec)) {

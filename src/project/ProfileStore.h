@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "ProfileEncoding.h"
 #include "ProfileFile.h"
 
 namespace vantoro {
@@ -40,6 +41,10 @@ public:
     bool CommitBatch(const std::string& file, std::string* error);
     void AbortBatch(const std::string& file);
 
+    // How `file` is stored, and the characters of it Windows-1252 cannot hold (UTF-8, each
+    // once; they read as '?'). False when it cannot be read.
+    bool Encoding(const std::string& file, CTextEncoding& encoding, std::string& unkept);
+
     // Reads a whole file; false with `error` when it cannot be read.
     static bool ReadFileBytes(const std::string& file, std::string& bytes, std::string* error);
 
@@ -49,7 +54,10 @@ private:
         int64_t size = -1;
         int64_t mtime = 0;
         bool batch = false;
+        CTextEncoding encoding = CTextEncoding::Ansi;
+        std::string unkept;
     };
+    static Entry MakeEntry(const std::string& bytes, int64_t size, int64_t mtime, bool batch);
 
     CProfileStore() = default;
     // The cached content of `file`, reloaded when the file changed on disk. Null when the

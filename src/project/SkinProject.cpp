@@ -64,6 +64,24 @@ int CSkinProject::LoadProject(const std::string& pathGiven) {
     return 1;
 }
 
+std::unique_ptr<CSkinProject> CSkinProject::Read(const std::string& path, std::string& error) {
+    auto project = std::make_unique<CSkinProject>();
+    if (project->LoadProject(path)) return project;
+    error = project->LastError();
+    return nullptr;
+}
+
+void CSkinProject::TakeFrom(CSkinProject& loaded) {
+    PathName = loaded.PathName;
+    Folder = loaded.Folder;
+    const std::array<CData*, 13> mine = Elements(), theirs = loaded.Elements();
+    for (size_t i = 0; i < mine.size(); ++i) mine[i]->TakeValuesFrom(*theirs[i]);
+    Preview.SkinReso = &SkinInfo.Reso;
+    m_strLastError.clear();
+    IsLoaded = loaded.IsLoaded;
+    FillElementsTree();
+}
+
 int CSkinProject::SaveProject() {
     m_strLastError.clear();
     CProfileStore& store = CProfileStore::Instance();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "DataAppList.h"
@@ -34,6 +35,11 @@ public:
     // 1 when the project at `path` (made absolute) was read; 0 otherwise, with
     // LastError() telling why. The path already open is not read again.
     int LoadProject(const std::string& path);
+    // The project at `path`, read into a project of its own so that a failure touches
+    // nothing open; null with `error` telling why.
+    static std::unique_ptr<CSkinProject> Read(const std::string& path, std::string& error);
+    // Becomes `loaded` (a project Read): its file, its values, its sheets' rows, the tree.
+    void TakeFrom(CSkinProject& loaded);
     // 1 when every element was written. The file is replaced in one step, so a failure
     // leaves the file as it was; a missing file is never created.
     int SaveProject();

@@ -168,7 +168,10 @@ bool CPropertyItemManager::ApplyValue(uint8_t itemId, const CPropertyValue& valu
     StoreItems(m_pData);
     // The rows show what the record now holds, derived fields included.
     LoadItems(m_pData);
-    if (m_pObserver && item->GetRefreshView()) m_pObserver->OnRefreshView();
+    // The preview draws the files the bitmap rows name: a new name is a new picture.
+    const CSkinField* field = FieldOf(itemId);
+    const bool bitmap = field && field->Kind == CFieldKind::Bitmap;
+    if (m_pObserver && (item->GetRefreshView() || bitmap)) m_pObserver->OnRefreshView();
     return true;
 }
 

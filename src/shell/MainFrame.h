@@ -2,8 +2,10 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 #include "BitmapStacker.h"
@@ -12,51 +14,49 @@
 #include "SkinProject.h"
 
 class QAction;
-class QDockWidget;
 class QLabel;
-class QMenu;
 class QStackedWidget;
 class QToolBar;
 
 namespace vantoro {
 
+class CBarState;
 class CDockTreeWnd;
+class CDocumentCommands;
+class CFrameCommands;
 class CEditHistory;
 class CLayoutPane;
 class CLayoutView;
 class CPropertyItemManager;
+class CStatusIndicators;
 class CVantoroDoc;
 class CVantoroView;
 
-// The main window: owns the one skin project, the preview view, the tool bar, the status
-// bar and the "Workspace" and "Property" docking windows, and carries out the project
-// commands. File New, Open, the recent files and About belong to the application; the
-// frame asks for them through its signals.
+// The main window: wires the document to the preview view, the layout view, the
+// "Workspace" tree and the "Property" grid, and holds the commands, bars and menus. The
+// document owns the project; the document commands act on its file.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CVantoroDoc* document, QWidget* parent = nullptr);
+    explicit CMainFrame(CVantoroDoc& document, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Builds the bars, docking windows and menus, restores "BarState" and hands the
     // project its tree. Called once, before the window is shown.
     void OnCreate();
 
-    // Loads the project at `path`. False (after telling the user why) when it cannot be
-    // read; the project already open under that path is kept as it is.
+    // Loads the project at `path`; see CDocumentCommands::Open.
     bool OpenProject(const QString& path);
     // Whether `path` names the project that is open now.
     bool IsOpenProject(const QString& path) const;
-
-    // Before the open project is put away: commits what an editor still holds and, when
-    // the project has unsaved changes, asks whether to save them. False when the user
-    // cancelled or the save failed: the project must stay as it is.
     bool SaveModified();
     // Commits the text an in-place editor holds but has not committed yet, so no command
     // (save, build, undo, ...) acts without it.
     void CommitPendingEdit();
 
-    CSkinProject& Project() { return m_Project; }
+    CSkinProject& Project();
+    CVantoroDoc& Document() { return m_document; }
+    CDocumentCommands& Commands() { return *m_pCommands; }
     CResourceCompiler& Compiler() { return m_Compiler; }
     CBitmapStacker& BitmapStacker() { return m_Stacker; }
     CVantoroView* GetActiveView() const { return m_pView; }
@@ -66,8 +66,8 @@ public:
     CDockTreeWnd* WorkspaceWindow() const { return m_pWorkspace; }
     CDockPropertyWnd* PropertyWindow() const { return m_pPropertyWnd; }
     QToolBar* DefaultToolBar() const { return m_pToolBar; }
-    QLabel* MessagePane() const { return m_pMessagePane; }
-    QList<QLabel*> IndicatorPanes() const { return m_indicators; }
+    QLabel* MessagePane() const;
+    QList<QLabel*> IndicatorPanes() const;
 
     // The command's action (menu item, tool bar button, shortcut), or null.
     QAction* Action(int commandId) const { return m_actions.value(commandId); }
@@ -75,8 +75,8 @@ public:
     QList<int> MenuCommands() const { return m_menuCommands; }
 
     // The tool bar's buttons as command numbers, ID_SEPARATOR for a separator.
-    const std::vector<int>& DefaultButtons() const { return m_defaultButtons; }
-    std::vector<int> ToolBarButtons() const { return m_buttons; }
+    const std::vector<int>& DefaultButtons() const;
+    std::vector<int> ToolBarButtons() const;
     // Commands that cannot stand on the tool bar are left out.
     void SetToolBarButtons(const std::vector<int>& buttons);
 
@@ -97,23 +97,10 @@ public:
 public slots:
     // True when the project was written; a failure has been shown.
     bool OnSaveProject();
-    // The Close Project command: asks about unsaved changes first.
-    void OnCloseProjectCommand();
     void OnCloseProject();
     void OnEditUndo();
     void OnEditRedo();
-    // Writes the script and tiles from the records in memory and runs the compiler.
     void OnBuildSkin();
-    void OnToggleWorkspace();
-    void OnTogglePropertyWindow();
-    void OnViewToolBar();
-    void OnViewStatusBar();
-    void OnCustomize();
-    void OnHowDoI();
-    void OnFilePrint();
-    // Asks for a folder, name, resolution and depth, makes the skin, and hands its
-    // project to whoever opens projects.
-    void OnNewSkinProject();
     void OnElementSelected(CPropertyItemManager* sheet);
     // The central view's mode: the selected element's bitmaps, or the whole screen.
     void OnViewMode(bool layout);
@@ -132,55 +119,46 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* NewAction(int commandId, const QString& text);
-    void CreateActions();
-    void CreateToolBar();
-    void CreateStatusBar();
     void CreateDockingWindows();
-    void CreateMenuBar();
-    void CreateViewActions();
-    void LoadBarState();
-    void SaveBarState() const;
     // A failure says which library file was looked for and where; start-up carries on.
-    bool LoadResourceCompiler();
+    void LoadResourceCompiler();
     // Shows, without blocking, the bitmaps the last paint found missing.
     void ShowMissingBitmaps();
+    // The project is another file's, or none: nothing shown, nothing selected.
     void ShowNoElement();
-    void UpdateIndicators();
-    void FocusPane(int step);
-    void OnDocumentTitleChanged();
     // The rule book's findings as marks on the grid's rows and the tree's elements.
     void ShowProblemMarks();
-    CEditHistory* History() const;
+    // Undo or redo changed `sheet`'s row `itemId`: show it, the focus staying put.
+    void ShowChange(CPropertyItemManager* sheet, int itemId);
+    // Selects `sheet` in the tree and, once the grid shows it, its row `itemId`.
+    void SelectRow(CPropertyItemManager* sheet, int itemId);
+    void OnDocumentTitleChanged();
 
-    // The default tool bar's buttons, as tool bar 128 lists them.
-    std::vector<int> m_defaultButtons;
-    std::vector<int> m_buttons;
+    CVantoroDoc& m_document;
+    CEditHistory& m_history;
+    CResourceCompiler m_Compiler;
+    // The preview's bitmap stacking, registered with SetBitmapDrawer while the frame lives.
+    CBitmapStacker m_Stacker;
+    CDocumentCommands* m_pCommands;
+    std::unique_ptr<CFrameCommands> m_pFrameCommands;
+    std::unique_ptr<CBarState> m_pBarState;
+    CStatusIndicators* m_pIndicators = nullptr;
     QToolBar* m_pToolBar = nullptr;
-    QLabel* m_pMessagePane = nullptr;
-    QList<QLabel*> m_indicators;
     CDockTreeWnd* m_pWorkspace = nullptr;
     CDockPropertyWnd* m_pPropertyWnd = nullptr;
-    CSkinProject m_Project;
-    CResourceCompiler m_Compiler;
-    // The preview's bitmap stacking, registered with SetBitmapDrawer while the frame
-    // lives. It reads the project's folder, so it stands after the project.
-    CBitmapStacker m_Stacker{m_Project.Folder};
-
-    CVantoroDoc* m_pDocument;
     CVantoroView* m_pView = nullptr;
     QStackedWidget* m_pCentral = nullptr;
     CLayoutPane* m_pLayoutPane = nullptr;
     QHash<int, QAction*> m_actions;
     QList<int> m_menuCommands;
-    QMenu* m_pFileMenu = nullptr;
     QList<QAction*> m_recentActions;
     QString m_strTutorialPath;
-    // The row to select once the element chosen from the problem list is shown.
+    // The row to select, and the widget to give the focus back to, once the element
+    // chosen elsewhere shows in the grid.
     int m_nPendingItemId = 0;
+    QPointer<QWidget> m_pPendingFocus;
 };
 
 }  // namespace vantoro

@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "CommandIds.h"
 #include "StringTable.h"
@@ -47,6 +48,39 @@ CMessageBox::Answer CMessageBox::AskSaveChanges(QWidget* parent, const QString& 
 CMessageBox::QuestionHandler CMessageBox::SetQuestionHandler(QuestionHandler handler) {
     QuestionHandler previous = std::move(CurrentQuestionHandler());
     CurrentQuestionHandler() = std::move(handler);
+    return previous;
+}
+
+CMessageBox::ChoiceHandler& CMessageBox::CurrentChoiceHandler() {
+    static ChoiceHandler handler;
+    return handler;
+}
+
+int CMessageBox::Ask(QWidget* parent, const QString& text, const QStringList& choices,
+                     int byDefault) {
+    if (const ChoiceHandler& handler = CurrentChoiceHandler())
+        return handler(parent, text, choices);
+    QMessageBox box(QMessageBox::Question, CStringTable::Load(AFX_IDS_APP_TITLE), text,
+                    QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> buttons;
+    for (int i = 0; i < choices.size(); ++i) {
+        const auto role = i == choices.size() - 1 ? QMessageBox::RejectRole
+                          : i == byDefault        ? QMessageBox::AcceptRole
+                                                  : QMessageBox::ActionRole;
+        buttons.append(box.addButton(choices[i], role));
+    }
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(static_cast<QPushButton*>(buttons.value(byDefault, buttons.last())));
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    const int chosen = int(buttons.indexOf(box.clickedButton()));
+    return chosen < 0 ? int(choices.size()) - 1 : chosen;
+}
+
+CMessageBox::ChoiceHandler CMessageBox::SetChoiceHandler(ChoiceHandler handler) {
+    ChoiceHandler previous = std::move(CurrentChoiceHandler());
+    CurrentChoiceHandler() = std::move(handler);
     return previous;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -30,9 +31,18 @@ public:
     static Answer AskSaveChanges(QWidget* parent, const QString& text);
     static QuestionHandler SetQuestionHandler(QuestionHandler handler);
 
+    // Asks `text` with a button for each of `choices`, `byDefault` the default and the last
+    // the one Escape takes; the index of the one chosen.
+    using ChoiceHandler =
+        std::function<int(QWidget* parent, const QString& text, const QStringList& choices)>;
+    static int Ask(QWidget* parent, const QString& text, const QStringList& choices,
+                   int byDefault = 0);
+    static ChoiceHandler SetChoiceHandler(ChoiceHandler handler);
+
 private:
     static Handler& CurrentHandler();
     static QuestionHandler& CurrentQuestionHandler();
+    static ChoiceHandler& CurrentChoiceHandler();
 };
 
 }  // namespace vantoro

@@ -42,7 +42,7 @@ bool CVantoroApp::InitInstance(const QStringList& arguments) {
     m_RecentFiles.ReadList();
 
     m_pDocument = std::make_unique<CVantoroDoc>();
-    m_pMainFrame = std::make_unique<CMainFrame>(m_pDocument.get());
+    m_pMainFrame = std::make_unique<CMainFrame>(*m_pDocument);
     CMainFrame* frame = m_pMainFrame.get();
     frame->OnCreate();
     connect(frame, &CMainFrame::FileNewRequested, this, &CVantoroApp::OnFileNew);

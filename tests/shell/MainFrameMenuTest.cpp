@@ -43,7 +43,7 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
     frame->UpdateCommandUI();
     EXPECT_EQ(Describe(MenuAt(frame, 0)),
               (QStringList{"New Skin &Project...\tCtrl+Shift+N", "&Open Project...\tCtrl+O",
-                           "!&Save Project\tCtrl+S", "!&Close Project\tCtrl+C", "-", "!Recent File",
+                           "!&Save Project\tCtrl+S", "!Save Project &As...\tCtrl+Shift+S", "!&Close Project\tCtrl+C", "-", "!Recent File",
                            "-", "E&xit"}));
     EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"!&Undo", "!&Redo"}));
     EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"!Build Skin"}));
@@ -65,11 +65,12 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
 
     ASSERT_TRUE(app->OpenDocumentFile(blue));
     const QStringList file = Describe(MenuAt(frame, 0));
-    ASSERT_EQ(file.size(), 8);
+    ASSERT_EQ(file.size(), 9);
     EXPECT_EQ(file[2], "&Save Project	Ctrl+S");
-    EXPECT_EQ(file[3], "&Close Project	Ctrl+C");
-    EXPECT_TRUE(file[5].startsWith("&1 ")) << file[5].toStdString();
-    EXPECT_TRUE(file[5].endsWith("Blue.skn"));
+    EXPECT_EQ(file[3], "Save Project &As...	Ctrl+Shift+S");
+    EXPECT_EQ(file[4], "&Close Project	Ctrl+C");
+    EXPECT_TRUE(file[6].startsWith("&1 ")) << file[6].toStdString();
+    EXPECT_TRUE(file[6].endsWith("Blue.skn"));
     EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"Build Skin"}));
 
     frame->OnCloseProject();

@@ -40,16 +40,17 @@ TEST_F(StartUpTest, TitlesAfterStartOpenFailedOpenAndClose) {
     EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");
     EXPECT_EQ(app->Document()->GetPathName(), QDir::toNativeSeparators(blue));
 
-    // A failed open over an open project: the records are partly overwritten, so the
-    // project is put away instead of shown as if it were still Blue.
+    // A failed open over an open project: it is read apart, so Blue stays open, whole,
+    // its values and its tree as they were.
+    const std::string author = frame->Project().SkinInfo.Author;
     EXPECT_FALSE(app->OpenDocumentFile(broken));
     EXPECT_EQ(m_messages.size(), 2);
-    EXPECT_EQ(frame->Project().IsLoaded, 0);
-    EXPECT_EQ(frame->WorkspaceWindow()->Tree()->topLevelItemCount(), 0);
-    EXPECT_EQ(frame->windowTitle(), "Untitled - Korrido Vantoro - Vantoro");
-    // ...and Blue opens again afterwards.
-    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_EQ(frame->Project().SkinInfo.SkinName, "Blue");
+    EXPECT_EQ(frame->Project().SkinInfo.Author, author);
+    EXPECT_EQ(frame->WorkspaceWindow()->Tree()->topLevelItemCount(), 3);
     EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");
+    EXPECT_EQ(app->Document()->GetPathName(), QDir::toNativeSeparators(blue));
 
     frame->OnCloseProject();
     EXPECT_EQ(frame->windowTitle(), "Untitled - Korrido Vantoro - Vantoro");

@@ -1,0 +1,181 @@
+#include "VantoroDoc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+#include <memory>
+
+#include "AtomicFileWriter.h"
+#include "FileNameResolver.h"
+#include "ProfileStore.h"
+#include "ProjectPath.h"
+#include "TextCodec.h"
+
+namespace vantoro {
+
+CVantoroDoc::CVantoroDoc(QObject* parent) : QObject(parent) {
+    connect(&m_History.Stack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit ModifiedChanged(!clean); });
+    m_History.Attach(&m_Project);
+    OnNewDocument();
+}
+
+CVantoroDoc::~CVantoroDoc() {
+    m_History.Attach(nullptr);
+}
+
+bool CVantoroDoc::OnNewDocument() {
+    // The project stays open, and so do its edits and their history.
+    m_strPathName.clear();
+    SetTitle(QStringLiteral("Untitled"));
+    return true;
+}
+
+void CVantoroDoc::SetTitle(const QString& title) {
+    m_strTitle = title;
+    emit TitleChanged(m_strTitle);
+}
+
+void CVantoroDoc::SetPathName(const QString& path) {
+    m_strPathName = path;
+    SetTitle(QFileInfo(path).fileName());
+}
+
+void CVantoroDoc::Remember(const QString& path) {
+    m_stamp = CFileStamp::Of(path);
+    m_reportedChange.reset();
+    CTextEncoding encoding = CTextEncoding::Ansi;
+    std::string unkept;
+    CProfileStore::Instance().Encoding(QStringToPath(path), encoding, unkept);
+    m_strUnkept = QString::fromUtf8(unkept);
+}
+
+bool CVantoroDoc::Open(const QString& path, QString* error) {
+    std::string reason;
+    const std::unique_ptr<CSkinProject> loaded =
+        CSkinProject::Read(QStringToPath(CProjectPath::Absolute(path)), reason);
+    if (!loaded) {
+        if (error) *error = ToQString(reason);
+        return false;
+    }
+    emit AboutToReplaceProject();
+    m_History.Clear();
+    m_Project.TakeFrom(*loaded);
+    Remember(PathToQString(m_Project.PathName));
+    emit ProjectReplaced();
+    return true;
+}
+
+bool CVantoroDoc::Reload(QString* error) {
+    if (!m_Project.IsLoaded) return false;
+    return Open(PathToQString(m_Project.PathName), error);
+}
+
+void CVantoroDoc::Close() {
+    emit AboutToReplaceProject();
+    m_History.Clear();
+    m_Project.CloseProject();
+    m_stamp.reset();
+    m_reportedChange.reset();
+    m_strUnkept.clear();
+    emit ProjectReplaced();
+}
+
+bool CVantoroDoc::ChangedOnDisk() const {
+    if (!m_Project.IsLoaded || !m_stamp) return false;
+    return !m_stamp->Matches(PathToQString(m_Project.PathName));
+}
+
+bool CVantoroDoc::IsNewChangeOnDisk() {
+    if (!ChangedOnDisk()) {
+        m_reportedChange.reset();
+        return false;
+    }
+    const std::optional<CFileStamp> now = CFileStamp::Of(PathToQString(m_Project.PathName));
+    // A file gone is one change, whatever follows it until it is back.
+    const QByteArray hash = now ? now->Hash : QByteArray("gone");
+    if (m_reportedChange == hash) return false;
+    m_reportedChange = hash;
+    return true;
+}
+
+CVantoroDoc::SaveResult CVantoroDoc::Save(bool overwrite, QString* error) {
+    if (!m_Project.IsLoaded) {
+        if (error) *error = QStringLiteral("No project is open.");
+        return SaveResult::Failed;
+    }
+    const QString path = PathToQString(m_Project.PathName);
+    const QFileInfo file(path);
+    if (file.exists() && !file.isWritable()) return SaveResult::ReadOnly;
+    if (!m_strUnkept.isEmpty()) return SaveResult::WouldLoseText;
+    if (!overwrite && file.exists() && ChangedOnDisk()) return SaveResult::ChangedOnDisk;
+    if (!m_Project.SaveProject()) {
+        if (error) *error = ToQString(m_Project.LastError());
+        return SaveResult::Failed;
+    }
+    Remember(path);
+    m_History.SetClean();
+    return SaveResult::Saved;
+}
+
+bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
+    namespace fs = std::filesystem;
+    auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    if (!m_Project.IsLoaded) return fail(QStringLiteral("No project is open."));
+    const QString path = CProjectPath::Absolute(target);
+    const std::string oldFolder = m_Project.Folder;
+    const std::string newFolder = CProjectPath::FolderOf(QStringToPath(path));
+    if (CProjectPath::IsSameFile(path, PathToQString(m_Project.PathName))) {
+        const SaveResult result = Save(true, error);
+        return result == SaveResult::Saved;
+    }
+    // The file's own lines (comments, keys of other programs) go along; the values follow.
+    std::string bytes;
+    std::string why;
+    if (!CProfileStore::ReadFileBytes(m_Project.PathName, bytes, &why)) bytes = "[SkinInfo]\r\n";
+    if (!CAtomicFileWriter::Write(QStringToPath(path), bytes, &why)) return fail(ToQString(why));
+
+    const bool moved = !CProjectPath::IsSameFile(oldFolder, newFolder);
+    if (moved) {
+        for (const CSkinField& field : CSkinFields::All()) {
+            if (field.Kind != CFieldKind::Bitmap) continue;
+            std::string& name =
+                *std::get<std::string*>(m_Project.Element(field.Element).Field(field));
+            if (name.empty()) continue;
+            const fs::path file = fs::path(ResolveFileName(oldFolder, name)).lexically_normal();
+            const fs::path relative = file.lexically_relative(fs::path(newFolder));
+            const std::string kept = relative.empty() ? file.string() : relative.string();
+            name = kept;
+        }
+        for (const CSkinElementInfo& info : CSkinFields::Elements())
+            m_Project.Element(info.Element).UpdateSheet();
+    }
+    const std::string oldPath = m_Project.PathName;
+    m_Project.PathName = QStringToPath(path);
+    m_Project.Folder = newFolder;
+    if (!m_Project.SaveProject()) {
+        const QString reason = ToQString(m_Project.LastError());
+        QFile::remove(path);
+        m_Project.PathName = oldPath;
+        m_Project.Folder = oldFolder;
+        return fail(reason);
+    }
+    if (moved) m_History.Clear();
+    Remember(path);
+    m_History.SetClean();
+    SetPathName(path);
+    if (note && moved)
+        *note = QStringLiteral(
+                    "The bitmaps were not copied: they stay in %1, and the new project "
+                    "names them from %2.")
+                    .arg(QDir::toNativeSeparators(PathToQString(oldFolder)),
+                         QDir::toNativeSeparators(PathToQString(newFolder)));
+    emit ProjectReplaced();
+    return true;
+}
+
+}  // namespace vantoro

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+#include "EditHistory.h"
+#include "FileStamp.h"
+#include "SkinProject.h"
+
+namespace vantoro {
+
+// The open skin: the project itself, the history of its edits, and its file as it was read
+// or last saved. The window, its views, the grid and the tree observe it; nothing else owns
+// project data. A project is read apart and taken over only when the whole of it was read,
+// so a failed open leaves everything as it was; the history is cleared first, so nothing
+// in it points at values of another file.
+class CVantoroDoc : public QObject {
+    Q_OBJECT
+public:
+    explicit CVantoroDoc(QObject* parent = nullptr);
+    ~CVantoroDoc() override;
+
+    // A fresh, untitled document; the open project is not touched.
+    bool OnNewDocument();
+
+    const QString& GetTitle() const { return m_strTitle; }
+    void SetTitle(const QString& title);
+    const QString& GetPathName() const { return m_strPathName; }
+    // Remembers the file and titles the document with its name.
+    void SetPathName(const QString& path);
+
+    // Modified exactly when the edit history is not where the last save or load left it.
+    bool IsModified() const { return m_History.IsModified(); }
+    CEditHistory& History() { return m_History; }
+    CSkinProject& Project() { return m_Project; }
+    const CSkinProject& Project() const { return m_Project; }
+
+    // Reads `path` and, when all of it was read, makes it the open project; false with
+    // `error` (the file and why) otherwise, leaving the open project as it was.
+    bool Open(const QString& path, QString* error);
+    // Reads the open project's file again, dropping the edits not saved.
+    bool Reload(QString* error);
+    // Puts the project away: no file, an empty history.
+    void Close();
+
+    enum class SaveResult {
+        Saved,
+        Failed,         // the reason in `error`
+        ChangedOnDisk,  // another program wrote the file since it was read or last saved
+        ReadOnly,       // the file may not be written: it is left alone
+        WouldLoseText,  // the file holds characters the project cannot keep
+    };
+    // Writes the project into its file. Unless `overwrite`, a file changed on disk since it
+    // was read or saved is not written over.
+    SaveResult Save(bool overwrite, QString* error);
+    // Writes the project as the new file `path` and goes on with it. Bitmaps are not
+    // copied: when the folder changes, their names are rewritten to lead from the new
+    // folder to the same files, and `note` says so (the history is cleared then, since
+    // its steps name the files the old way). False with `error`.
+    bool SaveAs(const QString& path, QString* error, QString* note);
+
+    // Whether the file on disk is no longer what was read or last saved (or is gone).
+    bool ChangedOnDisk() const;
+    // Whether a change on disk is new since the last call that reported it.
+    bool IsNewChangeOnDisk();
+    // The characters of the file a project cannot keep (they read as '?'), or empty.
+    const QString& UnkeptText() const { return m_strUnkept; }
+
+signals:
+    void TitleChanged(const QString& title);
+    void ModifiedChanged(bool modified);
+    // Before the open project takes another file's values or is put away: whoever holds
+    // rows or editors of it lets go.
+    void AboutToReplaceProject();
+    // The project now is another file's, or none.
+    void ProjectReplaced();
+
+private:
+    void Remember(const QString& path);
+
+    QString m_strTitle;
+    QString m_strPathName;
+    // The project first: the history's commands point into it.
+    CSkinProject m_Project;
+    CEditHistory m_History;
+    std::optional<CFileStamp> m_stamp;
+    // The change on disk last reported: its bytes' hash.
+    std::optional<QByteArray> m_reportedChange;
+    QString m_strUnkept;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace vantoro {
+
+class CResourceCompiler;
+class CVantoroDoc;
+
+// What the window does with the open project's file: open, save (never over a file another
+// program changed, never over a read-only one), save as, close, build, and following
+// changes that other programs make to the file. Every command that acts on the project
+// first commits what an editor still holds.
+class CDocumentCommands : public QObject {
+    Q_OBJECT
+public:
+    CDocumentCommands(QWidget& window, CVantoroDoc& document, CResourceCompiler& compiler,
+                      std::function<void()> commitPendingEdit);
+
+    // Before the open project is put away: when it has unsaved changes, asks whether to
+    // save them. False when the user cancelled or the save failed.
+    bool SaveModified();
+    // Loads the project at `path`; false (after telling the user why) when it cannot be
+    // read, leaving the open project as it was. The project already open stays as it is.
+    bool Open(const QString& path);
+    // True when the project was written; a failure or a refusal has been told.
+    bool Save();
+    // Asks for a file, then writes the project there and goes on with it.
+    bool SaveAs();
+    bool SaveAs(const QString& path);
+    // The Close Project command: asks about unsaved changes first.
+    void CloseCommand();
+    void Close();
+    // Writes the script and tiles from the records in memory and runs the compiler.
+    void Build();
+    // When the window comes back: a file changed on disk reloads by itself when nothing is
+    // unsaved (said in the status bar), and is asked about when something is.
+    void FollowDisk();
+
+signals:
+    // A line for the status bar.
+    void Status(const QString& text);
+
+private:
+    QString FileName() const;
+    // The project's file changed on disk: Overwrite (true), Reload, or Cancel.
+    bool ResolveConflict(bool& reloaded);
+
+    QWidget& m_window;
+    CVantoroDoc& m_document;
+    CResourceCompiler& m_compiler;
+    std::function<void()> m_commitPendingEdit;
+};
+
+}  // namespace vantoro

@@ -116,6 +116,11 @@ bool CProfileStore::WriteString(const std::string& file, const std::string& sect
     return true;
 }
 
+bool CProfileStore::HasSection(const std::string& file, const std::string& section) {
+    const Entry* entry = Load(file);
+    return entry && entry->content.HasSection(section);
+}
+
 void CProfileStore::Flush(const std::string& file) {
     m_cache.erase(file);
 }

@@ -13,12 +13,12 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char ToCp1252(char16_t c) {
+std::optional<char> ToCp1252(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return char(c);
     for (int i = 0; i < 32; ++i) {
         if (kCp1252High[i] == c) return char(0x80 + i);
     }
-    return '?';
+    return std::nullopt;
 }
 
 }  // namespace
@@ -35,8 +35,28 @@ QString ToQString(const std::string& bytes) {
 std::string FromQString(const QString& text) {
     std::string bytes;
     bytes.reserve(size_t(text.size()));
-    for (QChar c : text) bytes.push_back(ToCp1252(c.unicode()));
+    for (QChar c : text) bytes.push_back(ToCp1252(c.unicode()).value_or('?'));
     return bytes;
+}
+
+std::optional<std::string> ToWindows1252(const QString& text, QString* unheld) {
+    std::string bytes;
+    bytes.reserve(size_t(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const std::optional<char> b = ToCp1252(text[i].unicode());
+        if (!b) {
+            // A character beyond the 16-bit plane is a pair; both halves make the one named.
+            const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
+            if (unheld) *unheld = text.mid(i, pair ? 2 : 1);
+            return std::nullopt;
+        }
+        bytes.push_back(*b);
+    }
+    return bytes;
+}
+
+std::string TextToPath(const std::string& text) {
+    return QStringToPath(ToQString(text));
 }
 
 QString PathToQString(const std::string& path) {

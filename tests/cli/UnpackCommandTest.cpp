@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "DIBSectionLite.h"
-#include "RunCli.h"
 #include "RuleBook.h"
+#include "RunCli.h"
 #include "SkinProject.h"
 #include "TempFolder.h"
 

@@ -1,7 +1,7 @@
 # Bash completion for vantoro-cli: its commands, its options, and for a command's
 # argument the files it takes (projects for build, script, check and render; databases for
-# info; a database and then a folder for unpack; a project, a bitmap key and a picture for
-# import).
+# info; a database and then a folder for unpack; a folder for new; a project, a bitmap key
+# and a picture for import).
 
 _vantoro_cli() {
     local cur prev words cword
@@ -24,12 +24,22 @@ _vantoro_cli() {
             elif [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--compiler-library --help --version' -- "$cur"))
             else
-                COMPREPLY=($(compgen -W 'build script check render info unpack import' -- "$cur"))
+                COMPREPLY=($(compgen -W 'build script check render info new unpack import' -- "$cur"))
             fi
             ;;
         build | script | check)
-            # One project each; nothing more after it.
-            ((cword == i + 1)) && _filedir skn
+            # One project each, and options; nothing more after the project.
+            local j project=""
+            for ((j = i + 1; j < cword; j++)); do
+                [[ ${words[j]} != -* ]] && project=${words[j]}
+            done
+            if [[ $cur == -* ]]; then
+                local options='--help'
+                [[ $command == build ]] && options='--keep-intermediate --help'
+                COMPREPLY=($(compgen -W "$options" -- "$cur"))
+            elif [[ -z $project ]]; then
+                _filedir skn
+            fi
             ;;
         render)
             if [[ $prev == --png ]]; then
@@ -37,14 +47,29 @@ _vantoro_cli() {
             elif [[ $prev == --zoom ]]; then
                 COMPREPLY=($(compgen -W '1 2 3 4 5 6 7 8' -- "$cur"))
             elif [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W '--png --zoom --maximized --no-overlay' -- "$cur"))
+                COMPREPLY=($(compgen -W '--png --zoom --maximized --no-overlay --help' -- "$cur"))
             else
                 _filedir skn
             fi
             ;;
+        new)
+            if [[ $prev == --name ]]; then
+                :
+            elif [[ $prev == --reso ]]; then
+                COMPREPLY=($(compgen -W '160 320' -- "$cur"))
+            elif [[ $prev == --depth ]]; then
+                COMPREPLY=($(compgen -W '1 2 4 8 16' -- "$cur"))
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--name --reso --depth --help' -- "$cur"))
+            else
+                _filedir -d
+            fi
+            ;;
         unpack)
             # The database, then the folder to unpack it into; nothing more after that.
-            if ((cword == i + 1)); then
+            if [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--help' -- "$cur"))
+            elif ((cword == i + 1)); then
                 _filedir pdb
             elif ((cword == i + 2)); then
                 _filedir -d
@@ -84,7 +109,7 @@ _vantoro_cli() {
             if [[ $prev == --png ]]; then
                 _filedir -d
             elif [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W '--png' -- "$cur"))
+                COMPREPLY=($(compgen -W '--png --help' -- "$cur"))
             else
                 _filedir pdb
             fi

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "AtomicFileWriter.h"
+
 namespace vantoro {
 namespace {
 
@@ -230,11 +232,20 @@ bool CDIBSectionLite::Load(const std::string& path) {
     const int64_t stride = RowStride(h.biWidth, h.biBitCount);
     const int64_t full = stride * h.biHeight;
     if (full > kMaxPixelBytes) return Fail(quoted + " is too large.");
-    int64_t size = full;
+    // The rows the header describes must all be in the file, bar the padding of the last
+    // one, which some writers leave off. Taking a few bytes for a huge picture and making
+    // up the rest would cost every reader the time and memory of the whole picture.
+    const int64_t needed = full - stride + (int64_t(h.biWidth) * h.biBitCount + 7) / 8;
+    const int64_t present =
+        uintmax_t(bfOffBits) < fileSize ? int64_t(fileSize - bfOffBits) : int64_t(0);
+    if (present < needed)
+        return Fail(quoted + " cannot be read: the file is shorter than its header says (" +
+                    std::to_string(h.biWidth) + " x " + std::to_string(h.biHeight) + " pixels at " +
+                    std::to_string(h.biBitCount) + " bits need " + std::to_string(needed) +
+                    " bytes of pixels; it holds " + std::to_string(present) + ").");
+    int64_t size = std::min(full, present);
     if (bfSize > bfOffBits && int64_t(bfSize - bfOffBits) < size)
         size = int64_t(bfSize - bfOffBits);
-    if (uintmax_t(bfOffBits) > fileSize || int64_t(fileSize - bfOffBits) < size)
-        return Fail(quoted + " is truncated: its pixels need " + std::to_string(size) + " bytes.");
 
     std::vector<uint8_t> pixels(size_t(full), 0);
     in.seekg(std::streamoff(bfOffBits), std::ios::beg);
@@ -302,13 +313,10 @@ bool CDIBSectionLite::Save(const std::string& path) {
     if (IsEmpty()) return Fail("There is no bitmap to save as '" + path + "'.");
     const std::vector<uint8_t> bytes = FileBytes();
 
-    std::ofstream out(fs::path(path), std::ios::binary | std::ios::trunc);
-    if (!out) return Fail("The bitmap file '" + path + "' cannot be created.");
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.close();
-    if (!out)
-        return Fail("The bitmap file '" + path +
-                    "' could not be written completely (is the disk full?).");
+    // A failed write leaves whatever file was there as it was.
+    std::string error;
+    if (!CAtomicFileWriter::Write(path, std::string(bytes.begin(), bytes.end()), &error))
+        return Fail("The bitmap cannot be saved: " + error + ".");
     return true;
 }
 

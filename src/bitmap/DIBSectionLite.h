@@ -64,10 +64,12 @@ public:
     static int ColorTableSize(int bitCount, uint32_t compression, uint32_t colorsUsed);
 
     // Reads a BMP file (40-, 108- or 124-byte header, bottom-up or top-down rows),
-    // replacing the current bitmap. On failure the current bitmap is kept and
-    // LastError() names the file and what is wrong with it.
+    // replacing the current bitmap. A file that does not hold the rows its header
+    // describes is refused. On failure the current bitmap is kept and LastError() names
+    // the file and what is wrong with it.
     bool Load(const std::string& path);
-    // Writes the bitmap as a bottom-up BMP with the 40-byte header.
+    // Writes the bitmap as a bottom-up BMP with the 40-byte header, replacing the file in
+    // one step: a failure leaves the file that was there.
     bool Save(const std::string& path);
     // The bytes Save writes; empty while the object is empty.
     std::vector<uint8_t> FileBytes() const;

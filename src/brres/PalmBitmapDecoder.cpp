@@ -28,8 +28,9 @@ std::string Number(uint64_t n) {
 
 class FamilyReader {
 public:
-    FamilyReader(const uint8_t* data, size_t size, const std::string& resource, std::string& error)
-        : d(data), m_size(size), m_resource(resource), m_error(error) {}
+    FamilyReader(const uint8_t* data, size_t size, const std::string& resource, std::string& error,
+                 PalmBitmapDecoder::Budget& budget)
+        : d(data), m_size(size), m_resource(resource), m_error(error), m_budget(budget) {}
 
     bool Read(std::vector<PalmBitmap>& members);
 
@@ -57,6 +58,7 @@ private:
     size_t m_size;
     const std::string& m_resource;
     std::string& m_error;
+    PalmBitmapDecoder::Budget& m_budget;
 };
 
 bool FamilyReader::Read(std::vector<PalmBitmap>& members) {
@@ -158,6 +160,15 @@ bool FamilyReader::ReadMember(size_t at, PalmBitmap& bitmap, size_t& end) {
     if (size_t(bitmap.width) * size_t(bitmap.height) > PalmBitmapDecoder::kMaxPixels)
         return Fail(at, std::to_string(bitmap.width) + "x" + std::to_string(bitmap.height) +
                             " pixels is more than any Palm bitmap holds");
+    const size_t pixels = size_t(bitmap.width) * size_t(bitmap.height);
+    if (pixels > m_budget.pixelsLeft) {
+        m_budget.exhausted = true;
+        return Fail(at, std::to_string(bitmap.width) + "x" + std::to_string(bitmap.height) +
+                            " more pixels would pass the limit of " +
+                            Number(PalmBitmapDecoder::kMaxDecodedBytes >> 20) +
+                            " MiB of decoded pixels for one file");
+    }
+    m_budget.pixelsLeft -= pixels;
     if (rowBytes * 8 < size_t(bitmap.width) * size_t(depth))
         return Fail(at + 4, "rows of " + Number(rowBytes) + " bytes cannot hold " +
                                 std::to_string(bitmap.width) + " pixels of " +
@@ -309,7 +320,14 @@ bool FamilyReader::ReadValues(const std::vector<uint8_t>& rows, size_t rowBytes,
 
 bool PalmBitmapDecoder::Decode(const uint8_t* data, size_t size, const std::string& resource,
                                std::vector<PalmBitmap>& members, std::string& error) {
-    return FamilyReader(data, size, resource, error).Read(members);
+    Budget budget;
+    return Decode(data, size, resource, members, error, budget);
+}
+
+bool PalmBitmapDecoder::Decode(const uint8_t* data, size_t size, const std::string& resource,
+                               std::vector<PalmBitmap>& members, std::string& error,
+                               Budget& budget) {
+    return FamilyReader(data, size, resource, error, budget).Read(members);
 }
 
 }  // namespace brres

@@ -13,7 +13,9 @@
 
 #include "DIBSectionLite.h"
 #include "FileNameResolver.h"
+#include "ProjectPath.h"
 #include "SkinProject.h"
+#include "TextCodec.h"
 
 namespace vantoro {
 namespace {
@@ -54,7 +56,8 @@ int CountColors(const CDIBSectionLite& dib, int limit) {
     return int(colors.size());
 }
 
-// Names Windows keeps for its devices, with or without an extension.
+// Names Windows keeps for its devices, with or without an extension. The superscript
+// digits (Windows-1252 0xB9, 0xB2, 0xB3) count as digits there too.
 bool IsReservedName(std::string_view name) {
     std::string stem(name.substr(0, name.find('.')));
     while (!stem.empty() && stem.back() == ' ') stem.pop_back();
@@ -62,8 +65,27 @@ bool IsReservedName(std::string_view name) {
     static const char* const kNames[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
     for (const char* reserved : kNames)
         if (stem == reserved) return true;
-    return stem.size() == 4 && (stem.rfind("COM", 0) == 0 || stem.rfind("LPT", 0) == 0) &&
-           stem[3] >= '1' && stem[3] <= '9';
+    if (stem.size() != 4 || (stem.rfind("COM", 0) != 0 && stem.rfind("LPT", 0) != 0)) return false;
+    const unsigned char digit = static_cast<unsigned char>(stem[3]);
+    return (digit >= '1' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
+}
+
+// Control characters, and the five bytes Windows-1252 leaves without a character.
+bool IsNoCharacter(unsigned char c) {
+    return c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
+// The files a build writes into the project folder, each with what it is. The names are
+// the ones src/compile gives them.
+std::vector<std::pair<std::string, std::string>> BuildOutputs(const CSkinProject& project) {
+    std::vector<std::pair<std::string, std::string>> files = {
+        {CRuleBook::DatabasePath(project), "the skin database"},
+        {project.Folder + "_script.txt", "the resource script"}};
+    if (project.SkinInfo.Reso == 2)
+        for (int i = 1; i <= 4; ++i)
+            files.push_back(
+                {project.Folder + "__bkg" + std::to_string(i) + ".bmp", "a wall paper tile"});
+    return files;
 }
 
 // The rules on one field's value. `only`, when set, is the one row whose rules are wanted.
@@ -222,7 +244,7 @@ private:
                     Add(S::Error, CFieldPart::Whole, problem, label + ": " + problem);
                     return;
                 }
-                const std::string path = m_project.Folder + name + ".PDB";
+                const std::string path = m_project.Folder + TextToPath(name) + ".PDB";
                 if (path.size() > CRuleBook::kMaxPathLength)
                     Add(S::Error, CFieldPart::Whole,
                         "The database path '" + path + "' is longer than 259 characters.",
@@ -301,6 +323,14 @@ public:
             add(S::Error, path, "The file '" + path + "' is missing.");
             return;
         }
+        // The build would write over the bitmap, and remove it with its intermediate files.
+        for (const auto& [output, what] : BuildOutputs(m_project))
+            if (CProjectPath::IsSameFile(path, output)) {
+                add(S::Error, path,
+                    "The build writes " + what + " as '" + output +
+                        "', which would replace this bitmap; give the bitmap another name.");
+                return;
+            }
         CDIBSectionLite dib;
         if (!dib.Load(path)) {
             add(S::Error, path, dib.LastError());
@@ -424,8 +454,11 @@ std::string CRuleBook::SkinNameProblem(const std::string& name) {
     if (name.size() > kMaxSkinNameBytes)
         return "The skin name '" + name + "' is longer than 31 characters.";
     for (unsigned char c : name)
-        if (c < 0x20 || c == 0x7F ||
-            std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos)
+        if (IsNoCharacter(c))
+            return "The skin name '" + name + "' holds a control character, which a file name " +
+                   "cannot hold.";
+    for (unsigned char c : name)
+        if (std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos)
             return "The skin name '" + name +
                    "' holds a character a file name cannot hold (\\ / : * ? \" < > |).";
     if (name == "." || name == "..") return "The skin name '" + name + "' cannot name a file.";
@@ -438,7 +471,7 @@ std::string CRuleBook::SkinNameProblem(const std::string& name) {
 }
 
 std::string CRuleBook::DatabasePath(const CSkinProject& project) {
-    return project.Folder + project.SkinInfo.SkinName + ".PDB";
+    return project.Folder + TextToPath(project.SkinInfo.SkinName) + ".PDB";
 }
 
 std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
@@ -448,6 +481,17 @@ std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
     CBitmapRules bitmaps(project, problems);
     for (const CSkinField& field : CSkinFields::All())
         if (field.Kind == CFieldKind::Bitmap) bitmaps.Run(field);
+    // A project named like the database (or the script) would be built over.
+    for (const auto& [output, what] : BuildOutputs(project))
+        if (CProjectPath::IsSameFile(project.PathName, output))
+            problems.push_back({S::Error,
+                                "SkinInfo.SkinName",
+                                project.PathName,
+                                "The build writes " + what + " as '" + output +
+                                    "', which is this project file; give the skin or the "
+                                    "project file another name.",
+                                0,
+                                {}});
     return problems;
 }
 

@@ -44,7 +44,9 @@ public:
     static std::string Refusal(const CSkinProject& project, CSkinElement element, uint8_t itemId,
                                const CPropertyValue& value);
 
-    // Why `name` cannot name a skin (the database and its file); empty when it can.
+    // Why `name` cannot name a skin (the database and its file); empty when it can. The
+    // name is in the project's code page, Windows-1252, one byte a character, as the
+    // database's 31-byte name field takes it.
     static std::string SkinNameProblem(const std::string& name);
     // The database Build Skin writes: the project folder, the skin name and ".PDB".
     static std::string DatabasePath(const CSkinProject& project);

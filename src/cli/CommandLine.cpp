@@ -1,18 +1,25 @@
 #include "CommandLine.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QString>
 #include <algorithm>
+#include <new>
 
 #include "ArtworkImporter.h"
 #include "BuildRunner.h"
+#include "FileNameResolver.h"
 #include "NewSkinProject.h"
+#include "OutputFiles.h"
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
 #include "RuleBook.h"
+#include "SkinFields.h"
 #include "SkinProject.h"
 #include "SkinRenderer.h"
 #include "SkinUnpacker.h"
+#include "TerminalStream.h"
 #include "TextCodec.h"
 
 #ifdef VANTORO_HAVE_INFO
@@ -38,6 +45,60 @@ bool Open(CSkinProject& project, const std::string& path, std::ostream& err) {
         err << project.LastError();
     err << "\n";
     return false;
+}
+
+// One command's own usage, for COMMAND --help.
+struct CCommandHelp {
+    const char* Name;
+    const char* Synopsis;
+    const char* Text;
+};
+
+const CCommandHelp kCommandHelp[] = {
+    {"build", "build [--keep-intermediate] PROJECT.skn",
+     "Builds the skin database as Build Skin does, in the project folder, and prints its\n"
+     "path. --keep-intermediate leaves _script.txt and the wall paper tiles in the project\n"
+     "folder. Exits 1 when the project has an error or the compiler fails.\n"},
+    {"script", "script PROJECT.skn",
+     "Writes the resource script the build would write to standard output.\n"},
+    {"check", "check PROJECT.skn",
+     "Lists every problem a build or the handheld would hit, one a line; exits 1 when one\n"
+     "of them is an error.\n"},
+    {"render", "render PROJECT.skn --png OUT.png [--zoom N] [--maximized] [--no-overlay]",
+     "Draws the skin's screen as the handheld shows it into a PNG file: N times as large\n"
+     "(1 to 8), with the list maximized, without the outlines of the elements. The problems\n"
+     "check finds are listed. OUT.png may not be the project or one of its bitmaps.\n"},
+    {"new", "new FOLDER --name NAME [--reso 160|320] [--depth 1|2|4|8|16]",
+     "Starts a skin in FOLDER (made when missing): NAME.skn and a placeholder for every\n"
+     "bitmap, 160x160 and 256 colours unless --reso and --depth say otherwise. NAME is at\n"
+     "most 31 characters of Windows-1252. No file is replaced.\n"},
+    {"unpack", "unpack SKIN.PDB FOLDER",
+     "Recovers the project of a skin database: NAME.skn and every bitmap as a BMP file in\n"
+     "FOLDER (made when missing). No file there is replaced.\n"},
+    {"import", "import PROJECT.skn SECTION.KEY IMAGE [--dither none|ordered|diffusion] [--fit]",
+     "Maps a picture (PNG, BMP, GIF, JPEG, WebP where Qt has the plug-in) to the skin's\n"
+     "colours and writes the BMP the key names; where the picture is transparent and the\n"
+     "element has a mask, the mask too. --fit cuts or pads it to the element's size.\n"},
+};
+
+std::string CommandUsage(const std::string& command) {
+    for (const CCommandHelp& help : kCommandHelp)
+        if (command == help.Name)
+            return std::string("Usage: ") + kProgram + " " + help.Synopsis + "\n\n" + help.Text;
+    return {};
+}
+
+bool IsHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
+}
+
+// The picture as the bytes of a PNG file; empty when it cannot be encoded.
+std::string PngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !QImageWriter(&buffer, "png").write(image)) return {};
+    return bytes.toStdString();
 }
 
 }  // namespace
@@ -93,7 +154,7 @@ std::string CCommandLine::Usage() {
            "Options:\n"
            "  --compiler-library PATH  use this compiler library instead of the one beside the "
            "program\n"
-           "  --help                   show this text\n"
+           "  --help                   show this text (after a command: that command's usage)\n"
            "  --version                show the version\n"
            "\n"
            "Exit status: 0 on success (check: no error found), 1 on failure, 2 on a usage error.\n";
@@ -106,10 +167,23 @@ int CCommandLine::UsageError(const std::string& message, std::ostream& err) {
 }
 
 int CCommandLine::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // Names read from files reach the terminal only through these; the script alone goes
+    // out as the bytes the compiler reads.
+    CTerminalStream terminalOut(out), terminalErr(err);
+    try {
+        return Dispatch(args, out, terminalOut, terminalErr);
+    } catch (const std::bad_alloc&) {
+        terminalErr << kProgram << ": out of memory\n";
+        return kExitFailure;
+    }
+}
+
+int CCommandLine::Dispatch(const std::vector<std::string>& args, std::ostream& rawOut,
+                           std::ostream& out, std::ostream& err) {
     size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
+        if (IsHelp(a)) {
             out << Usage();
             return kExitSuccess;
         }
@@ -129,21 +203,29 @@ int CCommandLine::Run(const std::vector<std::string>& args, std::ostream& out, s
     const std::string command = args[i];
     std::vector<std::string> rest(args.begin() + std::ptrdiff_t(i) + 1, args.end());
     if (command == "info") return Info(rest, out, err);
+    if (command != "build" && command != "script" && command != "check" && command != "render" &&
+        command != "new" && command != "unpack" && command != "import")
+        return UsageError("unknown command '" + command + "'.", err);
+    if (std::any_of(rest.begin(), rest.end(), IsHelp)) {
+        out << CommandUsage(command);
+        return kExitSuccess;
+    }
     if (command == "new") return New(rest, out, err);
     if (command == "render") return Render(rest, out, err);
     if (command == "unpack") return Unpack(rest, out, err);
     if (command == "import") return Import(rest, out, err);
-    if (command != "build" && command != "script" && command != "check")
-        return UsageError("unknown command '" + command + "'.", err);
     bool keepIntermediateFiles = false;
     if (command == "build") {
         const auto option = std::find(rest.begin(), rest.end(), std::string("--keep-intermediate"));
         keepIntermediateFiles = option != rest.end();
         if (keepIntermediateFiles) rest.erase(option);
     }
+    for (const std::string& a : rest)
+        if (a.size() > 1 && a[0] == '-')
+            return UsageError("unknown option '" + a + "' for " + command + ".", err);
     if (rest.size() != 1) return UsageError(command + " takes exactly one project file.", err);
     if (command == "build") return Build(rest[0], keepIntermediateFiles, out, err);
-    if (command == "script") return Script(rest[0], out, err);
+    if (command == "script") return Script(rest[0], rawOut, err);
     return Check(rest[0], out, err);
 }
 
@@ -226,10 +308,25 @@ int CCommandLine::Render(const std::vector<std::string>& args, std::ostream& out
     if (png.empty()) return UsageError("render needs --png OUT.png.", err);
     CSkinProject skin;
     if (!Open(skin, project, err)) return kExitFailure;
+    // The picture may replace any file but the ones it is drawn from.
+    COutputFiles output;
+    output.AddInput(skin.PathName, "the project file");
+    for (const CSkinField& field : CSkinFields::All())
+        if (field.Kind == CFieldKind::Bitmap)
+            output.AddInput(
+                ResolveFileName(skin.Folder,
+                                *std::get<std::string*>(skin.Element(field.Element).Field(field))),
+                "the project's " + CSkinFields::Label(field));
     const std::vector<CSkinProblem> problems = CRuleBook().Check(skin);
     const QImage picture = CSkinRenderer().Render(skin, options, problems);
-    if (!picture.save(PathToQString(png), "PNG")) {
-        err << kProgram << ": The picture cannot be written to '" << png << "'.\n";
+    const std::string bytes = PngBytes(picture);
+    std::string error;
+    if (bytes.empty()) {
+        err << kProgram << ": The picture for '" << png << "' cannot be made.\n";
+        return kExitFailure;
+    }
+    if (!output.Write(png, bytes, &error)) {
+        err << kProgram << ": The picture cannot be written: " << error << "\n";
         return kExitFailure;
     }
     for (const CSkinProblem& problem : problems) out << problem.Format() << "\n";
@@ -245,7 +342,22 @@ int CCommandLine::New(const std::vector<std::string>& args, std::ostream& out, s
             if (i + 1 >= args.size()) return UsageError(a + " needs a value.", err);
             const std::string& value = args[++i];
             if (a == "--name") {
-                generator.SkinName = value;
+                // The terminal gives UTF-8 (the system's code page on Windows); the project
+                // and the database hold Windows-1252, one byte a character.
+                QString unheld;
+                const std::optional<std::string> name =
+                    ToWindows1252(QString::fromLocal8Bit(value.c_str()), &unheld);
+                if (!name) {
+                    err << kProgram << ": The skin name '" << value << "' holds '"
+                        << unheld.toLocal8Bit().toStdString() << "' (U+"
+                        << QString::number(unheld.toUcs4().value(0), 16)
+                               .toUpper()
+                               .rightJustified(4, u'0')
+                               .toStdString()
+                        << "), which Windows-1252, the skin's code page, cannot hold.\n";
+                    return kExitFailure;
+                }
+                generator.SkinName = *name;
                 haveName = true;
             } else if (a == "--reso") {
                 if (value != "160" && value != "320")
@@ -270,6 +382,12 @@ int CCommandLine::New(const std::vector<std::string>& args, std::ostream& out, s
     }
     if (!haveFolder) return UsageError("new needs a folder.", err);
     if (!haveName) return UsageError("new needs --name NAME.", err);
+    // Told in the terminal's own code page, as the name was typed.
+    if (const std::string problem = CRuleBook::SkinNameProblem(generator.SkinName);
+        !problem.empty()) {
+        err << kProgram << ": " << ToQString(problem).toLocal8Bit().toStdString() << "\n";
+        return kExitFailure;
+    }
     if (!generator.Create()) {
         err << kProgram << ": " << generator.LastError() << "\n";
         return kExitFailure;

@@ -8,7 +8,8 @@ namespace vantoro {
 
 // vantoro-cli without its process: parses the arguments (the program name left out),
 // runs one command and returns the exit status. Everything it prints goes to `out`
-// and `err`, so it runs the same in tests.
+// and `err`, so it runs the same in tests; every control character in it is escaped
+// ("\x1B"), except in the script, which is the compiler's input byte for byte.
 class CCommandLine {
 public:
     static constexpr int kExitSuccess = 0;
@@ -20,6 +21,10 @@ public:
     static std::string Usage();
 
 private:
+    // Runs the command; `rawOut` takes output that is data rather than text for the
+    // terminal (the script), `out` and `err` everything else.
+    int Dispatch(const std::vector<std::string>& args, std::ostream& rawOut, std::ostream& out,
+                 std::ostream& err);
     int Build(const std::string& project, bool keepIntermediateFiles, std::ostream& out,
               std::ostream& err);
     int Script(const std::string& project, std::ostream& out, std::ostream& err);

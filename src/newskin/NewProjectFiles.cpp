@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "FileSink.h"
 #include "SkinProject.h"
 
 namespace vantoro {
@@ -26,14 +27,25 @@ bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::s
     m_folder.clear();
     m_lastError.clear();
     m_written.clear();
+    m_madeFolders.clear();
     if (folder.empty()) return Fail("No folder is given for the new skin.");
     std::error_code ec;
     const std::string absolute = fs::absolute(fs::path(folder), ec).lexically_normal().string();
     if (ec) return Fail("The folder '" + folder + "' cannot be used: " + ec.message() + ".");
     if (fs::exists(fs::path(absolute), ec) && !fs::is_directory(fs::path(absolute), ec))
         return Fail("'" + absolute + "' is not a folder.");
+    // The folders that are not there yet: a failure takes away what this call made.
+    std::vector<std::string> missing;
+    for (fs::path p(absolute); !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
+        missing.push_back(p.string());
+        if (p == p.parent_path()) break;
+    }
     fs::create_directories(fs::path(absolute), ec);
-    if (ec) return Fail("The folder '" + absolute + "' cannot be made: " + ec.message() + ".");
+    if (ec) {
+        for (const std::string& made : missing) fs::remove(fs::path(made), ec);
+        return Fail("The folder '" + absolute + "' cannot be made: " + ec.message() + ".");
+    }
+    m_madeFolders = missing;
     m_folder = absolute;
 
     // Every file is looked at before the first is written, so a refusal names them all.
@@ -56,12 +68,18 @@ bool CNewProjectFiles::Write(const std::string& name, const std::vector<unsigned
         return Fail("The file '" + path +
                     "' cannot be written: " + file.errorString().toStdString() + ".");
     m_written.push_back(path);
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-            qint64(bytes.size()) ||
-        !file.flush())
+    QString reason;
+    if (!CFileSink::Write(
+            file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+            &reason))
         return Fail("The file '" + path +
-                    "' could not be written completely: " + file.errorString().toStdString() + ".");
+                    "' could not be written completely: " + reason.toStdString() + ".");
     return true;
+}
+
+bool CNewProjectFiles::WriteEmptyProject(const std::string& name) {
+    const std::string_view content = CSkinProject::kEmptyProjectContent;
+    return Write(name, std::vector<unsigned char>(content.begin(), content.end()));
 }
 
 bool CNewProjectFiles::SaveProject(CSkinProject& project) {
@@ -75,6 +93,9 @@ void CNewProjectFiles::RemoveWritten() {
     std::error_code ec;
     for (const std::string& path : m_written) fs::remove(fs::path(path), ec);
     m_written.clear();
+    // fs::remove leaves a folder that is not empty: something else was put there since.
+    for (const std::string& folder : m_madeFolders) fs::remove(fs::path(folder), ec);
+    m_madeFolders.clear();
 }
 
 }  // namespace vantoro

@@ -10,7 +10,8 @@ class CSkinProject;
 // Writes the files of a project that does not exist yet into one folder, made when
 // missing. It never replaces a file: every name is looked at before the first is written,
 // and each file is opened new-only, so one that appears in between is refused too. On
-// any failure the caller calls RemoveWritten(), and nothing of the new project is left.
+// any failure the caller calls RemoveWritten(), and nothing of the new project is left:
+// neither its files nor the folders Begin made for them.
 class CNewProjectFiles {
 public:
     // Makes `folder` absolute and creates it, then checks that none of `names` is there.
@@ -23,13 +24,16 @@ public:
 
     // Writes `bytes` as the new file `name` of the folder; false with LastError().
     bool Write(const std::string& name, const std::vector<unsigned char>& bytes);
+    // Writes the new project file `name`: the smallest file that is a project, ready to be
+    // loaded and then filled by SaveProject.
+    bool WriteEmptyProject(const std::string& name);
 
     // Saves `project` into its project file, which Write made empty and LoadProject read:
     // the project's own save writes every section and key in its own order, so the new
     // file reads exactly like a saved one. False with LastError().
     bool SaveProject(CSkinProject& project);
 
-    // Deletes every file Write wrote.
+    // Deletes every file Write wrote, then every folder Begin made (when it is empty).
     void RemoveWritten();
 
     const std::string& LastError() const { return m_lastError; }
@@ -40,6 +44,7 @@ private:
     std::string m_folder;
     std::string m_lastError;
     std::vector<std::string> m_written;
+    std::vector<std::string> m_madeFolders;  // the deepest first
 };
 
 }  // namespace vantoro

@@ -4,6 +4,7 @@
 #include "RuleBook.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
+#include "TextCodec.h"
 
 namespace vantoro {
 namespace {
@@ -20,8 +21,12 @@ bool IsKnownDepth(int depth) {
 
 }  // namespace
 
+std::string CNewSkinProject::ProjectFileName(const std::string& skinName) {
+    return TextToPath(skinName) + ".skn";
+}
+
 std::vector<std::string> CNewSkinProject::FileNames(const std::string& skinName) {
-    std::vector<std::string> names{skinName + ".skn"};
+    std::vector<std::string> names{ProjectFileName(skinName)};
     for (const CSkinField* field : BitmapFields()) names.push_back(field->DefaultFile);
     return names;
 }
@@ -82,9 +87,9 @@ bool CNewSkinProject::Create() {
                     " is not one of 1, 2, 4, 8 and 16 bits per pixel.");
     if (!m_files.Begin(Folder, FileNames(SkinName))) return Fail(m_files.LastError());
 
-    const std::string projectName = SkinName + ".skn";
+    const std::string projectName = ProjectFileName(SkinName);
     // The project file first: it claims the name before any bitmap is drawn.
-    if (!m_files.Write(projectName, {})) {
+    if (!m_files.WriteEmptyProject(projectName)) {
         m_files.RemoveWritten();
         return Fail(m_files.LastError());
     }

@@ -18,9 +18,9 @@ struct CSkinField;
 class CNewSkinProject {
 public:
     std::string Folder;
-    std::string SkinName;
-    int Reso = 1;   // 1 = 160x160, 2 = 320x320
-    int Depth = 8;  // 1, 2, 4, 8 or 16 bits per pixel
+    std::string SkinName;  // in the project's code page, Windows-1252, as the database holds it
+    int Reso = 1;          // 1 = 160x160, 2 = 320x320
+    int Depth = 8;         // 1, 2, 4, 8 or 16 bits per pixel
 
     // True when every file was written; ProjectPath() then names the project file.
     // False with LastError() naming the file or value at fault.
@@ -31,6 +31,8 @@ public:
 
     // The file names Create writes into the folder, the project file first.
     static std::vector<std::string> FileNames(const std::string& skinName);
+    // "<name>.skn", the name spelled as the platform spells file names.
+    static std::string ProjectFileName(const std::string& skinName);
 
 private:
     // Every bitmap field, each written to its table's file name.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "FileSink.h"
 #include "TextCodec.h"
 
 #ifdef Q_OS_WIN
@@ -40,10 +41,25 @@ bool ReplaceFile(const QString& from, const QString& to, QString* reason) {
 #endif
 }
 
+// A device or a pipe cannot be replaced in one step, and renaming a file over it would
+// destroy the node (for /dev/full, the whole system's): it is written where it is.
+bool WriteInPlace(const QString& path, const std::string& bytes, std::string* error) {
+    QFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly))
+        return Fail(error, path,
+                    QStringLiteral("cannot be opened for writing (%1)").arg(file.errorString()));
+    if (!CFileSink::Write(file, bytes, &reason))
+        return Fail(error, path, QStringLiteral("cannot be written (%1)").arg(reason));
+    file.close();
+    return true;
+}
+
 }  // namespace
 
 void CAtomicFileWriter::FailAtForTesting(Stage stage) {
     g_failAt = stage;
+    CFileSink::SimulateFullDiskForTesting(stage == Stage::Write);
 }
 
 bool CAtomicFileWriter::Write(const std::string& pathBytes, const std::string& bytes,
@@ -53,6 +69,10 @@ bool CAtomicFileWriter::Write(const std::string& pathBytes, const std::string& b
     if (info.isSymLink())
         path = info.canonicalFilePath().isEmpty() ? path : info.canonicalFilePath();
     const QFileInfo target(path);
+    if (target.isDir()) return Fail(error, path, QStringLiteral("is a folder, not a file"));
+    if (target.exists() && !target.isFile()) return WriteInPlace(path, bytes, error);
+    const QString unchanged = target.exists() ? QStringLiteral("the file is unchanged")
+                                              : QStringLiteral("nothing was written");
 
     QTemporaryFile temp(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
     if (g_failAt == Stage::CreateTemporary || !temp.open()) {
@@ -61,13 +81,10 @@ bool CAtomicFileWriter::Write(const std::string& pathBytes, const std::string& b
                         .arg(g_failAt == Stage::CreateTemporary ? QStringLiteral("simulated")
                                                                 : temp.errorString()));
     }
-    const qint64 written =
-        g_failAt == Stage::Write ? -1 : temp.write(bytes.data(), qint64(bytes.size()));
-    if (written != qint64(bytes.size()) || !temp.flush()) {
-        return Fail(
-            error, path,
-            QStringLiteral("cannot write the new content (%1); the file is unchanged")
-                .arg(g_failAt == Stage::Write ? QStringLiteral("disk full") : temp.errorString()));
+    QString reason;
+    if (!CFileSink::Write(temp, bytes, &reason)) {
+        return Fail(error, path,
+                    QStringLiteral("cannot write the new content (%1); %2").arg(reason, unchanged));
     }
 #ifndef Q_OS_WIN
     ::fsync(temp.handle());
@@ -77,10 +94,10 @@ bool CAtomicFileWriter::Write(const std::string& pathBytes, const std::string& b
                                               QFile::ReadOther);
     temp.close();
 
-    QString reason = QStringLiteral("simulated");
+    reason = QStringLiteral("simulated");
     if (g_failAt == Stage::Rename || !ReplaceFile(temp.fileName(), path, &reason)) {
         return Fail(error, path,
-                    QStringLiteral("cannot replace the file (%1); it is unchanged").arg(reason));
+                    QStringLiteral("cannot replace the file (%1); %2").arg(reason, unchanged));
     }
     temp.setAutoRemove(false);
     return true;

@@ -27,6 +27,11 @@ public:
     // so a value can never add lines of its own.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
+    // Whether a section of that name is there (it may hold no key).
+    bool HasSection(std::string_view section) const {
+        return FindSection(section) != std::string::npos;
+    }
+
     // Every section name, and every key of one section, in file order (duplicates kept).
     std::vector<std::string> Sections() const;
     std::vector<std::string> Keys(std::string_view section) const;

@@ -135,6 +135,11 @@ bool CProfileStore::Encoding(const std::string& file, CTextEncoding& encoding,
     return true;
 }
 
+bool CProfileStore::HasSection(const std::string& file, const std::string& section) {
+    const Entry* entry = Load(file);
+    return entry && entry->content.HasSection(section);
+}
+
 void CProfileStore::Flush(const std::string& file) {
     m_cache.erase(file);
 }

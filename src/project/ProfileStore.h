@@ -28,6 +28,9 @@ public:
     bool WriteString(const std::string& file, const std::string& section, const std::string& key,
                      const std::string& value);
 
+    // Whether `file` can be read and has a section named `section`.
+    bool HasSection(const std::string& file, const std::string& section);
+
     // Drops the cached content of `file`.
     void Flush(const std::string& file);
     // Reads `file` afresh into the cache; false (with `error`) when it cannot be read.

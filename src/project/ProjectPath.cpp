@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 #include "TextCodec.h"
 
@@ -34,7 +36,12 @@ bool CProjectPath::IsSameFile(const QString& a, const QString& b) {
 #endif
     // A link, or a folder reached another way: only the file system knows.
     const QString canonicalFirst = QFileInfo(first).canonicalFilePath();
-    return !canonicalFirst.isEmpty() && canonicalFirst == QFileInfo(second).canonicalFilePath();
+    if (canonicalFirst.isEmpty()) return false;
+    if (canonicalFirst == QFileInfo(second).canonicalFilePath()) return true;
+    // Two hard links of one file have nothing in their paths in common.
+    std::error_code ec;
+    return std::filesystem::equivalent(std::filesystem::path(first.toStdU16String()),
+                                       std::filesystem::path(second.toStdU16String()), ec);
 }
 
 bool CProjectPath::IsSameFile(const std::string& a, const std::string& b) {

@@ -20,7 +20,7 @@ public:
     static std::string FolderOf(const std::string& path);
 
     // Whether both name the same file: the same absolute path, or, when both exist, the
-    // same file reached through links. Empty paths name nothing.
+    // same file reached through symbolic or hard links. Empty paths name nothing.
     static bool IsSameFile(const QString& a, const QString& b);
     static bool IsSameFile(const std::string& a, const std::string& b);
 };

@@ -33,6 +33,16 @@ std::string CSkinProject::NoProjectFolder() {
 #endif
 }
 
+std::string CSkinProject::ProjectFileProblem(const std::string& pathGiven) {
+    const std::string path = CProjectPath::Absolute(pathGiven);
+    // Every project has this section, and a save always writes it first; a file without it
+    // is some other file, and reading it would give every value its default.
+    if (CProfileStore::Instance().HasSection(path, "SkinInfo")) return {};
+    std::string bytes, error;
+    if (!CProfileStore::ReadFileBytes(path, bytes, &error)) return error;
+    return path + " is not a skin project: it has no [SkinInfo] section";
+}
+
 int CSkinProject::LoadProject(const std::string& pathGiven) {
     const std::string path = CProjectPath::Absolute(pathGiven);
     m_strLastError.clear();
@@ -46,6 +56,10 @@ int CSkinProject::LoadProject(const std::string& pathGiven) {
 
     // Whatever was cached of this path, the user asked for what is on disk now.
     if (!CProfileStore::Instance().Reload(path, &m_strLastError)) return 0;
+    if (std::string problem = ProjectFileProblem(path); !problem.empty()) {
+        m_strLastError = std::move(problem);
+        return 0;
+    }
 
     for (CData* element : Elements()) {
         if (element == &Preview) Preview.SkinReso = &SkinInfo.Reso;

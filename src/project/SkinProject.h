@@ -32,6 +32,14 @@ public:
     CSkinProject(const CSkinProject&) = delete;
     CSkinProject& operator=(const CSkinProject&) = delete;
 
+    // The smallest file that is a project: a save into it writes every section and key.
+    static constexpr const char* kEmptyProjectContent = "[SkinInfo]\r\n";
+
+    // Why the file at `path` is not a skin project ("... has no [SkinInfo] section"), or
+    // empty when it is one. Every way of opening a project asks here first, so a file of
+    // any other kind is refused instead of loading with every value at its default.
+    static std::string ProjectFileProblem(const std::string& path);
+
     // 1 when the project at `path` (made absolute) was read; 0 otherwise, with
     // LastError() telling why. The path already open is not read again.
     int LoadProject(const std::string& path);

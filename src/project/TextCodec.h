@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 
 namespace vantoro {
@@ -12,10 +13,16 @@ std::string FromQString(const QString& text);
 // The characters of `text` that Windows-1252 has no byte for, each once, in order: what
 // FromQString would turn into '?'.
 QString Unencodable(const QString& text);
+// The same, refusing what Windows-1252 cannot hold instead of writing '?' for it: nothing,
+// with the first such character in `unheld`.
+std::optional<std::string> ToWindows1252(const QString& text, QString* unheld = nullptr);
 
 // File paths are kept as the platform's own narrow bytes (UTF-8 on Linux, the ANSI code
 // page on Windows).
 QString PathToQString(const std::string& path);
 std::string QStringToPath(const QString& path);
+// A project text (a skin name) as part of a file name: "Café" is "Caf\xE9" in the project and
+// "Caf\xC3\xA9" in a path on Linux.
+std::string TextToPath(const std::string& text);
 
 }  // namespace vantoro

@@ -60,7 +60,7 @@ bool CSkinResources::Bitmap(uint16_t id, const char* what, int depth, PalmBitmap
     if (!r) return false;
     std::vector<PalmBitmap> members;
     std::string error;
-    if (!brres::PalmBitmapDecoder::Decode(r->data, r->size, r->Name(), members, error))
+    if (!brres::PalmBitmapDecoder::Decode(r->data, r->size, r->Name(), members, error, m_budget))
         return Fail(error + " (" + what + ")");
     const PalmBitmap* chosen = &members.front();
     bool lowDensity = false;

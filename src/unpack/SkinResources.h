@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "PalmBitmap.h"
+#include "PalmBitmapDecoder.h"
 #include "PdbReader.h"
 
 namespace vantoro {
@@ -33,6 +34,9 @@ private:
 
     const brres::PdbReader::Database& m_db;
     std::string m_lastError;
+    // Every family of the database draws on one: a crafted one cannot make unpack decode
+    // gigabytes.
+    brres::PalmBitmapDecoder::Budget m_budget;
 };
 
 }  // namespace vantoro

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "NewSkinProject.h"
 #include "PalmBmpEncoder.h"
 #include "ProfileFile.h"
 #include "RuleBook.h"
@@ -238,7 +239,7 @@ void CSkinUnpacker::NoteText(const char* what, const std::string& text) {
 }
 
 bool CSkinUnpacker::WriteProject(const std::string& folder) {
-    const std::string projectName = m_skinName + ".skn";
+    const std::string projectName = CNewSkinProject::ProjectFileName(m_skinName);
     std::vector<std::string> names = {projectName};
     for (const BitmapFile& file : m_bitmaps) names.push_back(file.name);
     if (!m_files.Begin(folder, names)) return Fail(m_files.LastError());
@@ -247,11 +248,11 @@ bool CSkinUnpacker::WriteProject(const std::string& folder) {
         return Fail(m_files.LastError());
     };
     // The project file first: it claims the name before any bitmap is written.
-    if (!m_files.Write(projectName, {})) return failed();
+    if (!m_files.WriteEmptyProject(projectName)) return failed();
     for (const BitmapFile& file : m_bitmaps)
         if (!m_files.Write(file.name, file.bytes)) return failed();
 
-    // The empty file loads with every value at its default; the save writes them all.
+    // The bare file loads with every value at its default; the save writes them all.
     const std::string path = m_files.PathOf(projectName);
     CSkinProject project;
     if (!project.LoadProject(path)) {

@@ -249,6 +249,39 @@ TEST(DIBSectionLite, ADeclaredFileSizeShortOfThePixelsReadsWhatIsThere) {
     EXPECT_EQ(dib.PixelIndex(0, 0), 0);
 }
 
+// A header may claim any size; only the rows really in the file are taken, so a few
+// bytes cannot make every reader build a huge picture of zeros.
+TEST(DIBSectionLite, AFileShorterThanItsHeaderSaysIsRefused) {
+    QTemporaryDir dir;
+    BmpRecipe huge;
+    huge.width = 8192;
+    huge.height = 4096;
+    huge.bits = 32;
+    huge.pixelBytes = {0};  // one byte of the 128 MiB the header describes
+    const std::string path = PathIn(dir, "huge.bmp");
+    WriteBmp(path, huge);
+    ASSERT_EQ(ReadFile(path).size(), 55u);
+    CDIBSectionLite dib;
+    EXPECT_FALSE(dib.Load(path));
+    EXPECT_NE(dib.LastError().find("the file is shorter than its header says"), std::string::npos)
+        << dib.LastError();
+    EXPECT_NE(dib.LastError().find(path), std::string::npos) << dib.LastError();
+    EXPECT_TRUE(dib.IsEmpty());
+
+    // Rows one short is short too; only the padding of the last row may be left off.
+    BmpRecipe s;
+    s.width = 5;
+    s.height = 3;
+    s.bits = 24;  // rows of 15 bytes and one of padding
+    s.pixel = [](int x, int y) { return uint32_t(0x10 * x + y); };
+    for (size_t cut : {1u, 2u}) {
+        s.dropTail = cut;
+        WriteBmp(path, s);
+        ASSERT_EQ(dib.Load(path), cut == 1) << cut << ": " << dib.LastError();
+    }
+    EXPECT_EQ(Rgb(dib.PixelColor(4, 0)), 0x40u);
+}
+
 TEST(DIBSectionLite, SetSizeKeepsTheTopLeftAndFillsWhite) {
     QTemporaryDir dir;
     BmpRecipe s;

@@ -3,16 +3,20 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <sstream>
+#include <tuple>
 
 #include "Bmp.h"
+#include "PalmDatabaseWriter.h"
 #include "RunCli.h"
 #include "SkinProjectWriter.h"
 
 using namespace vantoro;
 using namespace vantoro::test;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -61,6 +65,24 @@ TEST(CommandLine, UsageErrorsExitTwoAndHelpAndVersionExitZero) {
     EXPECT_EQ(o.out, "vantoro-cli " VANTORO_VERSION "\n");
 }
 
+TEST(CommandLine, EveryCommandAnswersHelpWithItsOwnUsage) {
+    for (const char* command : {"build", "script", "check", "render", "info", "new", "unpack"}) {
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{command, "--help"}, {command, "some.skn", "-h"}}) {
+            const Outcome o = RunCli(args);
+            EXPECT_EQ(o.status, 0) << command;
+            EXPECT_EQ(o.out.rfind("Usage: vantoro-cli " + std::string(command) + " ", 0), 0u)
+                << o.out;
+            EXPECT_EQ(o.err, "");
+        }
+    }
+    EXPECT_NE(RunCli({"build", "--help"}).out.find("--keep-intermediate"), std::string::npos);
+    // An option the command does not know is a usage error, not a file name.
+    const Outcome o = RunCli({"build", "--bogus", "x.skn"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("unknown option '--bogus' for build"), std::string::npos) << o.err;
+}
+
 TEST(CommandLine, AProjectThatCannotBeLoadedFailsEveryCommand) {
     QTemporaryDir dir;
     const std::string missing = dir.filePath("absent.skn").toStdString();
@@ -70,6 +92,57 @@ TEST(CommandLine, AProjectThatCannotBeLoadedFailsEveryCommand) {
         EXPECT_TRUE(o.out.empty());
         EXPECT_FALSE(o.err.empty());
     }
+
+    // Any other file is refused rather than read as a skin whose every value is "1".
+    std::string noise;
+    for (int i = 0; i < 300; ++i) noise.push_back(char((i * 89 + 5) % 256));
+    const std::string other = dir.filePath("noise.skn").toStdString();
+    WriteText(other, noise);
+    for (const char* command : {"build", "script", "check"}) {
+        const Outcome o = RunCli({"--compiler-library", STANDIN_LIBRARY, command, other});
+        EXPECT_EQ(o.status, 1) << command;
+        EXPECT_EQ(o.out, "") << command;
+        EXPECT_EQ(o.err, "vantoro-cli: " + other +
+                             " is not a skin project: it has no [SkinInfo] section\n");
+    }
+}
+
+// Names come from files and from the command line, and a terminal acts on ESC, BEL and CR:
+// every command shows them written out instead.
+TEST(CommandLine, ControlCharactersInNamesReachTheTerminalWrittenOut) {
+    auto raw = [](const std::string& text) {
+        return std::any_of(text.begin(), text.end(), [](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return (b < 0x20 && b != '\n') || b == 0x7F;
+        });
+    };
+    ProjectFiles files(1, 8);
+    files.writer.Set("TitleBar", "Bmp", "title\r.bmp");
+    files.Save();
+    Outcome o = RunCli({"check", files.skn});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.out.find("title\\x0D.bmp' is missing"), std::string::npos) << o.out;
+    EXPECT_FALSE(raw(o.out + o.err));
+
+    QTemporaryDir dir;
+    o = RunCli({"new", dir.filePath("n").toStdString(), "--name", "a\x1b[2Jb"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("'a\\x1B[2Jb' holds a control character"), std::string::npos) << o.err;
+    EXPECT_FALSE(raw(o.out + o.err));
+
+    // A database's header: the reader refuses C0 controls in the name, not a C1 control in
+    // UTF-8 or a stray byte of that range; letters of UTF-8 pass as they are.
+    const std::string database = dir.filePath("odd.PDB").toStdString();
+    WriteFile(database, ResourceDatabase("Sk\xC2\x9B\x9Bin\xC3\xA9", "S\x1bIN",
+                                         "K\x07"
+                                         "do",
+                                         {{"tSTR", 1, {'a', 0x1B, 'b', 0}}}));
+    o = RunCli({"info", database});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("name: Sk\\xC2\\x9B\\x9Bin\xC3\xA9\n"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("type: S\\x1BIN\ncreator: K\\x07do\n"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("tSTR 1 4 bytes: \"a\\x1Bb\"\n"), std::string::npos) << o.out;
+    EXPECT_FALSE(raw(o.out + o.err));
 }
 
 TEST(CommandLine, ScriptPrintsTheScriptOfTheLoadedProject) {
@@ -221,6 +294,46 @@ TEST(CommandLine, BuildKeepsTheIntermediateFilesWhenAsked) {
     // It is the build's option alone.
     EXPECT_EQ(RunCli({"script", "--keep-intermediate", files.skn}).status, 2);
     EXPECT_EQ(RunCli({"--keep-intermediate", "build", files.skn}).status, 2);
+}
+
+// The build writes the database, the script and, for 320x320, the tiles into the project
+// folder and removes all but the database: a bitmap or a project with one of those names
+// would be lost.
+TEST(CommandLine, BuildNeverWritesOverTheProjectOrItsBitmaps) {
+    ProjectFiles files(2, 8);
+    fs::copy_file(files.Path("title.bmp"), files.Path("__bkg2.bmp"));
+    files.writer.Set("TitleBar", "Bmp", "__bkg2.bmp");
+    fs::copy_file(files.Path("bat.bmp"), files.Path("Demo.PDB"));
+    files.writer.Set("Battery", "Bmp", "Demo.PDB");
+    files.Save();
+    fs::create_hard_link(files.Path("tog.bmp"), files.Path("_script.txt"));
+    const std::vector<uint8_t> tile = ReadFile(files.Path("__bkg2.bmp")),
+                               database = ReadFile(files.Path("Demo.PDB")),
+                               toggler = ReadFile(files.Path("tog.bmp"));
+
+    const Outcome o = RunCli({"--compiler-library", STANDIN_LIBRARY, "build", files.skn});
+    EXPECT_EQ(o.status, 1);
+    for (const auto& [field, bitmap, output] :
+         {std::tuple{"Title Bar, Bitmap", "__bkg2.bmp", "a wall paper tile"},
+          {"Battery Indicator, Bitmap File", "Demo.PDB", "the skin database"},
+          {"Tool Bar Toggler, Bitmap File", "tog.bmp", "the resource script"}})
+        EXPECT_NE(o.err.find(std::string(field) + ": the build writes " + output + " as '"),
+                  std::string::npos)
+            << bitmap << "\n"
+            << o.err;
+    EXPECT_EQ(ReadFile(files.Path("__bkg2.bmp")), tile);
+    EXPECT_EQ(ReadFile(files.Path("Demo.PDB")), database);
+    EXPECT_EQ(ReadFile(files.Path("tog.bmp")), toggler);
+
+    // The project itself under the database's name.
+    ProjectFiles named(1, 8);
+    const std::string project = named.Path("Demo.PDB");
+    named.writer.WriteProjectFile(project);
+    const std::vector<uint8_t> text = ReadFile(project);
+    const Outcome self = RunCli({"--compiler-library", STANDIN_LIBRARY, "build", project});
+    EXPECT_EQ(self.status, 1);
+    EXPECT_NE(self.err.find("which is this project file"), std::string::npos) << self.err;
+    EXPECT_EQ(ReadFile(project), text);
 }
 
 TEST(CommandLine, TheProgramExitsWithTheStatusAndPrintsTheScriptBytes) {

@@ -3,10 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <sstream>
+#include <utility>
 
+#include "FileSink.h"
 #include "RuleBook.h"
 #include "RunCli.h"
 #include "SkinProject.h"
@@ -167,4 +171,81 @@ TEST(NewSkin, RefusesBadNamesExistingFilesAndUnusableFoldersWritingNothing) {
         EXPECT_EQ(RunCli(usage).status, 2) << usage.back();
     }
     EXPECT_FALSE(fs::exists(root / "u"));
+}
+
+// The name goes into a 31-byte field of Windows-1252 and names files on Windows: it is
+// taken from the terminal's UTF-8 into that code page first, and judged there.
+TEST(NewSkin, TheNameIsJudgedInTheCodePageTheDatabaseHolds) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const fs::path root = dir.path().toStdString();
+    std::string e16, e32;
+    for (int i = 0; i < 16; ++i) e16 += "\xC3\xA9";  // é in UTF-8
+    e32 = e16 + e16;
+    for (const auto& [name, reason] :
+         {std::pair<std::string, std::string>{" ", "ends with a dot or a blank"},
+          {"Skin. ", "ends with a dot or a blank"},
+          {"Skin.", "ends with a dot or a blank"},
+          {"CON", "a name Windows keeps for a device"},
+          {"nul.skin", "a name Windows keeps for a device"},
+          {"COM1", "a name Windows keeps for a device"},
+          {"LPT\xC2\xB9", "a name Windows keeps for a device"},  // LPT¹
+          {"tab\there", "control character"},
+          {e32, "longer than 31 characters"},
+          {"snow\xE2\x98\x83", "holds '\xE2\x98\x83' (U+2603), which Windows-1252"}}) {
+        const Outcome o = RunCli({"new", (root / "refused").string(), "--name", name});
+        EXPECT_EQ(o.status, 1) << name;
+        EXPECT_NE(o.err.find(reason), std::string::npos) << name << ": " << o.err;
+        EXPECT_FALSE(fs::exists(root / "refused")) << name;
+    }
+    // Told as typed: "é" is not shown as the byte the project holds for it.
+    EXPECT_NE(RunCli({"new", (root / "refused").string(), "--name", e32}).err.find("'" + e32 + "'"),
+              std::string::npos);
+
+    // Sixteen of them are sixteen bytes there, not the 32 of UTF-8.
+    const Outcome made = RunCli({"new", (root / "accents").string(), "--name", e16});
+    ASSERT_EQ(made.status, 0) << made.err;
+    const std::string skn = (root / "accents" / (e16 + ".skn")).string();
+    EXPECT_EQ(made.out, skn + "\n");
+    CSkinProject project;
+    ASSERT_EQ(project.LoadProject(skn), 1) << project.LastError();
+    EXPECT_EQ(project.SkinInfo.SkinName, std::string(16, '\xE9'));
+    const Outcome built = RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn});
+    ASSERT_EQ(built.status, 0) << built.err;
+    const std::string database = (root / "accents" / (e16 + ".PDB")).string();
+    EXPECT_EQ(built.out, database + "\n");
+    const Outcome info = RunCli({"info", database});
+    EXPECT_NE(info.out.find("name: " + std::string(16, '\xE9') + "\n"), std::string::npos)
+        << info.out;
+}
+
+TEST(NewSkin, AFullDiskIsReportedInTheSystemsWordsAndLeavesNothingBehind) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const fs::path root = dir.path().toStdString();
+    fs::create_directories(root / "kept");
+    QFile other(QString::fromStdString((root / "kept" / "notes.txt").string()));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+    struct FullDisk {
+        FullDisk() { CFileSink::SimulateFullDiskForTesting(true); }
+        ~FullDisk() { CFileSink::SimulateFullDiskForTesting(false); }
+    };
+    Outcome made, inExisting;
+    {
+        const FullDisk full;
+        made = RunCli({"new", (root / "made" / "deeper").string(), "--name", "Full"});
+        inExisting = RunCli({"new", (root / "kept").string(), "--name", "Full"});
+    }
+    const std::string reason = std::strerror(ENOSPC);
+    for (const Outcome& o : {made, inExisting}) {
+        EXPECT_EQ(o.status, 1);
+        EXPECT_NE(o.err.find("Full.skn' could not be written completely: " + reason + "."),
+                  std::string::npos)
+            << o.err;
+    }
+    // The folders it made go with its files; a folder that was there stays, as it was.
+    EXPECT_FALSE(fs::exists(root / "made"));
+    EXPECT_EQ(Entries(root / "kept"), std::vector<std::string>{"notes.txt"});
+    EXPECT_EQ(RunCli({"new", (root / "made" / "deeper").string(), "--name", "Full"}).status, 0);
 }

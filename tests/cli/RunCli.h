@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QProcess>
+#include <QStringList>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,6 +23,24 @@ inline Outcome RunCli(const std::vector<std::string>& args) {
     o.status = CCommandLine().Run(args, out, err);
     o.out = out.str();
     o.err = err.str();
+    return o;
+}
+
+// The program in its own process, for what needs one: render draws text, which only a
+// GUI application can.
+inline Outcome RunProgram(const std::vector<std::string>& args) {
+    QStringList arguments;
+    for (const std::string& arg : args) arguments << QString::fromLocal8Bit(arg.c_str());
+    QProcess process;
+    process.start(QStringLiteral(VANTORO_CLI), arguments);
+    Outcome o;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        o.err = "the program did not finish: " + process.errorString().toStdString();
+        return o;
+    }
+    o.status = process.exitCode();
+    o.out = process.readAllStandardOutput().toStdString();
+    o.err = process.readAllStandardError().toStdString();
     return o;
 }
 

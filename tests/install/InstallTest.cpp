@@ -265,6 +265,32 @@ TEST_F(InstallTest, BashCompletesCommandsOptionsAndProjectFiles) {
     EXPECT_TRUE(complete(QStringLiteral(
                              "vantoro-cli import Meadow.skn TitleBar.Bmp --dither none art.png "))
                     .isEmpty());
+
+    // Every command and every option of each.
+    EXPECT_EQ(
+        complete(QStringLiteral("vantoro-cli ")),
+        (QStringList{QStringLiteral("build"), QStringLiteral("check"), QStringLiteral("import"),
+                     QStringLiteral("info"), QStringLiteral("new"), QStringLiteral("render"),
+                     QStringLiteral("script"), QStringLiteral("unpack")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli build --")),
+              (QStringList{QStringLiteral("--help"), QStringLiteral("--keep-intermediate")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli build --keep-intermediate ")),
+              (QStringList{QStringLiteral("Meadow.skn"), QStringLiteral("Night Fall.skn"),
+                           QStringLiteral("Sub")}));
+    EXPECT_TRUE(
+        complete(QStringLiteral("vantoro-cli build --keep-intermediate Meadow.skn ")).isEmpty());
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli render Meadow.skn --")),
+              (QStringList{QStringLiteral("--help"), QStringLiteral("--maximized"),
+                           QStringLiteral("--no-overlay"), QStringLiteral("--png"),
+                           QStringLiteral("--zoom")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli new ")), QStringList{QStringLiteral("Sub")});
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli new Sub --")),
+              (QStringList{QStringLiteral("--depth"), QStringLiteral("--help"),
+                           QStringLiteral("--name"), QStringLiteral("--reso")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli new Sub --reso ")),
+              (QStringList{QStringLiteral("160"), QStringLiteral("320")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli new Sub --depth 1")),
+              (QStringList{QStringLiteral("1"), QStringLiteral("16")}));
 }
 
 }  // namespace

@@ -59,9 +59,9 @@ TEST(SkinProjectLoad, ReadsEveryFieldOfBothLineEndings) {
     }
 }
 
-TEST(SkinProjectLoad, EmptyFileOpensWithDefaultsAndUnknownCodesLoadAsTheyAre) {
+TEST(SkinProjectLoad, ABareSkinInfoOpensWithDefaultsAndUnknownCodesLoadAsTheyAre) {
     TempFolder dir;
-    const std::string path = dir.WriteFile("empty.skn", "");
+    const std::string path = dir.WriteFile("bare.skn", "[SkinInfo]\r\n");
     CSkinProject project;
     ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
     EXPECT_EQ(project.SkinInfo.SkinName, "1");
@@ -171,6 +171,31 @@ TEST(SkinProjectLoad, RelativePathsBecomeAbsoluteAndFailuresNameTheFile) {
     CSkinProject folder;
     EXPECT_EQ(folder.LoadProject(dir.Path("")), 0);
     EXPECT_NE(folder.LastError().find("folder"), std::string::npos);
+}
+
+// Anything else would load with every value "1" and build a skin of nonsense.
+TEST(SkinProjectLoad, AFileWithoutASkinInfoSectionIsNoProject) {
+    TempFolder dir;
+    std::string noise;
+    for (int i = 0; i < 300; ++i) noise.push_back(char((i * 131 + 7) % 256));
+    for (const std::string& text :
+         {std::string(), noise, std::string("[WallPaper]\r\nBmp=w.bmp\r\n"),
+          std::string("SkinInfo=1\r\n; [SkinInfo]\r\n")}) {
+        const std::string path = dir.WriteFile("other.skn", text);
+        const std::string expected = path + " is not a skin project: it has no [SkinInfo] section";
+        EXPECT_EQ(CSkinProject::ProjectFileProblem(path), expected);
+        CSkinProject project;
+        EXPECT_EQ(project.LoadProject(path), 0);
+        EXPECT_EQ(project.LastError(), expected);
+        EXPECT_EQ(project.IsLoaded, 0);
+    }
+    // The section alone is enough, in any case, after comments and other sections.
+    for (const char* text : {"[SkinInfo]", "; mine\n[Preview]\n[ skininfo ]\nSkinName=A\n"}) {
+        CSkinProject project;
+        EXPECT_EQ(project.LoadProject(dir.WriteFile("p.skn", text)), 1) << project.LastError();
+    }
+    EXPECT_NE(CSkinProject::ProjectFileProblem(dir.Path("absent.skn")).find("file not found"),
+              std::string::npos);
 }
 
 TEST(SkinProjectLoad, FillsTheTreeOnLoadAndEmptiesItOnClose) {

@@ -15,9 +15,9 @@ using test::ReadText;
 using test::SkinProjectWriter;
 using test::TempFolder;
 
-TEST(SkinProjectSave, EmptyFileGetsEverySectionAndKeyInOrder) {
+TEST(SkinProjectSave, ABareSkinInfoGetsEverySectionAndKeyInOrder) {
     TempFolder dir;
-    const std::string path = dir.WriteFile("empty.skn", "");
+    const std::string path = dir.WriteFile("bare.skn", CSkinProject::kEmptyProjectContent);
     CSkinProject project;
     ASSERT_EQ(project.LoadProject(path), 1);
     ASSERT_EQ(project.SaveProject(), 1) << project.LastError();

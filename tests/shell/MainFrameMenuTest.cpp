@@ -43,8 +43,8 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
     frame->UpdateCommandUI();
     EXPECT_EQ(Describe(MenuAt(frame, 0)),
               (QStringList{"New Skin &Project...\tCtrl+Shift+N", "&Open Project...\tCtrl+O",
-                           "!&Save Project\tCtrl+S", "!Save Project &As...\tCtrl+Shift+S", "!&Close Project\tCtrl+C", "-", "!Recent File",
-                           "-", "E&xit"}));
+                           "!&Save Project\tCtrl+S", "!Save Project &As...\tCtrl+Shift+S",
+                           "!&Close Project\tCtrl+C", "-", "!Recent File", "-", "E&xit"}));
     EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"!&Undo", "!&Redo"}));
     EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"!Build Skin"}));
     EXPECT_EQ(Describe(MenuAt(frame, 3)),

@@ -1,14 +1,20 @@
 #include "InfoCommand.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
+#include <QImageWriter>
 #include <QString>
+#include <filesystem>
 #include <set>
+#include <system_error>
 
+#include "OutputFiles.h"
 #include "PalmBitmapDecoder.h"
 #include "PalmDate.h"
 #include "PdbReader.h"
 #include "ResourceSummary.h"
+#include "TextCodec.h"
 
 namespace vantoro {
 namespace {
@@ -20,17 +26,31 @@ constexpr int kSuccess = 0, kBadFile = 1, kUsage = 2;
 
 const char kUsageText[] = "usage: vantoro-cli info FILE.PDB [--png DIR]\n";
 
-bool WritePng(const PalmBitmap& bitmap, const QString& path) {
-    const bool alpha = bitmap.transparent;
-    QImage image(bitmap.width, bitmap.height, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+const char kHelpText[] =
+    "Usage: vantoro-cli info FILE.PDB [--png DIR]\n"
+    "\n"
+    "Describes a Palm OS database: its name, type, creator and dates, and every resource\n"
+    "with what it holds; a bitmap family one line for each member. With --png, every member\n"
+    "of every Tbmp and tAIB family is also written to DIR (made when missing) as\n"
+    "<type>-<ID>-<depth>bpp-<density>.png, for example Tbmp-3001-8bpp-x1.png.\n"
+    "\n"
+    "Exit status: 0 on success, 1 for a file that cannot be read or a picture that cannot\n"
+    "be written, 2 on a usage error.\n";
+
+// The picture as PNG bytes. The image is filled a row at a time straight from the stored
+// values; the decoder's limits keep it to a few megabytes.
+bool EncodePng(const PalmBitmap& bitmap, QByteArray& png) {
+    QImage image(bitmap.width, bitmap.height,
+                 bitmap.transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) return false;
-    const std::vector<uint32_t> pixels = bitmap.Argb();
     for (int y = 0; y < bitmap.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < bitmap.width; ++x)
-            line[x] = pixels[size_t(y) * size_t(bitmap.width) + size_t(x)];
+            line[x] = (bitmap.IsTransparentAt(x, y) ? 0u : 0xFF000000u) | bitmap.Rgb(x, y);
     }
-    return image.save(path, "PNG");
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    return QImageWriter(&buffer, "png").write(image);
 }
 
 // "Tbmp-3001-8bpp-x1.png"; a second member of the same depth and density gets its
@@ -48,22 +68,30 @@ QString PngName(const PdbReader::Resource& r, const PalmBitmap& bitmap, size_t m
 }
 
 // Every member of every bitmap family; false when one could not be decoded or written.
-bool WritePngs(const PdbReader::Database& db, const std::string& file, const QDir& folder,
-               std::ostream& err) {
+bool WritePngs(const PdbReader::Database& db, const std::vector<ResourceSummary::Family>& families,
+               const std::string& file, const QDir& folder, std::ostream& err) {
+    COutputFiles outputs;
+    outputs.AddInput(file, "the database");
     bool whole = true;
-    for (const PdbReader::Resource& r : db.resources) {
+    for (size_t i = 0; i < db.resources.size(); ++i) {
+        const PdbReader::Resource& r = db.resources[i];
         if (!ResourceSummary::IsBitmap(r)) continue;
-        std::vector<PalmBitmap> members;
-        std::string error;
-        if (!brres::PalmBitmapDecoder::Decode(r.data, r.size, r.Name(), members, error)) {
-            err << file << ": " << error << "\n";
+        const ResourceSummary::Family& family = families[i];
+        if (!family.whole) {
+            err << file << ": " << family.error << "\n";
             whole = false;
         }
         std::set<QString> taken;
-        for (size_t i = 0; i < members.size(); ++i) {
-            const QString path = folder.filePath(PngName(r, members[i], i, taken));
-            if (!WritePng(members[i], path)) {
-                err << path.toStdString() << ": cannot write the image\n";
+        for (size_t m = 0; m < family.members.size(); ++m) {
+            const std::string path =
+                QStringToPath(folder.filePath(PngName(r, family.members[m], m, taken)));
+            QByteArray png;
+            std::string error;
+            if (!EncodePng(family.members[m], png)) {
+                err << path << ": the picture cannot be made into a PNG file.\n";
+                whole = false;
+            } else if (!outputs.Write(path, png.toStdString(), &error)) {
+                err << error << "\n";
                 whole = false;
             }
         }
@@ -72,11 +100,16 @@ bool WritePngs(const PdbReader::Database& db, const std::string& file, const QDi
 }
 
 }  // namespace
+
 int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string file;
     std::string pngFolder;
     bool wantPng = false;
     for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--help" || args[i] == "-h") {
+            out << kHelpText;
+            return kSuccess;
+        }
         if (args[i] == "--png") {
             if (i + 1 == args.size() || wantPng) {
                 err << (wantPng ? "info: --png given twice\n" : "info: --png needs a folder\n")
@@ -109,6 +142,14 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return kBadFile;
     }
 
+    // Each family is decoded once, for the listing and the pictures alike, and all of them
+    // against one limit: a crafted database cannot make this run for minutes.
+    brres::PalmBitmapDecoder::Budget budget;
+    std::vector<ResourceSummary::Family> families(db.resources.size());
+    for (size_t i = 0; i < db.resources.size(); ++i)
+        if (ResourceSummary::IsBitmap(db.resources[i]))
+            families[i] = ResourceSummary::DecodeFamily(db.resources[i], budget);
+
     out << "name: " << db.name << "\n"
         << "type: " << db.type << "\n"
         << "creator: " << db.creator << "\n"
@@ -116,15 +157,18 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         << "modified: " << PalmDate::Format(db.modified) << "\n"
         << "backed up: " << PalmDate::Format(db.backedUp) << "\n"
         << "resources: " << db.resources.size() << "\n";
-    for (const PdbReader::Resource& r : db.resources) out << ResourceSummary::Describe(r) << "\n";
+    for (size_t i = 0; i < db.resources.size(); ++i)
+        out << ResourceSummary::Describe(db.resources[i], &families[i]) << "\n";
 
     if (!wantPng) return kSuccess;
-    const QString folder = QString::fromStdString(pngFolder);
-    if (!QDir().mkpath(folder)) {
-        err << pngFolder << ": cannot create the folder\n";
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(pngFolder), ec);
+    if (ec || !std::filesystem::is_directory(std::filesystem::path(pngFolder), ec)) {
+        err << pngFolder << ": cannot create the folder"
+            << (ec ? " (" + ec.message() + ")" : std::string()) << "\n";
         return kBadFile;
     }
-    return WritePngs(db, file, QDir(folder), err) ? kSuccess : kBadFile;
+    return WritePngs(db, families, file, QDir(PathToQString(pngFolder)), err) ? kSuccess : kBadFile;
 }
 
 }  // namespace vantoro

@@ -31,31 +31,50 @@ std::string ResourceSummary::DescribeBitmap(const PalmBitmap& b) {
     return text;
 }
 
-std::string ResourceSummary::DescribeFamily(const PdbReader::Resource& r) {
-    std::vector<PalmBitmap> members;
-    std::string error;
-    const bool whole = brres::PalmBitmapDecoder::Decode(r.data, r.size, "", members, error);
+ResourceSummary::Family ResourceSummary::DecodeFamily(const PdbReader::Resource& r,
+                                                      brres::PalmBitmapDecoder::Budget& budget) {
+    Family family;
+    const bool exhausted = budget.exhausted;
+    budget.exhausted = false;
+    family.whole = brres::PalmBitmapDecoder::Decode(r.data, r.size, r.Name(), family.members,
+                                                    family.error, budget);
+    family.overBudget = budget.exhausted;
+    budget.exhausted = exhausted || family.overBudget;
+    return family;
+}
+
+std::string ResourceSummary::DescribeFamily(const Family& family) {
+    const std::vector<PalmBitmap>& members = family.members;
+    const bool whole = family.whole;
     if (whole && members.size() == 1) return DescribeBitmap(members.front());
+    // The listing line names the resource already.
+    std::string error = family.error;
+    if (const size_t at = error.find(", byte "); at != std::string::npos) error.erase(0, at + 2);
     std::string text = whole ? "family of " + std::to_string(members.size()) + " bitmaps"
-                             : "damaged bitmap (" + error + ")";
+                       : family.overBudget ? "not decoded (" + error + ")"
+                                           : "damaged bitmap (" + error + ")";
     for (size_t i = 0; i < members.size(); ++i)
         text += "\n  " + std::to_string(i + 1) + " at byte " + std::to_string(members[i].offset) +
                 ": " + DescribeBitmap(members[i]);
     return text;
 }
 
-std::string ResourceSummary::Describe(const PdbReader::Resource& resource) {
+std::string ResourceSummary::Describe(const PdbReader::Resource& resource, const Family* family) {
     std::string line = Quoted(reinterpret_cast<const uint8_t*>(resource.type.data()), 4);
     line = line.substr(1, line.size() - 2);  // the type without its quotes
     line += " " + std::to_string(resource.id) + " " + std::to_string(resource.size) + " bytes";
-    const std::string content = DescribeContent(resource);
+    const std::string content = DescribeContent(resource, family);
     if (!content.empty()) line += ": " + content;
     return line;
 }
 
-std::string ResourceSummary::DescribeContent(const PdbReader::Resource& r) {
+std::string ResourceSummary::DescribeContent(const PdbReader::Resource& r, const Family* family) {
     const uint8_t* d = r.data;
-    if (IsBitmap(r)) return DescribeFamily(r);
+    if (IsBitmap(r) && family) return DescribeFamily(*family);
+    if (IsBitmap(r)) {
+        brres::PalmBitmapDecoder::Budget budget;
+        return DescribeFamily(DecodeFamily(r, budget));
+    }
     if (r.type == "tint") {
         if (r.size != 4) return "damaged integer (4 bytes expected)";
         const auto value = static_cast<int32_t>(uint32_t(d[0]) << 24 | uint32_t(d[1]) << 16 |

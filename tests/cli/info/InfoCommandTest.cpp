@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "InfoCommand.h"
+#include "PalmBitmapDecoder.h"
 #include "PalmBitmapWriter.h"
+#include "PalmDatabaseWriter.h"
 #include "ResourceCompiler.h"
 
 namespace {
@@ -449,6 +454,98 @@ TEST(InfoCommand, ShowsEveryMemberOfAFamily) {
     const QImage tabled = png("tAIB-1000-2bpp-x2.png");
     ASSERT_FALSE(tabled.isNull());
     EXPECT_EQ(tabled.pixel(0, 0), 0xFF000000u | own.colourTable[own.values[0]]);
+}
+
+// A few hundred bytes can ask for millions of pixels: every reading has one limit, and
+// what passes it is refused at once with the reason, never decoded.
+TEST(InfoCommand, BitmapsPastTheDecodingLimitAreRefusedWithTheReason) {
+    using vantoro::test::Packing;
+    using vantoro::test::PalmBitmapSpec;
+    using vantoro::test::PalmBitmapWriter;
+    PalmBitmapSpec big;
+    big.width = big.height = 2048;
+    big.depth = 1;
+    big.packing = Packing::PackBits;
+    big.values.assign(size_t(2048) * 2048, 0);
+    const Bytes three = PalmBitmapWriter::Family({big, big, big});
+    const Bytes two = PalmBitmapWriter::Family({big, big});
+    ASSERT_LT(three.size() + two.size(), 100000u);
+    // Five of them are 20 Mi pixels; the limit is 16 Mi, 64 MiB at 4 bytes a pixel.
+    static_assert(brres::PalmBitmapDecoder::kMaxDecodedPixels == size_t(16) << 20);
+    TempFolder folder;
+    Write(folder / "Big.PDB",
+          vantoro::test::ResourceDatabase("Big", "SKIN", "Krdo",
+                                          {{"Tbmp", 3001, three}, {"Tbmp", 3002, two}}));
+
+    InfoRun run = Info({"Big.PDB"});
+    EXPECT_EQ(run.code, 0) << run.err;
+    const std::string refusal =
+        "2048x2048 more pixels would pass the limit of 64 MiB of decoded "
+        "pixels for one file";
+    EXPECT_NE(
+        run.out.find("Tbmp 3001 " + std::to_string(three.size()) + " bytes: family of 3 bitmaps\n"),
+        std::string::npos)
+        << run.out;
+    const size_t second = (PalmBitmapWriter::Member(big).size() + 3) & ~size_t(3);
+    EXPECT_NE(run.out.find("Tbmp 3002 " + std::to_string(two.size()) +
+                           " bytes: not decoded (byte " + std::to_string(second) + ": " + refusal +
+                           ")\n  1 at byte 0: 2048x2048, 1 bpp, version 2, PackBits compressed\n"),
+              std::string::npos)
+        << run.out;
+
+    // The pictures of what was decoded are written; the refusal is an error.
+    run = Info({"Big.PDB", "--png", "png"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err,
+              "Big.PDB: Tbmp 3002, byte " + std::to_string(second) + ": " + refusal + "\n");
+    std::vector<std::string> written;
+    for (const auto& entry : fs::directory_iterator(folder / "png"))
+        written.push_back(entry.path().filename().string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written,
+              (std::vector<std::string>{"Tbmp-3001-1bpp-x1-2.png", "Tbmp-3001-1bpp-x1-3.png",
+                                        "Tbmp-3001-1bpp-x1.png", "Tbmp-3002-1bpp-x1.png"}));
+    EXPECT_EQ(
+        QImage(QString::fromStdString((folder / "png/Tbmp-3002-1bpp-x1.png").string())).size(),
+        QSize(2048, 2048));
+}
+
+// Each picture replaces its file in one step, is never written over the database, and a
+// write that fails says so, with the file and the reason.
+TEST(InfoCommand, PicturesNeverGoOverTheDatabaseAndFailuresAreErrors) {
+    TempFolder folder;
+    const Bytes db = HandMadeDatabase();
+    Write(folder / "Info.PDB", db);
+    fs::create_directories(folder / "png");
+    fs::create_symlink(folder / "Info.PDB", folder / "png/Tbmp-1-1bpp-x1.png");
+    fs::create_hard_link(folder / "Info.PDB", folder / "png/Tbmp-2-16bpp-x1.png");
+    InfoRun run = Info({"Info.PDB", "--png", "png"});
+    EXPECT_EQ(run.code, 1);
+    for (const std::string name : {"png/Tbmp-1-1bpp-x1.png", "png/Tbmp-2-16bpp-x1.png"})
+        EXPECT_NE(run.err.find("'" + name + "' is the same file as 'Info.PDB', the database"),
+                  std::string::npos)
+            << run.err;
+    std::ifstream in(folder / "Info.PDB", std::ios::binary);
+    EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(in), {}), db);
+
+    // An older picture is replaced whole, and nothing else is left in the folder.
+    fs::create_directories(folder / "again");
+    Write(folder / "again/Tbmp-1-1bpp-x1.png", {'o', 'l', 'd'});
+    run = Info({"Info.PDB", "--png", "again"});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(QImage(QString::fromStdString((folder / "again/Tbmp-1-1bpp-x1.png").string())).size(),
+              QSize(2, 1));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "again"), fs::directory_iterator()), 2);
+
+    // A full disk: /dev/full takes nothing and says why.
+    fs::create_directories(folder / "full");
+    fs::create_symlink("/dev/full", folder / "full/Tbmp-2-16bpp-x1.png");
+    run = Info({"Info.PDB", "--png", "full"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err,
+              "/dev/full: cannot be written (" + std::string(std::strerror(ENOSPC)) + ").\n");
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+    EXPECT_TRUE(fs::exists(folder / "full/Tbmp-1-1bpp-x1.png"));
 }
 
 TEST(InfoCommand, UsageMistakesReturnTwo) {

@@ -132,10 +132,6 @@ CMainFrame::~CMainFrame() {
     m_Compiler.UnloadLibrary();
 }
 
-CSkinProject& CMainFrame::Project() {
-    return m_document.Project();
-}
-
 QString CMainFrame::DefaultTutorialPath() {
     return QDir(QCoreApplication::applicationDirPath())
         .filePath(QStringLiteral("Helps/Tutorial.html"));
@@ -198,26 +194,6 @@ void CMainFrame::ShowMissingBitmaps() {
 // ---------------------------------------------------------------------------------------
 // Commands, bars and menus
 
-const std::vector<int>& CMainFrame::DefaultButtons() const {
-    return CBarState::DefaultButtons();
-}
-
-std::vector<int> CMainFrame::ToolBarButtons() const {
-    return m_pBarState->Buttons();
-}
-
-void CMainFrame::SetToolBarButtons(const std::vector<int>& buttons) {
-    m_pBarState->SetButtons(m_pToolBar, buttons);
-}
-
-QLabel* CMainFrame::MessagePane() const {
-    return m_pIndicators->MessagePane();
-}
-
-QList<QLabel*> CMainFrame::IndicatorPanes() const {
-    return m_pIndicators->Panes();
-}
-
 void CMainFrame::CreateDockingWindows() {
     m_pWorkspace = new CDockTreeWnd(this);
     m_pWorkspace->SetNotifyTarget(this);
@@ -277,26 +253,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 bool CMainFrame::IsOpenProject(const QString& path) const {
     const CSkinProject& project = m_document.Project();
     return project.IsLoaded && CProjectPath::IsSameFile(PathToQString(project.PathName), path);
-}
-
-bool CMainFrame::OpenProject(const QString& path) {
-    return m_pCommands->Open(path);
-}
-
-bool CMainFrame::SaveModified() {
-    return m_pCommands->SaveModified();
-}
-
-bool CMainFrame::OnSaveProject() {
-    return m_pCommands->Save();
-}
-
-void CMainFrame::OnCloseProject() {
-    m_pCommands->Close();
-}
-
-void CMainFrame::OnBuildSkin() {
-    m_pCommands->Build();
 }
 
 void CMainFrame::CommitPendingEdit() {
@@ -378,10 +334,6 @@ void CMainFrame::ShowProblemMarks() {
 
 // ---------------------------------------------------------------------------------------
 // View, Tools and Help
-
-CLayoutView* CMainFrame::LayoutView() const {
-    return m_pLayoutPane->View();
-}
 
 bool CMainFrame::IsLayoutMode() const {
     return m_pCentral->currentWidget() == m_pLayoutPane;

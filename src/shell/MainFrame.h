@@ -8,10 +8,15 @@
 #include <memory>
 #include <vector>
 
+#include "BarState.h"
 #include "BitmapStacker.h"
 #include "DockPropertyWnd.h"
+#include "DocumentCommands.h"
+#include "LayoutPane.h"
 #include "ResourceCompiler.h"
 #include "SkinProject.h"
+#include "StatusIndicators.h"
+#include "VantoroDoc.h"
 
 class QAction;
 class QLabel;
@@ -46,28 +51,28 @@ public:
     void OnCreate();
 
     // Loads the project at `path`; see CDocumentCommands::Open.
-    bool OpenProject(const QString& path);
+    bool OpenProject(const QString& path) { return m_pCommands->Open(path); }
     // Whether `path` names the project that is open now.
     bool IsOpenProject(const QString& path) const;
-    bool SaveModified();
+    bool SaveModified() { return m_pCommands->SaveModified(); }
     // Commits the text an in-place editor holds but has not committed yet, so no command
     // (save, build, undo, ...) acts without it.
     void CommitPendingEdit();
 
-    CSkinProject& Project();
+    CSkinProject& Project() { return m_document.Project(); }
     CVantoroDoc& Document() { return m_document; }
     CDocumentCommands& Commands() { return *m_pCommands; }
     CResourceCompiler& Compiler() { return m_Compiler; }
     CBitmapStacker& BitmapStacker() { return m_Stacker; }
     CVantoroView* GetActiveView() const { return m_pView; }
     // The composed screen, shown instead of the bitmaps in layout mode.
-    CLayoutView* LayoutView() const;
+    CLayoutView* LayoutView() const { return m_pLayoutPane->View(); }
     bool IsLayoutMode() const;
     CDockTreeWnd* WorkspaceWindow() const { return m_pWorkspace; }
     CDockPropertyWnd* PropertyWindow() const { return m_pPropertyWnd; }
     QToolBar* DefaultToolBar() const { return m_pToolBar; }
-    QLabel* MessagePane() const;
-    QList<QLabel*> IndicatorPanes() const;
+    QLabel* MessagePane() const { return m_pIndicators->MessagePane(); }
+    QList<QLabel*> IndicatorPanes() const { return m_pIndicators->Panes(); }
 
     // The command's action (menu item, tool bar button, shortcut), or null.
     QAction* Action(int commandId) const { return m_actions.value(commandId); }
@@ -75,10 +80,12 @@ public:
     QList<int> MenuCommands() const { return m_menuCommands; }
 
     // The tool bar's buttons as command numbers, ID_SEPARATOR for a separator.
-    const std::vector<int>& DefaultButtons() const;
-    std::vector<int> ToolBarButtons() const;
+    const std::vector<int>& DefaultButtons() const { return CBarState::DefaultButtons(); }
+    std::vector<int> ToolBarButtons() const { return m_pBarState->Buttons(); }
     // Commands that cannot stand on the tool bar are left out.
-    void SetToolBarButtons(const std::vector<int>& buttons);
+    void SetToolBarButtons(const std::vector<int>& buttons) {
+        m_pBarState->SetButtons(m_pToolBar, buttons);
+    }
 
     // The entries of the File menu's recent-file list, newest first.
     void SetRecentFiles(const QStringList& menuTexts);
@@ -96,11 +103,11 @@ public:
 
 public slots:
     // True when the project was written; a failure has been shown.
-    bool OnSaveProject();
-    void OnCloseProject();
+    bool OnSaveProject() { return m_pCommands->Save(); }
+    void OnCloseProject() { m_pCommands->Close(); }
     void OnEditUndo();
     void OnEditRedo();
-    void OnBuildSkin();
+    void OnBuildSkin() { m_pCommands->Build(); }
     void OnElementSelected(CPropertyItemManager* sheet);
     // The central view's mode: the selected element's bitmaps, or the whole screen.
     void OnViewMode(bool layout);

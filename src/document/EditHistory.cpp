@@ -1,5 +1,7 @@
 #include "EditHistory.h"
 
+#include <QElapsedTimer>
+
 #include "PropertyEditCommand.h"
 #include "PropertyItem.h"
 #include "RuleBook.h"
@@ -8,7 +10,15 @@
 
 namespace vantoro {
 
-CEditHistory::CEditHistory(QObject* parent) : QObject(parent) {}
+CEditHistory::CEditHistory(QObject* parent)
+    : QObject(parent), m_clock([] {
+          static const QElapsedTimer started = [] {
+              QElapsedTimer timer;
+              timer.start();
+              return timer;
+          }();
+          return started.elapsed();
+      }) {}
 
 CEditHistory::~CEditHistory() {
     Attach(nullptr);
@@ -32,7 +42,9 @@ bool CEditHistory::OnValueCommitted(CPropertyItemManager& sheet, const CProperty
     QString name = m_pProject ? ToQString(m_pProject->ElementName(&sheet)) : QString();
     if (!name.isEmpty()) name += u' ';
     name += ToQString(item.m_strLabel);
-    m_stack.push(new CPropertyEditCommand(*this, sheet, item.m_nItemId, before, after, name));
+    const int64_t nudgedAt = m_bNudging ? m_clock() : -1;
+    m_stack.push(
+        new CPropertyEditCommand(*this, sheet, item.m_nItemId, before, after, name, nudgedAt));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QUndoStack>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "PropertySheetObserver.h"
@@ -39,6 +40,12 @@ public:
                           const CPropertyValue& before, const CPropertyValue& after) override;
     void OnRefreshView() override { emit RefreshView(); }
 
+    // While set, committed changes are nudges (arrow keys on the layout): nudges of one
+    // rectangle in a row are one step until a pause of a second or another change.
+    void SetNudging(bool nudging) { m_bNudging = nudging; }
+    // The clock nudges are timed by, in milliseconds (tests set their own).
+    void SetClock(std::function<int64_t()> clock) { m_clock = std::move(clock); }
+
     // Emitted by undo and redo after `sheet`'s row `itemId` took its value back.
     void NotifyValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {
         emit ValueApplied(sheet, itemId);
@@ -52,6 +59,8 @@ signals:
 private:
     QUndoStack m_stack;
     CSkinProject* m_pProject = nullptr;
+    bool m_bNudging = false;
+    std::function<int64_t()> m_clock;
 };
 
 }  // namespace vantoro

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "EditHistory.h"
 #include "PropertyItem.h"
 #include "PropertyItemManager.h"
 #include "RuleBook.h"
@@ -313,13 +314,17 @@ void CLayoutView::keyPressEvent(QKeyEvent* event) {
     if (m_bDragging || !SelectedElement(selected)) return QAbstractScrollArea::keyPressEvent(event);
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     const CRect moved = Dragged(selected.Rect, kMove, dx * step, dy * step);
-    if (moved != selected.Rect) Commit(selected, moved);
+    if (moved != selected.Rect) {
+        if (m_pHistory) m_pHistory->SetNudging(true);
+        Commit(selected, moved);
+        if (m_pHistory) m_pHistory->SetNudging(false);
+    }
     event->accept();
 }
 
 void CLayoutView::Commit(const CScreenElement& element, const CRect& rect) {
-    // The grid's own path: the row takes the value, the sheet stores every row into the
-    // record and the history records the change as one step.
+    // The grid's own path: the row takes the value, and the sheet hands it to the history,
+    // which makes the change as one step (or refuses it, saying why).
     CPropertyItemManager& sheet = CScreenLayout::Sheet(m_project, element.Element);
     CPropertyItem* row = sheet.FindItem(element.ItemId);
     if (!row) return;

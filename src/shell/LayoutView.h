@@ -10,14 +10,15 @@
 
 namespace vantoro {
 
+class CEditHistory;
 class CPropertyItemManager;
 class CSkinProject;
 
 // The composed screen of the skin, zoomed by whole pixels, with the overlay. A click
 // selects an element; dragging its body moves its rectangle, dragging an edge or a
 // corner handle of the selected one resizes it, and the arrow keys nudge it (Shift: by
-// 10). Each drag or key press becomes one edit through the element's sheet, exactly as
-// the property grid commits one.
+// 10). Each drag becomes one edit through the element's sheet, exactly as the property
+// grid commits one; a run of key presses on one element is one edit.
 class CLayoutView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -29,6 +30,9 @@ public:
     void SetZoom(int zoom);
     bool IsMaximized() const { return m_bMaximized; }
     void SetMaximized(bool maximized);
+
+    // The history nudges go to, so that one run of arrow keys is one step. Not owned.
+    void SetHistory(CEditHistory* history) { m_pHistory = history; }
 
     // The element whose handles show and whose rectangle the keys nudge. Not owned.
     void SetSelectedSheet(CPropertyItemManager* sheet);
@@ -83,6 +87,7 @@ private:
     static Qt::CursorShape CursorFor(int edges);
 
     CSkinProject& m_project;
+    CEditHistory* m_pHistory = nullptr;
     CSkinRenderer m_renderer;
     std::vector<CSkinProblem> m_problems;
     int m_nZoom = 2;

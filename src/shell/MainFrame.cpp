@@ -59,6 +59,7 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     resize(1000, 700);
 
     CLayoutView* layout = m_pLayoutPane->View();
+    layout->SetHistory(&m_history);
     connect(layout, &CLayoutView::ElementClicked, this, [this](CPropertyItemManager* sheet) {
         if (m_pWorkspace) m_pWorkspace->SelectSheet(sheet);
     });

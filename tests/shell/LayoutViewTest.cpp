@@ -86,25 +86,36 @@ TEST_F(LayoutViewTest, DraggingAndNudgingTheTitleBarAreUndoableEditsThroughItsSh
     EXPECT_EQ(stack.count(), 2);
 
     // Keys: Shift moves by 10, the screen's edge stops the rectangle, and a key that
-    // moves nothing records nothing.
+    // moves nothing records nothing. A run of keys is one step until a pause of a second.
+    int64_t now = 0;
+    app->Document()->History().SetClock([&now] { return now; });
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 15, 160, 40}));
     QTest::keyClick(view, Qt::Key_Right);
     EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 15, 160, 40})) << "already at the right edge";
     EXPECT_EQ(stack.count(), 3);
-    for (int i = 0; i < 3; ++i) QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    for (int i = 0; i < 3; ++i) {
+        now += 900;
+        QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    }
     EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 25}));
-    EXPECT_EQ(stack.count(), 5);
+    EXPECT_EQ(stack.count(), 3) << "four presses, none a second after the last: one step";
+    now += 1001;
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(stack.count(), 4) << "after a pause, a step of its own";
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_EQ(stack.count(), 3) << "nudged back where it started: no step at all";
 
     // A drag far off the screen keeps the rectangle on it.
     QTest::mousePress(port, Qt::LeftButton, {}, view->ViewportPoint(QPoint(60, 20)));
     QTest::mouseMove(port, view->ViewportPoint(QPoint(60, 400)));
     QTest::mouseRelease(port, Qt::LeftButton, {}, view->ViewportPoint(QPoint(60, 400)));
     EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 135, 160, 160}));
+    EXPECT_EQ(stack.count(), 4) << "a drag is its own step";
 
-    // Undo walks back one step per drag or key press.
-    for (int i = 0; i < 6; ++i) stack.undo();
+    // Undo walks back one step per drag or run of keys.
+    for (int i = 0; i < 4; ++i) stack.undo();
     EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 15}));
     EXPECT_EQ(RowRect(title, 1), (CRect{0, 0, 160, 15}));
 }

@@ -107,7 +107,10 @@ CVantoroDoc::SaveResult CVantoroDoc::Save(bool overwrite, QString* error) {
     }
     const QString path = PathToQString(m_Project.PathName);
     const QFileInfo file(path);
-    if (file.exists() && !file.isWritable()) return SaveResult::ReadOnly;
+    // Marked read-only is read-only, for whoever runs the editor (root included).
+    const auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (file.exists() && (!file.isWritable() || !(file.permissions() & writeBits)))
+        return SaveResult::ReadOnly;
     if (!m_strUnkept.isEmpty()) return SaveResult::WouldLoseText;
     if (!overwrite && file.exists() && ChangedOnDisk()) return SaveResult::ChangedOnDisk;
     if (!m_Project.SaveProject()) {

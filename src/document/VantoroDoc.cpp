@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "ArtworkImportCommand.h"
 #include "AtomicFileWriter.h"
 #include "FileNameResolver.h"
 #include "ProfileStore.h"
@@ -80,6 +81,31 @@ void CVantoroDoc::Close() {
     m_reportedChange.reset();
     m_strUnkept.clear();
     emit ProjectReplaced();
+}
+
+bool CVantoroDoc::ImportArtwork(const CSkinField& field, const QString& image,
+                                const CImportOptions& options, QString* error, QStringList* notes) {
+    if (!m_Project.IsLoaded) {
+        if (error) *error = QStringLiteral("No project is open.");
+        return false;
+    }
+    CArtworkImporter importer;
+    CArtworkImport import;
+    std::string why;
+    if (!importer.Compute(m_Project, field, QStringToPath(image), options, import)) {
+        if (error) *error = ToQString(importer.LastError());
+        return false;
+    }
+    if (!CArtworkImporter::Write(import, &why)) {
+        if (error) *error = ToQString(why);
+        return false;
+    }
+    if (notes)
+        for (const std::string& note : import.Notes) notes->append(ToQString(note));
+    const QString text = QStringLiteral("Import into ") + ToQString(CSkinFields::Label(field));
+    m_History.Stack().push(
+        new CArtworkImportCommand(m_History, m_Project, std::move(import), text));
+    return true;
 }
 
 bool CVantoroDoc::ChangedOnDisk() const {

@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
+#include "ArtworkImporter.h"
 #include "EditHistory.h"
 #include "FileStamp.h"
 #include "SkinProject.h"
@@ -59,6 +61,12 @@ public:
     // folder to the same files, and `note` says so (the history is cleared then, since
     // its steps name the files the old way). False with `error`.
     bool SaveAs(const QString& path, QString* error, QString* note);
+
+    // Brings the picture `image` into the bitmap `field` (and its mask) as one undoable step.
+    // False with `error` when it is refused; nothing is written then. `notes`: what the
+    // user should know (the picture was cut to fit, its size differs from the element's).
+    bool ImportArtwork(const CSkinField& field, const QString& image, const CImportOptions& options,
+                       QString* error, QStringList* notes);
 
     // Whether the file on disk is no longer what was read or last saved (or is gone).
     bool ChangedOnDisk() const;

@@ -1,13 +1,20 @@
 #include "DocumentCommands.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "AtomicFileWriter.h"
 #include "BuildRunner.h"
 #include "CommandIds.h"
 #include "MessageBox.h"
 #include "ProjectPath.h"
+#include "PropertyItemManager.h"
+#include "RuleBook.h"
+#include "SkinRenderer.h"
+#include "SkinUnpacker.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 #include "VantoroDoc.h"
@@ -21,7 +28,14 @@ CDocumentCommands::CDocumentCommands(QWidget& window, CVantoroDoc& document,
       m_window(window),
       m_document(document),
       m_compiler(compiler),
-      m_commitPendingEdit(std::move(commitPendingEdit)) {}
+      m_commitPendingEdit(std::move(commitPendingEdit)),
+      m_choosePath(
+          [this](const QString& title, const QString& start, const QString& filter, bool save) {
+              if (filter.isEmpty())
+                  return QFileDialog::getExistingDirectory(&m_window, title, start);
+              return save ? QFileDialog::getSaveFileName(&m_window, title, start, filter)
+                          : QFileDialog::getOpenFileName(&m_window, title, start, filter);
+          }) {}
 
 QString CDocumentCommands::FileName() const {
     return QFileInfo(PathToQString(m_document.Project().PathName)).fileName();
@@ -128,9 +142,8 @@ bool CDocumentCommands::SaveAs() {
     if (!m_document.Project().IsLoaded) return false;
     const QString filter =
         CStringTable::Field(IDR_MAINFRAME, 3) + QStringLiteral(";;All Files (*)");
-    const QString path =
-        QFileDialog::getSaveFileName(&m_window, QStringLiteral("Save Project As"),
-                                     PathToQString(m_document.Project().PathName), filter);
+    const QString path = m_choosePath(QStringLiteral("Save Project As"),
+                                      PathToQString(m_document.Project().PathName), filter, true);
     return !path.isEmpty() && SaveAs(path);
 }
 
@@ -187,6 +200,94 @@ void CDocumentCommands::FollowDisk() {
         {QStringLiteral("Reload"), QStringLiteral("Keep My Changes")}, 1);
     if (answer == 0 && !m_document.Reload(&reason))
         CMessageBox::Show(&m_window, QStringLiteral("Unable to open project.\n\n") + reason);
+}
+
+bool CDocumentCommands::ImportImage(CPropertyItemManager* sheet, int itemId, const QString& given) {
+    m_commitPendingEdit();
+    CSkinProject& project = m_document.Project();
+    if (!project.IsLoaded || !sheet || !sheet->SkinElement()) return false;
+    const CSkinField* field = sheet->FieldOf(uint8_t(itemId));
+    if (!field || field->Kind != CFieldKind::Bitmap) {
+        field = nullptr;
+        for (const CSkinField* each : CSkinFields::Of(*sheet->SkinElement()))
+            if (each->Kind == CFieldKind::Bitmap && !each->Mask) {
+                field = each;
+                break;
+            }
+    }
+    if (!field) {
+        CMessageBox::Show(&m_window, QStringLiteral("%1 has no bitmap to import a picture into.")
+                                         .arg(ToQString(project.ElementName(sheet))));
+        return false;
+    }
+    QString image = given;
+    if (image.isEmpty())
+        image = m_choosePath(
+            QStringLiteral("Import Image into %1").arg(ToQString(CSkinFields::Label(*field))),
+            PathToQString(project.Folder),
+            QStringLiteral("Images (*.png *.bmp *.gif *.jpg *.jpeg *.webp);;All Files (*)"), false);
+    if (image.isEmpty()) return false;
+    QString error;
+    QStringList notes;
+    if (!m_document.ImportArtwork(*field, image, CImportOptions{}, &error, &notes)) {
+        CMessageBox::Show(&m_window, QStringLiteral("Unable to import the picture.\n\n") + error);
+        return false;
+    }
+    emit Status(notes.isEmpty()
+                    ? QStringLiteral("%1 imported into %2.")
+                          .arg(QFileInfo(image).fileName(), ToQString(CSkinFields::Label(*field)))
+                    : notes.join(u' '));
+    return true;
+}
+
+bool CDocumentCommands::ExportScreen() {
+    m_commitPendingEdit();
+    const CSkinProject& project = m_document.Project();
+    if (!project.IsLoaded) return false;
+    const QString start = PathToQString(project.Folder) + ToQString(project.SkinInfo.SkinName) +
+                          QStringLiteral(".png");
+    const QString path = m_choosePath(QStringLiteral("Export Screen as PNG"), start,
+                                      QStringLiteral("PNG Images (*.png)"), true);
+    if (path.isEmpty()) return false;
+    const int answer = CMessageBox::Ask(
+        &m_window, QStringLiteral("Export the screen with the outlines and names of its elements?"),
+        {QStringLiteral("With Outlines"), QStringLiteral("Picture Only"),
+         QStringLiteral("Cancel")});
+    if (answer == 2) return false;
+    CRenderOptions options;
+    options.Overlay = answer == 0;
+    const QImage picture = CSkinRenderer().Render(project, options, CRuleBook().Check(project));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    std::string error = "the picture cannot be encoded";
+    if (picture.isNull() || !picture.save(&buffer, "PNG") ||
+        !CAtomicFileWriter::Write(QStringToPath(path), bytes.toStdString(), &error)) {
+        CMessageBox::Show(&m_window,
+                          QStringLiteral("Unable to export the screen.\n\n") + ToQString(error));
+        return false;
+    }
+    emit Status(
+        QStringLiteral("The screen was written to %1.").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+QString CDocumentCommands::UnpackDatabase(const QString& database) {
+    const QFileInfo file(database);
+    const QString folder =
+        m_choosePath(QStringLiteral("Unpack %1 into").arg(file.fileName()),
+                     file.absoluteDir().filePath(file.completeBaseName()), QString(), true);
+    if (folder.isEmpty()) return {};
+    CSkinUnpacker unpacker;
+    if (!unpacker.Unpack(QStringToPath(database), QStringToPath(folder))) {
+        CMessageBox::Show(&m_window, QStringLiteral("Unable to open the skin database.\n\n") +
+                                         PathToQString(unpacker.LastError()));
+        return {};
+    }
+    QStringList notes;
+    for (const std::string& note : unpacker.Notes()) notes << ToQString(note);
+    if (!notes.isEmpty()) emit Status(notes.join(u' '));
+    return PathToQString(unpacker.ProjectPath());
 }
 
 }  // namespace vantoro

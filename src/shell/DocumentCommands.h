@@ -8,6 +8,7 @@ class QWidget;
 
 namespace vantoro {
 
+class CPropertyItemManager;
 class CResourceCompiler;
 class CVantoroDoc;
 
@@ -41,6 +42,22 @@ public:
     // unsaved (said in the status bar), and is asked about when something is.
     void FollowDisk();
 
+    // Brings a picture into a bitmap of `sheet`'s element as one undoable step: the row
+    // `itemId` when it is a bitmap row, else the element's first bitmap; `image` asked for
+    // when empty. False when refused (told) or cancelled.
+    bool ImportImage(CPropertyItemManager* sheet, int itemId, const QString& image = {});
+    // The screen as the layout shows it, with or without the outlines, into a PNG file.
+    bool ExportScreen();
+    // Recovers the project of the skin database `database` into a folder the user picks;
+    // the new project file, or empty when cancelled or refused (told).
+    QString UnpackDatabase(const QString& database);
+
+    // How a folder or a file is asked for; tests answer without a dialog. `save`: a file to
+    // write; an empty `filter` asks for a folder.
+    using PathChooser = std::function<QString(const QString& title, const QString& start,
+                                              const QString& filter, bool save)>;
+    void SetPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
+
 signals:
     // A line for the status bar.
     void Status(const QString& text);
@@ -54,6 +71,7 @@ private:
     CVantoroDoc& m_document;
     CResourceCompiler& m_compiler;
     std::function<void()> m_commitPendingEdit;
+    PathChooser m_choosePath;
 };
 
 }  // namespace vantoro

@@ -177,6 +177,12 @@ int CLayoutView::HitEdges(const QPoint& pos) const {
     return edges;
 }
 
+CPropertyItemManager* CLayoutView::SheetAt(const QPoint& pos) const {
+    CScreenElement element;
+    if (!HitElement(pos, element)) return nullptr;
+    return &CScreenLayout::Sheet(const_cast<CSkinProject&>(m_project), element.Element);
+}
+
 bool CLayoutView::HitElement(const QPoint& pos, CScreenElement& found) const {
     if (!m_project.IsLoaded) return false;
     const std::vector<CScreenElement> elements = Elements();

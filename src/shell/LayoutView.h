@@ -44,6 +44,9 @@ public:
     // What the checker found at the last Refresh, as the overlay marks it.
     const std::vector<CSkinProblem>& Problems() const { return m_problems; }
 
+    // The element whose rectangle lies under `pos` of the viewport, or null.
+    CPropertyItemManager* SheetAt(const QPoint& pos) const;
+
     // Where the screen's pixel `screen` begins in the viewport, at the current zoom and
     // scroll position.
     QPoint ViewportPoint(const QPoint& screen) const;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStackedWidget>
@@ -20,6 +21,7 @@
 #include "DocumentCommands.h"
 #include "ElementSelectedEvent.h"
 #include "FrameCommands.h"
+#include "ImageDrops.h"
 #include "LayoutPane.h"
 #include "LayoutView.h"
 #include "MessageBox.h"
@@ -205,6 +207,26 @@ void CMainFrame::CreateDockingWindows() {
     for (QDockWidget* dock :
          {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})
         connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
+    // A picture dropped onto an element, in the tree or on the layout, is imported into it;
+    // the tree's menu offers the same.
+    auto* drops =
+        new CImageDrops([this](CPropertyItemManager* sheet,
+                               const QString& image) { m_pCommands->ImportImage(sheet, 0, image); },
+                        this);
+    QTreeWidget* tree = m_pWorkspace->Tree();
+    drops->Watch(tree->viewport(),
+                 [tree](const QPoint& pos) { return CDockTreeWnd::ItemData(tree->itemAt(pos)); });
+    CLayoutView* layout = LayoutView();
+    drops->Watch(layout->viewport(), [layout](const QPoint& pos) { return layout->SheetAt(pos); });
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tree, &QWidget::customContextMenuRequested, this, [this, tree](const QPoint& pos) {
+        CPropertyItemManager* sheet = CDockTreeWnd::ItemData(tree->itemAt(pos));
+        if (!sheet) return;
+        QMenu menu(this);
+        menu.addAction(m_actions[ID_EDIT_IMPORT_IMAGE]->icon(), QStringLiteral("&Import Image..."),
+                       this, [this, sheet] { m_pCommands->ImportImage(sheet, 0); });
+        menu.exec(tree->viewport()->mapToGlobal(pos));
+    });
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {
@@ -220,7 +242,8 @@ void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {
 void CMainFrame::UpdateCommandUI() {
     if (m_actions.isEmpty()) return;
     const bool loaded = Project().IsLoaded == 1;
-    for (int id : {ID_BUILD_SKIN, ID_SAVE_PROJECT, ID_SAVE_PROJECT_AS, ID_CLOSE_PROJECT})
+    for (int id : {ID_BUILD_SKIN, ID_SAVE_PROJECT, ID_SAVE_PROJECT_AS, ID_CLOSE_PROJECT,
+                   ID_FILE_EXPORT_SCREEN, ID_EDIT_IMPORT_IMAGE})
         m_actions[id]->setEnabled(loaded);
     // The texts name the change: "&Undo Title Bar Location".
     const QUndoStack& stack = m_history.Stack();
@@ -263,6 +286,12 @@ void CMainFrame::CommitPendingEdit() {
 void CMainFrame::OnEditUndo() {
     CommitPendingEdit();
     m_history.Stack().undo();
+}
+
+void CMainFrame::OnImportImage() {
+    CPropertyListCtrl* list = m_pPropertyWnd->List();
+    const CPropertyItem* row = list->GetItem(list->currentRow());
+    m_pCommands->ImportImage(list->Manager(), row ? row->m_nItemId : 0);
 }
 
 void CMainFrame::OnEditRedo() {

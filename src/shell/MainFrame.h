@@ -107,6 +107,8 @@ public slots:
     void OnCloseProject() { m_pCommands->Close(); }
     void OnEditUndo();
     void OnEditRedo();
+    // Edit > Import Image...: into the selected element's bitmap (the bitmap row selected).
+    void OnImportImage();
     void OnBuildSkin() { m_pCommands->Build(); }
     void OnElementSelected(CPropertyItemManager* sheet);
     // The central view's mode: the selected element's bitmaps, or the whole screen.

@@ -70,9 +70,14 @@ bool CVantoroApp::OpenDocumentFile(const QString& path) {
 
 CVantoroApp::OpenOutcome CVantoroApp::OpenDocument(const QString& path) {
     if (!m_pMainFrame || path.isEmpty()) return OpenOutcome::Failed;
-    const QString full = CProjectPath::Absolute(path);
+    QString full = CProjectPath::Absolute(path);
     if (!m_pMainFrame->IsOpenProject(full) && !m_pMainFrame->SaveModified())
         return OpenOutcome::Cancelled;
+    // A skin database opens as the project unpacked from it, in a folder the user picks.
+    if (QFileInfo(full).suffix().compare(QStringLiteral("pdb"), Qt::CaseInsensitive) == 0) {
+        full = m_pMainFrame->Commands().UnpackDatabase(full);
+        if (full.isEmpty()) return OpenOutcome::Cancelled;
+    }
     if (!m_pMainFrame->OpenProject(full)) return OpenOutcome::Failed;
     m_pDocument->SetPathName(full);
     m_RecentFiles.Add(full);
@@ -91,8 +96,8 @@ void CVantoroApp::OnFileOpen() {
         folder = PathToQString(m_pMainFrame->Project().Folder);
     else if (!recent.isEmpty())
         folder = QFileInfo(recent.first()).absolutePath();
-    const QString filter =
-        CStringTable::Field(IDR_MAINFRAME, 3) + QStringLiteral(";;All Files (*)");
+    const QString filter = CStringTable::Field(IDR_MAINFRAME, 3) +
+                           QStringLiteral(";;Skin Databases (*.pdb *.PDB);;All Files (*)");
     const QString path =
         QFileDialog::getOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"), folder, filter);
     if (!path.isEmpty()) OpenDocumentFile(path);

@@ -44,8 +44,10 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
     EXPECT_EQ(Describe(MenuAt(frame, 0)),
               (QStringList{"New Skin &Project...\tCtrl+Shift+N", "&Open Project...\tCtrl+O",
                            "!&Save Project\tCtrl+S", "!Save Project &As...\tCtrl+Shift+S",
-                           "!&Close Project\tCtrl+C", "-", "!Recent File", "-", "E&xit"}));
-    EXPECT_EQ(Describe(MenuAt(frame, 1)), (QStringList{"!&Undo", "!&Redo"}));
+                           "!&Close Project\tCtrl+C", "-", "!&Export Screen as PNG...", "-",
+                           "!Recent File", "-", "E&xit"}));
+    EXPECT_EQ(Describe(MenuAt(frame, 1)),
+              (QStringList{"!&Undo", "!&Redo", "-", "!&Import Image...\tCtrl+I"}));
     EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"!Build Skin"}));
     EXPECT_EQ(Describe(MenuAt(frame, 3)),
               (QStringList{"&Toolbar", "&Status Bar", "Workspace", "Property Window", "-",
@@ -65,12 +67,12 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
 
     ASSERT_TRUE(app->OpenDocumentFile(blue));
     const QStringList file = Describe(MenuAt(frame, 0));
-    ASSERT_EQ(file.size(), 9);
+    ASSERT_EQ(file.size(), 11);
     EXPECT_EQ(file[2], "&Save Project	Ctrl+S");
     EXPECT_EQ(file[3], "Save Project &As...	Ctrl+Shift+S");
     EXPECT_EQ(file[4], "&Close Project	Ctrl+C");
-    EXPECT_TRUE(file[6].startsWith("&1 ")) << file[6].toStdString();
-    EXPECT_TRUE(file[6].endsWith("Blue.skn"));
+    EXPECT_TRUE(file[8].startsWith("&1 ")) << file[8].toStdString();
+    EXPECT_TRUE(file[8].endsWith("Blue.skn"));
     EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"Build Skin"}));
 
     frame->OnCloseProject();

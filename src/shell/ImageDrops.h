@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPoint>
+#include <functional>
+
+class QWidget;
+
+namespace vantoro {
+
+class CPropertyItemManager;
+
+// Pictures dropped onto an element where the window shows it (a node of the tree, a
+// rectangle of the layout): each is imported into that element's bitmap. Other files pass
+// on to the window, which opens projects.
+class CImageDrops : public QObject {
+    Q_OBJECT
+public:
+    // The element under a point of `target`, or null.
+    using ElementAt = std::function<CPropertyItemManager*(const QPoint& pos)>;
+    using Import = std::function<void(CPropertyItemManager* sheet, const QString& image)>;
+
+    CImageDrops(Import import, QObject* parent);
+    // Takes picture drops on `target` (a view's viewport).
+    void Watch(QWidget* target, ElementAt elementAt);
+
+    // Whether `path` is a picture the importer reads (and not a project or a database).
+    static bool IsImage(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Import m_import;
+    QHash<QObject*, ElementAt> m_targets;
+};
+
+}  // namespace vantoro

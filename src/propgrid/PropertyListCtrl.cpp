@@ -160,6 +160,7 @@ void CPropertyListCtrl::SetEditor(IInPlaceEditor* editor, bool created) {
         const QString name = row ? ToQString(row->m_strLabel) : QString();
         widget->setAccessibleName(name);
         if (QWidget* proxy = widget->focusProxy()) proxy->setAccessibleName(name);
+        if (auto* typed = qobject_cast<CInPlaceButtonEditImp*>(widget)) typed->SetRowName(name);
     }
 }
 
@@ -228,9 +229,13 @@ bool CPropertyListCtrl::CommitEditor() {
 
 void CPropertyListCtrl::KeepRefusedText() {
     // The typed text stays for the user to correct; when the edit was left for the list
-    // (Enter, Tab), the field takes the keyboard back.
+    // (Enter, Tab, a click on another row), the field takes the keyboard back.
     QWidget* widget = CurrentEditorWidget();
     if (!widget) return;
+    if (!m_bRefusedJustNow) {
+        m_bRefusedJustNow = true;
+        QTimer::singleShot(0, this, [this] { m_bRefusedJustNow = false; });
+    }
     QPointer<QWidget> field = widget->focusProxy() ? widget->focusProxy() : widget;
     QTimer::singleShot(0, this, [this, field] {
         if (!field || !field->isVisible()) return;
@@ -262,26 +267,64 @@ void CPropertyListCtrl::SetRowMarks(const QHash<int, CPropertyRowMark>& marks) {
     viewport()->update();
 }
 
+int CPropertyListCtrl::RowOfItemId(int itemId) {
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < count(); ++i) {
+            const CPropertyItem* row = GetItem(i);
+            if (row && !row->IsCategory() && row->m_nItemId == itemId) return i;
+        }
+        // A collapsed category hides it: open the categories and look again.
+        bool opened = false;
+        for (int i = count() - 1; i >= 0; --i) {
+            CPropertyItemCategory* category = CategoryAt(i);
+            if (category && !category->m_bExpanded) {
+                int index = i;
+                ExpandCategory(category, index);
+                opened = true;
+            }
+        }
+        if (!opened) break;
+    }
+    return -1;
+}
+
 bool CPropertyListCtrl::SelectItemId(int itemId) {
-    for (int i = 0; i < count(); ++i) {
-        const CPropertyItem* row = GetItem(i);
-        if (row && !row->IsCategory() && row->m_nItemId == itemId) {
-            setCurrentRow(i);
-            scrollToItem(item(i));
-            return true;
-        }
-    }
-    // A collapsed category hides it: open the categories and look again.
-    bool opened = false;
-    for (int i = count() - 1; i >= 0; --i) {
-        CPropertyItemCategory* category = CategoryAt(i);
-        if (category && !category->m_bExpanded) {
-            int index = i;
-            ExpandCategory(category, index);
-            opened = true;
-        }
-    }
-    return opened && SelectItemId(itemId);
+    const int row = RowOfItemId(itemId);
+    if (row < 0) return false;
+    setCurrentRow(row);
+    scrollToItem(item(row));
+    return true;
+}
+
+bool CPropertyListCtrl::ShowItemId(int itemId) {
+    const int row = RowOfItemId(itemId);
+    if (row < 0) return false;
+    const bool quiet = m_bQuietPlace;
+    m_bQuietPlace = true;
+    if (row == m_nEditIndex)
+        ReloadEditorQuietly();
+    else
+        setCurrentRow(row);
+    m_bQuietPlace = quiet;
+    scrollToItem(item(row));
+    return true;
+}
+
+void CPropertyListCtrl::ReloadEditorQuietly() {
+    const bool quiet = m_bQuietPlace;
+    m_bQuietPlace = true;
+    PlaceEditor(true);
+    m_bQuietPlace = quiet;
+}
+
+bool CPropertyListCtrl::EditorMayTakeFocus(const QWidget* list) {
+    const auto* grid = qobject_cast<const CPropertyListCtrl*>(list);
+    return !grid || !grid->m_bQuietPlace;
+}
+
+bool CPropertyListCtrl::IsHidingEditor(const QWidget* list) {
+    const auto* grid = qobject_cast<const CPropertyListCtrl*>(list);
+    return grid && grid->m_bHidingEditor;
 }
 
 QString CPropertyListCtrl::Refusal(const CPropertyValue& value) const {
@@ -295,11 +338,44 @@ void CPropertyListCtrl::OnValueApplied(CPropertyItemManager* sheet, uint8_t item
     viewport()->update();
     const CPropertyItem* row = GetItem(m_nEditIndex);
     if (!row || !m_pEditor || row->m_nItemId != itemId) return;
-    // Reload the editor without taking the focus from wherever the user is.
-    QWidget* focus = QApplication::focusWidget();
-    const bool focusElsewhere = focus && focus != this && !isAncestorOf(focus);
-    PlaceEditor(true);
-    if (focusElsewhere) focus->setFocus(Qt::OtherFocusReason);
+    // The next Ctrl+Z must reach the history again, not the field.
+    ReloadEditorQuietly();
+}
+
+bool CPropertyListCtrl::CommitOpenEdit() {
+    if (auto* text = dynamic_cast<CInPlaceEditImp*>(m_pEditor)) {
+        if (!text->isModified()) return true;
+        return CommitEditor();
+    }
+    if (auto* typed = dynamic_cast<CInPlaceButtonEditImp*>(m_pEditor)) {
+        if (!typed->HasTypedText()) return true;
+        return typed->ApplyTypedText() != CInPlaceButtonEditImp::EApplied::Refused;
+    }
+    return true;
+}
+
+void CPropertyListCtrl::AbandonEdit() {
+    QWidget* widget = CurrentEditorWidget();
+    if (!widget) return;
+    ReloadEditorQuietly();
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool CPropertyListCtrl::StepFromEditor(int key) {
+    if (!CommitOpenEdit()) return false;
+    const int from = currentRow();
+    CursorAction action = MoveDown;
+    if (key == Qt::Key_Up)
+        action = MoveUp;
+    else if (key == Qt::Key_PageUp)
+        action = MovePageUp;
+    else if (key == Qt::Key_PageDown)
+        action = MovePageDown;
+    const QModelIndex next = moveCursor(action, Qt::NoModifier);
+    if (!next.isValid() || next.row() == from) return false;
+    // The next row's field takes the keyboard; a choice or a category leaves it to the list.
+    setCurrentIndex(next);
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -354,6 +430,16 @@ bool CPropertyListCtrl::event(QEvent* event) {
         static_cast<CInPlaceEvent*>(event)->SetResult(taken ? 1 : 0);
         return true;
     }
+    if (event->type() == WM_INPLACE_CANCEL) {
+        AbandonEdit();
+        static_cast<CInPlaceEvent*>(event)->SetResult(1);
+        return true;
+    }
+    if (event->type() == WM_INPLACE_MOVE) {
+        auto* message = static_cast<CInPlaceEvent*>(event);
+        message->SetResult(StepFromEditor(message->WParam()) ? 1 : 0);
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && FocusEditorOfValueRow()) return true;
@@ -398,6 +484,12 @@ void CPropertyListCtrl::keyPressEvent(QKeyEvent* event) {
 }
 
 void CPropertyListCtrl::mousePressEvent(QMouseEvent* event) {
+    if (m_bRefusedJustNow) {
+        // Taking the focus from the field refused its text: the row stays for mending.
+        m_bRefusedJustNow = false;
+        event->accept();
+        return;
+    }
     QListWidget::mousePressEvent(event);
     if (m_bInDoubleClick || event->button() != Qt::LeftButton) return;
     if (count() > 0 && event->position().x() <= CPropertyRowGeometry::kGlyphWidth)

@@ -61,9 +61,32 @@ public:
     // shows an icon in its value cell and the reason as its tool tip and description.
     void SetRowMarks(const QHash<int, CPropertyRowMark>& marks);
     // Selects the value row numbered `itemId` (opening its category); false when none.
+    // Its editor takes the keyboard, as when the user selects it.
     bool SelectItemId(int itemId);
-    // Undo or redo put a value back into `sheet`'s row `itemId`.
+    // Selects and scrolls to the value row numbered `itemId` (opening its category) and
+    // loads its editor with the row's value, leaving the keyboard focus where it is: for
+    // showing what undo or redo changed. False when there is no such row.
+    bool ShowItemId(int itemId);
+    // Undo or redo put a value back into `sheet`'s row `itemId`: the rows repaint and, when
+    // it is the edit row, its editor shows the value. The keyboard focus stays put.
     void OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId);
+
+    // Takes what the open field holds when it was typed, with the messages a refused or
+    // invalid text gets. True when it went in or nothing was typed.
+    bool CommitOpenEdit();
+    // Abandons what the open field holds: it shows the row's value again and the list
+    // takes the keyboard focus.
+    void AbandonEdit();
+    // After a refused commit: the field keeps the typed text and, unless the user went
+    // elsewhere, the keyboard; a click on another row that took the focus from it does
+    // not move the selection.
+    void KeepRefusedText();
+
+    // Whether an editor of `list` being loaded may take the keyboard focus (not while the
+    // list shows a value without moving the focus).
+    static bool EditorMayTakeFocus(const QWidget* list);
+    // Whether `list` is hiding its editor, which takes nothing with it.
+    static bool IsHidingEditor(const QWidget* list);
 
     // Type-ahead: selects the next row after the selection whose label starts with `c`,
     // wrapping to the top. False when there is none.
@@ -106,9 +129,12 @@ private:
     void OnSelChange();
     // Tab or Enter on a value row: the shown editor takes the focus. False on a category.
     bool FocusEditorOfValueRow();
-    // After a refused commit: the field keeps the typed text and, unless the user went
-    // elsewhere, the keyboard.
-    void KeepRefusedText();
+    // Up, Down, Page Up or Page Down pressed in the open field: commits it, then moves.
+    bool StepFromEditor(int key);
+    // Loads the edit row's value into its editor without moving the keyboard focus.
+    void ReloadEditorQuietly();
+    // The row of the value row numbered `itemId`, opening categories to find it; -1.
+    int RowOfItemId(int itemId);
     CPropertyItemCategory* CategoryAt(int index) const;
     void RemoveRow(int index);
 
@@ -121,6 +147,11 @@ private:
     QHash<int, CPropertyRowMark> m_marks;
     bool m_bHidingEditor = false;
     bool m_bInDoubleClick = false;
+    // Set while an editor is loaded without taking the focus.
+    bool m_bQuietPlace = false;
+    // A commit was refused in the current turn of the event loop: the press that took the
+    // focus from the field does not move the selection.
+    bool m_bRefusedJustNow = false;
 };
 
 }  // namespace vantoro

@@ -62,7 +62,7 @@ TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
     }
 }
 
-TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
+TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnterAndKeepTheRest) {
     CTestSheet sheet;
     auto* color = static_cast<CPropertyItemColorRef*>(sheet.m_pColor);
     color->m_crValue = RgbColor(1, 2, 3);
@@ -81,7 +81,8 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
     ASSERT_EQ(m_messages.size(), 1);
     EXPECT_EQ(m_messages.front(), QStringLiteral("The values you have entered is not valid."));
     EXPECT_EQ(m_captions.front(), QStringLiteral("Invalid Entry"));
-    EXPECT_EQ(box->text(), QStringLiteral("1,2,3"));
+    EXPECT_EQ(box->text(), QStringLiteral("red")) << "kept for mending";
+    EXPECT_TRUE(box->hasFocus());
     EXPECT_EQ(color->m_crValue, RgbColor(1, 2, 3));
 
     box->setFocus();
@@ -90,6 +91,7 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
     QTest::keyClick(box, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(color->m_crValue, RgbColor(1, 2, 3)) << "Escape keeps the row's value";
+    EXPECT_EQ(box->text(), QStringLiteral("1,2,3"));
 
     box->setFocus();
     box->selectAll();
@@ -128,30 +130,53 @@ TEST_F(InPlaceEditorTest, TheRectangleDialogTakesIntegersAndLeavesTheLimitsToIts
     std::vector<CRect> judged;
     CRectDlg dialog(CRect{10, 20, 110, 45}, nullptr, [&](const CRect& rect) {
         judged.push_back(rect);
+        if (rect.left < 0) return QStringLiteral("Location must have its left between 0 and 320.");
         return rect.right - rect.left > 320
                    ? QStringLiteral("Location must have its width between 1 and 320.")
                    : QString();
     });
+    dialog.SetRowName(QStringLiteral("Normal Size"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Input"));
+    EXPECT_TRUE(dialog.accessibleDescription().startsWith(QStringLiteral("Normal Size")));
     const int ids[4] = {1000, 1004, 1005, 1006};
     const char* shown[4] = {"10", "20", "100", "25"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(dialog.Field(ids[i])->text(), QString::fromLatin1(shown[i]));
 
-    dialog.Field(1005)->setText(QStringLiteral("321"));
+    // A minus sign can be typed: the judge says why a negative left may not be.
+    dialog.Field(1000)->selectAll();
+    QTest::keyClicks(dialog.Field(1000), "-5");
+    EXPECT_EQ(dialog.Field(1000)->text(), QStringLiteral("-5"));
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Location must have its left between 0 and 320."));
+    EXPECT_EQ(dialog.focusWidget(), dialog.Field(1000));
+    dialog.Field(1000)->setText(QStringLiteral("10"));
+
+    dialog.Field(1005)->setText(QStringLiteral("321"));
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(m_messages.size(), 2);
     EXPECT_EQ(m_messages.back(), QStringLiteral("Location must have its width between 1 and 320."));
-    ASSERT_EQ(judged.size(), 1u);
+    ASSERT_EQ(judged.size(), 2u);
     EXPECT_EQ(judged.back(), (CRect{10, 20, 331, 45}));
 
+    // No integer, or past 32 bits: the field and the range are named.
+    dialog.Field(1005)->setText(QStringLiteral("99999999999"));
+    dialog.accept();
+    ASSERT_EQ(m_messages.size(), 3);
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer between -2147483648 and "
+                                                "2147483647 for Width."));
+    EXPECT_EQ(dialog.focusWidget(), dialog.Field(1005));
     dialog.Field(1005)->setText(QStringLiteral("0"));
     dialog.Field(1006)->clear();
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
-    ASSERT_EQ(m_messages.size(), 2);
-    EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer."));
-    EXPECT_EQ(judged.size(), 1u) << "no rectangle to judge before every field is a number";
+    ASSERT_EQ(m_messages.size(), 4);
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer between -2147483648 and "
+                                                "2147483647 for Height."));
+    EXPECT_EQ(judged.size(), 2u) << "no rectangle to judge before every field is a number";
     EXPECT_EQ(dialog.GetRect(), (CRect{10, 20, 110, 45})) << "nothing taken before OK succeeds";
 
     dialog.Field(1006)->setText(QStringLiteral("320"));

@@ -165,7 +165,7 @@ TEST_F(PropertyListCtrlTest, ThePressInTheGlyphColumnAndTheDoubleClickToggle) {
     EXPECT_EQ(m_list->count(), 12);
 }
 
-TEST_F(PropertyListCtrlTest, TextEditorsCommitOnEscapeAndFocusLossAndAreReused) {
+TEST_F(PropertyListCtrlTest, TextEditorsCommitOnTabAndFocusLossAndAreReused) {
     CDataScrollBar record;
     record.Bmp = "old.bmp";
     record.ButtonTopHeight = 3;
@@ -178,7 +178,7 @@ TEST_F(PropertyListCtrlTest, TextEditorsCommitOnEscapeAndFocusLossAndAreReused) 
     EXPECT_TRUE(text->hasFocus());
     EXPECT_EQ(text->selectedText(), QStringLiteral("old.bmp"));
     QTest::keyClicks(text, "new.bmp");
-    QTest::keyClick(text, Qt::Key_Escape);
+    QTest::keyClick(text, Qt::Key_Tab);
     EXPECT_EQ(record.Bmp, "new.bmp");
     EXPECT_TRUE(m_list->hasFocus());
 

@@ -1,11 +1,13 @@
 #include "PropertyListCtrl.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cstring>
 
@@ -30,6 +32,7 @@
 #include "PropertyRow.h"
 #include "PropertyRowDelegate.h"
 #include "PropertyRowGeometry.h"
+#include "PropertyRowText.h"
 #include "TextCodec.h"
 
 namespace vantoro {
@@ -42,8 +45,11 @@ CPropertyListCtrl::CPropertyListCtrl(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // As the old list box's: there only while the rows do not fit.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFocusPolicy(Qt::StrongFocus);
+    // The split between the columns shows its cursor under the mouse.
+    viewport()->setMouseTracking(true);
     connect(this, &QListWidget::currentRowChanged, this, [this] { OnSelChange(); });
 }
 
@@ -70,6 +76,10 @@ CPropertyItemCategory* CPropertyListCtrl::CategoryAt(int index) const {
 }
 
 void CPropertyListCtrl::SetManager(CPropertyItemManager* manager) {
+    if (manager != m_pManager && !m_changed.isEmpty()) {
+        m_changed.clear();
+        InvalidateRows();
+    }
     m_pManager = manager;
     if (manager) manager->FillList(*this);
 }
@@ -162,6 +172,16 @@ void CPropertyListCtrl::SetEditor(IInPlaceEditor* editor, bool created) {
         if (QWidget* proxy = widget->focusProxy()) proxy->setAccessibleName(name);
         if (auto* typed = qobject_cast<CInPlaceButtonEditImp*>(widget)) typed->SetRowName(name);
     }
+    ShowChangedInEditor();
+}
+
+void CPropertyListCtrl::ShowChangedInEditor() {
+    QWidget* widget = CurrentEditorWidget();
+    if (!widget) return;
+    const CPropertyItem* row = GetItem(m_nEditIndex);
+    QFont shown = font();
+    shown.setBold(row && m_changed.contains(row->m_nItemId));
+    widget->setFont(shown);
 }
 
 IInPlaceEditor* CPropertyListCtrl::CreateEditor(const char* editorClass, const QRect& cell) {
@@ -198,7 +218,7 @@ void CPropertyListCtrl::HideEditor() {
 CPropertyItem* CPropertyListCtrl::PlaceEditor(bool loadValue) {
     CPropertyItem* row = GetItem(m_nEditIndex);
     if (!row) return nullptr;
-    row->ShowEditor(*this, CPropertyRowGeometry::ValueCell(RowRect(m_nEditIndex)), loadValue);
+    row->ShowEditor(*this, Geometry(RowRect(m_nEditIndex)).valueCell, loadValue);
     return row;
 }
 
@@ -264,7 +284,64 @@ void CPropertyListCtrl::SetRowMarks(const QHash<int, CPropertyRowMark>& marks) {
         row->SetMark(value && !value->IsCategory() ? m_marks.value(value->m_nItemId)
                                                    : CPropertyRowMark());
     }
+    InvalidateRows();
+}
+
+void CPropertyListCtrl::SetChangedRows(const QSet<int>& itemIds) {
+    if (itemIds == m_changed) return;
+    m_changed = itemIds;
+    InvalidateRows();
+    ShowChangedInEditor();
+}
+
+void CPropertyListCtrl::InvalidateRows() {
+    ++m_nLookGeneration;
     viewport()->update();
+}
+
+void CPropertyListCtrl::SetNameWidth(int width) {
+    width = std::max(-1, width);
+    if (width == m_nNameWidth) return;
+    m_nNameWidth = width;
+    InvalidateRows();
+    if (m_pEditor) PlaceEditor(false);
+}
+
+CPropertyRowGeometry CPropertyListCtrl::Geometry(const QRect& row) const {
+    return CPropertyRowGeometry::FromRow(row, 0, m_nNameWidth);
+}
+
+bool CPropertyListCtrl::IsOnSplit(const QPoint& pos) const {
+    const QModelIndex index = indexAt(pos);
+    if (!index.isValid()) return false;
+    return std::abs(pos.x() - Geometry(RowRect(index.row())).splitX) <= 2;
+}
+
+QString CPropertyListCtrl::ToolTipAt(const QPoint& pos) const {
+    const int index = indexAt(pos).row();
+    const CPropertyItem* row = GetItem(index);
+    if (!row) return {};
+    const CPropertyRowGeometry geometry = Geometry(RowRect(index));
+    QFont labelFont = font();
+    labelFont.setBold(row->IsCategory());
+    const QString label = ToQString(row->m_strLabel);
+    bool cut = QFontMetrics(labelFont).horizontalAdvance(label) > geometry.labelArea.width();
+    QString value;
+    CPropertyRowMark mark;
+    if (!row->IsCategory()) {
+        value = ToQString(PropertyRowValueText(*row));
+        mark = m_marks.value(row->m_nItemId);
+        QFont valueFont = font();
+        valueFont.setBold(m_changed.contains(row->m_nItemId));
+        int room = geometry.valueCell.width();
+        if (dynamic_cast<const CPropertyItemColorRef*>(row)) room -= 16;  // the swatch
+        if (!mark.Text.isEmpty()) room -= std::max(8, geometry.valueCell.height() - 2) + 2;
+        cut = cut || QFontMetrics(valueFont).horizontalAdvance(value) > room;
+    }
+    QStringList lines;
+    if (cut) lines << (value.isEmpty() ? label : label + QStringLiteral(": ") + value);
+    if (!mark.Text.isEmpty()) lines << mark.Text;
+    return lines.join(u'\n');
 }
 
 int CPropertyListCtrl::RowOfItemId(int itemId) {
@@ -483,10 +560,48 @@ void CPropertyListCtrl::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
+bool CPropertyListCtrl::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = ToolTipAt(help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, viewport(),
+                               visualRect(indexAt(help->pos())));
+        }
+        return true;
+    }
+    const bool handled = QListWidget::viewportEvent(event);
+    // The scroll bar coming or going narrows or widens the rows under the editor.
+    if (event->type() == QEvent::Resize && m_pEditor) PlaceEditor(false);
+    return handled;
+}
+
+void CPropertyListCtrl::changeEvent(QEvent* event) {
+    QListWidget::changeEvent(event);
+    switch (event->type()) {
+        case QEvent::FontChange:
+        case QEvent::PaletteChange:
+        case QEvent::StyleChange:
+            InvalidateRows();
+            ShowChangedInEditor();
+            break;
+        default:
+            break;
+    }
+}
+
 void CPropertyListCtrl::mousePressEvent(QMouseEvent* event) {
     if (m_bRefusedJustNow) {
         // Taking the focus from the field refused its text: the row stays for mending.
         m_bRefusedJustNow = false;
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton && IsOnSplit(event->position().toPoint())) {
+        m_bDraggingSplit = true;
         event->accept();
         return;
     }
@@ -496,7 +611,37 @@ void CPropertyListCtrl::mousePressEvent(QMouseEvent* event) {
         ToggleCategory(currentRow());
 }
 
+void CPropertyListCtrl::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (m_bDraggingSplit) {
+        SetNameWidth(std::max(0, pos.x() - CPropertyRowGeometry::kGlyphWidth));
+        event->accept();
+        return;
+    }
+    if (event->buttons() == Qt::NoButton) {
+        if (IsOnSplit(pos))
+            viewport()->setCursor(Qt::SplitHCursor);
+        else
+            viewport()->unsetCursor();
+    }
+    QListWidget::mouseMoveEvent(event);
+}
+
+void CPropertyListCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_bDraggingSplit) {
+        m_bDraggingSplit = false;
+        event->accept();
+        return;
+    }
+    QListWidget::mouseReleaseEvent(event);
+}
+
 void CPropertyListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && IsOnSplit(event->position().toPoint())) {
+        SetNameWidth(-1);
+        event->accept();
+        return;
+    }
     m_bInDoubleClick = true;
     QListWidget::mouseDoubleClickEvent(event);
     m_bInDoubleClick = false;
@@ -532,7 +677,7 @@ QRect CPropertyListCtrl::RowRect(int index) const {
 void CPropertyListCtrl::DrawItem(QPainter& painter, const QRect& rowRect, bool selected,
                                  const CPropertyItem* row) const {
     if (!row) return;
-    const CPropertyRowGeometry geometry = CPropertyRowGeometry::FromRow(rowRect);
+    const CPropertyRowGeometry geometry = Geometry(rowRect);
     const int right = rowRect.left() + rowRect.width();
     const int bottom = rowRect.top() + rowRect.height();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -580,7 +725,9 @@ void CPropertyListCtrl::DrawItem(QPainter& painter, const QRect& rowRect, bool s
     painter.restore();
 
     if (selected) return;  // the editor covers the value cell
-    painter.setFont(font());
+    QFont valueFont = font();
+    valueFont.setBold(m_changed.contains(row->m_nItemId));
+    painter.setFont(valueFont);
     painter.setPen(colors.color(QPalette::Active, QPalette::Text));
     painter.setBrush(colors.color(QPalette::Active, QPalette::Base));
     painter.save();
@@ -601,6 +748,27 @@ void CPropertyListCtrl::DrawItem(QPainter& painter, const QRect& rowRect, bool s
                                       : QStyle::SP_MessageBoxWarning)
             .paint(&painter, icon);
     }
+}
+
+void CPropertyListCtrl::PaintRow(QPainter& painter, const QRect& rowRect, bool selected,
+                                 const CPropertyItem* row) {
+    if (!row) return;
+    CPropertyRowLook look;
+    look.Generation = m_nLookGeneration;
+    look.Size = rowRect.size();
+    look.Ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    look.Selected = selected;
+    look.Expanded =
+        row->IsCategory() && static_cast<const CPropertyItemCategory*>(row)->m_bExpanded;
+    look.ItemId = row->m_nItemId;
+    look.Class = row->ClassName();
+    look.Label = row->m_strLabel;
+    if (!row->IsCategory() && !selected) look.Value = PropertyRowValueText(*row);
+    const QColor background = palette().color(QPalette::Active, QPalette::Base);
+    const QPixmap& picture =
+        m_rowCache.Row(row, look, background,
+                       [&](QPainter& into, const QRect& at) { DrawItem(into, at, selected, row); });
+    painter.drawPixmap(rowRect.topLeft(), picture);
 }
 
 void CPropertyListCtrl::paintEvent(QPaintEvent* event) {

@@ -3,11 +3,14 @@
 #include <QHash>
 #include <QListWidget>
 #include <QPointer>
+#include <QSet>
 #include <cstdint>
 #include <vector>
 
 #include "PropertyListHost.h"
 #include "PropertyRow.h"
+#include "PropertyRowCache.h"
+#include "PropertyRowGeometry.h"
 #include "PropertyValue.h"
 
 namespace vantoro {
@@ -60,6 +63,21 @@ public:
     // What the rules found about the shown sheet's rows, by row number: each marked row
     // shows an icon in its value cell and the reason as its tool tip and description.
     void SetRowMarks(const QHash<int, CPropertyRowMark>& marks);
+    // The rows of the shown sheet whose values differ from the saved file: their values
+    // are drawn bold. Forgotten when another sheet is shown; the window says it again
+    // after every change, save and selection.
+    void SetChangedRows(const QSet<int>& itemIds);
+    const QSet<int>& ChangedRows() const { return m_changed; }
+
+    // The width of the name column right of the glyph column; -1 while it is the default
+    // half. The user drags the split between the columns (a double click on it puts it
+    // back); it holds for the list's life, not saved.
+    int NameWidth() const { return m_nNameWidth; }
+    void SetNameWidth(int width);
+    // What the tool tip says at `pos` (viewport coordinates): the full label and value when
+    // either is cut off, and what the rules found; empty when there is nothing to say.
+    QString ToolTipAt(const QPoint& pos) const;
+
     // Selects the value row numbered `itemId` (opening its category); false when none.
     // Its editor takes the keyboard, as when the user selects it.
     bool SelectItemId(int itemId);
@@ -102,9 +120,13 @@ public:
     // Row `index` across the whole width of the list, in viewport coordinates.
     QRect RowRect(int index) const;
     QRect FullRow(const QRect& visualRect) const;
-    // Paints one row (the delegate calls it).
+    // Paints one row (the delegate calls it), copying its picture when it looks as it did.
+    void PaintRow(QPainter& painter, const QRect& row, bool selected, const CPropertyItem* item);
+    // Paints one row as it is now.
     void DrawItem(QPainter& painter, const QRect& row, bool selected,
                   const CPropertyItem* item) const;
+    // Where the parts of a row stand, the split as the user left it.
+    CPropertyRowGeometry Geometry(const QRect& row) const;
 
     static QColor GridLineColor() { return QColor(198, 198, 198); }
 
@@ -117,10 +139,14 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyboardSearch(const QString&) override {}
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent* event) override;
@@ -137,6 +163,11 @@ private:
     int RowOfItemId(int itemId);
     CPropertyItemCategory* CategoryAt(int index) const;
     void RemoveRow(int index);
+    // Whether `pos` (viewport coordinates) is on the split between the columns of a row.
+    bool IsOnSplit(const QPoint& pos) const;
+    // Everything every row shows changed: each is painted afresh.
+    void InvalidateRows();
+    void ShowChangedInEditor();
 
     int m_nEditIndex = -1;
     IInPlaceEditor* m_pEditor = nullptr;
@@ -145,6 +176,11 @@ private:
     std::vector<IInPlaceEditor*> m_listEditors;
     CPropertyItemManager* m_pManager = nullptr;
     QHash<int, CPropertyRowMark> m_marks;
+    QSet<int> m_changed;
+    int m_nNameWidth = -1;
+    bool m_bDraggingSplit = false;
+    int m_nLookGeneration = 0;
+    CPropertyRowCache m_rowCache;
     bool m_bHidingEditor = false;
     bool m_bInDoubleClick = false;
     // Set while an editor is loaded without taking the focus.

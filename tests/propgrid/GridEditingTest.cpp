@@ -95,7 +95,7 @@ TEST_F(GridEditingTest, EveryFieldTakesWhatWasTypedWhenLeftAndKeepsWhatIsRefused
     EXPECT_EQ(m_captions.back(), QStringLiteral("Invalid Entry"));
     EXPECT_EQ(m_list->currentRow(), 1);
     EXPECT_EQ(rect->Edit()->text(), QStringLiteral("10,20 (abc"));
-    QTRY_VERIFY(rect->Edit()->hasFocus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rect->Edit()->hasFocus(); }));
 
     // A width the rules refuse: their message, the text kept; the value as it was.
     Retype(rect->Edit(), "0,0 (00x5)");
@@ -104,7 +104,7 @@ TEST_F(GridEditingTest, EveryFieldTakesWhatWasTypedWhenLeftAndKeepsWhatIsRefused
     EXPECT_TRUE(m_messages.back().contains(QStringLiteral("width")))
         << m_messages.back().toStdString();
     EXPECT_EQ(rect->Edit()->text(), QStringLiteral("0,0 (00x5)"));
-    QTRY_VERIFY(rect->Edit()->hasFocus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rect->Edit()->hasFocus(); }));
     EXPECT_EQ(m_project.DateTime.Rect, (CRect{5, 6, 12, 14}));
     EXPECT_EQ(m_history.Stack().count(), 3);
 }

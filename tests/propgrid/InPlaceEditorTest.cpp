@@ -1,9 +1,13 @@
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QColorDialog>
 #include <QLineEdit>
 #include <QTest>
 
 #include "GridTestSupport.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceColorEditImp.h"
+#include "InPlaceDotsButton.h"
 #include "InPlaceRectEditImp.h"
 #include "PropertyItemColorRef.h"
 #include "PropertyItemRect.h"
@@ -15,6 +19,26 @@ namespace vantoro {
 namespace {
 
 using InPlaceEditorTest = GridTest;
+
+// Cancels every modal dialog as soon as it shows, noting what it was.
+class DialogCanceller : public QObject {
+public:
+    DialogCanceller() { qApp->installEventFilter(this); }
+    ~DialogCanceller() override { qApp->removeEventFilter(this); }
+    QStringList Seen;  // class name, title and description of each
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog && event->type() == QEvent::Show && dialog->isModal()) {
+            Seen << QStringLiteral("%1|%2|%3")
+                        .arg(QString::fromLatin1(dialog->metaObject()->className()),
+                             dialog->windowTitle(), dialog->accessibleDescription());
+            QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
 
 TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
     struct ColorCase {
@@ -124,6 +148,46 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnterAndKeep
     QTest::keyClicks(rectEditor->Edit(), "1,2 (0x4)");
     EXPECT_FALSE(m_list->CommitPendingEdit());
     EXPECT_EQ(m_messages.size(), 1) << "no message from a command";
+}
+
+TEST_F(InPlaceEditorTest, TheDotsOpenFromTheKeyboardAndAreAButtonForScreenReaders) {
+    CTestSheet sheet;
+    m_list->SetManager(&sheet);
+    Focus(m_list.get());
+    m_list->setCurrentRow(3);
+    auto* color = dynamic_cast<CInPlaceColorEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(color, nullptr);
+    DialogCanceller dialogs;
+    QTest::keyClick(color->Edit(), Qt::Key_F4);
+    ASSERT_EQ(dialogs.Seen.size(), 1);
+    EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("QColorDialog|")));
+    EXPECT_TRUE(dialogs.Seen.back().endsWith(QStringLiteral("|Colour")));
+    EXPECT_FALSE(color->IsButtonDown()) << "released again after the dialog";
+    EXPECT_EQ(color->window()->focusWidget(), color->Edit()) << "the field has it back";
+
+    m_list->setCurrentRow(4);
+    auto* rect = dynamic_cast<CInPlaceRectEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(rect, nullptr);
+    QTest::keyClick(rect->Edit(), Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(rect->Edit(), Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.Seen.size(), 3);
+    EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("vantoro::CRectDlg|Input|Area")));
+    EXPECT_EQ(m_list->currentRow(), 4) << "Alt+Down is no step key";
+
+    // What a screen reader finds: a named push button that presses.
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(rect->Button());
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->role(), QAccessible::Button);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Edit rectangle..."));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(color->Button())->text(QAccessible::Name),
+              QStringLiteral("Choose colour..."));
+    QAccessibleActionInterface* actions = button->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    // The press is animated: the dialog opens a moment later.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.Seen.size() == 4; }));
+    EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("vantoro::CRectDlg|")));
 }
 
 TEST_F(InPlaceEditorTest, TheRectangleDialogTakesIntegersAndLeavesTheLimitsToItsJudge) {

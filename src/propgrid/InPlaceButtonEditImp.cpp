@@ -23,6 +23,7 @@ CInPlaceButtonEditImp::CInPlaceButtonEditImp(QWidget* parent, QWidget* list,
       m_pList(list) {
     if (list) setFont(list->font());
     setFocusProxy(m_edit);
+    m_button->installEventFilter(this);
     connect(m_button, &QToolButton::clicked, this, [this] { OpenDialog(); });
 }
 
@@ -60,6 +61,7 @@ void CInPlaceButtonEditImp::SetRowName(const QString& name) {
 void CInPlaceButtonEditImp::ShowValueText() {
     m_edit->setText(ValueText());
     m_edit->setCursorPosition(0);
+    OnValueShown();
 }
 
 bool CInPlaceButtonEditImp::HasTypedText() const {
@@ -142,6 +144,11 @@ bool CInPlaceButtonEditImp::FieldKeyPress(const QKeyEvent& event) {
         if (ApplyTypedText() != EApplied::Refused) HandFocusBack(m_pList);
         return true;
     }
+    if (key == Qt::Key_Tab) {
+        // The focus loss takes what was typed; the button is next.
+        m_button->setFocus(Qt::TabFocusReason);
+        return true;
+    }
     if (IsLeavingKey(key)) {
         // The focus loss takes what was typed.
         HandFocusBack(m_pList);
@@ -156,6 +163,35 @@ bool CInPlaceButtonEditImp::FieldKeyPress(const QKeyEvent& event) {
         return true;
     }
     return false;
+}
+
+bool CInPlaceButtonEditImp::ButtonKeyPress(const QKeyEvent& event) {
+    const int key = event.key();
+    if (IsDialogKey(&event) || IsEnterKey(key)) {
+        OpenDialog();
+        return true;
+    }
+    if (key == Qt::Key_Backtab) {
+        m_edit->setFocus(Qt::BacktabFocusReason);
+        SelectAllShowingStart(*m_edit);
+        return true;
+    }
+    if (key == Qt::Key_Tab || key == Qt::Key_Escape) {
+        HandFocusBack(m_pList);
+        return true;
+    }
+    if (IsStepKey(key) && IsPlainKey(event)) {
+        CInPlaceEvent::Send(m_pList, WM_INPLACE_MOVE, key);
+        return true;
+    }
+    return false;
+}
+
+bool CInPlaceButtonEditImp::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_button && event->type() == QEvent::KeyPress &&
+        ButtonKeyPress(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void CInPlaceButtonEditImp::FieldFocusLost(const QFocusEvent& event) {

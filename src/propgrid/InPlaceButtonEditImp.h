@@ -19,7 +19,8 @@ class CInPlaceDotsButton;
 // right that opens a dialog (so do F4, Alt+Down and Ctrl+Enter in the field). What is
 // typed goes in as the text editors' does: on Enter, Tab or any focus loss when it reads
 // as a value, with the "Invalid Entry" message and the text kept when it does not;
-// Escape abandons it.
+// Escape abandons it. Tab goes from the field to the button and from there to the list;
+// Shift+Tab from the field to the list, from the button to the field.
 class CInPlaceButtonEditImp : public QWidget {
     Q_OBJECT
 public:
@@ -51,6 +52,8 @@ public:
 
     // The field's keys; true when the key was taken.
     bool FieldKeyPress(const QKeyEvent& event);
+    // The button's keys; true when the key was taken.
+    bool ButtonKeyPress(const QKeyEvent& event);
     // The field lost the keyboard focus.
     void FieldFocusLost(const QFocusEvent& event);
 
@@ -71,6 +74,8 @@ protected:
     virtual void HoldValue(const CPropertyValue& value) = 0;
     // Paints what stands left of the field (the colour swatch); nothing by default.
     virtual void PaintDecoration(QPainter&) {}
+    // The field shows the value held now (loaded, committed or put back).
+    virtual void OnValueShown() {}
 
     // Sends the commit message to the list; false when the list did not take the value.
     bool NotifyApply();
@@ -86,6 +91,7 @@ protected:
     QRect ButtonRect() const;
 
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

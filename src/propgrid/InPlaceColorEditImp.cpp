@@ -51,7 +51,12 @@ void CInPlaceColorEditImp::PaintDecoration(QPainter& painter) {
     const QRect swatch = RectFromEdges(2, 2, 14, height() - 2);
     painter.fillRect(swatch, Qt::black);
     painter.fillRect(swatch.adjusted(1, 1, -1, -1),
-                     QColor(RedOf(m_crColor), GreenOf(m_crColor), BlueOf(m_crColor)));
+                     QColor(RedOf(m_crSwatch), GreenOf(m_crSwatch), BlueOf(m_crSwatch)));
+}
+
+void CInPlaceColorEditImp::OnValueShown() {
+    m_crSwatch = m_crColor;
+    update();
 }
 
 }  // namespace vantoro

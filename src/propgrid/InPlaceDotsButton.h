@@ -5,9 +5,9 @@
 namespace vantoro {
 
 // The "..." button at the right of the colour and rectangle editors: a push button face
-// with three dots, drawn pressed while its dialog is open. It takes no focus (the field
-// keeps the keyboard; F4 opens the dialog from there) but is a real button for screen
-// readers, with a name and a press action.
+// with three dots, drawn pressed while its dialog is open. Tab from the field reaches it
+// (a click does not take the focus from the field), so screen readers announce it by its
+// name; it presses with Space or Enter and through its accessible press action.
 class CInPlaceDotsButton : public QToolButton {
     Q_OBJECT
 public:

@@ -40,9 +40,9 @@ inline bool IsDialogKey(const QEvent* event) {
            (IsEnterKey(key->key()) && mods == Qt::ControlModifier);
 }
 
-// A key pressed without Ctrl, Alt or Meta (Shift and the keypad do not count).
+// A key pressed without Shift, Ctrl, Alt or Meta (the keypad's arrows count as plain).
 inline bool IsPlainKey(const QKeyEvent& event) {
-    return !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 inline void HandFocusBack(QWidget* list) {

@@ -9,6 +9,7 @@
 #include "GridTestSupport.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceColorEditImp.h"
+#include "InPlaceDotsButton.h"
 #include "InPlaceEditImp.h"
 #include "InPlaceRectEditImp.h"
 #include "PropertyListCtrl.h"
@@ -63,12 +64,16 @@ TEST_F(GridEditingTest, EveryFieldTakesWhatWasTypedWhenLeftAndKeepsWhatIsRefused
     elsewhere.setGeometry(0, 290, 100, 20);
     elsewhere.show();
 
-    // Tab out of a colour.
+    // Tab out of a colour (to its "..." button, and on to the list).
     QLineEdit* color = FieldOf(2);
     ASSERT_NE(color, nullptr);
     Retype(color, "10,20,30");
     QTest::keyClick(color, Qt::Key_Tab);
     EXPECT_EQ(m_project.DateTime.TextColor, RgbColor(10, 20, 30));
+    QWidget* dots = QApplication::focusWidget();
+    EXPECT_EQ(dots, static_cast<QWidget*>(
+                        static_cast<CInPlaceColorEditImp*>(color->parentWidget())->Button()));
+    QTest::keyClick(dots, Qt::Key_Tab);
     EXPECT_TRUE(m_list->hasFocus());
 
     // A click on another row: the colour goes in, then the rectangle row is selected.
@@ -99,7 +104,7 @@ TEST_F(GridEditingTest, EveryFieldTakesWhatWasTypedWhenLeftAndKeepsWhatIsRefused
 
     // A width the rules refuse: their message, the text kept; the value as it was.
     Retype(rect->Edit(), "0,0 (00x5)");
-    QTest::keyClick(rect->Edit(), Qt::Key_Tab);
+    QTest::keyClick(rect->Edit(), Qt::Key_Backtab);
     ASSERT_EQ(m_messages.size(), 2);
     EXPECT_TRUE(m_messages.back().contains(QStringLiteral("width")))
         << m_messages.back().toStdString();

@@ -174,6 +174,19 @@ TEST_F(InPlaceEditorTest, TheDotsOpenFromTheKeyboardAndAreAButtonForScreenReader
     EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("vantoro::CRectDlg|Input|Area")));
     EXPECT_EQ(m_list->currentRow(), 4) << "Alt+Down is no step key";
 
+    // Tab reaches the button, Enter presses it; Shift+Tab goes back, Tab on to the list.
+    Focus(rect->Edit());
+    QTest::keyClick(rect->Edit(), Qt::Key_Tab);
+    ASSERT_TRUE(rect->Button()->hasFocus());
+    QTest::keyClick(rect->Button(), Qt::Key_Return);
+    ASSERT_EQ(dialogs.Seen.size(), 4);
+    // (The offscreen window may stay inactive after a dialog: ask it for its focus.)
+    QTest::keyClick(rect->Button(), Qt::Key_Backtab);
+    EXPECT_EQ(m_list->focusWidget(), rect->Edit());
+    QTest::keyClick(rect->Edit(), Qt::Key_Tab);
+    QTest::keyClick(rect->Button(), Qt::Key_Tab);
+    EXPECT_EQ(m_list->focusWidget(), m_list.get());
+
     // What a screen reader finds: a named push button that presses.
     QAccessibleInterface* button = QAccessible::queryAccessibleInterface(rect->Button());
     ASSERT_NE(button, nullptr);
@@ -186,7 +199,7 @@ TEST_F(InPlaceEditorTest, TheDotsOpenFromTheKeyboardAndAreAButtonForScreenReader
     ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
     // The press is animated: the dialog opens a moment later.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.Seen.size() == 4; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.Seen.size() == 5; }));
     EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("vantoro::CRectDlg|")));
 }
 

@@ -1,5 +1,5 @@
 // Selecting an element (refilling the grid from the largest sheet) and painting the
-// whole grid, offscreen.
+// grid, offscreen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -14,13 +14,20 @@ namespace {
 using vantoro::CDataScrollBar;
 using vantoro::CPropertyListCtrl;
 
-// The largest sheet (ScrollBar: two categories, ten rows) and a grid of Property dock size.
+// The largest sheet (ScrollBar: two categories, ten rows) and a grid of Property dock
+// size, or one so short that the rows need the scroll bar.
 struct GridFixture {
-    GridFixture() {
+    explicit GridFixture(int height = 400) {
         record.Bmp = "scrollbar.bmp";
         record.UpdateSheet();
-        list.resize(220, 400);
+        list.resize(220, height);
         list.show();
+    }
+    // The sheet shown with a value row selected, laid out.
+    void ShowSheet() {
+        list.SetManager(&record.Sheet());
+        list.setCurrentRow(2);
+        QCoreApplication::processEvents();
     }
     CDataScrollBar record;
     CPropertyListCtrl list;
@@ -40,20 +47,59 @@ void BM_SelectLargestSheet(benchmark::State& state) {
 }
 BENCHMARK(BM_SelectLargestSheet);
 
+// The whole grid painted again as it was: what every expose, tool tip or caret blink
+// over the list costs.
 void BM_PaintWholeGrid(benchmark::State& state) {
     GridFixture grid;
-    CPropertyListCtrl& list = grid.list;
-    CDataScrollBar& record = grid.record;
-    list.SetManager(&record.Sheet());
-    list.setCurrentRow(2);
-    QCoreApplication::processEvents();
-    QImage image(list.size(), QImage::Format_ARGB32_Premultiplied);
+    grid.ShowSheet();
+    QImage image(grid.list.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
-        list.render(&painter);
+        grid.list.render(&painter);
     }
 }
 BENCHMARK(BM_PaintWholeGrid);
+
+// The whole grid painted after something every row shows changed (the rules' marks set
+// again): every row laid out afresh.
+void BM_PaintWholeGridAllRowsChanged(benchmark::State& state) {
+    GridFixture grid;
+    grid.ShowSheet();
+    QImage image(grid.list.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        grid.list.SetRowMarks({});
+        QPainter painter(&image);
+        grid.list.render(&painter);
+    }
+}
+BENCHMARK(BM_PaintWholeGridAllRowsChanged);
+
+// The whole grid painted after one value changed, as after an edit or an undo.
+void BM_PaintWholeGridOneValueChanged(benchmark::State& state) {
+    GridFixture grid;
+    grid.ShowSheet();
+    QImage image(grid.list.size(), QImage::Format_ARGB32_Premultiplied);
+    int32_t width = 1;
+    for (auto _ : state) {
+        grid.record.ButtonTopHeight = ++width % 100;
+        grid.record.UpdateSheet();
+        QPainter painter(&image);
+        grid.list.render(&painter);
+    }
+}
+BENCHMARK(BM_PaintWholeGridOneValueChanged);
+
+// A grid too short for its rows, the scroll bar painted with them.
+void BM_PaintShortGridWithScrollBar(benchmark::State& state) {
+    GridFixture grid(120);
+    grid.ShowSheet();
+    QImage image(grid.list.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        grid.list.render(&painter);
+    }
+}
+BENCHMARK(BM_PaintShortGridWithScrollBar);
 
 }  // namespace
 

@@ -1,25 +1,26 @@
 #include "InPlaceButtonEditBoxImp.h"
 
-#include "InPlaceKeys.h"
-#include "InPlaceMessages.h"
+#include <QKeyEvent>
+
+#include "InPlaceButtonEditImp.h"
 
 namespace vantoro {
 
-CInPlaceButtonEditBoxImp::CInPlaceButtonEditBoxImp(QWidget* editor, QWidget* list,
-                                                   QEvent::Type enterMessage)
-    : QLineEdit(editor), m_pList(list), m_enterMessage(enterMessage) {
+CInPlaceButtonEditBoxImp::CInPlaceButtonEditBoxImp(CInPlaceButtonEditImp* editor)
+    : QLineEdit(editor), m_pEditor(editor) {
     setFrame(false);
-    if (list) setFont(list->font());
 }
 
 bool CInPlaceButtonEditBoxImp::event(QEvent* event) {
-    const int key = PressedKey(event);
-    if (IsLeavingKey(key)) {
-        HandFocusBack(m_pList);
-        if (IsEnterKey(key)) CInPlaceEvent::Post(parentWidget(), m_enterMessage);
+    if (event->type() == QEvent::KeyPress && m_pEditor &&
+        m_pEditor->FieldKeyPress(*static_cast<QKeyEvent*>(event)))
         return true;
-    }
     return QLineEdit::event(event);
+}
+
+void CInPlaceButtonEditBoxImp::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (m_pEditor) m_pEditor->FieldFocusLost(*event);
 }
 
 }  // namespace vantoro

@@ -1,25 +1,26 @@
 #pragma once
 
-#include <QEvent>
 #include <QLineEdit>
-#include <QPointer>
 
 namespace vantoro {
 
-// The text field of the colour and rectangle editors. Tab and Escape give the focus back
-// to the list and commit nothing; Enter does the same and then posts `enterMessage` to
-// the editor, which reads the text when it arrives. Leaving the field commits nothing.
+class CInPlaceButtonEditImp;
+
+// The text field of the colour and rectangle editors. Its keys and its focus loss are
+// the editor's to handle (Enter, Tab, Escape, the step keys, the dialog keys).
 class CInPlaceButtonEditBoxImp : public QLineEdit {
     Q_OBJECT
 public:
-    CInPlaceButtonEditBoxImp(QWidget* editor, QWidget* list, QEvent::Type enterMessage);
+    explicit CInPlaceButtonEditBoxImp(CInPlaceButtonEditImp* editor);
+    // The editor is going away: from now on the field is a plain line edit.
+    void Detach() { m_pEditor = nullptr; }
 
 protected:
     bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QPointer<QWidget> m_pList;
-    QEvent::Type m_enterMessage;
+    CInPlaceButtonEditImp* m_pEditor;
 };
 
 }  // namespace vantoro

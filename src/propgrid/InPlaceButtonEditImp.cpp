@@ -2,11 +2,11 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 #include "GridMessageBox.h"
 #include "InPlaceButtonEditBoxImp.h"
+#include "InPlaceDotsButton.h"
+#include "InPlaceKeys.h"
 #include "InPlaceMessages.h"
 #include "InPlaceMetrics.h"
 #include "LineEditSelection.h"
@@ -15,13 +15,21 @@
 namespace vantoro {
 
 CInPlaceButtonEditImp::CInPlaceButtonEditImp(QWidget* parent, QWidget* list,
-                                             QEvent::Type enterMessage)
+                                             QEvent::Type enterMessage, const QString& buttonName)
     : QWidget(parent),
       m_enterMessage(enterMessage),
-      m_edit(new CInPlaceButtonEditBoxImp(this, list, enterMessage)),
+      m_edit(new CInPlaceButtonEditBoxImp(this)),
+      m_button(new CInPlaceDotsButton(buttonName, this)),
       m_pList(list) {
     if (list) setFont(list->font());
     setFocusProxy(m_edit);
+    m_button->installEventFilter(this);
+    connect(m_button, &QToolButton::clicked, this, [this] { OpenDialog(); });
+}
+
+CInPlaceButtonEditImp::~CInPlaceButtonEditImp() {
+    // The field may still have the focus: losing it now must not reach a half-gone editor.
+    m_edit->Detach();
 }
 
 QRect CInPlaceButtonEditImp::ButtonRect() const {
@@ -32,6 +40,7 @@ QRect CInPlaceButtonEditImp::ButtonRect() const {
 void CInPlaceButtonEditImp::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_edit->setGeometry(EditRect(size()));
+    m_button->setGeometry(ButtonRect());
 }
 
 void CInPlaceButtonEditImp::MoveEditor(const QRect& cell) {
@@ -41,12 +50,22 @@ void CInPlaceButtonEditImp::MoveEditor(const QRect& cell) {
 
 void CInPlaceButtonEditImp::FocusEdit() {
     SelectAllShowingStart(*m_edit);
-    m_edit->setFocus(Qt::OtherFocusReason);
+    if (CPropertyListCtrl::EditorMayTakeFocus(m_pList)) m_edit->setFocus(Qt::OtherFocusReason);
+}
+
+void CInPlaceButtonEditImp::SetRowName(const QString& name) {
+    m_strRowName = name;
+    m_button->setAccessibleDescription(name);
 }
 
 void CInPlaceButtonEditImp::ShowValueText() {
     m_edit->setText(ValueText());
     m_edit->setCursorPosition(0);
+    OnValueShown();
+}
+
+bool CInPlaceButtonEditImp::HasTypedText() const {
+    return m_edit->isModified() && m_edit->text() != ValueText();
 }
 
 bool CInPlaceButtonEditImp::NotifyApply() {
@@ -61,45 +80,130 @@ QString CInPlaceButtonEditImp::Refusal(const CPropertyValue& value) const {
 void CInPlaceButtonEditImp::RejectTypedText() {
     CGridMessageBox::Show(this, QString::fromLatin1(kInvalidEntryText),
                           QString::fromLatin1(kInvalidEntryCaption));
-    ShowValueText();
     SelectAllShowingStart(*m_edit);
+    if (auto* list = qobject_cast<CPropertyListCtrl*>(m_pList.data())) list->KeepRefusedText();
 }
 
-int CInPlaceButtonEditImp::ApplyTypedText() {
+CInPlaceButtonEditImp::EApplied CInPlaceButtonEditImp::ApplyTypedText() {
     switch (ReadTypedText(false)) {
         case ETypedValue::Empty:
-            return 0;
+            ShowValueText();
+            return EApplied::Nothing;
         case ETypedValue::Invalid:
             RejectTypedText();
-            return 0;
+            return EApplied::Refused;
         case ETypedValue::Valid:
             break;
     }
     const CPropertyValue held = HeldValue();
-    const QString typed = m_edit->text();
     ReadTypedText(true);
     if (!NotifyApply()) {
-        // Refused by the rules, which said why: the value stays, and the text for mending.
+        // Refused by the rules, which said why: the value stays, the text for mending.
         HoldValue(held);
-        m_edit->setText(typed);
         update();
-        return 0;
+        return EApplied::Refused;
     }
     ShowValueText();
     update();
-    return 1;
+    return EApplied::Committed;
 }
 
 bool CInPlaceButtonEditImp::CommitPendingText() {
-    if (!m_edit->isModified() || m_edit->text() == ValueText()) return false;
+    if (!HasTypedText()) return false;
     // A command must not stop to complain about half-typed text: only a valid one goes in.
     if (ReadTypedText(false) != ETypedValue::Valid) return false;
-    return ApplyTypedText() == 1;
+    return ApplyTypedText() == EApplied::Committed;
+}
+
+bool CInPlaceButtonEditImp::OpenDialog() {
+    if (m_bButtonDown) return false;
+    m_bButtonDown = true;
+    m_button->setDown(true);
+    m_button->repaint();
+    const CPropertyValue held = HeldValue();
+    const bool accepted = RunDialog();
+    m_bButtonDown = false;
+    m_button->setDown(false);
+    bool committed = false;
+    if (accepted) {
+        committed = NotifyApply();
+        if (!committed) HoldValue(held);
+        ShowValueText();
+    }
+    update();
+    return committed;
+}
+
+bool CInPlaceButtonEditImp::FieldKeyPress(const QKeyEvent& event) {
+    const int key = event.key();
+    if (IsDialogKey(&event)) {
+        OpenDialog();
+        return true;
+    }
+    if (IsEnterKey(key)) {
+        if (ApplyTypedText() != EApplied::Refused) HandFocusBack(m_pList);
+        return true;
+    }
+    if (key == Qt::Key_Tab) {
+        // The focus loss takes what was typed; the button is next.
+        m_button->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (IsLeavingKey(key)) {
+        // The focus loss takes what was typed.
+        HandFocusBack(m_pList);
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        CInPlaceEvent::Send(m_pList, WM_INPLACE_CANCEL);
+        return true;
+    }
+    if (IsStepKey(key) && IsPlainKey(event)) {
+        CInPlaceEvent::Send(m_pList, WM_INPLACE_MOVE, key);
+        return true;
+    }
+    return false;
+}
+
+bool CInPlaceButtonEditImp::ButtonKeyPress(const QKeyEvent& event) {
+    const int key = event.key();
+    if (IsDialogKey(&event) || IsEnterKey(key)) {
+        OpenDialog();
+        return true;
+    }
+    if (key == Qt::Key_Backtab) {
+        m_edit->setFocus(Qt::BacktabFocusReason);
+        SelectAllShowingStart(*m_edit);
+        return true;
+    }
+    if (key == Qt::Key_Tab || key == Qt::Key_Escape) {
+        HandFocusBack(m_pList);
+        return true;
+    }
+    if (IsStepKey(key) && IsPlainKey(event)) {
+        CInPlaceEvent::Send(m_pList, WM_INPLACE_MOVE, key);
+        return true;
+    }
+    return false;
+}
+
+bool CInPlaceButtonEditImp::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_button && event->type() == QEvent::KeyPress &&
+        ButtonKeyPress(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void CInPlaceButtonEditImp::FieldFocusLost(const QFocusEvent& event) {
+    if (!FocusLossEndsEdit(event) || !HasTypedText()) return;
+    // The list hiding the editor (another sheet shown) takes nothing.
+    if (CPropertyListCtrl::IsHidingEditor(m_pList)) return;
+    ApplyTypedText();
 }
 
 bool CInPlaceButtonEditImp::event(QEvent* event) {
     if (event->type() == m_enterMessage) {
-        static_cast<CInPlaceEvent*>(event)->SetResult(ApplyTypedText());
+        static_cast<CInPlaceEvent*>(event)->SetResult(ApplyTypedText() == EApplied::Committed);
         return true;
     }
     return QWidget::event(event);
@@ -108,30 +212,12 @@ bool CInPlaceButtonEditImp::event(QEvent* event) {
 void CInPlaceButtonEditImp::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintDecoration(painter);
-    const QRect button = ButtonRect();
-    QStyleOptionButton option;
-    option.initFrom(this);
-    option.rect = button;
-    option.state |= m_bButtonDown ? QStyle::State_Sunken : QStyle::State_Raised;
-    style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter, this);
-    // Three 2 x 2 dots, one pixel lower while the button is down.
-    const int x = button.left() + (button.width() - 10) / 2;
-    const int y = button.top() + button.height() - (m_bButtonDown ? 5 : 6);
-    for (int i = 0; i < 3; ++i) painter.fillRect(QRect(x + 4 * i, y, 2, 2), palette().buttonText());
 }
 
 void CInPlaceButtonEditImp::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && ButtonRect().contains(event->position().toPoint())) {
-        m_bButtonDown = true;
-        repaint(ButtonRect());
-        const bool accepted = RunDialog();
-        m_bButtonDown = false;
-        if (accepted) {
-            ShowValueText();
-            NotifyApply();
-        }
-        update();
-    }
+    // The button covers its place; a press that reaches the editor there was sent to it.
+    if (event->button() == Qt::LeftButton && ButtonRect().contains(event->position().toPoint()))
+        OpenDialog();
     QWidget::mousePressEvent(event);
 }
 

@@ -14,7 +14,7 @@ CInPlaceCBEditImp::CInPlaceCBEditImp(QWidget* combo, QWidget* list)
 
 bool CInPlaceCBEditImp::event(QEvent* event) {
     const int key = PressedKey(event);
-    if (IsLeavingKey(key)) {
+    if (IsLeavingKey(key) || key == Qt::Key_Escape) {
         HandFocusBack(m_pList);
         return true;
     }

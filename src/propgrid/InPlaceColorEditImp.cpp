@@ -12,7 +12,8 @@
 namespace vantoro {
 
 CInPlaceColorEditImp::CInPlaceColorEditImp(QWidget* parent, QWidget* list)
-    : CInPlaceButtonEditImp(parent, list, WM_INPLACE_COLOR_ENTER) {}
+    : CInPlaceButtonEditImp(parent, list, WM_INPLACE_COLOR_ENTER,
+                            QStringLiteral("Choose colour...")) {}
 
 void CInPlaceColorEditImp::SetColor(COLORREF color) {
     m_crColor = color;
@@ -32,8 +33,10 @@ ETypedValue CInPlaceColorEditImp::ReadTypedText(bool store) {
 }
 
 bool CInPlaceColorEditImp::RunDialog() {
-    const QColor initial(RedOf(m_crColor), GreenOf(m_crColor), BlueOf(m_crColor));
-    const QColor chosen = QColorDialog::getColor(initial, this);
+    QColorDialog dialog(QColor(RedOf(m_crColor), GreenOf(m_crColor), BlueOf(m_crColor)), this);
+    dialog.setAccessibleDescription(RowName());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid()) return false;
     m_crColor = RgbColor(chosen.red(), chosen.green(), chosen.blue());
     return true;
@@ -48,7 +51,12 @@ void CInPlaceColorEditImp::PaintDecoration(QPainter& painter) {
     const QRect swatch = RectFromEdges(2, 2, 14, height() - 2);
     painter.fillRect(swatch, Qt::black);
     painter.fillRect(swatch.adjusted(1, 1, -1, -1),
-                     QColor(RedOf(m_crColor), GreenOf(m_crColor), BlueOf(m_crColor)));
+                     QColor(RedOf(m_crSwatch), GreenOf(m_crSwatch), BlueOf(m_crSwatch)));
+}
+
+void CInPlaceColorEditImp::OnValueShown() {
+    m_crSwatch = m_crColor;
+    update();
 }
 
 }  // namespace vantoro

@@ -28,9 +28,12 @@ protected:
         if (auto* held = std::get_if<COLORREF>(&value)) m_crColor = *held;
     }
     void PaintDecoration(QPainter& painter) override;
+    void OnValueShown() override;
 
 private:
     COLORREF m_crColor = 0;
+    // What the swatch shows: the colour held, not one typed that is still being judged.
+    COLORREF m_crSwatch = 0;
 };
 
 }  // namespace vantoro

@@ -5,6 +5,7 @@
 #include "InPlaceKeys.h"
 #include "InPlaceMessages.h"
 #include "LineEditSelection.h"
+#include "PropertyListCtrl.h"
 #include "TextCodec.h"
 
 namespace vantoro {
@@ -28,7 +29,7 @@ void CInPlaceEditImp::SetText(const std::string& text) {
 
 void CInPlaceEditImp::SelectAllAndFocus() {
     SelectAllShowingStart(*this);
-    setFocus(Qt::OtherFocusReason);
+    if (CPropertyListCtrl::EditorMayTakeFocus(m_pList)) setFocus(Qt::OtherFocusReason);
 }
 
 void CInPlaceEditImp::MoveTo(const QRect& cell) {
@@ -41,17 +42,26 @@ void CInPlaceEditImp::NotifyApply() {
 }
 
 bool CInPlaceEditImp::event(QEvent* event) {
-    if (IsLeavingKey(PressedKey(event))) {
+    const int key = PressedKey(event);
+    if (IsLeavingKey(key)) {
         // Giving the list the focus is what commits.
         HandFocusBack(m_pList);
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        CInPlaceEvent::Send(m_pList, WM_INPLACE_CANCEL);
+        return true;
+    }
+    if (IsStepKey(key) && IsPlainKey(*static_cast<QKeyEvent*>(event))) {
+        CInPlaceEvent::Send(m_pList, WM_INPLACE_MOVE, key);
         return true;
     }
     return QLineEdit::event(event);
 }
 
 void CInPlaceEditImp::focusOutEvent(QFocusEvent* event) {
-    // The field's own context menu takes the focus only for a moment.
-    if (event->reason() != Qt::PopupFocusReason) OnEditKillFocus();
+    // Only what was typed goes in: a field loaded again (Escape, undo) holds the row's value.
+    if (FocusLossEndsEdit(*event) && isModified()) OnEditKillFocus();
     QLineEdit::focusOutEvent(event);
 }
 

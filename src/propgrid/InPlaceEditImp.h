@@ -9,9 +9,10 @@
 namespace vantoro {
 
 // The one-line text editor of the grid: a frameless field over the value cell, shrunk by
-// a pixel at the top and bottom. Tab, Enter and Escape hand the focus back to the list,
-// and the kinds below commit whenever the focus leaves them, so Escape commits just as
-// Enter does.
+// a pixel at the top and bottom. Tab and Enter hand the focus back to the list, and the
+// kinds below commit what was typed whenever the focus leaves them; Escape abandons it
+// (the list loads the row's value again); Up, Down, Page Up and Page Down commit and move
+// the row selection.
 class CInPlaceEditImp : public QLineEdit, public IInPlaceTextEditor {
     Q_OBJECT
 public:

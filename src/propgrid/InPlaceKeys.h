@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -15,14 +17,55 @@ inline bool IsEnterKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-// The keys with which a field of the grid is left for the list: Tab either way, Enter and
-// Escape. The list taking the focus back is what ends the edit.
+// The keys with which a field of the grid is left for the list, taking what it holds:
+// Tab either way and Enter. The list taking the focus back is what ends the edit.
 inline bool IsLeavingKey(int key) {
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape || IsEnterKey(key);
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || IsEnterKey(key);
+}
+
+// The keys that, pressed in a field, take what it holds and then move the row selection.
+inline bool IsStepKey(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+           key == Qt::Key_PageDown;
+}
+
+// The keys that open a field's "..." dialog, as they open a combo box's list: F4 and
+// Alt+Down, and Ctrl+Enter.
+inline bool IsDialogKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    return (key->key() == Qt::Key_F4 && mods == Qt::NoModifier) ||
+           (key->key() == Qt::Key_Down && mods == Qt::AltModifier) ||
+           (IsEnterKey(key->key()) && mods == Qt::ControlModifier);
+}
+
+// A key pressed without Shift, Ctrl, Alt or Meta (the keypad's arrows count as plain).
+inline bool IsPlainKey(const QKeyEvent& event) {
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 inline void HandFocusBack(QWidget* list) {
     if (list) list->setFocus(Qt::OtherFocusReason);
+}
+
+// Whether the focus leaving a field ends its edit. Not for the field's own context menu
+// or another pop-up, nor while a modal box or dialog (the field's own message, the "..."
+// dialog) takes the keyboard or has just closed, nor when the user only went to another
+// application: the field has the focus again when they come back. Another window of ours
+// taking the focus (a floating dock) ends it.
+inline bool FocusLossEndsEdit(const QFocusEvent& event) {
+    switch (event.reason()) {
+        case Qt::PopupFocusReason:
+            return false;
+        case Qt::ActiveWindowFocusReason: {
+            const QWidget* active = QApplication::activeWindow();
+            return active && active->isVisible() && !QApplication::activeModalWidget() &&
+                   !QApplication::activePopupWidget();
+        }
+        default:
+            return true;
+    }
 }
 
 }  // namespace vantoro

@@ -9,7 +9,8 @@
 namespace vantoro {
 
 CInPlaceRectEditImp::CInPlaceRectEditImp(QWidget* parent, QWidget* list)
-    : CInPlaceButtonEditImp(parent, list, WM_INPLACE_RECT_ENTER) {}
+    : CInPlaceButtonEditImp(parent, list, WM_INPLACE_RECT_ENTER,
+                            QStringLiteral("Edit rectangle...")) {}
 
 void CInPlaceRectEditImp::SetRect(const CRect& rect) {
     m_rect = rect;
@@ -29,6 +30,7 @@ ETypedValue CInPlaceRectEditImp::ReadTypedText(bool store) {
 
 bool CInPlaceRectEditImp::RunDialog() {
     CRectDlg dialog(m_rect, this, [this](const CRect& rect) { return Refusal(rect); });
+    dialog.SetRowName(RowName());
     if (dialog.exec() != QDialog::Accepted) return false;
     m_rect = dialog.GetRect();
     return true;

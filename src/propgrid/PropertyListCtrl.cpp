@@ -1,11 +1,13 @@
 #include "PropertyListCtrl.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cstring>
 
@@ -30,6 +32,7 @@
 #include "PropertyRow.h"
 #include "PropertyRowDelegate.h"
 #include "PropertyRowGeometry.h"
+#include "PropertyRowText.h"
 #include "TextCodec.h"
 
 namespace vantoro {
@@ -42,8 +45,11 @@ CPropertyListCtrl::CPropertyListCtrl(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // As the old list box's: there only while the rows do not fit.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFocusPolicy(Qt::StrongFocus);
+    // The split between the columns shows its cursor under the mouse.
+    viewport()->setMouseTracking(true);
     connect(this, &QListWidget::currentRowChanged, this, [this] { OnSelChange(); });
 }
 
@@ -70,6 +76,10 @@ CPropertyItemCategory* CPropertyListCtrl::CategoryAt(int index) const {
 }
 
 void CPropertyListCtrl::SetManager(CPropertyItemManager* manager) {
+    if (manager != m_pManager && !m_changed.isEmpty()) {
+        m_changed.clear();
+        InvalidateRows();
+    }
     m_pManager = manager;
     if (manager) manager->FillList(*this);
 }
@@ -160,7 +170,18 @@ void CPropertyListCtrl::SetEditor(IInPlaceEditor* editor, bool created) {
         const QString name = row ? ToQString(row->m_strLabel) : QString();
         widget->setAccessibleName(name);
         if (QWidget* proxy = widget->focusProxy()) proxy->setAccessibleName(name);
+        if (auto* typed = qobject_cast<CInPlaceButtonEditImp*>(widget)) typed->SetRowName(name);
     }
+    ShowChangedInEditor();
+}
+
+void CPropertyListCtrl::ShowChangedInEditor() {
+    QWidget* widget = CurrentEditorWidget();
+    if (!widget) return;
+    const CPropertyItem* row = GetItem(m_nEditIndex);
+    QFont shown = font();
+    shown.setBold(row && m_changed.contains(row->m_nItemId));
+    widget->setFont(shown);
 }
 
 IInPlaceEditor* CPropertyListCtrl::CreateEditor(const char* editorClass, const QRect& cell) {
@@ -197,7 +218,7 @@ void CPropertyListCtrl::HideEditor() {
 CPropertyItem* CPropertyListCtrl::PlaceEditor(bool loadValue) {
     CPropertyItem* row = GetItem(m_nEditIndex);
     if (!row) return nullptr;
-    row->ShowEditor(*this, CPropertyRowGeometry::ValueCell(RowRect(m_nEditIndex)), loadValue);
+    row->ShowEditor(*this, Geometry(RowRect(m_nEditIndex)).valueCell, loadValue);
     return row;
 }
 
@@ -228,9 +249,13 @@ bool CPropertyListCtrl::CommitEditor() {
 
 void CPropertyListCtrl::KeepRefusedText() {
     // The typed text stays for the user to correct; when the edit was left for the list
-    // (Enter, Tab), the field takes the keyboard back.
+    // (Enter, Tab, a click on another row), the field takes the keyboard back.
     QWidget* widget = CurrentEditorWidget();
     if (!widget) return;
+    if (!m_bRefusedJustNow) {
+        m_bRefusedJustNow = true;
+        QTimer::singleShot(0, this, [this] { m_bRefusedJustNow = false; });
+    }
     QPointer<QWidget> field = widget->focusProxy() ? widget->focusProxy() : widget;
     QTimer::singleShot(0, this, [this, field] {
         if (!field || !field->isVisible()) return;
@@ -259,29 +284,124 @@ void CPropertyListCtrl::SetRowMarks(const QHash<int, CPropertyRowMark>& marks) {
         row->SetMark(value && !value->IsCategory() ? m_marks.value(value->m_nItemId)
                                                    : CPropertyRowMark());
     }
+    InvalidateRows();
+}
+
+void CPropertyListCtrl::SetChangedRows(const QSet<int>& itemIds) {
+    if (itemIds == m_changed) return;
+    m_changed = itemIds;
+    InvalidateRows();
+    ShowChangedInEditor();
+}
+
+void CPropertyListCtrl::InvalidateRows() {
+    ++m_nLookGeneration;
     viewport()->update();
 }
 
+void CPropertyListCtrl::SetNameWidth(int width) {
+    width = std::max(-1, width);
+    if (width == m_nNameWidth) return;
+    m_nNameWidth = width;
+    InvalidateRows();
+    if (m_pEditor) PlaceEditor(false);
+}
+
+CPropertyRowGeometry CPropertyListCtrl::Geometry(const QRect& row) const {
+    return CPropertyRowGeometry::FromRow(row, 0, m_nNameWidth);
+}
+
+bool CPropertyListCtrl::IsOnSplit(const QPoint& pos) const {
+    const QModelIndex index = indexAt(pos);
+    if (!index.isValid()) return false;
+    return std::abs(pos.x() - Geometry(RowRect(index.row())).splitX) <= 2;
+}
+
+QString CPropertyListCtrl::ToolTipAt(const QPoint& pos) const {
+    const int index = indexAt(pos).row();
+    const CPropertyItem* row = GetItem(index);
+    if (!row) return {};
+    const CPropertyRowGeometry geometry = Geometry(RowRect(index));
+    QFont labelFont = font();
+    labelFont.setBold(row->IsCategory());
+    const QString label = ToQString(row->m_strLabel);
+    bool cut = QFontMetrics(labelFont).horizontalAdvance(label) > geometry.labelArea.width();
+    QString value;
+    CPropertyRowMark mark;
+    if (!row->IsCategory()) {
+        value = ToQString(PropertyRowValueText(*row));
+        mark = m_marks.value(row->m_nItemId);
+        QFont valueFont = font();
+        valueFont.setBold(m_changed.contains(row->m_nItemId));
+        int room = geometry.valueCell.width();
+        if (dynamic_cast<const CPropertyItemColorRef*>(row)) room -= 16;  // the swatch
+        if (!mark.Text.isEmpty()) room -= std::max(8, geometry.valueCell.height() - 2) + 2;
+        cut = cut || QFontMetrics(valueFont).horizontalAdvance(value) > room;
+    }
+    QStringList lines;
+    if (cut) lines << (value.isEmpty() ? label : label + QStringLiteral(": ") + value);
+    if (!mark.Text.isEmpty()) lines << mark.Text;
+    return lines.join(u'\n');
+}
+
+int CPropertyListCtrl::RowOfItemId(int itemId) {
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < count(); ++i) {
+            const CPropertyItem* row = GetItem(i);
+            if (row && !row->IsCategory() && row->m_nItemId == itemId) return i;
+        }
+        // A collapsed category hides it: open the categories and look again.
+        bool opened = false;
+        for (int i = count() - 1; i >= 0; --i) {
+            CPropertyItemCategory* category = CategoryAt(i);
+            if (category && !category->m_bExpanded) {
+                int index = i;
+                ExpandCategory(category, index);
+                opened = true;
+            }
+        }
+        if (!opened) break;
+    }
+    return -1;
+}
+
 bool CPropertyListCtrl::SelectItemId(int itemId) {
-    for (int i = 0; i < count(); ++i) {
-        const CPropertyItem* row = GetItem(i);
-        if (row && !row->IsCategory() && row->m_nItemId == itemId) {
-            setCurrentRow(i);
-            scrollToItem(item(i));
-            return true;
-        }
-    }
-    // A collapsed category hides it: open the categories and look again.
-    bool opened = false;
-    for (int i = count() - 1; i >= 0; --i) {
-        CPropertyItemCategory* category = CategoryAt(i);
-        if (category && !category->m_bExpanded) {
-            int index = i;
-            ExpandCategory(category, index);
-            opened = true;
-        }
-    }
-    return opened && SelectItemId(itemId);
+    const int row = RowOfItemId(itemId);
+    if (row < 0) return false;
+    setCurrentRow(row);
+    scrollToItem(item(row));
+    return true;
+}
+
+bool CPropertyListCtrl::ShowItemId(int itemId) {
+    const int row = RowOfItemId(itemId);
+    if (row < 0) return false;
+    const bool quiet = m_bQuietPlace;
+    m_bQuietPlace = true;
+    if (row == m_nEditIndex)
+        ReloadEditorQuietly();
+    else
+        setCurrentRow(row);
+    m_bQuietPlace = quiet;
+    scrollToItem(item(row));
+    return true;
+}
+
+void CPropertyListCtrl::ReloadEditorQuietly() {
+    const bool quiet = m_bQuietPlace;
+    m_bQuietPlace = true;
+    PlaceEditor(true);
+    m_bQuietPlace = quiet;
+}
+
+bool CPropertyListCtrl::EditorMayTakeFocus(const QWidget* list) {
+    const auto* grid = qobject_cast<const CPropertyListCtrl*>(list);
+    return !grid || !grid->m_bQuietPlace;
+}
+
+bool CPropertyListCtrl::IsHidingEditor(const QWidget* list) {
+    const auto* grid = qobject_cast<const CPropertyListCtrl*>(list);
+    return grid && grid->m_bHidingEditor;
 }
 
 QString CPropertyListCtrl::Refusal(const CPropertyValue& value) const {
@@ -295,11 +415,44 @@ void CPropertyListCtrl::OnValueApplied(CPropertyItemManager* sheet, uint8_t item
     viewport()->update();
     const CPropertyItem* row = GetItem(m_nEditIndex);
     if (!row || !m_pEditor || row->m_nItemId != itemId) return;
-    // Reload the editor without taking the focus from wherever the user is.
-    QWidget* focus = QApplication::focusWidget();
-    const bool focusElsewhere = focus && focus != this && !isAncestorOf(focus);
-    PlaceEditor(true);
-    if (focusElsewhere) focus->setFocus(Qt::OtherFocusReason);
+    // The next Ctrl+Z must reach the history again, not the field.
+    ReloadEditorQuietly();
+}
+
+bool CPropertyListCtrl::CommitOpenEdit() {
+    if (auto* text = dynamic_cast<CInPlaceEditImp*>(m_pEditor)) {
+        if (!text->isModified()) return true;
+        return CommitEditor();
+    }
+    if (auto* typed = dynamic_cast<CInPlaceButtonEditImp*>(m_pEditor)) {
+        if (!typed->HasTypedText()) return true;
+        return typed->ApplyTypedText() != CInPlaceButtonEditImp::EApplied::Refused;
+    }
+    return true;
+}
+
+void CPropertyListCtrl::AbandonEdit() {
+    QWidget* widget = CurrentEditorWidget();
+    if (!widget) return;
+    ReloadEditorQuietly();
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool CPropertyListCtrl::StepFromEditor(int key) {
+    if (!CommitOpenEdit()) return false;
+    const int from = currentRow();
+    CursorAction action = MoveDown;
+    if (key == Qt::Key_Up)
+        action = MoveUp;
+    else if (key == Qt::Key_PageUp)
+        action = MovePageUp;
+    else if (key == Qt::Key_PageDown)
+        action = MovePageDown;
+    const QModelIndex next = moveCursor(action, Qt::NoModifier);
+    if (!next.isValid() || next.row() == from) return false;
+    // The next row's field takes the keyboard; a choice or a category leaves it to the list.
+    setCurrentIndex(next);
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -354,6 +507,16 @@ bool CPropertyListCtrl::event(QEvent* event) {
         static_cast<CInPlaceEvent*>(event)->SetResult(taken ? 1 : 0);
         return true;
     }
+    if (event->type() == WM_INPLACE_CANCEL) {
+        AbandonEdit();
+        static_cast<CInPlaceEvent*>(event)->SetResult(1);
+        return true;
+    }
+    if (event->type() == WM_INPLACE_MOVE) {
+        auto* message = static_cast<CInPlaceEvent*>(event);
+        message->SetResult(StepFromEditor(message->WParam()) ? 1 : 0);
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && FocusEditorOfValueRow()) return true;
@@ -397,14 +560,88 @@ void CPropertyListCtrl::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
+bool CPropertyListCtrl::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = ToolTipAt(help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, viewport(),
+                               visualRect(indexAt(help->pos())));
+        }
+        return true;
+    }
+    const bool handled = QListWidget::viewportEvent(event);
+    // The scroll bar coming or going narrows or widens the rows under the editor.
+    if (event->type() == QEvent::Resize && m_pEditor) PlaceEditor(false);
+    return handled;
+}
+
+void CPropertyListCtrl::changeEvent(QEvent* event) {
+    QListWidget::changeEvent(event);
+    switch (event->type()) {
+        case QEvent::FontChange:
+        case QEvent::PaletteChange:
+        case QEvent::StyleChange:
+            InvalidateRows();
+            ShowChangedInEditor();
+            break;
+        default:
+            break;
+    }
+}
+
 void CPropertyListCtrl::mousePressEvent(QMouseEvent* event) {
+    if (m_bRefusedJustNow) {
+        // Taking the focus from the field refused its text: the row stays for mending.
+        m_bRefusedJustNow = false;
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton && IsOnSplit(event->position().toPoint())) {
+        m_bDraggingSplit = true;
+        event->accept();
+        return;
+    }
     QListWidget::mousePressEvent(event);
     if (m_bInDoubleClick || event->button() != Qt::LeftButton) return;
     if (count() > 0 && event->position().x() <= CPropertyRowGeometry::kGlyphWidth)
         ToggleCategory(currentRow());
 }
 
+void CPropertyListCtrl::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (m_bDraggingSplit) {
+        SetNameWidth(std::max(0, pos.x() - CPropertyRowGeometry::kGlyphWidth));
+        event->accept();
+        return;
+    }
+    if (event->buttons() == Qt::NoButton) {
+        if (IsOnSplit(pos))
+            viewport()->setCursor(Qt::SplitHCursor);
+        else
+            viewport()->unsetCursor();
+    }
+    QListWidget::mouseMoveEvent(event);
+}
+
+void CPropertyListCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_bDraggingSplit) {
+        m_bDraggingSplit = false;
+        event->accept();
+        return;
+    }
+    QListWidget::mouseReleaseEvent(event);
+}
+
 void CPropertyListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && IsOnSplit(event->position().toPoint())) {
+        SetNameWidth(-1);
+        event->accept();
+        return;
+    }
     m_bInDoubleClick = true;
     QListWidget::mouseDoubleClickEvent(event);
     m_bInDoubleClick = false;
@@ -440,7 +677,7 @@ QRect CPropertyListCtrl::RowRect(int index) const {
 void CPropertyListCtrl::DrawItem(QPainter& painter, const QRect& rowRect, bool selected,
                                  const CPropertyItem* row) const {
     if (!row) return;
-    const CPropertyRowGeometry geometry = CPropertyRowGeometry::FromRow(rowRect);
+    const CPropertyRowGeometry geometry = Geometry(rowRect);
     const int right = rowRect.left() + rowRect.width();
     const int bottom = rowRect.top() + rowRect.height();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -488,7 +725,9 @@ void CPropertyListCtrl::DrawItem(QPainter& painter, const QRect& rowRect, bool s
     painter.restore();
 
     if (selected) return;  // the editor covers the value cell
-    painter.setFont(font());
+    QFont valueFont = font();
+    valueFont.setBold(m_changed.contains(row->m_nItemId));
+    painter.setFont(valueFont);
     painter.setPen(colors.color(QPalette::Active, QPalette::Text));
     painter.setBrush(colors.color(QPalette::Active, QPalette::Base));
     painter.save();
@@ -509,6 +748,27 @@ void CPropertyListCtrl::DrawItem(QPainter& painter, const QRect& rowRect, bool s
                                       : QStyle::SP_MessageBoxWarning)
             .paint(&painter, icon);
     }
+}
+
+void CPropertyListCtrl::PaintRow(QPainter& painter, const QRect& rowRect, bool selected,
+                                 const CPropertyItem* row) {
+    if (!row) return;
+    CPropertyRowLook look;
+    look.Generation = m_nLookGeneration;
+    look.Size = rowRect.size();
+    look.Ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    look.Selected = selected;
+    look.Expanded =
+        row->IsCategory() && static_cast<const CPropertyItemCategory*>(row)->m_bExpanded;
+    look.ItemId = row->m_nItemId;
+    look.Class = row->ClassName();
+    look.Label = row->m_strLabel;
+    if (!row->IsCategory() && !selected) look.Value = PropertyRowValueText(*row);
+    const QColor background = palette().color(QPalette::Active, QPalette::Base);
+    const QPixmap& picture =
+        m_rowCache.Row(row, look, background,
+                       [&](QPainter& into, const QRect& at) { DrawItem(into, at, selected, row); });
+    painter.drawPixmap(rowRect.topLeft(), picture);
 }
 
 void CPropertyListCtrl::paintEvent(QPaintEvent* event) {

@@ -11,10 +11,8 @@ CPropertyRowDelegate::CPropertyRowDelegate(CPropertyListCtrl* list)
 
 void CPropertyRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
-    painter->save();
-    m_pList->DrawItem(*painter, m_pList->FullRow(option.rect),
+    m_pList->PaintRow(*painter, m_pList->FullRow(option.rect),
                       option.state & QStyle::State_Selected, m_pList->GetItem(index.row()));
-    painter->restore();
 }
 
 QSize CPropertyRowDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {

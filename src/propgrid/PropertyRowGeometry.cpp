@@ -1,13 +1,22 @@
 #include "PropertyRowGeometry.h"
 
+#include <algorithm>
+
 namespace vantoro {
 
-CPropertyRowGeometry::CPropertyRowGeometry(int L, int T, int R, int B, int clientLeft) {
+CPropertyRowGeometry::CPropertyRowGeometry(int L, int T, int R, int B, int clientLeft,
+                                           int nameWidth) {
     gutterX = clientLeft + kGlyphWidth;
-    splitX = gutterX + (R - (L + kGlyphWidth)) / 2;
+    const int half = (R - (L + kGlyphWidth)) / 2;
+    int name = half;
+    if (nameWidth >= 0) {
+        const int most = R - gutterX - kMinColumn;
+        name = most < kMinColumn ? half : std::clamp(nameWidth, kMinColumn, most);
+    }
+    splitX = gutterX + name;
     nameCell = RectFromEdges(L + kGlyphWidth + 1, T, splitX, B - 1);
     labelArea = nameCell.adjusted(2, 0, -2, 0);
-    valueCell = RectFromEdges((L + kGlyphWidth) + (R - L - kGlyphWidth) / 2 + 3, T, R, B - 1);
+    valueCell = RectFromEdges((L + kGlyphWidth) + name + 3, T, R, B - 1);
     gridLineY = B - 1;
 
     // The box: the glyph column shrunk by 4, one pixel wider and higher again, then made
@@ -22,13 +31,14 @@ CPropertyRowGeometry::CPropertyRowGeometry(int L, int T, int R, int B, int clien
     plusStroke = QLine(cx, cy - 2, cx, cy + 3);
 }
 
-CPropertyRowGeometry CPropertyRowGeometry::FromRow(const QRect& row, int clientLeft) {
+CPropertyRowGeometry CPropertyRowGeometry::FromRow(const QRect& row, int clientLeft,
+                                                   int nameWidth) {
     return CPropertyRowGeometry(row.left(), row.top(), row.left() + row.width(),
-                                row.top() + row.height(), clientLeft);
+                                row.top() + row.height(), clientLeft, nameWidth);
 }
 
-QRect CPropertyRowGeometry::ValueCell(const QRect& row) {
-    return FromRow(row).valueCell;
+QRect CPropertyRowGeometry::ValueCell(const QRect& row, int nameWidth) {
+    return FromRow(row, 0, nameWidth).valueCell;
 }
 
 }  // namespace vantoro

@@ -32,9 +32,10 @@ CRectDlg::CRectDlg(const CRect& rect, QWidget* parent, Judge judge)
 
     auto* grid = new QGridLayout;
     const char* labels[4] = {"Left:", "Top:", "Width:", "Height:"};
-    // Digits only while typing; pasted text still meets the check on OK.
+    // A sign and digits while typing: a negative number is the rules' to refuse, by name.
+    // Pasted text still meets the check on OK.
     auto* digits =
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[+-]?[0-9]*")), this);
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(QString::fromLatin1(labels[i]), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -74,13 +75,26 @@ QLineEdit* CRectDlg::Field(int controlId) const {
     return nullptr;
 }
 
+void CRectDlg::SetRowName(const QString& name) {
+    setAccessibleDescription(
+        name.isEmpty() ? QString() : name + QStringLiteral(": left, top, width and height"));
+}
+
+QString CRectDlg::NotAnIntegerText(int field) {
+    const char* names[4] = {"Left", "Top", "Width", "Height"};
+    return QStringLiteral("Please enter an integer between %1 and %2 for %3.")
+        .arg(std::numeric_limits<int32_t>::min())
+        .arg(std::numeric_limits<int32_t>::max())
+        .arg(QString::fromLatin1(names[field]));
+}
+
 bool CRectDlg::ExchangeData() {
     int* targets[4] = {&m_nLeft, &m_nTop, &m_nWidth, &m_nHeight};
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
         const int value = m_fields[i]->text().trimmed().toInt(&ok);
         if (!ok) {
-            Refuse(i, QStringLiteral("Please enter an integer."));
+            Refuse(i, NotAnIntegerText(i));
             return false;
         }
         *targets[i] = value;

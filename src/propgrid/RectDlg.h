@@ -10,10 +10,11 @@ class QLineEdit;
 
 namespace vantoro {
 
-// The "Input" dialog of the rectangle editor's button: left, top, width and height. OK
-// checks the fields in that order and stops at the first that is no integer with a
-// message and the focus in that field; then the rectangle must pass `judge`, which says
-// why it may not go in (the grid's rules, so the dialog refuses what typing refuses).
+// The "Input" dialog of the rectangle editor's button: left, top, width and height. The
+// fields take a sign and digits. OK checks them in that order and stops at the first that
+// is no 32-bit integer with a message naming it and the range, and the focus in that
+// field; then the rectangle must pass `judge`, which says why it may not go in (the
+// grid's rules, so the dialog refuses what typing refuses).
 class CRectDlg : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +28,10 @@ public:
 
     // The fields, by their old control numbers 1000, 1004, 1005, 1006.
     QLineEdit* Field(int controlId) const;
+    // Names the row the rectangle belongs to, for screen readers (the title stays "Input").
+    void SetRowName(const QString& name);
+    // What field `field` (0 left ... 3 height) holding no integer is told.
+    static QString NotAnIntegerText(int field);
 
 public slots:
     void accept() override;

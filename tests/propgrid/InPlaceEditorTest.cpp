@@ -1,9 +1,13 @@
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QColorDialog>
 #include <QLineEdit>
 #include <QTest>
 
 #include "GridTestSupport.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceColorEditImp.h"
+#include "InPlaceDotsButton.h"
 #include "InPlaceRectEditImp.h"
 #include "PropertyItemColorRef.h"
 #include "PropertyItemRect.h"
@@ -15,6 +19,26 @@ namespace vantoro {
 namespace {
 
 using InPlaceEditorTest = GridTest;
+
+// Cancels every modal dialog as soon as it shows, noting what it was.
+class DialogCanceller : public QObject {
+public:
+    DialogCanceller() { qApp->installEventFilter(this); }
+    ~DialogCanceller() override { qApp->removeEventFilter(this); }
+    QStringList Seen;  // class name, title and description of each
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog && event->type() == QEvent::Show && dialog->isModal()) {
+            Seen << QStringLiteral("%1|%2|%3")
+                        .arg(QString::fromLatin1(dialog->metaObject()->className()),
+                             dialog->windowTitle(), dialog->accessibleDescription());
+            QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
 
 TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
     struct ColorCase {
@@ -62,7 +86,7 @@ TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
     }
 }
 
-TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
+TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnterAndKeepTheRest) {
     CTestSheet sheet;
     auto* color = static_cast<CPropertyItemColorRef*>(sheet.m_pColor);
     color->m_crValue = RgbColor(1, 2, 3);
@@ -81,7 +105,8 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
     ASSERT_EQ(m_messages.size(), 1);
     EXPECT_EQ(m_messages.front(), QStringLiteral("The values you have entered is not valid."));
     EXPECT_EQ(m_captions.front(), QStringLiteral("Invalid Entry"));
-    EXPECT_EQ(box->text(), QStringLiteral("1,2,3"));
+    EXPECT_EQ(box->text(), QStringLiteral("red")) << "kept for mending";
+    EXPECT_TRUE(box->hasFocus());
     EXPECT_EQ(color->m_crValue, RgbColor(1, 2, 3));
 
     box->setFocus();
@@ -90,6 +115,7 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
     QTest::keyClick(box, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(color->m_crValue, RgbColor(1, 2, 3)) << "Escape keeps the row's value";
+    EXPECT_EQ(box->text(), QStringLiteral("1,2,3"));
 
     box->setFocus();
     box->selectAll();
@@ -124,34 +150,110 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnter) {
     EXPECT_EQ(m_messages.size(), 1) << "no message from a command";
 }
 
+TEST_F(InPlaceEditorTest, TheDotsOpenFromTheKeyboardAndAreAButtonForScreenReaders) {
+    CTestSheet sheet;
+    m_list->SetManager(&sheet);
+    Focus(m_list.get());
+    m_list->setCurrentRow(3);
+    auto* color = dynamic_cast<CInPlaceColorEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(color, nullptr);
+    DialogCanceller dialogs;
+    QTest::keyClick(color->Edit(), Qt::Key_F4);
+    ASSERT_EQ(dialogs.Seen.size(), 1);
+    EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("QColorDialog|")));
+    EXPECT_TRUE(dialogs.Seen.back().endsWith(QStringLiteral("|Colour")));
+    EXPECT_FALSE(color->IsButtonDown()) << "released again after the dialog";
+    EXPECT_EQ(color->window()->focusWidget(), color->Edit()) << "the field has it back";
+
+    m_list->setCurrentRow(4);
+    auto* rect = dynamic_cast<CInPlaceRectEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(rect, nullptr);
+    QTest::keyClick(rect->Edit(), Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(rect->Edit(), Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.Seen.size(), 3);
+    EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("vantoro::CRectDlg|Input|Area")));
+    EXPECT_EQ(m_list->currentRow(), 4) << "Alt+Down is no step key";
+
+    // Tab reaches the button, Enter presses it; Shift+Tab goes back, Tab on to the list.
+    Focus(rect->Edit());
+    QTest::keyClick(rect->Edit(), Qt::Key_Tab);
+    ASSERT_TRUE(rect->Button()->hasFocus());
+    QTest::keyClick(rect->Button(), Qt::Key_Return);
+    ASSERT_EQ(dialogs.Seen.size(), 4);
+    // (The offscreen window may stay inactive after a dialog: ask it for its focus.)
+    QTest::keyClick(rect->Button(), Qt::Key_Backtab);
+    EXPECT_EQ(m_list->focusWidget(), rect->Edit());
+    QTest::keyClick(rect->Edit(), Qt::Key_Tab);
+    QTest::keyClick(rect->Button(), Qt::Key_Tab);
+    EXPECT_EQ(m_list->focusWidget(), m_list.get());
+
+    // What a screen reader finds: a named push button that presses.
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(rect->Button());
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->role(), QAccessible::Button);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Edit rectangle..."));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(color->Button())->text(QAccessible::Name),
+              QStringLiteral("Choose colour..."));
+    QAccessibleActionInterface* actions = button->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    // The press is animated: the dialog opens a moment later.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.Seen.size() == 5; }));
+    EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("vantoro::CRectDlg|")));
+}
+
 TEST_F(InPlaceEditorTest, TheRectangleDialogTakesIntegersAndLeavesTheLimitsToItsJudge) {
     std::vector<CRect> judged;
     CRectDlg dialog(CRect{10, 20, 110, 45}, nullptr, [&](const CRect& rect) {
         judged.push_back(rect);
+        if (rect.left < 0) return QStringLiteral("Location must have its left between 0 and 320.");
         return rect.right - rect.left > 320
                    ? QStringLiteral("Location must have its width between 1 and 320.")
                    : QString();
     });
+    dialog.SetRowName(QStringLiteral("Normal Size"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Input"));
+    EXPECT_TRUE(dialog.accessibleDescription().startsWith(QStringLiteral("Normal Size")));
     const int ids[4] = {1000, 1004, 1005, 1006};
     const char* shown[4] = {"10", "20", "100", "25"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(dialog.Field(ids[i])->text(), QString::fromLatin1(shown[i]));
 
-    dialog.Field(1005)->setText(QStringLiteral("321"));
+    // A minus sign can be typed: the judge says why a negative left may not be.
+    dialog.Field(1000)->selectAll();
+    QTest::keyClicks(dialog.Field(1000), "-5");
+    EXPECT_EQ(dialog.Field(1000)->text(), QStringLiteral("-5"));
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Location must have its left between 0 and 320."));
+    EXPECT_EQ(dialog.focusWidget(), dialog.Field(1000));
+    dialog.Field(1000)->setText(QStringLiteral("10"));
+
+    dialog.Field(1005)->setText(QStringLiteral("321"));
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(m_messages.size(), 2);
     EXPECT_EQ(m_messages.back(), QStringLiteral("Location must have its width between 1 and 320."));
-    ASSERT_EQ(judged.size(), 1u);
+    ASSERT_EQ(judged.size(), 2u);
     EXPECT_EQ(judged.back(), (CRect{10, 20, 331, 45}));
 
+    // No integer, or past 32 bits: the field and the range are named.
+    dialog.Field(1005)->setText(QStringLiteral("99999999999"));
+    dialog.accept();
+    ASSERT_EQ(m_messages.size(), 3);
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer between -2147483648 and "
+                                                "2147483647 for Width."));
+    EXPECT_EQ(dialog.focusWidget(), dialog.Field(1005));
     dialog.Field(1005)->setText(QStringLiteral("0"));
     dialog.Field(1006)->clear();
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
-    ASSERT_EQ(m_messages.size(), 2);
-    EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer."));
-    EXPECT_EQ(judged.size(), 1u) << "no rectangle to judge before every field is a number";
+    ASSERT_EQ(m_messages.size(), 4);
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Please enter an integer between -2147483648 and "
+                                                "2147483647 for Height."));
+    EXPECT_EQ(judged.size(), 2u) << "no rectangle to judge before every field is a number";
     EXPECT_EQ(dialog.GetRect(), (CRect{10, 20, 110, 45})) << "nothing taken before OK succeeds";
 
     dialog.Field(1006)->setText(QStringLiteral("320"));

@@ -11,6 +11,7 @@
 #include "FileNameResolver.h"
 #include "ProfileStore.h"
 #include "ProjectPath.h"
+#include "PropertyItemManager.h"
 #include "TextCodec.h"
 
 namespace vantoro {
@@ -44,6 +45,13 @@ void CVantoroDoc::SetPathName(const QString& path) {
 }
 
 void CVantoroDoc::Remember(const QString& path) {
+    m_saved.clear();
+    for (const CSkinElementInfo& info : CSkinFields::Elements()) {
+        const CPropertyItemManager& sheet = m_Project.Element(info.Element).PropertySheet();
+        for (const CPropertyItemCategory* category : sheet.m_listCategories)
+            for (const CPropertyItem* row : category->m_listItems)
+                m_saved[{&sheet, row->m_nItemId}] = row->GetValue();
+    }
     m_stamp = CFileStamp::Of(path);
     m_reportedChange.reset();
     CTextEncoding encoding = CTextEncoding::Ansi;
@@ -77,6 +85,7 @@ void CVantoroDoc::Close() {
     emit AboutToReplaceProject();
     m_History.Clear();
     m_Project.CloseProject();
+    m_saved.clear();
     m_stamp.reset();
     m_reportedChange.reset();
     m_strUnkept.clear();
@@ -106,6 +115,18 @@ bool CVantoroDoc::ImportArtwork(const CSkinField& field, const QString& image,
     m_History.Stack().push(
         new CArtworkImportCommand(m_History, m_Project, std::move(import), text));
     return true;
+}
+
+QSet<int> CVantoroDoc::ChangedRows(const CPropertyItemManager& sheet) const {
+    QSet<int> changed;
+    if (!m_Project.IsLoaded) return changed;
+    for (const CPropertyItemCategory* category : sheet.m_listCategories)
+        for (const CPropertyItem* row : category->m_listItems) {
+            const auto saved = m_saved.find({&sheet, row->m_nItemId});
+            if (saved != m_saved.end() && saved->second != row->GetValue())
+                changed.insert(row->m_nItemId);
+        }
+    return changed;
 }
 
 bool CVantoroDoc::ChangedOnDisk() const {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 
 #include "ArtworkImporter.h"
@@ -68,6 +70,9 @@ public:
     bool ImportArtwork(const CSkinField& field, const QString& image, const CImportOptions& options,
                        QString* error, QStringList* notes);
 
+    // The rows of `sheet` whose values differ from the file as read or last saved.
+    QSet<int> ChangedRows(const CPropertyItemManager& sheet) const;
+
     // Whether the file on disk is no longer what was read or last saved (or is gone).
     bool ChangedOnDisk() const;
     // Whether a change on disk is new since the last call that reported it.
@@ -96,6 +101,8 @@ private:
     // The change on disk last reported: its bytes' hash.
     std::optional<QByteArray> m_reportedChange;
     QString m_strUnkept;
+    // Every row's value as the file held it when read or last saved.
+    std::map<std::pair<const CPropertyItemManager*, int>, CPropertyValue> m_saved;
 };
 
 }  // namespace vantoro

@@ -100,8 +100,11 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
         m_Stacker.ResetMissingFiles();
         statusBar()->clearMessage();
         layout->Refresh();
+        ShowChangedRows();
         UpdateCommandUI();
     });
+    // Values changed since the last save stand out in the grid; a save makes them plain.
+    connect(&document, &CVantoroDoc::ModifiedChanged, this, &CMainFrame::ShowChangedRows);
     connect(&m_history, &CEditHistory::ValueApplied, this,
             [this](CPropertyItemManager* sheet, uint8_t itemId) { ShowChange(sheet, itemId); });
     // The model's messages (a value refused by the rules) are the window's.
@@ -349,8 +352,15 @@ void CMainFrame::OnElementSelected(CPropertyItemManager* sheet) {
     m_pView->update();
     LayoutView()->SetSelectedSheet(sheet);
     ShowProblemMarks();
-    if (sheet && pending) list->SelectItemId(pending);
+    ShowChangedRows();
+    if (sheet && pending) list->ShowItemId(pending);
     if (focus) focus->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::ShowChangedRows() {
+    CPropertyListCtrl* list = m_pPropertyWnd->List();
+    if (const CPropertyItemManager* sheet = list->Manager())
+        list->SetChangedRows(m_document.ChangedRows(*sheet));
 }
 
 void CMainFrame::ShowProblemMarks() {

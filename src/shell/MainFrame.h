@@ -139,6 +139,8 @@ private:
     void ShowNoElement();
     // The rule book's findings as marks on the grid's rows and the tree's elements.
     void ShowProblemMarks();
+    // The shown sheet's values that differ from the file, in bold.
+    void ShowChangedRows();
     // Undo or redo changed `sheet`'s row `itemId`: show it, the focus staying put.
     void ShowChange(CPropertyItemManager* sheet, int itemId);
     // Selects `sheet` in the tree and, once the grid shows it, its row `itemId`.

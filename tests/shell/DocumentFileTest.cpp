@@ -170,6 +170,17 @@ TEST_F(DocumentFileTest, UndoShowsWhatItChangedAndLeavesTheKeyboardAlone) {
     }
     EXPECT_EQ(project.TitleBar.Bmp, "title.bmp");
     EXPECT_EQ(project.SkinInfo.Author, "Ana");
+
+    // A value changed since the save stands out; saved, it is plain again.
+    for (int i = 0; i < 3; ++i) frame->OnEditRedo();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(list->Manager(), edits[2].sheet);
+    EXPECT_EQ(list->ChangedRows(), (QSet<int>{4}));
+    ASSERT_TRUE(frame->OnSaveProject());
+    EXPECT_TRUE(list->ChangedRows().isEmpty());
+    frame->OnEditUndo();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->ChangedRows(), (QSet<int>{4})) << "the file holds Three; Ana differs";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "Data.h"
 #include "MessageSink.h"
 #include "PropertyExchange.h"
+#include "PropertyItemBitmap.h"
 #include "PropertyItemColorRef.h"
 #include "PropertyItemInt.h"
 #include "PropertyItemListDepth.h"
@@ -22,8 +23,9 @@ namespace {
 std::unique_ptr<CPropertyItem> MakeRow(CFieldKind kind, const char* label) {
     switch (kind) {
         case CFieldKind::Text:
-        case CFieldKind::Bitmap:
             return std::make_unique<CPropertyItemString>(label);
+        case CFieldKind::Bitmap:
+            return std::make_unique<CPropertyItemBitmap>(label);
         case CFieldKind::Integer:
         case CFieldKind::Point:
         case CFieldKind::Size:

@@ -77,6 +77,8 @@ protected:
     // The field shows the value held now (loaded, committed or put back).
     virtual void OnValueShown() {}
 
+    // The property list this editor commits to.
+    QWidget* List() const { return m_pList; }
     // Sends the commit message to the list; false when the list did not take the value.
     bool NotifyApply();
     // Why the list's rules would refuse `value` for the row being edited; empty when they

@@ -12,6 +12,8 @@ constexpr QEvent::Type WM_INPLACE_SELECT = QEvent::Type(0x0400 + 7005);
 constexpr QEvent::Type WM_INPLACE_STEP = QEvent::Type(0x0400 + 7006);
 constexpr QEvent::Type WM_INPLACE_COLOR_ENTER = QEvent::Type(0x0400 + 7007);
 constexpr QEvent::Type WM_INPLACE_RECT_ENTER = QEvent::Type(0x0400 + 7008);
+// The bitmap file editor's Enter, a number of its own after the others.
+constexpr QEvent::Type WM_INPLACE_FILE_ENTER = QEvent::Type(0x0400 + 7009);
 // A field abandons what was typed (Escape): the list loads the row's value into the
 // editor again and takes the focus. Result 1.
 constexpr QEvent::Type WM_INPLACE_CANCEL = QEvent::Type(0x0400 + 7009);

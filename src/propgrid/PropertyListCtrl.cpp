@@ -17,11 +17,13 @@
 #include "InPlaceEditImp.h"
 #include "InPlaceEditPropItemInt.h"
 #include "InPlaceEditPropItemString.h"
+#include "InPlaceFileEditImp.h"
 #include "InPlaceMessages.h"
 #include "InPlaceRectEditImp.h"
 #include "MessageSink.h"
 #include "PropDescWnd.h"
 #include "PropertyItem.h"
+#include "PropertyItemBitmap.h"
 #include "PropertyItemCategory.h"
 #include "PropertyItemColorRef.h"
 #include "PropertyItemInt.h"
@@ -198,6 +200,8 @@ IInPlaceEditor* CPropertyListCtrl::CreateEditor(const char* editorClass, const Q
         editor = new CInPlaceColorEditImp(parent, this);
     else if (is(CPropertyItemRect::kEditorClass))
         editor = new CInPlaceRectEditImp(parent, this);
+    else if (is(CPropertyItemBitmap::kEditorClass))
+        editor = new CInPlaceFileEditImp(parent, this);
     if (editor) editor->MoveTo(cell);
     return editor;
 }
@@ -402,6 +406,11 @@ bool CPropertyListCtrl::EditorMayTakeFocus(const QWidget* list) {
 bool CPropertyListCtrl::IsHidingEditor(const QWidget* list) {
     const auto* grid = qobject_cast<const CPropertyListCtrl*>(list);
     return grid && grid->m_bHidingEditor;
+}
+
+void CPropertyListCtrl::RequestBrowse() {
+    const CPropertyItem* row = GetItem(m_nEditIndex);
+    if (row && m_pManager) emit BrowseRequested(m_pManager, row->m_nItemId);
 }
 
 QString CPropertyListCtrl::Refusal(const CPropertyValue& value) const {

@@ -58,6 +58,9 @@ public:
     // Commits what the open editor holds when it was typed and differs from the row
     // (commands that do not move the focus must not lose it). True when it committed.
     bool CommitPendingEdit();
+    // The "Browse..." of a bitmap row was pressed: the window offers a picture for it.
+    void RequestBrowse();
+
     // Why the shown sheet's rules refuse `value` for the edit row; empty when they take it.
     QString Refusal(const CPropertyValue& value) const;
     // What the rules found about the shown sheet's rows, by row number: each marked row
@@ -136,6 +139,10 @@ public:
     IInPlaceEditor* FindEditor(const char* editorClass) override;
     void SetEditor(IInPlaceEditor* editor, bool created) override;
     IInPlaceEditor* CreateEditor(const char* editorClass, const QRect& cell) override;
+
+signals:
+    // The user asks for a picture to take into `sheet`'s bitmap row `itemId`.
+    void BrowseRequested(CPropertyItemManager* sheet, int itemId);
 
 protected:
     bool event(QEvent* event) override;

@@ -9,6 +9,7 @@
 #include "AtomicFileWriter.h"
 #include "BuildRunner.h"
 #include "CommandIds.h"
+#include "DIBSectionLite.h"
 #include "MessageBox.h"
 #include "ProjectPath.h"
 #include "PropertyItemManager.h"
@@ -238,6 +239,31 @@ bool CDocumentCommands::ImportImage(CPropertyItemManager* sheet, int itemId, con
                           .arg(QFileInfo(image).fileName(), ToQString(CSkinFields::Label(*field)))
                     : notes.join(u' '));
     return true;
+}
+
+bool CDocumentCommands::Browse(CPropertyItemManager* sheet, int itemId) {
+    CSkinProject& project = m_document.Project();
+    const CSkinField* field = sheet ? sheet->FieldOf(uint8_t(itemId)) : nullptr;
+    if (!project.IsLoaded || !field || field->Kind != CFieldKind::Bitmap) return false;
+    const QString path = m_choosePath(
+        QStringLiteral("Bitmap for %1").arg(ToQString(CSkinFields::Label(*field, uint8_t(itemId)))),
+        PathToQString(project.Folder),
+        QStringLiteral(
+            "Bitmaps and Pictures (*.bmp *.png *.gif *.jpg *.jpeg *.webp);;All Files (*)"),
+        false);
+    if (path.isEmpty()) return false;
+    // Taken as it is when the compiler would take it so: a BMP of the skin's depth (a mask
+    // of 1 bit); 2-bit skins keep theirs in 4-bit files.
+    CDIBSectionLite bitmap;
+    const int depth = field->Mask ? 1 : project.SkinInfo.Depth;
+    const bool asItIs =
+        QFileInfo(path).suffix().compare(QStringLiteral("bmp"), Qt::CaseInsensitive) == 0 &&
+        bitmap.Load(QStringToPath(path)) &&
+        (bitmap.GetBitCount() == depth || (depth == 2 && bitmap.GetBitCount() == 4));
+    if (!asItIs) return ImportImage(sheet, itemId, path);
+    CPropertyItem* row = sheet->FindItem(uint8_t(itemId));
+    row->SetValue(FromQString(QDir(PathToQString(project.Folder)).relativeFilePath(path)));
+    return sheet->OnItemChanged(row, nullptr, -1);
 }
 
 bool CDocumentCommands::ExportScreen() {

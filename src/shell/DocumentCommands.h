@@ -46,6 +46,9 @@ public:
     // `itemId` when it is a bitmap row, else the element's first bitmap; `image` asked for
     // when empty. False when refused (told) or cancelled.
     bool ImportImage(CPropertyItemManager* sheet, int itemId, const QString& image = {});
+    // The "Browse..." of a bitmap row: a BMP of the skin's kind is named as it is (from the
+    // project folder), any other picture goes through the importer. False when cancelled.
+    bool Browse(CPropertyItemManager* sheet, int itemId);
     // The screen as the layout shows it, with or without the outlines, into a PNG file.
     bool ExportScreen();
     // Recovers the project of the skin database `database` into a folder the user picks;

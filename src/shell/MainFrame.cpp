@@ -210,6 +210,12 @@ void CMainFrame::CreateDockingWindows() {
     for (QDockWidget* dock :
          {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})
         connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
+    // A bitmap row's "Browse...": the value it takes shows in the row's field at once.
+    connect(m_pPropertyWnd->List(), &CPropertyListCtrl::BrowseRequested, this,
+            [this](CPropertyItemManager* sheet, int itemId) {
+                if (m_pCommands->Browse(sheet, itemId))
+                    m_pPropertyWnd->OnValueApplied(sheet, uint8_t(itemId));
+            });
     // A picture dropped onto an element, in the tree or on the layout, is imported into it;
     // the tree's menu offers the same.
     auto* drops =

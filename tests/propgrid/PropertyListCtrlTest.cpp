@@ -5,10 +5,13 @@
 #include "DataScrollBar.h"
 #include "DataSystemIcons.h"
 #include "GridTestSupport.h"
+#include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceCBEditImp.h"
 #include "InPlaceCBListBoxImp.h"
 #include "InPlaceComboBoxImp.h"
+#include "InPlaceDotsButton.h"
 #include "InPlaceEditImp.h"
+#include "InPlaceFileEditImp.h"
 #include "InPlaceMetrics.h"
 #include "PropDescWnd.h"
 #include "PropertyItemCategory.h"
@@ -66,12 +69,16 @@ TEST_F(PropertyListCtrlTest, RowsOfA200PixelListStandWhereTheirGeometrySays) {
     EXPECT_EQ(Pixel(*m_list, 8, 6), QColor(Qt::black)) << "collapsed: a plus";
     m_list->ToggleCategory(0);
 
-    // Editors stand over the value cell: the text field a pixel in at the top and bottom.
+    // Editors stand over the value cell: a text field a pixel in at the top and bottom.
     Focus(m_list.get());
-    m_list->setCurrentRow(1);
+    m_list->setCurrentRow(5);
     QWidget* text = m_list->CurrentEditorWidget();
     ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->geometry(), RectFromEdges(111, 17, 200, 30));
+    EXPECT_EQ(text->geometry(), RectFromEdges(111, 81, 200, 94));
+    m_list->setCurrentRow(1);
+    QWidget* file = m_list->CurrentEditorWidget();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->geometry(), RectFromEdges(111, 16, 200, 31));
     m_list->setCurrentRow(2);
     QWidget* rect = m_list->CurrentEditorWidget();
     ASSERT_NE(rect, nullptr);
@@ -170,13 +177,18 @@ TEST_F(PropertyListCtrlTest, TextEditorsCommitOnTabAndFocusLossAndAreReused) {
     m_list->SetManager(&record.Sheet());
     Focus(m_list.get());
     m_list->setCurrentRow(1);
-    auto* text = dynamic_cast<CInPlaceEditImp*>(m_list->CurrentEditorWidget());
-    ASSERT_NE(text, nullptr);
+    // The bitmap row's field, beside its "Browse..." button.
+    auto* fileEditor = dynamic_cast<CInPlaceFileEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(fileEditor, nullptr);
+    QLineEdit* text = fileEditor->Edit();
     EXPECT_TRUE(text->hasFocus());
     EXPECT_EQ(text->selectedText(), QStringLiteral("old.bmp"));
     QTest::keyClicks(text, "new.bmp");
     QTest::keyClick(text, Qt::Key_Tab);
     EXPECT_EQ(record.Bmp, "new.bmp");
+    // Tab goes on to the row's "Browse..." button, and from there to the list.
+    EXPECT_TRUE(static_cast<QWidget*>(fileEditor->Button())->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_TRUE(m_list->hasFocus());
 
     // Typed text goes in when a click on another row takes the focus.
@@ -190,7 +202,7 @@ TEST_F(PropertyListCtrlTest, TextEditorsCommitOnTabAndFocusLossAndAreReused) {
 
     // The integer editor lets digits through but no leading 0, no letters, no minus.
     QWidget* number = m_list->CurrentEditorWidget();
-    ASSERT_NE(number, text);
+    ASSERT_NE(number, fileEditor);
     auto* field = dynamic_cast<CInPlaceEditImp*>(number);
     ASSERT_NE(field, nullptr);
     QTest::keyClick(field, Qt::Key_Delete);
@@ -209,7 +221,7 @@ TEST_F(PropertyListCtrlTest, TextEditorsCommitOnTabAndFocusLossAndAreReused) {
 
     // Back on the text row: the same editor, loaded with the row's value.
     m_list->setCurrentRow(1);
-    EXPECT_EQ(m_list->CurrentEditorWidget(), text);
+    EXPECT_EQ(m_list->CurrentEditorWidget(), fileEditor);
     EXPECT_EQ(text->text(), QStringLiteral("other.bmp"));
     EXPECT_TRUE(number->isHidden());
 }

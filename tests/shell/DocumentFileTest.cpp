@@ -146,7 +146,7 @@ TEST_F(DocumentFileTest, UndoShowsWhatItChangedAndLeavesTheKeyboardAlone) {
         ASSERT_TRUE(frame->WorkspaceWindow()->SelectSheet(edit.sheet));
         QCoreApplication::processEvents();
         ASSERT_TRUE(list->SelectItemId(edit.itemId));
-        auto* field = dynamic_cast<QLineEdit*>(list->CurrentEditorWidget());
+        QLineEdit* field = OpenField(list);
         ASSERT_NE(field, nullptr);
         field->setFocus();
         field->selectAll();

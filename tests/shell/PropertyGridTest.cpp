@@ -17,11 +17,11 @@ namespace {
 using PropertyGridTest = ShellTest;
 
 // Selects row `row` of the grid and types `text` over its value, leaving the editor open.
-CInPlaceEditImp* TypeInto(CPropertyListCtrl* list, int row, const char* text) {
+QLineEdit* TypeInto(CPropertyListCtrl* list, int row, const char* text) {
     list->window()->activateWindow();
     list->setFocus();
     list->setCurrentRow(row);
-    auto* editor = dynamic_cast<CInPlaceEditImp*>(list->CurrentEditorWidget());
+    QLineEdit* editor = ShellTest::OpenField(list);
     if (!editor) return nullptr;
     editor->selectAll();
     QTest::keyClicks(editor, text);
@@ -40,7 +40,7 @@ TEST_F(PropertyGridTest, SelectingAnElementShowsItsSheetWithTheValuesCommittedSi
     ASSERT_EQ(list->count(), 12);
     list->ToggleCategory(0);
     ASSERT_EQ(list->count(), 9);
-    CInPlaceEditImp* editor = TypeInto(list, 1, "bar.bmp");  // "From Bitmap" stands at 1 now
+    QLineEdit* editor = TypeInto(list, 1, "bar.bmp");  // "From Bitmap" stands at 1 now
     ASSERT_EQ(editor, nullptr) << "a category has no editor";
     list->ToggleCategory(0);
     editor = TypeInto(list, 1, "bar.bmp");
@@ -89,7 +89,7 @@ TEST_F(PropertyGridTest, ARefreshRowRepaintsThePreviewAndAPlainRowDoesNot) {
 
     // Rows: 0 category, 1 Skin Name, 2 Resolution, 3 Color Depth, 4 category, 5 Author
     // (which shows in the preview).
-    CInPlaceEditImp* editor = TypeInto(list, 1, "Renamed");
+    QLineEdit* editor = TypeInto(list, 1, "Renamed");
     ASSERT_NE(editor, nullptr);
     QCoreApplication::processEvents();
     paints = 0;  // showing the editor may have repainted the window; the commit must not
@@ -117,7 +117,7 @@ TEST_F(PropertyGridTest, SaveTakesTypedTextAndUndoShowsTheOldValueInTheOpenEdito
     frame->OnElementSelected(&frame->Project().SkinInfo.PropertySheet());
 
     // Typed, not committed: a tool bar click or shortcut does not move the focus.
-    CInPlaceEditImp* editor = TypeInto(list, 5, "Typist");
+    QLineEdit* editor = TypeInto(list, 5, "Typist");
     ASSERT_NE(editor, nullptr);
     ASSERT_TRUE(frame->OnSaveProject());
     EXPECT_TRUE(ReadFile(skn).contains("Author=Typist"));

@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "InPlaceButtonEditBoxImp.h"
+#include "InPlaceButtonEditImp.h"
 #include "Profile.h"
+#include "PropertyListCtrl.h"
 #include "SkinProjectWriter.h"
 #include "VantoroApp.h"
 
@@ -59,6 +62,12 @@ QString ShellTest::WriteProject(const QString& name, const QString& reso) {
     writer.Set("SkinInfo", "SkinName", name.toStdString())
         .Set("SkinInfo", "Reso", reso.toStdString());
     return QString::fromStdString(writer.Write(m_dir.filePath(name).toStdString()));
+}
+
+QLineEdit* ShellTest::OpenField(CPropertyListCtrl* list) {
+    QWidget* editor = list->CurrentEditorWidget();
+    if (auto* button = dynamic_cast<CInPlaceButtonEditImp*>(editor)) return button->Edit();
+    return qobject_cast<QLineEdit*>(editor);
 }
 
 std::unique_ptr<CVantoroApp> ShellTest::StartApp(const QStringList& arguments) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -19,11 +20,17 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace vantoro {
 
+class CPropertyListCtrl;
 class CVantoroApp;
 
 // Every shell test: its own profile folder, its own project files, and message boxes and
 // the desktop recorded instead of shown.
 class ShellTest : public ::testing::Test {
+public:
+    // The text field of the grid's open editor (a text row's, or the field beside the
+    // button of a colour, rectangle or bitmap row), or null.
+    static QLineEdit* OpenField(CPropertyListCtrl* list);
+
 protected:
     void SetUp() override;
     void TearDown() override;

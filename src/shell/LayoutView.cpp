@@ -133,7 +133,15 @@ void CLayoutView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Background());
     if (!m_project.IsLoaded) return;
-    painter.drawImage(Origin(), m_renderer.Render(m_project, Options(), m_problems));
+    // The screen's pixels are scaled; the overlay is drawn at the display's own
+    // resolution, so its names and thin lines stay sharp on a high-density display.
+    CRenderOptions options = Options();
+    options.Overlay = false;
+    painter.drawImage(Origin(), m_renderer.Render(m_project, options, m_problems));
+    painter.save();
+    painter.translate(Origin());
+    m_renderer.DrawOverlay(painter, m_project, Options(), m_problems);
+    painter.restore();
     CScreenElement selected;
     if (!SelectedElement(selected)) return;
     const QRect r = ViewportRect(selected.Rect);

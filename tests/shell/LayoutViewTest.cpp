@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTest>
@@ -159,6 +160,33 @@ TEST_F(LayoutViewTest, TheMaximizedSwitchEditsTheMaximizedRectangleAndProblemsAr
     frame->Action(ID_VIEW_ZOOM_IN)->trigger();
     EXPECT_EQ(frame->GetActiveView()->Zoom(), 2);
     EXPECT_EQ(view->Zoom(), 1);
+}
+
+// On a display of two device pixels to the pixel, the names are drawn with the display's
+// pixels, not drawn at one and doubled: some 2x2 squares of a name are part glyph, part not.
+TEST_F(LayoutViewTest, TheOverlayIsDrawnAtTheDisplaysPixelDensity) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    frame->Action(ID_VIEW_LAYOUT)->trigger();
+    CLayoutView* view = frame->LayoutView();
+    view->SetZoom(2);
+    QWidget* port = view->viewport();
+    QImage image(port->size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    port->render(&image);
+
+    // The title bar's name, at its top-left corner (0, 0).
+    const QPoint corner = view->ViewportPoint(QPoint(0, 0)) * 2;
+    int mixed = 0, whole = 0;
+    for (int y = corner.y() + 2; y < corner.y() + 24; y += 2)
+        for (int x = corner.x() + 2; x < corner.x() + 120; x += 2) {
+            const QRgb a = image.pixel(x, y), b = image.pixel(x + 1, y), c = image.pixel(x, y + 1),
+                       d = image.pixel(x + 1, y + 1);
+            (a == b && a == c && a == d ? whole : mixed) += 1;
+        }
+    EXPECT_GT(mixed, 20) << "of " << mixed + whole << " squares";
 }
 
 }  // namespace vantoro

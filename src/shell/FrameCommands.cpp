@@ -51,8 +51,8 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
     CDocumentCommands& doc = frame.Commands();
     CMainFrame* f = &frame;
     // Ctrl+N stays File New, which keeps the project open; a new skin project has a key of
-    // its own. "Ctrl+C" beside Close Project is only printed: the key stays copy for the
-    // text fields. In a text field Undo's and Redo's keys act on its text.
+    // its own. Close Project takes the usual close keys: Ctrl+C stays copy for the text
+    // fields. In a text field Undo's and Redo's keys act on its text.
     const CCommand commands[] = {
         {ID_FILE_NEW,
          "&New\tCtrl+N",
@@ -74,7 +74,10 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
          "Save Project &As...\tCtrl+Shift+S",
          {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          [&doc] { doc.SaveAs(); }},
-        {ID_CLOSE_PROJECT, "&Close Project\tCtrl+C", {}, [&doc] { doc.CloseCommand(); }},
+        {ID_CLOSE_PROJECT,
+         "&Close Project\tCtrl+W",
+         {K(Qt::CTRL | Qt::Key_W), K(Qt::CTRL | Qt::Key_F4)},
+         [&doc] { doc.CloseCommand(); }},
         {ID_EDIT_UNDO,
          "&Undo",
          {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
@@ -84,7 +87,10 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
          {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
          [f] { f->OnEditRedo(); }},
         {ID_APP_EXIT, "E&xit", {}, [f] { f->close(); }},
-        {ID_BUILD_SKIN, "Build Skin", {}, [&doc] { doc.Build(); }},
+        {ID_BUILD_SKIN,
+         "&Build Skin\tF7, Ctrl+B",
+         {K(Qt::Key_F7), K(Qt::CTRL | Qt::Key_B)},
+         [&doc] { doc.Build(); }},
         {ID_VIEW_TOOLBAR, "&Toolbar", {}, [f] { Toggle(*f, f->DefaultToolBar()); }, true},
         {ID_VIEW_STATUS_BAR, "&Status Bar", {}, [f] { Toggle(*f, f->statusBar()); }, true},
         {ID_VIEW_WORKSPACE, "Workspace", {}, [f] { Toggle(*f, f->WorkspaceWindow()); }, true},
@@ -168,7 +174,7 @@ QList<int> CFrameCommands::CreateMenus() {
          {ID_FILE_NEW_PROJECT, ID_FILE_OPEN, ID_SAVE_PROJECT, ID_SAVE_PROJECT_AS, ID_CLOSE_PROJECT,
           ID_SEPARATOR, ID_FILE_MRU_FILE1, ID_SEPARATOR, ID_APP_EXIT}},
         {"&Edit", {ID_EDIT_UNDO, ID_EDIT_REDO}},
-        {"Build", {ID_BUILD_SKIN}},
+        {"&Build", {ID_BUILD_SKIN}},
         {"&View",
          {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY, ID_SEPARATOR,
           ID_VIEW_BITMAPS, ID_VIEW_LAYOUT, ID_VIEW_MAXIMIZED, ID_SEPARATOR, ID_VIEW_ZOOM_IN,

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -23,6 +24,7 @@
 #include "MainFrame.h"
 #include "MessageBox.h"
 #include "NewProjectDlg.h"
+#include "SkinRenderer.h"
 #include "StringTable.h"
 #include "ToolBarImages.h"
 #include "VantoroView.h"
@@ -38,6 +40,10 @@ struct CCommand {
     std::function<void()> Run;
     bool Checkable = false;
 };
+
+QString Percent(int zoom) {
+    return QStringLiteral("%1%").arg(zoom * 100);
+}
 
 void Toggle(CMainFrame& frame, QWidget* bar) {
     bar->setVisible(bar->isHidden());
@@ -165,6 +171,43 @@ QToolBar* CFrameCommands::CreateViewBar() {
             view->addAction(m_actions.value(id));
     }
     return view;
+}
+
+QLabel* CFrameCommands::CreateZoomPane(QStatusBar* bar) {
+    m_pZoomPane = new QLabel(bar);
+    m_pZoomPane->setObjectName(QStringLiteral("ZoomPane"));
+    m_pZoomPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_pZoomPane->setAlignment(Qt::AlignCenter);
+    m_pZoomPane->setMinimumWidth(
+        m_pZoomPane->fontMetrics().horizontalAdvance(QStringLiteral("Zoom 800%")) + 12);
+    // After the message pane, before CAP, NUM and SCRL.
+    bar->insertPermanentWidget(1, m_pZoomPane);
+    m_pZoomPane->hide();
+    return m_pZoomPane;
+}
+
+void CFrameCommands::ShowZoom(int zoom) {
+    if (m_pZoomPane) {
+        m_pZoomPane->setText(QStringLiteral("Zoom ") + Percent(zoom));
+        m_pZoomPane->setVisible(zoom > 0);
+    }
+    // "Zoom In (300% → 400%)": where the command takes the picture from here.
+    const std::pair<int, int> targets[] = {{ID_VIEW_ZOOM_IN, zoom + 1},
+                                           {ID_VIEW_ZOOM_OUT, zoom - 1},
+                                           {ID_VIEW_ACTUAL_SIZE, CSkinRenderer::kMinZoom}};
+    for (const auto& [id, target] : targets) {
+        QAction* action = m_actions.value(id);
+        const QString name = action->iconText();
+        const int to = CSkinRenderer::ClampZoom(target);
+        if (zoom <= 0)
+            action->setToolTip(name);
+        else if (to == zoom)
+            action->setToolTip(QStringLiteral("%1 (%2)").arg(name, Percent(zoom)));
+        else
+            action->setToolTip(
+                QStringLiteral("%1 (%2 \u2192 %3)").arg(name, Percent(zoom), Percent(to)));
+        action->setEnabled(zoom > 0 && (id == ID_VIEW_ACTUAL_SIZE || to != zoom));
+    }
 }
 
 QList<int> CFrameCommands::CreateMenus() {

@@ -66,6 +66,7 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     // What the rules find shows in the grid and the tree too, and a finding picked in the
     // layout's list shows its element and row.
     connect(layout, &CLayoutView::ProblemsChanged, this, &CMainFrame::ShowProblemMarks);
+    connect(layout, &CLayoutView::ZoomChanged, this, &CMainFrame::UpdateCommandUI);
     connect(m_pLayoutPane, &CLayoutPane::ProblemChosen, this, [this](const CSkinProblem& problem) {
         const CProblemMarks::CPlace place = CProblemMarks::PlaceOf(Project(), problem);
         SelectRow(place.Sheet, place.ItemId);
@@ -163,6 +164,7 @@ void CMainFrame::OnCreate() {
     // The central view's mode and zoom have a bar of their own, beside the commands.
     addToolBar(Qt::TopToolBarArea, m_pFrameCommands->CreateViewBar());
     m_pIndicators = new CStatusIndicators(statusBar());
+    m_pFrameCommands->CreateZoomPane(statusBar());
     // Docking windows may stand on any side; the side ones take the whole height.
     setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
@@ -236,7 +238,11 @@ void CMainFrame::UpdateCommandUI() {
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
     m_actions[ID_VIEW_WORKSPACE]->setChecked(m_pWorkspace && !m_pWorkspace->isHidden());
     m_actions[ID_VIEW_PROPERTY]->setChecked(m_pPropertyWnd && !m_pPropertyWnd->isHidden());
-    m_actions[ID_VIEW_MAXIMIZED]->setEnabled(IsLayoutMode());
+    m_actions[ID_VIEW_MAXIMIZED]->setEnabled(loaded && IsLayoutMode());
+    // The zoom commands act on the view shown; without a project there is nothing to zoom.
+    m_pFrameCommands->ShowZoom(!loaded          ? 0
+                               : IsLayoutMode() ? LayoutView()->Zoom()
+                                                : m_pView->Zoom());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -353,6 +359,7 @@ void CMainFrame::OnZoom(int step) {
         LayoutView()->SetZoom(step == 0 ? 1 : LayoutView()->Zoom() + step);
     else
         m_pView->SetZoom(step == 0 ? 1 : m_pView->Zoom() + step);
+    UpdateCommandUI();
 }
 
 // ---------------------------------------------------------------------------------------

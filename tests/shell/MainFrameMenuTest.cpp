@@ -54,8 +54,8 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
     EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"!&Build Skin\tF7, Ctrl+B"}));
     EXPECT_EQ(Describe(MenuAt(frame, 3)),
               (QStringList{"&Toolbar", "&Status Bar", "Workspace", "Property Window", "-",
-                           "&Bitmaps", "&Layout", "!&Maximized List", "-", "Zoom &In\tCtrl++",
-                           "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0"}));
+                           "&Bitmaps", "&Layout", "!&Maximized List", "-", "!Zoom &In\tCtrl++",
+                           "!Zoom &Out\tCtrl+-", "!&Actual Size\tCtrl+0"}));
     EXPECT_EQ(Describe(MenuAt(frame, 4)), (QStringList{"&Customize..."}));
     EXPECT_EQ(Describe(MenuAt(frame, 5)), (QStringList{"How Do I ?", "-", "&About Vantoro..."}));
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY})

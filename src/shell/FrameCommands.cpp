@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
 #include <functional>
@@ -101,8 +102,8 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
         {ID_VIEW_STATUS_BAR, "&Status Bar", {}, [f] { Toggle(*f, f->statusBar()); }, true},
         {ID_VIEW_WORKSPACE, "Workspace", {}, [f] { Toggle(*f, f->WorkspaceWindow()); }, true},
         {ID_VIEW_PROPERTY, "Property Window", {}, [f] { Toggle(*f, f->PropertyWindow()); }, true},
-        {ID_VIEW_BITMAPS, "&Bitmaps", {}, [f] { f->OnViewMode(false); }, true},
-        {ID_VIEW_LAYOUT, "&Layout", {}, [f] { f->OnViewMode(true); }, true},
+        {ID_VIEW_BITMAPS, "&Bitmaps", {}, {}, true},
+        {ID_VIEW_LAYOUT, "&Layout", {}, {}, true},
         {ID_VIEW_MAXIMIZED, "&Maximized List", {}, {}, true},
         {ID_VIEW_ZOOM_IN,
          "Zoom &In\tCtrl++",
@@ -145,6 +146,14 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
     modes->addAction(m_actions[ID_VIEW_BITMAPS]);
     modes->addAction(m_actions[ID_VIEW_LAYOUT]);
     m_actions[ID_VIEW_BITMAPS]->setChecked(true);
+    // The mode follows the check mark, not the click: assistive technology toggles the
+    // bar's buttons without clicking them.
+    QObject::connect(m_actions[ID_VIEW_BITMAPS], &QAction::toggled, &frame, [f](bool on) {
+        if (on) f->OnViewMode(false);
+    });
+    QObject::connect(m_actions[ID_VIEW_LAYOUT], &QAction::toggled, &frame, [f](bool on) {
+        if (on) f->OnViewMode(true);
+    });
     QObject::connect(m_actions[ID_VIEW_MAXIMIZED], &QAction::toggled, &frame,
                      [f](bool on) { f->LayoutView()->SetMaximized(on); });
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
@@ -170,7 +179,14 @@ QToolBar* CFrameCommands::CreateViewBar() {
         else
             view->addAction(m_actions.value(id));
     }
+    NameOverflowButton(view);
     return view;
+}
+
+void CFrameCommands::NameOverflowButton(QToolBar* bar) {
+    // Qt's own button, unnamed: a screen reader would call it just "check box".
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More %1 Buttons").arg(bar->windowTitle()));
 }
 
 QLabel* CFrameCommands::CreateZoomPane(QStatusBar* bar) {
@@ -269,8 +285,8 @@ void CFrameCommands::OnFilePrint() {
 
 void CFrameCommands::FocusPane(int step) {
     QList<QWidget*> panes;
-    QWidget* central = m_frame.IsLayoutMode() ? static_cast<QWidget*>(m_frame.LayoutView())
-                                              : static_cast<QWidget*>(m_frame.GetActiveView());
+    QWidget* central = m_frame.CentralPane();
+    if (central && central->isAncestorOf(m_frame.LayoutView())) central = m_frame.LayoutView();
     for (QWidget* pane : {static_cast<QWidget*>(m_frame.WorkspaceWindow()->Tree()), central,
                           m_frame.PropertyWindow()->widget()})
         if (pane && pane->isVisible()) panes.append(pane);

@@ -24,6 +24,8 @@ public:
     QList<int> CreateMenus();
     // The bar of the central view's mode and zoom.
     QToolBar* CreateViewBar();
+    // Names the button a tool bar shows for the buttons it has no room for.
+    static void NameOverflowButton(QToolBar* bar);
     // The status bar's pane for the zoom, before the lock key indicators.
     QLabel* CreateZoomPane(QStatusBar* bar);
     // The zoom of the view the window shows, 0 when it shows none: in the pane, in the

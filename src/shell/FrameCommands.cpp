@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
 #include <functional>
@@ -23,6 +25,7 @@
 #include "MainFrame.h"
 #include "MessageBox.h"
 #include "NewProjectDlg.h"
+#include "SkinRenderer.h"
 #include "StringTable.h"
 #include "ToolBarImages.h"
 #include "VantoroView.h"
@@ -39,6 +42,10 @@ struct CCommand {
     bool Checkable = false;
 };
 
+QString Percent(int zoom) {
+    return QStringLiteral("%1%").arg(zoom * 100);
+}
+
 void Toggle(CMainFrame& frame, QWidget* bar) {
     bar->setVisible(bar->isHidden());
     frame.UpdateCommandUI();
@@ -51,8 +58,8 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
     CDocumentCommands& doc = frame.Commands();
     CMainFrame* f = &frame;
     // Ctrl+N stays File New, which keeps the project open; a new skin project has a key of
-    // its own. "Ctrl+C" beside Close Project is only printed: the key stays copy for the
-    // text fields. In a text field Undo's and Redo's keys act on its text.
+    // its own. Close Project takes the usual close keys: Ctrl+C stays copy for the text
+    // fields. In a text field Undo's and Redo's keys act on its text.
     const CCommand commands[] = {
         {ID_FILE_NEW,
          "&New\tCtrl+N",
@@ -75,7 +82,10 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
          {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          [&doc] { doc.SaveAs(); }},
         {ID_FILE_EXPORT_SCREEN, "&Export Screen as PNG...", {}, [&doc] { doc.ExportScreen(); }},
-        {ID_CLOSE_PROJECT, "&Close Project\tCtrl+C", {}, [&doc] { doc.CloseCommand(); }},
+        {ID_CLOSE_PROJECT,
+         "&Close Project\tCtrl+W",
+         {K(Qt::CTRL | Qt::Key_W), K(Qt::CTRL | Qt::Key_F4)},
+         [&doc] { doc.CloseCommand(); }},
         {ID_EDIT_UNDO,
          "&Undo",
          {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
@@ -89,13 +99,16 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
          {K(Qt::CTRL | Qt::Key_I)},
          [f] { f->OnImportImage(); }},
         {ID_APP_EXIT, "E&xit", {}, [f] { f->close(); }},
-        {ID_BUILD_SKIN, "Build Skin", {}, [&doc] { doc.Build(); }},
+        {ID_BUILD_SKIN,
+         "&Build Skin\tF7, Ctrl+B",
+         {K(Qt::Key_F7), K(Qt::CTRL | Qt::Key_B)},
+         [&doc] { doc.Build(); }},
         {ID_VIEW_TOOLBAR, "&Toolbar", {}, [f] { Toggle(*f, f->DefaultToolBar()); }, true},
         {ID_VIEW_STATUS_BAR, "&Status Bar", {}, [f] { Toggle(*f, f->statusBar()); }, true},
         {ID_VIEW_WORKSPACE, "Workspace", {}, [f] { Toggle(*f, f->WorkspaceWindow()); }, true},
         {ID_VIEW_PROPERTY, "Property Window", {}, [f] { Toggle(*f, f->PropertyWindow()); }, true},
-        {ID_VIEW_BITMAPS, "&Bitmaps", {}, [f] { f->OnViewMode(false); }, true},
-        {ID_VIEW_LAYOUT, "&Layout", {}, [f] { f->OnViewMode(true); }, true},
+        {ID_VIEW_BITMAPS, "&Bitmaps", {}, {}, true},
+        {ID_VIEW_LAYOUT, "&Layout", {}, {}, true},
         {ID_VIEW_MAXIMIZED, "&Maximized List", {}, {}, true},
         {ID_VIEW_ZOOM_IN,
          "Zoom &In\tCtrl++",
@@ -138,6 +151,14 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
     modes->addAction(m_actions[ID_VIEW_BITMAPS]);
     modes->addAction(m_actions[ID_VIEW_LAYOUT]);
     m_actions[ID_VIEW_BITMAPS]->setChecked(true);
+    // The mode follows the check mark, not the click: assistive technology toggles the
+    // bar's buttons without clicking them.
+    QObject::connect(m_actions[ID_VIEW_BITMAPS], &QAction::toggled, &frame, [f](bool on) {
+        if (on) f->OnViewMode(false);
+    });
+    QObject::connect(m_actions[ID_VIEW_LAYOUT], &QAction::toggled, &frame, [f](bool on) {
+        if (on) f->OnViewMode(true);
+    });
     QObject::connect(m_actions[ID_VIEW_MAXIMIZED], &QAction::toggled, &frame,
                      [f](bool on) { f->LayoutView()->SetMaximized(on); });
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
@@ -163,7 +184,51 @@ QToolBar* CFrameCommands::CreateViewBar() {
         else
             view->addAction(m_actions.value(id));
     }
+    NameOverflowButton(view);
     return view;
+}
+
+void CFrameCommands::NameOverflowButton(QToolBar* bar) {
+    // Qt's own button, unnamed: a screen reader would call it just "check box".
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More %1 Buttons").arg(bar->windowTitle()));
+}
+
+QLabel* CFrameCommands::CreateZoomPane(QStatusBar* bar) {
+    m_pZoomPane = new QLabel(bar);
+    m_pZoomPane->setObjectName(QStringLiteral("ZoomPane"));
+    m_pZoomPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_pZoomPane->setAlignment(Qt::AlignCenter);
+    m_pZoomPane->setMinimumWidth(
+        m_pZoomPane->fontMetrics().horizontalAdvance(QStringLiteral("Zoom 800%")) + 12);
+    // After the message pane, before CAP, NUM and SCRL.
+    bar->insertPermanentWidget(1, m_pZoomPane);
+    m_pZoomPane->hide();
+    return m_pZoomPane;
+}
+
+void CFrameCommands::ShowZoom(int zoom) {
+    if (m_pZoomPane) {
+        m_pZoomPane->setText(QStringLiteral("Zoom ") + Percent(zoom));
+        m_pZoomPane->setVisible(zoom > 0);
+    }
+    // "Zoom In (300% → 400%)": where the command takes the picture from here.
+    const std::pair<int, int> targets[] = {{ID_VIEW_ZOOM_IN, zoom + 1},
+                                           {ID_VIEW_ZOOM_OUT, zoom - 1},
+                                           {ID_VIEW_ACTUAL_SIZE, CSkinRenderer::kMinZoom}};
+    for (const auto& [id, target] : targets) {
+        QAction* action = m_actions.value(id);
+        const QString name = action->iconText();
+        const int to = CSkinRenderer::ClampZoom(target);
+        if (zoom <= 0)
+            action->setToolTip(name);
+        else if (to == zoom)
+            action->setToolTip(QStringLiteral("%1 (%2)").arg(name, Percent(zoom)));
+        else
+            action->setToolTip(
+                QStringLiteral("%1 (%2 \u2192 %3)").arg(name, Percent(zoom), Percent(to)));
+        action->setEnabled(zoom > 0 && (id == ID_VIEW_ACTUAL_SIZE || to != zoom));
+    }
 }
 
 QList<int> CFrameCommands::CreateMenus() {
@@ -174,7 +239,7 @@ QList<int> CFrameCommands::CreateMenus() {
           ID_SEPARATOR, ID_FILE_EXPORT_SCREEN, ID_SEPARATOR, ID_FILE_MRU_FILE1, ID_SEPARATOR,
           ID_APP_EXIT}},
         {"&Edit", {ID_EDIT_UNDO, ID_EDIT_REDO, ID_SEPARATOR, ID_EDIT_IMPORT_IMAGE}},
-        {"Build", {ID_BUILD_SKIN}},
+        {"&Build", {ID_BUILD_SKIN}},
         {"&View",
          {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY, ID_SEPARATOR,
           ID_VIEW_BITMAPS, ID_VIEW_LAYOUT, ID_VIEW_MAXIMIZED, ID_SEPARATOR, ID_VIEW_ZOOM_IN,
@@ -226,8 +291,8 @@ void CFrameCommands::OnFilePrint() {
 
 void CFrameCommands::FocusPane(int step) {
     QList<QWidget*> panes;
-    QWidget* central = m_frame.IsLayoutMode() ? static_cast<QWidget*>(m_frame.LayoutView())
-                                              : static_cast<QWidget*>(m_frame.GetActiveView());
+    QWidget* central = m_frame.CentralPane();
+    if (central && central->isAncestorOf(m_frame.LayoutView())) central = m_frame.LayoutView();
     for (QWidget* pane : {static_cast<QWidget*>(m_frame.WorkspaceWindow()->Tree()), central,
                           m_frame.PropertyWindow()->widget()})
         if (pane && pane->isVisible()) panes.append(pane);

@@ -4,6 +4,8 @@
 #include <QList>
 
 class QAction;
+class QLabel;
+class QStatusBar;
 class QToolBar;
 
 namespace vantoro {
@@ -22,6 +24,13 @@ public:
     QList<int> CreateMenus();
     // The bar of the central view's mode and zoom.
     QToolBar* CreateViewBar();
+    // Names the button a tool bar shows for the buttons it has no room for.
+    static void NameOverflowButton(QToolBar* bar);
+    // The status bar's pane for the zoom, before the lock key indicators.
+    QLabel* CreateZoomPane(QStatusBar* bar);
+    // The zoom of the view the window shows, 0 when it shows none: in the pane, in the
+    // zoom commands' tool tips, and as their states at the limits.
+    void ShowZoom(int zoom);
 
 private:
     void OnHowDoI();
@@ -32,6 +41,7 @@ private:
     CMainFrame& m_frame;
     QHash<int, QAction*> m_actions;
     QList<QAction*> m_recentActions;
+    QLabel* m_pZoomPane = nullptr;
 };
 
 }  // namespace vantoro

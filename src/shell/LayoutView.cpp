@@ -44,23 +44,39 @@ CLayoutView::CLayoutView(CSkinProject& project, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleDescription(QStringLiteral("Zoom %1%").arg(m_nZoom * 100));
     horizontalScrollBar()->setSingleStep(16);
     verticalScrollBar()->setSingleStep(16);
     UpdateScrollBars();
 }
 
 void CLayoutView::SetZoom(int zoom) {
+    const QRect port = viewport()->rect();
+    QPoint anchor = port.center(), target = anchor;
+    CScreenElement selected;
+    if (SelectedElement(selected)) {
+        anchor = ViewportRect(selected.Rect).center();
+        target = port.contains(anchor) ? anchor : port.center();
+    }
+    ZoomAround(zoom, anchor, target);
+}
+
+void CLayoutView::ZoomAt(int zoom, const QPoint& anchor) {
+    ZoomAround(zoom, anchor, anchor);
+}
+
+void CLayoutView::ZoomAround(int zoom, const QPoint& anchor, const QPoint& target) {
     zoom = CSkinRenderer::ClampZoom(zoom);
     if (zoom == m_nZoom) return;
-    // Keep the screen point in the middle of the view where it is.
-    const QPoint middle = viewport()->rect().center();
-    const double sx = double(middle.x() - Origin().x()) / m_nZoom;
-    const double sy = double(middle.y() - Origin().y()) / m_nZoom;
+    // In screen pixels with their fractions, so that repeated zooms do not creep.
+    const QPointF screen = QPointF(anchor - Origin()) / m_nZoom;
     m_nZoom = zoom;
     UpdateScrollBars();
-    horizontalScrollBar()->setValue(int(kMargin + sx * zoom - middle.x()));
-    verticalScrollBar()->setValue(int(kMargin + sy * zoom - middle.y()));
+    horizontalScrollBar()->setValue(int(std::lround(kMargin + screen.x() * zoom - target.x())));
+    verticalScrollBar()->setValue(int(std::lround(kMargin + screen.y() * zoom - target.y())));
+    setAccessibleDescription(QStringLiteral("Zoom %1%").arg(zoom * 100));
     viewport()->update();
+    emit ZoomChanged(zoom);
 }
 
 void CLayoutView::SetMaximized(bool maximized) {
@@ -133,7 +149,15 @@ void CLayoutView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Background());
     if (!m_project.IsLoaded) return;
-    painter.drawImage(Origin(), m_renderer.Render(m_project, Options(), m_problems));
+    // The screen's pixels are scaled; the overlay is drawn at the display's own
+    // resolution, so its names and thin lines stay sharp on a high-density display.
+    CRenderOptions options = Options();
+    options.Overlay = false;
+    painter.drawImage(Origin(), m_renderer.Render(m_project, options, m_problems));
+    painter.save();
+    painter.translate(Origin());
+    m_renderer.DrawOverlay(painter, m_project, Options(), m_problems);
+    painter.restore();
     CScreenElement selected;
     if (!SelectedElement(selected)) return;
     const QRect r = ViewportRect(selected.Rect);
@@ -342,11 +366,14 @@ void CLayoutView::Commit(const CScreenElement& element, const CRect& rect) {
 
 void CLayoutView::wheelEvent(QWheelEvent* event) {
     if (event->modifiers() & Qt::ControlModifier) {
-        const int steps = event->angleDelta().y() / 120;
-        if (steps != 0) SetZoom(m_nZoom + steps);
+        m_nWheelRest += event->angleDelta().y();
+        const int steps = m_nWheelRest / 120;
+        m_nWheelRest -= steps * 120;
+        if (steps != 0) ZoomAt(m_nZoom + steps, event->position().toPoint());
         event->accept();
         return;
     }
+    m_nWheelRest = 0;
     QAbstractScrollArea::wheelEvent(event);
 }
 

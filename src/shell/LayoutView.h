@@ -27,7 +27,12 @@ public:
     explicit CLayoutView(CSkinProject& project, QWidget* parent = nullptr);
 
     int Zoom() const { return m_nZoom; }
+    // The keys' and buttons' zoom: the selected element stays where it shows, or comes to
+    // the middle when it does not; without one the middle stays.
     void SetZoom(int zoom);
+    // Zooms so that the screen point under the viewport's `anchor` stays under it, as a
+    // Ctrl+wheel keeps the point under the mouse.
+    void ZoomAt(int zoom, const QPoint& anchor);
     bool IsMaximized() const { return m_bMaximized; }
     void SetMaximized(bool maximized);
 
@@ -57,6 +62,7 @@ signals:
     // What the pointer is over, for the status bar; empty when nothing.
     void StatusText(const QString& text);
     void ProblemsChanged();
+    void ZoomChanged(int zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -78,6 +84,8 @@ private:
     QPoint Origin() const;
     QRect ViewportRect(const CRect& rect) const;
     void UpdateScrollBars();
+    // Zooms so that the screen point now under `anchor` comes under `target`.
+    void ZoomAround(int zoom, const QPoint& anchor, const QPoint& target);
     // The edges of the selected element under `pos` (a handle or an edge), or 0.
     int HitEdges(const QPoint& pos) const;
     // The topmost element under `pos`, or false.
@@ -94,6 +102,8 @@ private:
     CSkinRenderer m_renderer;
     std::vector<CSkinProblem> m_problems;
     int m_nZoom = 2;
+    // What a touch pad's small wheel steps add up to, short of one notch.
+    int m_nWheelRest = 0;
     bool m_bMaximized = false;
     CPropertyItemManager* m_pSelected = nullptr;
 

@@ -29,6 +29,7 @@
 #include "ProblemMarks.h"
 #include "ProjectPath.h"
 #include "PropertyListCtrl.h"
+#include "StartPage.h"
 #include "StatusIndicators.h"
 #include "StringTable.h"
 #include "TextCodec.h"
@@ -54,6 +55,7 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     setObjectName(QStringLiteral("MainFrame"));
     m_pCentral = new QStackedWidget(this);
     m_pView = new CVantoroView(&document, m_pCentral);
+    m_pView->setAccessibleName(QStringLiteral("Bitmap preview"));
     m_pLayoutPane = new CLayoutPane(document.Project(), m_pCentral);
     m_pCentral->addWidget(m_pView);
     m_pCentral->addWidget(m_pLayoutPane);
@@ -68,6 +70,7 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     // What the rules find shows in the grid and the tree too, and a finding picked in the
     // layout's list shows its element and row.
     connect(layout, &CLayoutView::ProblemsChanged, this, &CMainFrame::ShowProblemMarks);
+    connect(layout, &CLayoutView::ZoomChanged, this, &CMainFrame::UpdateCommandUI);
     connect(m_pLayoutPane, &CLayoutPane::ProblemChosen, this, [this](const CSkinProblem& problem) {
         const CProblemMarks::CPlace place = CProblemMarks::PlaceOf(Project(), problem);
         SelectRow(place.Sheet, place.ItemId);
@@ -91,6 +94,7 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     connect(&document, &CVantoroDoc::ProjectReplaced, this, [this] {
         if (!Project().IsLoaded) m_document.SetTitle(QStringLiteral("Untitled - Korrido Vantoro"));
         ShowNoElement();
+        ShowCentralPane();
         UpdateCommandUI();
     });
     connect(&m_history, &CEditHistory::RefreshView, this, [this] { m_pView->update(); });
@@ -163,11 +167,13 @@ void CMainFrame::OnCreate() {
     m_pToolBar->setIconSize(QSize(CToolBarImages::Width, CToolBarImages::Height));
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    CFrameCommands::NameOverflowButton(m_pToolBar);
     SetToolBarButtons(CBarState::DefaultButtons());
     connect(m_pToolBar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
     // The central view's mode and zoom have a bar of their own, beside the commands.
     addToolBar(Qt::TopToolBarArea, m_pFrameCommands->CreateViewBar());
     m_pIndicators = new CStatusIndicators(statusBar());
+    m_pFrameCommands->CreateZoomPane(statusBar());
     // Docking windows may stand on any side; the side ones take the whole height.
     setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
@@ -175,6 +181,10 @@ void CMainFrame::OnCreate() {
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     CreateDockingWindows();
     m_menuCommands = m_pFrameCommands->CreateMenus();
+    m_pStartPage =
+        new CStartPage(m_actions[ID_FILE_NEW_PROJECT], m_actions[ID_FILE_OPEN], m_pCentral);
+    m_pCentral->addWidget(m_pStartPage);
+    ShowCentralPane();
     SetRecentFiles({});
     m_pBarState->Load(m_pToolBar);
     Project().SetElementsTree(m_pWorkspace);
@@ -246,6 +256,7 @@ void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {
         action->setEnabled(i < menuTexts.size());
         action->setVisible(i < menuTexts.size() || i == 0);
     }
+    if (m_pStartPage) m_pStartPage->ShowRecentFiles(m_recentActions);
 }
 
 void CMainFrame::UpdateCommandUI() {
@@ -268,7 +279,12 @@ void CMainFrame::UpdateCommandUI() {
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
     m_actions[ID_VIEW_WORKSPACE]->setChecked(m_pWorkspace && !m_pWorkspace->isHidden());
     m_actions[ID_VIEW_PROPERTY]->setChecked(m_pPropertyWnd && !m_pPropertyWnd->isHidden());
-    m_actions[ID_VIEW_MAXIMIZED]->setEnabled(IsLayoutMode());
+    m_actions[ID_VIEW_MAXIMIZED]->setEnabled(loaded && IsLayoutMode());
+    // The zoom commands act on the view shown, and there is none without a project.
+    const QWidget* shown = CentralPane();
+    m_pFrameCommands->ShowZoom(shown == m_pLayoutPane ? LayoutView()->Zoom()
+                               : shown == m_pView     ? m_pView->Zoom()
+                                                      : 0);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -381,12 +397,23 @@ void CMainFrame::ShowProblemMarks() {
 // ---------------------------------------------------------------------------------------
 // View, Tools and Help
 
-bool CMainFrame::IsLayoutMode() const {
-    return m_pCentral->currentWidget() == m_pLayoutPane;
+QWidget* CMainFrame::CentralPane() const {
+    return m_pCentral->currentWidget();
+}
+
+void CMainFrame::ShowCentralPane() {
+    QWidget* pane = m_bLayoutMode ? static_cast<QWidget*>(m_pLayoutPane) : m_pView;
+    if (!Project().IsLoaded && m_pStartPage) pane = m_pStartPage;
+    if (pane == m_pCentral->currentWidget()) return;
+    // The keys stay in the central area when they were there.
+    const bool focused = m_pCentral->isAncestorOf(QApplication::focusWidget());
+    m_pCentral->setCurrentWidget(pane);
+    if (focused) (pane == m_pLayoutPane ? LayoutView() : pane)->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::OnViewMode(bool layout) {
-    m_pCentral->setCurrentWidget(layout ? static_cast<QWidget*>(m_pLayoutPane) : m_pView);
+    m_bLayoutMode = layout;
+    ShowCentralPane();
     m_actions[layout ? ID_VIEW_LAYOUT : ID_VIEW_BITMAPS]->setChecked(true);
     if (layout) LayoutView()->Refresh();
     UpdateCommandUI();
@@ -394,10 +421,11 @@ void CMainFrame::OnViewMode(bool layout) {
 
 void CMainFrame::OnZoom(int step) {
     // 0: actual size. Each mode keeps its own magnification.
-    if (IsLayoutMode())
+    if (CentralPane() == m_pLayoutPane)
         LayoutView()->SetZoom(step == 0 ? 1 : LayoutView()->Zoom() + step);
-    else
+    else if (CentralPane() == m_pView)
         m_pView->SetZoom(step == 0 ? 1 : m_pView->Zoom() + step);
+    UpdateCommandUI();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -33,6 +33,7 @@ class CEditHistory;
 class CLayoutPane;
 class CLayoutView;
 class CPropertyItemManager;
+class CStartPage;
 class CStatusIndicators;
 class CVantoroDoc;
 class CVantoroView;
@@ -67,7 +68,11 @@ public:
     CVantoroView* GetActiveView() const { return m_pView; }
     // The composed screen, shown instead of the bitmaps in layout mode.
     CLayoutView* LayoutView() const { return m_pLayoutPane->View(); }
-    bool IsLayoutMode() const;
+    // The mode the user chose; with no project open the start page shows instead.
+    bool IsLayoutMode() const { return m_bLayoutMode; }
+    // What the central area shows now: the start page, the preview or the layout.
+    QWidget* CentralPane() const;
+    CStartPage* StartPage() const { return m_pStartPage; }
     CDockTreeWnd* WorkspaceWindow() const { return m_pWorkspace; }
     CDockPropertyWnd* PropertyWindow() const { return m_pPropertyWnd; }
     QToolBar* DefaultToolBar() const { return m_pToolBar; }
@@ -146,6 +151,8 @@ private:
     // Selects `sheet` in the tree and, once the grid shows it, its row `itemId`.
     void SelectRow(CPropertyItemManager* sheet, int itemId);
     void OnDocumentTitleChanged();
+    // The start page without a project, otherwise the view of the chosen mode.
+    void ShowCentralPane();
 
     CVantoroDoc& m_document;
     CEditHistory& m_history;
@@ -162,6 +169,8 @@ private:
     CVantoroView* m_pView = nullptr;
     QStackedWidget* m_pCentral = nullptr;
     CLayoutPane* m_pLayoutPane = nullptr;
+    CStartPage* m_pStartPage = nullptr;
+    bool m_bLayoutMode = false;
     QHash<int, QAction*> m_actions;
     QList<int> m_menuCommands;
     QList<QAction*> m_recentActions;

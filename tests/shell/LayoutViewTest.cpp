@@ -2,7 +2,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -23,6 +26,18 @@ namespace vantoro {
 namespace {
 
 class LayoutViewTest : public ShellTest {};
+
+// Sends the view a Ctrl+wheel turn of `delta` (120 a notch) at `pos` of its viewport.
+void CtrlWheel(CLayoutView* view, const QPoint& pos, int delta) {
+    QWheelEvent event(pos, view->viewport()->mapToGlobal(pos), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view->viewport(), &event);
+}
+
+// The screen point (in screen pixels, with fractions) under the viewport's `pos`.
+QPointF ScreenAt(CLayoutView* view, const QPoint& pos) {
+    return QPointF(pos - view->ViewportPoint(QPoint(0, 0))) / view->Zoom();
+}
 
 CRect RowRect(CPropertyItemManager& sheet, uint8_t itemId) {
     const CPropertyValue value = sheet.FindItem(itemId)->GetValue();
@@ -159,6 +174,105 @@ TEST_F(LayoutViewTest, TheMaximizedSwitchEditsTheMaximizedRectangleAndProblemsAr
     frame->Action(ID_VIEW_ZOOM_IN)->trigger();
     EXPECT_EQ(frame->GetActiveView()->Zoom(), 2);
     EXPECT_EQ(view->Zoom(), 1);
+}
+
+TEST_F(LayoutViewTest, ZoomKeepsThePointUnderTheMouseAndTheSelectionInViewAndSaysItsLevel) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    auto* pane = frame->findChild<QLabel*>(QStringLiteral("ZoomPane"));
+    ASSERT_NE(pane, nullptr);
+    // Without a project there is nothing to zoom.
+    for (int id : {ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_VIEW_ACTUAL_SIZE, ID_VIEW_MAXIMIZED})
+        EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+    EXPECT_TRUE(pane->isHidden());
+
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    EXPECT_FALSE(pane->isHidden());
+    EXPECT_EQ(pane->text(), "Zoom 100%") << "the preview's zoom";
+    frame->Action(ID_VIEW_LAYOUT)->trigger();
+    CLayoutView* view = frame->LayoutView();
+    view->SetZoom(5);
+    EXPECT_EQ(pane->text(), "Zoom 500%");
+    EXPECT_EQ(frame->Action(ID_VIEW_ZOOM_IN)->toolTip(),
+              QStringLiteral("Zoom In (500% \u2192 600%)"));
+    EXPECT_EQ(frame->Action(ID_VIEW_ZOOM_OUT)->toolTip(),
+              QStringLiteral("Zoom Out (500% \u2192 400%)"));
+    ASSERT_GT(view->horizontalScrollBar()->maximum(), 200)
+        << "the screen must be larger than the view";
+    view->horizontalScrollBar()->setValue(100);
+    view->verticalScrollBar()->setValue(80);
+
+    // Ctrl+wheel: the screen point under the mouse stays under it, both ways; a touch pad's
+    // half notches add up to one.
+    const QPoint mouse(60, 50);
+    const QPointF under = ScreenAt(view, mouse);
+    CtrlWheel(view, mouse, 120);
+    ASSERT_EQ(view->Zoom(), 6);
+    EXPECT_NEAR(ScreenAt(view, mouse).x(), under.x(), 0.5);
+    EXPECT_NEAR(ScreenAt(view, mouse).y(), under.y(), 0.5);
+    EXPECT_EQ(pane->text(), "Zoom 600%") << "a wheel's zoom shows too";
+    CtrlWheel(view, mouse, -60);
+    EXPECT_EQ(view->Zoom(), 6);
+    CtrlWheel(view, mouse, -60);
+    ASSERT_EQ(view->Zoom(), 5);
+    EXPECT_NEAR(ScreenAt(view, mouse).x(), under.x(), 0.5);
+    EXPECT_NEAR(ScreenAt(view, mouse).y(), under.y(), 0.5);
+
+    // The keys and buttons: the selection, scrolled out of sight, comes into view and then
+    // stays where it is.
+    CSkinProject& project = frame->Project();
+    frame->OnElementSelected(&project.ToolBar.Sheet());  // 0,140,160,160
+    view->horizontalScrollBar()->setValue(0);
+    view->verticalScrollBar()->setValue(0);
+    const QPoint middle(80, 150);
+    const QRect port = view->viewport()->rect();
+    ASSERT_FALSE(port.contains(view->ViewportPoint(middle)));
+    frame->Action(ID_VIEW_ZOOM_IN)->trigger();
+    EXPECT_EQ(view->Zoom(), 6);
+    const QPoint shown = view->ViewportPoint(middle);
+    EXPECT_TRUE(port.contains(shown)) << shown.x() << "," << shown.y();
+    frame->Action(ID_VIEW_ZOOM_IN)->trigger();
+    EXPECT_LE((view->ViewportPoint(middle) - shown).manhattanLength(), 2 * view->Zoom());
+
+    // At the limit the command is greyed and says so.
+    frame->Action(ID_VIEW_ZOOM_IN)->trigger();
+    EXPECT_EQ(view->Zoom(), 8);
+    EXPECT_FALSE(frame->Action(ID_VIEW_ZOOM_IN)->isEnabled());
+    EXPECT_EQ(frame->Action(ID_VIEW_ZOOM_IN)->toolTip(), "Zoom In (800%)");
+    EXPECT_TRUE(frame->Action(ID_VIEW_ZOOM_OUT)->isEnabled());
+
+    frame->OnCloseProject();
+    EXPECT_TRUE(pane->isHidden());
+    for (int id : {ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_VIEW_ACTUAL_SIZE, ID_VIEW_MAXIMIZED})
+        EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+}
+
+// On a display of two device pixels to the pixel, the names are drawn with the display's
+// pixels, not drawn at one and doubled: some 2x2 squares of a name are part glyph, part not.
+TEST_F(LayoutViewTest, TheOverlayIsDrawnAtTheDisplaysPixelDensity) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    frame->Action(ID_VIEW_LAYOUT)->trigger();
+    CLayoutView* view = frame->LayoutView();
+    view->SetZoom(2);
+    QWidget* port = view->viewport();
+    QImage image(port->size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    port->render(&image);
+
+    // The title bar's name, at its top-left corner (0, 0).
+    const QPoint corner = view->ViewportPoint(QPoint(0, 0)) * 2;
+    int mixed = 0, whole = 0;
+    for (int y = corner.y() + 2; y < corner.y() + 24; y += 2)
+        for (int x = corner.x() + 2; x < corner.x() + 120; x += 2) {
+            const QRgb a = image.pixel(x, y), b = image.pixel(x + 1, y), c = image.pixel(x, y + 1),
+                       d = image.pixel(x + 1, y + 1);
+            (a == b && a == c && a == d ? whole : mixed) += 1;
+        }
+    EXPECT_GT(mixed, 20) << "of " << mixed + whole << " squares";
 }
 
 }  // namespace vantoro

@@ -1,7 +1,12 @@
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 
 #include "CommandIds.h"
@@ -38,30 +43,36 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
 
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions()) titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "Build", "&View", "&Tools", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Build", "&View", "&Tools", "&Help"}));
 
     frame->UpdateCommandUI();
     EXPECT_EQ(Describe(MenuAt(frame, 0)),
               (QStringList{"New Skin &Project...\tCtrl+Shift+N", "&Open Project...\tCtrl+O",
                            "!&Save Project\tCtrl+S", "!Save Project &As...\tCtrl+Shift+S",
-                           "!&Close Project\tCtrl+C", "-", "!&Export Screen as PNG...", "-",
+                           "!&Close Project\tCtrl+W", "-", "!&Export Screen as PNG...", "-",
                            "!Recent File", "-", "E&xit"}));
     EXPECT_EQ(Describe(MenuAt(frame, 1)),
               (QStringList{"!&Undo", "!&Redo", "-", "!&Import Image...\tCtrl+I"}));
-    EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"!Build Skin"}));
+    EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"!&Build Skin\tF7, Ctrl+B"}));
     EXPECT_EQ(Describe(MenuAt(frame, 3)),
               (QStringList{"&Toolbar", "&Status Bar", "Workspace", "Property Window", "-",
-                           "&Bitmaps", "&Layout", "!&Maximized List", "-", "Zoom &In\tCtrl++",
-                           "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0"}));
+                           "&Bitmaps", "&Layout", "!&Maximized List", "-", "!Zoom &In\tCtrl++",
+                           "!Zoom &Out\tCtrl+-", "!&Actual Size\tCtrl+0"}));
     EXPECT_EQ(Describe(MenuAt(frame, 4)), (QStringList{"&Customize..."}));
     EXPECT_EQ(Describe(MenuAt(frame, 5)), (QStringList{"How Do I ?", "-", "&About Vantoro..."}));
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY})
         EXPECT_TRUE(frame->Action(id)->isChecked()) << id;
 
-    // Keys: Ctrl+O and Ctrl+S are bound; the printed Ctrl+C of Close Project is not.
+    // Keys: what the menus print is bound. Close Project takes the usual close keys, never
+    // Ctrl+C, which stays copy.
     EXPECT_EQ(frame->Action(ID_FILE_OPEN)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(frame->Action(ID_SAVE_PROJECT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-    EXPECT_TRUE(frame->Action(ID_CLOSE_PROJECT)->shortcut().isEmpty());
+    EXPECT_EQ(frame->Action(ID_CLOSE_PROJECT)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+W")),
+                                   QKeySequence(QStringLiteral("Ctrl+F4"))}));
+    EXPECT_EQ(frame->Action(ID_BUILD_SKIN)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("F7")),
+                                   QKeySequence(QStringLiteral("Ctrl+B"))}));
     EXPECT_EQ(frame->Action(ID_FILE_NEW)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_TRUE(frame->actions().contains(frame->Action(ID_FILE_NEW)));
 
@@ -70,10 +81,26 @@ TEST_F(MainFrameMenuTest, MenusFollowTheProjectState) {
     ASSERT_EQ(file.size(), 11);
     EXPECT_EQ(file[2], "&Save Project	Ctrl+S");
     EXPECT_EQ(file[3], "Save Project &As...	Ctrl+Shift+S");
-    EXPECT_EQ(file[4], "&Close Project	Ctrl+C");
+    EXPECT_EQ(file[4], "&Close Project	Ctrl+W");
     EXPECT_TRUE(file[8].startsWith("&1 ")) << file[8].toStdString();
     EXPECT_TRUE(file[8].endsWith("Blue.skn"));
-    EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"Build Skin"}));
+    EXPECT_EQ(Describe(MenuAt(frame, 2)), (QStringList{"&Build Skin\tF7, Ctrl+B"}));
+
+    // In a text field Ctrl+C copies and the project stays; Ctrl+W closes it from anywhere.
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    auto* field = new QLineEdit(QStringLiteral("Blue sky"), frame->statusBar());
+    frame->statusBar()->addWidget(field);
+    field->show();
+    field->setFocus();
+    field->selectAll();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Blue sky");
+    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    QTest::keyClick(field, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(frame->Project().IsLoaded, 0);
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
 
     frame->OnCloseProject();
     EXPECT_FALSE(frame->Action(ID_SAVE_PROJECT)->isEnabled());

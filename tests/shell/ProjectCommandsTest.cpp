@@ -12,6 +12,7 @@
 #include "DockTreeWnd.h"
 #include "MainFrame.h"
 #include "ShellFixture.h"
+#include "StartPage.h"
 #include "VantoroApp.h"
 #include "VantoroDoc.h"
 #include "VantoroView.h"
@@ -115,7 +116,8 @@ TEST_F(ProjectCommandsTest, F6MovesThroughTheVisiblePanes) {
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     QWidget* tree = frame->WorkspaceWindow()->Tree();
-    QWidget* view = frame->GetActiveView();
+    // No project: the central pane is the start page, and the keys land on its first button.
+    QWidget* view = frame->StartPage()->NewProjectButton();
     tree->setFocus();
     QTest::keyClick(frame, Qt::Key_F6);
     EXPECT_EQ(QApplication::focusWidget(), view);

@@ -1,12 +1,23 @@
 #include "ImageDrops.h"
 
+#include <QAction>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <QMenu>
 #include <QMimeData>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QWidget>
+
+#include "CommandIds.h"
+#include "DockPropertyWnd.h"
+#include "DockTreeWnd.h"
+#include "DocumentCommands.h"
+#include "LayoutView.h"
+#include "MainFrame.h"
+#include "PropertyListCtrl.h"
 
 namespace vantoro {
 namespace {
@@ -27,6 +38,40 @@ void CImageDrops::Watch(QWidget* target, ElementAt elementAt) {
     target->setAcceptDrops(true);
     target->installEventFilter(this);
     m_targets.insert(target, std::move(elementAt));
+}
+
+void CImageDrops::InstallIn(CMainFrame& frame) {
+    CDocumentCommands& commands = frame.Commands();
+    CDockPropertyWnd* grid = frame.PropertyWindow();
+    // A bitmap row's "Browse...": the value it takes shows in the row's field at once.
+    QObject::connect(grid->List(), &CPropertyListCtrl::BrowseRequested, &frame,
+                     [&commands, grid](CPropertyItemManager* sheet, int itemId) {
+                         if (commands.Browse(sheet, itemId))
+                             grid->OnValueApplied(sheet, uint8_t(itemId));
+                     });
+    // A picture dropped onto an element, in the tree or on the layout, is imported into it;
+    // the tree's menu offers the same.
+    auto* drops = new CImageDrops(
+        [&commands](CPropertyItemManager* sheet, const QString& image) {
+            commands.ImportImage(sheet, 0, image);
+        },
+        &frame);
+    QTreeWidget* tree = frame.WorkspaceWindow()->Tree();
+    drops->Watch(tree->viewport(),
+                 [tree](const QPoint& pos) { return CDockTreeWnd::ItemData(tree->itemAt(pos)); });
+    CLayoutView* layout = frame.LayoutView();
+    drops->Watch(layout->viewport(), [layout](const QPoint& pos) { return layout->SheetAt(pos); });
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(tree, &QWidget::customContextMenuRequested, &frame,
+                     [&frame, &commands, tree](const QPoint& pos) {
+                         CPropertyItemManager* sheet = CDockTreeWnd::ItemData(tree->itemAt(pos));
+                         if (!sheet) return;
+                         QMenu menu(&frame);
+                         menu.addAction(frame.Action(ID_EDIT_IMPORT_IMAGE)->icon(),
+                                        QStringLiteral("&Import Image..."), &frame,
+                                        [&commands, sheet] { commands.ImportImage(sheet, 0); });
+                         menu.exec(tree->viewport()->mapToGlobal(pos));
+                     });
 }
 
 bool CImageDrops::IsImage(const QString& path) {

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace vantoro {
 
+class CMainFrame;
 class CPropertyItemManager;
 
 // Pictures dropped onto an element where the window shows it (a node of the tree, a
@@ -24,6 +25,10 @@ public:
     CImageDrops(Import import, QObject* parent);
     // Takes picture drops on `target` (a view's viewport).
     void Watch(QWidget* target, ElementAt elementAt);
+
+    // The window's roads for pictures: drops on the tree and the layout, the tree's menu,
+    // and the "Browse..." of the grid's bitmap rows.
+    static void InstallIn(CMainFrame& frame);
 
     // Whether `path` is a picture the importer reads (and not a project or a database).
     static bool IsImage(const QString& path);

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStackedWidget>
@@ -220,32 +219,7 @@ void CMainFrame::CreateDockingWindows() {
     for (QDockWidget* dock :
          {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})
         connect(dock, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
-    // A bitmap row's "Browse...": the value it takes shows in the row's field at once.
-    connect(m_pPropertyWnd->List(), &CPropertyListCtrl::BrowseRequested, this,
-            [this](CPropertyItemManager* sheet, int itemId) {
-                if (m_pCommands->Browse(sheet, itemId))
-                    m_pPropertyWnd->OnValueApplied(sheet, uint8_t(itemId));
-            });
-    // A picture dropped onto an element, in the tree or on the layout, is imported into it;
-    // the tree's menu offers the same.
-    auto* drops =
-        new CImageDrops([this](CPropertyItemManager* sheet,
-                               const QString& image) { m_pCommands->ImportImage(sheet, 0, image); },
-                        this);
-    QTreeWidget* tree = m_pWorkspace->Tree();
-    drops->Watch(tree->viewport(),
-                 [tree](const QPoint& pos) { return CDockTreeWnd::ItemData(tree->itemAt(pos)); });
-    CLayoutView* layout = LayoutView();
-    drops->Watch(layout->viewport(), [layout](const QPoint& pos) { return layout->SheetAt(pos); });
-    tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(tree, &QWidget::customContextMenuRequested, this, [this, tree](const QPoint& pos) {
-        CPropertyItemManager* sheet = CDockTreeWnd::ItemData(tree->itemAt(pos));
-        if (!sheet) return;
-        QMenu menu(this);
-        menu.addAction(m_actions[ID_EDIT_IMPORT_IMAGE]->icon(), QStringLiteral("&Import Image..."),
-                       this, [this, sheet] { m_pCommands->ImportImage(sheet, 0); });
-        menu.exec(tree->viewport()->mapToGlobal(pos));
-    });
+    CImageDrops::InstallIn(*this);
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {

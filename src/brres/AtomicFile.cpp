@@ -21,12 +21,12 @@ std::string AtomicFile::TemporaryNameFor(const std::string& path) {
 AtomicFile::AtomicFile(const std::string& path) : path_(path) {
     std::error_code ec;
     if (fs::is_directory(fs::path(path), ec))
-        throw InputError("cannot write '" + path + "': it is a folder");
+        throw vantoro::InputError("cannot write '" + path + "': it is a folder");
     temporary_ = TemporaryNameFor(path);
     out_.open(fs::path(temporary_), std::ios::binary | std::ios::trunc);
     if (!out_)
-        throw InputError("cannot create a file beside '" + path +
-                         "' (is the folder there and writable?)");
+        throw vantoro::InputError("cannot create a file beside '" + path +
+                                  "' (is the folder there and writable?)");
 }
 
 AtomicFile::~AtomicFile() {
@@ -38,10 +38,10 @@ AtomicFile::~AtomicFile() {
 
 void AtomicFile::Commit() {
     out_.close();
-    if (!out_) throw InputError("cannot write '" + path_ + "' (is the disk full?)");
+    if (!out_) throw vantoro::InputError("cannot write '" + path_ + "' (is the disk full?)");
     std::error_code ec;
     fs::rename(fs::path(temporary_), fs::path(path_), ec);
-    if (ec) throw InputError("cannot replace '" + path_ + "': " + ec.message());
+    if (ec) throw vantoro::InputError("cannot replace '" + path_ + "': " + ec.message());
     committed_ = true;
 }
 

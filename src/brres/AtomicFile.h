@@ -10,7 +10,7 @@ namespace brres {
 // file stays untouched, and a file never committed leaves no temporary file behind.
 class AtomicFile {
 public:
-    // Throws InputError naming what went wrong.
+    // Throws vantoro::InputError naming what went wrong.
     explicit AtomicFile(const std::string& path);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
@@ -18,7 +18,7 @@ public:
 
     // Seekable: a writer may come back to fill in what it learns at the end.
     std::ostream& Stream() { return out_; }
-    // Throws InputError naming what went wrong; the target is then as it was.
+    // Throws vantoro::InputError naming what went wrong; the target is then as it was.
     void Commit();
 
 private:

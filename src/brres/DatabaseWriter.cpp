@@ -14,8 +14,9 @@ constexpr uint64_t kMaxOffset = 0xFFFFFFFFu;
 
 void DatabaseWriter::CheckCount(size_t count) {
     if (count > kMaxResources) {
-        throw InputError(std::to_string(count) + " resources are more than a database can hold (" +
-                         std::to_string(kMaxResources) + ")");
+        throw vantoro::InputError(std::to_string(count) +
+                                  " resources are more than a database can hold (" +
+                                  std::to_string(kMaxResources) + ")");
     }
 }
 
@@ -41,8 +42,9 @@ void DatabaseWriter::Write(const uint8_t* data, size_t size) {
 
 void DatabaseWriter::Finish(const Header& header) {
     if (size_ > kMaxOffset)
-        throw InputError("the database would exceed the 4 GB its offsets can address");
-    if (entries_.size() != count_) throw InputError("a resource is missing from the database");
+        throw vantoro::InputError("the database would exceed the 4 GB its offsets can address");
+    if (entries_.size() != count_)
+        throw vantoro::InputError("a resource is missing from the database");
 
     ByteWriter out;
     out.Reserve(kHeaderSize + kEntrySize * entries_.size() + 2);

@@ -27,7 +27,7 @@ public:
     static constexpr size_t kEntrySize = 10;
     static constexpr size_t kMaxResources = 65535;  // the count is a 16-bit word
 
-    // Throws InputError when a database cannot hold `count` resources.
+    // Throws vantoro::InputError when a database cannot hold `count` resources.
     static void CheckCount(size_t count);
 
     // `out` is empty and at its start; `count` resources will follow.
@@ -36,7 +36,7 @@ public:
     // The resource whose bytes the following calls to Write give.
     void BeginResource(const std::string& type, uint16_t id);
     void Write(const uint8_t* data, size_t size) override;
-    // Throws InputError when the resources cannot be described by the format's fields.
+    // Throws vantoro::InputError when the resources cannot be described by the format's fields.
     void Finish(const Header& header);
 
     // Bytes of the whole database so far.

@@ -1,7 +1,7 @@
 #pragma once
 
-// Standard C++ only: the compiler library builds this same file into itself, so the
-// editor's preview, the wall paper tiles and the compiled database all find the same file.
+// Standard C++ only: the compiler library links it too, so the editor's preview, the wall
+// paper tiles and the compiled database all find the same file.
 
 #include <string>
 

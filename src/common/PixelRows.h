@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace brres {
+namespace vantoro {
 
 // The pixels of a bitmap where they already lie, as the encoder reads them: a decoded
 // bitmap, or the rows of a BMP file as stored, so that nothing is widened or copied first.
@@ -66,4 +66,4 @@ struct PixelRows {
     }
 };
 
-}  // namespace brres
+}  // namespace vantoro

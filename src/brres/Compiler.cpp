@@ -1,4 +1,4 @@
-#include "ResourceCompiler.h"
+#include "Compiler.h"
 
 #include <algorithm>
 #include <exception>
@@ -10,10 +10,10 @@
 
 #include "AtomicFile.h"
 #include "BmpReader.h"
-#include "CommandLine.h"
 #include "DatabaseClock.h"
 #include "FileNameResolver.h"
 #include "InputError.h"
+#include "OptionParser.h"
 #include "ScriptReader.h"
 #include "TbmpEncoder.h"
 #include "ValueEncoder.h"
@@ -22,13 +22,13 @@ namespace brres {
 
 namespace fs = std::filesystem;
 
-ResourceCompiler::ResourceCompiler(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+Compiler::Compiler(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
 
-int ResourceCompiler::Run(const std::vector<std::string>& args) {
+int Compiler::Run(const std::vector<std::string>& args) {
     diagnostics_.clear();
     CompileOptions options;
     std::string error;
-    if (!CommandLine::Parse(args, options, error)) {
+    if (!OptionParser::Parse(args, options, error)) {
         err_ << "brres: " << error << "\n";
         return kUsageError;
     }
@@ -43,7 +43,7 @@ int ResourceCompiler::Run(const std::vector<std::string>& args) {
     return kInputError;
 }
 
-int ResourceCompiler::Compile(const CompileOptions& options) {
+int Compiler::Compile(const CompileOptions& options) {
     uint32_t date = 0;
     std::string error;
     if (!DatabaseClock::Now(date, error)) {
@@ -64,7 +64,7 @@ int ResourceCompiler::Compile(const CompileOptions& options) {
         DatabaseWriter::CheckCount(statements.size());
         file.emplace(options.output);
         database.emplace(file->Stream(), statements.size());
-    } catch (const InputError& e) {
+    } catch (const vantoro::InputError& e) {
         outputError = e.what();
     }
     for (const ScriptStatement& statement : statements) {
@@ -77,7 +77,7 @@ int ResourceCompiler::Compile(const CompileOptions& options) {
     if (failed) return kInputError;
 
     try {
-        if (!outputError.empty()) throw InputError(outputError);
+        if (!outputError.empty()) throw vantoro::InputError(outputError);
         database->Finish({options.name, options.type, options.creator, date});
         file->Commit();
         if (!options.quiet) {
@@ -85,19 +85,19 @@ int ResourceCompiler::Compile(const CompileOptions& options) {
                  << (statements.size() == 1 ? " resource, " : " resources, ") << database->Size()
                  << " bytes)\n";
         }
-    } catch (const InputError& e) {
+    } catch (const vantoro::InputError& e) {
         err_ << options.output << ": " << e.what() << "\n";
         return kInputError;
     }
     return kSuccess;
 }
 
-bool ResourceCompiler::Failed() const {
+bool Compiler::Failed() const {
     return std::any_of(diagnostics_.begin(), diagnostics_.end(),
                        [](const Diagnostic& d) { return !d.warning; });
 }
 
-bool ResourceCompiler::ReadScript(const std::string& name, std::string& text) {
+bool Compiler::ReadScript(const std::string& name, std::string& text) {
     const std::string path = vantoro::ResolveFileName("", name);
     std::error_code ec;
     const auto status = fs::status(fs::path(path), ec);
@@ -123,7 +123,7 @@ bool ResourceCompiler::ReadScript(const std::string& name, std::string& text) {
     return true;
 }
 
-void ResourceCompiler::Encode(const ScriptStatement& statement, DatabaseWriter* database) {
+void Compiler::Encode(const ScriptStatement& statement, DatabaseWriter* database) {
     size_t size = 0;
     std::vector<uint8_t> bytes;
     switch (statement.kind) {
@@ -133,14 +133,14 @@ void ResourceCompiler::Encode(const ScriptStatement& statement, DatabaseWriter* 
                 return;
             }
             try {
-                const BmpImage image =
-                    BmpReader::Load(vantoro::ResolveFileName("", statement.text));
+                const vantoro::BmpImage image =
+                    vantoro::BmpReader::Load(vantoro::ResolveFileName("", statement.text));
                 size = TbmpEncoder::EncodedSize(image.Width(), image.Height(), statement.depth);
                 if (database) {
                     database->BeginResource(statement.Type(), statement.id);
                     TbmpEncoder::Encode(image.Rows(), statement.depth, *database);
                 }
-            } catch (const InputError& e) {
+            } catch (const vantoro::InputError& e) {
                 diagnostics_.push_back(
                     {statement.line, "bitmap '" + statement.text + "': " + e.what(), false});
                 return;
@@ -173,7 +173,7 @@ void ResourceCompiler::Encode(const ScriptStatement& statement, DatabaseWriter* 
     }
 }
 
-void ResourceCompiler::Report(const std::string& script) {
+void Compiler::Report(const std::string& script) {
     std::stable_sort(diagnostics_.begin(), diagnostics_.end(),
                      [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
     for (const Diagnostic& d : diagnostics_) {

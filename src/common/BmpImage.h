@@ -8,7 +8,7 @@
 #include "PixelRows.h"
 #include "RgbImage.h"
 
-namespace brres {
+namespace vantoro {
 
 // A BMP file whose headers BmpReader has checked, its pixels still as the file stores them:
 // every row lies within the file and every colour index within the colour table.
@@ -32,4 +32,4 @@ private:
     PixelRows rows_;
 };
 
-}  // namespace brres
+}  // namespace vantoro

@@ -1,8 +1,8 @@
-#include "CommandLine.h"
+#include "OptionParser.h"
 
 namespace brres {
 
-const char* CommandLine::Usage() {
+const char* OptionParser::Usage() {
     return "usage: brres [-q] [-ro] -o DATABASE -name NAME -type TYPE -creator CREATOR SCRIPT\n"
            "  -q          print nothing but errors and warnings\n"
            "  -ro         write one resource database (the default and only output)\n"
@@ -14,8 +14,8 @@ const char* CommandLine::Usage() {
            "folder\n";
 }
 
-bool CommandLine::Parse(const std::vector<std::string>& args, CompileOptions& options,
-                        std::string& error) {
+bool OptionParser::Parse(const std::vector<std::string>& args, CompileOptions& options,
+                         std::string& error) {
     options = CompileOptions();
     bool haveScript = false;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -60,7 +60,7 @@ bool CommandLine::Parse(const std::vector<std::string>& args, CompileOptions& op
     return Validate(options, error);
 }
 
-bool CommandLine::Validate(const CompileOptions& options, std::string& error) {
+bool OptionParser::Validate(const CompileOptions& options, std::string& error) {
     if (options.output.empty()) {
         error = "no database given (-o PATH)";
         return false;

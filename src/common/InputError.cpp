@@ -1,7 +1,7 @@
 #include "InputError.h"
 
-namespace brres {
+namespace vantoro {
 
 InputError::InputError(const std::string& message) : std::runtime_error(message) {}
 
-}  // namespace brres
+}  // namespace vantoro

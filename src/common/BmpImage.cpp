@@ -1,6 +1,6 @@
 #include "BmpImage.h"
 
-namespace brres {
+namespace vantoro {
 namespace {
 
 // One loop per format, so that the format is not asked again for every pixel.
@@ -40,4 +40,4 @@ RgbImage BmpImage::ToRgb() const {
     return image;
 }
 
-}  // namespace brres
+}  // namespace vantoro

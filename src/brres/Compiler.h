@@ -15,7 +15,7 @@ namespace brres {
 // One run of the compiler: options in, the database written or every problem reported.
 // The database is written as the resources are made, to a temporary file that replaces the
 // target only once the whole script compiled; an existing database stays as it was.
-class ResourceCompiler {
+class Compiler {
 public:
     static constexpr int kSuccess = 0;
     static constexpr int kInputError = 1;
@@ -24,7 +24,7 @@ public:
     static constexpr size_t kLargestRecord =
         65505;  // larger records do not install on the handheld
 
-    ResourceCompiler(std::ostream& out, std::ostream& err);
+    Compiler(std::ostream& out, std::ostream& err);
 
     // `args` start with the first option; there is no program name. Never throws.
     int Run(const std::vector<std::string>& args);

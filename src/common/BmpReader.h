@@ -8,7 +8,7 @@
 #include "BmpImage.h"
 #include "RgbImage.h"
 
-namespace brres {
+namespace vantoro {
 
 // Reads the Windows BMP files skins are drawn in: uncompressed, 1, 4, 8, 16, 24 or 32 bits
 // per pixel, with an information header of 40, 108 or 124 bytes. Anything else, and any
@@ -36,4 +36,4 @@ private:
     static void CheckIndices(const PixelRows& rows);
 };
 
-}  // namespace brres
+}  // namespace vantoro

@@ -1,6 +1,6 @@
 #include "RgbImage.h"
 
-namespace brres {
+namespace vantoro {
 
 RgbImage::RgbImage(int width, int height)
     : width_(width),
@@ -17,4 +17,4 @@ PixelRows RgbImage::Rows() const {
     return rows;
 }
 
-}  // namespace brres
+}  // namespace vantoro

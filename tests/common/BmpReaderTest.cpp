@@ -3,12 +3,11 @@
 #include "Bmp.h"
 #include "BmpReader.h"
 #include "InputError.h"
-#include "TestSupport.h"
 
-using brres::BmpReader;
-using brres::InputError;
-using brres::RgbImage;
-using namespace brres_test;
+using vantoro::BmpReader;
+using vantoro::InputError;
+using vantoro::RgbImage;
+using Bytes = std::vector<uint8_t>;
 using namespace vantoro::test;
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "InputError.h"
 
-namespace brres {
+namespace vantoro {
 namespace {
 
 constexpr size_t kFileHeaderSize = 14;
@@ -262,4 +262,4 @@ void BmpReader::CheckIndices(const PixelRows& rows) {
     }
 }
 
-}  // namespace brres
+}  // namespace vantoro

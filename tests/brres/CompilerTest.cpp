@@ -18,7 +18,7 @@ bool Contains(const std::string& text, const std::string& part) {
 
 }  // namespace
 
-TEST(ResourceCompiler, WritesTheDatabaseLayoutByteForByte) {
+TEST(Compiler, WritesTheDatabaseLayoutByteForByte) {
     TempFolder folder;
     folder.MakeCurrent();
     ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1000000000");
@@ -53,7 +53,7 @@ TEST(ResourceCompiler, WritesTheDatabaseLayoutByteForByte) {
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Skin.PDB", "_script.txt"}));
 }
 
-TEST(ResourceCompiler, CompilesBitmapsInScriptOrderWithNamesTypedOnWindows) {
+TEST(Compiler, CompilesBitmapsInScriptOrderWithNamesTypedOnWindows) {
     TempFolder folder;
     folder.MakeCurrent();
     ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "0");
@@ -84,7 +84,7 @@ TEST(ResourceCompiler, CompilesBitmapsInScriptOrderWithNamesTypedOnWindows) {
     EXPECT_EQ(Bytes(db.begin() + 36, db.begin() + 40), (Bytes{0x7C, 0x25, 0xB0, 0x80}));
 }
 
-TEST(ResourceCompiler, BadScriptsReportEveryErrorAndKeepTheOldDatabase) {
+TEST(Compiler, BadScriptsReportEveryErrorAndKeepTheOldDatabase) {
     TempFolder folder;
     folder.MakeCurrent();
     WriteSolidBmp("ok.bmp", 2, 2, 0x000000, 24);
@@ -123,7 +123,7 @@ TEST(ResourceCompiler, BadScriptsReportEveryErrorAndKeepTheOldDatabase) {
                                                           "ok.bmp", "short.bmp"}));
 }
 
-TEST(ResourceCompiler, ScriptByAbsolutePathAndMessagesWithoutQuiet) {
+TEST(Compiler, ScriptByAbsolutePathAndMessagesWithoutQuiet) {
     TempFolder folder;
     folder.MakeCurrent();
     WriteText("_script.txt", "INTEGER ID 1 VALUE 1\n");
@@ -139,7 +139,7 @@ TEST(ResourceCompiler, ScriptByAbsolutePathAndMessagesWithoutQuiet) {
         << nowhere.err;
 }
 
-TEST(ResourceCompiler, UnclosedWordListLeavesNoDatabase) {
+TEST(Compiler, UnclosedWordListLeavesNoDatabase) {
     TempFolder folder;
     folder.MakeCurrent();
     WriteText("_script.txt", "WORDLIST ID 3002\nBEGIN\n\t1 2 3 4\n");
@@ -149,7 +149,7 @@ TEST(ResourceCompiler, UnclosedWordListLeavesNoDatabase) {
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"_script.txt"}));
 }
 
-TEST(ResourceCompiler, RefusesBadOptionsBeforeReadingAnything) {
+TEST(Compiler, RefusesBadOptionsBeforeReadingAnything) {
     TempFolder folder;
     folder.MakeCurrent();
     WriteText("_script.txt", "INTEGER ID 1 VALUE 1\n");
@@ -182,7 +182,7 @@ TEST(ResourceCompiler, RefusesBadOptionsBeforeReadingAnything) {
     EXPECT_FALSE(std::filesystem::exists("Skin2.PDB"));
 }
 
-TEST(ResourceCompiler, WarnsAboutResourcesTooLargeForTheHandheldButWritesThem) {
+TEST(Compiler, WarnsAboutResourcesTooLargeForTheHandheldButWritesThem) {
     TempFolder folder;
     folder.MakeCurrent();
     ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "86400");
@@ -197,7 +197,7 @@ TEST(ResourceCompiler, WarnsAboutResourcesTooLargeForTheHandheldButWritesThem) {
     EXPECT_EQ(ReadFile("Skin.PDB").size(), 78u + 10u + 2u + 80024u);
 }
 
-TEST(ResourceCompiler, SourceDateEpochMustBeUsable) {
+TEST(Compiler, SourceDateEpochMustBeUsable) {
     TempFolder folder;
     folder.MakeCurrent();
     WriteText("_script.txt", "INTEGER ID 1 VALUE 1\n");
@@ -220,7 +220,7 @@ std::string TypedOnWindows(const std::filesystem::path& path) {
 
 }  // namespace
 
-TEST(ResourceCompiler, PathsWithBackslashesDriveLettersAndLongNames) {
+TEST(Compiler, PathsWithBackslashesDriveLettersAndLongNames) {
     namespace fs = std::filesystem;
     TempFolder folder;
     folder.MakeCurrent();
@@ -259,7 +259,7 @@ TEST(ResourceCompiler, PathsWithBackslashesDriveLettersAndLongNames) {
 #endif
 }
 
-TEST(ResourceCompiler, AFailureAfterResourcesWereWrittenLeavesTheOldDatabaseAlone) {
+TEST(Compiler, AFailureAfterResourcesWereWrittenLeavesTheOldDatabaseAlone) {
     // The resources before the bad bitmap are already in the temporary file when it fails.
     TempFolder folder;
     folder.MakeCurrent();

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
+#include <filesystem>
 
 #include "FileNameResolver.h"
 #include "TempFolder.h"
@@ -9,7 +9,7 @@ using vantoro::ResolveFileName;
 
 TEST(FileNameResolver, WindowsNamesFindTheFileOnAnySystem) {
     vantoro::test::TempFolder dir;
-    QDir(QString::fromStdString(dir.Path(""))).mkpath("Bmp/Sub");
+    std::filesystem::create_directories(dir.Path("Bmp/Sub"));
     dir.WriteFile("Bmp/Sub/title.bmp", "x");
     dir.WriteFile("Wall.BMP", "x");
     const std::string folder = dir.Path("");

@@ -6,7 +6,7 @@
 
 #include "PixelRows.h"
 
-namespace brres {
+namespace vantoro {
 
 // A decoded bitmap, top row first, one 0x00RRGGBB value per pixel.
 class RgbImage {
@@ -38,4 +38,4 @@ private:
     std::vector<uint32_t> pixels_;
 };
 
-}  // namespace brres
+}  // namespace vantoro

@@ -9,7 +9,7 @@
 namespace brres {
 
 // Reads the compiler's options. There is no program name: the first element is already an option.
-class CommandLine {
+class OptionParser {
 public:
     static constexpr size_t kMaxNameLength = 31;  // the 32-byte name field keeps a NUL
 

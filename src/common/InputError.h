@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace brres {
+namespace vantoro {
 
 // Bad input (a bitmap we cannot read, a file we cannot open): the message says what is
 // wrong in words meant for the skin author; the caller adds where it happened.
@@ -12,4 +12,4 @@ public:
     explicit InputError(const std::string& message);
 };
 
-}  // namespace brres
+}  // namespace vantoro

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "AtomicFileWriter.h"
+#include "AtomicFile.h"
 
 namespace vantoro {
 namespace {
@@ -314,9 +314,9 @@ bool CDIBSectionLite::Save(const std::string& path) {
     const std::vector<uint8_t> bytes = FileBytes();
 
     // A failed write leaves whatever file was there as it was.
-    std::string error;
-    if (!CAtomicFileWriter::Write(path, std::string(bytes.begin(), bytes.end()), &error))
-        return Fail("The bitmap cannot be saved: " + error + ".");
+    const CResult<void> written = CAtomicFile::Write(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!written) return Fail("The bitmap cannot be saved: " + written.Error() + ".");
     return true;
 }
 

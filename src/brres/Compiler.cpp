@@ -56,16 +56,21 @@ int Compiler::Compile(const CompileOptions& options) {
     const std::vector<ScriptStatement> statements = ScriptReader().Read(text, diagnostics_);
 
     // A database that cannot be written is reported after the script's own errors, which
-    // are read and checked all the same.
+    // are read and checked all the same. The message names the file.
     std::string outputError;
-    std::optional<AtomicFile> file;
+    std::optional<vantoro::CAtomicFile> file;
     std::optional<DatabaseWriter> database;
     try {
         DatabaseWriter::CheckCount(statements.size());
-        file.emplace(options.output);
-        database.emplace(file->Stream(), statements.size());
+        vantoro::CResult<vantoro::CAtomicFile> opened = vantoro::CAtomicFile::Open(options.output);
+        if (opened) {
+            file.emplace(std::move(*opened));
+            database.emplace(*file, statements.size());
+        } else {
+            outputError = opened.Error();
+        }
     } catch (const vantoro::InputError& e) {
-        outputError = e.what();
+        outputError = options.output + ": " + e.what();
     }
     for (const ScriptStatement& statement : statements) {
         // After the first error nothing more is written; every statement is still checked.
@@ -76,10 +81,16 @@ int Compiler::Compile(const CompileOptions& options) {
     Report(options.script);
     if (failed) return kInputError;
 
+    if (!outputError.empty()) {
+        err_ << outputError << "\n";
+        return kInputError;
+    }
     try {
-        if (!outputError.empty()) throw vantoro::InputError(outputError);
         database->Finish({options.name, options.type, options.creator, date});
-        file->Commit();
+        if (const vantoro::CResult<void> written = file->Commit(); !written) {
+            err_ << written.Error() << "\n";
+            return kInputError;
+        }
         if (!options.quiet) {
             out_ << "brres: wrote " << options.output << " (" << statements.size()
                  << (statements.size() == 1 ? " resource, " : " resources, ") << database->Size()

@@ -20,12 +20,12 @@ void DatabaseWriter::CheckCount(size_t count) {
     }
 }
 
-DatabaseWriter::DatabaseWriter(std::ostream& out, size_t count) : out_(out), count_(count) {
+DatabaseWriter::DatabaseWriter(vantoro::CAtomicFile& out, size_t count) : out_(out), count_(count) {
     CheckCount(count);
     entries_.reserve(count);
     // Filled in by Finish, once every resource's offset is known.
     const std::vector<char> room(kHeaderSize + kEntrySize * count + 2, 0);
-    out_.write(room.data(), static_cast<std::streamsize>(room.size()));
+    out_.Append(room.data(), room.size());
     size_ = room.size();
 }
 
@@ -35,8 +35,7 @@ void DatabaseWriter::BeginResource(const std::string& type, uint16_t id) {
 
 void DatabaseWriter::Write(const uint8_t* data, size_t size) {
     // Past the last offset the format can address nothing more is written: Finish refuses.
-    if (size_ <= kMaxOffset)
-        out_.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    if (size_ <= kMaxOffset) out_.Append(data, size);
     size_ += size;
 }
 
@@ -68,10 +67,7 @@ void DatabaseWriter::Finish(const Header& header) {
         out.U32(static_cast<uint32_t>(e.offset));
     }
     out.U16(0);  // padding
-    out_.seekp(0);
-    out_.write(reinterpret_cast<const char*>(out.Buffer().data()),
-               static_cast<std::streamsize>(out.Size()));
-    out_.seekp(0, std::ios::end);
+    out_.Overwrite(0, out.Buffer().data(), out.Size());
 }
 
 }  // namespace brres

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "AtomicFileWriter.h"
+#include "AtomicFile.h"
 #include "FileNameResolver.h"
 #include "ProfileStore.h"
 #include "ProjectPath.h"
@@ -140,7 +140,8 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
     std::string bytes;
     std::string why;
     if (!CProfileStore::ReadFileBytes(m_Project.PathName, bytes, &why)) bytes = "[SkinInfo]\r\n";
-    if (!CAtomicFileWriter::Write(QStringToPath(path), bytes, &why)) return fail(ToQString(why));
+    if (const CResult<void> written = CAtomicFile::Write(QStringToPath(path), bytes); !written)
+        return fail(ToQString(written.Error()));
 
     const bool moved = !CProjectPath::IsSameFile(oldFolder, newFolder);
     if (moved) {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "AtomicFileWriter.h"
+#include "AtomicFile.h"
 #include "ProfileEncoding.h"
 
 namespace vantoro {
@@ -110,7 +110,7 @@ bool CProfileStore::WriteString(const std::string& file, const std::string& sect
     if (!entry && fs::exists(fs::path(file), ec)) return false;  // there but unreadable
     content.Set(section, key, value);
     const CTextEncoding encoding = entry ? entry->encoding : CTextEncoding::Ansi;
-    if (!CAtomicFileWriter::Write(file, EncodeProfile(content.Bytes(), encoding), nullptr)) {
+    if (!CAtomicFile::Write(file, EncodeProfile(content.Bytes(), encoding))) {
         Flush(file);
         return false;
     }
@@ -165,7 +165,9 @@ bool CProfileStore::CommitBatch(const std::string& file, std::string* error) {
         if (error) *error = file + ": file not found; it was moved or deleted";
         return false;
     }
-    return CAtomicFileWriter::Write(file, bytes, error);
+    const CResult<void> written = CAtomicFile::Write(file, bytes);
+    if (!written && error) *error = written.Error();
+    return written.Ok();
 }
 
 void CProfileStore::AbortBatch(const std::string& file) {

@@ -135,7 +135,7 @@ TEST(Compiler, ScriptByAbsolutePathAndMessagesWithoutQuiet) {
 
     const RunResult nowhere = RunCompiler(BuildArgs("no/such/folder/x.pdb"));
     EXPECT_NE(nowhere.code, 0);
-    EXPECT_TRUE(Contains(nowhere.err, "no/such/folder/x.pdb: cannot create a file beside"))
+    EXPECT_TRUE(Contains(nowhere.err, "no/such/folder/x.pdb: cannot create a temporary file"))
         << nowhere.err;
 }
 

@@ -39,6 +39,7 @@ struct BmpReader::Layout {
     bool green6 = false;        // 16 bits: 5-6-5 rather than 5-5-5
     uint32_t tableEntries = 0;  // 1, 4 and 8 bits
     size_t stride = 0;
+    BmpImage::FileHeader header;
 };
 
 BmpImage BmpReader::Load(const std::string& path) {
@@ -65,6 +66,7 @@ BmpImage BmpReader::Load(const std::string& path) {
 BmpImage BmpReader::View(std::span<const uint8_t> file) {
     const Layout layout = ReadLayout(file);
     BmpImage image;
+    image.header_ = layout.header;
     ReadColourTable(file, layout, image);
     SetRows(file, layout, image);
     // A full table holds every index the pixels can name; a shorter one is checked here,
@@ -104,6 +106,15 @@ BmpReader::Layout BmpReader::ReadLayout(std::span<const uint8_t> file) {
     const int bits = U16At(file, 28);
     const uint32_t compression = U32At(file, 30);
     const uint32_t coloursUsed = U32At(file, 46);
+    layout.header.bits = bits;
+    layout.header.compression = compression;
+    layout.header.coloursUsed = coloursUsed;
+    layout.header.coloursImportant = U32At(file, 50);
+    layout.header.xPixelsPerMeter = static_cast<int32_t>(U32At(file, 38));
+    layout.header.yPixelsPerMeter = static_cast<int32_t>(U32At(file, 42));
+    layout.header.declaredFileSize = U32At(file, 2);
+    layout.header.pixelOffset = layout.pixelOffset;
+    layout.header.topDown = height < 0;
 
     const int64_t rows = height < 0 ? -int64_t(height) : int64_t(height);
     if (width <= 0 || width > kMaxDimension) {
@@ -162,6 +173,9 @@ BmpReader::Layout BmpReader::ReadLayout(std::span<const uint8_t> file) {
         if (!known)
             throw InputError(
                 "bit-field masks of this bitmap are not supported (5-5-5, 5-6-5 or 8-8-8 only)");
+        layout.header.masks[0] = red;
+        layout.header.masks[1] = green;
+        layout.header.masks[2] = blue;
     }
 
     if (bits <= 8) {
@@ -189,7 +203,10 @@ BmpReader::Layout BmpReader::ReadLayout(std::span<const uint8_t> file) {
                          " lies inside the headers");
     }
     layout.stride = ((size_t(width) * size_t(bits) + 31) / 32) * 4;
-    const uint64_t needed = uint64_t(layout.stride) * uint64_t(rows);
+    layout.header.stride = layout.stride;
+    // Some writers leave off the padding of the last row stored; nothing reads it.
+    const uint64_t needed =
+        uint64_t(layout.stride) * uint64_t(rows - 1) + (uint64_t(width) * uint64_t(bits) + 7) / 8;
     const uint64_t present =
         file.size() > layout.pixelOffset ? file.size() - layout.pixelOffset : 0;
     if (needed > present) {

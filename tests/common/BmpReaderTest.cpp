@@ -151,7 +151,15 @@ TEST(BmpReader, RefusesDamagedAndUnsupportedFiles) {
               std::string::npos);
 
     Bytes shortPixels(good.begin(), good.end() - 12);  // the top row is missing
-    EXPECT_NE(DecodeError(shortPixels).find("truncated pixel data"), std::string::npos);
+    EXPECT_NE(DecodeError(shortPixels).find("truncated pixel data: 48 bytes needed, 36 present"),
+              std::string::npos);
+    // Only the last row's padding may be left off: nothing reads it.
+    BmpRecipe padded = SolidRecipe(5, 3, 0x102030, 24);  // rows of 15 bytes and 1 of padding
+    padded.dropTail = 1;
+    EXPECT_EQ(BmpReader::Decode(MakeBmp(padded)).Pixel(4, 0), 0x102030u);
+    padded.dropTail = 2;
+    EXPECT_NE(DecodeError(MakeBmp(padded)).find("truncated pixel data: 47 bytes needed, 46"),
+              std::string::npos);
 
     Bytes foreign = good;
     foreign[0] = 'P';

@@ -195,7 +195,7 @@ TEST_F(BuildFixture, BitmapProblemsNameTheElementAndPropertyOnceAndNeverTheScrip
                   "' is missing.\n"
                   "Scroll Bar, Bitmap File: the bitmap file '" +
                   scroll +
-                  "' is not a BMP file.\n"
+                  "' cannot be read: not a BMP file.\n"
                   "Icons, Misc Icons, Bitmap File: no bitmap file is named.");
     EXPECT_EQ(result.Message().find("_script"), std::string::npos);
     // Found before the compiler ran: nothing was written, nothing called.

@@ -39,6 +39,8 @@ public:
     bool OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
                           const CPropertyValue& before, const CPropertyValue& after) override;
     void OnRefreshView() override { emit RefreshView(); }
+    void OnRefused(const CPropertyItemManager& sheet, const CPropertyItem& item,
+                   const std::string& reason) override;
 
     // While set, committed changes are nudges (arrow keys on the layout): nudges of one
     // rectangle in a row are one step until a pause of a second or another change.
@@ -54,6 +56,8 @@ public:
 signals:
     // A row that shows in the preview changed.
     void RefreshView();
+    // A value the rule book does not let in was entered (typed or dragged): the reason.
+    void Refused(const QString& reason);
     void ValueApplied(CPropertyItemManager* sheet, uint8_t itemId);
 
 private:

@@ -47,7 +47,7 @@ void CVantoroDoc::Remember(const QString& path) {
     m_reportedChange.reset();
     CTextEncoding encoding = CTextEncoding::Ansi;
     std::string unkept;
-    CProfileStore::Instance().Encoding(QStringToPath(path), encoding, unkept);
+    m_Project.ProfileStore().Encoding(QStringToPath(path), encoding, unkept);
     m_strUnkept = QString::fromUtf8(unkept);
 }
 

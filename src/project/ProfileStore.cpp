@@ -31,11 +31,6 @@ bool Stamp(const std::string& file, int64_t& size, int64_t& mtime) {
 
 }  // namespace
 
-CProfileStore& CProfileStore::Instance() {
-    static CProfileStore store;
-    return store;
-}
-
 bool CProfileStore::ReadFileBytes(const std::string& file, std::string& bytes, std::string* error) {
     auto fail = [&](const std::string& what) {
         if (error) *error = file + ": " + what;

@@ -92,6 +92,10 @@ public:
     void SetEditor(IInPlaceEditor* editor, bool created) override;
     IInPlaceEditor* CreateEditor(const char* editorClass, const QRect& cell) override;
 
+signals:
+    // What the user is to be told about an entry (refused, or cut to fit).
+    void MessageForUser(const QString& text);
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

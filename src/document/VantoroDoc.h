@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "BitmapCache.h"
 #include "EditHistory.h"
 #include "FileStamp.h"
 #include "SkinProject.h"
@@ -35,6 +36,8 @@ public:
     CEditHistory& History() { return m_History; }
     CSkinProject& Project() { return m_Project; }
     const CSkinProject& Project() const { return m_Project; }
+    // The project's bitmaps as read, for every view of it, its rules and its builds.
+    CBitmapCache& Bitmaps() { return m_Bitmaps; }
 
     // Reads `path` and, when all of it was read, makes it the open project; false with
     // `error` (the file and why) otherwise, leaving the open project as it was.
@@ -83,6 +86,7 @@ private:
     QString m_strPathName;
     // The project first: the history's commands point into it.
     CSkinProject m_Project;
+    CBitmapCache m_Bitmaps;
     CEditHistory m_History;
     std::optional<CFileStamp> m_stamp;
     // The change on disk last reported: its bytes' hash.

@@ -157,7 +157,8 @@ void CDocumentCommands::Build() {
     m_commitPendingEdit();
     if (!m_document.Project().IsLoaded) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const CBuildResult result = CBuildRunner(m_compiler).Run(m_document.Project());
+    const CBuildResult result =
+        CBuildRunner(m_compiler, m_document.Bitmaps()).Run(m_document.Project());
     QApplication::restoreOverrideCursor();
     CMessageBox::Show(&m_window, PathToQString(result.Message()),
                       result.Success ? CMessageBox::Kind::Information : CMessageBox::Kind::Warning,

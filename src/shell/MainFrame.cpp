@@ -44,14 +44,14 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     : QMainWindow(parent),
       m_document(document),
       m_history(document.History()),
-      m_Stacker(document.Project().Folder),
+      m_Stacker(document.Project().Folder, document.Bitmaps()),
       m_pCommands(
           new CDocumentCommands(*this, document, m_Compiler, [this] { CommitPendingEdit(); })),
       m_strTutorialPath(DefaultTutorialPath()) {
     setObjectName(QStringLiteral("MainFrame"));
     m_pCentral = new QStackedWidget(this);
     m_pView = new CVantoroView(&document, m_Stacker, m_pCentral);
-    m_pLayoutPane = new CLayoutPane(document.Project(), m_pCentral);
+    m_pLayoutPane = new CLayoutPane(document.Project(), document.Bitmaps(), m_pCentral);
     m_pCentral->addWidget(m_pView);
     m_pCentral->addWidget(m_pLayoutPane);
     setCentralWidget(m_pCentral);

@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 
+#include "BitmapCache.h"
 #include "Bmp.h"
 #include "BuildProblems.h"
 #include "BuildRunner.h"
@@ -102,6 +104,18 @@ TEST_F(BuildFixture, CallsTheLibraryInTheProjectFolderWithEverythingInPlace) {
     // Only the database stays behind.
     EXPECT_EQ(Files(), QStringList{"Test.PDB"});
     EXPECT_TRUE(compiler.IsLoaded());
+}
+
+// The rules and the wall paper tiles read each bitmap once between them, and a build of
+// an unchanged skin with the window's cache reads none again.
+TEST_F(BuildFixture, TheRulesAndTheTilesShareEveryDecodedBitmap) {
+    CBitmapCache bitmaps;
+    ASSERT_TRUE(CBuildRunner(compiler, bitmaps).Run(project).Success);
+    const std::vector<std::string> names = writer.BitmapNames();
+    const std::set<std::string> files(names.begin(), names.end());
+    EXPECT_EQ(bitmaps.Reads(), int(files.size()));
+    ASSERT_TRUE(CBuildRunner(compiler, bitmaps).Run(project).Success);
+    EXPECT_EQ(bitmaps.Reads(), int(files.size()));
 }
 
 TEST_F(BuildFixture, EveryBuildStartsWithAFreshlyLoadedLibrary) {

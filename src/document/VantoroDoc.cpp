@@ -14,9 +14,13 @@
 
 namespace vantoro {
 
-CVantoroDoc::CVantoroDoc(QObject* parent) : QObject(parent) {
+CVantoroDoc::CVantoroDoc(QObject* parent) : QObject(parent), m_Watcher(m_Project, m_Bitmaps) {
     connect(&m_History.Stack(), &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit ModifiedChanged(!clean); });
+    // The files followed are the ones the project names now: after another file, a close,
+    // and any edit, undo or redo (a bitmap's name may have changed).
+    connect(this, &CVantoroDoc::ProjectReplaced, &m_Watcher, &CBitmapWatcher::Follow);
+    connect(&m_History.Stack(), &QUndoStack::indexChanged, &m_Watcher, &CBitmapWatcher::Follow);
     m_History.Attach(&m_Project);
     OnNewDocument();
 }

@@ -99,6 +99,13 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
         layout->Refresh();
         UpdateCommandUI();
     });
+    // A bitmap changed on disk (saved by a painting program): the preview, the screen and
+    // the marks show it without being asked.
+    connect(&document.BitmapWatcher(), &CBitmapWatcher::BitmapsChanged, this, [this, layout] {
+        m_Stacker.ResetMissingFiles();
+        m_pView->update();
+        layout->Refresh();
+    });
     connect(&m_history, &CEditHistory::ValueApplied, this,
             [this](CPropertyItemManager* sheet, uint8_t itemId) { ShowChange(sheet, itemId); });
     // A value the rules refuse, dragged or typed, is told in a box of the window's.
@@ -119,6 +126,7 @@ CMainFrame::~CMainFrame() {
     disconnect(&m_document, nullptr, this, nullptr);
     disconnect(&m_history, nullptr, this, nullptr);
     disconnect(&m_history.Stack(), nullptr, this, nullptr);
+    disconnect(&m_document.BitmapWatcher(), nullptr, this, nullptr);
     // The grid outlives the project's sheets: an editor losing the focus as the window
     // goes must find no sheet to commit to.
     if (m_pPropertyWnd) m_pPropertyWnd->ReleasePropertySheet();

@@ -48,11 +48,19 @@ function(vantoro_forbid_links target forbidden why)
 endfunction()
 
 function(vantoro_check_layers)
-  foreach(model vantoro_project vantoro_document vantoro_bitmap vantoro_check vantoro_render
-                vantoro_compile vantoro_newskin vantoro_paint vantoro_unpack vantoro_import)
+  foreach(model vantoro_fields vantoro_properties vantoro_project vantoro_document vantoro_bitmap
+                vantoro_check vantoro_render vantoro_compile vantoro_newskin vantoro_paint
+                vantoro_unpack vantoro_import)
     vantoro_forbid_links(${model} "Qt[0-9]*::(Widgets|PrintSupport)|Qt[0-9]*Widgets"
       "the model and build libraries stay free of Widgets")
   endforeach()
+  # The records hold the sheets and the sheets read the records through the field table:
+  # their code links one way only.
+  vantoro_forbid_links(vantoro_properties "^vantoro_project$"
+    "the sheets link below the records, through the field table")
+  vantoro_forbid_links(vantoro_fields "^vantoro_(project|properties)$"
+    "the field table is below the sheets and the records")
+  vantoro_forbid_links(vantoro_common "Qt" "the shared code is standard C++ only")
   vantoro_forbid_links(brres_core "Qt" "the compiler library is standard C++ only")
   vantoro_forbid_links(BRRes "Qt" "the compiler library is standard C++ only")
   vantoro_forbid_links(brres "Qt" "the compiler library is standard C++ only")

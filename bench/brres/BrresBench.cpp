@@ -20,7 +20,7 @@
 
 #include "BmpReader.h"
 #include "ByteSink.h"
-#include "ResourceCompiler.h"
+#include "Compiler.h"
 #include "RgbImage.h"
 #include "TbmpEncoder.h"
 
@@ -32,8 +32,8 @@ uint8_t Clamp(double v) {
     return static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
 }
 
-brres::RgbImage Artwork(int width, int height, bool noisy, unsigned seed = 1) {
-    brres::RgbImage image(width, height);
+vantoro::RgbImage Artwork(int width, int height, bool noisy, unsigned seed = 1) {
+    vantoro::RgbImage image(width, height);
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> noise(-24, 24);
     for (int y = 0; y < height; ++y) {
@@ -45,7 +45,7 @@ brres::RgbImage Artwork(int width, int height, bool noisy, unsigned seed = 1) {
             double b = 200 - 150.0 * (x + y) / (width + height) + 25 * ring;
             if ((x / 40 + y / 40) % 5 == 0) r = 230, g = 200, b = 40;  // flat shapes
             if (noisy) r += noise(random), g += noise(random), b += noise(random);
-            image.SetPixel(x, y, brres::RgbImage::Rgb(Clamp(r), Clamp(g), Clamp(b)));
+            image.SetPixel(x, y, vantoro::RgbImage::Rgb(Clamp(r), Clamp(g), Clamp(b)));
         }
     }
     return image;
@@ -53,7 +53,7 @@ brres::RgbImage Artwork(int width, int height, bool noisy, unsigned seed = 1) {
 
 // The image as a bottom-up BMP file of `bits` per pixel: 16 is 5-6-5 by its masks, 15 is
 // 5-5-5 without; 8 keeps the image's first 256 colours in the table (the rest map to 0).
-std::vector<uint8_t> BmpOf(const brres::RgbImage& image, int bits) {
+std::vector<uint8_t> BmpOf(const vantoro::RgbImage& image, int bits) {
     const int stored = bits == 15 ? 16 : bits;
     const uint32_t masks = bits == 16 ? 12 : 0;
     const uint32_t table = bits == 8 ? 1024 : 0;
@@ -109,7 +109,7 @@ std::vector<uint8_t> BmpOf(const brres::RgbImage& image, int bits) {
     return file;
 }
 
-std::vector<uint8_t> Bmp24(const brres::RgbImage& image) {
+std::vector<uint8_t> Bmp24(const vantoro::RgbImage& image) {
     return BmpOf(image, 24);
 }
 
@@ -121,7 +121,7 @@ void SetMpixelRate(benchmark::State& state, int64_t pixels) {
 void BM_ConvertWallPaper(benchmark::State& state) {
     const int depth = int(state.range(0));
     const bool noisy = state.range(1) != 0;
-    const brres::RgbImage image = Artwork(320, 320, noisy);
+    const vantoro::RgbImage image = Artwork(320, 320, noisy);
     for (auto _ : state) benchmark::DoNotOptimize(brres::TbmpEncoder::Encode(image, depth));
     SetMpixelRate(state, 320 * 320);
     state.SetLabel(noisy ? "noisy photo" : "drawn art");
@@ -133,7 +133,7 @@ BENCHMARK(BM_ConvertWallPaper)
 
 void BM_DecodeBmp24(benchmark::State& state) {
     const std::vector<uint8_t> file = Bmp24(Artwork(320, 320, true));
-    for (auto _ : state) benchmark::DoNotOptimize(brres::BmpReader::Decode(file));
+    for (auto _ : state) benchmark::DoNotOptimize(vantoro::BmpReader::Decode(file));
     SetMpixelRate(state, 320 * 320);
 }
 BENCHMARK(BM_DecodeBmp24)->Unit(benchmark::kMicrosecond);
@@ -149,7 +149,7 @@ void BM_ConvertBmp(benchmark::State& state) {
     const int bits = int(state.range(0));
     const int depth = int(state.range(1));
     const std::vector<uint8_t> file = BmpOf(Artwork(320, 320, false), bits);
-    const brres::BmpImage image = brres::BmpReader::View(file);
+    const vantoro::BmpImage image = vantoro::BmpReader::View(file);
     CountingSink sink;
     for (auto _ : state) brres::TbmpEncoder::Encode(image.Rows(), depth, sink);
     benchmark::DoNotOptimize(sink.bytes);
@@ -176,9 +176,9 @@ public:
                                     : depth == 8 ? "BITMAPCOLOR"
                                                  : "BITMAPCOLOR16K";
         std::ostringstream script;
-        const brres::RgbImage wall = Artwork(320, 320, false);
+        const vantoro::RgbImage wall = Artwork(320, 320, false);
         for (int tile = 0; tile < 4; ++tile) {
-            brres::RgbImage part(160, 160);
+            vantoro::RgbImage part(160, 160);
             for (int y = 0; y < 160; ++y) {
                 for (int x = 0; x < 160; ++x)
                     part.SetPixel(x, y, wall.Pixel(x + 160 * (tile % 2), y + 160 * (tile / 2)));
@@ -340,10 +340,10 @@ public:
             script << word << " ID " << id << " \"" << file << "\" \r\n";
         };
         if (large) {
-            const brres::RgbImage wall =
-                brres::BmpReader::ReadFile((folder_ / skn["WallPaper"]["Bmp"]).string());
+            const vantoro::RgbImage wall =
+                vantoro::BmpReader::ReadFile((folder_ / skn["WallPaper"]["Bmp"]).string());
             for (int tile = 0; tile < 4; ++tile) {
-                brres::RgbImage part(160, 160);
+                vantoro::RgbImage part(160, 160);
                 for (int y = 0; y < 160; ++y) {
                     for (int x = 0; x < 160; ++x) {
                         part.SetPixel(x, y, wall.Pixel(x + 160 * (tile % 2), y + 160 * (tile / 2)));
@@ -420,7 +420,7 @@ void CompileIn(benchmark::State& state, const fs::path& folder) {
                                            "-ro",   "_script.txt"};
     std::ostringstream out, err;
     for (auto _ : state) {
-        if (brres::ResourceCompiler(out, err).Run(args) != 0) {
+        if (brres::Compiler(out, err).Run(args) != 0) {
             state.SkipWithError(err.str().c_str());
             break;
         }
@@ -449,7 +449,7 @@ void BM_ConvertSampleWallPaper(benchmark::State& state) {
         state.SkipWithError("examples/Nightfall/wallpaper.bmp not found");
         return;
     }
-    const brres::RgbImage image = brres::BmpReader::ReadFile(path.string());
+    const vantoro::RgbImage image = vantoro::BmpReader::ReadFile(path.string());
     for (auto _ : state) benchmark::DoNotOptimize(brres::TbmpEncoder::Encode(image, depth));
     SetMpixelRate(state, int64_t(image.Width()) * image.Height());
 }

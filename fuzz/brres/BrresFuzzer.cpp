@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "Compiler.h"
 #include "FuzzScratch.h"
 #include "PdbReader.h"
-#include "ResourceCompiler.h"
 
 using namespace vantoro;
 using brres::PdbReader;
@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ostringstream out;
     std::ostringstream err;
     const int result =
-        brres::ResourceCompiler(out, err).Run({"-q", "-creator", "Krdo", "-name", "Fuzz", "-type",
-                                               "SKIN", "-o", "out.PDB", "-ro", "_script.txt"});
+        brres::Compiler(out, err).Run({"-q", "-creator", "Krdo", "-name", "Fuzz", "-type", "SKIN",
+                                       "-o", "out.PDB", "-ro", "_script.txt"});
     const bool written = std::filesystem::exists(folder / "out.PDB");
     if (result != 0) {
         fuzz::Check(!written);

@@ -7,20 +7,18 @@
 #include <array>
 #include <bit>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <new>
 
-#include "AtomicFileWriter.h"
+#include "AtomicFile.h"
+#include "BmpReader.h"
+#include "InputError.h"
 
 namespace vantoro {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
-constexpr int kLargestInfoHeaderSize = 124;
+static_assert(CDIBSectionLite::kMaxDimension == BmpReader::kMaxDimension);
 
 uint16_t ReadLe16(const uint8_t* p) {
     return uint16_t(p[0] | (p[1] << 8));
@@ -161,112 +159,62 @@ bool CDIBSectionLite::Fail(const std::string& message) {
 
 bool CDIBSectionLite::Load(const std::string& path) {
     m_strLastError.clear();
-    const std::string quoted = "The bitmap file '" + path + "'";
-    std::error_code ec;
-    const fs::path file(path);
-    if (!fs::is_regular_file(file, ec)) return Fail(quoted + " does not exist or is not a file.");
-    const uintmax_t fileSize = fs::file_size(file, ec);
-    if (ec) return Fail(quoted + " cannot be read: " + ec.message() + ".");
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return Fail(quoted + " cannot be opened.");
-
-    uint8_t fh[kFileHeaderSize];
-    if (!in.read(reinterpret_cast<char*>(fh), kFileHeaderSize))
-        return Fail(quoted + " is too short to be a BMP file.");
-    if (fh[0] != 'B' || fh[1] != 'M') return Fail(quoted + " is not a BMP file.");
-    const uint32_t bfSize = ReadLe32(fh + 2);
-    const uint32_t bfOffBits = ReadLe32(fh + 10);
-
-    uint8_t ih[kLargestInfoHeaderSize] = {};
-    if (!in.read(reinterpret_cast<char*>(ih), 4))
-        return Fail(quoted + " is truncated in its header.");
-    const uint32_t headerSize = ReadLe32(ih);
-    if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
-        headerSize != 124)
-        return Fail(quoted + " has an information header of " + std::to_string(headerSize) +
-                    " bytes; only 40, 52, 56, 108 and 124 are known.");
-    if (!in.read(reinterpret_cast<char*>(ih + 4), std::streamsize(headerSize - 4)))
-        return Fail(quoted + " is truncated in its header.");
+    // The compiler's reader decides what is a bitmap, so the editor, the rule book and the
+    // build accept and refuse the same files in the same words.
+    BmpImage image;
+    try {
+        image = BmpReader::Load(path);
+    } catch (const InputError& e) {
+        return Fail("The bitmap file '" + path + "' cannot be read: " + e.what() + ".");
+    } catch (const std::bad_alloc&) {
+        return Fail("The bitmap file '" + path + "' cannot be read: there is not enough memory.");
+    }
+    const BmpImage::FileHeader& file = image.Header();
+    const PixelRows& rows = image.Rows();
 
     BITMAPINFOHEADER h;
-    h.biSize = kInfoHeaderSize;
-    h.biWidth = int32_t(ReadLe32(ih + 4));
-    int32_t height = int32_t(ReadLe32(ih + 8));
-    h.biPlanes = ReadLe16(ih + 12);
-    h.biBitCount = ReadLe16(ih + 14);
-    h.biCompression = ReadLe32(ih + 16);
-    h.biXPelsPerMeter = int32_t(ReadLe32(ih + 24));
-    h.biYPelsPerMeter = int32_t(ReadLe32(ih + 28));
-    h.biClrUsed = ReadLe32(ih + 32);
-    h.biClrImportant = ReadLe32(ih + 36);
-
-    if (!IsSupportedBitCount(h.biBitCount))
-        return Fail(quoted + " has " + std::to_string(h.biBitCount) +
-                    " bits per pixel; only 1, 4, 8, 16, 24 and 32 are supported.");
-    if (h.biCompression == kCompressionBitFields) {
-        if (h.biBitCount != 16 && h.biBitCount != 32)
-            return Fail(quoted + " uses bit fields with " + std::to_string(h.biBitCount) +
-                        " bits per pixel.");
-    } else if (h.biCompression != kCompressionRgb) {
-        return Fail(quoted + " is compressed (RLE, JPEG or PNG); save it uncompressed.");
-    }
-    if (h.biWidth <= 0 || h.biWidth > kMaxDimension || height == 0 || height < -kMaxDimension ||
-        height > kMaxDimension)
-        return Fail(quoted + " has an impossible size of " + std::to_string(h.biWidth) + " x " +
-                    std::to_string(height) + " pixels.");
-    const bool topDown = height < 0;
-    h.biHeight = topDown ? -height : height;
-
-    // Bit-field masks sit inside the larger headers; the 40-byte header has them
-    // where the colour table would be. Either way they end up as three table entries.
+    h.biWidth = rows.width;
+    h.biHeight = rows.height;
+    h.biBitCount = uint16_t(file.bits);
+    h.biCompression = file.compression;
+    h.biXPelsPerMeter = file.xPixelsPerMeter;
+    h.biYPelsPerMeter = file.yPixelsPerMeter;
+    h.biClrImportant = file.coloursImportant;
+    // The colour table as the reader took it: bit-field masks as three entries, and a
+    // table shorter than the depth allows counted as colours used.
     RGBQUAD table[kMaxColorEntries] = {};
-    if (h.biCompression == kCompressionBitFields && headerSize > kInfoHeaderSize) {
-        std::memcpy(table, ih + 40, 12);
-        h.biClrUsed = 0;
+    auto entry = [](uint32_t value) {
+        return RGBQUAD{uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16),
+                       uint8_t(value >> 24)};
+    };
+    if (file.compression == kCompressionBitFields) {
+        for (int i = 0; i < 3; ++i) table[i] = entry(file.masks[i]);
     } else {
-        const int n = ColorTableSize(h.biBitCount, h.biCompression, h.biClrUsed);
-        if (n > 0 && !in.read(reinterpret_cast<char*>(table), std::streamsize(4) * n))
-            return Fail(quoted + " is truncated in its colour table.");
+        for (size_t i = 0; i < rows.tableSize && i < size_t(kMaxColorEntries); ++i)
+            table[i] = entry(rows.table[i]);
+        h.biClrUsed = file.coloursUsed;
+        if (file.bits <= 8 && rows.tableSize < (size_t(1) << file.bits))
+            h.biClrUsed = uint32_t(rows.tableSize);
     }
 
+    // The rows bottom-up, as a BMP file keeps them. Where the file header's own size falls
+    // short of the pixels, only the bytes within it are taken and the rest stay 0.
     const int64_t stride = RowStride(h.biWidth, h.biBitCount);
     const int64_t full = stride * h.biHeight;
-    if (full > kMaxPixelBytes) return Fail(quoted + " is too large.");
-    // The rows the header describes must all be in the file, bar the padding of the last
-    // one, which some writers leave off. Taking a few bytes for a huge picture and making
-    // up the rest would cost every reader the time and memory of the whole picture.
-    const int64_t needed = full - stride + (int64_t(h.biWidth) * h.biBitCount + 7) / 8;
-    const int64_t present =
-        uintmax_t(bfOffBits) < fileSize ? int64_t(fileSize - bfOffBits) : int64_t(0);
-    if (present < needed)
-        return Fail(quoted + " cannot be read: the file is shorter than its header says (" +
-                    std::to_string(h.biWidth) + " x " + std::to_string(h.biHeight) + " pixels at " +
-                    std::to_string(h.biBitCount) + " bits need " + std::to_string(needed) +
-                    " bytes of pixels; it holds " + std::to_string(present) + ").");
-    int64_t size = std::min(full, present);
-    if (bfSize > bfOffBits && int64_t(bfSize - bfOffBits) < size)
-        size = int64_t(bfSize - bfOffBits);
-
+    int64_t kept = full;
+    if (file.declaredFileSize > file.pixelOffset)
+        kept = std::min<int64_t>(full, int64_t(file.declaredFileSize - file.pixelOffset));
+    const int64_t rowBytes = (int64_t(h.biWidth) * h.biBitCount + 7) / 8;
     std::vector<uint8_t> pixels(size_t(full), 0);
-    in.seekg(std::streamoff(bfOffBits), std::ios::beg);
-    if (!in.read(reinterpret_cast<char*>(pixels.data()), std::streamsize(size)))
-        return Fail(quoted + " is truncated: its pixels cannot be read.");
-
-    if (topDown) {
-        std::vector<uint8_t> flipped(size_t(full), 0);
-        for (int64_t row = 0; row < h.biHeight; ++row) {
-            const int64_t begin = row * stride;
-            if (begin >= size) break;
-            const int64_t count = std::min(stride, size - begin);
-            std::memcpy(flipped.data() + (h.biHeight - 1 - row) * stride, pixels.data() + begin,
-                        size_t(count));
-        }
-        pixels.swap(flipped);
-        size = full;
+    for (int y = 0; y < h.biHeight; ++y) {
+        const int64_t stored = file.topDown ? y : h.biHeight - 1 - y;  // its place in the file
+        const int64_t count = std::min(rowBytes, kept - stored * stride);
+        if (count > 0)
+            std::memcpy(pixels.data() + (h.biHeight - 1 - y) * stride, rows.Row(y), size_t(count));
     }
-    h.biSizeImage = uint32_t(size);
+    h.biSizeImage = uint32_t(file.topDown ? full : kept);
     if (!CreateFromHeader(h, table, pixels.data())) {
-        m_strLastError = quoted + " cannot be held: " + m_strLastError;
+        m_strLastError = "The bitmap file '" + path + "' cannot be held: " + m_strLastError;
         return false;
     }
     return true;
@@ -314,9 +262,9 @@ bool CDIBSectionLite::Save(const std::string& path) {
     const std::vector<uint8_t> bytes = FileBytes();
 
     // A failed write leaves whatever file was there as it was.
-    std::string error;
-    if (!CAtomicFileWriter::Write(path, std::string(bytes.begin(), bytes.end()), &error))
-        return Fail("The bitmap cannot be saved: " + error + ".");
+    const CResult<void> written = CAtomicFile::Write(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!written) return Fail("The bitmap cannot be saved: " + written.Error() + ".");
     return true;
 }
 

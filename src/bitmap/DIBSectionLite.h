@@ -49,8 +49,8 @@ public:
     static constexpr uint32_t kCompressionBitFields = 3;
     static constexpr int kMaxColorEntries = 256;
     // Palm skins are tiny; anything beyond this is a damaged header, refused before any
-    // memory is taken for it.
-    static constexpr int kMaxDimension = 8192;
+    // memory is taken for it. The compiler's limit: what loads here, compiles.
+    static constexpr int kMaxDimension = 4096;
     static constexpr int64_t kMaxPixelBytes = 128LL * 1024 * 1024;
 
     CDIBSectionLite() = default;
@@ -63,10 +63,10 @@ public:
     // a non-zero colours-used count no larger than that is taken instead.
     static int ColorTableSize(int bitCount, uint32_t compression, uint32_t colorsUsed);
 
-    // Reads a BMP file (40-, 108- or 124-byte header, bottom-up or top-down rows),
-    // replacing the current bitmap. A file that does not hold the rows its header
-    // describes is refused. On failure the current bitmap is kept and LastError() names
-    // the file and what is wrong with it.
+    // Reads a BMP file through the compiler's reader (40-, 108- or 124-byte header,
+    // bottom-up or top-down rows), replacing the current bitmap: what it refuses, the
+    // compiler refuses in the same words. On failure the current bitmap is kept and
+    // LastError() names the file and what is wrong with it.
     bool Load(const std::string& path);
     // Writes the bitmap as a bottom-up BMP with the 40-byte header, replacing the file in
     // one step: a failure leaves the file that was there.

@@ -14,17 +14,18 @@ constexpr uint64_t kMaxOffset = 0xFFFFFFFFu;
 
 void DatabaseWriter::CheckCount(size_t count) {
     if (count > kMaxResources) {
-        throw InputError(std::to_string(count) + " resources are more than a database can hold (" +
-                         std::to_string(kMaxResources) + ")");
+        throw vantoro::InputError(std::to_string(count) +
+                                  " resources are more than a database can hold (" +
+                                  std::to_string(kMaxResources) + ")");
     }
 }
 
-DatabaseWriter::DatabaseWriter(std::ostream& out, size_t count) : out_(out), count_(count) {
+DatabaseWriter::DatabaseWriter(vantoro::CAtomicFile& out, size_t count) : out_(out), count_(count) {
     CheckCount(count);
     entries_.reserve(count);
     // Filled in by Finish, once every resource's offset is known.
     const std::vector<char> room(kHeaderSize + kEntrySize * count + 2, 0);
-    out_.write(room.data(), static_cast<std::streamsize>(room.size()));
+    out_.Append(room.data(), room.size());
     size_ = room.size();
 }
 
@@ -34,15 +35,15 @@ void DatabaseWriter::BeginResource(const std::string& type, uint16_t id) {
 
 void DatabaseWriter::Write(const uint8_t* data, size_t size) {
     // Past the last offset the format can address nothing more is written: Finish refuses.
-    if (size_ <= kMaxOffset)
-        out_.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    if (size_ <= kMaxOffset) out_.Append(data, size);
     size_ += size;
 }
 
 void DatabaseWriter::Finish(const Header& header) {
     if (size_ > kMaxOffset)
-        throw InputError("the database would exceed the 4 GB its offsets can address");
-    if (entries_.size() != count_) throw InputError("a resource is missing from the database");
+        throw vantoro::InputError("the database would exceed the 4 GB its offsets can address");
+    if (entries_.size() != count_)
+        throw vantoro::InputError("a resource is missing from the database");
 
     ByteWriter out;
     out.Reserve(kHeaderSize + kEntrySize * entries_.size() + 2);
@@ -66,10 +67,7 @@ void DatabaseWriter::Finish(const Header& header) {
         out.U32(static_cast<uint32_t>(e.offset));
     }
     out.U16(0);  // padding
-    out_.seekp(0);
-    out_.write(reinterpret_cast<const char*>(out.Buffer().data()),
-               static_cast<std::streamsize>(out.Size()));
-    out_.seekp(0, std::ios::end);
+    out_.Overwrite(0, out.Buffer().data(), out.Size());
 }
 
 }  // namespace brres

@@ -4,22 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
-#include "ResourceCompiler.h"
+#include "Compiler.h"
+#include "OptionParser.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (args.empty()) {
-        std::cerr << brres::CommandLine::Usage();
+        std::cerr << brres::OptionParser::Usage();
         return 2;
     }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << brres::CommandLine::Usage();
+        std::cout << brres::OptionParser::Usage();
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
         std::cout << "brres " << BRRES_VERSION << "\n";
         return 0;
     }
-    return brres::ResourceCompiler(std::cout, std::cerr).Run(args);
+    return brres::Compiler(std::cout, std::cerr).Run(args);
 }

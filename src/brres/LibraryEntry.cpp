@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ResourceCompiler.h"
+#include "Compiler.h"
 
 // Looked up by the plain name "main" and called as a C function: no C++ name decoration,
 // and on Windows the C calling convention whatever the compiler's default.
@@ -22,7 +22,7 @@ BRRES_EXPORT int BRRES_CALL main(int argc, char** argv) {
     for (int i = 0; argv && i < argc; ++i) {
         if (argv[i]) args.emplace_back(argv[i]);
     }
-    const int result = brres::ResourceCompiler(std::cout, std::cerr).Run(args);
+    const int result = brres::Compiler(std::cout, std::cerr).Run(args);
     std::cout.flush();
     std::cerr.flush();
     return result;

@@ -5,6 +5,8 @@
 #include <cstring>
 
 namespace brres {
+
+using vantoro::PixelRows;
 namespace {
 
 using Format = PixelRows::Format;

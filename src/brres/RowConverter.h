@@ -17,7 +17,7 @@ namespace brres {
 class RowConverter {
 public:
     // `depth` is 1, 2, 4, 8 or 16.
-    RowConverter(const PixelRows& source, int depth);
+    RowConverter(const vantoro::PixelRows& source, int depth);
 
     // Writes row `y` (counting from the top) into `out`: all of its TbmpEncoder::RowBytes
     // bytes, the unused bits 0.
@@ -29,7 +29,7 @@ private:
     template <int Depth>
     void ConvertIndexedAt(const uint8_t* in, uint8_t* out);
 
-    PixelRows source_;
+    vantoro::PixelRows source_;
     int depth_;
     const Palette* palette_ = nullptr;    // indexed depths
     std::vector<uint16_t> byIndex_;       // indexed sources: the Tbmp pixel of each table entry

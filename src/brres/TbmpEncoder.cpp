@@ -65,7 +65,7 @@ void TbmpEncoder::WriteHeader(int width, int height, int depth, ByteSink& sink) 
     sink.Write(header.Buffer().data(), header.Size());
 }
 
-void TbmpEncoder::Encode(const PixelRows& pixels, int depth, ByteSink& sink) {
+void TbmpEncoder::Encode(const vantoro::PixelRows& pixels, int depth, ByteSink& sink) {
     WriteHeader(pixels.width, pixels.height, depth, sink);
     if (pixels.width <= 0 || pixels.height <= 0) return;
     const size_t rowBytes = RowBytes(pixels.width, depth);
@@ -82,7 +82,7 @@ void TbmpEncoder::Encode(const PixelRows& pixels, int depth, ByteSink& sink) {
     }
 }
 
-std::vector<uint8_t> TbmpEncoder::Encode(const RgbImage& image, int depth) {
+std::vector<uint8_t> TbmpEncoder::Encode(const vantoro::RgbImage& image, int depth) {
     std::vector<uint8_t> bytes;
     bytes.reserve(EncodedSize(image.Width(), image.Height(), depth));
     VectorSink sink(bytes);

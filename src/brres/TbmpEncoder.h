@@ -22,8 +22,8 @@ public:
 
     // `pixels` are at most 4096 each way; `depth` is a supported depth. The bytes reach
     // `sink` in pieces of a few rows, so that no whole copy of the resource is held.
-    static void Encode(const PixelRows& pixels, int depth, ByteSink& sink);
-    static std::vector<uint8_t> Encode(const RgbImage& image, int depth);
+    static void Encode(const vantoro::PixelRows& pixels, int depth, ByteSink& sink);
+    static std::vector<uint8_t> Encode(const vantoro::RgbImage& image, int depth);
 
 private:
     static void WriteHeader(int width, int height, int depth, ByteSink& sink);

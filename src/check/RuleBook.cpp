@@ -9,9 +9,9 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
-#include <unordered_set>
+#include <vector>
 
-#include "DIBSectionLite.h"
+#include "BitmapCache.h"
 #include "FileNameResolver.h"
 #include "ProjectPath.h"
 #include "SkinProject.h"
@@ -42,18 +42,23 @@ bool IsKnownDepth(int depth) {
     return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
 }
 
-// Distinct colours of the picture, counted up to `limit` + 1.
-int CountColors(const CDIBSectionLite& dib, int limit) {
-    const QImage image = dib.ToImage();
-    std::unordered_set<QRgb> colors;
+// Distinct colours of the picture, counted up to `limit` + 1: one bit for each of the 2^24
+// colours, so a whole screen of them costs a pass and no hashing.
+int CountColors(const QImage& image, int limit) {
+    std::vector<uint64_t> seen(size_t(1) << 18, 0);
+    int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            colors.insert(line[x] & 0xFFFFFF);
-            if (int(colors.size()) > limit) return int(colors.size());
+            const uint32_t c = line[x] & 0xFFFFFF;
+            uint64_t& word = seen[c >> 6];
+            const uint64_t bit = uint64_t(1) << (c & 63);
+            if (word & bit) continue;
+            word |= bit;
+            if (++count > limit) return count;
         }
     }
-    return int(colors.size());
+    return count;
 }
 
 // Names Windows keeps for its devices, with or without an extension. The superscript
@@ -301,8 +306,14 @@ private:
 // The rules on the bitmap file a field names.
 class CBitmapRules {
 public:
-    CBitmapRules(const CSkinProject& project, std::vector<CSkinProblem>& out)
-        : m_project(project), m_out(out) {}
+    CBitmapRules(const CSkinProject& project, CBitmapCache& bitmaps, std::vector<CSkinProblem>& out)
+        : m_project(project), m_bitmaps(bitmaps), m_out(out) {
+        // Only a file that is there can be the same file as an existing bitmap.
+        std::error_code ec;
+        for (auto& output : BuildOutputs(project))
+            if (std::filesystem::exists(std::filesystem::path(output.first), ec))
+                m_outputs.push_back(std::move(output));
+    }
 
     void Run(const CSkinField& field) {
         const int reso = m_project.SkinInfo.Reso;
@@ -324,25 +335,20 @@ public:
             return;
         }
         // The build would write over the bitmap, and remove it with its intermediate files.
-        for (const auto& [output, what] : BuildOutputs(m_project))
+        for (const auto& [output, what] : m_outputs)
             if (CProjectPath::IsSameFile(path, output)) {
                 add(S::Error, path,
                     "The build writes " + what + " as '" + output +
                         "', which would replace this bitmap; give the bitmap another name.");
                 return;
             }
-        CDIBSectionLite dib;
-        if (!dib.Load(path)) {
-            add(S::Error, path, dib.LastError());
+        const CResult<CBitmapCache::Bitmap> bitmap = m_bitmaps.Get(path);
+        if (!bitmap) {
+            add(S::Error, path, bitmap.Error());
             return;
         }
+        const CDIBSectionLite& dib = (*bitmap)->Dib();
         const int w = dib.GetWidth(), h = dib.GetHeight();
-        if (w > CRuleBook::kMaxBitmapSide || h > CRuleBook::kMaxBitmapSide) {
-            add(S::Error, path,
-                "The bitmap is " + SizeText(w, h) + " pixels; the compiler takes at most " +
-                    SizeText(CRuleBook::kMaxBitmapSide, CRuleBook::kMaxBitmapSide) + ".");
-            return;
-        }
         if (const int side = ExpectedSide(field); side && (w != side || h != side))
             add(S::Warning, path,
                 "The bitmap is " + SizeText(w, h) + " pixels; this skin's resolution asks for " +
@@ -355,7 +361,7 @@ public:
                         " bits per pixel; a mask should be 1-bit.");
             MatchesItsBitmap(field, w, h, path, add);
         } else {
-            Colours(dib, path, add);
+            Colours(**bitmap, path, add);
         }
         ResourceSize(field, w, h, path, add);
     }
@@ -405,23 +411,27 @@ private:
         if (!bitmap) return;
         const std::string name = std::get<std::string>(ValueOf(m_project, *bitmap));
         if (name.empty()) return;
-        CDIBSectionLite dib;
-        if (!dib.Load(ResolveFileName(m_project.Folder, name))) return;
-        if (dib.GetWidth() != width || dib.GetHeight() != height)
+        const CResult<CBitmapCache::Bitmap> masked =
+            m_bitmaps.Get(ResolveFileName(m_project.Folder, name));
+        if (!masked) return;
+        if ((*masked)->Width() != width || (*masked)->Height() != height)
             add(S::Warning, path,
                 "The mask is " + SizeText(width, height) + " pixels; the bitmap it masks (" +
                     CSkinFields::Label(*bitmap) + ") is " +
-                    SizeText(dib.GetWidth(), dib.GetHeight()) + ".");
+                    SizeText((*masked)->Width(), (*masked)->Height()) + ".");
     }
 
-    void Colours(const CDIBSectionLite& dib, const std::string& path, const Adder& add) const {
+    void Colours(const CDecodedBitmap& bitmap, const std::string& path, const Adder& add) const {
         const int depth = m_project.SkinInfo.Depth;
         if (!IsKnownDepth(depth)) return;
         const int limit = 1 << depth;
-        // Only bitmaps that could hold more colours than that need counting.
-        const bool couldExceed = dib.GetBitCount() > 8 || (1 << dib.GetBitCount()) > limit;
+        // Only bitmaps that could hold more colours than that need counting, and none holds
+        // more than it has pixels.
+        const int bits = bitmap.Dib().GetBitCount();
+        const bool couldExceed =
+            (bits > 16 || (1 << bits) > limit) && int64_t(bitmap.Width()) * bitmap.Height() > limit;
         if (!couldExceed) return;
-        if (CountColors(dib, limit) > limit)
+        if (CountColors(bitmap.Image(), limit) > limit)
             add(S::Warning, path,
                 "The bitmap has more than " + std::to_string(limit) + " colours; a " +
                     std::to_string(depth) + "-bit skin shows at most " + std::to_string(limit) +
@@ -444,10 +454,18 @@ private:
     }
 
     const CSkinProject& m_project;
+    CBitmapCache& m_bitmaps;
     std::vector<CSkinProblem>& m_out;
+    std::vector<std::pair<std::string, std::string>> m_outputs;
 };
 
 }  // namespace
+
+CRuleBook::CRuleBook() : m_own(std::make_unique<CBitmapCache>()), m_bitmaps(*m_own) {}
+
+CRuleBook::CRuleBook(CBitmapCache& bitmaps) : m_bitmaps(bitmaps) {}
+
+CRuleBook::~CRuleBook() = default;
 
 std::string CRuleBook::SkinNameProblem(const std::string& name) {
     if (name.empty()) return "The skin name is empty.";
@@ -478,7 +496,7 @@ std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
     std::vector<CSkinProblem> problems;
     for (const CSkinField& field : CSkinFields::All())
         CValueRules(project, field, project.PathName, problems).Run(ValueOf(project, field));
-    CBitmapRules bitmaps(project, problems);
+    CBitmapRules bitmaps(project, m_bitmaps, problems);
     for (const CSkinField& field : CSkinFields::All())
         if (field.Kind == CFieldKind::Bitmap) bitmaps.Run(field);
     // A project named like the database (or the script) would be built over.

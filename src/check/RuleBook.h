@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 
 namespace vantoro {
 
+class CBitmapCache;
 class CSkinProject;
 
 // Every rule a skin's values and files must keep, each with its severity, for every part
@@ -24,7 +26,7 @@ public:
     // signed screen coordinates.
     static constexpr int32_t kWordMin = -32768;
     static constexpr int32_t kWordMax = 32767;
-    // The compiler refuses wider or taller bitmaps.
+    // The compiler refuses wider or taller bitmaps (its reader says so).
     static constexpr int kMaxBitmapSide = 4096;
     // The database's name field holds 31 bytes and its end.
     static constexpr size_t kMaxSkinNameBytes = 31;
@@ -32,6 +34,12 @@ public:
     static constexpr size_t kMaxPathLength = 259;
     // The compiler warns about larger resources: the handheld's records hold no more.
     static constexpr size_t kMaxResourceBytes = 65505;
+
+    // With a cache of its own: each file is read once for this rule book's checks.
+    CRuleBook();
+    // With the window's (or the run's) cache, shared with the preview and the build.
+    explicit CRuleBook(CBitmapCache& bitmaps);
+    ~CRuleBook();
 
     // Everything: every value, every bitmap file, the database path.
     std::vector<CSkinProblem> Check(const CSkinProject& project);
@@ -50,6 +58,10 @@ public:
     static std::string SkinNameProblem(const std::string& name);
     // The database Build Skin writes: the project folder, the skin name and ".PDB".
     static std::string DatabasePath(const CSkinProject& project);
+
+private:
+    std::unique_ptr<CBitmapCache> m_own;
+    CBitmapCache& m_bitmaps;
 };
 
 }  // namespace vantoro

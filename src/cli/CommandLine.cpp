@@ -237,7 +237,7 @@ int CCommandLine::Build(const std::string& path, bool keepIntermediateFiles, std
         m_libraryPath.empty() ? CResourceCompiler()
                               : CResourceCompiler(QString::fromLocal8Bit(m_libraryPath.c_str()));
     compiler.LoadLibraryEntry();  // when it fails, the build says why
-    CBuildRunner runner(compiler);
+    CBuildRunner runner(compiler, m_bitmaps);
     runner.KeepIntermediateFiles(keepIntermediateFiles);
     const CBuildResult result = runner.Run(project);
     if (!result.Success) {
@@ -264,7 +264,7 @@ int CCommandLine::Check(const std::string& path, std::ostream& out, std::ostream
     CSkinProject project;
     if (!Open(project, path, err)) return kExitFailure;
     bool anyError = false;
-    for (const CSkinProblem& problem : CRuleBook().Check(project)) {
+    for (const CSkinProblem& problem : CRuleBook(m_bitmaps).Check(project)) {
         out << problem.Format() << "\n";
         anyError = anyError || problem.IsError();
     }
@@ -317,8 +317,8 @@ int CCommandLine::Render(const std::vector<std::string>& args, std::ostream& out
                 ResolveFileName(skin.Folder,
                                 *std::get<std::string*>(skin.Element(field.Element).Field(field))),
                 "the project's " + CSkinFields::Label(field));
-    const std::vector<CSkinProblem> problems = CRuleBook().Check(skin);
-    const QImage picture = CSkinRenderer().Render(skin, options, problems);
+    const std::vector<CSkinProblem> problems = CRuleBook(m_bitmaps).Check(skin);
+    const QImage picture = CSkinRenderer(m_bitmaps).Render(skin, options, problems);
     const std::string bytes = PngBytes(picture);
     std::string error;
     if (bytes.empty()) {
@@ -479,7 +479,7 @@ int CCommandLine::Import(const std::vector<std::string>& args, std::ostream& out
     // What the skin now holds: a size that differs from the rectangle, a resource too large.
     std::vector<std::string> written;
     for (const CImportedFile& file : import.Files) written.push_back(CSkinFields::Id(*file.Field));
-    for (const CSkinProblem& problem : CRuleBook().Check(project))
+    for (const CSkinProblem& problem : CRuleBook(m_bitmaps).Check(project))
         if (std::find(written.begin(), written.end(), problem.Element) != written.end())
             err << problem.Format() << "\n";
     return kExitSuccess;

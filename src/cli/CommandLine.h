@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "BitmapCache.h"
+
 namespace vantoro {
 
 // vantoro-cli without its process: parses the arguments (the program name left out),
@@ -37,6 +39,8 @@ private:
     int UsageError(const std::string& message, std::ostream& err);
 
     std::string m_libraryPath;  // empty: the library beside the program
+    // Every bitmap is read once in a run, whichever part of it looks.
+    CBitmapCache m_bitmaps;
 };
 
 }  // namespace vantoro

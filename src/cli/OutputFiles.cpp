@@ -1,6 +1,6 @@
 #include "OutputFiles.h"
 
-#include "AtomicFileWriter.h"
+#include "AtomicFile.h"
 #include "ProjectPath.h"
 
 namespace vantoro {
@@ -18,9 +18,9 @@ bool COutputFiles::Write(const std::string& path, const std::string& bytes,
                          ", which this command reads; nothing was written.";
             return false;
         }
-    if (CAtomicFileWriter::Write(path, bytes, error)) return true;
-    if (error) *error += ".";
-    return false;
+    const CResult<void> written = CAtomicFile::Write(path, bytes);
+    if (!written && error) *error = written.Error() + ".";
+    return written.Ok();
 }
 
 }  // namespace vantoro

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "BitmapCache.h"
 #include "BuildFiles.h"
 #include "BuildProblems.h"
 #include "CurrentDirectoryGuard.h"
@@ -46,6 +47,14 @@ std::string Join(const std::vector<std::string>& lines) {
 
 }  // namespace
 
+CBuildRunner::CBuildRunner(CResourceCompiler& compiler)
+    : m_compiler(compiler), m_own(std::make_unique<CBitmapCache>()), m_bitmaps(*m_own) {}
+
+CBuildRunner::CBuildRunner(CResourceCompiler& compiler, CBitmapCache& bitmaps)
+    : m_compiler(compiler), m_bitmaps(bitmaps) {}
+
+CBuildRunner::~CBuildRunner() = default;
+
 void CBuildRunner::RemoveIntermediateFiles(const CSkinProject& project) const {
     if (!m_keepIntermediateFiles) DeleteBuildFiles(project);
 }
@@ -64,7 +73,7 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     // What can be found without the compiler is found first, and told in the author's
     // words.
     CBuildProblems problems;
-    for (const CSkinProblem& problem : CRuleBook().Check(project)) {
+    for (const CSkinProblem& problem : CRuleBook(m_bitmaps).Check(project)) {
         problems.AddChecked(problem);
         if (!problem.IsError()) result.Warnings.push_back(problem.Where() + ": " + problem.Message);
     }
@@ -83,7 +92,8 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
 
     const std::optional<CFileStamp> before = Stamp(result.DatabasePath);
     std::vector<CScriptLineOrigin> origins;
-    if (!CreateWallPaperTiles(project, &error) || !WriteResourceScript(project, &error, &origins)) {
+    if (!CreateWallPaperTiles(project, m_bitmaps, &error) ||
+        !WriteResourceScript(project, &error, &origins)) {
         RemoveIntermediateFiles(project);
         return fail(error);
     }

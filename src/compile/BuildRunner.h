@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "BuildResult.h"
 
 namespace vantoro {
 
+class CBitmapCache;
 class CResourceCompiler;
 class CSkinProject;
 
@@ -16,7 +18,11 @@ class CSkinProject;
 // on every way out, and a build that did not produce a new database never reports success.
 class CBuildRunner {
 public:
-    explicit CBuildRunner(CResourceCompiler& compiler) : m_compiler(compiler) {}
+    // The rule book and the wall paper tiles read the bitmaps through `bitmaps` (the
+    // window's, or the run's), or a cache of the runner's own.
+    explicit CBuildRunner(CResourceCompiler& compiler);
+    CBuildRunner(CResourceCompiler& compiler, CBitmapCache& bitmaps);
+    ~CBuildRunner();
 
     CBuildResult Run(const CSkinProject& project);
 
@@ -28,6 +34,8 @@ private:
     void RemoveIntermediateFiles(const CSkinProject& project) const;
 
     CResourceCompiler& m_compiler;
+    std::unique_ptr<CBitmapCache> m_own;
+    CBitmapCache& m_bitmaps;
     bool m_keepIntermediateFiles = false;
 };
 

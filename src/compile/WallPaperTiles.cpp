@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "BitmapCache.h"
 #include "DIBSectionLite.h"
 #include "FileNameResolver.h"
 #include "SkinProject.h"
@@ -18,7 +19,7 @@ std::string WallPaperTileName(int index) {
     return "__bkg" + std::to_string(index) + ".bmp";
 }
 
-bool CreateWallPaperTiles(const CSkinProject& project, std::string* error) {
+bool CreateWallPaperTiles(const CSkinProject& project, CBitmapCache& bitmaps, std::string* error) {
     if (project.SkinInfo.Reso != 2) return true;
     auto fail = [&](const std::string& why) {
         if (error) *error = why;
@@ -35,8 +36,9 @@ bool CreateWallPaperTiles(const CSkinProject& project, std::string* error) {
             return fail("The wall paper '" + wallPaper +
                         "' has the name of a file the build makes and removes; rename it.");
     }
-    CDIBSectionLite source;
-    if (!source.Load(wallPaper)) return fail(source.LastError());
+    const CResult<CBitmapCache::Bitmap> read = bitmaps.Get(wallPaper);
+    if (!read) return fail(read.Error());
+    const CDIBSectionLite& source = (*read)->Dib();
 
     CDIBSectionLite tile;
     if (!tile.CopyFrom(source) || !tile.SetSize(kTileSize, kTileSize))

@@ -2,7 +2,6 @@
 
 #include "ArtworkImporter.h"
 #include "EditHistory.h"
-#include "MessageSink.h"
 #include "PropertyItemManager.h"
 #include "SkinProject.h"
 #include "TextCodec.h"
@@ -27,7 +26,7 @@ void CArtworkImportCommand::SetFields(bool undo) {
 void CArtworkImportCommand::undo() {
     std::string error;
     if (!CArtworkImporter::Undo(m_import, &error))
-        CMessageSink::Show(ToQString(error), CMessageSink::Kind::Warning);
+        m_history.NotifyStepFailed(ToQString(error));
     SetFields(true);
 }
 
@@ -36,7 +35,7 @@ void CArtworkImportCommand::redo() {
     if (m_bPushed) {
         std::string error;
         if (!CArtworkImporter::Write(m_import, &error))
-            CMessageSink::Show(ToQString(error), CMessageSink::Kind::Warning);
+            m_history.NotifyStepFailed(ToQString(error));
     }
     m_bPushed = true;
     SetFields(false);

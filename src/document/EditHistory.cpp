@@ -37,6 +37,11 @@ std::string CEditHistory::Refusal(const CPropertyItemManager& sheet, const CProp
     return CRuleBook::Refusal(*m_pProject, *element, item.m_nItemId, value);
 }
 
+void CEditHistory::OnRefused(const CPropertyItemManager&, const CPropertyItem&,
+                             const std::string& reason) {
+    emit Refused(ToQString(reason));
+}
+
 bool CEditHistory::OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
                                     const CPropertyValue& before, const CPropertyValue& after) {
     QString name = m_pProject ? ToQString(m_pProject->ElementName(&sheet)) : QString();

@@ -39,6 +39,8 @@ public:
     bool OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
                           const CPropertyValue& before, const CPropertyValue& after) override;
     void OnRefreshView() override { emit RefreshView(); }
+    void OnRefused(const CPropertyItemManager& sheet, const CPropertyItem& item,
+                   const std::string& reason) override;
 
     // While set, committed changes are nudges (arrow keys on the layout): nudges of one
     // rectangle in a row are one step until a pause of a second or another change.
@@ -51,10 +53,16 @@ public:
         emit ValueApplied(sheet, itemId);
     }
 
+    void NotifyStepFailed(const QString& reason) { emit StepFailed(reason); }
+
 signals:
     // A row that shows in the preview changed.
     void RefreshView();
+    // A value the rule book does not let in was entered (typed or dragged): the reason.
+    void Refused(const QString& reason);
     void ValueApplied(CPropertyItemManager* sheet, uint8_t itemId);
+    // A step undone or redone could not put everything back (a file it rewrites): why.
+    void StepFailed(const QString& reason);
 
 private:
     QUndoStack m_stack;

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "ArtworkImportCommand.h"
-#include "AtomicFileWriter.h"
+#include "AtomicFile.h"
 #include "FileNameResolver.h"
 #include "ProfileStore.h"
 #include "ProjectPath.h"
@@ -16,9 +16,13 @@
 
 namespace vantoro {
 
-CVantoroDoc::CVantoroDoc(QObject* parent) : QObject(parent) {
+CVantoroDoc::CVantoroDoc(QObject* parent) : QObject(parent), m_Watcher(m_Project, m_Bitmaps) {
     connect(&m_History.Stack(), &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit ModifiedChanged(!clean); });
+    // The files followed are the ones the project names now: after another file, a close,
+    // and any edit, undo or redo (a bitmap's name may have changed).
+    connect(this, &CVantoroDoc::ProjectReplaced, &m_Watcher, &CBitmapWatcher::Follow);
+    connect(&m_History.Stack(), &QUndoStack::indexChanged, &m_Watcher, &CBitmapWatcher::Follow);
     m_History.Attach(&m_Project);
     OnNewDocument();
 }
@@ -56,7 +60,7 @@ void CVantoroDoc::Remember(const QString& path) {
     m_reportedChange.reset();
     CTextEncoding encoding = CTextEncoding::Ansi;
     std::string unkept;
-    CProfileStore::Instance().Encoding(QStringToPath(path), encoding, unkept);
+    m_Project.ProfileStore().Encoding(QStringToPath(path), encoding, unkept);
     m_strUnkept = QString::fromUtf8(unkept);
 }
 
@@ -187,7 +191,8 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
     std::string bytes;
     std::string why;
     if (!CProfileStore::ReadFileBytes(m_Project.PathName, bytes, &why)) bytes = "[SkinInfo]\r\n";
-    if (!CAtomicFileWriter::Write(QStringToPath(path), bytes, &why)) return fail(ToQString(why));
+    if (const CResult<void> written = CAtomicFile::Write(QStringToPath(path), bytes); !written)
+        return fail(ToQString(written.Error()));
 
     const bool moved = !CProjectPath::IsSameFile(oldFolder, newFolder);
     if (moved) {

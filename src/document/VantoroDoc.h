@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "ArtworkImporter.h"
+#include "BitmapCache.h"
+#include "BitmapWatcher.h"
 #include "EditHistory.h"
 #include "FileStamp.h"
 #include "SkinProject.h"
@@ -39,6 +41,10 @@ public:
     CEditHistory& History() { return m_History; }
     CSkinProject& Project() { return m_Project; }
     const CSkinProject& Project() const { return m_Project; }
+    // The project's bitmaps as read, for every view of it, its rules and its builds.
+    CBitmapCache& Bitmaps() { return m_Bitmaps; }
+    // Tells when one of them changes on disk.
+    CBitmapWatcher& BitmapWatcher() { return m_Watcher; }
 
     // Reads `path` and, when all of it was read, makes it the open project; false with
     // `error` (the file and why) otherwise, leaving the open project as it was.
@@ -96,6 +102,8 @@ private:
     QString m_strPathName;
     // The project first: the history's commands point into it.
     CSkinProject m_Project;
+    CBitmapCache m_Bitmaps;
+    CBitmapWatcher m_Watcher;
     CEditHistory m_History;
     std::optional<CFileStamp> m_stamp;
     // The change on disk last reported: its bytes' hash.

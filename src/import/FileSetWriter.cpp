@@ -3,14 +3,18 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "AtomicFileWriter.h"
+#include "AtomicFile.h"
 #include "TextCodec.h"
 
 namespace vantoro {
 namespace {
 
 bool Put(const CFileState& state, std::string* error) {
-    if (state.Exists) return CAtomicFileWriter::Write(state.Path, state.Bytes, error);
+    if (state.Exists) {
+        const CResult<void> written = CAtomicFile::Write(state.Path, state.Bytes);
+        if (!written && error) *error = written.Error();
+        return written.Ok();
+    }
     QFile file(PathToQString(state.Path));
     if (!file.exists() || file.remove()) return true;
     if (error)

@@ -13,7 +13,7 @@ struct CFileState {
 };
 
 // Puts several files into given states as one step for the user: each file is replaced
-// whole (CAtomicFileWriter) or removed, and when one of them fails, those already done are
+// whole (CAtomicFile) or removed, and when one of them fails, those already done are
 // put back as they were. What an import writes, and what its undo puts back, goes this way.
 class CFileSetWriter {
 public:

@@ -1,10 +1,9 @@
 #include "NewProjectFiles.h"
 
-#include <QFile>
 #include <filesystem>
 #include <system_error>
 
-#include "FileSink.h"
+#include "AtomicFile.h"
 #include "SkinProject.h"
 
 namespace vantoro {
@@ -62,18 +61,12 @@ bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::s
 
 bool CNewProjectFiles::Write(const std::string& name, const std::vector<unsigned char>& bytes) {
     const std::string path = PathOf(name);
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    // NewOnly: a file that appeared since the look is refused, not replaced.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return Fail("The file '" + path +
-                    "' cannot be written: " + file.errorString().toStdString() + ".");
+    // A file that appeared since the look is refused, not replaced.
+    const CResult<void> written = CAtomicFile::Write(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+        CAtomicFile::Mode::CreateNew);
+    if (!written) return Fail("The new skin cannot be written: " + written.Error() + ".");
     m_written.push_back(path);
-    QString reason;
-    if (!CFileSink::Write(
-            file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-            &reason))
-        return Fail("The file '" + path +
-                    "' could not be written completely: " + reason.toStdString() + ".");
     return true;
 }
 

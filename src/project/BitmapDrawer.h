@@ -7,7 +7,7 @@ class QPainter;
 namespace vantoro {
 
 // The preview's bitmap stacking service. Elements draw through it without knowing the
-// window that provides it; the application registers its main frame at start.
+// window that provides it; the view hands its own to the element it draws.
 class IBitmapDrawer {
 public:
     virtual ~IBitmapDrawer() = default;
@@ -15,10 +15,5 @@ public:
     // `first` is set).
     virtual void DrawBitmap(QPainter& painter, const std::string& name, bool first) = 0;
 };
-
-// Registers the drawer (null unregisters). Not owned.
-void SetBitmapDrawer(IBitmapDrawer* drawer);
-// Forwards to the registered drawer; does nothing when there is none.
-void RelayDrawBitmap(QPainter& painter, const std::string& name, bool first);
 
 }  // namespace vantoro

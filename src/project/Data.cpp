@@ -6,19 +6,19 @@
 
 namespace vantoro {
 
-bool CData::LoadFromFile(const std::string& path) {
+bool CData::LoadFromFile(CProfileStore&, const std::string& path) {
     return ProjectFileExists(path);
 }
 
-bool CData::SaveToFile(const std::string& path) {
+bool CData::SaveToFile(CProfileStore&, const std::string& path) {
     return ProjectFileExists(path);
 }
 
-void CData::DrawPreview(QPainter& painter) {
+void CData::DrawPreview(QPainter& painter, IBitmapDrawer& drawer) {
     bool first = true;
     for (const CSkinField* field : CSkinFields::Of(m_element)) {
         if (field->Kind != CFieldKind::Bitmap || !Draws(*field)) continue;
-        RelayDrawBitmap(painter, *std::get<std::string*>(Field(*field)), first);
+        drawer.DrawBitmap(painter, *std::get<std::string*>(Field(*field)), first);
         first = false;
     }
 }
@@ -50,9 +50,9 @@ void CData::TakeValuesFrom(CData& other) {
     UpdateSheet();
 }
 
-bool CData::LoadSection(const std::string& path) {
-    CProfileSection keys(path, CSkinFields::Element(m_element).Section, CProfileSection::Mode::Load,
-                         m_strFailure);
+bool CData::LoadSection(CProfileStore& store, const std::string& path) {
+    CProfileSection keys(store, path, CSkinFields::Element(m_element).Section,
+                         CProfileSection::Mode::Load, m_strFailure);
     if (!keys.Exists()) return false;
     ExchangeKeys(keys);
     if (!keys.Ok()) return false;
@@ -60,9 +60,9 @@ bool CData::LoadSection(const std::string& path) {
     return true;
 }
 
-bool CData::SaveSection(const std::string& path) {
-    CProfileSection keys(path, CSkinFields::Element(m_element).Section, CProfileSection::Mode::Save,
-                         m_strFailure);
+bool CData::SaveSection(CProfileStore& store, const std::string& path) {
+    CProfileSection keys(store, path, CSkinFields::Element(m_element).Section,
+                         CProfileSection::Mode::Save, m_strFailure);
     if (!keys.Exists()) return false;
     ExchangeKeys(keys);
     return keys.Ok();

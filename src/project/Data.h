@@ -9,7 +9,9 @@ class QPainter;
 namespace vantoro {
 
 class CProfileSection;
+class CProfileStore;
 class CPropertyItemManager;
+class IBitmapDrawer;
 
 // Base of the thirteen skin element records. Each kind reads and writes its own
 // section of the project file, as the field table lists its keys, and hands itself to
@@ -18,14 +20,16 @@ class CData {
 public:
     virtual ~CData() = default;
 
-    // Reads this element's section of `path`. The base only answers whether the file exists.
-    virtual bool LoadFromFile(const std::string& path);
-    // Writes this element's section into `path`. The base only answers whether the file exists.
-    virtual bool SaveToFile(const std::string& path);
+    // Reads this element's section of `path` through `store`. The base only answers
+    // whether the file exists.
+    virtual bool LoadFromFile(CProfileStore& store, const std::string& path);
+    // Writes this element's section into `path` through `store`. The base only answers
+    // whether the file exists.
+    virtual bool SaveToFile(CProfileStore& store, const std::string& path);
     // Copies the fields into the element's own property sheet and links the sheet back.
     virtual void UpdateSheet() = 0;
-    // Draws the element's bitmap files, stacked in table order, for the preview.
-    virtual void DrawPreview(QPainter& painter);
+    // Draws the element's bitmap files, stacked in table order by `drawer`, for the preview.
+    virtual void DrawPreview(QPainter& painter, IBitmapDrawer& drawer);
     // The element's own property sheet.
     virtual CPropertyItemManager& PropertySheet() = 0;
 
@@ -56,8 +60,8 @@ protected:
     // The frame of every kind's load and save: the file must exist, the keys go in
     // ExchangeKeys order and the first failure stops; a load that got through ends
     // with UpdateSheet.
-    bool LoadSection(const std::string& path);
-    bool SaveSection(const std::string& path);
+    bool LoadSection(CProfileStore& store, const std::string& path);
+    bool SaveSection(CProfileStore& store, const std::string& path);
 
     std::string m_strFailure;
 
@@ -69,8 +73,12 @@ private:
 template <CSkinElement Kind, class SheetClass>
 class CDataElement : public CData {
 public:
-    bool LoadFromFile(const std::string& path) override { return LoadSection(path); }
-    bool SaveToFile(const std::string& path) override { return SaveSection(path); }
+    bool LoadFromFile(CProfileStore& store, const std::string& path) override {
+        return LoadSection(store, path);
+    }
+    bool SaveToFile(CProfileStore& store, const std::string& path) override {
+        return SaveSection(store, path);
+    }
     void UpdateSheet() override { m_Sheet.LoadItems(this); }
 
     SheetClass& Sheet() { return m_Sheet; }

@@ -2,9 +2,9 @@
 
 namespace vantoro {
 
-bool CDataPreview::LoadFromFile(const std::string& path) {
+bool CDataPreview::LoadFromFile(CProfileStore& store, const std::string& path) {
     SkinReso = nullptr;
-    return CDataElement::LoadFromFile(path);
+    return CDataElement::LoadFromFile(store, path);
 }
 
 bool CDataPreview::Draws(const CSkinField& field) const {

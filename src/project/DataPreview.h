@@ -12,7 +12,7 @@ namespace vantoro {
 class CDataPreview : public CDataElement<CSkinElement::Preview, CPreviewPIM> {
 public:
     // Clears the link to the resolution; the project sets it again.
-    bool LoadFromFile(const std::string& path) override;
+    bool LoadFromFile(CProfileStore& store, const std::string& path) override;
 
     // Links to the SkinInfo element's Reso: the second preview belongs to 320x320 skins.
     const int* SkinReso = nullptr;

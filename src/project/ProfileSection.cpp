@@ -5,9 +5,9 @@
 
 namespace vantoro {
 
-CProfileSection::CProfileSection(const std::string& path, const char* section, Mode mode,
-                                 std::string& failure)
-    : m_path(path), m_section(section), m_mode(mode), m_failure(failure) {
+CProfileSection::CProfileSection(CProfileStore& store, const std::string& path, const char* section,
+                                 Mode mode, std::string& failure)
+    : m_store(store), m_path(path), m_section(section), m_mode(mode), m_failure(failure) {
     m_failure.clear();
 }
 
@@ -30,35 +30,35 @@ CProfileSection& CProfileSection::Step(const char* key, const char* what, Fn fn)
 
 CProfileSection& CProfileSection::Read(const char* key, std::string& value) {
     return Step(key, "cannot be read",
-                [&] { return ReadProfileString(m_path, m_section, key, value); });
+                [&] { return ReadProfileString(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, int& value) {
     return Step(key, "the value is empty",
-                [&] { return ReadProfileInt(m_path, m_section, key, value); });
+                [&] { return ReadProfileInt(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, COLORREF& value) {
     return Step(key, "the value is empty",
-                [&] { return ReadProfileColor(m_path, m_section, key, value); });
+                [&] { return ReadProfileColor(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, CRect& value) {
     return Step(key, "the value is empty",
-                [&] { return ReadProfileRect(m_path, m_section, key, value); });
+                [&] { return ReadProfileRect(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, CPoint& value) {
     return Step(key, "the value is empty",
-                [&] { return ReadProfilePoint(m_path, m_section, key, value); });
+                [&] { return ReadProfilePoint(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Read(const char* key, CSize& value) {
     return Step(key, "the value is empty",
-                [&] { return ReadProfilePoint(m_path, m_section, key, value); });
+                [&] { return ReadProfilePoint(m_store, m_path, m_section, key, value); });
 }
 
 bool CProfileSection::ReadOptional(const char* key, COLORREF& value) {
     // A missing key reads as the default "1" elsewhere; here missing means absent.
     std::string text;
     COLORREF read = 0;
-    if (!m_ok || CProfileStore::Instance().ReadString(m_path, m_section, key, "", text) <= 0 ||
-        !ReadProfileColor(m_path, m_section, key, read))
+    if (!m_ok || m_store.ReadString(m_path, m_section, key, "", text) <= 0 ||
+        !ReadProfileColor(m_store, m_path, m_section, key, read))
         return false;
     value = read;
     return true;
@@ -66,27 +66,27 @@ bool CProfileSection::ReadOptional(const char* key, COLORREF& value) {
 
 CProfileSection& CProfileSection::Write(const char* key, const std::string& value) {
     return Step(key, "cannot be written",
-                [&] { return WriteProfileString(m_path, m_section, key, value); });
+                [&] { return WriteProfileString(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, int value) {
     return Step(key, "cannot be written",
-                [&] { return WriteProfileInt(m_path, m_section, key, value); });
+                [&] { return WriteProfileInt(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, COLORREF value) {
     return Step(key, "cannot be written",
-                [&] { return WriteProfileColor(m_path, m_section, key, value); });
+                [&] { return WriteProfileColor(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, const CRect& value) {
     return Step(key, "cannot be written",
-                [&] { return WriteProfileRect(m_path, m_section, key, value); });
+                [&] { return WriteProfileRect(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, const CPoint& value) {
     return Step(key, "cannot be written",
-                [&] { return WriteProfilePoint(m_path, m_section, key, value); });
+                [&] { return WriteProfilePoint(m_store, m_path, m_section, key, value); });
 }
 CProfileSection& CProfileSection::Write(const char* key, const CSize& value) {
     return Step(key, "cannot be written",
-                [&] { return WriteProfilePoint(m_path, m_section, key, value); });
+                [&] { return WriteProfilePoint(m_store, m_path, m_section, key, value); });
 }
 
 }  // namespace vantoro

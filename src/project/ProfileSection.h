@@ -6,13 +6,16 @@
 
 namespace vantoro {
 
+class CProfileStore;
+
 // One element's section of one project file, being loaded or saved. Reads and writes
 // stop once one has failed, and the first failure is described (section and key).
 class CProfileSection {
 public:
     enum class Mode { Load, Save };
 
-    CProfileSection(const std::string& path, const char* section, Mode mode, std::string& failure);
+    CProfileSection(CProfileStore& store, const std::string& path, const char* section, Mode mode,
+                    std::string& failure);
 
     bool Loading() const { return m_mode == Mode::Load; }
 
@@ -52,6 +55,7 @@ private:
     template <typename Fn>
     CProfileSection& Step(const char* key, const char* what, Fn fn);
 
+    CProfileStore& m_store;
     const std::string& m_path;
     const char* m_section;
     Mode m_mode;

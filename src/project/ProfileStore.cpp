@@ -4,7 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "AtomicFileWriter.h"
+#include "AtomicFile.h"
 #include "ProfileEncoding.h"
 
 namespace vantoro {
@@ -30,11 +30,6 @@ bool Stamp(const std::string& file, int64_t& size, int64_t& mtime) {
 }
 
 }  // namespace
-
-CProfileStore& CProfileStore::Instance() {
-    static CProfileStore store;
-    return store;
-}
 
 bool CProfileStore::ReadFileBytes(const std::string& file, std::string& bytes, std::string* error) {
     auto fail = [&](const std::string& what) {
@@ -110,7 +105,7 @@ bool CProfileStore::WriteString(const std::string& file, const std::string& sect
     if (!entry && fs::exists(fs::path(file), ec)) return false;  // there but unreadable
     content.Set(section, key, value);
     const CTextEncoding encoding = entry ? entry->encoding : CTextEncoding::Ansi;
-    if (!CAtomicFileWriter::Write(file, EncodeProfile(content.Bytes(), encoding), nullptr)) {
+    if (!CAtomicFile::Write(file, EncodeProfile(content.Bytes(), encoding))) {
         Flush(file);
         return false;
     }
@@ -165,7 +160,9 @@ bool CProfileStore::CommitBatch(const std::string& file, std::string* error) {
         if (error) *error = file + ": file not found; it was moved or deleted";
         return false;
     }
-    return CAtomicFileWriter::Write(file, bytes, error);
+    const CResult<void> written = CAtomicFile::Write(file, bytes);
+    if (!written && error) *error = written.Error();
+    return written.Ok();
 }
 
 void CProfileStore::AbortBatch(const std::string& file) {

@@ -10,14 +10,13 @@
 namespace vantoro {
 
 // The profile access layer: reads and writes single values of profile files by path,
-// keeping each file's parsed content until it is flushed or changes on disk.
+// keeping each file's parsed content until it is flushed or changes on disk. Each project
+// has its own.
 //
 // A batch collects the writes to one file in memory and puts them on disk in one
 // atomic replacement, so a save either lands whole or leaves the file as it was.
 class CProfileStore {
 public:
-    static CProfileStore& Instance();
-
     // Delivers the value (or `defaultValue` when the file, section or key is missing) and
     // returns the number of characters delivered: 0 for a key present with an empty value.
     size_t ReadString(const std::string& file, const std::string& section, const std::string& key,
@@ -62,7 +61,6 @@ private:
     };
     static Entry MakeEntry(const std::string& bytes, int64_t size, int64_t mtime, bool batch);
 
-    CProfileStore() = default;
     // The cached content of `file`, reloaded when the file changed on disk. Null when the
     // file cannot be read.
     Entry* Load(const std::string& file);

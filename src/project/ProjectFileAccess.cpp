@@ -59,9 +59,9 @@ bool ScanOne(const std::string& s, size_t& pos, int32_t& out) {
     return true;
 }
 
-bool ReadRaw(const std::string& path, const std::string& section, const std::string& key,
-             const std::string& defaultValue, std::string& text) {
-    return CProfileStore::Instance().ReadString(path, section, key, defaultValue, text) > 0;
+bool ReadRaw(CProfileStore& store, const std::string& path, const std::string& section,
+             const std::string& key, const std::string& defaultValue, std::string& text) {
+    return store.ReadString(path, section, key, defaultValue, text) > 0;
 }
 
 }  // namespace
@@ -97,87 +97,87 @@ bool ProjectFileExists(const std::string& path) {
     return !path.empty() && std::filesystem::exists(std::filesystem::path(path), ec);
 }
 
-bool ReadProfileString(const std::string& path, const std::string& section, const std::string& key,
-                       std::string& value) {
-    CProfileStore::Instance().ReadString(path, section, key, "1", value);
+bool ReadProfileString(CProfileStore& store, const std::string& path, const std::string& section,
+                       const std::string& key, std::string& value) {
+    store.ReadString(path, section, key, "1", value);
     return true;
 }
 
-bool ReadProfileInt(const std::string& path, const std::string& section, const std::string& key,
-                    int& value) {
+bool ReadProfileInt(CProfileStore& store, const std::string& path, const std::string& section,
+                    const std::string& key, int& value) {
     std::string text;
-    if (!ReadRaw(path, section, key, "1", text)) return false;
+    if (!ReadRaw(store, path, section, key, "1", text)) return false;
     value = ParseLeadingInt(text);
     return true;
 }
 
-bool ReadProfileColor(const std::string& path, const std::string& section, const std::string& key,
-                      COLORREF& value) {
+bool ReadProfileColor(CProfileStore& store, const std::string& path, const std::string& section,
+                      const std::string& key, COLORREF& value) {
     int number = 0;
-    if (!ReadProfileInt(path, section, key, number)) return false;
+    if (!ReadProfileInt(store, path, section, key, number)) return false;
     value = COLORREF(number);
     return true;
 }
 
-bool ReadProfileRect(const std::string& path, const std::string& section, const std::string& key,
-                     CRect& value) {
+bool ReadProfileRect(CProfileStore& store, const std::string& path, const std::string& section,
+                     const std::string& key, CRect& value) {
     std::string text;
-    if (!ReadRaw(path, section, key, "1,1,1,1", text)) return false;
+    if (!ReadRaw(store, path, section, key, "1,1,1,1", text)) return false;
     int32_t v[4] = {value.left, value.top, value.right, value.bottom};
     ScanInts(text, 4, v);
     value = CRect{v[0], v[1], v[2], v[3]};
     return true;
 }
 
-bool ReadProfilePoint(const std::string& path, const std::string& section, const std::string& key,
-                      CPoint& value) {
+bool ReadProfilePoint(CProfileStore& store, const std::string& path, const std::string& section,
+                      const std::string& key, CPoint& value) {
     std::string text;
-    if (!ReadRaw(path, section, key, "1,1", text)) return false;
+    if (!ReadRaw(store, path, section, key, "1,1", text)) return false;
     int32_t v[2] = {value.x, value.y};
     ScanInts(text, 2, v);
     value = CPoint{v[0], v[1]};
     return true;
 }
 
-bool ReadProfilePoint(const std::string& path, const std::string& section, const std::string& key,
-                      CSize& value) {
+bool ReadProfilePoint(CProfileStore& store, const std::string& path, const std::string& section,
+                      const std::string& key, CSize& value) {
     CPoint point{value.cx, value.cy};
-    if (!ReadProfilePoint(path, section, key, point)) return false;
+    if (!ReadProfilePoint(store, path, section, key, point)) return false;
     value = CSize{point.x, point.y};
     return true;
 }
 
-bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value) {
-    return CProfileStore::Instance().WriteString(path, section, key, value);
+bool WriteProfileString(CProfileStore& store, const std::string& path, const std::string& section,
+                        const std::string& key, const std::string& value) {
+    return store.WriteString(path, section, key, value);
 }
 
-bool WriteProfileInt(const std::string& path, const std::string& section, const std::string& key,
-                     int value) {
-    return WriteProfileString(path, section, key, std::to_string(value));
+bool WriteProfileInt(CProfileStore& store, const std::string& path, const std::string& section,
+                     const std::string& key, int value) {
+    return WriteProfileString(store, path, section, key, std::to_string(value));
 }
 
-bool WriteProfileColor(const std::string& path, const std::string& section, const std::string& key,
-                       COLORREF value) {
-    return WriteProfileInt(path, section, key, int(value));
+bool WriteProfileColor(CProfileStore& store, const std::string& path, const std::string& section,
+                       const std::string& key, COLORREF value) {
+    return WriteProfileInt(store, path, section, key, int(value));
 }
 
-bool WriteProfileRect(const std::string& path, const std::string& section, const std::string& key,
-                      const CRect& value) {
-    return WriteProfileString(path, section, key,
+bool WriteProfileRect(CProfileStore& store, const std::string& path, const std::string& section,
+                      const std::string& key, const CRect& value) {
+    return WriteProfileString(store, path, section, key,
                               std::to_string(value.left) + "," + std::to_string(value.top) + "," +
                                   std::to_string(value.right) + "," + std::to_string(value.bottom));
 }
 
-bool WriteProfilePoint(const std::string& path, const std::string& section, const std::string& key,
-                       const CPoint& value) {
-    return WriteProfileString(path, section, key,
+bool WriteProfilePoint(CProfileStore& store, const std::string& path, const std::string& section,
+                       const std::string& key, const CPoint& value) {
+    return WriteProfileString(store, path, section, key,
                               std::to_string(value.x) + "," + std::to_string(value.y));
 }
 
-bool WriteProfilePoint(const std::string& path, const std::string& section, const std::string& key,
-                       const CSize& value) {
-    return WriteProfilePoint(path, section, key, CPoint{value.cx, value.cy});
+bool WriteProfilePoint(CProfileStore& store, const std::string& path, const std::string& section,
+                       const std::string& key, const CSize& value) {
+    return WriteProfilePoint(store, path, section, key, CPoint{value.cx, value.cy});
 }
 
 }  // namespace vantoro

@@ -6,40 +6,43 @@
 
 namespace vantoro {
 
-// Value-level access to a project file. Reads use the default "1" ("1,1", "1,1,1,1")
-// for a missing key; writes format the value and replace it in place.
+class CProfileStore;
+
+// Value-level access to a project file through the store that holds it. Reads use the
+// default "1" ("1,1", "1,1,1,1") for a missing key; writes format the value and replace it
+// in place.
 
 // True when something exists at `path`; a folder of that name counts too.
 bool ProjectFileExists(const std::string& path);
 
 // A key present with an empty value loads as empty text.
-bool ReadProfileString(const std::string& path, const std::string& section, const std::string& key,
-                       std::string& value);
+bool ReadProfileString(CProfileStore& store, const std::string& path, const std::string& section,
+                       const std::string& key, std::string& value);
 // Fail on a key present with an empty value; otherwise take the leading decimal integer.
-bool ReadProfileInt(const std::string& path, const std::string& section, const std::string& key,
-                    int& value);
-bool ReadProfileColor(const std::string& path, const std::string& section, const std::string& key,
-                      COLORREF& value);
+bool ReadProfileInt(CProfileStore& store, const std::string& path, const std::string& section,
+                    const std::string& key, int& value);
+bool ReadProfileColor(CProfileStore& store, const std::string& path, const std::string& section,
+                      const std::string& key, COLORREF& value);
 // Members that cannot be matched keep their values ("%i" rules: 0x hex, leading 0 octal).
-bool ReadProfileRect(const std::string& path, const std::string& section, const std::string& key,
-                     CRect& value);
-bool ReadProfilePoint(const std::string& path, const std::string& section, const std::string& key,
-                      CPoint& value);
-bool ReadProfilePoint(const std::string& path, const std::string& section, const std::string& key,
-                      CSize& value);
+bool ReadProfileRect(CProfileStore& store, const std::string& path, const std::string& section,
+                     const std::string& key, CRect& value);
+bool ReadProfilePoint(CProfileStore& store, const std::string& path, const std::string& section,
+                      const std::string& key, CPoint& value);
+bool ReadProfilePoint(CProfileStore& store, const std::string& path, const std::string& section,
+                      const std::string& key, CSize& value);
 
-bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value);
-bool WriteProfileInt(const std::string& path, const std::string& section, const std::string& key,
-                     int value);
-bool WriteProfileColor(const std::string& path, const std::string& section, const std::string& key,
-                       COLORREF value);
-bool WriteProfileRect(const std::string& path, const std::string& section, const std::string& key,
-                      const CRect& value);
-bool WriteProfilePoint(const std::string& path, const std::string& section, const std::string& key,
-                       const CPoint& value);
-bool WriteProfilePoint(const std::string& path, const std::string& section, const std::string& key,
-                       const CSize& value);
+bool WriteProfileString(CProfileStore& store, const std::string& path, const std::string& section,
+                        const std::string& key, const std::string& value);
+bool WriteProfileInt(CProfileStore& store, const std::string& path, const std::string& section,
+                     const std::string& key, int value);
+bool WriteProfileColor(CProfileStore& store, const std::string& path, const std::string& section,
+                       const std::string& key, COLORREF value);
+bool WriteProfileRect(CProfileStore& store, const std::string& path, const std::string& section,
+                      const std::string& key, const CRect& value);
+bool WriteProfilePoint(CProfileStore& store, const std::string& path, const std::string& section,
+                       const std::string& key, const CPoint& value);
+bool WriteProfilePoint(CProfileStore& store, const std::string& path, const std::string& section,
+                       const std::string& key, const CSize& value);
 
 // The conversions the reads use, exposed for their own tests.
 int ParseLeadingInt(const std::string& text);

@@ -34,11 +34,8 @@ bool CProjectPath::IsSameFile(const QString& a, const QString& b) {
 #else
     if (first == second) return true;
 #endif
-    // A link, or a folder reached another way: only the file system knows.
-    const QString canonicalFirst = QFileInfo(first).canonicalFilePath();
-    if (canonicalFirst.isEmpty()) return false;
-    if (canonicalFirst == QFileInfo(second).canonicalFilePath()) return true;
-    // Two hard links of one file have nothing in their paths in common.
+    // A link, a folder reached another way, or two hard links of one file, whose paths
+    // have nothing in common: only the file system knows, by the file's identity.
     std::error_code ec;
     return std::filesystem::equivalent(std::filesystem::path(first.toStdU16String()),
                                        std::filesystem::path(second.toStdU16String()), ec);

@@ -1,5 +1,7 @@
 #include "SkinProject.h"
 
+#include <algorithm>
+
 #include "ProfileStore.h"
 #include "ProjectFileAccess.h"
 #include "ProjectPath.h"
@@ -37,7 +39,7 @@ std::string CSkinProject::ProjectFileProblem(const std::string& pathGiven) {
     const std::string path = CProjectPath::Absolute(pathGiven);
     // Every project has this section, and a save always writes it first; a file without it
     // is some other file, and reading it would give every value its default.
-    if (CProfileStore::Instance().HasSection(path, "SkinInfo")) return {};
+    if (CProfileStore().HasSection(path, "SkinInfo")) return {};
     std::string bytes, error;
     if (!CProfileStore::ReadFileBytes(path, bytes, &error)) return error;
     return path + " is not a skin project: it has no [SkinInfo] section";
@@ -55,7 +57,7 @@ int CSkinProject::LoadProject(const std::string& pathGiven) {
     IsLoaded = 0;
 
     // Whatever was cached of this path, the user asked for what is on disk now.
-    if (!CProfileStore::Instance().Reload(path, &m_strLastError)) return 0;
+    if (!m_profiles.Reload(path, &m_strLastError)) return 0;
     if (std::string problem = ProjectFileProblem(path); !problem.empty()) {
         m_strLastError = std::move(problem);
         return 0;
@@ -63,7 +65,7 @@ int CSkinProject::LoadProject(const std::string& pathGiven) {
 
     for (CData* element : Elements()) {
         if (element == &Preview) Preview.SkinReso = &SkinInfo.Reso;
-        const bool loaded = element->LoadFromFile(path);
+        const bool loaded = element->LoadFromFile(m_profiles, path);
         if (element == &Preview) Preview.SkinReso = &SkinInfo.Reso;
         if (!loaded) {
             m_strLastError = path + ": " + element->Failure();
@@ -73,8 +75,8 @@ int CSkinProject::LoadProject(const std::string& pathGiven) {
 
     PathName = path;
     Folder = CProjectPath::FolderOf(path);
-    FillElementsTree();
     IsLoaded = 1;
+    NotifyObservers();
     return 1;
 }
 
@@ -93,12 +95,12 @@ void CSkinProject::TakeFrom(CSkinProject& loaded) {
     Preview.SkinReso = &SkinInfo.Reso;
     m_strLastError.clear();
     IsLoaded = loaded.IsLoaded;
-    FillElementsTree();
+    NotifyObservers();
 }
 
 int CSkinProject::SaveProject() {
     m_strLastError.clear();
-    CProfileStore& store = CProfileStore::Instance();
+    CProfileStore& store = m_profiles;
     store.Flush(PathName);
     if (PathName.empty()) {
         m_strLastError = "No project is open.";
@@ -111,7 +113,7 @@ int CSkinProject::SaveProject() {
     if (!store.BeginBatch(PathName, &m_strLastError)) return 0;
 
     for (CData* element : Elements()) {
-        if (!element->SaveToFile(PathName)) {
+        if (!element->SaveToFile(store, PathName)) {
             store.AbortBatch(PathName);
             m_strLastError = PathName + ": " + element->Failure();
             return 0;
@@ -121,14 +123,32 @@ int CSkinProject::SaveProject() {
 }
 
 void CSkinProject::CloseProject() {
-    if (ElementsTree) ElementsTree->DeleteAllItems();
     PathName.clear();
     Folder = NoProjectFolder();
     IsLoaded = 0;
+    NotifyObservers();
 }
 
-void CSkinProject::SetElementsTree(IElementsTreeCtrl* tree) {
-    if (tree) ElementsTree = tree;
+void CSkinProject::AddObserver(IProjectObserver& observer) {
+    if (std::find(m_observers.begin(), m_observers.end(), &observer) == m_observers.end())
+        m_observers.push_back(&observer);
+}
+
+void CSkinProject::RemoveObserver(IProjectObserver& observer) {
+    std::erase(m_observers, &observer);
+}
+
+void CSkinProject::NotifyObservers() {
+    // A copy: an observer may remove itself while it is told.
+    const std::vector<IProjectObserver*> observers = m_observers;
+    for (IProjectObserver* observer : observers) observer->OnProjectChanged(*this);
+}
+
+void CSkinProject::ShowIn(IElementsTreeCtrl& tree) {
+    if (IsLoaded)
+        FillElementsTree(tree);
+    else
+        tree.DeleteAllItems();
 }
 
 void CSkinProject::SetSheetObserver(IPropertySheetObserver* observer) {
@@ -150,33 +170,31 @@ const CData& CSkinProject::Element(CSkinElement element) const {
     return const_cast<CSkinProject&>(*this).Element(element);
 }
 
-void CSkinProject::FillElementsTree() {
-    IElementsTreeCtrl* tree = ElementsTree;
-    if (!tree) return;
+void CSkinProject::FillElementsTree(IElementsTreeCtrl& tree) {
     enum { kFolder = 0, kFolderOpen = 1, kElement = 3, kProperties = 4, kIcons = 5 };
-    tree->DeleteAllItems();
+    tree.DeleteAllItems();
 
     auto category = [&](const char* label) {
-        return tree->InsertItem(label, kFolder, kFolderOpen, nullptr, nullptr);
+        return tree.InsertItem(label, kFolder, kFolderOpen, nullptr, nullptr);
     };
     // Elements stand in the tree under the names they are known by everywhere else.
     auto element = [&](CData& record, IElementsTreeCtrl::Item parent, int image = kElement,
                        const char* label = nullptr) {
         CPropertyItemManager& sheet = record.PropertySheet();
-        return tree->InsertItem(label ? std::string(label) : ElementName(&sheet), image, image,
-                                &sheet, parent);
+        return tree.InsertItem(label ? std::string(label) : ElementName(&sheet), image, image,
+                               &sheet, parent);
     };
 
     auto skinInfo = category("Skin Info");
     element(SkinInfo, skinInfo, kProperties, "Properties");
-    tree->Expand(skinInfo);
+    tree.Expand(skinInfo);
 
     auto elements = category("Skin Elements");
     element(WallPaper, elements);
     auto titleBar = element(TitleBar, elements);
     element(DateTime, titleBar);
     element(Battery, titleBar);
-    tree->Expand(titleBar);
+    tree.Expand(titleBar);
     element(ScrollBar, elements);
     element(ToolBar, elements);
     element(ToolBarToggler, elements);
@@ -184,11 +202,11 @@ void CSkinProject::FillElementsTree() {
     element(AppList, elements);
     element(Popups, elements);
     element(Preview, elements);
-    tree->Expand(elements);
+    tree.Expand(elements);
 
     auto systemIcons = category("System Icons");
     element(SystemIcons, systemIcons, kIcons);
-    tree->Expand(systemIcons);
+    tree.Expand(systemIcons);
 }
 
 }  // namespace vantoro

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "DataAppList.h"
 #include "DataBattery.h"
@@ -18,13 +19,15 @@
 #include "DataToolBarToggler.h"
 #include "DataWallPaper.h"
 #include "ElementsTreeCtrl.h"
+#include "ProfileStore.h"
+#include "ProjectObserver.h"
 
 namespace vantoro {
 
 class IPropertySheetObserver;
 
 // The one skin project: thirteen element records in file order, the project file's
-// path and folder, and the tree that shows them.
+// path and folder; what shows it observes it.
 class CSkinProject {
 public:
     CSkinProject();
@@ -53,8 +56,12 @@ public:
     int SaveProject();
     void CloseProject();
 
-    void SetElementsTree(IElementsTreeCtrl* tree);
-    void FillElementsTree();
+    // `observer` is told of every load, take-over and close until it is removed.
+    void AddObserver(IProjectObserver& observer);
+    void RemoveObserver(IProjectObserver& observer);
+    // Shows the elements in `tree`: every element under its category when a project is
+    // loaded, nothing otherwise.
+    void ShowIn(IElementsTreeCtrl& tree);
 
     // Tells every element's sheet to report committed edits to `observer` (null: none).
     void SetSheetObserver(IPropertySheetObserver* observer);
@@ -64,6 +71,9 @@ public:
     // The record of `element`.
     CData& Element(CSkinElement element);
     const CData& Element(CSkinElement element) const;
+
+    // The project file as read and written, cached until it changes on disk.
+    CProfileStore& ProfileStore() { return m_profiles; }
 
     // The file and the reason of the last failed load or save, for the window to show.
     const std::string& LastError() const { return m_strLastError; }
@@ -86,13 +96,16 @@ public:
     CDataAppList AppList;
     CDataPreview Preview;
     CDataSystemIcons SystemIcons;
-    IElementsTreeCtrl* ElementsTree = nullptr;
     int IsLoaded = 0;
 
 private:
     // The elements in file order: the order of loading, saving and the file's sections.
     std::array<CData*, 13> Elements();
+    void FillElementsTree(IElementsTreeCtrl& tree);
+    void NotifyObservers();
 
+    CProfileStore m_profiles;
+    std::vector<IProjectObserver*> m_observers;
     std::string m_strLastError;
 };
 

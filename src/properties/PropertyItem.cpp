@@ -14,7 +14,9 @@ void CPropertyItem::ShowEditor(IPropertyListHost& list, const QRect&, bool) {
     list.SetEditor(nullptr, false);
 }
 
-void CPropertyItem::ReadEditor(IInPlaceEditor&) {}
+CResult<void> CPropertyItem::ReadEditor(IInPlaceEditor&) {
+    return {};
+}
 
 bool CPropertyItem::SetShown(bool shown) {
     if (m_bShown == shown) return false;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "PropertyValue.h"
+#include "Result.h"
 
 class QPainter;
 
@@ -32,8 +33,10 @@ public:
     // Puts the row's editor over `cell`, loading the value when `load` is set. The base
     // has no editor: it leaves the list with none.
     virtual void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load);
-    // Takes the value back from `editor`.
-    virtual void ReadEditor(IInPlaceEditor& editor);
+    // Takes the value back from `editor`. An error when the entry was not taken as typed
+    // (refused, or cut to fit), with what the user is to be told; the row then holds what
+    // it did take.
+    virtual CResult<void> ReadEditor(IInPlaceEditor& editor);
 
     // The value as it stands, and a value put back (undo, redo); monostate for none.
     virtual CPropertyValue GetValue() const { return {}; }

@@ -32,8 +32,9 @@ void CPropertyItemColorRef::ShowEditor(IPropertyListHost& list, const QRect& cel
                                           [this](auto& editor) { editor.SetColor(m_crValue); });
 }
 
-void CPropertyItemColorRef::ReadEditor(IInPlaceEditor& editor) {
+CResult<void> CPropertyItemColorRef::ReadEditor(IInPlaceEditor& editor) {
     if (auto* color = dynamic_cast<IInPlaceColorEditor*>(&editor)) m_crValue = color->GetColor();
+    return {};
 }
 
 void CPropertyItemColorRef::SetValue(const CPropertyValue& value) {

@@ -14,7 +14,7 @@ public:
     const char* ClassName() const override { return "CPropertyItemColorRef"; }
     void DrawValue(QPainter& painter, const QRect& cell) const override;
     void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
-    void ReadEditor(IInPlaceEditor& editor) override;
+    CResult<void> ReadEditor(IInPlaceEditor& editor) override;
     CPropertyValue GetValue() const override { return m_crValue; }
     void SetValue(const CPropertyValue& value) override;
 

@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "InPlaceTextEditor.h"
-#include "MessageSink.h"
 #include "PropertyListHost.h"
 #include "StringTable.h"
+#include "TextCodec.h"
 
 namespace vantoro {
 
@@ -37,17 +37,18 @@ void CPropertyItemInt::ShowEditor(IPropertyListHost& list, const QRect& cell, bo
     });
 }
 
-void CPropertyItemInt::ReadEditor(IInPlaceEditor& editor) {
+CResult<void> CPropertyItemInt::ReadEditor(IInPlaceEditor& editor) {
     auto* text = dynamic_cast<IInPlaceTextEditor*>(&editor);
-    if (!text) return;
+    if (!text) return {};
     const int32_t value = ParseInt(text->GetText());
     if (m_bCheckRange && (value < m_nMin || value > m_nMax)) {
-        CMessageSink::Show(CStringTable::Load(IDS_VALUE_OUT_OF_RANGE).arg(m_nMin).arg(m_nMax));
         text->SetText(std::to_string(m_nValue));
         text->SelectAllAndFocus();
-        return;
+        return Fail(
+            FromQString(CStringTable::Load(IDS_VALUE_OUT_OF_RANGE).arg(m_nMin).arg(m_nMax)));
     }
     m_nValue = value;
+    return {};
 }
 
 void CPropertyItemInt::SetValue(const CPropertyValue& value) {

@@ -15,7 +15,7 @@ public:
     void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
     // Reads leading blanks, a sign and digits up to the first other character (none: 0).
     // Out of range: message 8001 and the old value back in the editor.
-    void ReadEditor(IInPlaceEditor& editor) override;
+    CResult<void> ReadEditor(IInPlaceEditor& editor) override;
     CPropertyValue GetValue() const override { return m_nValue; }
     void SetValue(const CPropertyValue& value) override;
 

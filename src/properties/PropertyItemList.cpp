@@ -34,8 +34,9 @@ void CPropertyItemList::ShowEditor(IPropertyListHost& list, const QRect& cell, b
     list.SetEditor(combo, created);
 }
 
-void CPropertyItemList::ReadEditor(IInPlaceEditor& editor) {
+CResult<void> CPropertyItemList::ReadEditor(IInPlaceEditor& editor) {
     if (auto* combo = dynamic_cast<IInPlaceComboEditor*>(&editor)) m_nSelected = combo->GetCurSel();
+    return {};
 }
 
 void CPropertyItemList::SetValue(const CPropertyValue& value) {

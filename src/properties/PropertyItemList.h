@@ -15,7 +15,7 @@ public:
     // The text of choice m_nSelected, nothing when there is none.
     void DrawValue(QPainter& painter, const QRect& cell) const override;
     void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
-    void ReadEditor(IInPlaceEditor& editor) override;
+    CResult<void> ReadEditor(IInPlaceEditor& editor) override;
     CPropertyValue GetValue() const override { return m_nSelected; }
     void SetValue(const CPropertyValue& value) override;
 

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "Data.h"
-#include "MessageSink.h"
 #include "PropertyExchange.h"
 #include "PropertyItemBitmap.h"
 #include "PropertyItemColorRef.h"
@@ -151,7 +150,7 @@ bool CPropertyItemManager::OnItemChanged(CPropertyItem* item, IPropertyListHost*
     // can undo it, or here when nothing observes the sheet.
     item->SetValue(before);
     if (const std::string refusal = Refusal(*item, after); !refusal.empty()) {
-        CMessageSink::Show(ToQString(refusal), CMessageSink::Kind::Warning);
+        m_pObserver->OnRefused(*this, *item, refusal);
         return false;
     }
     if (m_pObserver) return m_pObserver->OnValueCommitted(*this, *item, before, after);
@@ -184,8 +183,8 @@ CPropertyItem* CPropertyItemManager::FindItem(uint8_t itemId) const {
     return nullptr;
 }
 
-void CPropertyItemManager::DrawElement(QPainter& painter) {
-    if (m_pData) m_pData->DrawPreview(painter);
+void CPropertyItemManager::DrawElement(QPainter& painter, IBitmapDrawer& drawer) {
+    if (m_pData) m_pData->DrawPreview(painter, drawer);
 }
 
 }  // namespace vantoro

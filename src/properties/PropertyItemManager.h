@@ -15,6 +15,7 @@ namespace vantoro {
 
 class CData;
 class CPropertyExchange;
+class IBitmapDrawer;
 class IPropertyListHost;
 class IPropertySheetObserver;
 
@@ -26,8 +27,8 @@ public:
     virtual ~CPropertyItemManager() = default;
 
     // A row's edit was committed: the row goes back to the record's value, and the new
-    // one, unless refused (with its message), replaces it through the observer (the
-    // history) or at once. True when the record took the value or already held it. On
+    // one, unless refused (the observer is told why), replaces it through the observer
+    // (the history) or at once. True when the record took the value or already held it. On
     // a sheet never loaded nothing happens but what the row took.
     virtual bool OnItemChanged(CPropertyItem* item, IPropertyListHost* list, int index);
     // Why `value` may not go into `item`, as the observer judges it; empty when it may.
@@ -36,8 +37,9 @@ public:
     virtual bool LoadItems(CData* data);
     // Rows to record.
     virtual bool StoreItems(CData* data);
-    // Draws the linked element's bitmaps for the preview; nothing when unlinked.
-    void DrawElement(QPainter& painter);
+    // Draws the linked element's bitmaps for the preview through `drawer`; nothing when
+    // unlinked.
+    void DrawElement(QPainter& painter, IBitmapDrawer& drawer);
 
     CPropertyItemCategory* AddCategory(const std::string& label);
     // Puts the shown categories into the (empty) list from row 0, each expanded.

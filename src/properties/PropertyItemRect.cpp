@@ -22,8 +22,9 @@ void CPropertyItemRect::ShowEditor(IPropertyListHost& list, const QRect& cell, b
                                          [this](auto& editor) { editor.SetRect(m_rcValue); });
 }
 
-void CPropertyItemRect::ReadEditor(IInPlaceEditor& editor) {
+CResult<void> CPropertyItemRect::ReadEditor(IInPlaceEditor& editor) {
     if (auto* rect = dynamic_cast<IInPlaceRectEditor*>(&editor)) m_rcValue = rect->GetRect();
+    return {};
 }
 
 void CPropertyItemRect::SetValue(const CPropertyValue& value) {

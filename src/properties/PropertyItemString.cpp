@@ -1,9 +1,9 @@
 #include "PropertyItemString.h"
 
 #include "InPlaceTextEditor.h"
-#include "MessageSink.h"
 #include "PropertyListHost.h"
 #include "StringTable.h"
+#include "TextCodec.h"
 
 namespace vantoro {
 
@@ -16,16 +16,18 @@ void CPropertyItemString::ShowEditor(IPropertyListHost& list, const QRect& cell,
                                          [this](auto& editor) { editor.SetText(m_strValue); });
 }
 
-void CPropertyItemString::ReadEditor(IInPlaceEditor& editor) {
+CResult<void> CPropertyItemString::ReadEditor(IInPlaceEditor& editor) {
     auto* text = dynamic_cast<IInPlaceTextEditor*>(&editor);
-    if (!text) return;
+    if (!text) return {};
     std::string value = text->GetText();
     if (m_nMaxLength > 0 && value.size() > std::size_t(m_nMaxLength)) {
-        CMessageSink::Show(CStringTable::Load(IDS_STRING_TOO_LONG).arg(m_nMaxLength));
         value.resize(std::size_t(m_nMaxLength));
         text->SetText(value);
+        m_strValue = std::move(value);
+        return Fail(FromQString(CStringTable::Load(IDS_STRING_TOO_LONG).arg(m_nMaxLength)));
     }
     m_strValue = std::move(value);
+    return {};
 }
 
 void CPropertyItemString::SetValue(const CPropertyValue& value) {

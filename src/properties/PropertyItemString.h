@@ -14,7 +14,7 @@ public:
     void DrawValue(QPainter& painter, const QRect& cell) const override;
     void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
     // Over the limit: message 8000, and the text cut to the limit, in the row and editor.
-    void ReadEditor(IInPlaceEditor& editor) override;
+    CResult<void> ReadEditor(IInPlaceEditor& editor) override;
     CPropertyValue GetValue() const override { return m_strValue; }
     void SetValue(const CPropertyValue& value) override;
 

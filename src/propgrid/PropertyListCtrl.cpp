@@ -20,7 +20,6 @@
 #include "InPlaceFileEditImp.h"
 #include "InPlaceMessages.h"
 #include "InPlaceRectEditImp.h"
-#include "MessageSink.h"
 #include "PropDescWnd.h"
 #include "PropertyItem.h"
 #include "PropertyItemBitmap.h"
@@ -233,13 +232,14 @@ bool CPropertyListCtrl::CommitEditor() {
     auto* text = dynamic_cast<QLineEdit*>(m_pEditor);
     // A character the skin's code page lacks would come back as '?': say so instead.
     if (const QString missing = text ? Unencodable(text->text()) : QString(); !missing.isEmpty()) {
-        CMessageSink::Show(ToQString(row->m_strLabel) +
-                           QStringLiteral(" holds characters a skin cannot hold: ") + missing +
-                           QStringLiteral("."));
+        emit MessageForUser(ToQString(row->m_strLabel) +
+                            QStringLiteral(" holds characters a skin cannot hold: ") + missing +
+                            QStringLiteral("."));
         KeepRefusedText();
         return false;
     }
-    row->ReadEditor(*m_pEditor);
+    if (const CResult<void> read = row->ReadEditor(*m_pEditor); !read)
+        emit MessageForUser(ToQString(read.Error()));
     const bool taken = !m_pManager || m_pManager->OnItemChanged(row, this, m_nEditIndex);
     viewport()->update();
     if (!taken) {

@@ -143,6 +143,8 @@ public:
 signals:
     // The user asks for a picture to take into `sheet`'s bitmap row `itemId`.
     void BrowseRequested(CPropertyItemManager* sheet, int itemId);
+    // What the user is to be told about an entry (refused, or cut to fit).
+    void MessageForUser(const QString& text);
 
 protected:
     bool event(QEvent* event) override;

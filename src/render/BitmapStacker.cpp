@@ -1,8 +1,10 @@
 #include "BitmapStacker.h"
 
+#include <QPainter>
 #include <filesystem>
 #include <system_error>
 
+#include "BitmapCache.h"
 #include "FileNameResolver.h"
 
 namespace vantoro {
@@ -15,12 +17,11 @@ void CBitmapStacker::DrawBitmap(QPainter& painter, const std::string& name, bool
         if (m_missingSet.insert(path).second) m_missing.push_back(path);
         return;
     }
-    m_dib.Clear();
-    if (!m_dib.Load(path))
-        return;  // not a bitmap we can read: skipped, as the build would report it
+    const CResult<CBitmapCache::Bitmap> bitmap = m_bitmaps.Get(path);
+    if (!bitmap) return;  // not a bitmap we can read: skipped, as the build would report it
     if (!first) m_y += kGap;
-    m_dib.Draw(painter, 0, m_y);
-    m_y += m_dib.GetHeight();
+    painter.drawImage(QPoint(0, m_y), (*bitmap)->Image());
+    m_y += (*bitmap)->Height();
 }
 
 std::vector<std::string> CBitmapStacker::TakeNewMissingFiles() {

@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "BitmapDrawer.h"
-#include "DIBSectionLite.h"
 
 namespace vantoro {
+
+class CBitmapCache;
 
 // The preview's bitmap stacking: each bitmap of the selected element drawn at its real
 // size at the left edge, the first at the top and each further one 5 pixels below the
@@ -19,8 +20,9 @@ public:
     static constexpr int kGap = 5;
 
     // `folder` is the project folder, read at every call (the project's own `Folder`
-    // member, which lives as long as the window).
-    explicit CBitmapStacker(const std::string& folder) : m_folder(folder) {}
+    // member, which lives as long as the window); `bitmaps` reads the files (not owned).
+    CBitmapStacker(const std::string& folder, CBitmapCache& bitmaps)
+        : m_folder(folder), m_bitmaps(bitmaps) {}
 
     void DrawBitmap(QPainter& painter, const std::string& name, bool first) override;
 
@@ -40,7 +42,7 @@ public:
 
 private:
     const std::string& m_folder;
-    CDIBSectionLite m_dib;  // reused for every file: nothing is cached between paints
+    CBitmapCache& m_bitmaps;
     int m_y = 0;
     std::vector<std::string> m_missing;
     std::set<std::string> m_missingSet;

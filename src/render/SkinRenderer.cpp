@@ -4,10 +4,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
-#include "DIBSectionLite.h"
+#include "BitmapCache.h"
 #include "FileNameResolver.h"
 #include "SkinProject.h"
 
@@ -84,6 +82,12 @@ void DrawSampleText(QImage& screen, const CRect& original, COLORREF color, int s
 
 }  // namespace
 
+CSkinRenderer::CSkinRenderer() : m_own(std::make_unique<CBitmapCache>()), m_bitmaps(*m_own) {}
+
+CSkinRenderer::CSkinRenderer(CBitmapCache& bitmaps) : m_bitmaps(bitmaps) {}
+
+CSkinRenderer::~CSkinRenderer() = default;
+
 int CSkinRenderer::ClampZoom(int zoom) {
     return std::clamp(zoom, kMinZoom, kMaxZoom);
 }
@@ -106,36 +110,22 @@ bool CSkinRenderer::Concerns(const CSkinProblem& problem, const CScreenElement& 
     return problem.Element.compare(prefix.size(), 4, "Rect") != 0;
 }
 
-const QImage* CSkinRenderer::Bitmap(const std::string& folder, const std::string& name) {
+std::shared_ptr<const CDecodedBitmap> CSkinRenderer::Bitmap(const std::string& folder,
+                                                            const std::string& name) {
     if (name.empty()) return nullptr;
-    const std::string path = ResolveFileName(folder, name);
-    std::error_code ec;
-    const std::filesystem::path file(path);
-    if (!std::filesystem::is_regular_file(file, ec)) return nullptr;
-    const auto stamp = std::filesystem::last_write_time(file, ec);
-    if (ec) return nullptr;
-    const uintmax_t size = std::filesystem::file_size(file, ec);
-    if (ec) return nullptr;
-    const int64_t ticks = int64_t(stamp.time_since_epoch().count());
-    CCachedBitmap& cached = m_cache[path];
-    if (cached.Image.isNull() || cached.Stamp != ticks || cached.Size != size) {
-        CDIBSectionLite dib;
-        cached.Image =
-            dib.Load(path) ? dib.ToImage().convertToFormat(QImage::Format_RGB32) : QImage();
-        cached.Stamp = ticks;
-        cached.Size = size;
-    }
-    return cached.Image.isNull() ? nullptr : &cached.Image;
+    CResult<CBitmapCache::Bitmap> bitmap = m_bitmaps.Get(ResolveFileName(folder, name));
+    return bitmap ? *bitmap : nullptr;
 }
 
 void CSkinRenderer::DrawBitmap(QImage& screen, const std::string& folder, const std::string& name,
                                const std::string& maskName, const CRect& rect) {
-    const QImage* bitmap = Bitmap(folder, name);
+    const std::shared_ptr<const CDecodedBitmap> bitmap = Bitmap(folder, name);
     if (!bitmap) return;
-    // A copy: the mask may be the same file as the bitmap, and the cache may rehash.
-    const QImage* maskImage = maskName.empty() ? nullptr : Bitmap(folder, maskName);
-    const QImage mask = maskImage ? *maskImage : QImage();
-    const QImage& bmp = *bitmap;
+    // Held while drawing: the mask may be the same file as the bitmap.
+    const std::shared_ptr<const CDecodedBitmap> maskBitmap =
+        maskName.empty() ? nullptr : Bitmap(folder, maskName);
+    const QImage mask = maskBitmap ? maskBitmap->Image() : QImage();
+    const QImage& bmp = bitmap->Image();
     const QRect area = OnScreen(rect) & screen.rect() &
                        QRect(Bounded(rect.left), Bounded(rect.top), bmp.width(), bmp.height());
     for (int y = area.top(); y <= area.bottom(); ++y) {

@@ -2,10 +2,11 @@
 
 #include <QImage>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "DecodedBitmap.h"
 #include "ScreenLayout.h"
 #include "SkinProblem.h"
 
@@ -13,6 +14,7 @@ class QPainter;
 
 namespace vantoro {
 
+class CBitmapCache;
 class CSkinProject;
 
 struct CRenderOptions {
@@ -32,11 +34,18 @@ struct CRenderOptions {
 // bitmap at the top-left of its rectangle and clipped to it, masks combined as the
 // handheld combines them (screen AND mask, then OR bitmap), sample text in the date/time
 // and list rectangles; optionally an overlay that outlines and names every rectangle.
-// Bitmaps are kept between pictures and read again only when their file changes.
+// Bitmaps come from a cache that keeps them between pictures and reads a file again only
+// when it changes.
 class CSkinRenderer {
 public:
     static constexpr int kMinZoom = 1;
     static constexpr int kMaxZoom = 8;
+
+    // With a cache of its own, for pictures of one project alone.
+    CSkinRenderer();
+    // With the window's (or the run's) cache, shared with the rules and the preview.
+    explicit CSkinRenderer(CBitmapCache& bitmaps);
+    ~CSkinRenderer();
 
     // The screen at its own resolution (160x160 or 320x320), without the overlay.
     QImage RenderScreen(const CSkinProject& project, const CRenderOptions& options);
@@ -56,19 +65,15 @@ public:
     static int ClampZoom(int zoom);
 
 private:
-    struct CCachedBitmap {
-        int64_t Stamp = 0;
-        uintmax_t Size = 0;
-        QImage Image;  // null when the file is unreadable
-    };
-
     // The bitmap `name` of the project folder as 32-bit RGB; null when it is missing or
     // unreadable (the checker reports why).
-    const QImage* Bitmap(const std::string& folder, const std::string& name);
+    std::shared_ptr<const CDecodedBitmap> Bitmap(const std::string& folder,
+                                                 const std::string& name);
     void DrawBitmap(QImage& screen, const std::string& folder, const std::string& name,
                     const std::string& maskName, const CRect& rect);
 
-    std::unordered_map<std::string, CCachedBitmap> m_cache;
+    std::unique_ptr<CBitmapCache> m_own;
+    CBitmapCache& m_bitmaps;
 };
 
 }  // namespace vantoro

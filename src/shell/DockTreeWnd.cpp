@@ -7,6 +7,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "ElementSelectedEvent.h"
+#include "SkinProject.h"
 #include "TextCodec.h"
 #include "TreeImageList.h"
 
@@ -36,8 +37,20 @@ CDockTreeWnd::CDockTreeWnd(QWidget* parent)
 }
 
 CDockTreeWnd::~CDockTreeWnd() {
+    if (m_pProject) m_pProject->RemoveObserver(*this);
     // The tree outlives this part of the window while the base class tears it down.
     disconnect(m_pTree, nullptr, this, nullptr);
+}
+
+void CDockTreeWnd::Follow(CSkinProject& project) {
+    if (m_pProject) m_pProject->RemoveObserver(*this);
+    m_pProject = &project;
+    project.AddObserver(*this);
+    project.ShowIn(*this);
+}
+
+void CDockTreeWnd::OnProjectChanged(CSkinProject& project) {
+    project.ShowIn(*this);
 }
 
 void CDockTreeWnd::DeleteAllItems() {

@@ -6,6 +6,7 @@
 #include <QList>
 
 #include "ElementsTreeCtrl.h"
+#include "ProjectObserver.h"
 #include "PropertyRow.h"
 
 class QTreeWidget;
@@ -13,10 +14,10 @@ class QTreeWidgetItem;
 
 namespace vantoro {
 
-// The "Workspace" docking window: the fixed tree of the project's elements. The project
-// fills it; a change of selection is posted to the notify target as WM_ELEMENT_SELECTED
-// with the selected node's property sheet.
-class CDockTreeWnd : public QDockWidget, public IElementsTreeCtrl {
+// The "Workspace" docking window: the fixed tree of the project's elements, which follows
+// the project as it is opened and closed; a change of selection is posted to the notify
+// target as WM_ELEMENT_SELECTED with the selected node's property sheet.
+class CDockTreeWnd : public QDockWidget, public IElementsTreeCtrl, public IProjectObserver {
     Q_OBJECT
 public:
     explicit CDockTreeWnd(QWidget* parent = nullptr);
@@ -24,6 +25,9 @@ public:
 
     // The window that receives WM_ELEMENT_SELECTED (normally the main frame). Not owned.
     void SetNotifyTarget(QObject* target) { m_pNotifyTarget = target; }
+    // Shows `project` from now on, until this window goes; the project outlives it.
+    void Follow(CSkinProject& project);
+    void OnProjectChanged(CSkinProject& project) override;
 
     void DeleteAllItems() override;
     Item InsertItem(const std::string& label, int image, int selectedImage,
@@ -50,6 +54,7 @@ private:
 
     QTreeWidget* m_pTree;
     QObject* m_pNotifyTarget = nullptr;
+    CSkinProject* m_pProject = nullptr;
     QList<QIcon> m_images;
     QHash<const CPropertyItemManager*, CPropertyRowMark> m_marks;
 };

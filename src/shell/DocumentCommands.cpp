@@ -6,7 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "AtomicFileWriter.h"
+#include "AtomicFile.h"
 #include "BuildRunner.h"
 #include "CommandIds.h"
 #include "DIBSectionLite.h"
@@ -171,7 +171,8 @@ void CDocumentCommands::Build() {
     m_commitPendingEdit();
     if (!m_document.Project().IsLoaded) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const CBuildResult result = CBuildRunner(m_compiler).Run(m_document.Project());
+    const CBuildResult result =
+        CBuildRunner(m_compiler, m_document.Bitmaps()).Run(m_document.Project());
     QApplication::restoreOverrideCursor();
     CMessageBox::Show(&m_window, PathToQString(result.Message()),
                       result.Success ? CMessageBox::Kind::Information : CMessageBox::Kind::Warning,
@@ -287,8 +288,12 @@ bool CDocumentCommands::ExportScreen() {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     std::string error = "the picture cannot be encoded";
-    if (picture.isNull() || !picture.save(&buffer, "PNG") ||
-        !CAtomicFileWriter::Write(QStringToPath(path), bytes.toStdString(), &error)) {
+    if (!picture.isNull() && picture.save(&buffer, "PNG")) {
+        const CResult<void> written =
+            CAtomicFile::Write(QStringToPath(path), std::string_view(bytes.data(), bytes.size()));
+        error = written ? std::string() : written.Error();
+    }
+    if (!error.empty()) {
         CMessageBox::Show(&m_window,
                           QStringLiteral("Unable to export the screen.\n\n") + ToQString(error));
         return false;

@@ -7,9 +7,9 @@
 
 namespace vantoro {
 
-CLayoutPane::CLayoutPane(CSkinProject& project, QWidget* parent)
+CLayoutPane::CLayoutPane(CSkinProject& project, CBitmapCache& bitmaps, QWidget* parent)
     : QSplitter(Qt::Vertical, parent),
-      m_pView(new CLayoutView(project, this)),
+      m_pView(new CLayoutView(project, bitmaps, this)),
       m_pProblems(new QListWidget(this)) {
     setObjectName(QStringLiteral("LayoutPane"));
     m_pProblems->setObjectName(QStringLiteral("LayoutProblems"));

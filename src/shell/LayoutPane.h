@@ -8,6 +8,7 @@ class QListWidget;
 
 namespace vantoro {
 
+class CBitmapCache;
 class CLayoutView;
 class CSkinProject;
 
@@ -16,7 +17,7 @@ class CSkinProject;
 class CLayoutPane : public QSplitter {
     Q_OBJECT
 public:
-    explicit CLayoutPane(CSkinProject& project, QWidget* parent = nullptr);
+    CLayoutPane(CSkinProject& project, CBitmapCache& bitmaps, QWidget* parent = nullptr);
 
     CLayoutView* View() const { return m_pView; }
     QListWidget* ProblemList() const { return m_pProblems; }

@@ -37,8 +37,8 @@ QString RectText(const CRect& r) {
 
 }  // namespace
 
-CLayoutView::CLayoutView(CSkinProject& project, QWidget* parent)
-    : QAbstractScrollArea(parent), m_project(project) {
+CLayoutView::CLayoutView(CSkinProject& project, CBitmapCache& bitmaps, QWidget* parent)
+    : QAbstractScrollArea(parent), m_project(project), m_bitmaps(bitmaps), m_renderer(bitmaps) {
     setObjectName(QStringLiteral("LayoutView"));
     setAccessibleName(QStringLiteral("Screen layout"));
     setFocusPolicy(Qt::StrongFocus);
@@ -91,7 +91,8 @@ void CLayoutView::SetSelectedSheet(CPropertyItemManager* sheet) {
 }
 
 void CLayoutView::Refresh() {
-    m_problems = m_project.IsLoaded ? CRuleBook().Check(m_project) : std::vector<CSkinProblem>();
+    m_problems =
+        m_project.IsLoaded ? CRuleBook(m_bitmaps).Check(m_project) : std::vector<CSkinProblem>();
     UpdateScrollBars();
     viewport()->update();
     emit ProblemsChanged();

@@ -10,6 +10,7 @@
 
 namespace vantoro {
 
+class CBitmapCache;
 class CEditHistory;
 class CPropertyItemManager;
 class CSkinProject;
@@ -24,7 +25,8 @@ class CLayoutView : public QAbstractScrollArea {
 public:
     static constexpr int kMargin = 8;
 
-    explicit CLayoutView(CSkinProject& project, QWidget* parent = nullptr);
+    // `bitmaps` reads the files for the picture and the rules (not owned).
+    CLayoutView(CSkinProject& project, CBitmapCache& bitmaps, QWidget* parent = nullptr);
 
     int Zoom() const { return m_nZoom; }
     // The keys' and buttons' zoom: the selected element stays where it shows, or comes to
@@ -98,6 +100,7 @@ private:
     static Qt::CursorShape CursorFor(int edges);
 
     CSkinProject& m_project;
+    CBitmapCache& m_bitmaps;
     CEditHistory* m_pHistory = nullptr;
     CSkinRenderer m_renderer;
     std::vector<CSkinProblem> m_problems;

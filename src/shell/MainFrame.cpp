@@ -24,7 +24,6 @@
 #include "LayoutPane.h"
 #include "LayoutView.h"
 #include "MessageBox.h"
-#include "MessageSink.h"
 #include "ProblemMarks.h"
 #include "ProjectPath.h"
 #include "PropertyListCtrl.h"
@@ -47,15 +46,15 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     : QMainWindow(parent),
       m_document(document),
       m_history(document.History()),
-      m_Stacker(document.Project().Folder),
+      m_Stacker(document.Project().Folder, document.Bitmaps()),
       m_pCommands(
           new CDocumentCommands(*this, document, m_Compiler, [this] { CommitPendingEdit(); })),
       m_strTutorialPath(DefaultTutorialPath()) {
     setObjectName(QStringLiteral("MainFrame"));
     m_pCentral = new QStackedWidget(this);
-    m_pView = new CVantoroView(&document, m_pCentral);
+    m_pView = new CVantoroView(&document, m_Stacker, m_pCentral);
     m_pView->setAccessibleName(QStringLiteral("Bitmap preview"));
-    m_pLayoutPane = new CLayoutPane(document.Project(), m_pCentral);
+    m_pLayoutPane = new CLayoutPane(document.Project(), document.Bitmaps(), m_pCentral);
     m_pCentral->addWidget(m_pView);
     m_pCentral->addWidget(m_pLayoutPane);
     setCentralWidget(m_pCentral);
@@ -108,13 +107,20 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     });
     // Values changed since the last save stand out in the grid; a save makes them plain.
     connect(&document, &CVantoroDoc::ModifiedChanged, this, &CMainFrame::ShowChangedRows);
+    // A bitmap changed on disk (saved by a painting program): the preview, the screen and
+    // the marks show it without being asked.
+    connect(&document.BitmapWatcher(), &CBitmapWatcher::BitmapsChanged, this, [this, layout] {
+        m_Stacker.ResetMissingFiles();
+        m_pView->update();
+        layout->Refresh();
+    });
     connect(&m_history, &CEditHistory::ValueApplied, this,
             [this](CPropertyItemManager* sheet, uint8_t itemId) { ShowChange(sheet, itemId); });
-    // The model's messages (a value refused by the rules) are the window's.
-    CMessageSink::SetHandler([this](const QString& text, CMessageSink::Kind kind) {
-        CMessageBox::Show(this, text,
-                          kind == CMessageSink::Kind::Warning ? CMessageBox::Kind::Warning
-                                                              : CMessageBox::Kind::Information);
+    // A value the rules refuse, dragged or typed, is told in a box of the window's.
+    connect(&m_history, &CEditHistory::Refused, this,
+            [this](const QString& reason) { CMessageBox::Show(this, reason); });
+    connect(&m_history, &CEditHistory::StepFailed, this, [this](const QString& reason) {
+        CMessageBox::Show(this, reason);
     });
     // Another program may have written the project while the user was away.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
@@ -131,13 +137,10 @@ CMainFrame::~CMainFrame() {
     disconnect(&m_document, nullptr, this, nullptr);
     disconnect(&m_history, nullptr, this, nullptr);
     disconnect(&m_history.Stack(), nullptr, this, nullptr);
+    disconnect(&m_document.BitmapWatcher(), nullptr, this, nullptr);
     // The grid outlives the project's sheets: an editor losing the focus as the window
     // goes must find no sheet to commit to.
     if (m_pPropertyWnd) m_pPropertyWnd->ReleasePropertySheet();
-    // The tree goes with the frame's children; the project must not reach it afterwards.
-    Project().ElementsTree = nullptr;
-    CMessageSink::SetHandler(nullptr);
-    SetBitmapDrawer(nullptr);
     m_Compiler.UnloadLibrary();
 }
 
@@ -186,8 +189,7 @@ void CMainFrame::OnCreate() {
     ShowCentralPane();
     SetRecentFiles({});
     m_pBarState->Load(m_pToolBar);
-    Project().SetElementsTree(m_pWorkspace);
-    SetBitmapDrawer(&m_Stacker);
+    m_pWorkspace->Follow(Project());
     connect(m_pView, &CVantoroView::Painted, this, &CMainFrame::ShowMissingBitmaps);
     LoadResourceCompiler();
     UpdateCommandUI();
@@ -215,6 +217,8 @@ void CMainFrame::CreateDockingWindows() {
     addDockWidget(Qt::LeftDockWidgetArea, m_pWorkspace);
     m_pPropertyWnd = new CDockPropertyWnd(this);
     addDockWidget(Qt::RightDockWidgetArea, m_pPropertyWnd);
+    connect(m_pPropertyWnd->List(), &CPropertyListCtrl::MessageForUser, this,
+            [this](const QString& text) { CMessageBox::Show(this, text); });
     resizeDocks({m_pWorkspace, m_pPropertyWnd}, {kDockWidth, kDockWidth}, Qt::Horizontal);
     for (QDockWidget* dock :
          {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})

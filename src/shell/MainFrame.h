@@ -157,7 +157,7 @@ private:
     CVantoroDoc& m_document;
     CEditHistory& m_history;
     CResourceCompiler m_Compiler;
-    // The preview's bitmap stacking, registered with SetBitmapDrawer while the frame lives.
+    // The preview's bitmap stacking, which the view draws the selected element through.
     CBitmapStacker m_Stacker;
     CDocumentCommands* m_pCommands;
     std::unique_ptr<CFrameCommands> m_pFrameCommands;

@@ -10,8 +10,8 @@
 
 namespace vantoro {
 
-CVantoroView::CVantoroView(CVantoroDoc* document, QWidget* parent)
-    : QWidget(parent), m_pDocument(document) {
+CVantoroView::CVantoroView(CVantoroDoc* document, IBitmapDrawer& drawer, QWidget* parent)
+    : QWidget(parent), m_pDocument(document), m_pDrawer(&drawer) {
     // The paint covers every pixel, so the background is never erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -30,13 +30,13 @@ void CVantoroView::Draw(QPainter& painter, const QRect& clip) {
     // Scaled without smoothing: every pixel of the bitmap stays a sharp square.
     painter.save();
     painter.scale(m_nZoom, m_nZoom);
-    SelectedSheet->DrawElement(painter);
+    SelectedSheet->DrawElement(painter, *m_pDrawer);
     painter.restore();
 }
 
 void CVantoroView::paintEvent(QPaintEvent* event) {
-    // Drawn off-screen and copied at once: the element's bitmaps are loaded from disk on
-    // every paint, and drawing them piece by piece on screen would flicker.
+    // Drawn off-screen and copied at once: drawing the element's bitmaps piece by piece on
+    // screen would flicker.
     const QRect clip = event->rect();
     if (clip.isEmpty()) return;
     const qreal ratio = devicePixelRatioF();
@@ -60,7 +60,7 @@ void CVantoroView::Print(QPrinter& printer) {
     // the size it has on a screen of 96 dots per inch rather than as specks of printer dots.
     const qreal scale = printer.resolution() / 96.0;
     painter.scale(scale, scale);
-    if (SelectedSheet) SelectedSheet->DrawElement(painter);
+    if (SelectedSheet) SelectedSheet->DrawElement(painter, *m_pDrawer);
 }
 
 }  // namespace vantoro

@@ -8,13 +8,16 @@ namespace vantoro {
 
 class CPropertyItemManager;
 class CVantoroDoc;
+class IBitmapDrawer;
 
 // The preview: the selected element's bitmaps on a grey background. It only paints;
 // there is no scrolling and no mouse handling.
 class CVantoroView : public QWidget {
     Q_OBJECT
 public:
-    explicit CVantoroView(CVantoroDoc* document, QWidget* parent = nullptr);
+    // `drawer` stacks the element's bitmaps (not owned).
+    CVantoroView(CVantoroDoc* document, IBitmapDrawer& drawer, QWidget* parent = nullptr);
+    void SetBitmapDrawer(IBitmapDrawer& drawer) { m_pDrawer = &drawer; }
 
     CVantoroDoc* GetDocument() const { return m_pDocument; }
 
@@ -41,6 +44,7 @@ protected:
 
 private:
     CVantoroDoc* m_pDocument;
+    IBitmapDrawer* m_pDrawer;
     int m_nZoom = 1;
 };
 

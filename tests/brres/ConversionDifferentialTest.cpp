@@ -16,10 +16,10 @@
 #include "TbmpEncoder.h"
 #include "TestSupport.h"
 
-using brres::BmpReader;
 using brres::Palette;
 using brres::TbmpEncoder;
 using brres_test::Bytes;
+using vantoro::BmpReader;
 using vantoro::test::BmpRecipe;
 using vantoro::test::MakeBmp;
 
@@ -137,7 +137,7 @@ public:
 // Both ways the compiler encodes: from the file's rows, and from the decoded image.
 void ExpectEncodedAsPlain(const BmpRecipe& recipe, const Bytes& stored) {
     const Bytes file = MakeBmp(recipe);
-    const brres::BmpImage image = BmpReader::View(file);
+    const vantoro::BmpImage image = BmpReader::View(file);
     for (int depth : {1, 2, 4, 8, 16}) {
         SCOPED_TRACE("depth " + std::to_string(depth));
         const Bytes expected = PlainTbmp(recipe, stored, depth);

@@ -4,9 +4,9 @@
 #include "TbmpEncoder.h"
 #include "TestSupport.h"
 
-using brres::RgbImage;
 using brres::TbmpEncoder;
 using brres_test::Bytes;
+using vantoro::RgbImage;
 
 namespace {
 

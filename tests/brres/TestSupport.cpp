@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "ResourceCompiler.h"
+#include "Compiler.h"
 
 namespace brres_test {
 
@@ -33,7 +33,7 @@ void ScopedEnvironment::Set(const char* name, const char* value) {
 RunResult RunCompiler(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     RunResult result;
-    result.code = brres::ResourceCompiler(out, err).Run(args);
+    result.code = brres::Compiler(out, err).Run(args);
     result.out = out.str();
     result.err = err.str();
     return result;

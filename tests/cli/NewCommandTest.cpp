@@ -10,7 +10,7 @@
 #include <sstream>
 #include <utility>
 
-#include "FileSink.h"
+#include "AtomicFileProbe.h"
 #include "RuleBook.h"
 #include "RunCli.h"
 #include "SkinProject.h"
@@ -227,20 +227,16 @@ TEST(NewSkin, AFullDiskIsReportedInTheSystemsWordsAndLeavesNothingBehind) {
     QFile other(QString::fromStdString((root / "kept" / "notes.txt").string()));
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.close();
-    struct FullDisk {
-        FullDisk() { CFileSink::SimulateFullDiskForTesting(true); }
-        ~FullDisk() { CFileSink::SimulateFullDiskForTesting(false); }
-    };
     Outcome made, inExisting;
     {
-        const FullDisk full;
+        const CAtomicFileProbe full(CAtomicFile::Stage::Write, ENOSPC);
         made = RunCli({"new", (root / "made" / "deeper").string(), "--name", "Full"});
         inExisting = RunCli({"new", (root / "kept").string(), "--name", "Full"});
     }
     const std::string reason = std::strerror(ENOSPC);
     for (const Outcome& o : {made, inExisting}) {
         EXPECT_EQ(o.status, 1);
-        EXPECT_NE(o.err.find("Full.skn' could not be written completely: " + reason + "."),
+        EXPECT_NE(o.err.find("Full.skn: cannot write the new content (" + reason + ")"),
                   std::string::npos)
             << o.err;
     }

@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 
+#include "BitmapCache.h"
 #include "Bmp.h"
 #include "BuildProblems.h"
 #include "BuildRunner.h"
@@ -104,6 +106,18 @@ TEST_F(BuildFixture, CallsTheLibraryInTheProjectFolderWithEverythingInPlace) {
     EXPECT_TRUE(compiler.IsLoaded());
 }
 
+// The rules and the wall paper tiles read each bitmap once between them, and a build of
+// an unchanged skin with the window's cache reads none again.
+TEST_F(BuildFixture, TheRulesAndTheTilesShareEveryDecodedBitmap) {
+    CBitmapCache bitmaps;
+    ASSERT_TRUE(CBuildRunner(compiler, bitmaps).Run(project).Success);
+    const std::vector<std::string> names = writer.BitmapNames();
+    const std::set<std::string> files(names.begin(), names.end());
+    EXPECT_EQ(bitmaps.Reads(), int(files.size()));
+    ASSERT_TRUE(CBuildRunner(compiler, bitmaps).Run(project).Success);
+    EXPECT_EQ(bitmaps.Reads(), int(files.size()));
+}
+
 TEST_F(BuildFixture, EveryBuildStartsWithAFreshlyLoadedLibrary) {
     project.SkinInfo.Reso = 1;
     ASSERT_TRUE(CBuildRunner(compiler).Run(project).Success);
@@ -195,7 +209,7 @@ TEST_F(BuildFixture, BitmapProblemsNameTheElementAndPropertyOnceAndNeverTheScrip
                   "' is missing.\n"
                   "Scroll Bar, Bitmap File: the bitmap file '" +
                   scroll +
-                  "' is not a BMP file.\n"
+                  "' cannot be read: not a BMP file.\n"
                   "Icons, Misc Icons, Bitmap File: no bitmap file is named.");
     EXPECT_EQ(result.Message().find("_script"), std::string::npos);
     // Found before the compiler ran: nothing was written, nothing called.

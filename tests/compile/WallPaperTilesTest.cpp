@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "BitmapCache.h"
 #include "Bmp.h"
 #include "BuildFiles.h"
 #include "DIBSectionLite.h"
@@ -13,6 +14,12 @@ using namespace vantoro;
 using namespace vantoro::test;
 
 namespace {
+
+// Each cut reads the wall paper afresh, as a new build does.
+bool Tiles(const CSkinProject& project, std::string* error = nullptr) {
+    CBitmapCache bitmaps;
+    return CreateWallPaperTiles(project, bitmaps, error);
+}
 
 std::string TilePath(const QTemporaryDir& dir, int i) {
     return dir.filePath(QString::fromStdString(WallPaperTileName(i))).toStdString();
@@ -47,7 +54,7 @@ void CheckTiles(int bits, int headerSize, uint32_t fileSize) {
     UseFolder(p, dir, 2);
 
     std::string error;
-    ASSERT_TRUE(CreateWallPaperTiles(p, &error)) << error;
+    ASSERT_TRUE(Tiles(p, &error)) << error;
     const int origins[4][2] = {{0, 0}, {160, 0}, {0, 160}, {160, 160}};
     for (int t = 0; t < 4; ++t) {
         SCOPED_TRACE(t + 1);
@@ -98,7 +105,7 @@ TEST(WallPaperTiles, ASmallerWallPaperLeavesWhiteNeverTheLastTile) {
     WriteBmp(dir.filePath("wall.bmp").toStdString(), s);
     CSkinProject p;
     UseFolder(p, dir, 2);
-    ASSERT_TRUE(CreateWallPaperTiles(p));
+    ASSERT_TRUE(Tiles(p));
 
     CDIBSectionLite tile[4];
     for (int t = 0; t < 4; ++t) ASSERT_TRUE(tile[t].Load(TilePath(dir, t + 1)));
@@ -117,15 +124,15 @@ TEST(WallPaperTiles, NothingForLowResolutionAndNothingFromABadWallPaper) {
     QTemporaryDir dir;
     CSkinProject p;
     UseFolder(p, dir, 1);  // the wall paper does not even exist
-    EXPECT_TRUE(CreateWallPaperTiles(p));
+    EXPECT_TRUE(Tiles(p));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 
     p.SkinInfo.Reso = 2;
     std::string error;
-    EXPECT_FALSE(CreateWallPaperTiles(p, &error));
+    EXPECT_FALSE(Tiles(p, &error));
     EXPECT_NE(error.find("wall.bmp"), std::string::npos) << error;
     WriteFile(dir.filePath("wall.bmp").toStdString(), {'B', 'M', 1, 2, 3});
-    EXPECT_FALSE(CreateWallPaperTiles(p, &error));
+    EXPECT_FALSE(Tiles(p, &error));
     EXPECT_NE(error.find("wall.bmp"), std::string::npos) << error;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"wall.bmp"});
 }
@@ -138,7 +145,7 @@ TEST(WallPaperTiles, AWallPaperNamedLikeATileIsNeitherOverwrittenNorDeleted) {
     UseFolder(p, dir, 2);
     p.WallPaper.Bmp = "__BKG2.bmp";
     std::string error;
-    EXPECT_FALSE(CreateWallPaperTiles(p, &error));
+    EXPECT_FALSE(Tiles(p, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(ReadFile(TilePath(dir, 2)), before);
 }

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <memory>
 
 #include "ArtworkImporter.h"
-#include "AtomicFileWriter.h"
+#include "AtomicFileProbe.h"
 #include "DIBSectionLite.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
@@ -162,9 +163,10 @@ TEST(ArtworkImporter, RefusalsAndFailedWritesLeaveEveryFileAsItWas) {
 
     skin.project.TitleBar.BmpMask = "titlem.bmp";
     ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), png, {}, import));
-    CAtomicFileWriter::FailAtForTesting(CAtomicFileWriter::Stage::Rename);
-    EXPECT_FALSE(CArtworkImporter::Write(import, &error));
-    CAtomicFileWriter::FailAtForTesting(CAtomicFileWriter::Stage::None);
+    {
+        const CAtomicFileProbe failing(CAtomicFile::Stage::Rename, EACCES);
+        EXPECT_FALSE(CArtworkImporter::Write(import, &error));
+    }
     EXPECT_EQ(skin.Files(), before);
 }
 

@@ -45,50 +45,52 @@ TEST(ProfileValues, ReadsFailOnlyOnEmptyNumbersAndKeepUnmatchedMembers) {
                                            "Num=\r\n"
                                            "Text=\r\n"
                                            "Color=255\r\n");
+    CProfileStore store;
     CRect rect{100, 200, 300, 400};
-    EXPECT_TRUE(ReadProfileRect(path, "S", "Rect", rect));
+    EXPECT_TRUE(ReadProfileRect(store, path, "S", "Rect", rect));
     EXPECT_EQ(rect, (CRect{16, 8, 5, 400}));
 
     int number = 5;
-    EXPECT_FALSE(ReadProfileInt(path, "S", "Num", number));
-    EXPECT_TRUE(ReadProfileInt(path, "S", "Missing", number));
+    EXPECT_FALSE(ReadProfileInt(store, path, "S", "Num", number));
+    EXPECT_TRUE(ReadProfileInt(store, path, "S", "Missing", number));
     EXPECT_EQ(number, 1);
 
     std::string text = "old";
-    EXPECT_TRUE(ReadProfileString(path, "S", "Text", text));
+    EXPECT_TRUE(ReadProfileString(store, path, "S", "Text", text));
     EXPECT_EQ(text, "");
-    EXPECT_TRUE(ReadProfileString(path, "Nope", "Text", text));
+    EXPECT_TRUE(ReadProfileString(store, path, "Nope", "Text", text));
     EXPECT_EQ(text, "1");
 
     COLORREF color = 0;
-    EXPECT_TRUE(ReadProfileColor(path, "S", "Color", color));
+    EXPECT_TRUE(ReadProfileColor(store, path, "S", "Color", color));
     EXPECT_EQ(RedOf(color), 255);
     EXPECT_EQ(GreenOf(color), 0);
 
     CSize size{};
-    EXPECT_TRUE(ReadProfilePoint(path, "S", "Size", size));
+    EXPECT_TRUE(ReadProfilePoint(store, path, "S", "Size", size));
     EXPECT_EQ(size, (CSize{1, 1}));
 }
 
 TEST(ProfileValues, CacheFollowsTheFileOnDiskAndTheFlush) {
     test::TempFolder dir;
     const std::string path = dir.WriteFile("c.skn", "[S]\nK=first\n");
+    CProfileStore store;
     std::string value;
-    CProfileStore::Instance().ReadString(path, "S", "K", "1", value);
+    store.ReadString(path, "S", "K", "1", value);
     EXPECT_EQ(value, "first");
 
     test::WriteText(path, "[S]\nK=second, longer\n");
-    CProfileStore::Instance().ReadString(path, "S", "K", "1", value);
+    store.ReadString(path, "S", "K", "1", value);
     EXPECT_EQ(value, "second, longer");
 
-    EXPECT_TRUE(WriteProfileInt(path, "S", "N", -3));
+    EXPECT_TRUE(WriteProfileInt(store, path, "S", "N", -3));
     EXPECT_EQ(test::ReadText(path), "[S]\nK=second, longer\nN=-3\n");
     int n = 0;
-    EXPECT_TRUE(ReadProfileInt(path, "S", "N", n));
+    EXPECT_TRUE(ReadProfileInt(store, path, "S", "N", n));
     EXPECT_EQ(n, -3);
 
-    CProfileStore::Instance().Flush(path);
+    store.Flush(path);
     std::remove(path.c_str());
-    CProfileStore::Instance().ReadString(path, "S", "K", "default", value);
+    store.ReadString(path, "S", "K", "default", value);
     EXPECT_EQ(value, "default");
 }

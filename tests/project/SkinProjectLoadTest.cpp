@@ -202,9 +202,10 @@ TEST(SkinProjectLoad, FillsTheTreeOnLoadAndEmptiesItOnClose) {
     TempFolder dir;
     test::RecordingTree tree;
     CSkinProject project;
-    project.SetElementsTree(&tree);
-    project.SetElementsTree(nullptr);  // ignored
+    project.AddObserver(tree);
+    project.AddObserver(tree);  // once is enough
     ASSERT_EQ(project.LoadProject(dir.WriteFile("t.skn", SkinProjectWriter().Text())), 1);
+    EXPECT_EQ(tree.deleteAllCalls, 1);
 
     const char* labels[] = {
         "Skin Info",      "Properties",       "Skin Elements",         "Wall Paper",
@@ -231,4 +232,8 @@ TEST(SkinProjectLoad, FillsTheTreeOnLoadAndEmptiesItOnClose) {
     EXPECT_EQ(project.PathName, "");
     EXPECT_EQ(project.Folder, CSkinProject::NoProjectFolder());
     EXPECT_EQ(project.SkinInfo.SkinName, "Test");  // records keep their values
+
+    project.RemoveObserver(tree);
+    ASSERT_EQ(project.LoadProject(dir.Path("t.skn")), 1);
+    EXPECT_TRUE(tree.nodes.empty()) << "a removed observer is told nothing";
 }

@@ -2,9 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
 
-#include "AtomicFileWriter.h"
+#include "AtomicFileProbe.h"
 #include "ProfileFile.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
@@ -88,11 +89,12 @@ TEST(SkinProjectSave, FailedSavesLeaveTheOldFileWholeAndNeverCreateOne) {
     ASSERT_EQ(project.LoadProject(path), 1);
     project.SkinInfo.Author = "Someone Else";
 
-    for (auto stage : {CAtomicFileWriter::Stage::CreateTemporary, CAtomicFileWriter::Stage::Write,
-                       CAtomicFileWriter::Stage::Rename}) {
-        CAtomicFileWriter::FailAtForTesting(stage);
-        EXPECT_EQ(project.SaveProject(), 0);
-        CAtomicFileWriter::FailAtForTesting(CAtomicFileWriter::Stage::None);
+    for (auto stage : {CAtomicFile::Stage::CreateTemporary, CAtomicFile::Stage::Write,
+                       CAtomicFile::Stage::Sync, CAtomicFile::Stage::Rename}) {
+        {
+            const CAtomicFileProbe failing(stage, EIO);
+            EXPECT_EQ(project.SaveProject(), 0);
+        }
         EXPECT_EQ(ReadText(path), original);
         EXPECT_NE(project.LastError().find(path), std::string::npos) << project.LastError();
     }

@@ -103,7 +103,6 @@ TEST(PropertyItems, ColourSwatchSitsTwoPixelsInAndTheTextAfterIt) {
 }
 
 TEST(PropertyItems, ReadEditorParsesNumbersAndEnforcesLimitsWithMessages) {
-    test::MessageRecorder recorder;
     test::StubTextEditor editor(CPropertyItemInt::kEditorClass);
     CPropertyItemInt number("Height");
     const std::pair<const char*, int32_t> texts[] = {{"  42abc", 42},
@@ -115,41 +114,39 @@ TEST(PropertyItems, ReadEditorParsesNumbersAndEnforcesLimitsWithMessages) {
                                                      {"-99999999999", -2147483647 - 1}};
     for (const auto& [text, expected] : texts) {
         editor.text = text;
-        number.ReadEditor(editor);
+        EXPECT_TRUE(number.ReadEditor(editor).Ok()) << text;
         EXPECT_EQ(number.m_nValue, expected) << text;
     }
-    EXPECT_TRUE(recorder.messages.isEmpty());
 
     number.m_nValue = 5;
     number.m_bCheckRange = true;
     number.m_nMin = 0;
     number.m_nMax = 10;
     editor.text = "11";
-    number.ReadEditor(editor);
+    const CResult<void> refused = number.ReadEditor(editor);
     EXPECT_EQ(number.m_nValue, 5);
     EXPECT_EQ(editor.text, "5");
     EXPECT_EQ(editor.selectAllCalls, 1);
-    ASSERT_EQ(recorder.messages.size(), 1);
-    EXPECT_EQ(recorder.messages[0],
+    ASSERT_FALSE(refused.Ok());
+    EXPECT_EQ(refused.Error(),
               "The value you have entered is out of the acceptable range.\n Enter a value between "
               "0 and 10.");
     editor.text = "10";
-    number.ReadEditor(editor);
+    EXPECT_TRUE(number.ReadEditor(editor).Ok());
     EXPECT_EQ(number.m_nValue, 10);
 
     test::StubTextEditor textEditor(CPropertyItemString::kEditorClass);
     CPropertyItemString name("Skin Name");
     textEditor.text = std::string(400, 'x');
-    name.ReadEditor(textEditor);
+    EXPECT_TRUE(name.ReadEditor(textEditor).Ok());
     EXPECT_EQ(name.m_strValue.size(), 400u);  // no limit by default
     name.m_nMaxLength = 5;
     textEditor.text = "Nightfall";
-    name.ReadEditor(textEditor);
+    const CResult<void> cut = name.ReadEditor(textEditor);
     EXPECT_EQ(name.m_strValue, "Night");
     EXPECT_EQ(textEditor.text, "Night");
-    ASSERT_EQ(recorder.messages.size(), 2);
-    EXPECT_EQ(recorder.messages[1],
-              "The entered string is too long. The maximum limit is 5 characters.\n");
+    ASSERT_FALSE(cut.Ok());
+    EXPECT_EQ(cut.Error(), "The entered string is too long. The maximum limit is 5 characters.\n");
 }
 
 TEST(PropertyItems, ShowEditorMakesEachEditorOnceAndLoadsIt) {
@@ -181,7 +178,7 @@ TEST(PropertyItems, ShowEditorMakesEachEditorOnceAndLoadsIt) {
     EXPECT_EQ(combo->selected, 3);
     EXPECT_EQ(combo->dropDownRows, 5);
     combo->selected = 4;
-    depth.ReadEditor(*combo);
+    EXPECT_TRUE(depth.ReadEditor(*combo).Ok());
     EXPECT_EQ(depth.m_nSelected, 4);
 
     CPropertyItemCategory category("Skin Properties");

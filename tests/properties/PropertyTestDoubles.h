@@ -8,7 +8,6 @@
 
 #include "InPlaceComboEditor.h"
 #include "InPlaceTextEditor.h"
-#include "MessageSink.h"
 #include "PropertyItem.h"
 #include "PropertyItemManager.h"
 #include "PropertyListHost.h"
@@ -83,27 +82,18 @@ public:
         return sheet.ApplyValue(item.m_nItemId, after);
     }
     void OnRefreshView() override { ++refreshes; }
+    void OnRefused(const CPropertyItemManager&, const CPropertyItem&,
+                   const std::string& reason) override {
+        refusals.push_back(reason);
+    }
 
     struct Commit {
         int itemId;
         CPropertyValue before, after;
     };
     std::vector<Commit> commits;
+    std::vector<std::string> refusals;
     int refreshes = 0;
-};
-
-// Collects the model's messages for the life of the object.
-class MessageRecorder {
-public:
-    MessageRecorder() {
-        m_previous = CMessageSink::SetHandler(
-            [this](const QString& text, CMessageSink::Kind) { messages << text; });
-    }
-    ~MessageRecorder() { CMessageSink::SetHandler(std::move(m_previous)); }
-    QStringList messages;
-
-private:
-    CMessageSink::Handler m_previous;
 };
 
 }  // namespace vantoro::test

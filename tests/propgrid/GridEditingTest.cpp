@@ -33,6 +33,9 @@ protected:
         m_history.Attach(&m_project);
         QObject::connect(&m_history, &CEditHistory::ValueApplied, m_list.get(),
                          &CPropertyListCtrl::OnValueApplied);
+        // What the rules refuse reaches the user through the history, as in the window.
+        QObject::connect(&m_history, &CEditHistory::Refused,
+                         [this](const QString& reason) { m_messages << reason; });
     }
     void TearDown() override {
         m_history.Attach(nullptr);

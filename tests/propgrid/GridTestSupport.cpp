@@ -34,9 +34,9 @@ void GridTest::SetUp() {
             m_messages << text;
             m_captions << caption;
         });
-    m_previousSink = CMessageSink::SetHandler(
-        [this](const QString& text, CMessageSink::Kind) { m_messages << text; });
     m_list = std::make_unique<CPropertyListCtrl>();
+    QObject::connect(m_list.get(), &CPropertyListCtrl::MessageForUser,
+                     [this](const QString& text) { m_messages << text; });
     QFont font = m_list->font();
     font.setPixelSize(11);
     m_list->setFont(font);
@@ -51,7 +51,6 @@ void GridTest::SetUp() {
 void GridTest::TearDown() {
     m_list.reset();
     CGridMessageBox::SetHandler(m_previousGrid);
-    CMessageSink::SetHandler(m_previousSink);
 }
 
 void GridTest::Focus(QWidget* widget) {

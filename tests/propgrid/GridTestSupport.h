@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "GridMessageBox.h"
-#include "MessageSink.h"
 #include "PropertyItemInt.h"
 #include "PropertyItemList.h"
 #include "PropertyItemManager.h"
@@ -49,7 +48,6 @@ protected:
 
 private:
     CGridMessageBox::Handler m_previousGrid;
-    CMessageSink::Handler m_previousSink;
 };
 
 }  // namespace vantoro

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "BitmapCache.h"
 #include "BitmapStacker.h"
 #include "Bmp.h"
 
@@ -40,7 +41,8 @@ TEST(BitmapStacker, StacksBitmapsFivePixelsApartAndRestartsPerElement) {
     WriteSolidBmp(dir.filePath("a.bmp").toStdString(), 10, 30, 0xFF0000);
     QDir(dir.path()).mkdir("Sub");
     WriteSolidBmp(dir.filePath("Sub/b.bmp").toStdString(), 10, 20, 0x00FF00);
-    CBitmapStacker stacker(folder);
+    CBitmapCache bitmaps;
+    CBitmapStacker stacker(folder, bitmaps);
     Canvas canvas;
     {
         QPainter painter(&canvas.image);
@@ -67,7 +69,8 @@ TEST(BitmapStacker, MissingFilesAreCollectedOnceAndDoNotMoveTheStack) {
         QDir::toNativeSeparators(dir.path()).toStdString() + QDir::separator().toLatin1();
     WriteSolidBmp(dir.filePath("high.bmp").toStdString(), 10, 8, 0x0000FF);
     WriteFile(dir.filePath("text.bmp").toStdString(), {'h', 'e', 'l', 'l', 'o'});
-    CBitmapStacker stacker(folder);
+    CBitmapCache bitmaps;
+    CBitmapStacker stacker(folder, bitmaps);
     const std::string missing = folder + "normal.bmp";
     for (int repaint = 0; repaint < 3; ++repaint) {
         Canvas canvas;

@@ -59,11 +59,12 @@ TEST_F(UnsavedChangesTest, TitleUndoAndSaveFollowTheHistory) {
     CPropertyItemManager& sheet = frame->Project().TitleBar.PropertySheet();
     sheet.FindItem(3)->SetValue(std::string("nothere.bmp"));
     sheet.OnItemChanged(sheet.FindItem(3), nullptr, 0);
-    QTest::qWait(50);
-    EXPECT_TRUE(frame->statusBar()->currentMessage().contains("nothere.bmp"));
+    // The preview tells what it found missing when it next paints.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return frame->statusBar()->currentMessage().contains("nothere.bmp"); }, 5000));
     undo->trigger();
-    QTest::qWait(50);
-    EXPECT_EQ(frame->statusBar()->currentMessage(), "");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return frame->statusBar()->currentMessage().isEmpty(); }, 5000));
 
     frame->Action(ID_SAVE_PROJECT)->trigger();
     EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");

@@ -21,13 +21,7 @@ public:
     std::vector<std::string> names;
 };
 
-class VantoroViewTest : public ShellTest {
-protected:
-    void TearDown() override {
-        SetBitmapDrawer(nullptr);
-        ShellTest::TearDown();
-    }
-};
+class VantoroViewTest : public ShellTest {};
 
 TEST_F(VantoroViewTest, PaintsGreyAndTheSelectedElementAtTheTopLeft) {
     const QString blue = WriteProject(QStringLiteral("Blue"));
@@ -35,8 +29,8 @@ TEST_F(VantoroViewTest, PaintsGreyAndTheSelectedElementAtTheTopLeft) {
     CMainFrame* frame = app->MainFrame();
     ASSERT_TRUE(app->OpenDocumentFile(blue));
     FakeDrawer drawer;
-    SetBitmapDrawer(&drawer);
     CVantoroView* view = frame->GetActiveView();
+    view->SetBitmapDrawer(drawer);
     ASSERT_GT(view->width(), 40);
     ASSERT_GT(view->height(), 40);
 
@@ -63,6 +57,7 @@ TEST_F(VantoroViewTest, PaintsGreyAndTheSelectedElementAtTheTopLeft) {
     // A category node shows the background only.
     frame->OnElementSelected(nullptr);
     EXPECT_EQ(view->grab().toImage().pixelColor(1, 1), grey);
+    view->SetBitmapDrawer(frame->BitmapStacker());
 }
 
 }  // namespace

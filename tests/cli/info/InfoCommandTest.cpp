@@ -10,11 +10,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "Compiler.h"
 #include "InfoCommand.h"
 #include "PalmBitmapDecoder.h"
 #include "PalmBitmapWriter.h"
 #include "PalmDatabaseWriter.h"
-#include "ResourceCompiler.h"
 
 namespace {
 
@@ -306,10 +306,9 @@ TEST(InfoCommand, ShowsWhatTheCompilerMade) {
         "BITMAPCOLOR ID 3001 \"art.bmp\" \r\nBITMAPCOLOR16K ID 3002 \"art.bmp\" \r\n";
     Write(folder / "_script.txt", Bytes(script.begin(), script.end()));
     std::ostringstream out, err;
-    ASSERT_EQ(
-        brres::ResourceCompiler(out, err).Run({"-q", "-creator", "Krdo", "-name", "Green", "-type",
-                                               "SKIN", "-o", "Green.PDB", "-ro", "_script.txt"}),
-        0)
+    ASSERT_EQ(brres::Compiler(out, err).Run({"-q", "-creator", "Krdo", "-name", "Green", "-type",
+                                             "SKIN", "-o", "Green.PDB", "-ro", "_script.txt"}),
+              0)
         << err.str();
     const InfoRun run = Info({"Green.PDB", "--png", "png"});
     ASSERT_EQ(run.code, 0) << run.err;

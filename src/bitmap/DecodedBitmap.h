@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "DIBSectionLite.h"
+#include "Result.h"
+
+namespace vantoro {
+
+// One bitmap file as read, shared by whoever draws or judges it and changed by no one: the
+// bitmap in its own depth and colour table, and the picture it paints, made once when first
+// asked for.
+class CDecodedBitmap {
+public:
+    // The bitmap file at `path`, or why it cannot be read (the file named).
+    static CResult<std::shared_ptr<const CDecodedBitmap>> Read(const std::string& path);
+
+    CDecodedBitmap(const CDecodedBitmap&) = delete;
+    CDecodedBitmap& operator=(const CDecodedBitmap&) = delete;
+
+    const CDIBSectionLite& Dib() const { return m_dib; }
+    int Width() const { return m_dib.GetWidth(); }
+    int Height() const { return m_dib.GetHeight(); }
+    // Top-down, 32-bit RGB.
+    const QImage& Image() const;
+
+private:
+    CDecodedBitmap() = default;
+
+    CDIBSectionLite m_dib;
+    mutable std::once_flag m_imageMade;
+    mutable QImage m_image;
+};
+
+}  // namespace vantoro

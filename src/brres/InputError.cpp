@@ -1,7 +1,0 @@
-#include "InputError.h"
-
-namespace brres {
-
-InputError::InputError(const std::string& message) : std::runtime_error(message) {}
-
-}  // namespace brres

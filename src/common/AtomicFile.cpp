@@ -1,0 +1,330 @@
+#include "AtomicFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <system_error>
+#include <utility>
+
+#include "AtomicFileProbe.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace vantoro {
+namespace {
+
+namespace fs = std::filesystem;
+using Stage = CAtomicFile::Stage;
+
+// Pieces of this size go to the descriptor: few calls, and a full disk is still found
+// where it happens.
+constexpr size_t kPiece = 64 * 1024;
+
+std::string Reason(int error) {
+    return std::generic_category().message(error);
+}
+
+#ifdef _WIN32
+int OpenNew(const fs::path& path) {
+    return ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+int OpenExisting(const fs::path& path) {
+    return ::_wopen(path.c_str(), _O_WRONLY | _O_TRUNC | _O_BINARY);
+}
+long long WriteSome(int fd, const char* data, size_t size) {
+    return ::_write(fd, data, unsigned(size < (1u << 30) ? size : (1u << 30)));
+}
+bool SeekTo(int fd, uint64_t offset) {
+    return ::_lseeki64(fd, static_cast<long long>(offset), SEEK_SET) >= 0;
+}
+bool SeekToEnd(int fd) {
+    return ::_lseeki64(fd, 0, SEEK_END) >= 0;
+}
+int SyncFile(int fd) {
+    return ::_commit(fd) == 0 ? 0 : errno;
+}
+void CloseFile(int fd) {
+    ::_close(fd);
+}
+#else
+int OpenNew(const fs::path& path) {
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+}
+int OpenExisting(const fs::path& path) {
+    return ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+}
+long long WriteSome(int fd, const char* data, size_t size) {
+    return ::write(fd, data, size);
+}
+bool SeekTo(int fd, uint64_t offset) {
+    return ::lseek(fd, static_cast<off_t>(offset), SEEK_SET) >= 0;
+}
+bool SeekToEnd(int fd) {
+    return ::lseek(fd, 0, SEEK_END) >= 0;
+}
+int SyncFile(int fd) {
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+void CloseFile(int fd) {
+    ::close(fd);
+}
+// The permissions a new file gets from the user's mask, as any other program's.
+mode_t NewFileMode() {
+    static const mode_t mode = [] {
+        const mode_t mask = ::umask(022);
+        ::umask(mask);
+        return mode_t(0666 & ~mask);
+    }();
+    return mode;
+}
+#endif
+
+// Writes all of `size` bytes; 0, or the system's error number.
+int WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const long long n = WriteSome(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        // A write that takes nothing without an error would loop forever.
+        if (n <= 0) return n < 0 ? errno : ENOSPC;
+        data += n;
+        size -= size_t(n);
+    }
+    return 0;
+}
+
+std::string TemporaryNameFor(const fs::path& target) {
+    static const char digits[] = "0123456789abcdef";
+    std::random_device random;
+    std::string suffix;
+    for (int i = 0; i < 8; ++i) suffix += digits[random() % 16];
+    // Hidden beside the target: the rename stays within one file system.
+    return (target.parent_path() / ("." + target.filename().string() + "." + suffix + ".tmp"))
+        .string();
+}
+
+// The file a write to `path` replaces: the end of a chain of links, when there is one.
+std::string Followed(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::path(path), ec)) return path;
+    const fs::path target = fs::canonical(fs::path(path), ec);
+    return ec ? path : target.string();
+}
+
+}  // namespace
+
+CResult<void> CAtomicFile::Write(const std::string& path, std::string_view bytes, Mode mode) {
+    CResult<CAtomicFile> file = Open(path, mode);
+    if (!file) return Fail(file.Error());
+    file->Append(bytes);
+    return file->Commit();
+}
+
+CResult<CAtomicFile> CAtomicFile::Open(const std::string& path, Mode mode) {
+    CAtomicFile file;
+    file.m_mode = mode;
+    file.m_target = mode == Mode::Replace ? Followed(path) : path;
+    const fs::path target(file.m_target);
+    std::error_code ec;
+    const fs::file_status status =
+        mode == Mode::Replace ? fs::status(target, ec) : fs::symlink_status(target, ec);
+    file.m_existed = fs::exists(status);
+    if (fs::is_directory(status)) return Fail(file.m_target + ": is a folder, not a file");
+    if (mode == Mode::CreateNew && file.m_existed)
+        return Fail(file.m_target + ": the file is already there; nothing was written");
+    if (file.m_existed && !fs::is_regular_file(status)) {
+        // A device or a pipe cannot be replaced in one step, and renaming a file over it
+        // would destroy the node (for /dev/full, the whole system's).
+        file.m_inPlace = true;
+        return file;
+    }
+    for (int attempt = 0; attempt < 100 && file.m_fd < 0; ++attempt) {
+        if (const int error = CAtomicFileProbe::At(Stage::CreateTemporary, file.m_target)) {
+            errno = error;
+            break;
+        }
+        file.m_temporary = TemporaryNameFor(target);
+        file.m_fd = OpenNew(fs::path(file.m_temporary));
+        if (file.m_fd < 0 && errno != EEXIST) break;
+    }
+    if (file.m_fd < 0) {
+        const int error = errno;
+        file.m_temporary.clear();
+        return Fail(file.m_target + ": cannot create a temporary file in its folder (" +
+                    Reason(error) + ")");
+    }
+    return file;
+}
+
+CAtomicFile::CAtomicFile(CAtomicFile&& other) noexcept {
+    *this = std::move(other);
+}
+
+CAtomicFile& CAtomicFile::operator=(CAtomicFile&& other) noexcept {
+    if (this == &other) return *this;
+    Discard();
+    m_target = std::move(other.m_target);
+    m_temporary = std::exchange(other.m_temporary, std::string());
+    m_mode = other.m_mode;
+    m_inPlace = other.m_inPlace;
+    m_existed = other.m_existed;
+    m_fd = std::exchange(other.m_fd, -1);
+    m_pending = std::move(other.m_pending);
+    m_size = other.m_size;
+    m_flushed = other.m_flushed;
+    m_error = std::move(other.m_error);
+    m_done = std::exchange(other.m_done, true);
+    return *this;
+}
+
+CAtomicFile::~CAtomicFile() {
+    Discard();
+}
+
+void CAtomicFile::Close() {
+    if (m_fd >= 0) CloseFile(std::exchange(m_fd, -1));
+}
+
+void CAtomicFile::Discard() {
+    Close();
+    if (!m_temporary.empty()) {
+        std::error_code ec;
+        fs::remove(fs::path(m_temporary), ec);
+        m_temporary.clear();
+    }
+}
+
+std::string CAtomicFile::Unchanged() const {
+    return m_existed ? "the file is unchanged" : "nothing was written";
+}
+
+void CAtomicFile::Keep(const std::string& what, const std::string& reason) {
+    if (m_error.empty()) m_error = m_target + ": " + what + " (" + reason + "); " + Unchanged();
+}
+
+bool CAtomicFile::Flush() {
+    if (Failed()) return false;
+    if (m_inPlace || m_pending.empty()) return true;
+    for (size_t done = 0; done < m_pending.size(); done += kPiece) {
+        const size_t piece = std::min(kPiece, m_pending.size() - done);
+        int error = CAtomicFileProbe::At(Stage::Write, m_target);
+        if (!error) error = WriteAll(m_fd, m_pending.data() + done, piece);
+        if (error) {
+            Keep("cannot write the new content", Reason(error));
+            return false;
+        }
+        m_flushed += piece;
+    }
+    m_pending.clear();
+    return true;
+}
+
+void CAtomicFile::Append(const void* data, size_t size) {
+    if (Failed() || m_done) return;
+    m_pending.append(static_cast<const char*>(data), size);
+    m_size += size;
+    if (m_pending.size() >= kPiece) Flush();
+}
+
+void CAtomicFile::Overwrite(uint64_t offset, const void* data, size_t size) {
+    if (Failed() || m_done || offset + size > m_size) return;
+    const char* bytes = static_cast<const char*>(data);
+    // Still in memory: changed there.
+    if (offset >= m_flushed) {
+        m_pending.replace(size_t(offset - m_flushed), size, bytes, size);
+        return;
+    }
+    if (!Flush()) return;
+    int error = CAtomicFileProbe::At(Stage::Write, m_target);
+    if (!error && !SeekTo(m_fd, offset)) error = errno;
+    if (!error) error = WriteAll(m_fd, bytes, size);
+    if (!error && !SeekToEnd(m_fd)) error = errno;
+    if (error) Keep("cannot write the new content", Reason(error));
+}
+
+CResult<void> CAtomicFile::Commit() {
+    if (m_done) return Fail(m_target + ": the file was written already");
+    CResult<void> result = m_inPlace ? CommitInPlace() : PutInPlace();
+    m_done = true;
+    Discard();
+    return result;
+}
+
+CResult<void> CAtomicFile::CommitInPlace() {
+    if (Failed()) return Fail(m_error);
+    const int fd = OpenExisting(fs::path(m_target));
+    if (fd < 0) return Fail(m_target + ": cannot be opened for writing (" + Reason(errno) + ")");
+    int error = CAtomicFileProbe::At(Stage::Write, m_target);
+    if (!error) error = WriteAll(fd, m_pending.data(), m_pending.size());
+    CloseFile(fd);
+    if (error) return Fail(m_target + ": cannot be written (" + Reason(error) + ")");
+    return {};
+}
+
+CResult<void> CAtomicFile::PutInPlace() {
+    if (!Flush()) return Fail(m_error);
+    int error = CAtomicFileProbe::At(Stage::Sync, m_target);
+    if (!error) error = SyncFile(m_fd);
+    if (error)
+        return Fail(m_target + ": cannot put the new content on the disk (" + Reason(error) +
+                    "); " + Unchanged());
+#ifndef _WIN32
+    struct stat existing;
+    const mode_t mode = m_existed && ::stat(m_target.c_str(), &existing) == 0
+                            ? existing.st_mode & 07777
+                            : NewFileMode();
+    ::fchmod(m_fd, mode);
+#endif
+    Close();
+
+    error = CAtomicFileProbe::At(Stage::Rename, m_target);
+    std::string reason;
+    if (error) {
+        reason = Reason(error);
+    } else if (m_mode == Mode::CreateNew) {
+#ifdef _WIN32
+        // The C library's rename refuses a target that is there.
+        if (::_wrename(fs::path(m_temporary).c_str(), fs::path(m_target).c_str()) != 0)
+            reason = Reason(errno);
+#else
+        // A link fails where the target appeared since the look; the temporary name goes.
+        // File systems without links get the look and the rename.
+        if (::link(m_temporary.c_str(), m_target.c_str()) != 0) {
+            const int linkError = errno;
+            std::error_code ec;
+            if (linkError == EEXIST || fs::exists(fs::symlink_status(fs::path(m_target), ec)))
+                reason = Reason(EEXIST);
+            else if (::rename(m_temporary.c_str(), m_target.c_str()) != 0)
+                reason = Reason(errno);
+            else
+                m_temporary.clear();
+        }
+#endif
+    } else {
+        std::error_code ec;
+        fs::rename(fs::path(m_temporary), fs::path(m_target), ec);
+        if (ec) reason = ec.message();
+    }
+    if (!reason.empty())
+        return Fail(
+            m_target +
+            (m_mode == Mode::CreateNew ? ": cannot be created (" : ": cannot replace the file (") +
+            reason + "); " + Unchanged());
+#ifndef _WIN32
+    if (m_mode == Mode::Replace) m_temporary.clear();  // renamed: nothing left to remove
+#else
+    m_temporary.clear();
+#endif
+    return {};
+}
+
+}  // namespace vantoro

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "AtomicFile.h"
+#include "AtomicFileProbe.h"
+#include "TempFolder.h"
+
+using vantoro::CAtomicFile;
+using vantoro::CAtomicFileProbe;
+using vantoro::test::ReadText;
+using vantoro::test::TempFolder;
+using Stage = CAtomicFile::Stage;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Reason(int error) {
+    return std::generic_category().message(error);
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+// A failure at any stage names the file and the system's reason, and leaves the file as it
+// was (or absent) with nothing beside it; the same write without the failure goes through.
+TEST(AtomicFile, AFailureAtAnyStageLeavesTheFileAsItWas) {
+    TempFolder dir;
+    const std::string kept = dir.WriteFile("kept.txt", "old content");
+    const std::string fresh = dir.Path("fresh.txt");
+    const struct {
+        Stage stage;
+        int error;
+    } faults[] = {{Stage::CreateTemporary, EACCES},
+                  {Stage::Write, ENOSPC},
+                  {Stage::Sync, EIO},
+                  {Stage::Rename, EXDEV}};
+    for (const auto& fault : faults) {
+        SCOPED_TRACE(int(fault.stage));
+        const CAtomicFileProbe probe(fault.stage, fault.error);
+        const vantoro::CResult<void> replaced = CAtomicFile::Write(kept, "new content");
+        ASSERT_FALSE(replaced.Ok());
+        EXPECT_TRUE(Contains(replaced.Error(), kept)) << replaced.Error();
+        EXPECT_TRUE(Contains(replaced.Error(), Reason(fault.error))) << replaced.Error();
+        if (fault.stage != Stage::CreateTemporary) {
+            EXPECT_TRUE(Contains(replaced.Error(), "the file is unchanged")) << replaced.Error();
+        }
+        const vantoro::CResult<void> made = CAtomicFile::Write(fresh, "new content");
+        ASSERT_FALSE(made.Ok());
+        EXPECT_TRUE(Contains(made.Error(), fresh)) << made.Error();
+        EXPECT_EQ(ReadText(kept), "old content");
+        EXPECT_EQ(dir.Entries(), std::vector<std::string>{"kept.txt"});
+    }
+    ASSERT_TRUE(CAtomicFile::Write(kept, "new content").Ok());
+    ASSERT_TRUE(CAtomicFile::Write(fresh, "").Ok());
+    EXPECT_EQ(ReadText(kept), "new content");
+    EXPECT_EQ(ReadText(fresh), "");
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"fresh.txt", "kept.txt"}));
+}
+
+// A large file goes to disk in pieces, and a header filled in at the end lands where it
+// belongs; while it is written, the target is still the old file, whole.
+TEST(AtomicFile, LargeWritesAndLateHeadersLandWholeAndOnlyAtTheEnd) {
+    TempFolder dir;
+    const std::string path = dir.WriteFile("data.bin", "previous");
+    std::string body;
+    for (int i = 0; i < 40000; ++i) body += "line " + std::to_string(i) + "\n";
+    int pieces = 0;
+    const CAtomicFileProbe probe([&](Stage stage, const std::string& target) {
+        EXPECT_EQ(target, path);
+        if (stage == Stage::Write) ++pieces;
+        // A process killed now would leave this on disk.
+        EXPECT_EQ(ReadText(path), "previous") << int(stage);
+        return 0;
+    });
+    vantoro::CResult<CAtomicFile> file = CAtomicFile::Open(path);
+    ASSERT_TRUE(file.Ok()) << file.Error();
+    file->Append(std::string(8, '?'));
+    file->Append(body);
+    file->Overwrite(0, "HEADER!!", 8);
+    file->Overwrite(8 + 5, "XXXX", 4);  // inside what went to disk first
+    EXPECT_EQ(file->Size(), 8 + body.size());
+    ASSERT_TRUE(file->Commit().Ok());
+    std::string expected = "HEADER!!" + body;
+    expected.replace(13, 4, "XXXX");
+    EXPECT_EQ(ReadText(path), expected);
+    EXPECT_GT(pieces, 4);
+    EXPECT_FALSE(file->Commit().Ok()) << "a writer is spent once committed";
+}
+
+// A writer given up before its Commit leaves nothing, and a new file is never made where
+// one is (or appeared meanwhile).
+TEST(AtomicFile, AbandonedWritesAndNewFilesThatWouldReplaceLeaveEverythingAlone) {
+    TempFolder dir;
+    const std::string path = dir.WriteFile("there.txt", "mine");
+    {
+        vantoro::CResult<CAtomicFile> file = CAtomicFile::Open(path);
+        ASSERT_TRUE(file.Ok());
+        file->Append("half");
+    }
+    EXPECT_EQ(ReadText(path), "mine");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"there.txt"});
+
+    const vantoro::CResult<void> over = CAtomicFile::Write(path, "x", CAtomicFile::Mode::CreateNew);
+    ASSERT_FALSE(over.Ok());
+    EXPECT_TRUE(Contains(over.Error(), path)) << over.Error();
+
+    const std::string late = dir.Path("late.txt");
+    vantoro::CResult<CAtomicFile> file = CAtomicFile::Open(late, CAtomicFile::Mode::CreateNew);
+    ASSERT_TRUE(file.Ok());
+    file->Append("from the writer");
+    dir.WriteFile("late.txt", "someone else's");
+    const vantoro::CResult<void> committed = file->Commit();
+    ASSERT_FALSE(committed.Ok());
+    EXPECT_TRUE(Contains(committed.Error(), late)) << committed.Error();
+    EXPECT_EQ(ReadText(late), "someone else's");
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"late.txt", "there.txt"}));
+    ASSERT_TRUE(CAtomicFile::Write(dir.Path("new.txt"), "n", CAtomicFile::Mode::CreateNew).Ok());
+    EXPECT_EQ(ReadText(dir.Path("new.txt")), "n");
+
+    const vantoro::CResult<void> folder = CAtomicFile::Write(dir.Path(""), "x");
+    ASSERT_FALSE(folder.Ok());
+    EXPECT_TRUE(Contains(folder.Error(), "is a folder")) << folder.Error();
+}
+
+#ifndef _WIN32
+// The replaced file keeps its permissions; a link keeps pointing at the file it named,
+// which gets the content; a device is written where it is, and its error is the system's.
+TEST(AtomicFile, PermissionsLinksAndDevicesAreKept) {
+    TempFolder dir;
+    const std::string target = dir.WriteFile("target.txt", "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string link = dir.Path("link.txt");
+    fs::create_symlink(target, link);
+    ASSERT_TRUE(CAtomicFile::Write(link, "through the link").Ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadText(target), "through the link");
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    ASSERT_TRUE(CAtomicFile::Write("/dev/null", "nothing").Ok());
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    const vantoro::CResult<void> full = CAtomicFile::Write("/dev/full", "more");
+    ASSERT_FALSE(full.Ok());
+    EXPECT_EQ(full.Error(), "/dev/full: cannot be written (" + Reason(ENOSPC) + ")");
+}
+#endif

@@ -25,8 +25,7 @@ void CArtworkImportCommand::SetFields(bool undo) {
 
 void CArtworkImportCommand::undo() {
     std::string error;
-    if (!CArtworkImporter::Undo(m_import, &error))
-        m_history.NotifyStepFailed(ToQString(error));
+    if (!CArtworkImporter::Undo(m_import, &error)) m_history.NotifyStepFailed(ToQString(error));
     SetFields(true);
 }
 

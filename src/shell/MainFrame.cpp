@@ -119,9 +119,8 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     // A value the rules refuse, dragged or typed, is told in a box of the window's.
     connect(&m_history, &CEditHistory::Refused, this,
             [this](const QString& reason) { CMessageBox::Show(this, reason); });
-    connect(&m_history, &CEditHistory::StepFailed, this, [this](const QString& reason) {
-        CMessageBox::Show(this, reason);
-    });
+    connect(&m_history, &CEditHistory::StepFailed, this,
+            [this](const QString& reason) { CMessageBox::Show(this, reason); });
     // Another program may have written the project while the user was away.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive) m_pCommands->FollowDisk();

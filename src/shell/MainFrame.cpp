@@ -18,6 +18,7 @@
 #include "CommandIds.h"
 #include "DockTreeWnd.h"
 #include "DocumentCommands.h"
+#include "ElementDisplay.h"
 #include "ElementSelectedEvent.h"
 #include "FrameCommands.h"
 #include "ImageDrops.h"
@@ -67,11 +68,13 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     });
     // What the rules find shows in the grid and the tree too, and a finding picked in the
     // layout's list shows its element and row.
-    connect(layout, &CLayoutView::ProblemsChanged, this, &CMainFrame::ShowProblemMarks);
+    connect(layout, &CLayoutView::ProblemsChanged, this, [this] {
+        if (m_pDisplay) m_pDisplay->ShowProblemMarks();
+    });
     connect(layout, &CLayoutView::ZoomChanged, this, &CMainFrame::UpdateCommandUI);
     connect(m_pLayoutPane, &CLayoutPane::ProblemChosen, this, [this](const CSkinProblem& problem) {
         const CProblemMarks::CPlace place = CProblemMarks::PlaceOf(Project(), problem);
-        SelectRow(place.Sheet, place.ItemId);
+        if (m_pDisplay) m_pDisplay->SelectRow(place.Sheet, place.ItemId);
     });
     auto status = [this](const QString& text) {
         if (text.isEmpty())
@@ -91,7 +94,7 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     });
     connect(&document, &CVantoroDoc::ProjectReplaced, this, [this] {
         if (!Project().IsLoaded) m_document.SetTitle(QStringLiteral("Untitled - Korrido Vantoro"));
-        ShowNoElement();
+        if (m_pDisplay) m_pDisplay->ShowNothing();
         ShowCentralPane();
         UpdateCommandUI();
     });
@@ -102,11 +105,13 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
         m_Stacker.ResetMissingFiles();
         statusBar()->clearMessage();
         layout->Refresh();
-        ShowChangedRows();
+        if (m_pDisplay) m_pDisplay->ShowChangedRows();
         UpdateCommandUI();
     });
     // Values changed since the last save stand out in the grid; a save makes them plain.
-    connect(&document, &CVantoroDoc::ModifiedChanged, this, &CMainFrame::ShowChangedRows);
+    connect(&document, &CVantoroDoc::ModifiedChanged, this, [this] {
+        if (m_pDisplay) m_pDisplay->ShowChangedRows();
+    });
     // A bitmap changed on disk (saved by a painting program): the preview, the screen and
     // the marks show it without being asked.
     connect(&document.BitmapWatcher(), &CBitmapWatcher::BitmapsChanged, this, [this, layout] {
@@ -115,7 +120,9 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
         layout->Refresh();
     });
     connect(&m_history, &CEditHistory::ValueApplied, this,
-            [this](CPropertyItemManager* sheet, uint8_t itemId) { ShowChange(sheet, itemId); });
+            [this](CPropertyItemManager* sheet, uint8_t itemId) {
+                if (m_pDisplay) m_pDisplay->ShowChange(sheet, itemId);
+            });
     // A value the rules refuse, dragged or typed, is told in a box of the window's.
     connect(&m_history, &CEditHistory::Refused, this,
             [this](const QString& reason) { CMessageBox::Show(this, reason); });
@@ -181,6 +188,9 @@ void CMainFrame::OnCreate() {
     setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     CreateDockingWindows();
+    m_pDisplay = std::make_unique<CElementDisplay>(
+        m_document, m_Stacker,
+        CElementDisplay::CViews{m_pWorkspace, m_pPropertyWnd, m_pView, LayoutView(), statusBar()});
     m_menuCommands = m_pFrameCommands->CreateMenus();
     m_pStartPage =
         new CStartPage(m_actions[ID_FILE_NEW_PROJECT], m_actions[ID_FILE_OPEN], m_pCentral);
@@ -301,32 +311,6 @@ void CMainFrame::OnEditRedo() {
     m_history.Stack().redo();
 }
 
-void CMainFrame::ShowNoElement() {
-    if (m_pPropertyWnd) m_pPropertyWnd->ClearPropertySheet();
-    m_Stacker.ResetMissingFiles();
-    statusBar()->clearMessage();
-    m_pView->SelectedSheet = nullptr;
-    m_pView->update();
-    LayoutView()->SetSelectedSheet(nullptr);
-    LayoutView()->Refresh();
-}
-
-void CMainFrame::ShowChange(CPropertyItemManager* sheet, int itemId) {
-    // Where the change is, shown; the keys stay where the user is typing.
-    m_pPendingFocus = QApplication::focusWidget();
-    m_pPropertyWnd->OnValueApplied(sheet, uint8_t(itemId));
-    SelectRow(sheet, itemId);
-}
-
-void CMainFrame::SelectRow(CPropertyItemManager* sheet, int itemId) {
-    if (!sheet || !m_pWorkspace) return;
-    m_nPendingItemId = itemId;
-    if (m_pPropertyWnd->List()->Manager() == sheet)
-        OnElementSelected(sheet);
-    else
-        m_pWorkspace->SelectSheet(sheet);  // the tree tells the frame, which selects the row
-}
-
 bool CMainFrame::event(QEvent* event) {
     if (event->type() == WM_ELEMENT_SELECTED) {
         OnElementSelected(static_cast<CElementSelectedEvent*>(event)->Sheet());
@@ -336,39 +320,7 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 void CMainFrame::OnElementSelected(CPropertyItemManager* sheet) {
-    CPropertyListCtrl* list = m_pPropertyWnd->List();
-    const int pending = std::exchange(m_nPendingItemId, 0);
-    const QPointer<QWidget> focus = std::exchange(m_pPendingFocus, nullptr);
-    // Rebuilt even when it is the sheet shown (collapsed categories open again), but not
-    // when only one of its rows is to be shown.
-    if (!sheet)
-        m_pPropertyWnd->ClearPropertySheet();
-    else if (!pending || list->Manager() != sheet)
-        m_pPropertyWnd->ShowPropertySheet(sheet, true);
-    m_Stacker.ResetMissingFiles();
-    statusBar()->clearMessage();
-    m_pView->SelectedSheet = sheet;
-    m_pView->update();
-    LayoutView()->SetSelectedSheet(sheet);
-    ShowProblemMarks();
-    ShowChangedRows();
-    if (sheet && pending) list->ShowItemId(pending);
-    if (focus) focus->setFocus(Qt::OtherFocusReason);
-}
-
-void CMainFrame::ShowChangedRows() {
-    CPropertyListCtrl* list = m_pPropertyWnd->List();
-    if (const CPropertyItemManager* sheet = list->Manager())
-        list->SetChangedRows(m_document.ChangedRows(*sheet));
-}
-
-void CMainFrame::ShowProblemMarks() {
-    const CProblemMarks marks(Project(), LayoutView()->Problems());
-    if (m_pWorkspace) m_pWorkspace->SetMarks(marks.Elements());
-    if (m_pPropertyWnd) {
-        CPropertyListCtrl* list = m_pPropertyWnd->List();
-        list->SetRowMarks(marks.Rows(list->Manager()));
-    }
+    if (m_pDisplay) m_pDisplay->Show(sheet);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -30,6 +29,7 @@ class CDockTreeWnd;
 class CDocumentCommands;
 class CFrameCommands;
 class CEditHistory;
+class CElementDisplay;
 class CLayoutPane;
 class CLayoutView;
 class CPropertyItemManager;
@@ -140,16 +140,6 @@ private:
     void LoadResourceCompiler();
     // Shows, without blocking, the bitmaps the last paint found missing.
     void ShowMissingBitmaps();
-    // The project is another file's, or none: nothing shown, nothing selected.
-    void ShowNoElement();
-    // The rule book's findings as marks on the grid's rows and the tree's elements.
-    void ShowProblemMarks();
-    // The shown sheet's values that differ from the file, in bold.
-    void ShowChangedRows();
-    // Undo or redo changed `sheet`'s row `itemId`: show it, the focus staying put.
-    void ShowChange(CPropertyItemManager* sheet, int itemId);
-    // Selects `sheet` in the tree and, once the grid shows it, its row `itemId`.
-    void SelectRow(CPropertyItemManager* sheet, int itemId);
     void OnDocumentTitleChanged();
     // The start page without a project, otherwise the view of the chosen mode.
     void ShowCentralPane();
@@ -175,10 +165,8 @@ private:
     QList<int> m_menuCommands;
     QList<QAction*> m_recentActions;
     QString m_strTutorialPath;
-    // The row to select, and the widget to give the focus back to, once the element
-    // chosen elsewhere shows in the grid.
-    int m_nPendingItemId = 0;
-    QPointer<QWidget> m_pPendingFocus;
+    // The element chosen, in the grid, the preview and the layout.
+    std::unique_ptr<CElementDisplay> m_pDisplay;
 };
 
 }  // namespace vantoro

@@ -92,10 +92,13 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
 
     const std::optional<CFileStamp> before = Stamp(result.DatabasePath);
     std::vector<CScriptLineOrigin> origins;
-    if (!CreateWallPaperTiles(project, m_bitmaps, &error) ||
-        !WriteResourceScript(project, &error, &origins)) {
+    if (!CreateWallPaperTiles(project, m_bitmaps, &error)) {
         RemoveIntermediateFiles(project);
         return fail(error);
+    }
+    if (const CResult<void> script = WriteResourceScript(project, &origins); !script) {
+        RemoveIntermediateFiles(project);
+        return fail(script.Error());
     }
 
     bool compiled;

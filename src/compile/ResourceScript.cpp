@@ -1,12 +1,10 @@
 #include "ResourceScript.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <sstream>
-#include <system_error>
 
+#include "AtomicFile.h"
 #include "SkinProject.h"
 
 namespace vantoro {
@@ -170,27 +168,11 @@ void WriteResourceScript(const CSkinProject& p, std::ostream& out,
                "AppList.RectMaximized");
 }
 
-bool WriteResourceScript(const CSkinProject& project, std::string* error,
-                         std::vector<CScriptLineOrigin>* origins) {
-    namespace fs = std::filesystem;
+CResult<void> WriteResourceScript(const CSkinProject& project,
+                                  std::vector<CScriptLineOrigin>* origins) {
     std::ostringstream text;
     WriteResourceScript(project, text, origins);
-    const std::string bytes = text.str();
-    const std::string path = project.Folder + kScriptFileName;
-    auto fail = [&](const std::string& why) {
-        if (error) *error = "The resource script '" + path + "' " + why;
-        return false;
-    };
-    std::ofstream out(fs::path(path), std::ios::binary | std::ios::trunc);
-    if (!out) return fail("cannot be created.");
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.close();
-    if (!out) {
-        std::error_code ec;
-        fs::remove(fs::path(path), ec);
-        return fail("could not be written completely (is the disk full?).");
-    }
-    return true;
+    return CAtomicFile::Write(project.Folder + kScriptFileName, text.str());
 }
 
 }  // namespace vantoro

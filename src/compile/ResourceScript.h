@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Result.h"
 #include "ScriptLineOrigin.h"
 
 namespace vantoro {
@@ -25,10 +26,9 @@ const char* BitmapKeyword(int depth);
 void WriteResourceScript(const CSkinProject& project, std::ostream& out,
                          std::vector<CScriptLineOrigin>* origins = nullptr);
 
-// Writes the script into "_script.txt" in the project folder, replacing any earlier one.
-// False when the file cannot be created or written completely; `error` then names the
-// file and the reason, and no partial file is left behind.
-bool WriteResourceScript(const CSkinProject& project, std::string* error = nullptr,
-                         std::vector<CScriptLineOrigin>* origins = nullptr);
+// Writes the script into "_script.txt" in the project folder, replacing any earlier one in
+// one step: a failure names the file and the reason and leaves no partial file behind.
+CResult<void> WriteResourceScript(const CSkinProject& project,
+                                  std::vector<CScriptLineOrigin>* origins = nullptr);
 
 }  // namespace vantoro

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
+#include <string_view>
 #include <vector>
+
+#include "AtomicFile.h"
 
 namespace vantoro::paint {
 
@@ -95,9 +97,9 @@ Bytes AppendRows(Bytes data, const Image& img, int bits, PixelValue pixel) {
 }
 
 bool WriteFile(const std::string& path, const Bytes& data) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
-    return bool(f);
+    return CAtomicFile::Write(
+               path, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()))
+        .Ok();
 }
 
 // Index of the entry nearest to `c`; on a tie the higher index wins, as the handheld's

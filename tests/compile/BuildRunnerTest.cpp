@@ -231,7 +231,7 @@ TEST(BuildProblems, TheCompilersOwnDiagnosticsComeBackAsFields) {
     {
         CCurrentDirectoryGuard directory;
         ASSERT_TRUE(directory.Enter(project.Folder, nullptr));
-        ASSERT_TRUE(WriteResourceScript(project, nullptr, &origins));
+        ASSERT_TRUE(WriteResourceScript(project, &origins));
         CResourceCompiler brres{QStringLiteral(BRRES_LIBRARY)};
         ASSERT_TRUE(brres.LoadLibraryEntry()) << brres.LastError();
         CStderrCapture capture;

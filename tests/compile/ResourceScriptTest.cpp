@@ -184,13 +184,14 @@ TEST(ResourceScript, WritesTheFileIntoTheProjectFolderOrReportsWhyNot) {
     CSkinProject p;
     Load(p, folder, 1, 4);
     const std::string path = folder.WriteFile("_script.txt", std::string(5000, 'x'));  // replaced
-    std::string error;
-    ASSERT_TRUE(WriteResourceScript(p, &error)) << error;
+    const CResult<void> written = WriteResourceScript(p);
+    ASSERT_TRUE(written) << written.Error();
     EXPECT_EQ(ReadText(path), Script(p));
 
     // A folder that does not exist: false, and the message names the file.
     p.Folder = folder.Path("missing") + p.Folder.back();
-    EXPECT_FALSE(WriteResourceScript(p, &error));
-    EXPECT_NE(error.find("_script.txt"), std::string::npos);
+    const CResult<void> refused = WriteResourceScript(p);
+    EXPECT_FALSE(refused);
+    EXPECT_NE(refused.Error().find("_script.txt"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("missing")));
 }

@@ -1,17 +1,21 @@
 // The preview reloads and repaints every bitmap of the selected element on each paint,
-// and every build cuts the wall paper afresh: these measure those paths.
+// and every build cuts the wall paper afresh: these measure those paths, and a whole
+// build of a real skin beside the compiler's part of it alone.
 
 #include <benchmark/benchmark.h>
 
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "BitmapCache.h"
 #include "BitmapStacker.h"
 #include "Bmp.h"
+#include "BuildRunner.h"
 #include "DIBSectionLite.h"
+#include "ResourceCompiler.h"
 #include "ResourceScript.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
@@ -77,5 +81,53 @@ void BM_WriteResourceScript(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WriteResourceScript);
+
+// A copy of the Nightfall sample, loaded.
+void LoadNightfall(CSkinProject& project, const TempFolder& dir) {
+    std::filesystem::copy(VANTORO_EXAMPLES_DIR "/Nightfall", dir.Folder(),
+                          std::filesystem::copy_options::recursive);
+    if (!project.LoadProject(dir.Path("Nightfall.skn"))) std::abort();
+}
+
+// Build Skin as `vantoro-cli build` runs it: the rule book, the tiles, the script and the
+// compile, every bitmap read once into a fresh cache shared by the rules and the tiles.
+void BM_BuildNightfall(benchmark::State& state) {
+    TempFolder dir;
+    CSkinProject project;
+    LoadNightfall(project, dir);
+    CResourceCompiler compiler(QStringLiteral(VANTORO_COMPILER_LIBRARY));
+    for (auto _ : state) {
+        CBuildRunner runner(compiler);
+        if (const CBuildResult built = runner.Run(project); !built.Success) {
+            state.SkipWithError(built.Reason.c_str());
+            break;
+        }
+    }
+}
+BENCHMARK(BM_BuildNightfall)->Unit(benchmark::kMillisecond);
+
+// The compiler's part of the same build alone, on the script and tiles the build leaves:
+// what the build is measured against.
+void BM_CompileNightfallScript(benchmark::State& state) {
+    TempFolder dir;
+    CSkinProject project;
+    LoadNightfall(project, dir);
+    CResourceCompiler compiler(QStringLiteral(VANTORO_COMPILER_LIBRARY));
+    {
+        CBuildRunner runner(compiler);
+        runner.KeepIntermediateFiles(true);
+        if (const CBuildResult built = runner.Run(project); !built.Success) {
+            state.SkipWithError(built.Reason.c_str());
+            return;
+        }
+    }
+    std::filesystem::current_path(dir.Folder());
+    for (auto _ : state) {
+        if (!compiler.LoadLibraryEntry() || !compiler.Compile("Nightfall", "Nightfall.PDB"))
+            std::abort();
+        compiler.UnloadLibrary();
+    }
+}
+BENCHMARK(BM_CompileNightfallScript)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,12 +5,12 @@
 #include <QRect>
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
 #include <new>
 
 #include "AtomicFile.h"
 #include "BmpReader.h"
+#include "ChannelDecoder.h"
 #include "InputError.h"
 
 namespace vantoro {
@@ -65,61 +65,6 @@ const std::array<QRgb, 256>& StandardColors() {
     }();
     return colors;
 }
-
-// Bits from the lowest to the highest set bit of a shifted-down mask. Damaged files
-// carry masks with holes; the span keeps every value such a mask lets through in range.
-int MaskSpan(uint32_t shifted) {
-    return 32 - std::countl_zero(shifted);
-}
-
-int ChannelFromMask(uint32_t raw, uint32_t mask) {
-    if (mask == 0) return 0;
-    const int shift = std::countr_zero(mask);
-    const int bits = MaskSpan(mask >> shift);
-    const uint32_t value = (raw & mask) >> shift;
-    if (bits >= 8) return int(value >> (bits - 8));
-    const uint32_t max = (1u << bits) - 1;
-    return int((value * 255 + max / 2) / max);
-}
-
-uint32_t MaskFromChannel(int value8, uint32_t mask) {
-    if (mask == 0) return 0;
-    const int shift = std::countr_zero(mask);
-    const int bits = MaskSpan(mask >> shift);
-    uint32_t value;
-    if (bits >= 8) {
-        value = uint32_t(value8) << (bits - 8);
-    } else {
-        const uint32_t max = (1u << bits) - 1;
-        value = (uint32_t(value8) * max + 127) / 255;
-    }
-    return (value << shift) & mask;
-}
-
-// One colour channel of a direct-colour pixel, decoded through a table so the
-// per-pixel work is a mask, a shift and a look-up.
-class CChannelDecoder {
-public:
-    explicit CChannelDecoder(uint32_t mask) : m_mask(mask) {
-        if (mask == 0) return;
-        m_shift = std::countr_zero(mask);
-        m_bits = MaskSpan(mask >> m_shift);
-        if (m_bits <= 8)
-            for (uint32_t v = 0; v < (1u << m_bits); ++v)
-                m_table[v] = uint8_t(ChannelFromMask(v << m_shift, mask));
-    }
-    int operator()(uint32_t raw) const {
-        if (m_mask == 0) return 0;
-        const uint32_t value = (raw & m_mask) >> m_shift;
-        return m_bits <= 8 ? m_table[value] : int(value >> (m_bits - 8));
-    }
-
-private:
-    uint32_t m_mask;
-    int m_shift = 0;
-    int m_bits = 0;
-    uint8_t m_table[256] = {};
-};
 
 }  // namespace
 
@@ -255,7 +200,7 @@ std::vector<uint8_t> CDIBSectionLite::FileBytes() const {
     return bytes;
 }
 
-bool CDIBSectionLite::Save(const std::string& path) {
+bool CDIBSectionLite::Save(const std::string& path, CAtomicFile::Mode mode) {
     m_strLastError.clear();
     if (path.empty()) return Fail("No file name was given to save the bitmap to.");
     if (IsEmpty()) return Fail("There is no bitmap to save as '" + path + "'.");
@@ -263,7 +208,7 @@ bool CDIBSectionLite::Save(const std::string& path) {
 
     // A failed write leaves whatever file was there as it was.
     const CResult<void> written = CAtomicFile::Write(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), mode);
     if (!written) return Fail("The bitmap cannot be saved: " + written.Error() + ".");
     return true;
 }
@@ -443,8 +388,10 @@ bool CDIBSectionLite::FillSolid(QRgb color) {
     } else {
         raw = EncodeDirect(color);
     }
-    for (int y = 0; y < GetHeight(); ++y)
-        for (int x = 0; x < GetWidth(); ++x) SetRawPixel(x, y, raw);
+    // Every row is the same: one is made, the others copied from it.
+    for (int x = 0; x < GetWidth(); ++x) SetRawPixel(x, 0, raw);
+    const size_t stride = size_t(RowStride(GetWidth(), GetBitCount()));
+    for (int y = 1; y < GetHeight(); ++y) std::memcpy(RowPointer(y), RowPointer(0), stride);
     return true;
 }
 
@@ -536,14 +483,15 @@ void CDIBSectionLite::BitFieldMasks(uint32_t& red, uint32_t& green, uint32_t& bl
 QRgb CDIBSectionLite::DecodeDirect(uint32_t raw) const {
     uint32_t r, g, b;
     BitFieldMasks(r, g, b);
-    return qRgb(ChannelFromMask(raw, r), ChannelFromMask(raw, g), ChannelFromMask(raw, b));
+    return qRgb(CChannelDecoder::Decode(raw, r), CChannelDecoder::Decode(raw, g),
+                CChannelDecoder::Decode(raw, b));
 }
 
 uint32_t CDIBSectionLite::EncodeDirect(QRgb color) const {
     uint32_t r, g, b;
     BitFieldMasks(r, g, b);
-    return MaskFromChannel(qRed(color), r) | MaskFromChannel(qGreen(color), g) |
-           MaskFromChannel(qBlue(color), b);
+    return CChannelDecoder::Encode(qRed(color), r) | CChannelDecoder::Encode(qGreen(color), g) |
+           CChannelDecoder::Encode(qBlue(color), b);
 }
 
 int CDIBSectionLite::PixelIndex(int x, int y) const {
@@ -559,28 +507,50 @@ QRgb CDIBSectionLite::PixelColor(int x, int y) const {
     return DecodeDirect(raw);
 }
 
+void CDIBSectionLite::RawRow(int y, uint32_t* out) const {
+    const uint8_t* row = RowPointer(y);
+    const int w = GetWidth();
+    switch (m_Header.biBitCount) {
+        case 8:
+            for (int x = 0; x < w; ++x) out[x] = row[x];
+            break;
+        case 16:
+            for (int x = 0; x < w; ++x) out[x] = ReadLe16(row + 2 * size_t(x));
+            break;
+        case 24:
+            for (int x = 0; x < w; ++x, row += 3)
+                out[x] = uint32_t(row[0]) | (uint32_t(row[1]) << 8) | (uint32_t(row[2]) << 16);
+            break;
+        case 32:
+            for (int x = 0; x < w; ++x) out[x] = ReadLe32(row + 4 * size_t(x));
+            break;
+        default:
+            for (int x = 0; x < w; ++x) out[x] = RawPixel(x, y);
+    }
+}
+
 QImage CDIBSectionLite::ToImage() const {
     if (IsEmpty()) return QImage();
     QImage image(GetWidth(), GetHeight(), QImage::Format_RGB32);
     if (image.isNull()) return image;
-    if (IsIndexed()) {
-        for (int y = 0; y < GetHeight(); ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < GetWidth(); ++x) {
-                const uint32_t raw = RawPixel(x, y);
-                line[x] = raw < uint32_t(m_Palette.size()) ? m_Palette[int(raw)] : qRgb(0, 0, 0);
-            }
-        }
-        return image;
-    }
-    uint32_t r, g, b;
-    BitFieldMasks(r, g, b);
+    // Each line takes the raw values first and their colours after, in place.
+    uint32_t r = 0, g = 0, b = 0;
+    if (!IsIndexed()) BitFieldMasks(r, g, b);
     const CChannelDecoder red(r), green(g), blue(b);
+    const uint32_t colours = uint32_t(m_Palette.size());
+    // 8-8-8 in its usual place is already the picture's own layout.
+    const bool plain = r == 0xFF0000 && g == 0xFF00 && b == 0xFF;
     for (int y = 0; y < GetHeight(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        RawRow(y, line);
         for (int x = 0; x < GetWidth(); ++x) {
-            const uint32_t raw = RawPixel(x, y);
-            line[x] = qRgb(red(raw), green(raw), blue(raw));
+            const uint32_t raw = line[x];
+            if (IsIndexed())
+                line[x] = raw < colours ? m_Palette[int(raw)] : qRgb(0, 0, 0);
+            else if (plain)
+                line[x] = 0xFF000000u | (raw & 0xFFFFFFu);
+            else
+                line[x] = qRgb(red(raw), green(raw), blue(raw));
         }
     }
     return image;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "AtomicFile.h"
+
 class QImage;
 class QPainter;
 
@@ -69,8 +71,9 @@ public:
     // LastError() names the file and what is wrong with it.
     bool Load(const std::string& path);
     // Writes the bitmap as a bottom-up BMP with the 40-byte header, replacing the file in
-    // one step: a failure leaves the file that was there.
-    bool Save(const std::string& path);
+    // one step: a failure leaves the file that was there. A build's own intermediate
+    // files are written as scratch (not forced to the disk).
+    bool Save(const std::string& path, CAtomicFile::Mode mode = CAtomicFile::Mode::Replace);
     // The bytes Save writes; empty while the object is empty.
     std::vector<uint8_t> FileBytes() const;
 
@@ -132,6 +135,8 @@ private:
     const uint8_t* RowPointer(int y) const;
     uint8_t* RowPointer(int y);
     uint32_t RawPixel(int x, int y) const;
+    // Row `y`'s raw values, GetWidth() of them; the depth is looked at once a row.
+    void RawRow(int y, uint32_t* out) const;
     void SetRawPixel(int x, int y, uint32_t value);
     QRgb DecodeDirect(uint32_t raw) const;
     uint32_t EncodeDirect(QRgb color) const;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cctype>
 #include <filesystem>
 #include <functional>
@@ -45,16 +46,26 @@ bool IsKnownDepth(int depth) {
 // Distinct colours of the picture, counted up to `limit` + 1: one bit for each of the 2^24
 // colours, so a whole screen of them costs a pass and no hashing.
 int CountColors(const QImage& image, int limit) {
-    std::vector<uint64_t> seen(size_t(1) << 18, 0);
+    // An open-addressed set twice the limit's size: a few kilobytes for the depths that
+    // need counting, where a bit for every 24-bit colour would be two megabytes to clear.
+    const size_t size = std::bit_ceil(size_t(limit + 1) * 2);
+    constexpr uint32_t kEmpty = 0xFFFFFFFF;  // no 24-bit colour
+    std::vector<uint32_t> seen(size, kEmpty);
+    // Fibonacci hashing: the product's top bits mix every channel of the colour.
+    const int shift = 32 - std::countr_zero(size);
     int count = 0;
+    uint32_t previous = kEmpty;
+    const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const uint32_t c = line[x] & 0xFFFFFF;
-            uint64_t& word = seen[c >> 6];
-            const uint64_t bit = uint64_t(1) << (c & 63);
-            if (word & bit) continue;
-            word |= bit;
+            if (c == previous) continue;  // runs of one colour are the common case
+            previous = c;
+            size_t slot = uint32_t(c * 2654435761u) >> shift;
+            while (seen[slot] != kEmpty && seen[slot] != c) slot = (slot + 1) & (size - 1);
+            if (seen[slot] == c) continue;
+            seen[slot] = c;
             if (++count > limit) return count;
         }
     }

@@ -132,11 +132,11 @@ CResult<void> CAtomicFile::Write(const std::string& path, std::string_view bytes
 CResult<CAtomicFile> CAtomicFile::Open(const std::string& path, Mode mode) {
     CAtomicFile file;
     file.m_mode = mode;
-    file.m_target = mode == Mode::Replace ? Followed(path) : path;
+    file.m_target = mode != Mode::CreateNew ? Followed(path) : path;
     const fs::path target(file.m_target);
     std::error_code ec;
     const fs::file_status status =
-        mode == Mode::Replace ? fs::status(target, ec) : fs::symlink_status(target, ec);
+        mode != Mode::CreateNew ? fs::status(target, ec) : fs::symlink_status(target, ec);
     file.m_existed = fs::exists(status);
     if (fs::is_directory(status)) return Fail(file.m_target + ": is a folder, not a file");
     if (mode == Mode::CreateNew && file.m_existed)
@@ -273,7 +273,7 @@ CResult<void> CAtomicFile::CommitInPlace() {
 CResult<void> CAtomicFile::PutInPlace() {
     if (!Flush()) return Fail(m_error);
     int error = CAtomicFileProbe::At(Stage::Sync, m_target);
-    if (!error) error = SyncFile(m_fd);
+    if (!error && m_mode != Mode::Scratch) error = SyncFile(m_fd);
     if (error)
         return Fail(m_target + ": cannot put the new content on the disk (" + Reason(error) +
                     "); " + Unchanged());
@@ -320,7 +320,7 @@ CResult<void> CAtomicFile::PutInPlace() {
             (m_mode == Mode::CreateNew ? ": cannot be created (" : ": cannot replace the file (") +
             reason + "); " + Unchanged());
 #ifndef _WIN32
-    if (m_mode == Mode::Replace) m_temporary.clear();  // renamed: nothing left to remove
+    if (m_mode != Mode::CreateNew) m_temporary.clear();  // renamed: nothing left to remove
 #else
     m_temporary.clear();
 #endif

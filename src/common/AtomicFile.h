@@ -26,6 +26,9 @@ public:
     enum class Mode {
         Replace,    // the target is created or replaced
         CreateNew,  // the target must not exist, not even when the write ends
+        // Replaced in one step as with Replace, but not forced to the disk: for the files
+        // a build makes and removes again, which no one needs after a crash.
+        Scratch,
     };
 
     // Writes all of `bytes` to `path`.

@@ -6,6 +6,10 @@
 #include <system_error>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "BitmapCache.h"
 #include "BuildFiles.h"
 #include "BuildProblems.h"
@@ -22,9 +26,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// What tells a database written anew from the one before. The time alone does not: the
+// kernel stamps files from a clock that may not move between two quick builds. A database
+// replaced in one step is a new file, which POSIX systems give a new number.
 struct CFileStamp {
     fs::file_time_type time;
     uintmax_t size = 0;
+    uint64_t identity = 0;
     bool operator==(const CFileStamp&) const = default;
 };
 
@@ -36,6 +44,10 @@ std::optional<CFileStamp> Stamp(const std::string& path) {
     stamp.time = fs::last_write_time(file, ec);
     if (ec) return std::nullopt;
     stamp.size = fs::file_size(file, ec);
+#ifndef _WIN32
+    struct stat status;
+    if (::stat(path.c_str(), &status) == 0) stamp.identity = uint64_t(status.st_ino);
+#endif
     return stamp;
 }
 

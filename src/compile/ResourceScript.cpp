@@ -172,7 +172,9 @@ CResult<void> WriteResourceScript(const CSkinProject& project,
                                   std::vector<CScriptLineOrigin>* origins) {
     std::ostringstream text;
     WriteResourceScript(project, text, origins);
-    return CAtomicFile::Write(project.Folder + kScriptFileName, text.str());
+    // Removed after the build: replaced in one step, but not forced to the disk.
+    return CAtomicFile::Write(project.Folder + kScriptFileName, text.str(),
+                              CAtomicFile::Mode::Scratch);
 }
 
 }  // namespace vantoro

@@ -51,7 +51,7 @@ bool CreateWallPaperTiles(const CSkinProject& project, CBitmapCache& bitmaps, st
         // its edge, never what the previous tile left there.
         tile.FillSolid(qRgb(255, 255, 255));
         source.DrawFrom(tile, origins[i][0], origins[i][1], 0, 0);
-        if (!tile.Save(project.Folder + WallPaperTileName(i + 1))) {
+        if (!tile.Save(project.Folder + WallPaperTileName(i + 1), CAtomicFile::Mode::Scratch)) {
             tile.ReleaseMemoryDC();
             return fail(tile.LastError());
         }

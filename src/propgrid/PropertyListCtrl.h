@@ -2,15 +2,18 @@
 
 #include <QHash>
 #include <QListWidget>
-#include <QPointer>
 #include <QSet>
 #include <cstdint>
-#include <vector>
 
+#include "ColumnSplitDrag.h"
 #include "PropertyListHost.h"
+#include "PropertyListKeys.h"
 #include "PropertyRow.h"
 #include "PropertyRowCache.h"
+#include "PropertyRowEditor.h"
 #include "PropertyRowGeometry.h"
+#include "PropertyRowPainter.h"
+#include "PropertyRowToolTip.h"
 #include "PropertyValue.h"
 
 namespace vantoro {
@@ -24,7 +27,9 @@ class CPropertyItemManager;
 // list itself (glyph column with the expand/collapse box, name and value halves, grey
 // grid lines). The selected value row has its in-place editor over its value cell; the
 // list keeps one editor of each kind, hidden and reused. An editor's commit message
-// lets the row read the editor back and the sheet store it.
+// lets the row read the editor back and the sheet store it. The list holds the rows and
+// what is shown about them; the editor, the painting, the tool tips, the keys and the
+// column split each have a class of their own.
 class CPropertyListCtrl : public QListWidget, public IPropertyListHost {
     Q_OBJECT
 public:
@@ -48,16 +53,17 @@ public:
     // for a value row. An open edit is committed first.
     void ToggleCategory(int index, CPropertyItemCategory* category = nullptr);
 
-    void HideEditor();
+    void HideEditor() { m_editor.Hide(); }
     // Lets the edit row's item put its editor over its value cell, loading the value
     // when `loadValue` is set; the item, or null without an edit row.
-    CPropertyItem* PlaceEditor(bool loadValue);
+    CPropertyItem* PlaceEditor(bool loadValue) { return m_editor.Place(loadValue); }
     // The edit row reads its editor back and the sheet stores it. False without an
-    // editor or edit row; whether the row accepted the value does not matter.
-    bool CommitEditor();
+    // editor or edit row, or when the text or value was refused; a value the row could
+    // not read is reported and still goes to the sheet.
+    bool CommitEditor() { return m_editor.Commit(); }
     // Commits what the open editor holds when it was typed and differs from the row
     // (commands that do not move the focus must not lose it). True when it committed.
-    bool CommitPendingEdit();
+    bool CommitPendingEdit() { return m_editor.CommitPending(); }
     // The "Browse..." of a bitmap row was pressed: the window offers a picture for it.
     void RequestBrowse();
 
@@ -71,6 +77,7 @@ public:
     // after every change, save and selection.
     void SetChangedRows(const QSet<int>& itemIds);
     const QSet<int>& ChangedRows() const { return m_changed; }
+    const QHash<int, CPropertyRowMark>& RowMarks() const { return m_marks; }
 
     // The width of the name column right of the glyph column; -1 while it is the default
     // half. The user drags the split between the columns (a double click on it puts it
@@ -79,7 +86,7 @@ public:
     void SetNameWidth(int width);
     // What the tool tip says at `pos` (viewport coordinates): the full label and value when
     // either is cut off, and what the rules found; empty when there is nothing to say.
-    QString ToolTipAt(const QPoint& pos) const;
+    QString ToolTipAt(const QPoint& pos) const { return m_toolTip.TextAt(pos); }
 
     // Selects the value row numbered `itemId` (opening its category); false when none.
     // Its editor takes the keyboard, as when the user selects it.
@@ -94,14 +101,14 @@ public:
 
     // Takes what the open field holds when it was typed, with the messages a refused or
     // invalid text gets. True when it went in or nothing was typed.
-    bool CommitOpenEdit();
+    bool CommitOpenEdit() { return m_editor.CommitOpen(); }
     // Abandons what the open field holds: it shows the row's value again and the list
     // takes the keyboard focus.
-    void AbandonEdit();
+    void AbandonEdit() { m_editor.Abandon(); }
     // After a refused commit: the field keeps the typed text and, unless the user went
     // elsewhere, the keyboard; a click on another row that took the focus from it does
     // not move the selection.
-    void KeepRefusedText();
+    void KeepRefusedText() { m_editor.KeepRefusedText(); }
 
     // Whether an editor of `list` being loaded may take the keyboard focus (not while the
     // list shows a value without moving the focus).
@@ -111,34 +118,49 @@ public:
 
     // Type-ahead: selects the next row after the selection whose label starts with `c`,
     // wrapping to the top. False when there is none.
-    bool SelectByLetter(QChar c);
+    bool SelectByLetter(QChar c) { return m_keys.SelectByLetter(c); }
     // The first of `count` rows from `start` whose label starts with `c`, or -1.
-    int FindByLetter(QChar c, int start, int count) const;
+    int FindByLetter(QChar c, int start, int count) const {
+        return m_keys.FindByLetter(c, start, count);
+    }
+    // The selection moved: the current row's editor comes over it and the description
+    // pane shows its help. Nothing when the current row is the edit row already.
+    void FollowCurrentRow();
 
-    int EditIndex() const { return m_nEditIndex; }
-    IInPlaceEditor* CurrentEditor() const { return m_pEditor; }
-    QWidget* CurrentEditorWidget() const;
+    // The category of row `index`; null for a value row or no row.
+    CPropertyItemCategory* CategoryAt(int index) const;
+    int EditIndex() const { return m_editor.EditIndex(); }
+    IInPlaceEditor* CurrentEditor() const { return m_editor.Current(); }
+    QWidget* CurrentEditorWidget() const { return m_editor.CurrentWidget(); }
     // The fixed row height: the font's line height, 16 pixels at the default font.
     int RowHeight() const;
     // Row `index` across the whole width of the list, in viewport coordinates.
     QRect RowRect(int index) const;
     QRect FullRow(const QRect& visualRect) const;
     // Paints one row (the delegate calls it), copying its picture when it looks as it did.
-    void PaintRow(QPainter& painter, const QRect& row, bool selected, const CPropertyItem* item);
+    void PaintRow(QPainter& painter, const QRect& row, bool selected, const CPropertyItem* item) {
+        m_painter.Paint(painter, row, selected, item);
+    }
     // Paints one row as it is now.
     void DrawItem(QPainter& painter, const QRect& row, bool selected,
-                  const CPropertyItem* item) const;
+                  const CPropertyItem* item) const {
+        m_painter.Draw(painter, row, selected, item);
+    }
     // Where the parts of a row stand, the split as the user left it.
     CPropertyRowGeometry Geometry(const QRect& row) const;
 
-    static QColor GridLineColor() { return QColor(198, 198, 198); }
+    static QColor GridLineColor() { return CPropertyRowPainter::GridLineColor(); }
 
     // What rows ask of the list.
     void InsertItem(int index, CPropertyItem* item) override;
     void ExpandCategory(int index) override;
-    IInPlaceEditor* FindEditor(const char* editorClass) override;
-    void SetEditor(IInPlaceEditor* editor, bool created) override;
-    IInPlaceEditor* CreateEditor(const char* editorClass, const QRect& cell) override;
+    IInPlaceEditor* FindEditor(const char* editorClass) override {
+        return m_editor.Find(editorClass);
+    }
+    void SetEditor(IInPlaceEditor* editor, bool created) override { m_editor.Set(editor, created); }
+    IInPlaceEditor* CreateEditor(const char* editorClass, const QRect& cell) override {
+        return m_editor.Create(editorClass, cell);
+    }
 
 signals:
     // The user asks for a picture to take into `sheet`'s bitmap row `itemId`.
@@ -161,42 +183,25 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void OnSelChange();
-    // Tab or Enter on a value row: the shown editor takes the focus. False on a category.
-    bool FocusEditorOfValueRow();
     // Up, Down, Page Up or Page Down pressed in the open field: commits it, then moves.
     bool StepFromEditor(int key);
-    // Loads the edit row's value into its editor without moving the keyboard focus.
-    void ReloadEditorQuietly();
     // The row of the value row numbered `itemId`, opening categories to find it; -1.
     int RowOfItemId(int itemId);
-    CPropertyItemCategory* CategoryAt(int index) const;
     void RemoveRow(int index);
-    // Whether `pos` (viewport coordinates) is on the split between the columns of a row.
-    bool IsOnSplit(const QPoint& pos) const;
     // Everything every row shows changed: each is painted afresh.
     void InvalidateRows();
-    void ShowChangedInEditor();
 
-    int m_nEditIndex = -1;
-    IInPlaceEditor* m_pEditor = nullptr;
+    CPropertyRowEditor m_editor{*this};
+    CPropertyRowPainter m_painter{*this};
+    CPropertyRowToolTip m_toolTip{*this};
+    CPropertyListKeys m_keys{*this};
+    CColumnSplitDrag m_splitDrag{*this};
     CPropDescWnd* m_pDescWnd = nullptr;  // not owned
-    // One editor per class; the widgets are children of the viewport and go with it.
-    std::vector<IInPlaceEditor*> m_listEditors;
     CPropertyItemManager* m_pManager = nullptr;
     QHash<int, CPropertyRowMark> m_marks;
     QSet<int> m_changed;
     int m_nNameWidth = -1;
-    bool m_bDraggingSplit = false;
-    int m_nLookGeneration = 0;
-    CPropertyRowCache m_rowCache;
-    bool m_bHidingEditor = false;
     bool m_bInDoubleClick = false;
-    // Set while an editor is loaded without taking the focus.
-    bool m_bQuietPlace = false;
-    // A commit was refused in the current turn of the event loop: the press that took the
-    // focus from the field does not move the selection.
-    bool m_bRefusedJustNow = false;
 };
 
 }  // namespace vantoro

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "FileNameResolver.h"
+#include "SkinFields.h"
 #include "SkinProject.h"
 
 using namespace vantoro;
@@ -39,21 +40,15 @@ void CheckSample(const std::string& skn, int reso, int depth) {
     ExpectBmp(at(project.WallPaper.Bmp), screen, screen);
     ExpectBmp(at(project.Preview.Preview1), reso == 2 ? 120 : 60, reso == 2 ? 120 : 60);
     ExpectBmp(at(project.Preview.Preview2), 60, 60);
-    for (const std::string* name :
-         {&project.ToolBar.BmpNormal, &project.ToolBar.BmpHighlight, &project.TitleBar.Bmp,
-          &project.TitleBar.BmpMask, &project.ToolBarToggler.Bmp, &project.ToolBarToggler.BmpMask,
-          &project.ScrollBar.Bmp, &project.MaximizeVuzuRuzIcon.Bmp,
-          &project.MaximizeVuzuRuzIcon.BmpMask, &project.Battery.Bmp,
-          &project.SystemIcons.BmpCategories, &project.SystemIcons.BmpCategoriesMask,
-          &project.SystemIcons.BmpPopupTools, &project.SystemIcons.BmpPopupToolsMask,
-          &project.SystemIcons.BmpMiscIcons}) {
-        ExpectBmp(at(*name), 0, 0);
-    }
-    for (const std::string* mask :
-         {&project.TitleBar.BmpMask, &project.ToolBarToggler.BmpMask,
-          &project.MaximizeVuzuRuzIcon.BmpMask, &project.SystemIcons.BmpCategoriesMask,
-          &project.SystemIcons.BmpPopupToolsMask}) {
-        EXPECT_EQ(QImage(QString::fromStdString(at(*mask))).depth(), 1) << *mask;
+    // Every bitmap the table knows, the masks in black and white.
+    for (const CSkinField& field : CSkinFields::All()) {
+        if (field.Kind != CFieldKind::Bitmap) continue;
+        const std::string& name =
+            *std::get<std::string*>(project.Element(field.Element).Field(field));
+        ExpectBmp(at(name), 0, 0);
+        if (field.Mask) {
+            EXPECT_EQ(QImage(QString::fromStdString(at(name))).depth(), 1) << name;
+        }
     }
     const QImage misc(QString::fromStdString(at(project.SystemIcons.BmpMiscIcons)));
     EXPECT_EQ(misc.height(), project.SystemIcons.MiscIconsSize.cy);

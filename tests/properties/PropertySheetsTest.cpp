@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <sstream>
+#include <string_view>
 
 #include "ProfileFile.h"
 #include "PropertyItemCategory.h"
 #include "PropertyItemList.h"
 #include "PropertyItemManager.h"
 #include "PropertyTestDoubles.h"
+#include "SkinFields.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "TempFolder.h"
@@ -16,57 +17,12 @@
 namespace vantoro {
 namespace {
 
-struct SheetKeys {
-    const char* section;
-    CPropertyItemManager& (*sheet)(CSkinProject&);
-    // The project file key of rows 1, 2, ...; a point or size row names its component
-    // after a dot.
-    std::vector<const char*> keys;
-};
-
-template <class Record, Record CSkinProject::*member>
-CPropertyItemManager& SheetOf(CSkinProject& project) {
-    return (project.*member).PropertySheet();
-}
-
-const std::vector<SheetKeys>& AllSheets() {
-    static const std::vector<SheetKeys> sheets = {
-        {"SkinInfo",
-         SheetOf<CDataSkinInfo, &CSkinProject::SkinInfo>,
-         {"SkinName", "Reso", "Depth", "Author", "Comments"}},
-        {"WallPaper", SheetOf<CDataWallPaper, &CSkinProject::WallPaper>, {"Bmp"}},
-        {"ToolBar",
-         SheetOf<CDataToolBar, &CSkinProject::ToolBar>,
-         {"BmpNormal", "Rect", "BmpHighlight", "RectButtonInfo", "RectButtonBeam",
-          "RectButtonDelete", "RectButtonTools"}},
-        {"TitleBar", SheetOf<CDataTitleBar, &CSkinProject::TitleBar>, {"Rect", "Bmp", "BmpMask"}},
-        {"ToolBarToggler",
-         SheetOf<CDataToolBarToggler, &CSkinProject::ToolBarToggler>,
-         {"Bmp", "BmpMask", "Rect"}},
-        {"ScrollBar",
-         SheetOf<CDataScrollBar, &CSkinProject::ScrollBar>,
-         {"Bmp", "RectNormal", "RectMaximized", "ButtonTopHeight", "ButtonCenterHeight",
-          "ButtonBottomHeight", "RectThumb", "ThumbTopHeight", "ThumbCenterHeight",
-          "ThumbBottomHeight"}},
-        {"MaximizeVuzuRuzIcon",
-         SheetOf<CDataMaximizeVuzuRuzIcon, &CSkinProject::MaximizeVuzuRuzIcon>,
-         {"Bmp", "BmpMask", "Rect"}},
-        {"DateTime", SheetOf<CDataDateTime, &CSkinProject::DateTime>, {"Rect", "TextColor"}},
-        {"Battery", SheetOf<CDataBattery, &CSkinProject::Battery>, {"Rect", "Bmp"}},
-        {"Popups",
-         SheetOf<CDataPopups, &CSkinProject::Popups>,
-         {"PtTools.0", "PtTools.1", "PtCategory.1", "PtCategory.0", "MaxSizeCategory.0",
-          "MaxSizeCategory.1", "CategoryTextColor"}},
-        {"AppView",
-         SheetOf<CDataAppList, &CSkinProject::AppList>,
-         {"Rect", "RectMaximized", "TextColor"}},
-        {"Preview", SheetOf<CDataPreview, &CSkinProject::Preview>, {"Preview1", "Preview2"}},
-        {"SystemIcons",
-         SheetOf<CDataSystemIcons, &CSkinProject::SystemIcons>,
-         {"BmpCategories", "BmpCategoriesMask", "BmpPopupTools", "BmpPopupToolsMask",
-          "BmpMiscIcons", "MiscIconsSize.0", "MiscIconsSize.1"}},
-    };
-    return sheets;
+// The field whose project file key the rows of `field` edit: a field without a key of its own
+// is stored through the one it shows (the resolution list through the resolution code).
+const CSkinField& StoredField(const CSkinField& field) {
+    for (const CSkinField* other : CSkinFields::Of(field.Element))
+        if (other->ShownIn && std::string_view(other->ShownIn) == field.Member) return *other;
+    return field;
 }
 
 std::vector<CPropertyItem*> ValueRows(CPropertyItemManager& sheet) {
@@ -112,9 +68,9 @@ std::map<std::string, std::string> Keys(const std::string& path) {
     return keys;
 }
 
-// Every row of every sheet, edited as the grid commits it: the edit reaches its own key
-// of the project file and no other, comes back on reopening, tells the history once and
-// repaints the preview only for the rows that show in it.
+// Every row of every sheet is a field of the table and, edited as the grid commits it, reaches
+// the key the project file has for it and no other, comes back on reopening, tells the
+// history once and repaints the preview only for the rows that show in it.
 TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
     test::TempFolder dir;
     const std::string path = dir.WriteFile("Blue.skn", test::SkinProjectWriter(2, 16).Text());
@@ -122,25 +78,27 @@ TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
     ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
     test::RecordingObserver observer;
     project.SetSheetObserver(&observer);
-    const std::set<std::string> refreshing = {"SkinInfo/Author",        "SkinInfo/Comments",
-                                              "TitleBar/BmpMask",       "ToolBar/RectButtonInfo",
-                                              "ToolBar/RectButtonBeam", "ToolBar/RectButtonDelete",
-                                              "ToolBar/RectButtonTools"};
+    const auto written = Keys(path);
 
     int n = 1;
-    for (const SheetKeys& expected : AllSheets()) {
-        CPropertyItemManager& sheet = expected.sheet(project);
+    for (const CSkinElementInfo& info : CSkinFields::Elements()) {
+        CPropertyItemManager& sheet = project.Element(info.Element).PropertySheet();
         const std::vector<CPropertyItem*> rows = ValueRows(sheet);
-        ASSERT_EQ(rows.size(), expected.keys.size()) << expected.section;
         for (std::size_t i = 0; i < rows.size(); ++i, ++n) {
             CPropertyItem* row = sheet.FindItem(uint8_t(i + 1));
-            ASSERT_EQ(row, rows[i]) << expected.section << " rows are numbered in order";
-            std::string key = expected.keys[i];
-            const std::size_t dot = key.find('.');
-            const int component = dot == std::string::npos ? -1 : key[dot + 1] - '0';
-            key = key.substr(0, dot);
-            const std::string where = std::string(expected.section) + "/" + key;
+            ASSERT_EQ(row, rows[i]) << info.Section << " rows are numbered in order";
+            const CSkinField* field = sheet.FieldOf(row->m_nItemId);
+            ASSERT_NE(field, nullptr) << info.Section << " row " << row->m_strLabel;
+            const CFieldRow& shown = *field->Row(row->m_nItemId);
+            const CSkinField& stored = StoredField(*field);
+            ASSERT_NE(stored.Key, nullptr);
+            const std::string key = stored.Key;
+            const int component = shown.Part == CFieldPart::Whole ? -1
+                                  : shown.Part == CFieldPart::X   ? 0
+                                                                  : 1;
+            const std::string where = std::string(info.Section) + "/" + key;
             SCOPED_TRACE(where + " row " + row->m_strLabel);
+            EXPECT_TRUE(written.count(where) || stored.KeyOptional) << "a key the launcher reads";
 
             const auto before = Keys(path);
             const CPropertyValue value = NewValue(*row, n);
@@ -149,9 +107,8 @@ TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
             row->SetValue(value);
             sheet.OnItemChanged(row, nullptr, int(i));
             // The preview shows the refresh rows, and the files the bitmap rows name.
-            const CSkinField* field = sheet.FieldOf(row->m_nItemId);
-            const bool bitmap = field && field->Kind == CFieldKind::Bitmap;
-            EXPECT_EQ(observer.refreshes - refreshes, refreshing.count(where) || bitmap ? 1 : 0);
+            const bool bitmap = field->Kind == CFieldKind::Bitmap;
+            EXPECT_EQ(observer.refreshes - refreshes, shown.Refresh || bitmap ? 1 : 0);
             ASSERT_FALSE(observer.commits.empty());
             EXPECT_EQ(observer.commits.back().itemId, int(i + 1));
             EXPECT_EQ(observer.commits.back().before, old);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+
+#include "SkinLayout.h"
+#include "Theme.h"
+
+namespace skingen {
+
+// Writes the project file of the skin `th` laid out as `L`, naming the bitmaps skingen
+// writes beside it. False when the file cannot be written.
+bool WriteProject(const std::filesystem::path& file, const Theme& th,
+                  const vantoro::CSkinLayout& L);
+
+}  // namespace skingen

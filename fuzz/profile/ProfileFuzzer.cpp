@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     vantoro::CSkinProject project;
     if (project.LoadProject(ScratchFile())) {
-        Check(project.SaveProject() == 1);
+        Check(project.SaveProject().Ok());
         vantoro::CSkinProject reloaded;
-        Check(reloaded.LoadProject(ScratchFile()) == 1);
+        Check(reloaded.LoadProject(ScratchFile()).Ok());
         Check(reloaded.ToolBar.Rect == project.ToolBar.Rect);
         Check(reloaded.SkinInfo.Reso == project.SkinInfo.Reso);
     }

@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::WriteScratch("a.bmp", parts.size() > 1 ? parts[1] : std::string_view());
 
     CSkinProject project;
-    if (!project.LoadProject(skn)) {
-        fuzz::Check(!project.LastError().empty());
+    if (const CResult<void> loaded = project.LoadProject(skn); !loaded) {
+        fuzz::Check(!loaded.Error().empty());
         return 0;
     }
     const std::vector<CSkinProblem> problems = CRuleBook().Check(project);

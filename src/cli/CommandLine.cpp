@@ -37,12 +37,13 @@ constexpr const char* kProgram = "vantoro-cli";
 
 // Loads `path` into `project`; false with the reason on `err`.
 bool Open(CSkinProject& project, const std::string& path, std::ostream& err) {
-    if (project.LoadProject(path)) return true;
+    const CResult<void> loaded = project.LoadProject(path);
+    if (loaded) return true;
     err << kProgram << ": ";
-    if (project.LastError().empty())
+    if (loaded.Error().empty())
         err << "The project '" << path << "' cannot be loaded.";
     else
-        err << project.LastError();
+        err << loaded.Error();
     err << "\n";
     return false;
 }
@@ -466,10 +467,10 @@ int CCommandLine::Import(const std::vector<std::string>& args, std::ostream& out
     if (!import.Fields.empty()) {
         // The fields that were empty now name their files, and the project says so.
         CArtworkImporter::SetFields(project, import);
-        if (!project.SaveProject()) {
+        if (const CResult<void> saved = project.SaveProject(); !saved) {
             std::string undone;
             const bool putBack = CArtworkImporter::Undo(import, &undone);
-            err << kProgram << ": " << project.LastError() << "\n";
+            err << kProgram << ": " << saved.Error() << "\n";
             if (!putBack) err << kProgram << ": " << undone << "\n";
             return kExitFailure;
         }

@@ -65,16 +65,15 @@ void CVantoroDoc::Remember(const QString& path) {
 }
 
 bool CVantoroDoc::Open(const QString& path, QString* error) {
-    std::string reason;
-    const std::unique_ptr<CSkinProject> loaded =
-        CSkinProject::Read(QStringToPath(CProjectPath::Absolute(path)), reason);
+    const CResult<std::unique_ptr<CSkinProject>> loaded =
+        CSkinProject::Read(QStringToPath(CProjectPath::Absolute(path)));
     if (!loaded) {
-        if (error) *error = ToQString(reason);
+        if (error) *error = ToQString(loaded.Error());
         return false;
     }
     emit AboutToReplaceProject();
     m_History.Clear();
-    m_Project.TakeFrom(*loaded);
+    m_Project.TakeFrom(**loaded);
     Remember(PathToQString(m_Project.PathName));
     emit ProjectReplaced();
     return true;
@@ -164,8 +163,8 @@ CVantoroDoc::SaveResult CVantoroDoc::Save(bool overwrite, QString* error) {
         return SaveResult::ReadOnly;
     if (!m_strUnkept.isEmpty()) return SaveResult::WouldLoseText;
     if (!overwrite && file.exists() && ChangedOnDisk()) return SaveResult::ChangedOnDisk;
-    if (!m_Project.SaveProject()) {
-        if (error) *error = ToQString(m_Project.LastError());
+    if (const CResult<void> saved = m_Project.SaveProject(); !saved) {
+        if (error) *error = ToQString(saved.Error());
         return SaveResult::Failed;
     }
     Remember(path);
@@ -212,8 +211,8 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
     const std::string oldPath = m_Project.PathName;
     m_Project.PathName = QStringToPath(path);
     m_Project.Folder = newFolder;
-    if (!m_Project.SaveProject()) {
-        const QString reason = ToQString(m_Project.LastError());
+    if (const CResult<void> saved = m_Project.SaveProject(); !saved) {
+        const QString reason = ToQString(saved.Error());
         QFile::remove(path);
         m_Project.PathName = oldPath;
         m_Project.Folder = oldFolder;

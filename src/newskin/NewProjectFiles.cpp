@@ -76,10 +76,10 @@ bool CNewProjectFiles::WriteEmptyProject(const std::string& name) {
 }
 
 bool CNewProjectFiles::SaveProject(CSkinProject& project) {
-    if (project.SaveProject()) return true;
-    return Fail(project.LastError().empty()
-                    ? "The project '" + project.PathName + "' cannot be written."
-                    : project.LastError());
+    const CResult<void> saved = project.SaveProject();
+    if (saved) return true;
+    return Fail(saved.Error().empty() ? "The project '" + project.PathName + "' cannot be written."
+                                      : saved.Error());
 }
 
 void CNewProjectFiles::RemoveWritten() {

@@ -112,7 +112,8 @@ bool CNewSkinProject::Create() {
 
 bool CNewSkinProject::FillProjectFile() {
     CSkinProject p;
-    if (!p.LoadProject(m_projectPath)) return Fail(p.LastError());
+    if (const CResult<void> loaded = p.LoadProject(m_projectPath); !loaded)
+        return Fail(loaded.Error());
     const CPlaceholderPainter painter(Reso, Depth, SkinName);
     const CSkinLayout& L = painter.Layout();
 

@@ -45,46 +45,39 @@ std::string CSkinProject::ProjectFileProblem(const std::string& pathGiven) {
     return path + " is not a skin project: it has no [SkinInfo] section";
 }
 
-int CSkinProject::LoadProject(const std::string& pathGiven) {
+CResult<void> CSkinProject::LoadProject(const std::string& pathGiven) {
     const std::string path = CProjectPath::Absolute(pathGiven);
-    m_strLastError.clear();
     if (IsLoaded && CProjectPath::IsSameFile(path, PathName)) {
         // Reading it again would throw away the edits in memory; the project stays open.
         // After a failed load the records are mixed, and the same path must load again.
-        m_strLastError = path + ": this project is already open";
-        return 0;
+        return Fail(path + ": this project is already open");
     }
-    IsLoaded = 0;
+    IsLoaded = false;
 
     // Whatever was cached of this path, the user asked for what is on disk now.
-    if (!m_profiles.Reload(path, &m_strLastError)) return 0;
-    if (std::string problem = ProjectFileProblem(path); !problem.empty()) {
-        m_strLastError = std::move(problem);
-        return 0;
-    }
+    if (std::string error; !m_profiles.Reload(path, &error)) return Fail(std::move(error));
+    if (std::string problem = ProjectFileProblem(path); !problem.empty())
+        return Fail(std::move(problem));
 
     for (CData* element : Elements()) {
         if (element == &Preview) Preview.SkinReso = &SkinInfo.Reso;
         const bool loaded = element->LoadFromFile(m_profiles, path);
         if (element == &Preview) Preview.SkinReso = &SkinInfo.Reso;
-        if (!loaded) {
-            m_strLastError = path + ": " + element->Failure();
-            return 0;
-        }
+        if (!loaded) return Fail(path + ": " + element->Failure());
     }
 
     PathName = path;
     Folder = CProjectPath::FolderOf(path);
-    IsLoaded = 1;
+    IsLoaded = true;
     NotifyObservers();
-    return 1;
+    return {};
 }
 
-std::unique_ptr<CSkinProject> CSkinProject::Read(const std::string& path, std::string& error) {
+CResult<std::unique_ptr<CSkinProject>> CSkinProject::Read(const std::string& path) {
     auto project = std::make_unique<CSkinProject>();
-    if (project->LoadProject(path)) return project;
-    error = project->LastError();
-    return nullptr;
+    if (const CResult<void> loaded = project->LoadProject(path); !loaded)
+        return Fail(loaded.Error());
+    return project;
 }
 
 void CSkinProject::TakeFrom(CSkinProject& loaded) {
@@ -93,39 +86,33 @@ void CSkinProject::TakeFrom(CSkinProject& loaded) {
     const std::array<CData*, 13> mine = Elements(), theirs = loaded.Elements();
     for (size_t i = 0; i < mine.size(); ++i) mine[i]->TakeValuesFrom(*theirs[i]);
     Preview.SkinReso = &SkinInfo.Reso;
-    m_strLastError.clear();
     IsLoaded = loaded.IsLoaded;
     NotifyObservers();
 }
 
-int CSkinProject::SaveProject() {
-    m_strLastError.clear();
+CResult<void> CSkinProject::SaveProject() {
     CProfileStore& store = m_profiles;
     store.Flush(PathName);
-    if (PathName.empty()) {
-        m_strLastError = "No project is open.";
-        return 0;
-    }
-    if (!ProjectFileExists(PathName)) {
-        m_strLastError = PathName + ": file not found; a save never creates a project file";
-        return 0;
-    }
-    if (!store.BeginBatch(PathName, &m_strLastError)) return 0;
+    if (PathName.empty()) return Fail("No project is open.");
+    if (!ProjectFileExists(PathName))
+        return Fail(PathName + ": file not found; a save never creates a project file");
+    std::string error;
+    if (!store.BeginBatch(PathName, &error)) return Fail(std::move(error));
 
     for (CData* element : Elements()) {
         if (!element->SaveToFile(store, PathName)) {
             store.AbortBatch(PathName);
-            m_strLastError = PathName + ": " + element->Failure();
-            return 0;
+            return Fail(PathName + ": " + element->Failure());
         }
     }
-    return store.CommitBatch(PathName, &m_strLastError) ? 1 : 0;
+    if (!store.CommitBatch(PathName, &error)) return Fail(std::move(error));
+    return {};
 }
 
 void CSkinProject::CloseProject() {
     PathName.clear();
     Folder = NoProjectFolder();
-    IsLoaded = 0;
+    IsLoaded = false;
     NotifyObservers();
 }
 

@@ -21,6 +21,7 @@
 #include "ElementsTreeCtrl.h"
 #include "ProfileStore.h"
 #include "ProjectObserver.h"
+#include "Result.h"
 
 namespace vantoro {
 
@@ -43,17 +44,17 @@ public:
     // any other kind is refused instead of loading with every value at its default.
     static std::string ProjectFileProblem(const std::string& path);
 
-    // 1 when the project at `path` (made absolute) was read; 0 otherwise, with
-    // LastError() telling why. The path already open is not read again.
-    int LoadProject(const std::string& path);
+    // Reads the project at `path` (made absolute), or says which file failed and why.
+    // The path already open is not read again.
+    CResult<void> LoadProject(const std::string& path);
     // The project at `path`, read into a project of its own so that a failure touches
-    // nothing open; null with `error` telling why.
-    static std::unique_ptr<CSkinProject> Read(const std::string& path, std::string& error);
+    // nothing open.
+    static CResult<std::unique_ptr<CSkinProject>> Read(const std::string& path);
     // Becomes `loaded` (a project Read): its file, its values, its sheets' rows, the tree.
     void TakeFrom(CSkinProject& loaded);
-    // 1 when every element was written. The file is replaced in one step, so a failure
-    // leaves the file as it was; a missing file is never created.
-    int SaveProject();
+    // Writes every element. The file is replaced in one step, so a failure leaves the file
+    // as it was; a missing file is never created.
+    CResult<void> SaveProject();
     void CloseProject();
 
     // `observer` is told of every load, take-over and close until it is removed.
@@ -75,9 +76,6 @@ public:
     // The project file as read and written, cached until it changes on disk.
     CProfileStore& ProfileStore() { return m_profiles; }
 
-    // The file and the reason of the last failed load or save, for the window to show.
-    const std::string& LastError() const { return m_strLastError; }
-
     // The project folder for "no project": the file-system root ("C:\" on Windows).
     static std::string NoProjectFolder();
 
@@ -96,7 +94,7 @@ public:
     CDataAppList AppList;
     CDataPreview Preview;
     CDataSystemIcons SystemIcons;
-    int IsLoaded = 0;
+    bool IsLoaded = false;
 
 private:
     // The elements in file order: the order of loading, saving and the file's sections.
@@ -106,7 +104,6 @@ private:
 
     CProfileStore m_profiles;
     std::vector<IProjectObserver*> m_observers;
-    std::string m_strLastError;
 };
 
 }  // namespace vantoro

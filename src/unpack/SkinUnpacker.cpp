@@ -255,9 +255,9 @@ bool CSkinUnpacker::WriteProject(const std::string& folder) {
     // The bare file loads with every value at its default; the save writes them all.
     const std::string path = m_files.PathOf(projectName);
     CSkinProject project;
-    if (!project.LoadProject(path)) {
+    if (const CResult<void> loaded = project.LoadProject(path); !loaded) {
         m_files.RemoveWritten();
-        return Fail(project.LastError());
+        return Fail(loaded.Error());
     }
     Apply(project);
     if (!m_files.SaveProject(project)) return failed();

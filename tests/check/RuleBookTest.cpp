@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "Bmp.h"
+#include "ResultAssert.h"
 #include "RuleBook.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
@@ -22,7 +23,7 @@ struct LoadedProject {
 
     explicit LoadedProject(int reso = 1, int depth = 8) {
         const std::string path = test::SkinProjectWriter(reso, depth).Write(dir.Folder());
-        EXPECT_EQ(project.LoadProject(path), 1) << project.LastError();
+        EXPECT_TRUE(Succeeded(project.LoadProject(path)));
     }
 
     template <class T>

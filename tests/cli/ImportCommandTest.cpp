@@ -6,6 +6,7 @@
 #include "DIBSectionLite.h"
 #include "PalmBitmapDecoder.h"
 #include "PdbReader.h"
+#include "ResultAssert.h"
 #include "RunCli.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
@@ -202,7 +203,7 @@ TEST(ImportCommand, KeysOptionsSizesAndFailuresAnswerAsTheOtherCommands) {
               std::string::npos)
         << o.err;
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(skn), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(skn)));
     EXPECT_EQ(project.TitleBar.BmpMask, "titlemask.bmp");
     o = RunCli({"import", skn, "TitleBar.Bmp", png, "--fit"});
     ASSERT_EQ(o.status, 0) << o.err;

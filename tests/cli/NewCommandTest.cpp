@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "AtomicFileProbe.h"
+#include "ResultAssert.h"
 #include "RuleBook.h"
 #include "RunCli.h"
 #include "SkinProject.h"
@@ -70,12 +71,12 @@ TEST(NewSkin, EveryResolutionAndDepthChecksCleanBuildsAndReadsBack) {
             EXPECT_EQ(made.out, skn + "\n");
 
             CSkinProject project;
-            ASSERT_EQ(project.LoadProject(skn), 1) << project.LastError();
+            ASSERT_TRUE(Succeeded(project.LoadProject(skn)));
             for (const CSkinProblem& problem : CRuleBook().Check(project))
                 ADD_FAILURE() << problem.Format();
             // Saving changes nothing: every section and key is there, in a save's order.
             const std::string written = ReadText(skn);
-            ASSERT_EQ(project.SaveProject(), 1);
+            ASSERT_TRUE(Succeeded(project.SaveProject()));
             EXPECT_EQ(ReadText(skn), written);
 
             const Outcome built = RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn});
@@ -208,7 +209,7 @@ TEST(NewSkin, TheNameIsJudgedInTheCodePageTheDatabaseHolds) {
     const std::string skn = (root / "accents" / (e16 + ".skn")).string();
     EXPECT_EQ(made.out, skn + "\n");
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(skn), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.LoadProject(skn)));
     EXPECT_EQ(project.SkinInfo.SkinName, std::string(16, '\xE9'));
     const Outcome built = RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn});
     ASSERT_EQ(built.status, 0) << built.err;

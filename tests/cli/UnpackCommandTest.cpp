@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "DIBSectionLite.h"
+#include "ResultAssert.h"
 #include "RuleBook.h"
 #include "RunCli.h"
 #include "SkinProject.h"
@@ -60,10 +61,10 @@ void RoundTrip(const std::string& skn, const std::string& folder) {
     ASSERT_EQ(unpacked.status, 0) << unpacked.err;
     EXPECT_EQ(unpacked.err, "");
     CSkinProject original, recovered;
-    ASSERT_EQ(original.LoadProject(skn), 1) << original.LastError();
+    ASSERT_TRUE(Succeeded(original.LoadProject(skn)));
     const std::string project = (fs::path(folder) / (original.SkinInfo.SkinName + ".skn")).string();
     EXPECT_EQ(unpacked.out, project + "\n");
-    ASSERT_EQ(recovered.LoadProject(project), 1) << recovered.LastError();
+    ASSERT_TRUE(Succeeded(recovered.LoadProject(project)));
     for (const CSkinProblem& problem : CRuleBook().Check(recovered))
         ADD_FAILURE() << problem.Format();
     EXPECT_EQ(RunCli({"check", project}).out, "");

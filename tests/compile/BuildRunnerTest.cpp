@@ -14,6 +14,7 @@
 #include "CurrentDirectoryGuard.h"
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
+#include "ResultAssert.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "StderrCapture.h"
@@ -63,7 +64,7 @@ struct BuildFixture : ::testing::Test {
     QStringList bitmaps;
 
     void SetUp() override {
-        ASSERT_EQ(project.LoadProject(writer.Write(dir.Folder())), 1) << project.LastError();
+        ASSERT_TRUE(Succeeded(project.LoadProject(writer.Write(dir.Folder()))));
         for (const std::string& name : writer.BitmapNames())
             bitmaps << QString::fromStdString(name);
         ASSERT_TRUE(compiler.LoadLibraryEntry()) << compiler.LastError();
@@ -139,7 +140,7 @@ TEST_F(BuildFixture, RefusesValuesTheLibraryCannotCarry) {
         std::function<void(CSkinProject&)> change;
     };
     const Case cases[] = {
-        {"not loaded", [](CSkinProject& p) { p.IsLoaded = 0; }},
+        {"not loaded", [](CSkinProject& p) { p.IsLoaded = false; }},
         {"empty name", [](CSkinProject& p) { p.SkinInfo.SkinName.clear(); }},
         {"32 characters", [](CSkinProject& p) { p.SkinInfo.SkinName = std::string(32, 'n'); }},
         {"outside the folder", [](CSkinProject& p) { p.SkinInfo.SkinName = "../Escape"; }},
@@ -154,7 +155,7 @@ TEST_F(BuildFixture, RefusesValuesTheLibraryCannotCarry) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         CSkinProject p;
-        ASSERT_EQ(p.LoadProject(dir.Path("Test.skn")), 1);
+        ASSERT_TRUE(Succeeded(p.LoadProject(dir.Path("Test.skn"))));
         c.change(p);
         const CBuildResult result = CBuildRunner(compiler).Run(p);
         EXPECT_FALSE(result.Success);
@@ -221,7 +222,7 @@ TEST(BuildProblems, TheCompilersOwnDiagnosticsComeBackAsFields) {
     // The real compiler, on a script whose bitmaps went missing after any check could see.
     TempFolder dir;
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(SkinProjectWriter(1, 8).Write(dir.Folder())), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(SkinProjectWriter(1, 8).Write(dir.Folder()))));
     fs::remove(dir.Path("title.bmp"));
     dir.WriteFile("togm.bmp", "BM broken");
     project.MaximizeVuzuRuzIcon.BmpMask = "title.bmp";

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "ResourceScript.h"
+#include "ResultAssert.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "TempFolder.h"
@@ -20,7 +21,7 @@ void Load(CSkinProject& p, const TempFolder& folder, int reso, int depth) {
     SkinProjectWriter writer(known ? reso : 1, known ? depth : 8);
     const std::string path = folder.Path("Test.skn");
     writer.WriteProjectFile(path);
-    ASSERT_EQ(p.LoadProject(path), 1) << p.LastError();
+    ASSERT_TRUE(Succeeded(p.LoadProject(path)));
     p.SkinInfo.Reso = reso;
     p.SkinInfo.Depth = depth;
 }

@@ -4,6 +4,7 @@
 
 #include "EditHistory.h"
 #include "PropertyItemManager.h"
+#include "ResultAssert.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "TempFolder.h"
@@ -22,7 +23,7 @@ TEST(EditHistory, UndoAndRedoPutEachKindOfValueBackThroughTheSheet) {
     test::TempFolder dir;
     const std::string path = dir.WriteFile("Blue.skn", test::SkinProjectWriter(2).Text());
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
     CEditHistory history;
     history.Attach(&project);
     std::vector<std::pair<CPropertyItemManager*, uint8_t>> applied;
@@ -69,7 +70,7 @@ TEST(EditHistory, UndoAndRedoPutEachKindOfValueBackThroughTheSheet) {
     EXPECT_EQ(project.DateTime.TextColor, RgbColor(0, 128, 255));
 
     // A save marks where the file stands; moving away and back is modified, then not.
-    ASSERT_EQ(project.SaveProject(), 1);
+    ASSERT_TRUE(Succeeded(project.SaveProject()));
     history.SetClean();
     EXPECT_FALSE(history.IsModified());
     stack.undo();

@@ -9,6 +9,7 @@
 #include "ArtworkImporter.h"
 #include "AtomicFileProbe.h"
 #include "DIBSectionLite.h"
+#include "ResultAssert.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "TempFolder.h"
@@ -26,7 +27,7 @@ struct Skin {
 
     explicit Skin(int depth = 8) {
         const std::string skn = SkinProjectWriter(1, depth).Write(dir.Folder());
-        EXPECT_EQ(project.LoadProject(skn), 1) << project.LastError();
+        EXPECT_TRUE(Succeeded(project.LoadProject(skn)));
     }
     // Every file of the folder with its bytes.
     std::map<std::string, std::string> Files() const {

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "FileNameResolver.h"
+#include "ResultAssert.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
 
@@ -31,7 +32,7 @@ void ExpectBmp(const std::string& path, int width, int height) {
 
 void CheckSample(const std::string& skn, int reso, int depth) {
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(skn), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.LoadProject(skn)));
     EXPECT_EQ(project.SkinInfo.Reso, reso);
     EXPECT_EQ(project.SkinInfo.Depth, depth);
     EXPECT_LE(project.SkinInfo.SkinName.size(), 31u);

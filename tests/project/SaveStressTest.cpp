@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "AtomicFileProbe.h"
+#include "ResultAssert.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "TempFolder.h"
@@ -22,11 +23,11 @@ TEST(SaveStress, ASaveStoppedAtAnyStepLeavesTheOldOrTheNewFile) {
     const std::string path = dir.WriteFile("large.skn", text);
 
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
     std::string versions[2];
     for (int i = 0; i < 2; ++i) {
         project.SkinInfo.SkinName = i == 0 ? "Alpha" : "Omega";
-        ASSERT_EQ(project.SaveProject(), 1);
+        ASSERT_TRUE(Succeeded(project.SaveProject()));
         versions[i] = test::ReadText(path);
     }
     ASSERT_NE(versions[0], versions[1]);
@@ -44,7 +45,7 @@ TEST(SaveStress, ASaveStoppedAtAnyStepLeavesTheOldOrTheNewFile) {
                     << "round " << round << " step " << steps;
                 return 0;
             });
-            ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
+            ASSERT_TRUE(Succeeded(project.SaveProject()));
         }
         EXPECT_GT(steps, 5) << "a large file goes to disk in several pieces";
         EXPECT_EQ(test::ReadText(path), meant);
@@ -53,14 +54,16 @@ TEST(SaveStress, ASaveStoppedAtAnyStepLeavesTheOldOrTheNewFile) {
         for (int failAt = 1; failAt <= steps; ++failAt) {
             int step = 0;
             project.SkinInfo.SkinName = round % 2 == 0 ? "Omega" : "Alpha";
+            CResult<void> saved;
             {
                 const CAtomicFileProbe failing([&](CAtomicFile::Stage, const std::string&) {
                     return ++step == failAt ? EIO : 0;
                 });
-                EXPECT_EQ(project.SaveProject(), 0) << "step " << failAt;
+                saved = project.SaveProject();
             }
+            EXPECT_FALSE(saved) << "step " << failAt;
             EXPECT_EQ(test::ReadText(path), meant) << "step " << failAt;
-            EXPECT_NE(project.LastError().find(path), std::string::npos) << project.LastError();
+            EXPECT_NE(saved.Error().find(path), std::string::npos) << saved.Error();
         }
         EXPECT_EQ(dir.Entries(), std::vector<std::string>{"large.skn"});
         project.SkinInfo.SkinName = round % 2 == 0 ? "Alpha" : "Omega";

@@ -4,6 +4,7 @@
 
 #include "PropertyItem.h"
 #include "PropertyItemManager.h"
+#include "ResultAssert.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
@@ -53,7 +54,7 @@ TEST(SkinFields, EveryFieldGoesThroughTheRowsAndTheFileUnchanged) {
     test::TempFolder dir;
     const std::string path = test::SkinProjectWriter().Write(dir.Folder());
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
 
     int serial = 10;
     for (const CSkinField& field : CSkinFields::All())
@@ -88,7 +89,7 @@ TEST(SkinFields, EveryFieldGoesThroughTheRowsAndTheFileUnchanged) {
         }
         // Rows to record gives back what the record held.
         CSkinProject copy;
-        ASSERT_EQ(copy.LoadProject(path), 1);
+        ASSERT_TRUE(Succeeded(copy.LoadProject(path)));
         CData& other = copy.Element(info.Element);
         sheet.StoreItems(&other);
         for (const CSkinField* field : CSkinFields::Of(info.Element)) {
@@ -98,9 +99,9 @@ TEST(SkinFields, EveryFieldGoesThroughTheRowsAndTheFileUnchanged) {
         }
     }
 
-    ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.SaveProject()));
     CSkinProject reread;
-    ASSERT_EQ(reread.LoadProject(path), 1) << reread.LastError();
+    ASSERT_TRUE(Succeeded(reread.LoadProject(path)));
     for (const CSkinField& field : CSkinFields::All()) {
         if (!field.Key) continue;
         EXPECT_TRUE(SameValue(project.Element(field.Element).Field(field),

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "RecordingTree.h"
+#include "ResultAssert.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "TempFolder.h"
@@ -27,8 +28,8 @@ TEST(SkinProjectLoad, ReadsEveryFieldOfBothLineEndings) {
         const std::string text = SkinProjectWriter(2, 16).Remove("AppView", "TextColor").Text(eol);
         const std::string path = dir.WriteFile("Blue.skn", text);
         CSkinProject project;
-        ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
-        EXPECT_EQ(project.IsLoaded, 1);
+        ASSERT_TRUE(Succeeded(project.LoadProject(path)));
+        EXPECT_TRUE(project.IsLoaded);
         EXPECT_EQ(project.SkinInfo.SkinName, "Test");
         EXPECT_EQ(project.SkinInfo.Reso, 2);
         EXPECT_EQ(project.SkinInfo.ResoIndex, 1);
@@ -63,7 +64,7 @@ TEST(SkinProjectLoad, ABareSkinInfoOpensWithDefaultsAndUnknownCodesLoadAsTheyAre
     TempFolder dir;
     const std::string path = dir.WriteFile("bare.skn", "[SkinInfo]\r\n");
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
     EXPECT_EQ(project.SkinInfo.SkinName, "1");
     EXPECT_EQ(project.SkinInfo.Reso, 1);
     EXPECT_EQ(project.SkinInfo.DepthIndex, 0);
@@ -75,7 +76,7 @@ TEST(SkinProjectLoad, ABareSkinInfoOpensWithDefaultsAndUnknownCodesLoadAsTheyAre
     const std::string text = SkinProjectWriter(3, 24).Set("TitleBar", "Rect", "0x10,010,5").Text();
     CSkinProject other;
     const std::string odd = dir.WriteFile("odd.skn", text);
-    ASSERT_EQ(other.LoadProject(odd), 1);
+    ASSERT_TRUE(Succeeded(other.LoadProject(odd)));
     EXPECT_EQ(other.SkinInfo.ResoIndex, 2);
     EXPECT_EQ(other.SkinInfo.DepthIndex, 0);
     EXPECT_EQ(other.TitleBar.Rect, (CRect{16, 8, 5, 0}));  // bottom keeps its starting value
@@ -87,7 +88,7 @@ TEST(SkinProjectLoad, MaskKeyOfTheMaximizeIconIsFoundInAnySpelling) {
         std::string text = SkinProjectWriter().Text();
         ReplaceLine(text, "BmpMask=maxm.bmp", std::string(spelling) + "=m.bmp");
         CSkinProject project;
-        ASSERT_EQ(project.LoadProject(dir.WriteFile("p.skn", text)), 1);
+        ASSERT_TRUE(Succeeded(project.LoadProject(dir.WriteFile("p.skn", text))));
         EXPECT_EQ(project.MaximizeVuzuRuzIcon.BmpMask, "m.bmp") << spelling;
     }
 }
@@ -97,7 +98,7 @@ TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
     const std::string text =
         SkinProjectWriter().Set("SkinInfo", "Author", "").Set("Preview", "Preview2", "").Text();
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(dir.WriteFile("a.skn", text)), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.LoadProject(dir.WriteFile("a.skn", text))));
     EXPECT_EQ(project.SkinInfo.Author, "");
     EXPECT_EQ(project.Preview.Preview2, "");
     const std::string firstPath = project.PathName;
@@ -112,8 +113,9 @@ TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
                                    .Text();
     project.ScrollBar.RectNormal = CRect{};
     const std::string brokenPath = dir.WriteFile("broken.skn", broken);
-    EXPECT_EQ(project.LoadProject(brokenPath), 0);
-    EXPECT_EQ(project.IsLoaded, 0);
+    const CResult<void> loaded = project.LoadProject(brokenPath);
+    EXPECT_FALSE(loaded);
+    EXPECT_FALSE(project.IsLoaded);
     EXPECT_EQ(project.SkinInfo.SkinName, "Red");          // read before the failure
     EXPECT_EQ(project.ToolBarToggler.Bmp, "newtog.bmp");  // fifth element, read
     EXPECT_EQ(project.ScrollBar.RectNormal,
@@ -121,12 +123,12 @@ TEST(SkinProjectLoad, EmptyTextLoadsButEmptyNumberStopsAtThatElement) {
     EXPECT_EQ(project.MaximizeVuzuRuzIcon.Bmp, "max.bmp");  // seventh element, not read
     EXPECT_EQ(project.PathName, firstPath);
     EXPECT_EQ(project.Folder, firstFolder);
-    EXPECT_NE(project.LastError().find(brokenPath), std::string::npos);
-    EXPECT_NE(project.LastError().find("[ScrollBar]"), std::string::npos);
-    EXPECT_NE(project.LastError().find("ButtonTopHeight"), std::string::npos);
+    EXPECT_NE(loaded.Error().find(brokenPath), std::string::npos);
+    EXPECT_NE(loaded.Error().find("[ScrollBar]"), std::string::npos);
+    EXPECT_NE(loaded.Error().find("ButtonTopHeight"), std::string::npos);
 
     // The earlier project, still named by PathName, opens again over the mixed records.
-    ASSERT_EQ(project.LoadProject(firstPath), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.LoadProject(firstPath)));
     EXPECT_EQ(project.SkinInfo.SkinName, "Test");
     EXPECT_EQ(project.ToolBarToggler.Bmp, "tog.bmp");
 }
@@ -135,18 +137,21 @@ TEST(SkinProjectLoad, SamePathIsNotReadAgainButAnotherSpellingIs) {
     TempFolder dir;
     const std::string path = dir.WriteFile("Same.skn", SkinProjectWriter().Text());
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
     project.SkinInfo.SkinName = "edited in memory";
-    EXPECT_EQ(project.LoadProject(path), 0);
-    EXPECT_EQ(project.IsLoaded, 1);  // still open: Save, Close and Build stay usable
+    const CResult<void> again = project.LoadProject(path);
+    EXPECT_FALSE(again);
+    EXPECT_EQ(again.Error(), project.PathName + ": this project is already open");
+    EXPECT_TRUE(project.IsLoaded);  // still open: Save, Close and Build stay usable
     EXPECT_EQ(project.SkinInfo.SkinName, "edited in memory");
 
     // The same file named with another case is another path to the project. On a
     // case-sensitive file system it does not exist, which is also a failure to read.
     std::string upper = path;
     upper.replace(upper.size() - 8, 4, "SAME");
-    EXPECT_EQ(project.LoadProject(upper), 0);
-    EXPECT_NE(project.LastError().find("file not found"), std::string::npos);
+    const CResult<void> other = project.LoadProject(upper);
+    EXPECT_FALSE(other);
+    EXPECT_NE(other.Error().find("file not found"), std::string::npos);
 }
 
 TEST(SkinProjectLoad, RelativePathsBecomeAbsoluteAndFailuresNameTheFile) {
@@ -155,22 +160,24 @@ TEST(SkinProjectLoad, RelativePathsBecomeAbsoluteAndFailuresNameTheFile) {
     const QString old = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(dir.Path("")));
     CSkinProject project;
-    const int loaded = project.LoadProject("rel.skn");
+    const CResult<void> loaded = project.LoadProject("rel.skn");
     QDir::setCurrent(old);
-    ASSERT_EQ(loaded, 1);
+    ASSERT_TRUE(Succeeded(loaded));
     EXPECT_EQ(project.PathName,
               QDir::cleanPath(QString::fromStdString(dir.Path("rel.skn"))).toStdString());
 
     CSkinProject missing;
-    EXPECT_EQ(missing.LoadProject(dir.Path("nope.skn")), 0);
-    EXPECT_EQ(missing.LastError(),
+    const CResult<void> notFound = missing.LoadProject(dir.Path("nope.skn"));
+    EXPECT_FALSE(notFound);
+    EXPECT_EQ(notFound.Error(),
               QDir::cleanPath(QString::fromStdString(dir.Path("nope.skn"))).toStdString() +
                   ": file not found");
     EXPECT_EQ(missing.Folder, CSkinProject::NoProjectFolder());
 
     CSkinProject folder;
-    EXPECT_EQ(folder.LoadProject(dir.Path("")), 0);
-    EXPECT_NE(folder.LastError().find("folder"), std::string::npos);
+    const CResult<void> aFolder = folder.LoadProject(dir.Path(""));
+    EXPECT_FALSE(aFolder);
+    EXPECT_NE(aFolder.Error().find("folder"), std::string::npos);
 }
 
 // Anything else would load with every value "1" and build a skin of nonsense.
@@ -185,14 +192,15 @@ TEST(SkinProjectLoad, AFileWithoutASkinInfoSectionIsNoProject) {
         const std::string expected = path + " is not a skin project: it has no [SkinInfo] section";
         EXPECT_EQ(CSkinProject::ProjectFileProblem(path), expected);
         CSkinProject project;
-        EXPECT_EQ(project.LoadProject(path), 0);
-        EXPECT_EQ(project.LastError(), expected);
-        EXPECT_EQ(project.IsLoaded, 0);
+        const CResult<void> loaded = project.LoadProject(path);
+        EXPECT_FALSE(loaded);
+        EXPECT_EQ(loaded.Error(), expected);
+        EXPECT_FALSE(project.IsLoaded);
     }
     // The section alone is enough, in any case, after comments and other sections.
     for (const char* text : {"[SkinInfo]", "; mine\n[Preview]\n[ skininfo ]\nSkinName=A\n"}) {
         CSkinProject project;
-        EXPECT_EQ(project.LoadProject(dir.WriteFile("p.skn", text)), 1) << project.LastError();
+        EXPECT_TRUE(Succeeded(project.LoadProject(dir.WriteFile("p.skn", text))));
     }
     EXPECT_NE(CSkinProject::ProjectFileProblem(dir.Path("absent.skn")).find("file not found"),
               std::string::npos);
@@ -204,7 +212,7 @@ TEST(SkinProjectLoad, FillsTheTreeOnLoadAndEmptiesItOnClose) {
     CSkinProject project;
     project.AddObserver(tree);
     project.AddObserver(tree);  // once is enough
-    ASSERT_EQ(project.LoadProject(dir.WriteFile("t.skn", SkinProjectWriter().Text())), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(dir.WriteFile("t.skn", SkinProjectWriter().Text()))));
     EXPECT_EQ(tree.deleteAllCalls, 1);
 
     const char* labels[] = {
@@ -228,12 +236,12 @@ TEST(SkinProjectLoad, FillsTheTreeOnLoadAndEmptiesItOnClose) {
 
     project.CloseProject();
     EXPECT_TRUE(tree.nodes.empty());
-    EXPECT_EQ(project.IsLoaded, 0);
+    EXPECT_FALSE(project.IsLoaded);
     EXPECT_EQ(project.PathName, "");
     EXPECT_EQ(project.Folder, CSkinProject::NoProjectFolder());
     EXPECT_EQ(project.SkinInfo.SkinName, "Test");  // records keep their values
 
     project.RemoveObserver(tree);
-    ASSERT_EQ(project.LoadProject(dir.Path("t.skn")), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(dir.Path("t.skn"))));
     EXPECT_TRUE(tree.nodes.empty()) << "a removed observer is told nothing";
 }

@@ -7,6 +7,7 @@
 
 #include "AtomicFileProbe.h"
 #include "ProfileFile.h"
+#include "ResultAssert.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "TempFolder.h"
@@ -20,8 +21,8 @@ TEST(SkinProjectSave, ABareSkinInfoGetsEverySectionAndKeyInOrder) {
     TempFolder dir;
     const std::string path = dir.WriteFile("bare.skn", CSkinProject::kEmptyProjectContent);
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1);
-    ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
+    ASSERT_TRUE(Succeeded(project.SaveProject()));
 
     const CProfileFile saved(ReadText(path));
     EXPECT_EQ(
@@ -53,11 +54,11 @@ TEST(SkinProjectSave, ChangingOneValueLeavesEveryOtherByteOfAHandEditedFile) {
     text += "[Unknown]\nKeep=me\n";
     const std::string path = dir.WriteFile("hand.skn", text);
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
     EXPECT_EQ(project.MaximizeVuzuRuzIcon.Bmp, "max.bmp");
     project.DateTime.TextColor = RgbColor(255, 0, 0);
     project.MaximizeVuzuRuzIcon.BmpMask = "newmask.bmp";
-    ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.SaveProject()));
 
     std::string expected = text;
     expected.replace(expected.find("TextColor=33023"), 15, "TextColor=255");
@@ -70,14 +71,14 @@ TEST(SkinProjectSave, CodesFollowTheChoicesOnlyWhenSaved) {
     TempFolder dir;
     const std::string path = dir.WriteFile("codes.skn", SkinProjectWriter(3, 24).Text());
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1);
-    ASSERT_EQ(project.SaveProject(), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
+    ASSERT_TRUE(Succeeded(project.SaveProject()));
     EXPECT_EQ(CProfileFile(ReadText(path)).Get("SkinInfo", "Depth"), "1");
     EXPECT_EQ(CProfileFile(ReadText(path)).Get("SkinInfo", "Reso"), "3");
 
     project.SkinInfo.DepthIndex = 3;
     EXPECT_EQ(project.SkinInfo.Depth, 1);  // the build still sees the loaded depth
-    ASSERT_EQ(project.SaveProject(), 1);
+    ASSERT_TRUE(Succeeded(project.SaveProject()));
     EXPECT_EQ(project.SkinInfo.Depth, 8);
 }
 
@@ -86,28 +87,33 @@ TEST(SkinProjectSave, FailedSavesLeaveTheOldFileWholeAndNeverCreateOne) {
     const std::string path = dir.WriteFile("keep.skn", SkinProjectWriter().Text());
     const std::string original = ReadText(path);
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
     project.SkinInfo.Author = "Someone Else";
 
     for (auto stage : {CAtomicFile::Stage::CreateTemporary, CAtomicFile::Stage::Write,
                        CAtomicFile::Stage::Sync, CAtomicFile::Stage::Rename}) {
+        CResult<void> saved;
         {
             const CAtomicFileProbe failing(stage, EIO);
-            EXPECT_EQ(project.SaveProject(), 0);
+            saved = project.SaveProject();
         }
+        EXPECT_FALSE(saved);
         EXPECT_EQ(ReadText(path), original);
-        EXPECT_NE(project.LastError().find(path), std::string::npos) << project.LastError();
+        EXPECT_NE(saved.Error().find(path), std::string::npos) << saved.Error();
     }
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"keep.skn"})
         << "no temporary file may be left behind";
 
     std::remove(path.c_str());
-    EXPECT_EQ(project.SaveProject(), 0);
+    const CResult<void> gone = project.SaveProject();
+    EXPECT_FALSE(gone);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
-    EXPECT_NE(project.LastError().find("file not found"), std::string::npos);
+    EXPECT_NE(gone.Error().find("file not found"), std::string::npos);
 
     project.CloseProject();
-    EXPECT_EQ(project.SaveProject(), 0);
+    const CResult<void> closed = project.SaveProject();
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(closed.Error(), "No project is open.");
 }
 
 TEST(SkinProjectSave, KeepsPermissionsAndWritesThroughLinks) {
@@ -119,9 +125,9 @@ TEST(SkinProjectSave, KeepsPermissionsAndWritesThroughLinks) {
     const bool linked = QFile::link(qpath, link);
 
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(linked ? link.toStdString() : path), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(linked ? link.toStdString() : path)));
     project.SkinInfo.SkinName = "Green";
-    ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.SaveProject()));
     EXPECT_EQ(QFile::permissions(qpath) & 0x0FFF,
               (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser |
                QFile::WriteUser) &
@@ -138,8 +144,8 @@ TEST(SkinProjectSave, ExtremeResolutionCodesComeBackAsTheyWere) {
         const std::string path =
             dir.WriteFile("extreme.skn", SkinProjectWriter().Set("SkinInfo", "Reso", code).Text());
         CSkinProject project;
-        ASSERT_EQ(project.LoadProject(path), 1);
-        ASSERT_EQ(project.SaveProject(), 1);
+        ASSERT_TRUE(Succeeded(project.LoadProject(path)));
+        ASSERT_TRUE(Succeeded(project.SaveProject()));
         EXPECT_EQ(CProfileFile(ReadText(path)).Get("SkinInfo", "Reso"), code);
     }
 }

@@ -9,6 +9,7 @@
 #include "PropertyItemList.h"
 #include "PropertyItemManager.h"
 #include "PropertyTestDoubles.h"
+#include "ResultAssert.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
@@ -75,7 +76,7 @@ TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
     test::TempFolder dir;
     const std::string path = dir.WriteFile("Blue.skn", test::SkinProjectWriter(2, 16).Text());
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
     test::RecordingObserver observer;
     project.SetSheetObserver(&observer);
     const auto written = Keys(path);
@@ -114,7 +115,7 @@ TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
             EXPECT_EQ(observer.commits.back().before, old);
             EXPECT_EQ(observer.commits.back().after, value);
 
-            ASSERT_EQ(project.SaveProject(), 1) << project.LastError();
+            ASSERT_TRUE(Succeeded(project.SaveProject()));
             auto after = Keys(path);
             std::string text = FileText(value, key);
             if (component >= 0) {
@@ -130,7 +131,7 @@ TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
             EXPECT_EQ(after, unchanged) << "only " << where << " changed";
 
             project.CloseProject();
-            ASSERT_EQ(project.LoadProject(path), 1) << project.LastError();
+            ASSERT_TRUE(Succeeded(project.LoadProject(path)));
             EXPECT_EQ(sheet.FindItem(uint8_t(i + 1))->GetValue(), value);
         }
     }
@@ -141,7 +142,7 @@ TEST(PropertySheets, ChoicesCommitAtOnceButDepthWaitsForTheSave) {
     test::TempFolder dir;
     const std::string path = dir.WriteFile("Blue.skn", test::SkinProjectWriter(1, 8).Text());
     CSkinProject project;
-    ASSERT_EQ(project.LoadProject(path), 1);
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
     CPropertyItemManager& sheet = project.SkinInfo.PropertySheet();
 
     sheet.FindItem(2)->SetValue(int32_t(1));  // "320x320 pixels"
@@ -153,7 +154,7 @@ TEST(PropertySheets, ChoicesCommitAtOnceButDepthWaitsForTheSave) {
     sheet.OnItemChanged(sheet.FindItem(3), nullptr, 0);
     EXPECT_EQ(project.SkinInfo.DepthIndex, 4);
     EXPECT_EQ(project.SkinInfo.Depth, 8);
-    ASSERT_EQ(project.SaveProject(), 1);
+    ASSERT_TRUE(Succeeded(project.SaveProject()));
     EXPECT_EQ(project.SkinInfo.Depth, 16);
 }
 

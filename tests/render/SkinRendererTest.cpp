@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "Bmp.h"
+#include "ResultAssert.h"
 #include "RuleBook.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
@@ -33,7 +34,7 @@ struct RenderFixture {
     RenderFixture() {
         const std::string skn = Path("Test.skn");
         SkinProjectWriter(1, 16).WriteProjectFile(skn);
-        EXPECT_EQ(project.LoadProject(skn), 1) << project.LastError();
+        EXPECT_TRUE(Succeeded(project.LoadProject(skn)));
         project.Battery.Rect = {120, 40, 138, 50};
         WriteSolidBmp(Path("wall.bmp"), 160, 160, kWall);
         BmpRecipe title;  // 24-bit: black on the mask's white half but for one blue pixel

@@ -126,9 +126,9 @@ TEST_F(MainFrameMenuTest, CommandsFollowTheProjectState) {
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Blue sky");
-    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_TRUE(frame->Project().IsLoaded);
     QTest::keyClick(field, Qt::Key_W, Qt::ControlModifier);
-    EXPECT_EQ(frame->Project().IsLoaded, 0);
+    EXPECT_FALSE(frame->Project().IsLoaded);
     for (int id : needProject) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
 }
 

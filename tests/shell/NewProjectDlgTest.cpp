@@ -58,7 +58,7 @@ TEST_F(NewProjectDlgTest, MakesTheSkinInItsOwnFolderOpensItAndRemembersTheFolder
     }));
     const QString skn = QDir(mine).filePath(QStringLiteral("Hello/Hello.skn"));
     EXPECT_EQ(QDir::fromNativeSeparators(PathToQString(frame->Project().PathName)), skn);
-    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_TRUE(frame->Project().IsLoaded);
     EXPECT_EQ(frame->Project().SkinInfo.Reso, 2);
     EXPECT_EQ(frame->Project().SkinInfo.Depth, 4);
     EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join('\n').toStdString();

@@ -45,7 +45,7 @@ TEST_F(ProjectCommandsTest, CtrlSSavesTheProjectAndCtrlNNeverTouchesTheFile) {
 
     PressKey(frame, Qt::Key_N);
     EXPECT_EQ(frame->windowTitle(), "Untitled - Vantoro");
-    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_TRUE(frame->Project().IsLoaded);
     EXPECT_EQ(ReadFile(blue), original);
 
     PressKey(frame, Qt::Key_S);
@@ -77,7 +77,7 @@ TEST_F(ProjectCommandsTest, ReopeningTheOpenProjectKeepsItsEdits) {
     frame->Project().SkinInfo.Comments = "edited";
 
     EXPECT_TRUE(app->OpenDocumentFile(blue));
-    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_TRUE(frame->Project().IsLoaded);
     EXPECT_EQ(frame->Project().SkinInfo.Comments, "edited");
     EXPECT_TRUE(frame->Action(ID_SAVE_PROJECT)->isEnabled());
     EXPECT_TRUE(m_messages.isEmpty());

@@ -12,6 +12,7 @@
 #include "LayoutView.h"
 #include "MainFrame.h"
 #include "PropertyListCtrl.h"
+#include "ResultAssert.h"
 #include "ScreenLayout.h"
 #include "ShellFixture.h"
 #include "TextCodec.h"
@@ -138,7 +139,7 @@ TEST_F(RandomEditWalkTest, FileHistoryAndGridAgreeAfterEverySave) {
             ASSERT_FALSE(doc.IsModified());
             ASSERT_TRUE(stack.isClean());
             CSkinProject reread;
-            ASSERT_EQ(reread.LoadProject(project.PathName), 1) << reread.LastError();
+            ASSERT_TRUE(Succeeded(reread.LoadProject(project.PathName)));
             ASSERT_EQ(KeptValues(reread), KeptValues(project));
         }
         // The grid shows what the records hold.

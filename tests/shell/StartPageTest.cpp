@@ -73,7 +73,7 @@ TEST_F(StartPageTest, OffersTheWaysToBeginUntilAProjectOpensAndComesBackWhenItCl
     EXPECT_EQ(recent->text(), "&1 Blue.skn");
     EXPECT_EQ(AccessibleName(recent), "Blue.skn");
     QTest::keyClick(recent, Qt::Key_Space);
-    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_TRUE(frame->Project().IsLoaded);
     EXPECT_TRUE(frame->CentralPane()->isAncestorOf(frame->LayoutView()));
 
     // One that does not open any more says why and leaves the list, button and all.

@@ -45,7 +45,7 @@ TEST_F(StartUpTest, TitlesAfterStartOpenFailedOpenAndClose) {
     const std::string author = frame->Project().SkinInfo.Author;
     EXPECT_FALSE(app->OpenDocumentFile(broken));
     EXPECT_EQ(m_messages.size(), 2);
-    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_TRUE(frame->Project().IsLoaded);
     EXPECT_EQ(frame->Project().SkinInfo.SkinName, "Blue");
     EXPECT_EQ(frame->Project().SkinInfo.Author, author);
     EXPECT_EQ(frame->WorkspaceWindow()->Tree()->topLevelItemCount(), 3);
@@ -71,7 +71,7 @@ TEST_F(StartUpTest, CommandLineOpensTheNamedProject) {
     EXPECT_EQ(CVantoroApp::ProjectPathFromCommandLine({}), QString());
 
     auto app = StartApp(split);
-    EXPECT_EQ(app->MainFrame()->Project().IsLoaded, 1);
+    EXPECT_TRUE(app->MainFrame()->Project().IsLoaded);
     EXPECT_EQ(app->MainFrame()->windowTitle(), "Blue.SKN - Vantoro");
     EXPECT_TRUE(m_messages.isEmpty());
 }
@@ -81,7 +81,7 @@ TEST_F(StartUpTest, MissingProjectOnTheCommandLineIsReportedAndTheWindowStillOpe
     auto app = StartApp({missing});
     ASSERT_NE(app->MainFrame(), nullptr);
     EXPECT_TRUE(app->MainFrame()->isVisible());
-    EXPECT_EQ(app->MainFrame()->Project().IsLoaded, 0);
+    EXPECT_FALSE(app->MainFrame()->Project().IsLoaded);
     ASSERT_EQ(m_messages.size(), 1);
     EXPECT_TRUE(m_messages[0].contains(QDir::toNativeSeparators(missing)));
 }
@@ -185,7 +185,7 @@ TEST_F(StartUpTest, DroppedFileOpensAsTheProject) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(frame, &drop);
-    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_TRUE(frame->Project().IsLoaded);
     EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");
     EXPECT_EQ(app->RecentFiles().Files().value(0), QDir::toNativeSeparators(blue));
 }

@@ -100,7 +100,7 @@ TEST_F(UnsavedChangesTest, PuttingTheProjectAwayAsksAndCancelKeepsEverything) {
     emit frame->FileDropped(green);
     EXPECT_EQ(m_questions.size(), 4);
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(frame->Project().IsLoaded, 1);
+    EXPECT_TRUE(frame->Project().IsLoaded);
     EXPECT_EQ(frame->Project().TitleBar.Rect, (CRect{0, 5, 160, 20}));
     EXPECT_EQ(QString::fromStdString(frame->Project().SkinInfo.SkinName), "Blue");
     EXPECT_EQ(ReadFile(blue), original);

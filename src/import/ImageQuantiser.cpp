@@ -11,16 +11,6 @@
 namespace vantoro {
 namespace {
 
-int Red(uint32_t c) {
-    return int(c >> 16 & 0xFF);
-}
-int Green(uint32_t c) {
-    return int(c >> 8 & 0xFF);
-}
-int Blue(uint32_t c) {
-    return int(c & 0xFF);
-}
-
 int Clamp8(float v) {
     return std::clamp(int(std::lround(v)), 0, 255);
 }
@@ -131,9 +121,9 @@ std::vector<uint16_t> CImageQuantiser::Diffused(const QImage& image, uint16_t hi
                 m_colours.Nearest(Clamp8(wanted[0]), Clamp8(wanted[1]), Clamp8(wanted[2]));
             codes[i] = code;
             const uint32_t shown = m_colours.ColourOf(code);
-            const std::array<float, 3> error = {wanted[0] - float(Red(shown)),
-                                                wanted[1] - float(Green(shown)),
-                                                wanted[2] - float(Blue(shown))};
+            const std::array<float, 3> error = {wanted[0] - float(qRed(shown)),
+                                                wanted[1] - float(qGreen(shown)),
+                                                wanted[2] - float(qBlue(shown))};
             // 7/16 ahead, 3/16 behind below, 5/16 below, 1/16 ahead below; what would
             // fall outside the picture (or on hidden pixels) is dropped.
             auto give = [&](std::vector<std::array<float, 3>>& row, int tx, float share) {

@@ -149,20 +149,7 @@ bool CInPlaceButtonEditImp::FieldKeyPress(const QKeyEvent& event) {
         m_button->setFocus(Qt::TabFocusReason);
         return true;
     }
-    if (IsLeavingKey(key)) {
-        // The focus loss takes what was typed.
-        HandFocusBack(m_pList);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        CInPlaceEvent::Send(m_pList, WM_INPLACE_CANCEL);
-        return true;
-    }
-    if (IsStepKey(key) && IsPlainKey(event)) {
-        CInPlaceEvent::Send(m_pList, WM_INPLACE_MOVE, key);
-        return true;
-    }
-    return false;
+    return RouteFieldKey(m_pList, event);
 }
 
 bool CInPlaceButtonEditImp::ButtonKeyPress(const QKeyEvent& event) {

@@ -42,20 +42,10 @@ void CInPlaceEditImp::NotifyApply() {
 }
 
 bool CInPlaceEditImp::event(QEvent* event) {
-    const int key = PressedKey(event);
-    if (IsLeavingKey(key)) {
-        // Giving the list the focus is what commits.
-        HandFocusBack(m_pList);
+    // Giving the list the focus is what commits.
+    if (event->type() == QEvent::KeyPress &&
+        RouteFieldKey(m_pList, *static_cast<QKeyEvent*>(event)))
         return true;
-    }
-    if (key == Qt::Key_Escape) {
-        CInPlaceEvent::Send(m_pList, WM_INPLACE_CANCEL);
-        return true;
-    }
-    if (IsStepKey(key) && IsPlainKey(*static_cast<QKeyEvent*>(event))) {
-        CInPlaceEvent::Send(m_pList, WM_INPLACE_MOVE, key);
-        return true;
-    }
     return QLineEdit::event(event);
 }
 

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "InPlaceMessages.h"
+
 namespace vantoro {
 
 // The key of a key press, or 0 for any other event.
@@ -47,6 +49,26 @@ inline bool IsPlainKey(const QKeyEvent& event) {
 
 inline void HandFocusBack(QWidget* list) {
     if (list) list->setFocus(Qt::OtherFocusReason);
+}
+
+// The keys every field of the grid answers alike: a leaving key hands the focus to the
+// list (which takes what was typed), Escape abandons the edit, a step key commits and
+// moves the row. False for any other key.
+inline bool RouteFieldKey(QWidget* list, const QKeyEvent& event) {
+    const int key = event.key();
+    if (IsLeavingKey(key)) {
+        HandFocusBack(list);
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        CInPlaceEvent::Send(list, WM_INPLACE_CANCEL);
+        return true;
+    }
+    if (IsStepKey(key) && IsPlainKey(event)) {
+        CInPlaceEvent::Send(list, WM_INPLACE_MOVE, key);
+        return true;
+    }
+    return false;
 }
 
 // Whether the focus leaving a field ends its edit. Not for the field's own context menu

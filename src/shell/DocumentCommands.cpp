@@ -283,7 +283,10 @@ bool CDocumentCommands::ExportScreen() {
     if (answer == 2) return false;
     CRenderOptions options;
     options.Overlay = answer == 0;
-    const QImage picture = CSkinRenderer().Render(project, options, CRuleBook().Check(project));
+    // The window's bitmaps as read: the picture is what the layout view shows.
+    CBitmapCache& bitmaps = m_document.Bitmaps();
+    const QImage picture =
+        CSkinRenderer(bitmaps).Render(project, options, CRuleBook(bitmaps).Check(project));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "SkinPalette.h"
+#include "Palette.h"
 
 namespace vantoro {
 namespace {
@@ -22,11 +22,11 @@ uint8_t NearestLevel(int v, int levels, Level level) {
 }  // namespace
 
 bool CColourQuantiser::Supports(int depth) {
-    return depth == 16 || CSkinPalette::ForDepth(depth) != nullptr;
+    return depth == 16 || brres::Palette::ForDepth(depth) != nullptr;
 }
 
 CColourQuantiser::CColourQuantiser(int depth)
-    : m_depth(depth), m_palette(CSkinPalette::ForDepth(depth)) {
+    : m_depth(depth), m_palette(brres::Palette::ForDepth(depth)) {
     if (depth == 16) {
         auto bracket = [](int v, int levels, auto level) {
             int below = 0;

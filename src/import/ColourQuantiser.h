@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 
-namespace vantoro {
+namespace brres {
+class Palette;
+}
 
-class CSkinPalette;
+namespace vantoro {
 
 // The colours a skin of one depth shows, and the nearest of them to any colour: the
 // palette of the indexed depths (as the compiler chooses), the 5-6-5 lattice at 16 bits.
@@ -39,7 +41,7 @@ private:
     };
 
     int m_depth;
-    const CSkinPalette* m_palette = nullptr;
+    const brres::Palette* m_palette = nullptr;
     // 16 bits: the nearest 5- and 6-bit channel for every 8-bit value, and the levels
     // around it.
     std::array<uint8_t, 256> m_nearest5{};

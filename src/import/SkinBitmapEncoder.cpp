@@ -1,7 +1,7 @@
 #include "SkinBitmapEncoder.h"
 
 #include "DIBSectionLite.h"
-#include "SkinPalette.h"
+#include "Palette.h"
 
 namespace vantoro {
 
@@ -23,7 +23,7 @@ std::string CSkinBitmapEncoder::Encode(int depth, int width, int height,
         table[1] = {0xE0, 0x07, 0x00, 0x00};
         table[2] = {0x1F, 0x00, 0x00, 0x00};
     } else {
-        const CSkinPalette* palette = CSkinPalette::ForDepth(depth);
+        const brres::Palette* palette = brres::Palette::ForDepth(depth);
         if (!palette) return {};
         for (size_t i = 0; i < palette->Size(); ++i) {
             const uint32_t c = palette->Colour(i);

@@ -8,7 +8,7 @@
 
 #include "ColourQuantiser.h"
 #include "ImageQuantiser.h"
-#include "SkinPalette.h"
+#include "Palette.h"
 
 using namespace vantoro;
 
@@ -23,7 +23,7 @@ uint32_t Rgb(int r, int g, int b) {
 TEST(SkinPalette, HoldsThePublishedSystemPaletteAndSearchesAsTheCompilerDoes) {
     std::ifstream in(SYSTEM_PALETTE_FILE);
     ASSERT_TRUE(in) << SYSTEM_PALETTE_FILE;
-    const auto& system = CSkinPalette::SystemColours();
+    const brres::Palette& system = *brres::Palette::ForDepth(8);
     int entries = 0;
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
@@ -31,7 +31,7 @@ TEST(SkinPalette, HoldsThePublishedSystemPaletteAndSearchesAsTheCompilerDoes) {
         int index = -1, r = -1, g = -1, b = -1;
         ASSERT_TRUE(fields >> index >> r >> g >> b) << line;
         ASSERT_TRUE(index >= 0 && index < 256) << line;
-        EXPECT_EQ(system[size_t(index)], Rgb(r, g, b)) << "entry " << index;
+        EXPECT_EQ(system.Colour(size_t(index)), Rgb(r, g, b)) << "entry " << index;
         ++entries;
     }
     EXPECT_EQ(entries, 256);
@@ -39,12 +39,13 @@ TEST(SkinPalette, HoldsThePublishedSystemPaletteAndSearchesAsTheCompilerDoes) {
     // The box index must never change an answer, ties included: a lattice that crosses
     // every box edge and hits midpoints between the levels.
     for (int depth : {1, 2, 4, 8}) {
-        const CSkinPalette& palette = *CSkinPalette::ForDepth(depth);
+        const brres::Palette& palette = *brres::Palette::ForDepth(depth);
         int mismatches = 0;
         for (int r = 0; r < 256; r += 3)
             for (int g = 0; g < 256; g += 5)
                 for (int b = 0; b < 256; b += 7)
-                    if (palette.Nearest(r, g, b) != palette.NearestOfAll(r, g, b)) ++mismatches;
+                    if (palette.Nearest(r, g, b) != palette.NearestBySearchingAll(Rgb(r, g, b)))
+                        ++mismatches;
         EXPECT_EQ(mismatches, 0) << "depth " << depth;
     }
 }

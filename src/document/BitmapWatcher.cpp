@@ -31,8 +31,7 @@ void CBitmapWatcher::Follow() {
     if (m_project.IsLoaded) {
         for (const CSkinField& field : CSkinFields::All()) {
             if (field.Kind != CFieldKind::Bitmap) continue;
-            const std::string& name = *std::get<std::string*>(
-                field.Ref(const_cast<CSkinProject&>(m_project).Element(field.Element)));
+            const std::string& name = m_project.Element(field.Element).Value<std::string>(field);
             if (name.empty()) continue;
             const QString path = PathToQString(ResolveFileName(m_project.Folder, name));
             // What was seen of a file followed before stays, so a change is not missed.
@@ -43,7 +42,8 @@ void CBitmapWatcher::Follow() {
 
     QSet<QString> files, folders;
     for (auto it = m_stamps.cbegin(); it != m_stamps.cend(); ++it) {
-        if (it.value()) files << it.key();
+        // What is there now is watched, whatever was seen of it before.
+        if (QFileInfo(it.key()).isFile()) files << it.key();
         const QString folder = QFileInfo(it.key()).absolutePath();
         if (QFileInfo(folder).isDir()) folders << folder;
     }
@@ -74,7 +74,8 @@ void CBitmapWatcher::OnFileChanged(const QString& path) {
 void CBitmapWatcher::Settle() {
     bool changed = std::exchange(m_touched, false);
     const QHash<QString, std::optional<CStamp>> before = m_stamps;
-    // A name may now lead to another file (one of another letter case appeared).
+    // A name may now lead to another file (one of another letter case appeared), and a
+    // file that appeared is watched from now on.
     Follow();
     for (auto it = m_stamps.begin(); it != m_stamps.end(); ++it) {
         const std::optional<CStamp> now = StampOf(it.key());
@@ -84,8 +85,6 @@ void CBitmapWatcher::Settle() {
             changed = true;
         }
     }
-    // Files that appeared are watched from now on.
-    Follow();
     if (changed) emit BitmapsChanged();
 }
 

@@ -30,7 +30,7 @@ std::string& TextOf(CSkinProject& project, const CSkinField& field) {
     return *std::get<std::string*>(project.Element(field.Element).Field(field));
 }
 const std::string& TextOf(const CSkinProject& project, const CSkinField& field) {
-    return TextOf(const_cast<CSkinProject&>(project), field);
+    return project.Element(field.Element).Value<std::string>(field);
 }
 
 // Paths compared as Windows compares them, and as ResolveFileName matches names: without
@@ -85,8 +85,7 @@ std::optional<CTargetSize> TargetSize(const CSkinProject& project, const CSkinFi
                                       const QImage& image) {
     const CSkinProject& p = project;
     if (const CSkinField* rectField = CSkinFields::Sibling(field, field.DrawnIn)) {
-        const CRect r = *std::get<CRect*>(
-            const_cast<CSkinProject&>(p).Element(field.Element).Field(*rectField));
+        const CRect r = p.Element(field.Element).Value<CRect>(*rectField);
         const int64_t w = int64_t(r.right) - r.left, h = int64_t(r.bottom) - r.top;
         return CTargetSize{w, field.WidthOnly ? image.height() : h,
                            "its rectangle (" + CSkinFields::Label(*rectField) + ")"};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <variant>
 
 #include "SkinFields.h"
 
@@ -36,6 +37,12 @@ public:
     CSkinElement Element() const { return m_element; }
     // Where `field` (one of this element's) lives in this record.
     CFieldRef Field(const CSkinField& field) { return field.Ref(*this); }
+    // The value of `field`, read only; T is the field's type (std::string, CRect, ...).
+    template <class T>
+    const T& Value(const CSkinField& field) const {
+        // The table hands out places to write; reading through one changes nothing.
+        return *std::get<T*>(const_cast<CData*>(this)->Field(field));
+    }
 
     // Takes every value of `other` (a record of the same kind), and what it knows of its
     // file, then shows them in the sheet.

@@ -34,6 +34,22 @@ const std::array<std::array<uint8_t, 8>, 8>& Bayer() {
     return matrix;
 }
 
+// Every pixel's code in row order: `code(x, y, pixel)` for a pixel that shows, `hiddenCode`
+// for one the mask hides.
+template <class Code>
+std::vector<uint16_t> CodeShownPixels(const QImage& image, uint16_t hiddenCode, Code code) {
+    std::vector<uint16_t> codes(size_t(image.width()) * size_t(image.height()));
+    size_t i = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x, ++i) {
+            const QRgb p = line[x];
+            codes[i] = CAlphaMask::Shows(qAlpha(p)) ? code(x, y, p) : hiddenCode;
+        }
+    }
+    return codes;
+}
+
 }  // namespace
 
 CImageQuantiser::CImageQuantiser(const CColourQuantiser& colours, CDither dither)
@@ -51,46 +67,24 @@ std::vector<uint16_t> CImageQuantiser::Quantise(const QImage& image, uint16_t hi
 }
 
 std::vector<uint16_t> CImageQuantiser::Nearest(const QImage& image, uint16_t hiddenCode) const {
-    std::vector<uint16_t> codes(size_t(image.width()) * size_t(image.height()));
     // Artwork repeats its colours: the last one's answer is usually the next one's.
     QRgb last = 0;
     uint16_t lastCode = m_colours.Nearest(0, 0, 0);
-    size_t i = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x, ++i) {
-            const QRgb p = line[x];
-            if (!CAlphaMask::Shows(qAlpha(p))) {
-                codes[i] = hiddenCode;
-                continue;
-            }
-            if ((p & 0xFFFFFF) != last) {
-                last = p & 0xFFFFFF;
-                lastCode = m_colours.Nearest(qRed(p), qGreen(p), qBlue(p));
-            }
-            codes[i] = lastCode;
+    return CodeShownPixels(image, hiddenCode, [&](int, int, QRgb p) {
+        if ((p & 0xFFFFFF) != last) {
+            last = p & 0xFFFFFF;
+            lastCode = m_colours.Nearest(qRed(p), qGreen(p), qBlue(p));
         }
-    }
-    return codes;
+        return lastCode;
+    });
 }
 
 std::vector<uint16_t> CImageQuantiser::Ordered(const QImage& image, uint16_t hiddenCode) const {
-    std::vector<uint16_t> codes(size_t(image.width()) * size_t(image.height()));
     const auto& bayer = Bayer();
-    size_t i = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x, ++i) {
-            const QRgb p = line[x];
-            if (!CAlphaMask::Shows(qAlpha(p))) {
-                codes[i] = hiddenCode;
-                continue;
-            }
-            const float threshold = (float(bayer[size_t(y & 7)][size_t(x & 7)]) + 0.5f) / 64.0f;
-            codes[i] = m_colours.Ordered(qRed(p), qGreen(p), qBlue(p), threshold);
-        }
-    }
-    return codes;
+    return CodeShownPixels(image, hiddenCode, [&](int x, int y, QRgb p) {
+        const float threshold = (float(bayer[size_t(y & 7)][size_t(x & 7)]) + 0.5f) / 64.0f;
+        return m_colours.Ordered(qRed(p), qGreen(p), qBlue(p), threshold);
+    });
 }
 
 std::vector<uint16_t> CImageQuantiser::Diffused(const QImage& image, uint16_t hiddenCode) const {

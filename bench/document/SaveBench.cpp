@@ -27,9 +27,7 @@ void BM_SaveNightfall(benchmark::State& state) {
     CPropertyItemManager& info = doc.Project().SkinInfo.PropertySheet();
     int serial = 0;
     for (auto _ : state) {
-        CPropertyItem* author = info.FindItem(4);
-        author->SetValue(std::string("Author ") + std::to_string(++serial));
-        info.OnItemChanged(author, nullptr, 0);
+        doc.EnterValue(info, 4, std::string("Author ") + std::to_string(++serial));
         if (doc.Save(false, &error) != CVantoroDoc::SaveResult::Saved) {
             state.SkipWithError("The save failed.");
             return;

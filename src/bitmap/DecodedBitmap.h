@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -26,6 +27,9 @@ public:
     int Height() const { return m_dib.GetHeight(); }
     // Top-down, 32-bit RGB.
     const QImage& Image() const;
+    // How many distinct colours the picture has, counted up to `limit` + 1. Remembered: the
+    // rules ask again after every edit, and a large picture takes a while to count.
+    int ColourCount(int limit) const;
 
 private:
     CDecodedBitmap() = default;
@@ -33,6 +37,8 @@ private:
     CDIBSectionLite m_dib;
     mutable std::once_flag m_imageMade;
     mutable QImage m_image;
+    mutable std::mutex m_countsLock;
+    mutable std::map<int, int> m_colourCounts;
 };
 
 }  // namespace vantoro

@@ -23,12 +23,8 @@ namespace {
 
 using S = CSkinProblem::Severity;
 
-// A field's value as the record holds it.
-using CFieldValue = std::variant<std::string, int32_t, COLORREF, CRect, CPoint, CSize>;
-
 CFieldValue ValueOf(const CSkinProject& project, const CSkinField& field) {
-    CData& record = const_cast<CSkinProject&>(project).Element(field.Element);
-    return std::visit([](auto* value) { return CFieldValue(*value); }, record.Field(field));
+    return project.Element(field.Element).Get(field);
 }
 
 std::string SizeText(int64_t w, int64_t h) {
@@ -41,35 +37,6 @@ int ScreenSize(int reso) {
 
 bool IsKnownDepth(int depth) {
     return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
-}
-
-// Distinct colours of the picture, counted up to `limit` + 1: one bit for each of the 2^24
-// colours, so a whole screen of them costs a pass and no hashing.
-int CountColors(const QImage& image, int limit) {
-    // An open-addressed set twice the limit's size: a few kilobytes for the depths that
-    // need counting, where a bit for every 24-bit colour would be two megabytes to clear.
-    const size_t size = std::bit_ceil(size_t(limit + 1) * 2);
-    constexpr uint32_t kEmpty = 0xFFFFFFFF;  // no 24-bit colour
-    std::vector<uint32_t> seen(size, kEmpty);
-    // Fibonacci hashing: the product's top bits mix every channel of the colour.
-    const int shift = 32 - std::countr_zero(size);
-    int count = 0;
-    uint32_t previous = kEmpty;
-    const int width = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const uint32_t c = line[x] & 0xFFFFFF;
-            if (c == previous) continue;  // runs of one colour are the common case
-            previous = c;
-            size_t slot = uint32_t(c * 2654435761u) >> shift;
-            while (seen[slot] != kEmpty && seen[slot] != c) slot = (slot + 1) & (size - 1);
-            if (seen[slot] == c) continue;
-            seen[slot] = c;
-            if (++count > limit) return count;
-        }
-    }
-    return count;
 }
 
 // Names Windows keeps for its devices, with or without an extension. The superscript
@@ -442,7 +409,7 @@ private:
         const bool couldExceed =
             (bits > 16 || (1 << bits) > limit) && int64_t(bitmap.Width()) * bitmap.Height() > limit;
         if (!couldExceed) return;
-        if (CountColors(bitmap.Image(), limit) > limit)
+        if (bitmap.ColourCount(limit) > limit)
             add(S::Warning, path,
                 "The bitmap has more than " + std::to_string(limit) + " colours; a " +
                     std::to_string(depth) + "-bit skin shows at most " + std::to_string(limit) +
@@ -505,11 +472,24 @@ std::string CRuleBook::DatabasePath(const CSkinProject& project) {
 
 std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
     std::vector<CSkinProblem> problems;
-    for (const CSkinField& field : CSkinFields::All())
-        CValueRules(project, field, project.PathName, problems).Run(ValueOf(project, field));
+    for (const CSkinElementInfo& info : CSkinFields::Elements()) {
+        std::vector<CSkinProblem> found = CheckElement(project, info.Element);
+        problems.insert(problems.end(), std::make_move_iterator(found.begin()),
+                        std::make_move_iterator(found.end()));
+    }
+    return problems;
+}
+
+std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project,
+                                                  CSkinElement element) {
+    std::vector<CSkinProblem> problems;
+    const std::vector<const CSkinField*> fields = CSkinFields::Of(element);
+    for (const CSkinField* field : fields)
+        CValueRules(project, *field, project.PathName, problems).Run(ValueOf(project, *field));
     CBitmapRules bitmaps(project, m_bitmaps, problems);
-    for (const CSkinField& field : CSkinFields::All())
-        if (field.Kind == CFieldKind::Bitmap) bitmaps.Run(field);
+    for (const CSkinField* field : fields)
+        if (field->Kind == CFieldKind::Bitmap) bitmaps.Run(*field);
+    if (element != CSkinElement::SkinInfo) return problems;
     // A project named like the database (or the script) would be built over.
     for (const auto& [output, what] : BuildOutputs(project))
         if (CProjectPath::IsSameFile(project.PathName, output))
@@ -524,39 +504,40 @@ std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
     return problems;
 }
 
+std::vector<CSkinProblem> CRuleBook::Judge(const CSkinProject& project, const CSkinField& field,
+                                           const CFieldValue& value) {
+    std::vector<CSkinProblem> problems;
+    CValueRules(project, field, project.PathName, problems, true).Run(value);
+    return problems;
+}
+
+std::string CRuleBook::Refusal(const CSkinProject& project, const CSkinField& field,
+                               const CFieldValue& value) {
+    return FirstError(Judge(project, field, value));
+}
+
+std::string CRuleBook::FirstError(const std::vector<CSkinProblem>& problems) {
+    for (const CSkinProblem& problem : problems)
+        if (problem.IsError()) return problem.Entry.empty() ? problem.Message : problem.Entry;
+    return {};
+}
+
 std::vector<CSkinProblem> CRuleBook::Judge(const CSkinProject& project, CSkinElement element,
                                            uint8_t itemId, const CPropertyValue& value) {
     std::vector<CSkinProblem> problems;
     const CSkinField* field = CSkinFields::FindByRow(element, itemId);
     if (!field) return problems;
-    const CFieldRow& row = *field->Row(itemId);
-    CFieldValue candidate = ValueOf(project, *field);
-    std::visit(
-        [&](auto& current) {
-            using T = std::decay_t<decltype(current)>;
-            if constexpr (std::is_same_v<T, CPoint>) {
-                if (auto* part = std::get_if<int32_t>(&value))
-                    (row.Part == CFieldPart::Y ? current.y : current.x) = *part;
-            } else if constexpr (std::is_same_v<T, CSize>) {
-                if (auto* part = std::get_if<int32_t>(&value))
-                    (row.Part == CFieldPart::Y ? current.cy : current.cx) = *part;
-            } else if (auto* typed = std::get_if<T>(&value)) {
-                current = *typed;
-            }
-        },
-        candidate);
-    std::vector<CSkinProblem> all;
-    CValueRules(project, *field, project.PathName, all, true).Run(candidate);
-    for (CSkinProblem& problem : all)
+    const std::optional<CFieldValue> candidate =
+        WithRowValue(*field, itemId, ValueOf(project, *field), value);
+    if (!candidate) return problems;
+    for (CSkinProblem& problem : Judge(project, *field, *candidate))
         if (problem.ItemId == itemId) problems.push_back(std::move(problem));
     return problems;
 }
 
 std::string CRuleBook::Refusal(const CSkinProject& project, CSkinElement element, uint8_t itemId,
                                const CPropertyValue& value) {
-    for (const CSkinProblem& problem : Judge(project, element, itemId, value))
-        if (problem.IsError()) return problem.Entry.empty() ? problem.Message : problem.Entry;
-    return {};
+    return FirstError(Judge(project, element, itemId, value));
 }
 
 }  // namespace vantoro

@@ -43,6 +43,18 @@ public:
 
     // Everything: every value, every bitmap file, the database path.
     std::vector<CSkinProblem> Check(const CSkinProject& project);
+    // What Check finds about one element's fields. No rule looks across elements but
+    // through the skin's own settings (SkinInfo), so after an edit elsewhere only that
+    // element needs judging again.
+    std::vector<CSkinProblem> CheckElement(const CSkinProject& project, CSkinElement element);
+
+    // The value rules of `field` as if it held `value`, held to what an entry can express:
+    // what a change is refused for (errors) or marked with (warnings). No file is read.
+    static std::vector<CSkinProblem> Judge(const CSkinProject& project, const CSkinField& field,
+                                           const CFieldValue& value);
+    // The first error of that Judge, as the sentence to show; empty when the value may go in.
+    static std::string Refusal(const CSkinProject& project, const CSkinField& field,
+                               const CFieldValue& value);
 
     // The value rules of `element`'s row `itemId`, as if it held `value`: what an entry
     // is refused for (errors) or marked with (warnings). The files it names are not read.
@@ -60,6 +72,8 @@ public:
     static std::string DatabasePath(const CSkinProject& project);
 
 private:
+    static std::string FirstError(const std::vector<CSkinProblem>& problems);
+
     std::unique_ptr<CBitmapCache> m_own;
     CBitmapCache& m_bitmaps;
 };

@@ -1,42 +1,35 @@
 #include "ArtworkImportCommand.h"
 
 #include "ArtworkImporter.h"
-#include "EditHistory.h"
-#include "PropertyItemManager.h"
-#include "SkinProject.h"
 #include "TextCodec.h"
+#include "VantoroDoc.h"
 
 namespace vantoro {
 
-CArtworkImportCommand::CArtworkImportCommand(CEditHistory& history, CSkinProject& project,
-                                             CArtworkImport import, const QString& text)
-    : m_history(history), m_project(project), m_import(std::move(import)) {
+CArtworkImportCommand::CArtworkImportCommand(CVantoroDoc& document, CArtworkImport import,
+                                             const QString& text)
+    : m_document(document), m_import(std::move(import)) {
     setText(text);
 }
 
 void CArtworkImportCommand::SetFields(bool undo) {
-    for (const CImportedField& changed : m_import.Fields) {
-        CPropertyItemManager& sheet = m_project.Element(changed.Field->Element).PropertySheet();
-        sheet.ApplyValue(changed.Field->Rows[0].ItemId, undo ? changed.OldValue : changed.NewValue);
-    }
+    std::vector<CFieldChange> changes;
+    for (const CImportedField& changed : m_import.Fields)
+        changes.push_back({changed.Field, undo ? changed.OldValue : changed.NewValue});
+    m_document.PutValues(changes);
     // The pictures changed, whatever the fields did.
-    m_history.OnRefreshView();
+    m_document.PicturesChanged(*m_import.Field);
 }
 
 void CArtworkImportCommand::undo() {
     std::string error;
-    if (!CArtworkImporter::Undo(m_import, &error)) m_history.NotifyStepFailed(ToQString(error));
+    if (!CArtworkImporter::Undo(m_import, &error)) m_document.ReportStepFailure(ToQString(error));
     SetFields(true);
 }
 
 void CArtworkImportCommand::redo() {
-    // The push itself: the files are already written.
-    if (m_bPushed) {
-        std::string error;
-        if (!CArtworkImporter::Write(m_import, &error))
-            m_history.NotifyStepFailed(ToQString(error));
-    }
-    m_bPushed = true;
+    std::string error;
+    if (!CArtworkImporter::Write(m_import, &error)) m_document.ReportStepFailure(ToQString(error));
     SetFields(false);
 }
 

@@ -6,17 +6,15 @@
 
 namespace vantoro {
 
-class CEditHistory;
-class CSkinProject;
+class CVantoroDoc;
 
-// A picture imported into a bitmap of the skin, as one step: the files it wrote (and what
-// they held before) and the fields it named them in. The files are written before the
-// command is pushed; undo puts back their old bytes (or removes a file that was not there)
-// and the fields' old values, redo writes them again.
+// A picture imported into a bitmap of the skin, as one step: the files it writes (and what
+// they held before) and the fields it names them in. Redo writes the files (nothing when
+// they already hold the picture) and sets the fields; undo puts back the files' old bytes
+// (or removes a file that was not there) and the fields' old values.
 class CArtworkImportCommand : public QUndoCommand {
 public:
-    CArtworkImportCommand(CEditHistory& history, CSkinProject& project, CArtworkImport import,
-                          const QString& text);
+    CArtworkImportCommand(CVantoroDoc& document, CArtworkImport import, const QString& text);
 
     void undo() override;
     void redo() override;
@@ -24,10 +22,8 @@ public:
 private:
     void SetFields(bool undo);
 
-    CEditHistory& m_history;
-    CSkinProject& m_project;
+    CVantoroDoc& m_document;
     CArtworkImport m_import;
-    bool m_bPushed = false;
 };
 
 }  // namespace vantoro

@@ -1,34 +1,48 @@
 #include "VantoroDoc.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
 #include "ArtworkImportCommand.h"
 #include "AtomicFile.h"
+#include "FieldEditCommand.h"
 #include "FileNameResolver.h"
 #include "ProfileStore.h"
 #include "ProjectPath.h"
 #include "PropertyItemManager.h"
+#include "RuleBook.h"
 #include "TextCodec.h"
 
 namespace vantoro {
 
-CVantoroDoc::CVantoroDoc(QObject* parent) : QObject(parent), m_Watcher(m_Project, m_Bitmaps) {
-    connect(&m_History.Stack(), &QUndoStack::cleanChanged, this,
+CVantoroDoc::CVantoroDoc(QObject* parent)
+    : QObject(parent), m_Watcher(m_Project, m_Bitmaps), m_clock([] {
+          static const QElapsedTimer started = [] {
+              QElapsedTimer timer;
+              timer.start();
+              return timer;
+          }();
+          return started.elapsed();
+      }) {
+    connect(&m_stack, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit ModifiedChanged(!clean); });
     // The files followed are the ones the project names now: after another file, a close,
     // and any edit, undo or redo (a bitmap's name may have changed).
     connect(this, &CVantoroDoc::ProjectReplaced, &m_Watcher, &CBitmapWatcher::Follow);
-    connect(&m_History.Stack(), &QUndoStack::indexChanged, &m_Watcher, &CBitmapWatcher::Follow);
-    m_History.Attach(&m_Project);
+    connect(&m_stack, &QUndoStack::indexChanged, &m_Watcher, &CBitmapWatcher::Follow);
+    // Connected before any view: the views read the findings when they hear of the change.
+    connect(&m_Watcher, &CBitmapWatcher::BitmapsChanged, this, &CVantoroDoc::UpdateAllFindings);
+    m_Project.SetSheetJudge(this);
     OnNewDocument();
 }
 
 CVantoroDoc::~CVantoroDoc() {
-    m_History.Attach(nullptr);
+    m_Project.SetSheetJudge(nullptr);
 }
 
 bool CVantoroDoc::OnNewDocument() {
@@ -48,14 +62,15 @@ void CVantoroDoc::SetPathName(const QString& path) {
     SetTitle(QFileInfo(path).fileName());
 }
 
+void CVantoroDoc::UpdateAllFindings() {
+    m_findings.UpdateAll(m_Project);
+    emit FindingsChanged();
+}
+
 void CVantoroDoc::Remember(const QString& path) {
     m_saved.clear();
-    for (const CSkinElementInfo& info : CSkinFields::Elements()) {
-        const CPropertyItemManager& sheet = m_Project.Element(info.Element).PropertySheet();
-        for (const CPropertyItemCategory* category : sheet.m_listCategories)
-            for (const CPropertyItem* row : category->m_listItems)
-                m_saved[{&sheet, row->m_nItemId}] = row->GetValue();
-    }
+    for (const CSkinField& field : CSkinFields::All())
+        m_saved.push_back(m_Project.Element(field.Element).Get(field));
     m_stamp = CFileStamp::Of(path);
     m_reportedChange.reset();
     CTextEncoding encoding = CTextEncoding::Ansi;
@@ -72,9 +87,10 @@ bool CVantoroDoc::Open(const QString& path, QString* error) {
         return false;
     }
     emit AboutToReplaceProject();
-    m_History.Clear();
+    m_stack.clear();
     m_Project.TakeFrom(**loaded);
     Remember(PathToQString(m_Project.PathName));
+    UpdateAllFindings();
     emit ProjectReplaced();
     return true;
 }
@@ -86,12 +102,13 @@ bool CVantoroDoc::Reload(QString* error) {
 
 void CVantoroDoc::Close() {
     emit AboutToReplaceProject();
-    m_History.Clear();
+    m_stack.clear();
     m_Project.CloseProject();
     m_saved.clear();
     m_stamp.reset();
     m_reportedChange.reset();
     m_strUnkept.clear();
+    UpdateAllFindings();
     emit ProjectReplaced();
 }
 
@@ -108,6 +125,8 @@ bool CVantoroDoc::ImportArtwork(const CSkinField& field, const QString& image,
         if (error) *error = ToQString(importer.LastError());
         return false;
     }
+    // Written before the step is recorded, so that a failure is told here and records
+    // nothing; the step's first redo finds the files written.
     if (!CArtworkImporter::Write(import, &why)) {
         if (error) *error = ToQString(why);
         return false;
@@ -115,20 +134,101 @@ bool CVantoroDoc::ImportArtwork(const CSkinField& field, const QString& image,
     if (notes)
         for (const std::string& note : import.Notes) notes->append(ToQString(note));
     const QString text = QStringLiteral("Import into ") + ToQString(CSkinFields::Label(field));
-    m_History.Stack().push(
-        new CArtworkImportCommand(m_History, m_Project, std::move(import), text));
+    m_stack.push(new CArtworkImportCommand(*this, std::move(import), text));
     return true;
+}
+
+std::string CVantoroDoc::Refusal(const CPropertyItemManager& sheet, const CPropertyItem& item,
+                                 const CPropertyValue& value) const {
+    const std::optional<CSkinElement> element = sheet.SkinElement();
+    if (!element) return {};
+    return CRuleBook::Refusal(m_Project, *element, item.m_nItemId, value);
+}
+
+bool CVantoroDoc::EnterValue(const CPropertyItemManager& sheet, int itemId,
+                             const CPropertyValue& value, Merge merge) {
+    std::optional<CFieldChange> change = sheet.ChangeFor(uint8_t(itemId), value);
+    if (!change) return false;
+    const CFieldRow* row = change->Field->Row(uint8_t(itemId));
+    const QString text = ToQString(std::string(CSkinFields::Element(change->Field->Element).Name) +
+                                   " " + (row ? row->Label : change->Field->Member));
+    return SetValues({std::move(*change)}, text, merge);
+}
+
+bool CVantoroDoc::SetValue(const CSkinField& field, CFieldValue value, Merge merge) {
+    const CFieldRow& row = field.Rows[0];
+    const QString text = ToQString(std::string(CSkinFields::Element(field.Element).Name) + " " +
+                                   (row.ItemId ? row.Label : field.Member));
+    return SetValues({{&field, std::move(value)}}, text, merge);
+}
+
+bool CVantoroDoc::SetValues(std::vector<CFieldChange> changes, const QString& text, Merge merge) {
+    if (!m_Project.IsLoaded) return false;
+    for (const CFieldChange& change : changes) {
+        if (const std::string refusal = CRuleBook::Refusal(m_Project, *change.Field, change.Value);
+            !refusal.empty()) {
+            emit Refused(ToQString(refusal));
+            return false;
+        }
+    }
+    // The fields that follow the ones asked for (a choice's code) change in the same step.
+    for (size_t i = 0, asked = changes.size(); i < asked; ++i) {
+        const CFieldChange askedFor = changes[i];  // Derive appends to the same list
+        m_Project.Element(askedFor.Field->Element).Derive(askedFor, changes);
+    }
+    std::vector<CFieldChange> before;
+    bool differs = false;
+    for (const CFieldChange& change : changes) {
+        before.push_back(
+            {change.Field, m_Project.Element(change.Field->Element).Get(*change.Field)});
+        differs = differs || before.back().Value != change.Value;
+    }
+    if (!differs) return true;
+    const int64_t nudgedAt = merge == Merge::Nudge ? m_clock() : -1;
+    m_stack.push(
+        new CFieldEditCommand(*this, std::move(before), std::move(changes), text, nudgedAt));
+    return true;
+}
+
+void CVantoroDoc::PutValues(const std::vector<CFieldChange>& changes) {
+    for (const CFieldChange& change : changes)
+        m_Project.Element(change.Field->Element).Set(*change.Field, change.Value);
+    // The rows show the records, and the rules judge them again, before anyone is told.
+    std::vector<CSkinElement> touched;
+    for (const CFieldChange& change : changes)
+        if (std::find(touched.begin(), touched.end(), change.Field->Element) == touched.end())
+            touched.push_back(change.Field->Element);
+    for (CSkinElement element : touched) {
+        m_Project.Element(element).UpdateSheet();
+        m_findings.Update(m_Project, element);
+    }
+    for (const CFieldChange& change : changes)
+        emit ValueChanged(change.Field->Element, change.Field);
+    emit FindingsChanged();
+}
+
+void CVantoroDoc::PicturesChanged(const CSkinField& field) {
+    m_findings.Update(m_Project, field.Element);
+    emit ValueChanged(field.Element, &field);
+    emit FindingsChanged();
 }
 
 QSet<int> CVantoroDoc::ChangedRows(const CPropertyItemManager& sheet) const {
     QSet<int> changed;
-    if (!m_Project.IsLoaded) return changed;
-    for (const CPropertyItemCategory* category : sheet.m_listCategories)
-        for (const CPropertyItem* row : category->m_listItems) {
-            const auto saved = m_saved.find({&sheet, row->m_nItemId});
-            if (saved != m_saved.end() && saved->second != row->GetValue())
-                changed.insert(row->m_nItemId);
-        }
+    const std::optional<CSkinElement> element = sheet.SkinElement();
+    if (!m_Project.IsLoaded || !element || m_saved.empty()) return changed;
+    const std::span<const CSkinField> fields = CSkinFields::All();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const CSkinField& field = fields[i];
+        if (field.Element != *element) continue;
+        const CFieldValue now = m_Project.Element(field.Element).Get(field);
+        if (now == m_saved[i]) continue;
+        // A point's rows each show a part: only the part that differs is changed.
+        for (const CFieldRow& row : field.Rows)
+            if (row.ItemId &&
+                RowValueOf(field, row.ItemId, now) != RowValueOf(field, row.ItemId, m_saved[i]))
+                changed.insert(row.ItemId);
+    }
     return changed;
 }
 
@@ -168,7 +268,7 @@ CVantoroDoc::SaveResult CVantoroDoc::Save(bool overwrite, QString* error) {
         return SaveResult::Failed;
     }
     Remember(path);
-    m_History.SetClean();
+    m_stack.setClean();
     return SaveResult::Saved;
 }
 
@@ -218,9 +318,9 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
         m_Project.Folder = oldFolder;
         return fail(reason);
     }
-    if (moved) m_History.Clear();
+    if (moved) m_stack.clear();
     Remember(path);
-    m_History.SetClean();
+    m_stack.setClean();
     SetPathName(path);
     if (note && moved)
         *note = QStringLiteral(
@@ -228,6 +328,7 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
                     "names them from %2.")
                     .arg(QDir::toNativeSeparators(PathToQString(oldFolder)),
                          QDir::toNativeSeparators(PathToQString(newFolder)));
+    UpdateAllFindings();
     emit ProjectReplaced();
     return true;
 }

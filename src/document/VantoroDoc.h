@@ -4,24 +4,30 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <map>
+#include <QUndoStack>
+#include <cstdint>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "ArtworkImporter.h"
 #include "BitmapCache.h"
 #include "BitmapWatcher.h"
-#include "EditHistory.h"
 #include "FileStamp.h"
+#include "ProjectFindings.h"
+#include "PropertySheetJudge.h"
 #include "SkinProject.h"
 
 namespace vantoro {
 
-// The open skin: the project itself, the history of its edits, and its file as it was read
-// or last saved. The window, its views, the grid and the tree observe it; nothing else owns
-// project data. A project is read apart and taken over only when the whole of it was read,
-// so a failed open leaves everything as it was; the history is cleared first, so nothing
-// in it points at values of another file.
-class CVantoroDoc : public QObject {
+// The open skin: the project itself, the history of its edits, what the rule book finds in
+// it, and its file as it was read or last saved. Every change of a value goes through
+// SetValue (or SetValues): judged, made as one undoable step, told with one ValueChanged.
+// The window, its views, the grid and the tree ask it for changes and listen; nothing else
+// changes project data. A project is read apart and taken over only when the whole of it
+// was read, so a failed open leaves everything as it was; the history is cleared first, so
+// nothing in it points at values of another file.
+class CVantoroDoc : public QObject, public IPropertySheetJudge {
     Q_OBJECT
 public:
     explicit CVantoroDoc(QObject* parent = nullptr);
@@ -37,8 +43,38 @@ public:
     void SetPathName(const QString& path);
 
     // Modified exactly when the edit history is not where the last save or load left it.
-    bool IsModified() const { return m_History.IsModified(); }
-    CEditHistory& History() { return m_History; }
+    bool IsModified() const { return !m_stack.isClean(); }
+    // The history of edits: one command per change.
+    QUndoStack& Stack() { return m_stack; }
+    // The clock nudges are timed by, in milliseconds (tests set their own).
+    void SetClock(std::function<int64_t()> clock) { m_clock = std::move(clock); }
+
+    // How a change joins the history: a step of its own, or a nudge (an arrow key on the
+    // layout), which joins the nudges of the same fields before it until a pause of a
+    // second or another change.
+    enum class Merge { None, Nudge };
+    // Puts `value` into `field` as one step, with the fields that follow it (a choice's
+    // code). False when the rule book refuses it: Refused says why and nothing changes. A
+    // value the field holds already makes no step.
+    bool SetValue(const CSkinField& field, CFieldValue value, Merge merge = Merge::None);
+    // Several fields as one step (a drag, an import), named `text` in the Edit menu.
+    bool SetValues(std::vector<CFieldChange> changes, const QString& text,
+                   Merge merge = Merge::None);
+    // A value entered in `sheet`'s row `itemId` (a point's row is one of its parts).
+    bool EnterValue(const CPropertyItemManager& sheet, int itemId, const CPropertyValue& value,
+                    Merge merge = Merge::None);
+    // Why the rule book refuses `value` for `sheet`'s `item`; empty when it takes it.
+    std::string Refusal(const CPropertyItemManager& sheet, const CPropertyItem& item,
+                        const CPropertyValue& value) const override;
+    // What the rule book finds in the project as it stands.
+    const std::vector<CSkinProblem>& Findings() const { return m_findings.All(); }
+
+    // For the history's commands: puts the values into their fields and tells every view.
+    void PutValues(const std::vector<CFieldChange>& changes);
+    // For the history's commands: the files of `field`'s bitmaps were written.
+    void PicturesChanged(const CSkinField& field);
+    // For the history's commands: an undo or redo could not put everything back.
+    void ReportStepFailure(const QString& reason) { emit StepFailed(reason); }
     CSkinProject& Project() { return m_Project; }
     const CSkinProject& Project() const { return m_Project; }
     // The project's bitmaps as read, for every view of it, its rules and its builds.
@@ -94,9 +130,19 @@ signals:
     void AboutToReplaceProject();
     // The project now is another file's, or none.
     void ProjectReplaced();
+    // `field` of `element` took another value (or, for a bitmap, its files were written):
+    // by an edit, an undo or a redo. The element's sheet already shows it.
+    void ValueChanged(vantoro::CSkinElement element, const vantoro::CSkinField* field);
+    // What the rule book finds changed.
+    void FindingsChanged();
+    // A change the rule book does not let in was asked for (typed or dragged): the reason.
+    void Refused(const QString& reason);
+    // A step undone or redone could not put everything back (a file it rewrites): why.
+    void StepFailed(const QString& reason);
 
 private:
     void Remember(const QString& path);
+    void UpdateAllFindings();
 
     QString m_strTitle;
     QString m_strPathName;
@@ -104,13 +150,15 @@ private:
     CSkinProject m_Project;
     CBitmapCache m_Bitmaps;
     CBitmapWatcher m_Watcher;
-    CEditHistory m_History;
+    CProjectFindings m_findings{m_Bitmaps};
+    QUndoStack m_stack;
+    std::function<int64_t()> m_clock;
     std::optional<CFileStamp> m_stamp;
     // The change on disk last reported: its bytes' hash.
     std::optional<QByteArray> m_reportedChange;
     QString m_strUnkept;
-    // Every row's value as the file held it when read or last saved.
-    std::map<std::pair<const CPropertyItemManager*, int>, CPropertyValue> m_saved;
+    // Every field's value as the file held it when read or last saved, in table order.
+    std::vector<CFieldValue> m_saved;
 };
 
 }  // namespace vantoro

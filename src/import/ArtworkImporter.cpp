@@ -33,6 +33,17 @@ const std::string& TextOf(const CSkinProject& project, const CSkinField& field) 
     return project.Element(field.Element).Value<std::string>(field);
 }
 
+// Whether every file of `import` holds what the import writes into it.
+bool HoldsNewBytes(const CArtworkImport& import) {
+    for (const CImportedFile& file : import.Files) {
+        CFileState state;
+        if (!CFileSetWriter::Read(file.Path, state, nullptr) || !state.Exists ||
+            state.Bytes != file.NewBytes)
+            return false;
+    }
+    return true;
+}
+
 // Paths compared as Windows compares them, and as ResolveFileName matches names: without
 // regard to ASCII letter case.
 std::string PathKey(const std::string& path) {
@@ -273,6 +284,9 @@ bool CArtworkImporter::Compute(const CSkinProject& project, const CSkinField& fi
 }
 
 bool CArtworkImporter::Write(CArtworkImport& import, std::string* error) {
+    // Written already (the import itself, before its step is recorded): what the files
+    // held before stays as it was taken then.
+    if (HoldsNewBytes(import)) return true;
     std::vector<CFileState> wanted, before;
     for (const CImportedFile& file : import.Files)
         wanted.push_back({file.Path, true, file.NewBytes});

@@ -38,6 +38,23 @@ void CData::ExchangeKeys(CProfileSection& keys) {
     }
 }
 
+CFieldValue CData::Get(const CSkinField& field) const {
+    // The table hands out places to write; reading through one changes nothing.
+    return std::visit([](auto* value) { return CFieldValue(*value); },
+                      const_cast<CData*>(this)->Field(field));
+}
+
+void CData::Set(const CSkinField& field, const CFieldValue& value) {
+    std::visit(
+        [&](auto* place) {
+            using T = std::remove_pointer_t<decltype(place)>;
+            if (const T* typed = std::get_if<T>(&value)) *place = *typed;
+        },
+        Field(field));
+}
+
+void CData::Derive(const CFieldChange&, std::vector<CFieldChange>&) const {}
+
 void CData::TakeValuesFrom(CData& other) {
     for (const CSkinField* field : CSkinFields::Of(m_element))
         std::visit(

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "SkinFields.h"
 
@@ -43,6 +44,13 @@ public:
         // The table hands out places to write; reading through one changes nothing.
         return *std::get<T*>(const_cast<CData*>(this)->Field(field));
     }
+
+    // The value of `field` as it stands, and a value put in its place.
+    CFieldValue Get(const CSkinField& field) const;
+    void Set(const CSkinField& field, const CFieldValue& value);
+    // The fields that change together with `change` (a choice and the code it stands for),
+    // appended to `changes` with the values they take.
+    virtual void Derive(const CFieldChange& change, std::vector<CFieldChange>& changes) const;
 
     // Takes every value of `other` (a record of the same kind), and what it knows of its
     // file, then shows them in the sheet.

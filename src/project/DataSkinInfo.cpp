@@ -1,5 +1,7 @@
 #include "DataSkinInfo.h"
 
+#include <string_view>
+
 #include "ProfileSection.h"
 
 namespace vantoro {
@@ -20,6 +22,25 @@ int CDataSkinInfo::DepthIndexOf(int depth) {
         if (kDepthCodes[i] == depth) return i;
     }
     return 0;
+}
+
+void CDataSkinInfo::Derive(const CFieldChange& change, std::vector<CFieldChange>& changes) const {
+    const std::string_view member = change.Field->Member;
+    const int32_t* index = std::get_if<int32_t>(&change.Value);
+    if (!index) return;
+    const char* code = nullptr;
+    int32_t value = 0;
+    if (member == "ResoIndex") {
+        code = "Reso";
+        value = AddWrapping(*index, 1);
+    } else if (member == "DepthIndex" && *index >= 0 && *index < 5) {
+        code = "Depth";
+        value = kDepthCodes[*index];
+    }
+    if (!code) return;
+    CFieldChange& derived = changes.emplace_back();
+    derived.Field = CSkinFields::Sibling(*change.Field, code);
+    derived.Value.emplace<int32_t>(value);
 }
 
 void CDataSkinInfo::ExchangeKeys(CProfileSection& keys) {

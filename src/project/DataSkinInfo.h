@@ -15,6 +15,10 @@ public:
     // Position of a depth code in the depth choice list; 0 for a code outside it.
     static int DepthIndexOf(int depth);
 
+    // A choice made in the grid changes its code at once: the build, the rules and the
+    // importer read the codes, and must see what the grid shows.
+    void Derive(const CFieldChange& change, std::vector<CFieldChange>& changes) const override;
+
     std::string SkinName;
     int Reso = 0;
     int ResoIndex = 0;

@@ -347,6 +347,12 @@ const CSkinField* CSkinFields::Sibling(const CSkinField& field, const char* memb
     return nullptr;
 }
 
+uint8_t CSkinFields::RowOf(const CSkinField& field) {
+    if (field.Rows[0].ItemId) return field.Rows[0].ItemId;
+    const CSkinField* shown = Sibling(field, field.ShownIn);
+    return shown ? shown->Rows[0].ItemId : 0;
+}
+
 std::string CSkinFields::Id(const CSkinField& field) {
     return std::string(Element(field.Element).Record) + "." + field.Member;
 }

@@ -90,6 +90,16 @@ struct CFieldRow {
 
 // Where a field lives in its record.
 using CFieldRef = std::variant<std::string*, int32_t*, COLORREF*, CRect*, CPoint*, CSize*>;
+// A field's value taken out of its record: the same types by value.
+using CFieldValue = std::variant<std::string, int32_t, COLORREF, CRect, CPoint, CSize>;
+
+struct CSkinField;
+
+// One field set to one value: the unit of every edit.
+struct CFieldChange {
+    const CSkinField* Field = nullptr;
+    CFieldValue Value;
+};
 
 // One value of a skin: where it lives, how the project file names it, how the grid shows
 // it and what it may hold. Every part of the editor that names a field reads it here.
@@ -146,6 +156,10 @@ public:
     static const CSkinField* FindByRow(CSkinElement element, uint8_t itemId);
     // A member of the same record, "Rect" for the title bar's bitmap.
     static const CSkinField* Sibling(const CSkinField& field, const char* member);
+
+    // The grid row that shows `field`: its first row, or the row of the field it is shown
+    // in (the resolution code in the resolution list); 0 for none.
+    static uint8_t RowOf(const CSkinField& field);
 
     // "TitleBar.Rect".
     static std::string Id(const CSkinField& field);

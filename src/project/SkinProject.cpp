@@ -138,8 +138,8 @@ void CSkinProject::ShowIn(IElementsTreeCtrl& tree) {
         tree.DeleteAllItems();
 }
 
-void CSkinProject::SetSheetObserver(IPropertySheetObserver* observer) {
-    for (CData* element : Elements()) element->PropertySheet().SetObserver(observer);
+void CSkinProject::SetSheetJudge(const IPropertySheetJudge* judge) {
+    for (CData* element : Elements()) element->PropertySheet().SetJudge(judge);
 }
 
 std::string CSkinProject::ElementName(const CPropertyItemManager* sheet) {

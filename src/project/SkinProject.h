@@ -25,7 +25,7 @@
 
 namespace vantoro {
 
-class IPropertySheetObserver;
+class IPropertySheetJudge;
 
 // The one skin project: thirteen element records in file order, the project file's
 // path and folder; what shows it observes it.
@@ -64,8 +64,8 @@ public:
     // loaded, nothing otherwise.
     void ShowIn(IElementsTreeCtrl& tree);
 
-    // Tells every element's sheet to report committed edits to `observer` (null: none).
-    void SetSheetObserver(IPropertySheetObserver* observer);
+    // Every element's sheet asks `judge` whether a value may go in (null: nothing judges).
+    void SetSheetJudge(const IPropertySheetJudge* judge);
     // The element's name as the user knows it from the tree ("Title Bar"), or empty for
     // a sheet of no element of this project.
     std::string ElementName(const CPropertyItemManager* sheet);

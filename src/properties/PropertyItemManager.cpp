@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "Data.h"
-#include "PropertyExchange.h"
 #include "PropertyItemBitmap.h"
 #include "PropertyItemColorRef.h"
 #include "PropertyItemInt.h"
@@ -13,7 +12,7 @@
 #include "PropertyItemRect.h"
 #include "PropertyItemString.h"
 #include "PropertyListHost.h"
-#include "PropertySheetObserver.h"
+#include "PropertySheetJudge.h"
 #include "TextCodec.h"
 
 namespace vantoro {
@@ -82,35 +81,6 @@ const CSkinField* CPropertyItemManager::FieldOf(uint8_t itemId) const {
     return m_element ? CSkinFields::FindByRow(*m_element, itemId) : nullptr;
 }
 
-void CPropertyItemManager::ExchangeItems(CData& data, CPropertyExchange& exchange) {
-    if (!m_element || data.Element() != *m_element) return;
-    for (const CSkinField* field : CSkinFields::Of(*m_element)) {
-        for (const CFieldRow& row : field->Rows) {
-            if (!row.ItemId) continue;
-            CPropertyItem* item = FindItem(row.ItemId);
-            const bool x = row.Part != CFieldPart::Y;
-            const bool choice =
-                field->Kind == CFieldKind::ResoChoice || field->Kind == CFieldKind::DepthChoice;
-            std::visit(
-                [&](auto* value) {
-                    using T = std::remove_pointer_t<decltype(value)>;
-                    if constexpr (std::is_same_v<T, std::string>)
-                        exchange.Text(item, *value);
-                    else if constexpr (std::is_same_v<T, int32_t>)
-                        choice ? exchange.Choice(item, *value) : exchange.Int(item, *value);
-                    else if constexpr (std::is_same_v<T, COLORREF>)
-                        exchange.Color(item, *value);
-                    else if constexpr (std::is_same_v<T, CRect>)
-                        exchange.Rect(item, *value);
-                    else if constexpr (std::is_same_v<T, CPoint>)
-                        exchange.Int(item, x ? value->x : value->y);
-                    else
-                        exchange.Int(item, x ? value->cx : value->cy);
-                },
-                data.Field(*field));
-        }
-    }
-}
 void CPropertyItemManager::FillList(IPropertyListHost& list) {
     int index = 0;
     for (CPropertyItemCategory* category : m_listCategories) {
@@ -123,57 +93,48 @@ void CPropertyItemManager::FillList(IPropertyListHost& list) {
 
 bool CPropertyItemManager::LoadItems(CData* data) {
     if (!data) return true;
-    CPropertyExchange exchange(CPropertyExchange::Direction::Load);
-    ExchangeItems(*data, exchange);
+    for (const CRowOfField& row : RowsOf(*data)) {
+        if (CPropertyItem* item = FindItem(row.ItemId))
+            item->SetValue(RowValueOf(*row.Field, row.ItemId, data->Get(*row.Field)));
+    }
     m_pData = data;
     return true;
 }
 
 bool CPropertyItemManager::StoreItems(CData* data) {
     if (!data) return true;
-    CPropertyExchange exchange(CPropertyExchange::Direction::Store);
-    ExchangeItems(*data, exchange);
+    for (const CRowOfField& row : RowsOf(*data)) {
+        const CPropertyItem* item = FindItem(row.ItemId);
+        if (!item) continue;
+        if (const std::optional<CFieldValue> value =
+                WithRowValue(*row.Field, row.ItemId, data->Get(*row.Field), item->GetValue()))
+            data->Set(*row.Field, *value);
+    }
     return true;
 }
 
-bool CPropertyItemManager::OnItemChanged(CPropertyItem* item, IPropertyListHost*, int) {
-    if (!item) return false;
-    // A sheet of no record: the row is all there is, and it took the value.
-    if (!m_pData) return true;
-    // The record still holds the value the edit replaces.
-    CPropertyExchange peek(CPropertyExchange::Direction::Peek, item);
-    ExchangeItems(*m_pData, peek);
-    const CPropertyValue before = peek.Peeked(), after = item->GetValue();
-    if (std::holds_alternative<std::monostate>(before)) return false;
-    if (before == after) return true;
-    // The row shows the record's value until the change is made: by the history, which
-    // can undo it, or here when nothing observes the sheet.
-    item->SetValue(before);
-    if (const std::string refusal = Refusal(*item, after); !refusal.empty()) {
-        m_pObserver->OnRefused(*this, *item, refusal);
-        return false;
-    }
-    if (m_pObserver) return m_pObserver->OnValueCommitted(*this, *item, before, after);
-    return ApplyValue(item->m_nItemId, after);
+std::vector<CPropertyItemManager::CRowOfField> CPropertyItemManager::RowsOf(
+    const CData& data) const {
+    std::vector<CRowOfField> rows;
+    if (!m_element || data.Element() != *m_element) return rows;
+    for (const CSkinField* field : CSkinFields::Of(*m_element))
+        for (const CFieldRow& row : field->Rows)
+            if (row.ItemId) rows.push_back({field, row.ItemId});
+    return rows;
 }
 
 std::string CPropertyItemManager::Refusal(const CPropertyItem& item,
                                           const CPropertyValue& value) const {
-    return m_pObserver ? m_pObserver->Refusal(*this, item, value) : std::string();
+    return m_pJudge ? m_pJudge->Refusal(*this, item, value) : std::string();
 }
 
-bool CPropertyItemManager::ApplyValue(uint8_t itemId, const CPropertyValue& value) {
-    CPropertyItem* item = FindItem(itemId);
-    if (!item || !m_pData) return false;
-    item->SetValue(value);
-    StoreItems(m_pData);
-    // The rows show what the record now holds, derived fields included.
-    LoadItems(m_pData);
-    // The preview draws the files the bitmap rows name: a new name is a new picture.
+std::optional<CFieldChange> CPropertyItemManager::ChangeFor(uint8_t itemId,
+                                                            const CPropertyValue& value) const {
     const CSkinField* field = FieldOf(itemId);
-    const bool bitmap = field && field->Kind == CFieldKind::Bitmap;
-    if (m_pObserver && (item->GetRefreshView() || bitmap)) m_pObserver->OnRefreshView();
-    return true;
+    if (!field || !m_pData) return std::nullopt;
+    std::optional<CFieldValue> changed = WithRowValue(*field, itemId, m_pData->Get(*field), value);
+    if (!changed) return std::nullopt;
+    return CFieldChange{field, std::move(*changed)};
 }
 
 CPropertyItem* CPropertyItemManager::FindItem(uint8_t itemId) const {

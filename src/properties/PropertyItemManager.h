@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "MyTypedPtrList.h"
 #include "PropertyItemCategory.h"
@@ -14,10 +15,9 @@ class QPainter;
 namespace vantoro {
 
 class CData;
-class CPropertyExchange;
 class IBitmapDrawer;
 class IPropertyListHost;
-class IPropertySheetObserver;
+class IPropertySheetJudge;
 
 // Base of the element property sheets: the categories and rows of one element, copied
 // from and to the element record they were last loaded from. Until the first load a
@@ -26,13 +26,13 @@ class CPropertyItemManager {
 public:
     virtual ~CPropertyItemManager() = default;
 
-    // A row's edit was committed: the row goes back to the record's value, and the new
-    // one, unless refused (the observer is told why), replaces it through the observer
-    // (the history) or at once. True when the record took the value or already held it. On
-    // a sheet never loaded nothing happens but what the row took.
-    virtual bool OnItemChanged(CPropertyItem* item, IPropertyListHost* list, int index);
-    // Why `value` may not go into `item`, as the observer judges it; empty when it may.
+    // Why `value` may not go into `item`, as the judge sees it; empty when it may (or
+    // when nothing judges this sheet).
     std::string Refusal(const CPropertyItem& item, const CPropertyValue& value) const;
+    // The change that entering `value` in row `itemId` asks for: the row's field with the
+    // value the record would then hold (a point's other part kept). Nothing for a row of
+    // no field, a sheet never loaded, or a value of another type than the row's.
+    std::optional<CFieldChange> ChangeFor(uint8_t itemId, const CPropertyValue& value) const;
     // Record to rows; remembers the record.
     virtual bool LoadItems(CData* data);
     // Rows to record.
@@ -47,11 +47,7 @@ public:
 
     // The value row numbered `itemId`, or null.
     CPropertyItem* FindItem(uint8_t itemId) const;
-    // Puts `value` into row `itemId` and through the same store path as an edit (undo
-    // and redo). False when there is no such row or no record.
-    bool ApplyValue(uint8_t itemId, const CPropertyValue& value);
-
-    void SetObserver(IPropertySheetObserver* observer) { m_pObserver = observer; }
+    void SetJudge(const IPropertySheetJudge* judge) { m_pJudge = judge; }
     CData* Element() const { return m_pData; }
 
     CMyTypedPtrList<CPropertyItemCategory> m_listCategories;
@@ -84,12 +80,16 @@ protected:
     CPropertyItemCategory* AddShownCategory(const std::string& label);
 
 private:
-    // Pairs each value row, shown or not, found by its number, with its record field as
-    // the table says. Does nothing for a record of another kind.
-    void ExchangeItems(CData& data, CPropertyExchange& exchange);
+    struct CRowOfField {
+        const CSkinField* Field;
+        uint8_t ItemId;
+    };
+    // Every row of `data`'s fields, shown or not, as the table numbers them; none for a
+    // record of another kind.
+    std::vector<CRowOfField> RowsOf(const CData& data) const;
 
     std::optional<CSkinElement> m_element;
-    IPropertySheetObserver* m_pObserver = nullptr;
+    const IPropertySheetJudge* m_pJudge = nullptr;
 };
 
 }  // namespace vantoro

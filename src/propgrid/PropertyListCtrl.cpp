@@ -242,6 +242,13 @@ QString CPropertyListCtrl::Refusal(const CPropertyValue& value) const {
     return ToQString(m_pManager->Refusal(*row, value));
 }
 
+bool CPropertyListCtrl::EnterValue(CPropertyItem& row, const CPropertyValue& value) {
+    if (!m_pManager || !m_pManager->Element()) return true;
+    m_pManager->LoadItems(m_pManager->Element());
+    emit ValueEntered(m_pManager, row.m_nItemId, value);
+    return row.GetValue() == value;
+}
+
 void CPropertyListCtrl::OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {
     if (!sheet || sheet != m_pManager) return;
     viewport()->update();

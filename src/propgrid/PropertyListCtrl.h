@@ -66,6 +66,11 @@ public:
     bool CommitPendingEdit() { return m_editor.CommitPending(); }
     // The "Browse..." of a bitmap row was pressed: the window offers a picture for it.
     void RequestBrowse();
+    // The user entered `value` for `row` of the shown sheet: the list asks for the change
+    // (ValueEntered) and answers whether the row now shows it. The row shows the record
+    // until whoever makes changes has made this one; a sheet of no record keeps the value
+    // in the row.
+    bool EnterValue(CPropertyItem& row, const CPropertyValue& value);
 
     // Why the shown sheet's rules refuse `value` for the edit row; empty when they take it.
     QString Refusal(const CPropertyValue& value) const;
@@ -163,6 +168,9 @@ public:
     }
 
 signals:
+    // The user entered `value` in `sheet`'s row `itemId`: a change for the document to make
+    // or refuse.
+    void ValueEntered(CPropertyItemManager* sheet, int itemId, const CPropertyValue& value);
     // The user asks for a picture to take into `sheet`'s bitmap row `itemId`.
     void BrowseRequested(CPropertyItemManager* sheet, int itemId);
     // What the user is to be told about an entry (refused, or cut to fit).

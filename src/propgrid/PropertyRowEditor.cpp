@@ -151,8 +151,7 @@ bool CPropertyRowEditor::Commit() {
     }
     if (const CResult<void> read = row->ReadEditor(*m_pEditor); !read)
         emit m_list.MessageForUser(ToQString(read.Error()));
-    CPropertyItemManager* sheet = m_list.Manager();
-    const bool taken = !sheet || sheet->OnItemChanged(row, &m_list, m_nEditIndex);
+    const bool taken = m_list.EnterValue(*row, row->GetValue());
     m_list.viewport()->update();
     if (!taken) {
         KeepRefusedText();

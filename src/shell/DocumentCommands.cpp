@@ -262,9 +262,8 @@ bool CDocumentCommands::Browse(CPropertyItemManager* sheet, int itemId) {
         bitmap.Load(QStringToPath(path)) &&
         (bitmap.GetBitCount() == depth || (depth == 2 && bitmap.GetBitCount() == 4));
     if (!asItIs) return ImportImage(sheet, itemId, path);
-    CPropertyItem* row = sheet->FindItem(uint8_t(itemId));
-    row->SetValue(FromQString(QDir(PathToQString(project.Folder)).relativeFilePath(path)));
-    return sheet->OnItemChanged(row, nullptr, -1);
+    return m_document.EnterValue(
+        *sheet, itemId, FromQString(QDir(PathToQString(project.Folder)).relativeFilePath(path)));
 }
 
 bool CDocumentCommands::ExportScreen() {
@@ -285,8 +284,7 @@ bool CDocumentCommands::ExportScreen() {
     options.Overlay = answer == 0;
     // The window's bitmaps as read: the picture is what the layout view shows.
     CBitmapCache& bitmaps = m_document.Bitmaps();
-    const QImage picture =
-        CSkinRenderer(bitmaps).Render(project, options, CRuleBook(bitmaps).Check(project));
+    const QImage picture = CSkinRenderer(bitmaps).Render(project, options, m_document.Findings());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

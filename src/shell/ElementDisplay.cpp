@@ -76,7 +76,7 @@ void CElementDisplay::ShowChangedRows() {
 }
 
 void CElementDisplay::ShowProblemMarks() {
-    const CProblemMarks marks(m_document.Project(), m_views.Layout->Problems());
+    const CProblemMarks marks(m_document.Project(), m_document.Findings());
     m_views.Tree->SetMarks(marks.Elements());
     CPropertyListCtrl* list = m_views.Grid->List();
     list->SetRowMarks(marks.Rows(list->Manager()));

@@ -43,12 +43,10 @@ void CImageDrops::Watch(QWidget* target, ElementAt elementAt) {
 void CImageDrops::InstallIn(CMainFrame& frame) {
     CDocumentCommands& commands = frame.Commands();
     CDockPropertyWnd* grid = frame.PropertyWindow();
-    // A bitmap row's "Browse...": the value it takes shows in the row's field at once.
-    QObject::connect(grid->List(), &CPropertyListCtrl::BrowseRequested, &frame,
-                     [&commands, grid](CPropertyItemManager* sheet, int itemId) {
-                         if (commands.Browse(sheet, itemId))
-                             grid->OnValueApplied(sheet, uint8_t(itemId));
-                     });
+    // A bitmap row's "Browse...".
+    QObject::connect(
+        grid->List(), &CPropertyListCtrl::BrowseRequested, &frame,
+        [&commands](CPropertyItemManager* sheet, int itemId) { commands.Browse(sheet, itemId); });
     // A picture dropped onto an element, in the tree or on the layout, is imported into it;
     // the tree's menu offers the same.
     auto* drops = new CImageDrops(

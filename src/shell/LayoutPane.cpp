@@ -4,12 +4,14 @@
 
 #include "LayoutView.h"
 #include "TextCodec.h"
+#include "VantoroDoc.h"
 
 namespace vantoro {
 
-CLayoutPane::CLayoutPane(CSkinProject& project, CBitmapCache& bitmaps, QWidget* parent)
+CLayoutPane::CLayoutPane(CVantoroDoc& document, QWidget* parent)
     : QSplitter(Qt::Vertical, parent),
-      m_pView(new CLayoutView(project, bitmaps, this)),
+      m_document(document),
+      m_pView(new CLayoutView(document, this)),
       m_pProblems(new QListWidget(this)) {
     setObjectName(QStringLiteral("LayoutPane"));
     m_pProblems->setObjectName(QStringLiteral("LayoutProblems"));
@@ -19,10 +21,10 @@ CLayoutPane::CLayoutPane(CSkinProject& project, CBitmapCache& bitmaps, QWidget* 
     setStretchFactor(0, 1);
     setStretchFactor(1, 0);
     setSizes({500, 90});
-    connect(m_pView, &CLayoutView::ProblemsChanged, this, &CLayoutPane::ShowProblems);
+    connect(&document, &CVantoroDoc::FindingsChanged, this, &CLayoutPane::ShowProblems);
     connect(m_pProblems, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const int index = m_pProblems->row(item);
-        const std::vector<CSkinProblem>& problems = m_pView->Problems();
+        const std::vector<CSkinProblem>& problems = m_document.Findings();
         if (index >= 0 && size_t(index) < problems.size())
             emit ProblemChosen(problems[size_t(index)]);
     });
@@ -32,7 +34,7 @@ CLayoutPane::CLayoutPane(CSkinProject& project, CBitmapCache& bitmaps, QWidget* 
 
 void CLayoutPane::ShowProblems() {
     m_pProblems->clear();
-    for (const CSkinProblem& problem : m_pView->Problems()) {
+    for (const CSkinProblem& problem : m_document.Findings()) {
         auto* item = new QListWidgetItem(PathToQString(problem.Format()), m_pProblems);
         item->setForeground(problem.IsError() ? QColor(170, 0, 0) : QColor(150, 90, 0));
     }

@@ -8,16 +8,15 @@ class QListWidget;
 
 namespace vantoro {
 
-class CBitmapCache;
 class CLayoutView;
-class CSkinProject;
+class CVantoroDoc;
 
 // The layout mode of the central area: the composed screen above, and below it the
 // problems that the overlay marks, one a line.
 class CLayoutPane : public QSplitter {
     Q_OBJECT
 public:
-    CLayoutPane(CSkinProject& project, CBitmapCache& bitmaps, QWidget* parent = nullptr);
+    explicit CLayoutPane(CVantoroDoc& document, QWidget* parent = nullptr);
 
     CLayoutView* View() const { return m_pView; }
     QListWidget* ProblemList() const { return m_pProblems; }
@@ -29,6 +28,7 @@ signals:
 private:
     void ShowProblems();
 
+    CVantoroDoc& m_document;
     CLayoutView* m_pView;
     QListWidget* m_pProblems;
 };

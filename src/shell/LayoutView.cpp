@@ -8,12 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "EditHistory.h"
-#include "PropertyItem.h"
 #include "PropertyItemManager.h"
-#include "RuleBook.h"
 #include "SkinProject.h"
 #include "TextCodec.h"
+#include "VantoroDoc.h"
 
 namespace vantoro {
 namespace {
@@ -37,8 +35,11 @@ QString RectText(const CRect& r) {
 
 }  // namespace
 
-CLayoutView::CLayoutView(CSkinProject& project, CBitmapCache& bitmaps, QWidget* parent)
-    : QAbstractScrollArea(parent), m_project(project), m_bitmaps(bitmaps), m_renderer(bitmaps) {
+CLayoutView::CLayoutView(CVantoroDoc& document, QWidget* parent)
+    : QAbstractScrollArea(parent),
+      m_document(document),
+      m_project(document.Project()),
+      m_renderer(document.Bitmaps()) {
     setObjectName(QStringLiteral("LayoutView"));
     setAccessibleName(QStringLiteral("Screen layout"));
     setFocusPolicy(Qt::StrongFocus);
@@ -91,11 +92,8 @@ void CLayoutView::SetSelectedSheet(CPropertyItemManager* sheet) {
 }
 
 void CLayoutView::Refresh() {
-    m_problems =
-        m_project.IsLoaded ? CRuleBook(m_bitmaps).Check(m_project) : std::vector<CSkinProblem>();
     UpdateScrollBars();
     viewport()->update();
-    emit ProblemsChanged();
 }
 
 int CLayoutView::ScreenSize() const {
@@ -154,10 +152,10 @@ void CLayoutView::paintEvent(QPaintEvent*) {
     // resolution, so its names and thin lines stay sharp on a high-density display.
     CRenderOptions options = Options();
     options.Overlay = false;
-    painter.drawImage(Origin(), m_renderer.Render(m_project, options, m_problems));
+    painter.drawImage(Origin(), m_renderer.Render(m_project, options, m_document.Findings()));
     painter.save();
     painter.translate(Origin());
-    m_renderer.DrawOverlay(painter, m_project, Options(), m_problems);
+    m_renderer.DrawOverlay(painter, m_project, Options(), m_document.Findings());
     painter.restore();
     CScreenElement selected;
     if (!SelectedElement(selected)) return;
@@ -319,7 +317,7 @@ void CLayoutView::mouseReleaseEvent(QMouseEvent* event) {
     if (!m_bDragging || event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseReleaseEvent(event);
     m_bDragging = false;
-    if (m_dragRect != m_dragElement.Rect) Commit(m_dragElement, m_dragRect);
+    if (m_dragRect != m_dragElement.Rect) Commit(m_dragElement, m_dragRect, false);
     viewport()->update();
 }
 
@@ -345,23 +343,16 @@ void CLayoutView::keyPressEvent(QKeyEvent* event) {
     if (m_bDragging || !SelectedElement(selected)) return QAbstractScrollArea::keyPressEvent(event);
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     const CRect moved = Dragged(selected.Rect, kMove, dx * step, dy * step);
-    if (moved != selected.Rect) {
-        if (m_pHistory) m_pHistory->SetNudging(true);
-        Commit(selected, moved);
-        if (m_pHistory) m_pHistory->SetNudging(false);
-    }
+    if (moved != selected.Rect) Commit(selected, moved, true);
     event->accept();
 }
 
-void CLayoutView::Commit(const CScreenElement& element, const CRect& rect) {
-    // The grid's own path: the row takes the value, and the sheet hands it to the history,
-    // which makes the change as one step (or refuses it, saying why).
-    CPropertyItemManager& sheet = CScreenLayout::Sheet(m_project, element.Element);
-    CPropertyItem* row = sheet.FindItem(element.ItemId);
-    if (!row) return;
-    row->SetValue(CPropertyValue(rect));
-    sheet.OnItemChanged(row, nullptr, -1);
-    Refresh();
+void CLayoutView::Commit(const CScreenElement& element, const CRect& rect, bool nudge) {
+    // The document makes the change as one step, or refuses it and says why; the view
+    // repaints when it hears of the change.
+    const CPropertyItemManager& sheet = CScreenLayout::Sheet(m_project, element.Element);
+    m_document.EnterValue(sheet, element.ItemId, CPropertyValue(rect),
+                          nudge ? CVantoroDoc::Merge::Nudge : CVantoroDoc::Merge::None);
     emit StatusText(ToQString(element.Name) + QStringLiteral(": ") + RectText(rect));
 }
 

@@ -10,23 +10,22 @@
 
 namespace vantoro {
 
-class CBitmapCache;
-class CEditHistory;
 class CPropertyItemManager;
 class CSkinProject;
+class CVantoroDoc;
 
 // The composed screen of the skin, zoomed by whole pixels, with the overlay. A click
 // selects an element; dragging its body moves its rectangle, dragging an edge or a
 // corner handle of the selected one resizes it, and the arrow keys nudge it (Shift: by
-// 10). Each drag becomes one edit through the element's sheet, exactly as the property
-// grid commits one; a run of key presses on one element is one edit.
+// 10). Each drag is asked of the document as one change, as a value typed in the property
+// grid is; a run of key presses on one element is one step.
 class CLayoutView : public QAbstractScrollArea {
     Q_OBJECT
 public:
     static constexpr int kMargin = 8;
 
-    // `bitmaps` reads the files for the picture and the rules (not owned).
-    CLayoutView(CSkinProject& project, CBitmapCache& bitmaps, QWidget* parent = nullptr);
+    // Shows `document`'s project and what its rules find (not owned).
+    explicit CLayoutView(CVantoroDoc& document, QWidget* parent = nullptr);
 
     int Zoom() const { return m_nZoom; }
     // The keys' and buttons' zoom: the selected element stays where it shows, or comes to
@@ -38,18 +37,12 @@ public:
     bool IsMaximized() const { return m_bMaximized; }
     void SetMaximized(bool maximized);
 
-    // The history nudges go to, so that one run of arrow keys is one step. Not owned.
-    void SetHistory(CEditHistory* history) { m_pHistory = history; }
-
     // The element whose handles show and whose rectangle the keys nudge. Not owned.
     void SetSelectedSheet(CPropertyItemManager* sheet);
     CPropertyItemManager* SelectedSheet() const { return m_pSelected; }
 
-    // Checks the project again and repaints: after every committed edit, undo, redo,
-    // load and close.
+    // Repaints what the project now holds: after every change, undo, redo, load and close.
     void Refresh();
-    // What the checker found at the last Refresh, as the overlay marks it.
-    const std::vector<CSkinProblem>& Problems() const { return m_problems; }
 
     // The element whose rectangle lies under `pos` of the viewport, or null.
     CPropertyItemManager* SheetAt(const QPoint& pos) const;
@@ -63,7 +56,6 @@ signals:
     void ElementClicked(CPropertyItemManager* sheet);
     // What the pointer is over, for the status bar; empty when nothing.
     void StatusText(const QString& text);
-    void ProblemsChanged();
     void ZoomChanged(int zoom);
 
 protected:
@@ -94,16 +86,14 @@ private:
     bool HitElement(const QPoint& pos, CScreenElement& found) const;
     bool SelectedElement(CScreenElement& found) const;
     CRect Dragged(const CRect& rect, int edges, int dx, int dy) const;
-    // Commits `rect` as `element`'s new rectangle through its sheet.
-    void Commit(const CScreenElement& element, const CRect& rect);
+    // Asks the document for `rect` as `element`'s new rectangle.
+    void Commit(const CScreenElement& element, const CRect& rect, bool nudge);
     void ShowStatus(const QPoint& pos);
     static Qt::CursorShape CursorFor(int edges);
 
+    CVantoroDoc& m_document;
     CSkinProject& m_project;
-    CBitmapCache& m_bitmaps;
-    CEditHistory* m_pHistory = nullptr;
     CSkinRenderer m_renderer;
-    std::vector<CSkinProblem> m_problems;
     int m_nZoom = 2;
     // What a touch pad's small wheel steps add up to, short of one notch.
     int m_nWheelRest = 0;

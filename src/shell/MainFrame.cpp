@@ -46,7 +46,6 @@ constexpr int kDockWidth = 220;
 CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     : QMainWindow(parent),
       m_document(document),
-      m_history(document.History()),
       m_Stacker(document.Project().Folder, document.Bitmaps()),
       m_pCommands(
           new CDocumentCommands(*this, document, m_Compiler, [this] { CommitPendingEdit(); })),
@@ -55,20 +54,19 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     m_pCentral = new QStackedWidget(this);
     m_pView = new CVantoroView(&document, m_Stacker, m_pCentral);
     m_pView->setAccessibleName(QStringLiteral("Bitmap preview"));
-    m_pLayoutPane = new CLayoutPane(document.Project(), document.Bitmaps(), m_pCentral);
+    m_pLayoutPane = new CLayoutPane(document, m_pCentral);
     m_pCentral->addWidget(m_pView);
     m_pCentral->addWidget(m_pLayoutPane);
     setCentralWidget(m_pCentral);
     resize(1000, 700);
 
     CLayoutView* layout = m_pLayoutPane->View();
-    layout->SetHistory(&m_history);
     connect(layout, &CLayoutView::ElementClicked, this, [this](CPropertyItemManager* sheet) {
         if (m_pWorkspace) m_pWorkspace->SelectSheet(sheet);
     });
     // What the rules find shows in the grid and the tree too, and a finding picked in the
     // layout's list shows its element and row.
-    connect(layout, &CLayoutView::ProblemsChanged, this, [this] {
+    connect(&document, &CVantoroDoc::FindingsChanged, this, [this] {
         if (m_pDisplay) m_pDisplay->ShowProblemMarks();
     });
     connect(layout, &CLayoutView::ZoomChanged, this, &CMainFrame::UpdateCommandUI);
@@ -98,9 +96,20 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
         ShowCentralPane();
         UpdateCommandUI();
     });
-    connect(&m_history, &CEditHistory::RefreshView, this, [this] { m_pView->update(); });
-    // Every change, undo and redo may move what the screen and the preview show.
-    connect(&m_history.Stack(), &QUndoStack::indexChanged, this, [this, layout] {
+    // Every change shows at once in the grid (the rows show the record already) and, for
+    // what the preview draws (its bitmaps and the rows marked for it), in the preview.
+    connect(&document, &CVantoroDoc::ValueChanged, this,
+            [this](CSkinElement element, const CSkinField* field) {
+                m_pLastChanged = field;
+                const uint8_t itemId = CSkinFields::RowOf(*field);
+                if (m_pPropertyWnd)
+                    m_pPropertyWnd->OnValueApplied(&Project().Element(element).PropertySheet(),
+                                                   itemId);
+                const CFieldRow* row = field->Row(itemId);
+                if (field->Kind == CFieldKind::Bitmap || (row && row->Refresh)) m_pView->update();
+            });
+    // Every step, undo and redo may move what the screen and the preview show.
+    connect(&document.Stack(), &QUndoStack::indexChanged, this, [this, layout] {
         // What the last paint found missing may be there now: the repaint tells anew.
         m_Stacker.ResetMissingFiles();
         statusBar()->clearMessage();
@@ -119,14 +128,10 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
         m_pView->update();
         layout->Refresh();
     });
-    connect(&m_history, &CEditHistory::ValueApplied, this,
-            [this](CPropertyItemManager* sheet, uint8_t itemId) {
-                if (m_pDisplay) m_pDisplay->ShowChange(sheet, itemId);
-            });
     // A value the rules refuse, dragged or typed, is told in a box of the window's.
-    connect(&m_history, &CEditHistory::Refused, this,
+    connect(&document, &CVantoroDoc::Refused, this,
             [this](const QString& reason) { CMessageBox::Show(this, reason); });
-    connect(&m_history, &CEditHistory::StepFailed, this,
+    connect(&document, &CVantoroDoc::StepFailed, this,
             [this](const QString& reason) { CMessageBox::Show(this, reason); });
     // Another program may have written the project while the user was away.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
@@ -141,8 +146,7 @@ CMainFrame::~CMainFrame() {
                          static_cast<QObject*>(m_pToolBar)})
         if (bar) disconnect(bar, nullptr, this, nullptr);
     disconnect(&m_document, nullptr, this, nullptr);
-    disconnect(&m_history, nullptr, this, nullptr);
-    disconnect(&m_history.Stack(), nullptr, this, nullptr);
+    disconnect(&m_document.Stack(), nullptr, this, nullptr);
     disconnect(&m_document.BitmapWatcher(), nullptr, this, nullptr);
     // The grid outlives the project's sheets: an editor losing the focus as the window
     // goes must find no sheet to commit to.
@@ -228,6 +232,11 @@ void CMainFrame::CreateDockingWindows() {
     addDockWidget(Qt::RightDockWidgetArea, m_pPropertyWnd);
     connect(m_pPropertyWnd->List(), &CPropertyListCtrl::MessageForUser, this,
             [this](const QString& text) { CMessageBox::Show(this, text); });
+    // What is typed in the grid is a change the document makes or refuses.
+    connect(m_pPropertyWnd->List(), &CPropertyListCtrl::ValueEntered, this,
+            [this](CPropertyItemManager* sheet, int itemId, const CPropertyValue& value) {
+                if (sheet) m_document.EnterValue(*sheet, itemId, value);
+            });
     resizeDocks({m_pWorkspace, m_pPropertyWnd}, {kDockWidth, kDockWidth}, Qt::Horizontal);
     for (QDockWidget* dock :
          {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})
@@ -253,7 +262,7 @@ void CMainFrame::UpdateCommandUI() {
                    ID_FILE_EXPORT_SCREEN, ID_EDIT_IMPORT_IMAGE})
         m_actions[id]->setEnabled(loaded);
     // The texts name the change: "&Undo Title Bar Location".
-    const QUndoStack& stack = m_history.Stack();
+    const QUndoStack& stack = m_document.Stack();
     QAction* undo = m_actions[ID_EDIT_UNDO];
     QAction* redo = m_actions[ID_EDIT_REDO];
     undo->setEnabled(stack.canUndo());
@@ -297,7 +306,15 @@ void CMainFrame::CommitPendingEdit() {
 
 void CMainFrame::OnEditUndo() {
     CommitPendingEdit();
-    m_history.Stack().undo();
+    m_document.Stack().undo();
+    ShowLastChange();
+}
+
+void CMainFrame::ShowLastChange() {
+    if (!m_pDisplay || !m_pLastChanged) return;
+    const CSkinField& field = *m_pLastChanged;
+    m_pDisplay->ShowChange(&Project().Element(field.Element).PropertySheet(),
+                           CSkinFields::RowOf(field));
 }
 
 void CMainFrame::OnImportImage() {
@@ -308,7 +325,8 @@ void CMainFrame::OnImportImage() {
 
 void CMainFrame::OnEditRedo() {
     CommitPendingEdit();
-    m_history.Stack().redo();
+    m_document.Stack().redo();
+    ShowLastChange();
 }
 
 bool CMainFrame::event(QEvent* event) {

@@ -28,7 +28,6 @@ class CBarState;
 class CDockTreeWnd;
 class CDocumentCommands;
 class CFrameCommands;
-class CEditHistory;
 class CElementDisplay;
 class CLayoutPane;
 class CLayoutView;
@@ -144,8 +143,12 @@ private:
     // The start page without a project, otherwise the view of the chosen mode.
     void ShowCentralPane();
 
+    // Shows where the last change was (its element and row): after an undo or a redo.
+    void ShowLastChange();
+
     CVantoroDoc& m_document;
-    CEditHistory& m_history;
+    // The field the last change was told for: what an undo or redo shows.
+    const CSkinField* m_pLastChanged = nullptr;
     CResourceCompiler m_Compiler;
     // The preview's bitmap stacking, which the view draws the selected element through.
     CBitmapStacker m_Stacker;

@@ -25,13 +25,6 @@ std::string ReadBytes(const std::string& path) {
     return bytes;
 }
 
-// Commits `value` into row `itemId` of `sheet` as the grid does.
-bool Commit(CPropertyItemManager& sheet, uint8_t itemId, const CPropertyValue& value) {
-    CPropertyItem* row = sheet.FindItem(itemId);
-    row->SetValue(value);
-    return sheet.OnItemChanged(row, nullptr, 0);
-}
-
 QString Q(const std::string& path) {
     return PathToQString(path);
 }
@@ -48,9 +41,10 @@ TEST(VantoroDoc, SavingNeverOverwritesAChangeOnDiskOrAReadOnlyFile) {
     EXPECT_FALSE(mine.ChangedOnDisk());
 
     // Two editors on one file: the second save would lose the first's change.
-    ASSERT_TRUE(Commit(theirs.Project().SkinInfo.PropertySheet(), 4, std::string("Theirs")));
+    ASSERT_TRUE(
+        theirs.EnterValue(theirs.Project().SkinInfo.PropertySheet(), 4, std::string("Theirs")));
     ASSERT_EQ(theirs.Save(false, &error), CVantoroDoc::SaveResult::Saved);
-    ASSERT_TRUE(Commit(mine.Project().SkinInfo.PropertySheet(), 5, std::string("Mine")));
+    ASSERT_TRUE(mine.EnterValue(mine.Project().SkinInfo.PropertySheet(), 5, std::string("Mine")));
     EXPECT_TRUE(mine.ChangedOnDisk());
     EXPECT_TRUE(mine.IsNewChangeOnDisk());
     EXPECT_FALSE(mine.IsNewChangeOnDisk()) << "told once";
@@ -68,17 +62,19 @@ TEST(VantoroDoc, SavingNeverOverwritesAChangeOnDiskOrAReadOnlyFile) {
     EXPECT_FALSE(mine.ChangedOnDisk());
 
     // Reloading takes the file as it is now and forgets the edits.
-    ASSERT_TRUE(Commit(mine.Project().SkinInfo.PropertySheet(), 4, std::string("Unsaved")));
+    ASSERT_TRUE(
+        mine.EnterValue(mine.Project().SkinInfo.PropertySheet(), 4, std::string("Unsaved")));
     ASSERT_TRUE(mine.Reload(&error));
     EXPECT_EQ(mine.Project().SkinInfo.Author, "Ana");
-    EXPECT_EQ(mine.History().Stack().count(), 0);
+    EXPECT_EQ(mine.Stack().count(), 0);
 
     // Read-only: not replaced, whatever is asked.
     const std::string before = ReadBytes(path);
     fs::permissions(fs::path(path),
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    ASSERT_TRUE(Commit(mine.Project().SkinInfo.PropertySheet(), 4, std::string("Blocked")));
+    ASSERT_TRUE(
+        mine.EnterValue(mine.Project().SkinInfo.PropertySheet(), 4, std::string("Blocked")));
     EXPECT_EQ(mine.Save(true, &error), CVantoroDoc::SaveResult::ReadOnly);
     fs::permissions(fs::path(path), fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(ReadBytes(path), before);
@@ -96,7 +92,7 @@ TEST(VantoroDoc, OpensOnlyWholeProjectsAndKeepsAFilesEncoding) {
     QSignalSpy replaced(&doc, &CVantoroDoc::ProjectReplaced);
     QString error;
     ASSERT_TRUE(doc.Open(Q(path), &error)) << error.toStdString();
-    ASSERT_TRUE(Commit(doc.Project().TitleBar.PropertySheet(), 1, CRect{0, 1, 160, 16}));
+    ASSERT_TRUE(doc.EnterValue(doc.Project().TitleBar.PropertySheet(), 1, CRect{0, 1, 160, 16}));
 
     writer.Set("ScrollBar", "ButtonTopHeight", "");  // an empty number: not a project
     writer.WriteProjectFile(dir.Path("Broken.skn"));
@@ -108,7 +104,7 @@ TEST(VantoroDoc, OpensOnlyWholeProjectsAndKeepsAFilesEncoding) {
     EXPECT_EQ(replaced.count(), 1);
     EXPECT_EQ(doc.Project().PathName, CProjectPath::Absolute(path));
     EXPECT_EQ(doc.Project().TitleBar.Rect, (CRect{0, 1, 160, 16})) << "the edit is still there";
-    EXPECT_EQ(doc.History().Stack().count(), 1);
+    EXPECT_EQ(doc.Stack().count(), 1);
 
     // The same project as UTF-16 with its mark: read as the same values.
     const std::string ansi = ReadBytes(path);
@@ -123,8 +119,8 @@ TEST(VantoroDoc, OpensOnlyWholeProjectsAndKeepsAFilesEncoding) {
     EXPECT_EQ(other.Project().SkinInfo.Author, author);
     EXPECT_EQ(other.Project().SkinInfo.SkinName, "Wide");
     EXPECT_TRUE(other.UnkeptText().isEmpty());
-    ASSERT_TRUE(
-        Commit(other.Project().SkinInfo.PropertySheet(), 5, FromQString(QStringLiteral("Gruß"))));
+    ASSERT_TRUE(other.EnterValue(other.Project().SkinInfo.PropertySheet(), 5,
+                                 FromQString(QStringLiteral("Gruß"))));
     ASSERT_EQ(other.Save(false, &error), CVantoroDoc::SaveResult::Saved);
     const std::string saved = ReadBytes(wide);
     ASSERT_GE(saved.size(), 2u);

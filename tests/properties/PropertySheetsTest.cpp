@@ -77,8 +77,6 @@ TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
     const std::string path = dir.WriteFile("Blue.skn", test::SkinProjectWriter(2, 16).Text());
     CSkinProject project;
     ASSERT_TRUE(Succeeded(project.LoadProject(path)));
-    test::RecordingObserver observer;
-    project.SetSheetObserver(&observer);
     const auto written = Keys(path);
 
     int n = 1;
@@ -103,17 +101,11 @@ TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
 
             const auto before = Keys(path);
             const CPropertyValue value = NewValue(*row, n);
-            const CPropertyValue old = row->GetValue();
-            const int refreshes = observer.refreshes;
-            row->SetValue(value);
-            sheet.OnItemChanged(row, nullptr, int(i));
-            // The preview shows the refresh rows, and the files the bitmap rows name.
-            const bool bitmap = field->Kind == CFieldKind::Bitmap;
-            EXPECT_EQ(observer.refreshes - refreshes, shown.Refresh || bitmap ? 1 : 0);
-            ASSERT_FALSE(observer.commits.empty());
-            EXPECT_EQ(observer.commits.back().itemId, int(i + 1));
-            EXPECT_EQ(observer.commits.back().before, old);
-            EXPECT_EQ(observer.commits.back().after, value);
+            // The change the row asks for is its own field's, whatever the record's type.
+            const std::optional<CFieldChange> change = sheet.ChangeFor(row->m_nItemId, value);
+            ASSERT_TRUE(change);
+            ASSERT_EQ(change->Field, field);
+            project.Element(info.Element).Set(*field, change->Value);
 
             ASSERT_TRUE(Succeeded(project.SaveProject()));
             auto after = Keys(path);
@@ -135,44 +127,17 @@ TEST(PropertySheets, EveryRowStoresIntoItsOwnKeyAndLoadsBack) {
             EXPECT_EQ(sheet.FindItem(uint8_t(i + 1))->GetValue(), value);
         }
     }
-    EXPECT_EQ(std::size_t(n - 1), observer.commits.size());
 }
 
-TEST(PropertySheets, ChoicesCommitAtOnceButDepthWaitsForTheSave) {
-    test::TempFolder dir;
-    const std::string path = dir.WriteFile("Blue.skn", test::SkinProjectWriter(1, 8).Text());
-    CSkinProject project;
-    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
-    CPropertyItemManager& sheet = project.SkinInfo.PropertySheet();
-
-    sheet.FindItem(2)->SetValue(int32_t(1));  // "320x320 pixels"
-    sheet.OnItemChanged(sheet.FindItem(2), nullptr, 0);
-    EXPECT_EQ(project.SkinInfo.ResoIndex, 1);
-    EXPECT_EQ(project.SkinInfo.Reso, 2);
-
-    sheet.FindItem(3)->SetValue(int32_t(4));  // "64k Colors"
-    sheet.OnItemChanged(sheet.FindItem(3), nullptr, 0);
-    EXPECT_EQ(project.SkinInfo.DepthIndex, 4);
-    EXPECT_EQ(project.SkinInfo.Depth, 8);
-    ASSERT_TRUE(Succeeded(project.SaveProject()));
-    EXPECT_EQ(project.SkinInfo.Depth, 16);
-}
-
-TEST(PropertySheets, NeverLoadedSheetStoresNothingAndFillListShowsShownRows) {
+TEST(PropertySheets, OnlyLoadedSheetsAskForChangesAndFillListShowsShownRows) {
     CDataTitleBar titleBar;
     titleBar.Bmp = "title.bmp";
-    test::RecordingObserver observer;
     CPropertyItemManager& sheet = titleBar.PropertySheet();
-    sheet.SetObserver(&observer);
-    CPropertyItem* mask = sheet.FindItem(3);
-    mask->SetValue(std::string("other.bmp"));
-    sheet.OnItemChanged(sheet.FindItem(2), nullptr, 0);
-    sheet.OnItemChanged(mask, nullptr, 0);
-    EXPECT_EQ(titleBar.Bmp, "title.bmp");
+    EXPECT_FALSE(sheet.ChangeFor(3, std::string("x.bmp")));  // no record yet
+    titleBar.UpdateSheet();
+    EXPECT_FALSE(sheet.ChangeFor(3, int32_t(4)));  // not a file name
+    EXPECT_FALSE(sheet.ChangeFor(99, std::string("x.bmp")));
     EXPECT_EQ(titleBar.BmpMask, "");
-    EXPECT_EQ(observer.refreshes, 0);
-    EXPECT_TRUE(observer.commits.empty());
-    EXPECT_FALSE(sheet.ApplyValue(3, std::string("x.bmp")));
 
     CDataSystemIcons icons;
     CPropertyItemManager& three = icons.PropertySheet();

@@ -11,7 +11,6 @@
 #include "PropertyItem.h"
 #include "PropertyItemManager.h"
 #include "PropertyListHost.h"
-#include "PropertySheetObserver.h"
 
 namespace vantoro::test {
 
@@ -66,34 +65,6 @@ public:
     std::vector<std::unique_ptr<IInPlaceEditor>> cache;
     IInPlaceEditor* current = nullptr;
     int created = 0;
-};
-
-// Counts what committed edits told the observer, and makes each change as the history
-// does.
-class RecordingObserver : public IPropertySheetObserver {
-public:
-    std::string Refusal(const CPropertyItemManager&, const CPropertyItem&,
-                        const CPropertyValue&) override {
-        return {};
-    }
-    bool OnValueCommitted(CPropertyItemManager& sheet, const CPropertyItem& item,
-                          const CPropertyValue& before, const CPropertyValue& after) override {
-        commits.push_back({item.m_nItemId, before, after});
-        return sheet.ApplyValue(item.m_nItemId, after);
-    }
-    void OnRefreshView() override { ++refreshes; }
-    void OnRefused(const CPropertyItemManager&, const CPropertyItem&,
-                   const std::string& reason) override {
-        refusals.push_back(reason);
-    }
-
-    struct Commit {
-        int itemId;
-        CPropertyValue before, after;
-    };
-    std::vector<Commit> commits;
-    std::vector<std::string> refusals;
-    int refreshes = 0;
 };
 
 }  // namespace vantoro::test

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "EditHistory.h"
 #include "GridTestSupport.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceColorEditImp.h"
@@ -14,6 +13,10 @@
 #include "InPlaceRectEditImp.h"
 #include "PropertyListCtrl.h"
 #include "SkinProject.h"
+#include "SkinProjectWriter.h"
+#include "TempFolder.h"
+#include "TextCodec.h"
+#include "VantoroDoc.h"
 
 namespace vantoro {
 namespace {
@@ -25,21 +28,30 @@ class GridEditingTest : public GridTest {
 protected:
     void SetUp() override {
         GridTest::SetUp();
+        QString error;
+        ASSERT_TRUE(
+            m_doc.Open(PathToQString(test::SkinProjectWriter().Write(m_dir.Folder())), &error))
+            << error.toStdString();
+        m_doc.Stack().clear();
         m_project.DateTime.Rect = CRect{10, 20, 60, 32};
         m_project.DateTime.TextColor = RgbColor(1, 2, 3);
         m_project.DateTime.UpdateSheet();
         m_project.Popups.PtTools = CPoint{5, 150};
         m_project.Popups.UpdateSheet();
-        m_history.Attach(&m_project);
-        QObject::connect(&m_history, &CEditHistory::ValueApplied, m_list.get(),
-                         &CPropertyListCtrl::OnValueApplied);
-        // What the rules refuse reaches the user through the history, as in the window.
-        QObject::connect(&m_history, &CEditHistory::Refused,
+        // As in the window: what is typed is asked of the document, which the list follows.
+        QObject::connect(
+            m_list.get(), &CPropertyListCtrl::ValueEntered, &m_doc,
+            [this](CPropertyItemManager* sheet, int itemId, const CPropertyValue& value) {
+                m_doc.EnterValue(*sheet, itemId, value);
+            });
+        QObject::connect(&m_doc, &CVantoroDoc::ValueChanged, m_list.get(),
+                         [this](CSkinElement element, const CSkinField* field) {
+                             m_list->OnValueApplied(&m_project.Element(element).PropertySheet(),
+                                                    CSkinFields::RowOf(*field));
+                         });
+        // What the rules refuse reaches the user through the document, as in the window.
+        QObject::connect(&m_doc, &CVantoroDoc::Refused,
                          [this](const QString& reason) { m_messages << reason; });
-    }
-    void TearDown() override {
-        m_history.Attach(nullptr);
-        GridTest::TearDown();
     }
 
     // Selects `row` with the keyboard in the list; its field, or null.
@@ -57,8 +69,9 @@ protected:
         QTest::keyClicks(field, QString::fromLatin1(text));
     }
 
-    CSkinProject m_project;
-    CEditHistory m_history;
+    test::TempFolder m_dir;
+    CVantoroDoc m_doc;
+    CSkinProject& m_project = m_doc.Project();
 };
 
 TEST_F(GridEditingTest, EveryFieldTakesWhatWasTypedWhenLeftAndKeepsWhatIsRefused) {
@@ -92,7 +105,7 @@ TEST_F(GridEditingTest, EveryFieldTakesWhatWasTypedWhenLeftAndKeepsWhatIsRefused
     QTest::mouseClick(&elsewhere, Qt::LeftButton);
     EXPECT_TRUE(elsewhere.hasFocus());
     EXPECT_EQ(m_project.DateTime.Rect, (CRect{5, 6, 12, 14}));
-    EXPECT_EQ(m_history.Stack().count(), 3);
+    EXPECT_EQ(m_doc.Stack().count(), 3);
     EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
 
     // Text that reads as no rectangle: the message, and the row stays with the text to
@@ -114,7 +127,7 @@ TEST_F(GridEditingTest, EveryFieldTakesWhatWasTypedWhenLeftAndKeepsWhatIsRefused
     EXPECT_EQ(rect->Edit()->text(), QStringLiteral("0,0 (00x5)"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return rect->Edit()->hasFocus(); }));
     EXPECT_EQ(m_project.DateTime.Rect, (CRect{5, 6, 12, 14}));
-    EXPECT_EQ(m_history.Stack().count(), 3);
+    EXPECT_EQ(m_doc.Stack().count(), 3);
 }
 
 TEST_F(GridEditingTest, StepKeysInAnyFieldCommitItAndThenMove) {
@@ -158,7 +171,7 @@ TEST_F(GridEditingTest, StepKeysInAnyFieldCommitItAndThenMove) {
     EXPECT_EQ(m_messages.size(), 1);
     EXPECT_EQ(field->text(), QStringLiteral("300,0,0"));
     EXPECT_EQ(m_project.Popups.CategoryTextColor, RgbColor(7, 8, 9));
-    EXPECT_EQ(m_history.Stack().count(), 4);
+    EXPECT_EQ(m_doc.Stack().count(), 4);
 }
 
 TEST_F(GridEditingTest, EscapeAbandonsEveryFieldAndNothingBringsItBackLater) {
@@ -182,7 +195,7 @@ TEST_F(GridEditingTest, EscapeAbandonsEveryFieldAndNothingBringsItBackLater) {
     EXPECT_TRUE(m_list->hasFocus());
     // What Save, Build, Undo, Close and Open commit first.
     EXPECT_FALSE(m_list->CommitPendingEdit());
-    EXPECT_EQ(m_history.Stack().count(), 0);
+    EXPECT_EQ(m_doc.Stack().count(), 0);
     EXPECT_TRUE(m_messages.isEmpty());
 }
 
@@ -196,11 +209,11 @@ TEST_F(GridEditingTest, UndoAndRedoShowTheirValuesWithoutTakingTheKeyboard) {
     m_list->addAction(&redo);
     QObject::connect(&undo, &QAction::triggered, [this] {
         m_list->CommitPendingEdit();
-        m_history.Stack().undo();
+        m_doc.Stack().undo();
     });
     QObject::connect(&redo, &QAction::triggered, [this] {
         m_list->CommitPendingEdit();
-        m_history.Stack().redo();
+        m_doc.Stack().redo();
     });
 
     QLineEdit* left = FieldOf(1);
@@ -210,7 +223,7 @@ TEST_F(GridEditingTest, UndoAndRedoShowTheirValuesWithoutTakingTheKeyboard) {
         QTest::keyClick(left, Qt::Key_Return);
         ASSERT_TRUE(m_list->hasFocus());
     }
-    ASSERT_EQ(m_history.Stack().count(), 3);
+    ASSERT_EQ(m_doc.Stack().count(), 3);
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(m_project.Popups.PtTools.x, 5);

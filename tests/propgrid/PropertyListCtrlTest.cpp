@@ -175,6 +175,14 @@ TEST_F(PropertyListCtrlTest, TextEditorsCommitOnTabAndFocusLossAndAreReused) {
     record.ButtonTopHeight = 3;
     record.UpdateSheet();
     m_list->SetManager(&record.Sheet());
+    // Whatever is entered goes straight into the record, as the document would put it.
+    QObject::connect(m_list.get(), &CPropertyListCtrl::ValueEntered, m_list.get(),
+                     [&record](CPropertyItemManager* sheet, int itemId, const CPropertyValue& v) {
+                         if (const auto change = sheet->ChangeFor(uint8_t(itemId), v)) {
+                             record.Set(*change->Field, change->Value);
+                             record.UpdateSheet();
+                         }
+                     });
     Focus(m_list.get());
     m_list->setCurrentRow(1);
     // The bitmap row's field, beside its "Browse..." button.

@@ -8,7 +8,6 @@
 #include "Bmp.h"
 #include "DockTreeWnd.h"
 #include "DocumentCommands.h"
-#include "EditHistory.h"
 #include "ImageDrops.h"
 #include "MainFrame.h"
 #include "PropertyListCtrl.h"
@@ -47,7 +46,7 @@ TEST_F(ArtworkAndDatabaseTest, PicturesComeInByEveryRoadAsOneUndoableStep) {
     CSkinProject& project = frame->Project();
     const QString folder = PathToQString(project.Folder);
     const QByteArray title = ReadFile(folder + "title.bmp"), mask = ReadFile(folder + "titlem.bmp");
-    QUndoStack& stack = app->Document()->History().Stack();
+    QUndoStack& stack = app->Document()->Stack();
     QString picked;
     frame->Commands().SetPathChooser(
         [&](const QString&, const QString&, const QString&, bool) { return picked; });

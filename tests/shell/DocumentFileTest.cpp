@@ -6,7 +6,6 @@
 
 #include "DockTreeWnd.h"
 #include "DocumentCommands.h"
-#include "EditHistory.h"
 #include "InPlaceEditImp.h"
 #include "MainFrame.h"
 #include "PropertyListCtrl.h"
@@ -154,14 +153,14 @@ TEST_F(DocumentFileTest, UndoShowsWhatItChangedAndLeavesTheKeyboardAlone) {
         QTest::keyClick(field, Qt::Key_Return);
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(app->Document()->History().Stack().count(), 3);
+    EXPECT_EQ(app->Document()->Stack().count(), 3);
     QWidget* tree = frame->WorkspaceWindow()->Tree();
     tree->setFocus();
     QCoreApplication::processEvents();
     for (int i = 2; i >= 0; --i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
         QCoreApplication::processEvents();
-        EXPECT_EQ(app->Document()->History().Stack().index(), i);
+        EXPECT_EQ(app->Document()->Stack().index(), i);
         EXPECT_EQ(list->Manager(), edits[i].sheet) << i;
         const CPropertyItem* row = list->GetItem(list->currentRow());
         ASSERT_NE(row, nullptr);

@@ -8,7 +8,6 @@
 #include "CommandIds.h"
 #include "DockPropertyWnd.h"
 #include "DockTreeWnd.h"
-#include "EditHistory.h"
 #include "GridMessageBox.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceMetrics.h"
@@ -57,7 +56,7 @@ TEST_F(EntryRulesTest, GridTextDialogAndDragRefuseTheSameValueWithTheSameMessage
     CSkinProject& project = frame->Project();
     const CRect wide{0, 142, 40000, 160};
     const QString refusal = QStringLiteral("Location must have its width between 1 and 32767.");
-    QUndoStack& stack = app->Document()->History().Stack();
+    QUndoStack& stack = app->Document()->Stack();
 
     // Typed into the grid: refused, the text left to mend, the value as it was.
     ASSERT_TRUE(frame->WorkspaceWindow()->SelectSheet(&project.ToolBar.PropertySheet()));

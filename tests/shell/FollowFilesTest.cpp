@@ -109,11 +109,11 @@ TEST_F(FollowFilesTest, BitmapsChangedOnDiskAreRedrawnWithoutBeingAsked) {
         EXPECT_EQ(layout->viewport()->grab().toImage().pixelColor(inside), QColor(QRgb(0x808000)));
     }
     {
-        QSignalSpy marked(layout, &CLayoutView::ProblemsChanged);
+        QSignalSpy marked(app->Document(), &CVantoroDoc::FindingsChanged);
         WriteFile(QStringLiteral("Blue/wall.bmp"), "spoilt");
         ASSERT_TRUE(marked.wait(5000));
         bool found = false;
-        for (const CSkinProblem& problem : layout->Problems())
+        for (const CSkinProblem& problem : app->Document()->Findings())
             found = found || (problem.IsError() && problem.Element == "WallPaper.Bmp");
         EXPECT_TRUE(found) << "the spoilt wall paper is marked";
     }

@@ -12,7 +12,6 @@
 
 #include "CommandIds.h"
 #include "DockTreeWnd.h"
-#include "EditHistory.h"
 #include "LayoutPane.h"
 #include "LayoutView.h"
 #include "MainFrame.h"
@@ -55,7 +54,7 @@ TEST_F(LayoutViewTest, DraggingAndNudgingTheTitleBarAreUndoableEditsThroughItsSh
     ASSERT_TRUE(frame->IsLayoutMode());
     CLayoutView* view = frame->LayoutView();
     view->SetZoom(2);
-    QUndoStack& stack = app->Document()->History().Stack();
+    QUndoStack& stack = app->Document()->Stack();
     CSkinProject& project = frame->Project();
     CPropertyItemManager& title = project.TitleBar.Sheet();
     QWidget* port = view->viewport();
@@ -103,7 +102,7 @@ TEST_F(LayoutViewTest, DraggingAndNudgingTheTitleBarAreUndoableEditsThroughItsSh
     // Keys: Shift moves by 10, the screen's edge stops the rectangle, and a key that
     // moves nothing records nothing. A run of keys is one step until a pause of a second.
     int64_t now = 0;
-    app->Document()->History().SetClock([&now] { return now; });
+    app->Document()->SetClock([&now] { return now; });
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 15, 160, 40}));
@@ -160,7 +159,7 @@ TEST_F(LayoutViewTest, TheMaximizedSwitchEditsTheMaximizedRectangleAndProblemsAr
     // same lines as the command line's check.
     auto* pane = frame->findChild<CLayoutPane*>();
     ASSERT_NE(pane, nullptr);
-    EXPECT_EQ(pane->ProblemList()->count(), int(view->Problems().size()));
+    EXPECT_EQ(pane->ProblemList()->count(), int(app->Document()->Findings().size()));
     ASSERT_GT(pane->ProblemList()->count(), 0);
     EXPECT_TRUE(
         pane->ProblemList()->item(0)->text().startsWith("error: Wall Paper, Bitmap File: "));

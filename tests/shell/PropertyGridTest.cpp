@@ -128,11 +128,11 @@ TEST_F(PropertyGridTest, SaveTakesTypedTextAndUndoShowsTheOldValueInTheOpenEdito
     QApplication::setActiveWindow(frame);
     editor->setFocus();
     editor->selectAll();
-    const int commands = app->Document()->History().Stack().count();
+    const int commands = app->Document()->Stack().count();
     QTest::keyClicks(editor, "Keyed");
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(editor->text(), QStringLiteral("Typist"));
-    EXPECT_EQ(app->Document()->History().Stack().count(), commands);
+    EXPECT_EQ(app->Document()->Stack().count(), commands);
     EXPECT_EQ(frame->Project().SkinInfo.Author, "Typist");
     QTest::keyClicks(editor, "Keyed");
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);

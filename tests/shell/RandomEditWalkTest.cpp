@@ -6,7 +6,6 @@
 
 #include "CommandIds.h"
 #include "DockTreeWnd.h"
-#include "EditHistory.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceButtonEditImp.h"
 #include "LayoutView.h"
@@ -89,7 +88,7 @@ TEST_F(RandomEditWalkTest, FileHistoryAndGridAgreeAfterEverySave) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     CSkinProject& project = frame->Project();
     CVantoroDoc& doc = *app->Document();
-    QUndoStack& stack = doc.History().Stack();
+    QUndoStack& stack = doc.Stack();
     CPropertyListCtrl* list = frame->PropertyWindow()->List();
     CLayoutView* layout = frame->LayoutView();
     std::mt19937 random(20261207);

@@ -19,12 +19,9 @@ namespace {
 
 class UnsavedChangesTest : public ShellTest {
 protected:
-    // Edits the title bar's location as the grid commits it.
-    static void EditTitleBar(CMainFrame* frame, const CRect& rect) {
-        CPropertyItemManager& sheet = frame->Project().TitleBar.PropertySheet();
-        CPropertyItem* row = sheet.FindItem(1);
-        row->SetValue(rect);
-        sheet.OnItemChanged(row, nullptr, 0);
+    // Edits the title bar's location as the grid asks for it.
+    static void EditTitleBar(CVantoroDoc& doc, const CRect& rect) {
+        doc.EnterValue(doc.Project().TitleBar.PropertySheet(), 1, rect);
     }
 };
 
@@ -41,7 +38,7 @@ TEST_F(UnsavedChangesTest, TitleUndoAndSaveFollowTheHistory) {
     EXPECT_EQ(redo->shortcuts(),
               (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 
-    EditTitleBar(frame, CRect{0, 5, 160, 20});
+    EditTitleBar(*app->Document(), CRect{0, 5, 160, 20});
     EXPECT_EQ(frame->windowTitle(), "Blue.skn* - Vantoro");
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_EQ(undo->text(), "&Undo Title Bar Location");
@@ -57,8 +54,7 @@ TEST_F(UnsavedChangesTest, TitleUndoAndSaveFollowTheHistory) {
     frame->show();
     frame->OnElementSelected(&frame->Project().TitleBar.PropertySheet());
     CPropertyItemManager& sheet = frame->Project().TitleBar.PropertySheet();
-    sheet.FindItem(3)->SetValue(std::string("nothere.bmp"));
-    sheet.OnItemChanged(sheet.FindItem(3), nullptr, 0);
+    app->Document()->EnterValue(sheet, 3, std::string("nothere.bmp"));
     // The preview tells what it found missing when it next paints.
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return frame->statusBar()->currentMessage().contains("nothere.bmp"); }, 5000));
@@ -70,7 +66,7 @@ TEST_F(UnsavedChangesTest, TitleUndoAndSaveFollowTheHistory) {
     EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");
     EXPECT_TRUE(ReadFile(blue).contains("Rect=0,5,160,20"));
     // Ctrl+N leaves the project open, and with it what is still unsaved.
-    EditTitleBar(frame, CRect{0, 6, 160, 20});
+    EditTitleBar(*app->Document(), CRect{0, 6, 160, 20});
     frame->Action(ID_FILE_NEW)->trigger();
     EXPECT_TRUE(app->Document()->IsModified());
 
@@ -90,7 +86,7 @@ TEST_F(UnsavedChangesTest, PuttingTheProjectAwayAsksAndCancelKeepsEverything) {
     auto app = StartApp({blue});
     CMainFrame* frame = app->MainFrame();
     frame->show();
-    EditTitleBar(frame, CRect{0, 5, 160, 20});
+    EditTitleBar(*app->Document(), CRect{0, 5, 160, 20});
 
     // Cancel: every road away from the project leaves it open, edited and unsaved.
     m_answer = CMessageBox::Answer::Cancel;
@@ -115,7 +111,7 @@ TEST_F(UnsavedChangesTest, PuttingTheProjectAwayAsksAndCancelKeepsEverything) {
     EXPECT_EQ(QString::fromStdString(frame->Project().SkinInfo.SkinName), "Green");
 
     // Discard: closes without writing.
-    EditTitleBar(frame, CRect{0, 7, 160, 20});
+    EditTitleBar(*app->Document(), CRect{0, 7, 160, 20});
     const QByteArray greenBefore = ReadFile(green);
     m_answer = CMessageBox::Answer::Discard;
     EXPECT_TRUE(frame->close());
@@ -128,7 +124,7 @@ TEST_F(UnsavedChangesTest, FailedSaveKeepsTheWindowOpenAndTheRealBoxDefaultsToSa
     auto app = StartApp({blue});
     CMainFrame* frame = app->MainFrame();
     frame->show();
-    EditTitleBar(frame, CRect{0, 5, 160, 20});
+    EditTitleBar(*app->Document(), CRect{0, 5, 160, 20});
     QFile::remove(blue);
 
     m_answer = CMessageBox::Answer::Save;

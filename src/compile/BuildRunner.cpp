@@ -72,6 +72,12 @@ void CBuildRunner::RemoveIntermediateFiles(const CSkinProject& project) const {
 }
 
 CBuildResult CBuildRunner::Run(const CSkinProject& project) {
+    return Run(project, project.IsLoaded ? CRuleBook(m_bitmaps).Check(project)
+                                         : std::vector<CSkinProblem>());
+}
+
+CBuildResult CBuildRunner::Run(const CSkinProject& project,
+                               const std::vector<CSkinProblem>& findings) {
     CBuildResult result;
     result.DatabasePath = CRuleBook::DatabasePath(project);
     auto fail = [&](const std::string& reason) {
@@ -85,7 +91,7 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project) {
     // What can be found without the compiler is found first, and told in the author's
     // words.
     CBuildProblems problems;
-    for (const CSkinProblem& problem : CRuleBook(m_bitmaps).Check(project)) {
+    for (const CSkinProblem& problem : findings) {
         problems.AddChecked(problem);
         if (!problem.IsError()) result.Warnings.push_back(problem.Where() + ": " + problem.Message);
     }

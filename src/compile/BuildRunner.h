@@ -2,8 +2,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "BuildResult.h"
+#include "SkinProblem.h"
 
 namespace vantoro {
 
@@ -24,7 +26,10 @@ public:
     CBuildRunner(CResourceCompiler& compiler, CBitmapCache& bitmaps);
     ~CBuildRunner();
 
+    // Checks the project with the rule book first.
     CBuildResult Run(const CSkinProject& project);
+    // With what the rule book found in it already (the window keeps that up to date).
+    CBuildResult Run(const CSkinProject& project, const std::vector<CSkinProblem>& findings);
 
     // Leaves the resource script and the wall paper tiles in the project folder after the
     // build, for authors who want to read them or run the compiler on them themselves.

@@ -35,7 +35,8 @@ bool CFieldEditCommand::mergeWith(const QUndoCommand* other) {
     m_nNudgedAt = next->m_nNudgedAt;
     // Nudged back to where it started: no step at all.
     bool same = true;
-    for (size_t i = 0; i < m_after.size(); ++i) same = same && m_after[i].Value == m_before[i].Value;
+    for (size_t i = 0; i < m_after.size(); ++i)
+        same = same && m_after[i].Value == m_before[i].Value;
     if (same) setObsolete(true);
     return true;
 }

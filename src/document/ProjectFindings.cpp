@@ -8,9 +8,9 @@ namespace vantoro {
 void CProjectFindings::UpdateAll(const CSkinProject& project) {
     CRuleBook rules(m_bitmaps);
     for (const CSkinElementInfo& info : CSkinFields::Elements())
-        m_byElement[size_t(info.Element)] =
-            project.IsLoaded ? rules.CheckElement(project, info.Element)
-                             : std::vector<CSkinProblem>();
+        m_byElement[size_t(info.Element)] = project.IsLoaded
+                                                ? rules.CheckElement(project, info.Element)
+                                                : std::vector<CSkinProblem>();
     Join();
 }
 

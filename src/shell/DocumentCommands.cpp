@@ -171,8 +171,8 @@ void CDocumentCommands::Build() {
     m_commitPendingEdit();
     if (!m_document.Project().IsLoaded) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const CBuildResult result =
-        CBuildRunner(m_compiler, m_document.Bitmaps()).Run(m_document.Project());
+    const CBuildResult result = CBuildRunner(m_compiler, m_document.Bitmaps())
+                                    .Run(m_document.Project(), m_document.Findings());
     QApplication::restoreOverrideCursor();
     CMessageBox::Show(&m_window, PathToQString(result.Message()),
                       result.Success ? CMessageBox::Kind::Information : CMessageBox::Kind::Warning,

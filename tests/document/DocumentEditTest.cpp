@@ -131,8 +131,7 @@ TEST_F(DocumentEditTest, NudgesOfOneRectangleJoinUntilAPause) {
     CSkinProject& project = m_doc.Project();
     CPropertyItemManager& title = Sheet(CSkinElement::TitleBar);
     const auto nudge = [&](int32_t top) {
-        return m_doc.EnterValue(title, 1, CRect{0, top, 160, top + 15},
-                                CVantoroDoc::Merge::Nudge);
+        return m_doc.EnterValue(title, 1, CRect{0, top, 160, top + 15}, CVantoroDoc::Merge::Nudge);
     };
     nudge(1);
     m_now += 400;

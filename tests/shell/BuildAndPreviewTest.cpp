@@ -4,8 +4,12 @@
 #include <QStatusBar>
 
 #include "CommandIds.h"
+#include "DockPropertyWnd.h"
 #include "MainFrame.h"
+#include "PdbReader.h"
+#include "PropertyListCtrl.h"
 #include "ShellFixture.h"
+#include "TextCodec.h"
 #include "VantoroApp.h"
 #include "VantoroView.h"
 
@@ -48,12 +52,54 @@ TEST_F(BuildAndPreviewTest, BuildSkinWritesTheDatabaseAndSaysWhere) {
     EXPECT_FALSE(QFile::exists(QFileInfo(skn).absolutePath() + "/_script.txt"));
 
     // A skin name the database cannot carry is a failure, and says so.
-    frame->Project().SkinInfo.SkinName = std::string(32, 'x');
+    QFile file(skn);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    text.replace("SkinName=Meadow", "SkinName=" + QByteArray(32, 'x'));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+    file.close();
+    QString error;
+    ASSERT_TRUE(app->Document()->Reload(&error)) << error.toStdString();
     frame->Action(ID_BUILD_SKIN)->trigger();
     ASSERT_EQ(m_messages.size(), 2);
     EXPECT_TRUE(m_messages.back().startsWith(QStringLiteral("Unable to build the skin.")))
         << m_messages.back().toStdString();
     EXPECT_EQ(m_kinds.back(), CMessageBox::Kind::Warning);
+}
+
+// The depth the grid shows is the depth built, saved or not.
+TEST_F(BuildAndPreviewTest, BuildSkinBuildsTheDepthChosenBeforeTheSave) {
+    const QString skn = CopySample();
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(skn));
+    ASSERT_EQ(frame->Project().SkinInfo.Depth, 8);
+    frame->OnElementSelected(&frame->Project().SkinInfo.PropertySheet());
+    CPropertyListCtrl* list = frame->PropertyWindow()->List();
+    ASSERT_TRUE(list->SelectItemId(3));  // "Color Depth"
+    // "64k Colors", entered as the row's field enters a choice.
+    list->EnterValue(*list->GetItem(list->currentRow()), int32_t(4));
+    ASSERT_EQ(frame->Project().SkinInfo.DepthIndex, 4);
+    frame->Action(ID_BUILD_SKIN)->trigger();
+    ASSERT_FALSE(m_messages.isEmpty());
+    ASSERT_EQ(m_kinds.back(), CMessageBox::Kind::Information) << m_messages.back().toStdString();
+
+    std::vector<uint8_t> bytes;
+    brres::PdbReader::Database db;
+    std::string error;
+    const std::string database = QStringToPath(QFileInfo(skn).absolutePath()) + "/Meadow.PDB";
+    ASSERT_TRUE(brres::PdbReader::Load(database, bytes, error)) << error;
+    ASSERT_TRUE(brres::PdbReader::Parse(bytes, db, error)) << error;
+    const brres::PdbReader::Resource* depth = db.Find("tint", 3002);
+    ASSERT_NE(depth, nullptr);
+    ASSERT_EQ(depth->size, 4u);
+    EXPECT_EQ(depth->data[3] | depth->data[2] << 8 | depth->data[1] << 16 | depth->data[0] << 24,
+              16);
+    const brres::PdbReader::Resource* title = db.Find("Tbmp", 3043);
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->data[8], 16) << "the title bar's bits per pixel";
 }
 
 TEST_F(BuildAndPreviewTest, MissingBitmapIsReportedOnceWithoutABox) {

@@ -183,6 +183,25 @@ TEST(Unpack, RefusesWhatIsNotASkinAndWritesNothing) {
     EXPECT_EQ(fs::directory_iterator(out)->path().filename(), "title.bmp");
     EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1);
 
+#ifndef _WIN32
+    // A folder that is a link to itself, or to nothing, is said to be so; the link stays.
+    const fs::path loop = root / "Loop", dangling = root / "Dangling";
+    fs::create_symlink("Loop", loop);
+    fs::create_symlink(root / "gone", dangling);
+    for (const auto& [link, why] :
+         {std::pair{loop, std::string("it is a link that leads round in a circle, back to itself")},
+          {dangling, "it is a link to '" + (root / "gone").string() + "', which is not there"}}) {
+        for (const std::string& given : {link.string(), link.string() + "/"}) {
+            const Outcome refused = RunCli({"unpack", database, given});
+            EXPECT_EQ(refused.status, 1);
+            EXPECT_EQ(refused.err, "vantoro-cli: The folder '" + link.string() +
+                                       "' cannot be used: " + why + ".\n");
+        }
+        EXPECT_TRUE(fs::is_symlink(link));
+    }
+    EXPECT_FALSE(fs::exists(root / "gone"));
+#endif
+
     EXPECT_EQ(RunCli({"unpack", database}).status, 2);
     EXPECT_EQ(RunCli({"unpack", database, out, "more"}).status, 2);
     EXPECT_EQ(RunCli({"unpack", "--force", database, out}).status, 2);

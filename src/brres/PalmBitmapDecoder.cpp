@@ -1,5 +1,7 @@
 #include "PalmBitmapDecoder.h"
 
+#include <algorithm>
+
 #include "Palette.h"
 #include "PalmRowDecompressor.h"
 
@@ -14,6 +16,9 @@ constexpr uint16_t kDirectColour = 0x0400;
 constexpr uint16_t kIndirectColourTable = 0x0200;
 
 constexpr size_t kOldHeaderSize = 16;
+// Version 2's direct colour information after the header: bits of red, green and blue,
+// two reserved bytes, the transparent colour.
+constexpr size_t kDirectColourSize = 8;
 constexpr size_t kV3HeaderSize = 24;
 // The placeholder that ends a family for Palm OS before 5 and leads to the high-density
 // members after it: a 16-byte header whose pixel size no real bitmap has.
@@ -213,14 +218,15 @@ bool FamilyReader::ReadMember(size_t at, PalmBitmap& bitmap, size_t& end) {
     }
 
     uint16_t transparentColour = 0;
-    if (version == 2 && depth == 16 && (flags & kDirectColour)) {
-        if (Left(pos) < 8)
+    const bool directColourBlock = version == 2 && depth == 16 && (flags & kDirectColour);
+    if (directColourBlock) {
+        if (Left(pos) < kDirectColourSize)
             return Fail(pos, "the direct colour information needs 8 bytes; " + EndsAfter(pos));
         if (d[pos] != 5 || d[pos + 1] != 6 || d[pos + 2] != 5)
             return Fail(pos, "direct colour of " + Number(d[pos]) + "-" + Number(d[pos + 1]) + "-" +
                                  Number(d[pos + 2]) + " bits; only 5-6-5 is decoded");
         transparentColour = PalmBitmap::Pack565(d[pos + 5], d[pos + 6], d[pos + 7]);
-        pos += 8;
+        pos += kDirectColourSize;
     }
     if ((flags & kHasTransparency) && version >= 2) {
         bitmap.transparent = true;
@@ -252,12 +258,15 @@ bool FamilyReader::ReadMember(size_t at, PalmBitmap& bitmap, size_t& end) {
         if (compressedSize < field)
             return Fail(pos, "a compressed size of " + Number(compressedSize) +
                                  " bytes cannot even hold itself");
-        if (compressedSize > Left(pos))
-            return Fail(pos, "a compressed size of " + Number(compressedSize) + " bytes; " +
-                                 EndsAfter(pos));
+        // Common resource compilers count the 8 bytes of direct colour information in the
+        // size too, so it may claim more than follows: the rows are decoded from what is
+        // there, and only rows that truly run out are a fault.
         dataAt = pos + field;
-        dataSize = size_t(compressedSize) - field;
-        end = pos + size_t(compressedSize);
+        dataSize = size_t(std::min<uint64_t>(compressedSize, Left(pos))) - field;
+        const uint64_t counted = directColourBlock && compressedSize - field >= kDirectColourSize
+                                     ? compressedSize - kDirectColourSize
+                                     : compressedSize;
+        end = pos + size_t(std::min<uint64_t>(counted, Left(pos)));
     }
     std::vector<uint8_t> rows;
     PalmRowDecompressor rowReader(d + dataAt, dataSize, dataAt);

@@ -282,8 +282,11 @@ bool ScriptReader::ContinueWordList(const std::string& line, size_t pos, int num
         if (!ParseNumber(word, value)) {
             Error(number, "'" + word + "' is not a number");
             pendingFailed_ = true;
-        } else if (!FitsInt32(value)) {
-            Error(number, "value " + word + " does not fit in 32 bits");
+        } else if (value < ValueEncoder::kMinWord || value > ValueEncoder::kMaxWord) {
+            // Cut to its low 16 bits it would come back as another number.
+            Error(number, "value " + word + " does not fit in a 16-bit word (" +
+                              std::to_string(ValueEncoder::kMinWord) + " to " +
+                              std::to_string(ValueEncoder::kMaxWord) + ")");
             pendingFailed_ = true;
         } else if (list.values.size() == ValueEncoder::kMaxWordListValues) {
             Error(number, name + " has more than " +

@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -102,14 +103,64 @@ int WriteAll(int fd, const char* data, size_t size) {
     return 0;
 }
 
+constexpr char kHexDigits[] = "0123456789abcdef";
+constexpr size_t kSuffixLength = 8;
+
 std::string TemporaryNameFor(const fs::path& target) {
-    static const char digits[] = "0123456789abcdef";
     std::random_device random;
     std::string suffix;
-    for (int i = 0; i < 8; ++i) suffix += digits[random() % 16];
+    for (size_t i = 0; i < kSuffixLength; ++i) suffix += kHexDigits[random() % 16];
     // Hidden beside the target: the rename stays within one file system.
     return (target.parent_path() / ("." + target.filename().string() + "." + suffix + ".tmp"))
         .string();
+}
+
+// Whether `name` is what TemporaryNameFor gives for a target called `target`.
+bool IsTemporaryNameOf(const std::string& name, const std::string& target) {
+    const std::string head = "." + target + ".", tail = ".tmp";
+    if (name.size() != head.size() + kSuffixLength + tail.size()) return false;
+    if (name.compare(0, head.size(), head) != 0) return false;
+    if (name.compare(name.size() - tail.size(), tail.size(), tail) != 0) return false;
+    return std::all_of(
+        name.begin() + std::ptrdiff_t(head.size()), name.end() - std::ptrdiff_t(tail.size()),
+        [](char c) { return std::string_view(kHexDigits).find(c) != std::string_view::npos; });
+}
+
+// Whether a writer still holds the temporary file: on POSIX systems every writer keeps a
+// lock on its own, which the system drops when the process ends, killed or not. Windows
+// refuses to remove a file that is open, which guards a live writer's file the same way.
+bool HeldByAWriter([[maybe_unused]] const fs::path& path) {
+#ifdef _WIN32
+    return false;
+#else
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return true;  // nothing known: left alone
+    // Where the file system keeps no locks, the age alone decides.
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+#endif
+}
+
+// Removes the temporary files that killed writers of `target` left behind. Only files of
+// this class's own name pattern go, and only those untouched for kStaleAge and held by no
+// writer: the age spares a writer that has made its file and not yet locked it, and one
+// on a file system without locks.
+void RemoveStaleTemporaries(const fs::path& target) {
+    std::error_code ec;
+    const std::string name = target.filename().string();
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& path = it->path();
+        if (!IsTemporaryNameOf(path.filename().string(), name)) continue;
+        std::error_code entry;
+        if (!fs::is_regular_file(fs::symlink_status(path, entry))) continue;
+        const fs::file_time_type written = fs::last_write_time(path, entry);
+        if (entry || now - written < CAtomicFile::kStaleAge) continue;
+        if (HeldByAWriter(path)) continue;
+        fs::remove(path, entry);
+    }
 }
 
 // The file a write to `path` replaces: the end of a chain of links, when there is one.
@@ -147,6 +198,7 @@ CResult<CAtomicFile> CAtomicFile::Open(const std::string& path, Mode mode) {
         file.m_inPlace = true;
         return file;
     }
+    RemoveStaleTemporaries(target);
     for (int attempt = 0; attempt < 100 && file.m_fd < 0; ++attempt) {
         if (const int error = CAtomicFileProbe::At(Stage::CreateTemporary, file.m_target)) {
             errno = error;
@@ -162,6 +214,10 @@ CResult<CAtomicFile> CAtomicFile::Open(const std::string& path, Mode mode) {
         return Fail(file.m_target + ": cannot create a temporary file in its folder (" +
                     Reason(error) + ")");
     }
+#ifndef _WIN32
+    // Tells another writer's clean-up that this file is in use (see RemoveStaleTemporaries).
+    ::flock(file.m_fd, LOCK_EX | LOCK_NB);
+#endif
     return file;
 }
 
@@ -283,8 +339,10 @@ CResult<void> CAtomicFile::PutInPlace() {
                             ? existing.st_mode & 07777
                             : NewFileMode();
     ::fchmod(m_fd, mode);
-#endif
+#else
+    // Windows renames no file that is open; elsewhere the lock stays until it is in place.
     Close();
+#endif
 
     error = CAtomicFileProbe::At(Stage::Rename, m_target);
     std::string reason;

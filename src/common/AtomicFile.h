@@ -3,6 +3,7 @@
 // Standard C++ and the operating system's file calls only: the compiler library writes its
 // databases with it, the editor its projects and bitmaps, the command line its outputs.
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,9 +19,14 @@ namespace vantoro {
 // point leaves the target as it was and no temporary file behind. A symbolic link is
 // followed and its target replaced. A device or a pipe (/dev/stdout, /dev/full) cannot be
 // replaced and is written where it is, once everything is known. Every failure names the
-// file and gives the system's reason.
+// file and gives the system's reason. A writer killed before it ends leaves its temporary
+// file; the next write of the same target removes it.
 class CAtomicFile {
 public:
+    // How long a temporary file must lie untouched before another writer of its target
+    // takes it for one a killed writer left: far longer than a write takes.
+    static constexpr std::chrono::minutes kStaleAge{10};
+
     // The steps of a write, in order; a test probe (CAtomicFileProbe) sees each one.
     enum class Stage { CreateTemporary, Write, Sync, Rename };
     enum class Mode {

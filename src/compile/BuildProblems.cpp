@@ -74,6 +74,22 @@ void CBuildProblems::AddCompilerOutput(const std::string& output,
     }
 }
 
+std::vector<std::string> CBuildProblems::UnplacedErrors(const std::string& output) {
+    const std::string prefix = std::string(kScriptFileName) + ":";
+    std::vector<std::string> errors;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (line.empty() || line.rfind(prefix, 0) == 0 ||
+            line.find(": warning: ") != std::string::npos)
+            continue;
+        if (line.back() != '.') line += '.';
+        errors.push_back(line);
+    }
+    return errors;
+}
+
 std::vector<std::string> CBuildProblems::Lines() const {
     std::vector<std::string> lines;
     for (const CProblem& problem : m_problems) {

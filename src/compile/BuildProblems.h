@@ -28,6 +28,11 @@ public:
     void AddCompilerOutput(const std::string& output, const std::vector<CScriptLineOrigin>& origins,
                            const std::string& folder);
 
+    // The compiler's errors that name no line of the script (a database that cannot be
+    // written: "/skins/Blue.PDB: cannot write the new content (No space left on device);
+    // nothing was written"), each a sentence, in the compiler's order.
+    static std::vector<std::string> UnplacedErrors(const std::string& output);
+
     bool IsEmpty() const { return m_problems.empty(); }
     // One line per problem, in the order first found.
     std::vector<std::string> Lines() const;

@@ -134,7 +134,10 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project,
 
     if (!compiled) {
         problems.AddCompilerOutput(result.LibraryOutput, origins, project.Folder);
-        return fail(problems.IsEmpty() ? compileError : Join(problems.Lines()));
+        if (!problems.IsEmpty()) return fail(Join(problems.Lines()));
+        // A reason of the compiler's own (a full disk) says more than its result code.
+        const std::vector<std::string> own = CBuildProblems::UnplacedErrors(result.LibraryOutput);
+        return fail(own.empty() ? compileError : Join(own));
     }
     const std::optional<CFileStamp> after = Stamp(result.DatabasePath);
     if (!after || (before && *before == *after))

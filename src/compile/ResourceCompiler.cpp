@@ -17,10 +17,15 @@ QString CResourceCompiler::DefaultLibraryPath() {
 #endif
 }
 
-CResourceCompiler::CResourceCompiler() : CResourceCompiler(DefaultLibraryPath()) {}
+CResourceCompiler::CResourceCompiler() {
+    m_explicit = false;
+    m_library.setFileName(DefaultLibraryPath());
+}
 
 CResourceCompiler::CResourceCompiler(const QString& libraryPath) {
-    m_library.setFileName(libraryPath);
+    // A bare name would send the loader through the system's library folders.
+    m_library.setFileName(libraryPath.isEmpty() ? libraryPath
+                                                : QFileInfo(libraryPath).absoluteFilePath());
 }
 
 CResourceCompiler::~CResourceCompiler() {
@@ -47,7 +52,7 @@ bool CResourceCompiler::LoadLibraryEntry() {
 QString CResourceCompiler::LibraryFile() const {
     const QFileInfo file(m_library.fileName());
     // A bare name ("BRRes.dll") is looked for beside the program first.
-    if (file.isRelative() && m_library.fileName() == file.fileName() &&
+    if (!m_explicit && file.isRelative() && m_library.fileName() == file.fileName() &&
         QCoreApplication::instance())
         return QDir(QCoreApplication::applicationDirPath()).filePath(file.fileName());
     return file.absoluteFilePath();
@@ -57,8 +62,9 @@ std::string CResourceCompiler::LoadFailure(LoadProblem problem) const {
     const QFileInfo file(LibraryFile());
     const std::string name = file.fileName().toStdString();
     const std::string folder = QDir::toNativeSeparators(file.absolutePath()).toStdString();
+    // Only the installation's own library is its business; a file given is the giver's.
     const bool besideProgram =
-        QCoreApplication::instance() &&
+        !m_explicit && QCoreApplication::instance() &&
         QDir(file.absolutePath()) == QDir(QCoreApplication::applicationDirPath());
     const std::string where = besideProgram ? "beside the program in " + folder : "in " + folder;
     const std::string advice = besideProgram ? ": reinstall Korrido Vantoro." : ".";

@@ -19,7 +19,8 @@ public:
 
     // Uses the library beside the executable.
     CResourceCompiler();
-    // Uses the library file at `libraryPath` (tests, or a library kept elsewhere).
+    // Uses the library file at `libraryPath` (tests, or a library kept elsewhere), relative
+    // to the current folder; a failure names that file, never the installation.
     explicit CResourceCompiler(const QString& libraryPath);
     ~CResourceCompiler();
     CResourceCompiler(const CResourceCompiler&) = delete;
@@ -54,6 +55,7 @@ private:
     std::string LoadFailure(LoadProblem problem) const;
 
     QLibrary m_library;
+    bool m_explicit = true;  // given by the caller, not the installation's own
     EntryPoint m_entry = nullptr;
     int m_nResult = 0;
     std::string m_strLastError;

@@ -147,7 +147,10 @@ bool CArtworkImporter::Compute(const CSkinProject& project, const CSkinField& fi
     QImage image;
     CImageFileReader reader;
     if (!reader.Read(imagePath, CRuleBook::kMaxBitmapSide, image)) return Fail(reader.LastError());
-    return Compute(project, field, image, imagePath, options, result);
+    if (!Compute(project, field, image, imagePath, options, result)) return false;
+    if (!reader.AnimationNote().empty())
+        result.Notes.insert(result.Notes.begin(), reader.AnimationNote());
+    return true;
 }
 
 bool CArtworkImporter::Compute(const CSkinProject& project, const CSkinField& field,

@@ -1,8 +1,11 @@
 #include "ImageFileReader.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <algorithm>
+#include <cstdint>
 
 #include "TextCodec.h"
 
@@ -11,6 +14,46 @@ namespace {
 
 std::string SizeText(int w, int h) {
     return std::to_string(w) + "x" + std::to_string(h);
+}
+
+struct CPngAnimation {
+    uint32_t Frames = 0;       // 0: not animated
+    bool StillIsFirst = true;  // the picture shown without animation is its first frame
+};
+
+uint32_t BigEndian32(const QByteArray& bytes, qsizetype at) {
+    return uint32_t(uint8_t(bytes[at])) << 24 | uint32_t(uint8_t(bytes[at + 1])) << 16 |
+           uint32_t(uint8_t(bytes[at + 2])) << 8 | uint32_t(uint8_t(bytes[at + 3]));
+}
+
+// An animated PNG announces itself in an "acTL" chunk before the image data; Qt reads
+// only the still picture and counts one. A frame control chunk ahead of the data makes
+// that picture the first frame.
+CPngAnimation PngAnimation(const QString& path) {
+    CPngAnimation animation;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return animation;
+    if (file.read(8) != QByteArray("\x89PNG\r\n\x1a\n", 8)) return animation;
+    bool control = false;
+    for (;;) {
+        const QByteArray head = file.read(8);
+        if (head.size() < 8) break;
+        const uint32_t length = BigEndian32(head, 0);
+        const QByteArray type = head.mid(4, 4);
+        if (type == "IDAT" || type == "IEND") break;
+        if (type == "acTL" || type == "fcTL") {
+            const QByteArray data = file.read(4);
+            if (data.size() < 4) break;
+            if (type == "acTL") animation.Frames = BigEndian32(data, 0);
+            if (type == "fcTL") control = true;
+            // The rest of the data, and the checksum.
+            if (!file.seek(file.pos() + qint64(length))) break;
+        } else if (!file.seek(file.pos() + qint64(length) + 4)) {
+            break;
+        }
+    }
+    animation.StillIsFirst = control;
+    return animation;
 }
 
 }  // namespace
@@ -22,6 +65,7 @@ bool CImageFileReader::Fail(const std::string& message) {
 
 bool CImageFileReader::Read(const std::string& path, int maxSide, QImage& image) {
     m_lastError.clear();
+    m_animationNote.clear();
     const std::string quoted = "The image '" + path + "'";
     const QString name = PathToQString(path);
     const QFileInfo info(name);
@@ -36,6 +80,15 @@ bool CImageFileReader::Read(const std::string& path, int maxSide, QImage& image)
     if (announced.isValid() && tooLarge(announced))
         return Fail(quoted + " is " + SizeText(announced.width(), announced.height()) +
                     " pixels; a skin bitmap is at most " + SizeText(maxSide, maxSide) + ".");
+    // Counted before the read, which leaves the reader at the next frame.
+    const QString format = QString::fromLatin1(reader.format()).toLower();
+    int frames = reader.supportsAnimation() ? reader.imageCount() : 1;
+    bool stillIsFirst = true;
+    if (format == QStringLiteral("png")) {
+        const CPngAnimation png = PngAnimation(name);
+        if (png.Frames > 1) frames = int(std::min<uint32_t>(png.Frames, INT32_MAX));
+        stillIsFirst = png.StillIsFirst;
+    }
     QImage read;
     if (!reader.read(&read))
         return Fail(quoted + " cannot be read: " + reader.errorString().toStdString() + ".");
@@ -46,6 +99,11 @@ bool CImageFileReader::Read(const std::string& path, int maxSide, QImage& image)
                     " pixels; a skin bitmap is at most " + SizeText(maxSide, maxSide) + ".");
     image = read.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull()) return Fail(quoted + " is too large to convert.");
+    if (frames > 1)
+        m_animationNote = quoted + " is an animation of " + std::to_string(frames) + " frames; " +
+                          (stillIsFirst ? "the first frame was taken."
+                                        : "the still picture it holds for programs that do not "
+                                          "animate was taken, not a frame.");
     return true;
 }
 

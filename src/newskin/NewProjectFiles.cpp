@@ -29,19 +29,42 @@ bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::s
     m_madeFolders.clear();
     if (folder.empty()) return Fail("No folder is given for the new skin.");
     std::error_code ec;
-    const std::string absolute = fs::absolute(fs::path(folder), ec).lexically_normal().string();
+    fs::path target = fs::absolute(fs::path(folder), ec).lexically_normal();
     if (ec) return Fail("The folder '" + folder + "' cannot be used: " + ec.message() + ".");
-    if (fs::exists(fs::path(absolute), ec) && !fs::is_directory(fs::path(absolute), ec))
-        return Fail("'" + absolute + "' is not a folder.");
-    // The folders that are not there yet: a failure takes away what this call made.
+    // "Skins/" names the folder itself, never what a link of that name leads to.
+    if (!target.has_filename() && target.has_relative_path()) target = target.parent_path();
+    const std::string absolute = target.string();
+    auto unusable = [&](const std::string& why) {
+        return Fail("The folder '" + absolute + "' cannot be used: " + why + ".");
+    };
+    // The folders that are not there yet: a failure takes away what this call made, and
+    // nothing else. A link counts as there, even one that leads nowhere.
     std::vector<std::string> missing;
-    for (fs::path p(absolute); !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
+    for (fs::path p = target;; p = p.parent_path()) {
+        std::error_code look;
+        const fs::file_status status = fs::symlink_status(p, look);
+        if (fs::exists(status)) break;
+        if (status.type() != fs::file_type::not_found) return unusable(look.message());
         missing.push_back(p.string());
         if (p == p.parent_path()) break;
     }
-    fs::create_directories(fs::path(absolute), ec);
+    if (missing.empty()) {
+        const fs::file_status status = fs::status(target, ec);
+        if (ec == std::errc::too_many_symbolic_link_levels)
+            return unusable("it is a link that leads round in a circle, back to itself");
+        if (ec && ec != std::errc::no_such_file_or_directory) return unusable(ec.message());
+        if (!fs::exists(status)) {
+            std::error_code read;
+            const fs::path to = fs::read_symlink(target, read);
+            return unusable("it is a link to '" + (read ? std::string("?") : to.string()) +
+                            "', which is not there");
+        }
+        if (!fs::is_directory(status)) return Fail("'" + absolute + "' is not a folder.");
+    }
+    fs::create_directories(target, ec);
     if (ec) {
-        for (const std::string& made : missing) fs::remove(fs::path(made), ec);
+        std::error_code undo;
+        for (const std::string& made : missing) fs::remove(fs::path(made), undo);
         return Fail("The folder '" + absolute + "' cannot be made: " + ec.message() + ".");
     }
     m_madeFolders = missing;

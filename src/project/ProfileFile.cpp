@@ -44,13 +44,20 @@ CProfileFile::CProfileFile(std::string_view bytes) {
     size_t start = 0;
     while (start < bytes.size()) {
         size_t lf = bytes.find('\n', start);
+        std::string eol = "\n";
+        // Where no line feed follows, a carriage return ends the line: a file with those
+        // alone (old Macintosh tools write them) reads line by line, as the platform's
+        // profile functions read it, not as one line that holds no key.
+        if (lf == npos) {
+            lf = bytes.find('\r', start);
+            eol = "\r";
+        }
         if (lf == npos) {
             m_lines.push_back(Classify(std::string(bytes.substr(start)), ""));
             break;
         }
         size_t end = lf;
-        std::string eol = "\n";
-        if (end > start && bytes[end - 1] == '\r') {
+        if (eol == "\n" && end > start && bytes[end - 1] == '\r') {
             --end;
             eol = "\r\n";
         }

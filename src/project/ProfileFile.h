@@ -42,7 +42,7 @@ private:
     enum class Kind { Other, Comment, Section, Key };
     struct Line {
         std::string text;  // without its line end
-        std::string eol;   // "\r\n", "\n" or "" (last line without one)
+        std::string eol;   // "\r\n", "\n", "\r" or "" (last line without one)
         Kind kind = Kind::Other;
         std::string name;  // trimmed section or key name
     };

@@ -129,6 +129,30 @@ bool KeptExactly(const std::string& text) {
              text.back() == text.front());
 }
 
+bool IsControl(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+// `text` without its control characters, which no project file keeps and the rule book
+// refuses: a line break or a tab becomes a blank, as it parted words; the others (an
+// escape, a bell) go. `found` gets each one removed, written out ("\x1B"), once.
+std::string WithoutControls(const std::string& text, std::string& found) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string kept;
+    for (char c : text) {
+        if (!IsControl(c)) {
+            kept += c;
+            continue;
+        }
+        const unsigned char u = static_cast<unsigned char>(c);
+        const std::string written = std::string("\\x") + digits[u >> 4] + digits[u & 15];
+        if (found.find(written) == std::string::npos)
+            found += (found.empty() ? "" : ", ") + written;
+        if (c == '\r' || c == '\n' || c == '\t') kept += ' ';
+    }
+    return kept;
+}
+
 }  // namespace
 
 bool CSkinUnpacker::Fail(const std::string& message) {
@@ -152,6 +176,8 @@ bool CSkinUnpacker::Unpack(const std::string& databasePath, const std::string& f
     if (!ReadValues(resources) || !ReadBitmaps(resources)) return false;
     if (const std::string problem = CRuleBook::SkinNameProblem(m_skinName); !problem.empty())
         return Fail("'" + databasePath + "' cannot be unpacked: " + problem);
+    CleanText("author", m_author);
+    CleanText("comments", m_comments);
     NoteText("skin name", m_skinName);
     NoteText("author", m_author);
     NoteText("comments", m_comments);
@@ -230,10 +256,20 @@ bool CSkinUnpacker::ReadBitmaps(CSkinResources& r) {
     return true;
 }
 
+void CSkinUnpacker::CleanText(const char* what, std::string& text) {
+    std::string found;
+    text = WithoutControls(text, found);
+    if (!found.empty())
+        m_notes.push_back(std::string("The text of the ") + what + " held control characters (" +
+                          found +
+                          ") that a project file cannot keep; line breaks and tabs became "
+                          "blanks, the others were left out.");
+}
+
 void CSkinUnpacker::NoteText(const char* what, const std::string& text) {
     if (!KeptExactly(text))
         m_notes.push_back(std::string("The text of the ") + what +
-                          " has a line break, blanks at an end, enclosing quotes or more than " +
+                          " has blanks at an end, enclosing quotes or more than " +
                           std::to_string(CProfileFile::kMaxValueLength) +
                           " characters; the project file keeps it as near as it can.");
 }

@@ -26,8 +26,9 @@ public:
 
     const std::string& ProjectPath() const { return m_projectPath; }
     const std::string& LastError() const { return m_lastError; }
-    // Texts that a project file cannot hold exactly (a line break, blanks at either end,
-    // enclosing quotes, more than 259 characters), one sentence each.
+    // Texts that a project file cannot hold exactly (control characters, which are taken
+    // out; blanks at either end, enclosing quotes, more than 259 characters), one
+    // sentence each.
     const std::vector<std::string>& Notes() const { return m_notes; }
 
 private:
@@ -43,6 +44,8 @@ private:
     bool ReadBitmaps(CSkinResources& resources);
     bool WriteProject(const std::string& folder);
     void Apply(CSkinProject& project) const;
+    // Takes out of `text` what no project file keeps, and says so.
+    void CleanText(const char* what, std::string& text);
     void NoteText(const char* what, const std::string& text);
     bool Fail(const std::string& message);
 

@@ -25,7 +25,7 @@ TEST(Compiler, WritesTheDatabaseLayoutByteForByte) {
     WriteText("_script.txt",
               "INTEGER ID 1 VALUE -1\r\n"
               "STRING ID 2 \"\"\r\n"
-              "WORDLIST ID 3\r\nBEGIN\r\n\t-5 70000\r\nEND\r\n");
+              "WORDLIST ID 3\r\nBEGIN\r\n\t-5 65535\r\nEND\r\n");
     const RunResult run = RunCompiler(BuildArgs("Skin.PDB"));
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "");  // -q
@@ -47,7 +47,7 @@ TEST(Compiler, WritesTheDatabaseLayoutByteForByte) {
         'd',  'l',  0x00, 0x03, 0x00, 0x00, 0x00, 0x73, 0x00, 0x00,  // padding
         0xFF, 0xFF, 0xFF, 0xFF,                                      // tint -1
         0x00,                                                        // empty tSTR
-        0x00, 0x02, 0xFF, 0xFB, 0x11, 0x70,                          // wrdl: 2 values, -5, 70000
+        0x00, 0x02, 0xFF, 0xFB, 0xFF, 0xFF,                          // wrdl: 2 values, -5, 65535
     };
     EXPECT_EQ(ReadFile("Skin.PDB"), expected);
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Skin.PDB", "_script.txt"}));

@@ -45,7 +45,7 @@ TEST(ScriptReader, ReadsTheStatementsTheBuildWrites) {
         "END\r\n"
         "WORDLIST ID 3002\n"
         "BEGIN\n"
-        "\t-5 +70000\n"
+        "\t-5 +65535\n"
         "  1\n"
         "END\n");
     ASSERT_TRUE(parsed.diagnostics.empty()) << parsed.diagnostics[0].message;
@@ -65,7 +65,7 @@ TEST(ScriptReader, ReadsTheStatementsTheBuildWrites) {
     EXPECT_EQ(parsed.statements[4].text, "say \"hi\" C:\\skins\\");
     EXPECT_EQ(parsed.statements[5].text, "");
     EXPECT_EQ(parsed.statements[6].values, (std::vector<int32_t>{13, 11}));
-    EXPECT_EQ(parsed.statements[7].values, (std::vector<int32_t>{-5, 70000, 1}));
+    EXPECT_EQ(parsed.statements[7].values, (std::vector<int32_t>{-5, 65535, 1}));
     EXPECT_STREQ(parsed.statements[7].Type(), "wrdl");
 }
 
@@ -102,6 +102,23 @@ TEST(ScriptReader, EveryMistakeNamesItsLine) {
     EXPECT_EQ(OnlyError("WORDLIST ID 9\nBEGIN\n1 two 3\nEND\n"), "3: 'two' is not a number");
     EXPECT_EQ(OnlyError("WORDLIST ID 9\nBEGIN\n1 2\nEND 3\n"), "4: unexpected text after END");
     EXPECT_EQ(OnlyError(std::string(70000, 'x') + "\n"), "1: line is longer than 65536 bytes");
+}
+
+// A word list value is stored as one 16-bit word: what would lose its high bits is refused
+// with its line, every such value told, and the list is not kept.
+TEST(ScriptReader, AWordListValueThatAWordCannotHoldIsRefused) {
+    const Parsed parsed =
+        Parse("WORDLIST ID 9\nBEGIN\n-32768 65535\n-40000 70000\n-32769 65536\nEND\n");
+    ASSERT_EQ(parsed.diagnostics.size(), 4u);
+    const std::string range = " does not fit in a 16-bit word (-32768 to 65535)";
+    EXPECT_EQ(parsed.diagnostics[0].line, 4);
+    EXPECT_EQ(parsed.diagnostics[0].message, "value -40000" + range);
+    EXPECT_EQ(parsed.diagnostics[1].line, 4);
+    EXPECT_EQ(parsed.diagnostics[1].message, "value 70000" + range);
+    EXPECT_EQ(parsed.diagnostics[2].line, 5);
+    EXPECT_EQ(parsed.diagnostics[2].message, "value -32769" + range);
+    EXPECT_EQ(parsed.diagnostics[3].message, "value 65536" + range);
+    EXPECT_TRUE(parsed.statements.empty());
 }
 
 TEST(ScriptReader, AnUnclosedWordListDoesNotSwallowTheNextStatement) {

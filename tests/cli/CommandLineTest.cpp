@@ -267,6 +267,24 @@ TEST(CommandLine, BuildWritesTheDatabaseAndReportsFailures) {
                          files.dir.Folder().substr(0, files.dir.Folder().size() - 1) + "."),
               std::string::npos)
         << o.err;
+
+    // A library given, even beside the program or by a bare name, is the giver's: the
+    // message names where it was looked for (a bare name in the current folder) and does
+    // not send anyone to reinstall.
+    const fs::path program = fs::path(VANTORO_CLI).parent_path();
+    o = RunProgram(
+        {"--compiler-library", (program / "libNotBRRes.so").string(), "build", files.skn});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(
+        o.err.find("The compiler library 'libNotBRRes.so' is not in " + program.string() + "."),
+        std::string::npos)
+        << o.err;
+    o = RunProgram({"--compiler-library", "libNotBRRes.so", "build", files.skn});
+    EXPECT_NE(o.err.find("The compiler library 'libNotBRRes.so' is not in " +
+                         fs::current_path().string() + "."),
+              std::string::npos)
+        << o.err;
+    EXPECT_EQ(o.err.find("reinstall"), std::string::npos) << o.err;
 }
 
 TEST(CommandLine, BuildKeepsTheIntermediateFilesWhenAsked) {

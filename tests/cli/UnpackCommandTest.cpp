@@ -183,13 +183,34 @@ TEST(Unpack, RefusesWhatIsNotASkinAndWritesNothing) {
     EXPECT_EQ(fs::directory_iterator(out)->path().filename(), "title.bmp");
     EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1);
 
+#ifndef _WIN32
+    // A folder that is a link to itself, or to nothing, is said to be so; the link stays.
+    const fs::path loop = root / "Loop", dangling = root / "Dangling";
+    fs::create_symlink("Loop", loop);
+    fs::create_symlink(root / "gone", dangling);
+    for (const auto& [link, why] :
+         {std::pair{loop, std::string("it is a link that leads round in a circle, back to itself")},
+          {dangling, "it is a link to '" + (root / "gone").string() + "', which is not there"}}) {
+        for (const std::string& given : {link.string(), link.string() + "/"}) {
+            const Outcome refused = RunCli({"unpack", database, given});
+            EXPECT_EQ(refused.status, 1);
+            EXPECT_EQ(refused.err, "vantoro-cli: The folder '" + link.string() +
+                                       "' cannot be used: " + why + ".\n");
+        }
+        EXPECT_TRUE(fs::is_symlink(link));
+    }
+    EXPECT_FALSE(fs::exists(root / "gone"));
+#endif
+
     EXPECT_EQ(RunCli({"unpack", database}).status, 2);
     EXPECT_EQ(RunCli({"unpack", database, out, "more"}).status, 2);
     EXPECT_EQ(RunCli({"unpack", "--force", database, out}).status, 2);
 }
 
-// A text the project file cannot keep as it is (here a comment in quotes, which a project
-// file takes for quoting) is said, and the project is written all the same.
+// What a project file cannot keep is said, and the project is written all the same: control
+// characters (an author holding Escape, a bell) are taken out, so the project passes the
+// check; a comment in quotes, which a project file takes for quoting, is kept as near as
+// it can be.
 TEST(Unpack, NotesTextsAProjectFileCannotKeep) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -200,13 +221,25 @@ TEST(Unpack, NotesTextsAProjectFileCannotKeep) {
     size_t end = comments;
     while (skin[end] != 0) ++end;
     skin[comments] = skin[end - 1] = '"';
+    const size_t author = DataOf(skin, "tSTR", 3002);  // "Korrido Vantoro samples"
+    skin[author + 1] = 0x1B;
+    skin[author + 2] = 0x07;
+    skin[author + 7] = '\n';
+    skin[author + 8] = 0x1B;
     const std::string path = (root / "quoted.PDB").string();
     WriteFile(path, skin);
     const Outcome o = RunCli({"unpack", path, (root / "out").string()});
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err,
-              "vantoro-cli: note: The text of the comments has a line break, blanks at an end, "
-              "enclosing quotes or more than 259 characters; the project file keeps it as near "
-              "as it can.\n");
-    EXPECT_TRUE(fs::exists(root / "out" / "Meadow.skn"));
+              "vantoro-cli: note: The text of the author held control characters (\\x1B, \\x07, "
+              "\\x0A) that a project file cannot keep; line breaks and tabs became blanks, the "
+              "others were left out.\n"
+              "vantoro-cli: note: The text of the comments has blanks at an end, enclosing quotes "
+              "or more than 259 characters; the project file keeps it as near as it can.\n");
+    const std::string project = (root / "out" / "Meadow.skn").string();
+    CSkinProject recovered;
+    ASSERT_TRUE(Succeeded(recovered.LoadProject(project)));
+    EXPECT_EQ(recovered.SkinInfo.Author, "Krido antoro samples");
+    const Outcome checked = RunCli({"check", project});
+    EXPECT_EQ(checked.status, 0) << checked.out << checked.err;
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -9,6 +11,12 @@
 #include "AtomicFile.h"
 #include "AtomicFileProbe.h"
 #include "TempFolder.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 using vantoro::CAtomicFile;
 using vantoro::CAtomicFileProbe;
@@ -152,3 +160,49 @@ TEST(AtomicFile, PermissionsLinksAndDevicesAreKept) {
     EXPECT_EQ(full.Error(), "/dev/full: cannot be written (" + Reason(ENOSPC) + ")");
 }
 #endif
+
+// A writer killed mid-write leaves its hidden temporary file; the next write of the same
+// target removes those that lay untouched long enough and that no writer holds, and
+// nothing else: not a fresh one, not another target's, not a name of another pattern.
+TEST(AtomicFile, TheNextWriteRemovesWhatKilledWritersLeft) {
+    TempFolder dir;
+    const std::string target = dir.WriteFile("skin.PDB", "old");
+    const auto old =
+        fs::file_time_type::clock::now() - CAtomicFile::kStaleAge - std::chrono::minutes(1);
+    auto leave = [&](const std::string& name, bool stale) {
+        const std::string path = dir.WriteFile(name, "half a database");
+        if (stale) fs::last_write_time(path, old);
+        return path;
+    };
+    leave(".skin.PDB.0123abcd.tmp", true);
+    leave(".skin.PDB.fedc9876.tmp", true);
+    leave(".skin.PDB.5555aaaa.tmp", false);  // a writer may still be busy with it
+    leave(".other.PDB.0123abcd.tmp", true);  // another target's
+    leave(".skin.PDB.0123abcz.tmp", true);   // not a name this class makes
+    leave(".skin.PDB.0123abcd.tmp.keep", true);
+#ifndef _WIN32
+    // A writer that lives on, slow or stopped, holds its file.
+    const std::string held = leave(".skin.PDB.77777777.tmp", true);
+    const int fd = ::open(held.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+#endif
+
+    ASSERT_TRUE(CAtomicFile::Write(target, "new").Ok());
+    std::vector<std::string> expected = {".other.PDB.0123abcd.tmp",
+                                         ".skin.PDB.0123abcd.tmp.keep",
+                                         ".skin.PDB.0123abcz.tmp",
+                                         ".skin.PDB.5555aaaa.tmp",
+#ifndef _WIN32
+                                         ".skin.PDB.77777777.tmp",
+#endif
+                                         "skin.PDB"};
+    EXPECT_EQ(dir.Entries(), expected);
+    EXPECT_EQ(ReadText(target), "new");
+#ifndef _WIN32
+    ::close(fd);
+    ASSERT_TRUE(CAtomicFile::Write(target, "newer").Ok());
+    expected.erase(std::find(expected.begin(), expected.end(), ".skin.PDB.77777777.tmp"));
+    EXPECT_EQ(dir.Entries(), expected);
+#endif
+}

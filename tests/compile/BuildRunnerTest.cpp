@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <set>
 #include <sstream>
+#include <system_error>
 
 #include "BitmapCache.h"
 #include "Bmp.h"
@@ -188,6 +190,22 @@ TEST_F(BuildFixture, AFailingLibraryIsToldAsTheFieldOfTheLineItNamed) {
     EXPECT_EQ(CBuildRunner(compiler).Run(project).Message(),
               "Unable to build the skin.\n\nThe compiler library returned 3.");
 }
+
+#ifndef _WIN32
+// The real compiler on a full disk (a database that leads to /dev/full): the headline is
+// its reason, not its result code.
+TEST_F(BuildFixture, AFullDiskIsToldInTheCompilersWords) {
+    CResourceCompiler brres{QStringLiteral(BRRES_LIBRARY)};
+    fs::create_symlink("/dev/full", Database());
+    const CBuildResult result = CBuildRunner(brres).Run(project);
+    EXPECT_FALSE(result.Success);
+    const std::string reason =
+        "/dev/full: cannot be written (" + std::generic_category().message(ENOSPC) + ").";
+    EXPECT_EQ(result.Message(), "Unable to build the skin.\n\n" + reason);
+    EXPECT_EQ(result.Details() + ".", reason);
+    EXPECT_TRUE(fs::is_symlink(Database()));
+}
+#endif
 
 TEST_F(BuildFixture, BitmapProblemsNameTheElementAndPropertyOnceAndNeverTheScript) {
     fs::remove(dir.Path("title.bmp"));                   // missing

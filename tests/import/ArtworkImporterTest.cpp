@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
 #include <cerrno>
 #include <filesystem>
@@ -228,4 +229,96 @@ TEST(ArtworkImporter, FitCutsOrPadsAndAMaskFieldTakesAlphaOrBrightness) {
         EXPECT_EQ(made->PixelColor(100, 0), opaque ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
         EXPECT_EQ(import.Notes.size(), opaque ? 1u : 0u);
     }
+}
+
+namespace {
+
+uint32_t Crc32(const std::string& bytes) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char b : bytes) {
+        crc ^= b;
+        for (int k = 0; k < 8; ++k) crc = crc & 1 ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+    }
+    return ~crc;
+}
+
+std::string BigEndian(uint32_t v) {
+    return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+}
+
+std::string Chunk(const std::string& type, const std::string& data) {
+    return BigEndian(uint32_t(data.size())) + type + data + BigEndian(Crc32(type + data));
+}
+
+// A 2x2 PNG as Qt writes it, made an animation of `frames` frames: an animation control
+// chunk after the header and, when `stillIsFirst`, a frame control chunk ahead of the data.
+std::string AnimatedPng(uint32_t frames, bool stillIsFirst) {
+    QImage still(2, 2, QImage::Format_RGB32);
+    still.fill(qRgb(0, 0, 255));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(still.save(&buffer, "PNG"));
+    std::string bytes = png.toStdString();
+    const size_t afterHeader = 8 + 12 + 13;
+    std::string extra = Chunk("acTL", BigEndian(frames) + BigEndian(0));
+    if (stillIsFirst)
+        extra += Chunk("fcTL", BigEndian(0) + BigEndian(2) + BigEndian(2) + BigEndian(0) +
+                                   BigEndian(0) + std::string("\0\x01\0\x01\0\0", 6));
+    bytes.insert(afterHeader, extra);
+    return bytes;
+}
+
+}  // namespace
+
+// Of an animation the still picture is taken, and the import says which: the first frame
+// of a GIF, of an animated PNG whose still picture is its first frame, or the picture an
+// animated PNG keeps apart for programs that do not animate. A still picture says nothing.
+TEST(ArtworkImporter, AnAnimationGivesOnePictureAndSaysWhich) {
+    Skin skin(8);
+    CArtworkImporter importer;
+    CArtworkImport import;
+    std::string error;
+    // Two 1x1 frames of a two-colour table: white, then black.
+    const std::string frame0(
+        "\x21\xF9\x04\x00\x0A\x00\x00\x00"
+        "\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+        "\x02\x02\x44\x01\x00",
+        23);
+    const std::string frame1(
+        "\x21\xF9\x04\x00\x0A\x00\x00\x00"
+        "\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+        "\x02\x02\x4C\x01\x00",
+        23);
+    const std::string gif = skin.dir.WriteFile(
+        "blink.gif", std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00\xFF\xFF\xFF\x00\x00\x00", 19) +
+                         frame0 + frame1 + "\x3B");
+    ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), gif, {}, import))
+        << importer.LastError();
+    ASSERT_FALSE(import.Notes.empty());
+    EXPECT_EQ(import.Notes[0],
+              "The image '" + gif + "' is an animation of 2 frames; the first frame was taken.");
+    ASSERT_TRUE(CArtworkImporter::Write(import, &error)) << error;
+    EXPECT_EQ(Loaded(skin.dir.Path("title.bmp"))->PixelColor(0, 0), qRgb(255, 255, 255));
+
+    const std::string first = skin.dir.WriteFile("first.png", AnimatedPng(3, true));
+    ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), first, {}, import))
+        << importer.LastError();
+    ASSERT_FALSE(import.Notes.empty());
+    EXPECT_EQ(import.Notes[0],
+              "The image '" + first + "' is an animation of 3 frames; the first frame was taken.");
+    const std::string apart = skin.dir.WriteFile("apart.png", AnimatedPng(2, false));
+    ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), apart, {}, import))
+        << importer.LastError();
+    ASSERT_FALSE(import.Notes.empty());
+    EXPECT_EQ(import.Notes[0], "The image '" + apart +
+                                   "' is an animation of 2 frames; the still picture it holds "
+                                   "for programs that do not animate was taken, not a frame.");
+
+    const std::string still = skin.dir.Path("still.png");
+    QImage plain(2, 2, QImage::Format_RGB32);
+    plain.fill(qRgb(0, 0, 255));
+    ASSERT_TRUE(plain.save(QString::fromStdString(still), "PNG"));
+    ASSERT_TRUE(importer.Compute(skin.project, Field("WallPaper.Bmp"), still, {}, import));
+    EXPECT_TRUE(import.Notes.empty()) << import.Notes[0];
 }

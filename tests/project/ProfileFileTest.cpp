@@ -97,6 +97,26 @@ TEST(ProfileFile, NewFilesGetCrLfAndValuesCannotAddLines) {
     EXPECT_EQ(file.Keys("skininfo"), (std::vector<std::string>{"Comments", "Author"}));
 }
 
+// A file with carriage returns alone for line ends reads line by line, and a write keeps
+// its line ends; so does the end of a file that has line feeds before it.
+TEST(ProfileFile, CarriageReturnsAloneEndLinesWhereNoLineFeedFollows) {
+    CProfileFile file("[SkinInfo]\rSkinName=Mac\rReso=2\r\r[ToolBar]\rRect=0,0,160,16");
+    EXPECT_EQ(file.Get("SkinInfo", "SkinName"), "Mac");
+    EXPECT_EQ(file.Get("SkinInfo", "Reso"), "2");
+    EXPECT_EQ(file.Get("ToolBar", "Rect"), "0,0,160,16");
+    file.Set("SkinInfo", "Reso", "1");
+    file.Set("SkinInfo", "Depth", "8");
+    file.Set("ToolBar", "Bmp", "bar.bmp");
+    EXPECT_EQ(file.Bytes(),
+              "[SkinInfo]\rSkinName=Mac\rReso=1\rDepth=8\r\r[ToolBar]\rRect=0,0,160,16\r"
+              "Bmp=bar.bmp\r");
+
+    const CProfileFile mixed("[A]\r\nKey=a\rb\n[B]\rKey=c\r");
+    EXPECT_EQ(mixed.Get("A", "Key"), "a\rb");  // inside a line that a line feed ends
+    EXPECT_EQ(mixed.Get("B", "Key"), "c");
+    EXPECT_EQ(mixed.Bytes(), "[A]\r\nKey=a\rb\n[B]\rKey=c\r");
+}
+
 TEST(ProfileFile, KeyAddedToAnEmptySectionFollowsItsHeader) {
     CProfileFile file("[A]\r\n[B]\r\nK=1\r\n");
     file.Set("A", "New", "v");

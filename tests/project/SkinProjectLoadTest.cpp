@@ -22,8 +22,10 @@ void ReplaceLine(std::string& text, const std::string& from, const std::string& 
 
 }  // namespace
 
-TEST(SkinProjectLoad, ReadsEveryFieldOfBothLineEndings) {
-    for (const std::string eol : {"\r\n", "\n"}) {
+// Windows, Unix and old Macintosh line ends (carriage returns alone) read alike.
+TEST(SkinProjectLoad, ReadsEveryFieldOfEveryLineEnding) {
+    for (const std::string eol : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(eol == "\r" ? "CR" : eol == "\n" ? "LF" : "CR LF");
         TempFolder dir;
         const std::string text = SkinProjectWriter(2, 16).Remove("AppView", "TextColor").Text(eol);
         const std::string path = dir.WriteFile("Blue.skn", text);

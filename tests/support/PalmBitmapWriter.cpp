@@ -196,7 +196,8 @@ Bytes PalmBitmapWriter::Member(const PalmBitmapSpec& s, uint32_t next) {
     if (s.version == 3)
         Put32(out, uint32_t(4 + packed.size()));
     else
-        Put16(out, uint32_t(2 + packed.size()));
+        Put16(out, uint32_t(2 + packed.size() +
+                            (s.version == 2 && s.depth == 16 && s.sizeCountsDirectColour ? 8 : 0)));
     out.insert(out.end(), packed.begin(), packed.end());
     return out;
 }

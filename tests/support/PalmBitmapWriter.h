@@ -23,7 +23,10 @@ struct PalmBitmapSpec {
     // An index, a 5-6-5 colour (version 3) or 0xRRGGBB (version 2 direct colour).
     uint32_t transparentValue = 0;
     int density = 72;
-    bool littleEndian = false;     // version 3's little-endian pixel formats
+    bool littleEndian = false;  // version 3's little-endian pixel formats
+    // Compressed, version 2, 16 bits: the size counts the 8 bytes of direct colour
+    // information as well, as common Palm OS resource compilers write it.
+    bool sizeCountsDirectColour = false;
     std::vector<uint16_t> values;  // top row first: indexes or 5-6-5 colours
 
     // A pattern with runs and changes from row to row, so every compression has work.

@@ -1,7 +1,6 @@
 #include "InPlaceCBEditImp.h"
 
 #include "InPlaceKeys.h"
-#include "InPlaceMessages.h"
 
 namespace vantoro {
 
@@ -19,7 +18,7 @@ bool CInPlaceCBEditImp::event(QEvent* event) {
         return true;
     }
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
-        CInPlaceEvent::Send(parentWidget(), WM_INPLACE_STEP, key == Qt::Key_Up ? 38 : 40);
+        emit StepRequested(key == Qt::Key_Up ? -1 : 1);
         return true;
     }
     return QLineEdit::event(event);

@@ -48,8 +48,7 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
       m_document(document),
       m_history(document.History()),
       m_Stacker(document.Project().Folder, document.Bitmaps()),
-      m_pCommands(
-          new CDocumentCommands(*this, document, m_Compiler, [this] { CommitPendingEdit(); })),
+      m_pCommands(new CDocumentCommands(*this, document, m_Compiler, [this] { TakeTyping(); })),
       m_strTutorialPath(DefaultTutorialPath()) {
     setObjectName(QStringLiteral("MainFrame"));
     m_pCentral = new QStackedWidget(this);
@@ -228,6 +227,14 @@ void CMainFrame::CreateDockingWindows() {
     addDockWidget(Qt::RightDockWidgetArea, m_pPropertyWnd);
     connect(m_pPropertyWnd->List(), &CPropertyListCtrl::MessageForUser, this,
             [this](const QString& text) { CMessageBox::Show(this, text); });
+    // Until the document takes entries itself
+    connect(m_pPropertyWnd->List(), &CPropertyListCtrl::ValueEntered, this,
+            [](CPropertyItemManager* sheet, int itemId, const CPropertyValue& value) {
+                if (CPropertyItem* row = sheet->FindItem(uint8_t(itemId))) {
+                    row->SetValue(value);
+                    sheet->OnItemChanged(row, nullptr, -1);
+                }
+            });
     resizeDocks({m_pWorkspace, m_pPropertyWnd}, {kDockWidth, kDockWidth}, Qt::Horizontal);
     for (QDockWidget* dock :
          {static_cast<QDockWidget*>(m_pWorkspace), static_cast<QDockWidget*>(m_pPropertyWnd)})
@@ -291,12 +298,12 @@ bool CMainFrame::IsOpenProject(const QString& path) const {
     return project.IsLoaded && CProjectPath::IsSameFile(PathToQString(project.PathName), path);
 }
 
-void CMainFrame::CommitPendingEdit() {
-    if (m_pPropertyWnd) m_pPropertyWnd->CommitPendingEdit();
+void CMainFrame::TakeTyping() {
+    if (m_pPropertyWnd) m_pPropertyWnd->TakeTyping();
 }
 
 void CMainFrame::OnEditUndo() {
-    CommitPendingEdit();
+    TakeTyping();
     m_history.Stack().undo();
 }
 
@@ -307,7 +314,7 @@ void CMainFrame::OnImportImage() {
 }
 
 void CMainFrame::OnEditRedo() {
-    CommitPendingEdit();
+    TakeTyping();
     m_history.Stack().redo();
 }
 

@@ -37,6 +37,13 @@ void GridTest::SetUp() {
     m_list = std::make_unique<CPropertyListCtrl>();
     QObject::connect(m_list.get(), &CPropertyListCtrl::MessageForUser,
                      [this](const QString& text) { m_messages << text; });
+    // As the window does: an entry goes into the row and on through the sheet.
+    QObject::connect(m_list.get(), &CPropertyListCtrl::ValueEntered,
+                     [](CPropertyItemManager* sheet, int itemId, const CPropertyValue& value) {
+                         CPropertyItem* row = sheet->FindItem(uint8_t(itemId));
+                         row->SetValue(value);
+                         sheet->OnItemChanged(row, nullptr, -1);
+                     });
     QFont font = m_list->font();
     font.setPixelSize(11);
     m_list->setFont(font);

@@ -34,7 +34,8 @@ public:
 };
 
 // A shown, active property list whose viewport is exactly 200 pixels wide with
-// 16-pixel rows; the grid's and the model's messages recorded.
+// 16-pixel rows; the grid's and the model's messages recorded, and what it enters put
+// into the row and through its sheet.
 class GridTest : public ::testing::Test {
 protected:
     void SetUp() override;

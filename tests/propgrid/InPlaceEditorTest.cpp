@@ -86,7 +86,7 @@ TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
     }
 }
 
-TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnterAndKeepTheRest) {
+TEST_F(InPlaceEditorTest, ColourAndRectangleTakeOnlyAcceptedTextOnEnterAndKeepTheRest) {
     CTestSheet sheet;
     auto* color = static_cast<CPropertyItemColorRef*>(sheet.m_pColor);
     color->m_crValue = RgbColor(1, 2, 3);
@@ -124,7 +124,7 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnterAndKeep
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(color->m_crValue, RgbColor(255, 128, 0));
     EXPECT_EQ(box->text(), QStringLiteral("255,128,0"));
-    // The committed text shows from its start however narrow the cell.
+    // The taken text shows from its start however narrow the cell.
     EXPECT_EQ(box->cursorPosition(), 0);
 
     m_list->setCurrentRow(4);
@@ -138,15 +138,15 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnterAndKeep
     EXPECT_EQ(static_cast<CPropertyItemRect*>(sheet.m_pArea)->m_rcValue, (CRect{10, 20, 110, 45}));
     EXPECT_EQ(m_messages.size(), 1);
 
-    // Typed but not entered: a command that commits pending edits takes it when valid.
+    // Typed but not entered: a command that takes typing first takes it when valid.
     rectEditor->Edit()->setFocus();
     rectEditor->Edit()->selectAll();
     QTest::keyClicks(rectEditor->Edit(), "1,2 (3x4)");
-    EXPECT_TRUE(m_list->CommitPendingEdit());
+    EXPECT_TRUE(m_list->TakeTyping());
     EXPECT_EQ(static_cast<CPropertyItemRect*>(sheet.m_pArea)->m_rcValue, (CRect{1, 2, 4, 6}));
     rectEditor->Edit()->selectAll();
     QTest::keyClicks(rectEditor->Edit(), "1,2 (0x4)");
-    EXPECT_FALSE(m_list->CommitPendingEdit());
+    EXPECT_FALSE(m_list->TakeTyping());
     EXPECT_EQ(m_messages.size(), 1) << "no message from a command";
 }
 

@@ -169,7 +169,7 @@ TEST_F(PropertyListCtrlTest, ThePressInTheGlyphColumnAndTheDoubleClickToggle) {
     EXPECT_EQ(m_list->count(), 12);
 }
 
-TEST_F(PropertyListCtrlTest, TextEditorsCommitOnTabAndFocusLossAndAreReused) {
+TEST_F(PropertyListCtrlTest, TextFieldsAreTakenOnTabAndFocusLossAndAreReused) {
     CDataScrollBar record;
     record.Bmp = "old.bmp";
     record.ButtonTopHeight = 3;
@@ -256,13 +256,13 @@ TEST_F(PropertyListCtrlTest, TheComboStepsWithinItsChoicesAndItsPopUpShowsEightR
     CInPlaceCBEditImp* field = combo->Edit();
     QTest::keyClick(field, Qt::Key_Down);
     EXPECT_EQ(sheet.m_pChoice->m_nSelected, 0)
-        << "Down from no choice chooses the first and commits";
+        << "Down from no choice chooses the first and enters it";
     QTest::keyClick(field, Qt::Key_Up);
     EXPECT_EQ(combo->GetCurSel(), 0);
     combo->SetCurSel(8);
     QTest::keyClick(field, Qt::Key_Down);
     EXPECT_EQ(combo->GetCurSel(), 8);
-    EXPECT_EQ(sheet.m_pChoice->m_nSelected, 0) << "Down on the last entry commits nothing";
+    EXPECT_EQ(sheet.m_pChoice->m_nSelected, 0) << "Down on the last entry enters nothing";
 
     CInPlaceCBListBoxImp* popUp = combo->DropDown();
     EXPECT_EQ(popUp->height(), 8 * InPlaceButtonWidth() + 2 * popUp->frameWidth());

@@ -12,6 +12,15 @@ CInPlaceCBEditImp::CInPlaceCBEditImp(QWidget* combo, QWidget* list)
 }
 
 bool CInPlaceCBEditImp::event(QEvent* event) {
+    // A read-only field has no typing of its own: the window's Undo and Redo pass.
+    if (PassesUndoToWindow(event, false)) {
+        event->ignore();
+        return true;
+    }
+    if (IsDialogKey(event)) {
+        emit DropRequested();
+        return true;
+    }
     const int key = PressedKey(event);
     if (IsLeavingKey(key) || key == Qt::Key_Escape) {
         HandFocusBack(m_pList);

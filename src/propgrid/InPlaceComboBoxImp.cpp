@@ -27,6 +27,7 @@ CInPlaceComboBoxImp::CInPlaceComboBoxImp(QWidget* parent, QWidget* list)
     setFocusProxy(m_edit);
     m_edit->move(0, 1);
     connect(m_edit, &CInPlaceCBEditImp::StepRequested, this, &CInPlaceComboBoxImp::Step);
+    connect(m_edit, &CInPlaceCBEditImp::DropRequested, this, &CInPlaceComboBoxImp::ShowDropDown);
     connect(m_listBox, &CInPlaceCBListBoxImp::Chosen, this, &CInPlaceComboBoxImp::Choose);
     connect(m_listBox, &CInPlaceCBListBoxImp::ClosedUp, this, &CInPlaceComboBoxImp::CloseDropDown);
 }

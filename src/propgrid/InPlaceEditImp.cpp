@@ -61,6 +61,10 @@ void CInPlaceEditImp::MoveTo(const QRect& cell) {
 }
 
 bool CInPlaceEditImp::event(QEvent* event) {
+    if (PassesUndoToWindow(event, HasTyping())) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         switch (FieldKeyOf(key)) {

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QWidget>
 
 namespace vantoro {
@@ -60,6 +61,21 @@ inline EFieldKey FieldKeyOf(const QKeyEvent& event) {
     if (key == Qt::Key_Escape) return EFieldKey::Abandon;
     if (IsStepKey(key) && IsPlainKey(event)) return EFieldKey::Step;
     return EFieldKey::Other;
+}
+
+// The window's Undo and Redo keys. A field passes them on to the window while it holds
+// no typing of its own, so that they undo and redo the document's changes.
+inline bool IsUndoRedoKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    return event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo) ||
+           (event.key() == Qt::Key_Y && mods == Qt::ControlModifier);
+}
+
+// Whether `event` is a shortcut check for Undo or Redo that a field without typing of
+// its own leaves to the window.
+inline bool PassesUndoToWindow(const QEvent* event, bool hasTyping) {
+    return !hasTyping && event->type() == QEvent::ShortcutOverride &&
+           IsUndoRedoKey(*static_cast<const QKeyEvent*>(event));
 }
 
 // Whether the focus leaving a field ends its edit. Not for the field's own context menu

@@ -320,10 +320,17 @@ void CPropertyListCtrl::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (m_splitDrag.Press(*event)) return;
+    const int selected = currentRow();
     QListWidget::mousePressEvent(event);
     if (m_bInDoubleClick || event->button() != Qt::LeftButton) return;
-    if (count() > 0 && event->position().x() <= CPropertyRowGeometry::kGlyphWidth)
+    if (count() > 0 && event->position().x() <= CPropertyRowGeometry::kGlyphWidth) {
         ToggleCategory(currentRow());
+        return;
+    }
+    // A click on the row already selected puts the keyboard in its field again.
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (pressed.isValid() && pressed.row() == selected && currentRow() == selected)
+        m_keys.FocusFieldOfValueRow();
 }
 
 void CPropertyListCtrl::mouseMoveEvent(QMouseEvent* event) {

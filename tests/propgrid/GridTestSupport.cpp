@@ -39,7 +39,9 @@ void GridTest::SetUp() {
                      [this](const QString& text) { m_messages << text; });
     // As the window does: an entry goes into the row and on through the sheet.
     QObject::connect(m_list.get(), &CPropertyListCtrl::ValueEntered,
-                     [](CPropertyItemManager* sheet, int itemId, const CPropertyValue& value) {
+                     [this](CPropertyItemManager* sheet, int itemId, const CPropertyValue& value) {
+                         m_entries.push_back({sheet, itemId, value});
+                         if (m_bRefuse) return;
                          CPropertyItem* row = sheet->FindItem(uint8_t(itemId));
                          row->SetValue(value);
                          sheet->OnItemChanged(row, nullptr, -1);

@@ -30,8 +30,6 @@ public:
     std::string GetText() const;
     // Opens the field on `text`, all of it selected.
     void SetText(const std::string& text);
-    // The text last loaded: what the row holds while nothing was typed.
-    const std::string& LoadedText() const { return m_strText; }
 
 signals:
     // What the field holds is to be entered.

@@ -103,10 +103,6 @@ public:
     // it is the edit row, its editor shows the value. The keyboard focus stays put.
     void OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId);
 
-    // Abandons what the open field holds: it shows the row's value again and the list
-    // takes the keyboard focus.
-    void AbandonTyping() { m_editor.Abandon(); }
-
     // Whether an editor of `list` being loaded may take the keyboard focus (not while the
     // list shows a value without moving the focus).
     static bool EditorMayTakeFocus(const QWidget* list);

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "InPlaceEditor.h"
 #include "PropertyListHost.h"
 #include "TextCodec.h"
 
@@ -10,33 +9,32 @@ namespace vantoro {
 
 void CPropertyItem::DrawValue(QPainter&, const QRect&) const {}
 
-void CPropertyItem::ShowEditor(IPropertyListHost& list, const QRect&, bool) {
-    list.SetEditor(nullptr, false);
+void CPropertyItem::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
+    const std::optional<EEditorKind> kind = EditorKind();
+    if (!kind) {
+        list.SetEditor(nullptr, false);
+        return;
+    }
+    IInPlaceEditor* editor = list.FindEditor(*kind);
+    const bool created = editor == nullptr;
+    if (created)
+        editor = list.CreateEditor(*kind, cell);
+    else
+        editor->MoveTo(cell);
+    if (editor && load) editor->Load(GetValue(), Choices());
+    list.SetEditor(editor, created && editor);
 }
 
-CResult<void> CPropertyItem::ReadEditor(IInPlaceEditor&) {
-    return {};
+CEditorValue CPropertyItem::ReadEditor(IInPlaceEditor& editor) const {
+    CResult<CPropertyValue> read = editor.Read();
+    if (!read) return {std::nullopt, read.Error()};
+    return {std::move(read).Value(), {}};
 }
 
 bool CPropertyItem::SetShown(bool shown) {
     if (m_bShown == shown) return false;
     m_bShown = shown;
     return true;
-}
-
-IInPlaceEditor* CPropertyItem::FindOrCreateEditor(IPropertyListHost& list, const char* editorClass,
-                                                  const QRect& cell, bool& created) {
-    IInPlaceEditor* editor = list.FindEditor(editorClass);
-    created = editor == nullptr;
-    if (created)
-        editor = list.CreateEditor(editorClass, cell);
-    else
-        editor->MoveTo(cell);
-    return editor;
-}
-
-void CPropertyItem::HandOver(IPropertyListHost& list, IInPlaceEditor* editor, bool created) {
-    list.SetEditor(editor, created);
 }
 
 void CPropertyItem::DrawValueText(QPainter& painter, const QRect& cell, const std::string& text) {

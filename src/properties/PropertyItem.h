@@ -2,17 +2,25 @@
 
 #include <QRect>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "InPlaceEditor.h"
 #include "PropertyValue.h"
-#include "Result.h"
 
 class QPainter;
 
 namespace vantoro {
 
-class IInPlaceEditor;
 class IPropertyListHost;
+
+// What a row makes of the value its editor holds: the value to enter (none when the row
+// refuses it) and what the user is to be told (refused, or cut to fit).
+struct CEditorValue {
+    std::optional<CPropertyValue> Value;
+    std::string Message;
+};
 
 // One row of the property grid: a category or a value of a skin element. A value row
 // holds a copy of its value; the sheet copies it from and to the element record.
@@ -30,13 +38,17 @@ public:
     // Draws the value into the value cell, one line, left-aligned, vertically centred,
     // in the painter's font and pen.
     virtual void DrawValue(QPainter& painter, const QRect& cell) const;
-    // Puts the row's editor over `cell`, loading the value when `load` is set. The base
-    // has no editor: it leaves the list with none.
-    virtual void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load);
-    // Takes the value back from `editor`. An error when the entry was not taken as typed
-    // (refused, or cut to fit), with what the user is to be told; the row then holds what
-    // it did take.
-    virtual CResult<void> ReadEditor(IInPlaceEditor& editor);
+    // The kind of editor the value is typed or chosen in; none for a category.
+    virtual std::optional<EEditorKind> EditorKind() const { return std::nullopt; }
+    // The texts of the choices the editor offers; none but for a choice row.
+    virtual std::vector<std::string> Choices() const { return {}; }
+    // Puts the row's editor over `cell`, the cached one of its kind or a new one, and
+    // opens its field on the row's value when `load` is set. A row without an editor
+    // leaves the list with none.
+    void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load);
+    // What the row makes of the value `editor` holds; the row itself stays as it is.
+    // The base takes whatever the editor reads.
+    virtual CEditorValue ReadEditor(IInPlaceEditor& editor) const;
 
     // The value as it stands, and a value put back (undo, redo); monostate for none.
     virtual CPropertyValue GetValue() const { return {}; }
@@ -54,24 +66,6 @@ public:
     uint32_t m_nHelpId = 0;
 
 protected:
-    // The common part of every value row's ShowEditor: the cached editor of `editorClass`
-    // moved to `cell`, or a new one there; `created` says which.
-    static IInPlaceEditor* FindOrCreateEditor(IPropertyListHost& list, const char* editorClass,
-                                              const QRect& cell, bool& created);
-    // ShowEditor of a row whose editor of interface `Editor` is loaded by `loadValue`
-    // (a value put in, all of it selected, the focus given).
-    template <class Editor, class Load>
-    static void ShowLoadedEditor(IPropertyListHost& list, const char* editorClass,
-                                 const QRect& cell, bool load, Load loadValue) {
-        bool created = false;
-        auto* editor = dynamic_cast<Editor*>(FindOrCreateEditor(list, editorClass, cell, created));
-        if (editor && load) {
-            loadValue(*editor);
-            editor->SelectAllAndFocus();
-        }
-        HandOver(list, editor, created);
-    }
-    static void HandOver(IPropertyListHost& list, IInPlaceEditor* editor, bool created);
     // One line of text in `cell`, as every value is drawn.
     static void DrawValueText(QPainter& painter, const QRect& cell, const std::string& text);
 };

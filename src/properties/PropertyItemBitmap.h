@@ -10,9 +10,8 @@ namespace vantoro {
 class CPropertyItemBitmap : public CPropertyItemString {
 public:
     using CPropertyItemString::CPropertyItemString;
-    static constexpr const char* kEditorClass = "CInPlaceFileEditImp";
     const char* ClassName() const override { return "CPropertyItemBitmap"; }
-    void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
+    std::optional<EEditorKind> EditorKind() const override { return EEditorKind::File; }
 };
 
 }  // namespace vantoro

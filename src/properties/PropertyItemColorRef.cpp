@@ -2,9 +2,6 @@
 
 #include <QPainter>
 
-#include "InPlaceColorEditor.h"
-#include "PropertyListHost.h"
-
 namespace vantoro {
 
 QRect CPropertyItemColorRef::SwatchRect(const QRect& cell) {
@@ -25,16 +22,6 @@ void CPropertyItemColorRef::DrawValue(QPainter& painter, const QRect& cell) cons
                              std::to_string(BlueOf(m_crValue));
     const QRect textCell(cell.left() + 16, swatch.top(), cell.width() - 16, swatch.height());
     DrawValueText(painter, textCell, text);
-}
-
-void CPropertyItemColorRef::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
-    ShowLoadedEditor<IInPlaceColorEditor>(list, kEditorClass, cell, load,
-                                          [this](auto& editor) { editor.SetColor(m_crValue); });
-}
-
-CResult<void> CPropertyItemColorRef::ReadEditor(IInPlaceEditor& editor) {
-    if (auto* color = dynamic_cast<IInPlaceColorEditor*>(&editor)) m_crValue = color->GetColor();
-    return {};
 }
 
 void CPropertyItemColorRef::SetValue(const CPropertyValue& value) {

@@ -9,12 +9,10 @@ namespace vantoro {
 class CPropertyItemColorRef : public CPropertyItem {
 public:
     using CPropertyItem::CPropertyItem;
-    static constexpr const char* kEditorClass = "CInPlaceColorEditImp";
 
     const char* ClassName() const override { return "CPropertyItemColorRef"; }
     void DrawValue(QPainter& painter, const QRect& cell) const override;
-    void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
-    CResult<void> ReadEditor(IInPlaceEditor& editor) override;
+    std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Colour; }
     CPropertyValue GetValue() const override { return m_crValue; }
     void SetValue(const CPropertyValue& value) override;
 

@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "InPlaceTextEditor.h"
-#include "PropertyListHost.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 
@@ -31,24 +29,13 @@ void CPropertyItemInt::DrawValue(QPainter& painter, const QRect& cell) const {
     DrawValueText(painter, cell, std::to_string(m_nValue));
 }
 
-void CPropertyItemInt::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
-    ShowLoadedEditor<IInPlaceTextEditor>(list, kEditorClass, cell, load, [this](auto& editor) {
-        editor.SetText(std::to_string(m_nValue));
-    });
-}
-
-CResult<void> CPropertyItemInt::ReadEditor(IInPlaceEditor& editor) {
-    auto* text = dynamic_cast<IInPlaceTextEditor*>(&editor);
-    if (!text) return {};
-    const int32_t value = ParseInt(text->GetText());
-    if (m_bCheckRange && (value < m_nMin || value > m_nMax)) {
-        text->SetText(std::to_string(m_nValue));
-        text->SelectAllAndFocus();
-        return Fail(
-            FromQString(CStringTable::Load(IDS_VALUE_OUT_OF_RANGE).arg(m_nMin).arg(m_nMax)));
-    }
-    m_nValue = value;
-    return {};
+CEditorValue CPropertyItemInt::ReadEditor(IInPlaceEditor& editor) const {
+    CEditorValue read = CPropertyItem::ReadEditor(editor);
+    const auto* number = read.Value ? std::get_if<int32_t>(&*read.Value) : nullptr;
+    if (!number || !m_bCheckRange || (*number >= m_nMin && *number <= m_nMax)) return read;
+    editor.Load(m_nValue, {});
+    return {std::nullopt,
+            FromQString(CStringTable::Load(IDS_VALUE_OUT_OF_RANGE).arg(m_nMin).arg(m_nMax))};
 }
 
 void CPropertyItemInt::SetValue(const CPropertyValue& value) {

@@ -8,14 +8,13 @@ namespace vantoro {
 class CPropertyItemInt : public CPropertyItem {
 public:
     using CPropertyItem::CPropertyItem;
-    static constexpr const char* kEditorClass = "CInPlaceEditPropItemInt";
 
     const char* ClassName() const override { return "CPropertyItemInt"; }
     void DrawValue(QPainter& painter, const QRect& cell) const override;
-    void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
-    // Reads leading blanks, a sign and digits up to the first other character (none: 0).
-    // Out of range: message 8001 and the old value back in the editor.
-    CResult<void> ReadEditor(IInPlaceEditor& editor) override;
+    std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Integer; }
+    // Out of range: message 8001, nothing entered, and the field opened on the old value
+    // again.
+    CEditorValue ReadEditor(IInPlaceEditor& editor) const override;
     CPropertyValue GetValue() const override { return m_nValue; }
     void SetValue(const CPropertyValue& value) override;
 

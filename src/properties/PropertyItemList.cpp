@@ -1,8 +1,5 @@
 #include "PropertyItemList.h"
 
-#include "InPlaceComboEditor.h"
-#include "PropertyListHost.h"
-
 namespace vantoro {
 
 const char* CPropertyItemList::GetChoiceText(int32_t) const {
@@ -19,24 +16,10 @@ void CPropertyItemList::DrawValue(QPainter& painter, const QRect& cell) const {
     if (const char* text = GetChoiceText(m_nSelected)) DrawValueText(painter, cell, text);
 }
 
-void CPropertyItemList::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
-    bool created = false;
-    auto* combo =
-        dynamic_cast<IInPlaceComboEditor*>(FindOrCreateEditor(list, kEditorClass, cell, created));
-    if (combo) {
-        if (load) {
-            if (!created) combo->ResetContent();
-            for (int i = 0; const char* text = GetChoiceText(i); ++i) combo->AddString(text);
-            combo->SetCurSel(m_nSelected);
-        }
-        combo->SetDropDownHeight(ChoiceCount());
-    }
-    list.SetEditor(combo, created);
-}
-
-CResult<void> CPropertyItemList::ReadEditor(IInPlaceEditor& editor) {
-    if (auto* combo = dynamic_cast<IInPlaceComboEditor*>(&editor)) m_nSelected = combo->GetCurSel();
-    return {};
+std::vector<std::string> CPropertyItemList::Choices() const {
+    std::vector<std::string> texts;
+    for (int i = 0; const char* text = GetChoiceText(i); ++i) texts.emplace_back(text);
+    return texts;
 }
 
 void CPropertyItemList::SetValue(const CPropertyValue& value) {

@@ -9,13 +9,13 @@ namespace vantoro {
 class CPropertyItemList : public CPropertyItem {
 public:
     using CPropertyItem::CPropertyItem;
-    static constexpr const char* kEditorClass = "CInPlaceComboBoxImp";
 
     const char* ClassName() const override { return "CPropertyItemList"; }
     // The text of choice m_nSelected, nothing when there is none.
     void DrawValue(QPainter& painter, const QRect& cell) const override;
-    void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
-    CResult<void> ReadEditor(IInPlaceEditor& editor) override;
+    std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Choice; }
+    // GetChoiceText from 0 up to the first null.
+    std::vector<std::string> Choices() const override;
     CPropertyValue GetValue() const override { return m_nSelected; }
     void SetValue(const CPropertyValue& value) override;
 

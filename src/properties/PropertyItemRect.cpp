@@ -1,8 +1,5 @@
 #include "PropertyItemRect.h"
 
-#include "InPlaceRectEditor.h"
-#include "PropertyListHost.h"
-
 namespace vantoro {
 
 std::string CPropertyItemRect::Format(const CRect& rect) {
@@ -15,16 +12,6 @@ std::string CPropertyItemRect::Format(const CRect& rect) {
 
 void CPropertyItemRect::DrawValue(QPainter& painter, const QRect& cell) const {
     DrawValueText(painter, cell, Format(m_rcValue));
-}
-
-void CPropertyItemRect::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
-    ShowLoadedEditor<IInPlaceRectEditor>(list, kEditorClass, cell, load,
-                                         [this](auto& editor) { editor.SetRect(m_rcValue); });
-}
-
-CResult<void> CPropertyItemRect::ReadEditor(IInPlaceEditor& editor) {
-    if (auto* rect = dynamic_cast<IInPlaceRectEditor*>(&editor)) m_rcValue = rect->GetRect();
-    return {};
 }
 
 void CPropertyItemRect::SetValue(const CPropertyValue& value) {

@@ -9,12 +9,10 @@ namespace vantoro {
 class CPropertyItemRect : public CPropertyItem {
 public:
     using CPropertyItem::CPropertyItem;
-    static constexpr const char* kEditorClass = "CInPlaceRectEditImp";
 
     const char* ClassName() const override { return "CPropertyItemRect"; }
     void DrawValue(QPainter& painter, const QRect& cell) const override;
-    void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
-    CResult<void> ReadEditor(IInPlaceEditor& editor) override;
+    std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Rect; }
     CPropertyValue GetValue() const override { return m_rcValue; }
     void SetValue(const CPropertyValue& value) override;
 

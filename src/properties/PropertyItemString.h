@@ -8,13 +8,12 @@ namespace vantoro {
 class CPropertyItemString : public CPropertyItem {
 public:
     using CPropertyItem::CPropertyItem;
-    static constexpr const char* kEditorClass = "CInPlaceEditPropItemString";
 
     const char* ClassName() const override { return "CPropertyItemString"; }
     void DrawValue(QPainter& painter, const QRect& cell) const override;
-    void ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) override;
-    // Over the limit: message 8000, and the text cut to the limit, in the row and editor.
-    CResult<void> ReadEditor(IInPlaceEditor& editor) override;
+    std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Text; }
+    // Over the limit: message 8000, and the text cut to the limit is what is entered.
+    CEditorValue ReadEditor(IInPlaceEditor& editor) const override;
     CPropertyValue GetValue() const override { return m_strValue; }
     void SetValue(const CPropertyValue& value) override;
 

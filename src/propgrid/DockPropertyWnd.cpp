@@ -91,8 +91,8 @@ void CDockPropertyWnd::ReleasePropertySheet() {
     m_wndList->SetManager(nullptr);
 }
 
-bool CDockPropertyWnd::CommitPendingEdit() {
-    return m_wndList->CommitPendingEdit();
+bool CDockPropertyWnd::TakeTyping() {
+    return m_wndList->TakeTyping();
 }
 
 void CDockPropertyWnd::OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {

@@ -23,11 +23,11 @@ public:
     bool ShowPropertySheet(CPropertyItemManager* sheet, bool force);
     // Empties the list and the pane; the list keeps its sheet.
     void ClearPropertySheet();
-    // Empties the list and forgets its sheet, committing nothing: for when the sheets
-    // are about to go away.
+    // Empties the list and forgets its sheet, taking nothing: for when the sheets are
+    // about to go away.
     void ReleasePropertySheet();
-    // Commits what the open editor holds when it was typed; true when it did.
-    bool CommitPendingEdit();
+    // Takes what the open field holds when it was typed; true when it took a value.
+    bool TakeTyping();
     // Undo or redo put a value back into `sheet`'s row `itemId`.
     void OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId);
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "InPlaceButtonEditImp.h"
+#include "InPlaceKeys.h"
 
 namespace vantoro {
 
@@ -12,6 +13,10 @@ CInPlaceButtonEditBoxImp::CInPlaceButtonEditBoxImp(CInPlaceButtonEditImp* editor
 }
 
 bool CInPlaceButtonEditBoxImp::event(QEvent* event) {
+    if (m_pEditor && PassesUndoToWindow(event, m_pEditor->HasTyping())) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && m_pEditor &&
         m_pEditor->FieldKeyPress(*static_cast<QKeyEvent*>(event)))
         return true;

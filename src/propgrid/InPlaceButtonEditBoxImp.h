@@ -7,7 +7,8 @@ namespace vantoro {
 class CInPlaceButtonEditImp;
 
 // The text field of the colour and rectangle editors. Its keys and its focus loss are
-// the editor's to handle (Enter, Tab, Escape, the step keys, the dialog keys).
+// the editor's to handle (Enter, Tab, Escape, the step keys, the dialog keys), and so is
+// whether the window's Undo and Redo keys pass through it.
 class CInPlaceButtonEditBoxImp : public QLineEdit {
     Q_OBJECT
 public:

@@ -7,17 +7,16 @@
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceDotsButton.h"
 #include "InPlaceKeys.h"
-#include "InPlaceMessages.h"
 #include "InPlaceMetrics.h"
 #include "LineEditSelection.h"
 #include "PropertyListCtrl.h"
+#include "TextCodec.h"
 
 namespace vantoro {
 
 CInPlaceButtonEditImp::CInPlaceButtonEditImp(QWidget* parent, QWidget* list,
-                                             QEvent::Type enterMessage, const QString& buttonName)
+                                             const QString& buttonName)
     : QWidget(parent),
-      m_enterMessage(enterMessage),
       m_edit(new CInPlaceButtonEditBoxImp(this)),
       m_button(new CInPlaceDotsButton(buttonName, this)),
       m_pList(list) {
@@ -43,12 +42,19 @@ void CInPlaceButtonEditImp::resizeEvent(QResizeEvent* event) {
     m_button->setGeometry(ButtonRect());
 }
 
-void CInPlaceButtonEditImp::MoveEditor(const QRect& cell) {
+void CInPlaceButtonEditImp::MoveTo(const QRect& cell) {
     setGeometry(cell);
     if (isHidden()) show();
 }
 
-void CInPlaceButtonEditImp::FocusEdit() {
+void CInPlaceButtonEditImp::Load(const CPropertyValue& value, const std::vector<std::string>&) {
+    HoldValue(value);
+    ShowHeldValue();
+    update();
+    FocusField();
+}
+
+void CInPlaceButtonEditImp::FocusField() {
     SelectAllShowingStart(*m_edit);
     if (CPropertyListCtrl::EditorMayTakeFocus(m_pList)) m_edit->setFocus(Qt::OtherFocusReason);
 }
@@ -58,18 +64,27 @@ void CInPlaceButtonEditImp::SetRowName(const QString& name) {
     m_button->setAccessibleDescription(name);
 }
 
-void CInPlaceButtonEditImp::ShowValueText() {
-    m_edit->setText(ValueText());
+void CInPlaceButtonEditImp::ShowHeldValue() {
+    m_edit->setText(TextOf(HeldValue()));
     m_edit->setCursorPosition(0);
     OnValueShown();
 }
 
-bool CInPlaceButtonEditImp::HasTypedText() const {
-    return m_edit->isModified() && m_edit->text() != ValueText();
+CResult<CPropertyValue> CInPlaceButtonEditImp::Read() const {
+    CPropertyValue value;
+    switch (ParseText(FromQString(m_edit->text()), value)) {
+        case ETypedValue::Empty:
+            return HeldValue();
+        case ETypedValue::Invalid:
+            return Fail(kInvalidEntryText);
+        case ETypedValue::Valid:
+            break;
+    }
+    return value;
 }
 
-bool CInPlaceButtonEditImp::NotifyApply() {
-    return CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY) != 0;
+bool CInPlaceButtonEditImp::HasTyping() const {
+    return m_edit->isModified() && m_edit->text() != TextOf(HeldValue());
 }
 
 QString CInPlaceButtonEditImp::Refusal(const CPropertyValue& value) const {
@@ -77,61 +92,45 @@ QString CInPlaceButtonEditImp::Refusal(const CPropertyValue& value) const {
     return list ? list->Refusal(value) : QString();
 }
 
-void CInPlaceButtonEditImp::RejectTypedText() {
-    CGridMessageBox::Show(this, QString::fromLatin1(kInvalidEntryText),
-                          QString::fromLatin1(kInvalidEntryCaption));
-    SelectAllShowingStart(*m_edit);
-    if (auto* list = qobject_cast<CPropertyListCtrl*>(m_pList.data())) list->KeepRefusedText();
-}
-
-CInPlaceButtonEditImp::EApplied CInPlaceButtonEditImp::ApplyTypedText() {
-    switch (ReadTypedText(false)) {
+bool CInPlaceButtonEditImp::ReadyToTake() {
+    CPropertyValue value;
+    switch (ParseText(FromQString(m_edit->text()), value)) {
         case ETypedValue::Empty:
-            ShowValueText();
-            return EApplied::Nothing;
+            ShowHeldValue();
+            return true;
         case ETypedValue::Invalid:
-            RejectTypedText();
-            return EApplied::Refused;
+            CGridMessageBox::Show(this, QString::fromLatin1(kInvalidEntryText),
+                                  QString::fromLatin1(kInvalidEntryCaption));
+            SelectAllShowingStart(*m_edit);
+            emit Invalid();
+            return false;
         case ETypedValue::Valid:
             break;
     }
-    const CPropertyValue held = HeldValue();
-    ReadTypedText(true);
-    if (!NotifyApply()) {
-        // Refused by the rules, which said why: the value stays, the text for mending.
-        HoldValue(held);
-        update();
-        return EApplied::Refused;
-    }
-    ShowValueText();
-    update();
-    return EApplied::Committed;
+    return true;
 }
 
-bool CInPlaceButtonEditImp::CommitPendingText() {
-    if (!HasTypedText()) return false;
-    // A command must not stop to complain about half-typed text: only a valid one goes in.
-    if (ReadTypedText(false) != ETypedValue::Valid) return false;
-    return ApplyTypedText() == EApplied::Committed;
+bool CInPlaceButtonEditImp::PressButton() {
+    OpenDialog();
+    return true;
 }
 
-bool CInPlaceButtonEditImp::OpenDialog() {
-    if (m_bButtonDown) return false;
+void CInPlaceButtonEditImp::OpenDialog() {
+    if (m_bButtonDown) return;
     m_bButtonDown = true;
     m_button->setDown(true);
     m_button->repaint();
-    const CPropertyValue held = HeldValue();
-    const bool accepted = RunDialog();
+    const std::optional<CPropertyValue> chosen = RunDialog();
     m_bButtonDown = false;
     m_button->setDown(false);
-    bool committed = false;
-    if (accepted) {
-        committed = NotifyApply();
-        if (!committed) HoldValue(held);
-        ShowValueText();
+    if (chosen) {
+        m_edit->setText(TextOf(*chosen));
+        m_edit->setModified(true);
+        emit Taken();
+        // Not taken (the rules refused it): the field shows the value it was opened on.
+        if (HasTyping()) ShowHeldValue();
     }
     update();
-    return committed;
 }
 
 bool CInPlaceButtonEditImp::FieldKeyPress(const QKeyEvent& event) {
@@ -141,7 +140,11 @@ bool CInPlaceButtonEditImp::FieldKeyPress(const QKeyEvent& event) {
         return true;
     }
     if (IsEnterKey(key)) {
-        if (ApplyTypedText() != EApplied::Refused) HandFocusBack(m_pList);
+        if (!ReadyToTake()) return true;
+        if (HasTyping()) emit Taken();
+        // Taken: the row stays selected and the list has the keyboard. Refused: the field
+        // keeps the text and the keyboard for mending.
+        if (!HasTyping()) HandFocusBack(m_pList);
         return true;
     }
     if (key == Qt::Key_Tab) {
@@ -149,7 +152,20 @@ bool CInPlaceButtonEditImp::FieldKeyPress(const QKeyEvent& event) {
         m_button->setFocus(Qt::TabFocusReason);
         return true;
     }
-    return RouteFieldKey(m_pList, event);
+    switch (FieldKeyOf(event)) {
+        case EFieldKey::Leave:
+            HandFocusBack(m_pList);
+            return true;
+        case EFieldKey::Abandon:
+            emit Abandoned();
+            return true;
+        case EFieldKey::Step:
+            if (ReadyToTake()) emit Stepped(key);
+            return true;
+        case EFieldKey::Other:
+            break;
+    }
+    return false;
 }
 
 bool CInPlaceButtonEditImp::ButtonKeyPress(const QKeyEvent& event) {
@@ -168,7 +184,7 @@ bool CInPlaceButtonEditImp::ButtonKeyPress(const QKeyEvent& event) {
         return true;
     }
     if (IsStepKey(key) && IsPlainKey(event)) {
-        CInPlaceEvent::Send(m_pList, WM_INPLACE_MOVE, key);
+        emit Stepped(key);
         return true;
     }
     return false;
@@ -182,18 +198,10 @@ bool CInPlaceButtonEditImp::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CInPlaceButtonEditImp::FieldFocusLost(const QFocusEvent& event) {
-    if (!FocusLossEndsEdit(event) || !HasTypedText()) return;
+    if (!FocusLossEndsEdit(event) || !HasTyping()) return;
     // The list hiding the editor (another sheet shown) takes nothing.
     if (CPropertyListCtrl::IsHidingEditor(m_pList)) return;
-    ApplyTypedText();
-}
-
-bool CInPlaceButtonEditImp::event(QEvent* event) {
-    if (event->type() == m_enterMessage) {
-        static_cast<CInPlaceEvent*>(event)->SetResult(ApplyTypedText() == EApplied::Committed);
-        return true;
-    }
-    return QWidget::event(event);
+    if (ReadyToTake() && HasTyping()) emit Taken();
 }
 
 void CInPlaceButtonEditImp::paintEvent(QPaintEvent*) {

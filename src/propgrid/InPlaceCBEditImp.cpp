@@ -1,7 +1,6 @@
 #include "InPlaceCBEditImp.h"
 
 #include "InPlaceKeys.h"
-#include "InPlaceMessages.h"
 
 namespace vantoro {
 
@@ -13,13 +12,22 @@ CInPlaceCBEditImp::CInPlaceCBEditImp(QWidget* combo, QWidget* list)
 }
 
 bool CInPlaceCBEditImp::event(QEvent* event) {
+    // A read-only field has no typing of its own: the window's Undo and Redo pass.
+    if (PassesUndoToWindow(event, false)) {
+        event->ignore();
+        return true;
+    }
+    if (IsDialogKey(event)) {
+        emit DropRequested();
+        return true;
+    }
     const int key = PressedKey(event);
     if (IsLeavingKey(key) || key == Qt::Key_Escape) {
         HandFocusBack(m_pList);
         return true;
     }
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
-        CInPlaceEvent::Send(parentWidget(), WM_INPLACE_STEP, key == Qt::Key_Up ? 38 : 40);
+        emit StepRequested(key == Qt::Key_Up ? -1 : 1);
         return true;
     }
     return QLineEdit::event(event);

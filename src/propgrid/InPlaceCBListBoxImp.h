@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QListWidget>
-#include <QPointer>
 
 namespace vantoro {
 
 // The choice editor's pop-up list: a top-level pop-up that reports a choice (release of
-// the button, Enter) or its closing (Tab, Escape, a click elsewhere) to the combo.
+// the button, Enter) or its closing without one (Tab, Escape, a click elsewhere).
 class CInPlaceCBListBoxImp : public QListWidget {
     Q_OBJECT
 public:
@@ -15,14 +14,16 @@ public:
     // The selected entry, -1 for none.
     int SelectedIndex() const;
 
+signals:
+    // Entry `index` (-1: none) was chosen.
+    void Chosen(int index);
+    // The list is to close, or closed, without a choice.
+    void ClosedUp();
+
 protected:
     bool event(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-
-private:
-    void SendSelect();
-    QPointer<QWidget> m_pCombo;
 };
 
 }  // namespace vantoro

@@ -3,8 +3,6 @@
 #include <QColorDialog>
 #include <QPainter>
 
-#include "InPlaceButtonEditBoxImp.h"
-#include "InPlaceMessages.h"
 #include "InPlaceMetrics.h"
 #include "PropertyRowGeometry.h"
 #include "TextCodec.h"
@@ -12,34 +10,27 @@
 namespace vantoro {
 
 CInPlaceColorEditImp::CInPlaceColorEditImp(QWidget* parent, QWidget* list)
-    : CInPlaceButtonEditImp(parent, list, WM_INPLACE_COLOR_ENTER,
-                            QStringLiteral("Choose colour...")) {}
+    : CInPlaceButtonEditImp(parent, list, QStringLiteral("Choose colour...")) {}
 
-void CInPlaceColorEditImp::SetColor(COLORREF color) {
-    m_crColor = color;
-    ShowValueText();
-    update();
+QString CInPlaceColorEditImp::TextOf(const CPropertyValue& value) const {
+    const auto* color = std::get_if<COLORREF>(&value);
+    return color ? ToQString(FormatColorText(*color)) : QString();
 }
 
-QString CInPlaceColorEditImp::ValueText() const {
-    return ToQString(FormatColorText(m_crColor));
-}
-
-ETypedValue CInPlaceColorEditImp::ReadTypedText(bool store) {
+ETypedValue CInPlaceColorEditImp::ParseText(const std::string& text, CPropertyValue& value) const {
     COLORREF color = 0;
-    const ETypedValue read = ParseColorText(FromQString(Edit()->text()), color);
-    if (read == ETypedValue::Valid && store) m_crColor = color;
+    const ETypedValue read = ParseColorText(text, color);
+    if (read == ETypedValue::Valid) value = color;
     return read;
 }
 
-bool CInPlaceColorEditImp::RunDialog() {
+std::optional<CPropertyValue> CInPlaceColorEditImp::RunDialog() {
     QColorDialog dialog(QColor(RedOf(m_crColor), GreenOf(m_crColor), BlueOf(m_crColor)), this);
     dialog.setAccessibleDescription(RowName());
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QColor chosen = dialog.selectedColor();
-    if (!chosen.isValid()) return false;
-    m_crColor = RgbColor(chosen.red(), chosen.green(), chosen.blue());
-    return true;
+    if (!chosen.isValid()) return std::nullopt;
+    return RgbColor(chosen.red(), chosen.green(), chosen.blue());
 }
 
 QRect CInPlaceColorEditImp::EditRect(const QSize& size) const {
@@ -47,16 +38,12 @@ QRect CInPlaceColorEditImp::EditRect(const QSize& size) const {
 }
 
 void CInPlaceColorEditImp::PaintDecoration(QPainter& painter) {
-    // The swatch from (2, 2) to (14, height - 2): a black outline, the colour inside.
+    // The swatch from (2, 2) to (14, height - 2): a black outline, inside the colour the
+    // field was opened on, not one typed that is still being judged.
     const QRect swatch = RectFromEdges(2, 2, 14, height() - 2);
     painter.fillRect(swatch, Qt::black);
     painter.fillRect(swatch.adjusted(1, 1, -1, -1),
-                     QColor(RedOf(m_crSwatch), GreenOf(m_crSwatch), BlueOf(m_crSwatch)));
-}
-
-void CInPlaceColorEditImp::OnValueShown() {
-    m_crSwatch = m_crColor;
-    update();
+                     QColor(RedOf(m_crColor), GreenOf(m_crColor), BlueOf(m_crColor)));
 }
 
 }  // namespace vantoro

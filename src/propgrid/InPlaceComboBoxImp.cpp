@@ -8,7 +8,6 @@
 
 #include "InPlaceCBEditImp.h"
 #include "InPlaceCBListBoxImp.h"
-#include "InPlaceMessages.h"
 #include "InPlaceMetrics.h"
 #include "TextCodec.h"
 
@@ -20,14 +19,17 @@ constexpr int kMaxDropDownRows = 8;
 CInPlaceComboBoxImp::CInPlaceComboBoxImp(QWidget* parent, QWidget* list)
     : QWidget(parent),
       m_edit(new CInPlaceCBEditImp(this, list)),
-      m_listBox(new CInPlaceCBListBoxImp(this)),
-      m_pList(list) {
+      m_listBox(new CInPlaceCBListBoxImp(this)) {
     if (list) {
         setFont(list->font());
         m_listBox->setFont(list->font());
     }
     setFocusProxy(m_edit);
     m_edit->move(0, 1);
+    connect(m_edit, &CInPlaceCBEditImp::StepRequested, this, &CInPlaceComboBoxImp::Step);
+    connect(m_edit, &CInPlaceCBEditImp::DropRequested, this, &CInPlaceComboBoxImp::ShowDropDown);
+    connect(m_listBox, &CInPlaceCBListBoxImp::Chosen, this, &CInPlaceComboBoxImp::Choose);
+    connect(m_listBox, &CInPlaceCBListBoxImp::ClosedUp, this, &CInPlaceComboBoxImp::CloseDropDown);
 }
 
 QRect CInPlaceComboBoxImp::ButtonRect() const {
@@ -43,6 +45,27 @@ void CInPlaceComboBoxImp::resizeEvent(QResizeEvent* event) {
 void CInPlaceComboBoxImp::MoveTo(const QRect& cell) {
     setGeometry(cell);
     if (isHidden()) show();
+    // The pop-up list is as wide as the cell.
+    SetDropDownHeight(m_listBox->count());
+}
+
+void CInPlaceComboBoxImp::Load(const CPropertyValue& value,
+                               const std::vector<std::string>& choices) {
+    ResetContent();
+    for (const std::string& text : choices) AddString(text);
+    const int32_t* index = std::get_if<int32_t>(&value);
+    SetCurSel(index ? *index : -1);
+    SetDropDownHeight(int(choices.size()));
+}
+
+void CInPlaceComboBoxImp::FocusField() {
+    m_edit->selectAll();
+    m_edit->setFocus(Qt::OtherFocusReason);
+}
+
+bool CInPlaceComboBoxImp::PressButton() {
+    if (!IsDroppedDown()) ShowDropDown();
+    return true;
 }
 
 void CInPlaceComboBoxImp::ResetContent() {
@@ -63,12 +86,12 @@ void CInPlaceComboBoxImp::SetDropDownHeight(int count) {
     m_listBox->resize(std::max(0, width() - 1), InPlaceButtonWidth() * rows + frame);
 }
 
-int CInPlaceComboBoxImp::SetCurSel(int index, bool notify) {
+int CInPlaceComboBoxImp::SetCurSel(int index, bool take) {
     if (index < 0 || index >= m_listBox->count()) return -1;
     m_listBox->setCurrentRow(index);
     ShowChoiceText(index);
     m_nCurSel = index;
-    if (notify) CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY);
+    if (take) emit Taken();
     return index;
 }
 
@@ -94,36 +117,21 @@ void CInPlaceComboBoxImp::CloseDropDown() {
     update(ButtonRect());
 }
 
-bool CInPlaceComboBoxImp::event(QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == WM_INPLACE_SELECT) {
-        auto* message = static_cast<CInPlaceEvent*>(event);
-        CloseDropDown();
-        m_nCurSel = message->WParam();
-        ShowChoiceText(m_nCurSel);
-        CInPlaceEvent::Send(m_pList, WM_INPLACE_APPLY);
-        message->SetResult(1);
-        return true;
+void CInPlaceComboBoxImp::Choose(int index) {
+    CloseDropDown();
+    m_nCurSel = index;
+    ShowChoiceText(index);
+    emit Taken();
+}
+
+void CInPlaceComboBoxImp::Step(int direction) {
+    const int count = m_listBox->count();
+    if (count <= 0) return;
+    if (direction < 0) {
+        if (m_nCurSel > 0) SetCurSel(m_nCurSel - 1, true);
+    } else if (m_nCurSel < count - 1) {
+        SetCurSel(m_nCurSel + 1, true);
     }
-    if (type == WM_INPLACE_CLOSEUP) {
-        CloseDropDown();
-        static_cast<CInPlaceEvent*>(event)->SetResult(1);
-        return true;
-    }
-    if (type == WM_INPLACE_STEP) {
-        auto* message = static_cast<CInPlaceEvent*>(event);
-        const int count = m_listBox->count();
-        if (count > 0) {
-            if (message->WParam() == 38) {
-                if (m_nCurSel > 0) SetCurSel(m_nCurSel - 1, true);
-            } else if (m_nCurSel < count - 1) {
-                SetCurSel(m_nCurSel + 1, true);
-            }
-        }
-        message->SetResult(1);
-        return true;
-    }
-    return QWidget::event(event);
 }
 
 void CInPlaceComboBoxImp::paintEvent(QPaintEvent*) {

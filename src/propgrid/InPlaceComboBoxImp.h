@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
-#include "InPlaceComboEditor.h"
+#include "InPlaceEditor.h"
 
 namespace vantoro {
 
@@ -12,24 +11,33 @@ class CInPlaceCBListBoxImp;
 
 // The drop-down choice editor of the list rows: a read-only field showing the choice, a
 // button at the right and a pop-up list at most 8 rows high. A choice made in the pop-up
-// (click or Enter) or by Up and Down in the field is committed at once. The focus stays
+// (click or Enter) or by Up and Down in the field is taken at once. The keyboard stays
 // in the property list while a choice row is selected.
-class CInPlaceComboBoxImp : public QWidget, public IInPlaceComboEditor {
+class CInPlaceComboBoxImp : public QWidget, public IInPlaceEditor {
     Q_OBJECT
 public:
     CInPlaceComboBoxImp(QWidget* parent, QWidget* list);
 
-    const char* EditorClassName() const override { return "CInPlaceComboBoxImp"; }
+    EEditorKind Kind() const override { return EEditorKind::Choice; }
     void MoveTo(const QRect& cell) override;
-    void ResetContent() override;
-    void AddString(const std::string& text) override;
-    void SetCurSel(int index) override { SetCurSel(index, false); }
-    int GetCurSel() const override { return m_nCurSel; }
-    void SetDropDownHeight(int count) override;
+    // Opens on the choice index `value` among `choices`.
+    void Load(const CPropertyValue& value, const std::vector<std::string>& choices) override;
+    // The chosen index, -1 for none.
+    CResult<CPropertyValue> Read() const override { return CPropertyValue(int32_t(m_nCurSel)); }
+    bool HasTyping() const override { return false; }
+    bool TakesTyping() const override { return false; }
+    void FocusField() override;
+    // Shows the choices.
+    bool PressButton() override;
 
-    // Chooses entry `index` (not when out of range) and, when `notify`, commits it.
+    void ResetContent();
+    void AddString(const std::string& text);
+    // Sizes the drop-down list for `count` entries.
+    void SetDropDownHeight(int count);
+    // Chooses entry `index` (not when out of range) and, when `take`, has it taken.
     // -1 when nothing changed.
-    int SetCurSel(int index, bool notify);
+    int SetCurSel(int index, bool take = false);
+    int GetCurSel() const { return m_nCurSel; }
     void ShowDropDown();
     void CloseDropDown();
     bool IsDroppedDown() const;
@@ -37,20 +45,26 @@ public:
     CInPlaceCBEditImp* Edit() const { return m_edit; }
     CInPlaceCBListBoxImp* DropDown() const { return m_listBox; }
 
+signals:
+    // The choice made is to be entered.
+    void Taken();
+
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void ShowChoiceText(int index);
+    // A choice made in the pop-up list: it closes and the choice is taken.
+    void Choose(int index);
+    // Up (-1) or Down (+1) in the field: the next choice, taken; none past either end.
+    void Step(int direction);
     QRect ButtonRect() const;
 
     int m_nCurSel = -1;
     CInPlaceCBEditImp* m_edit;
     CInPlaceCBListBoxImp* m_listBox;
-    QPointer<QWidget> m_pList;
 };
 
 }  // namespace vantoro

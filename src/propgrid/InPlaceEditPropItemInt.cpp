@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "PropertyItemInt.h"
+
 namespace vantoro {
 
 bool CInPlaceEditPropItemInt::KeyPasses(const QKeyEvent& event, const QString& currentText) {
@@ -31,6 +33,10 @@ bool CInPlaceEditPropItemInt::KeyPasses(const QKeyEvent& event, const QString& c
     // still reports a digit with Shift, it stays out as well.
     if (!keypad && (event.modifiers() & Qt::ShiftModifier)) return false;
     return key != Qt::Key_0 || !currentText.isEmpty();
+}
+
+CPropertyValue CInPlaceEditPropItemInt::ValueOf(const std::string& text) const {
+    return CPropertyItemInt::ParseInt(text);
 }
 
 void CInPlaceEditPropItemInt::keyPressEvent(QKeyEvent* event) {

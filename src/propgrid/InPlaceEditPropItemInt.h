@@ -4,19 +4,20 @@
 
 namespace vantoro {
 
-// The editor of an integer row: commits when it loses the focus and lets only digits
-// and the editing keys through (no leading 0; Ctrl keys pass, so pasting is possible).
+// The editor of an integer row: lets only digits and the editing keys through (no
+// leading 0; Ctrl keys pass, so pasting is possible), and reads what it holds as the
+// C library's atoi does.
 class CInPlaceEditPropItemInt : public CInPlaceEditImp {
     Q_OBJECT
 public:
     using CInPlaceEditImp::CInPlaceEditImp;
-    const char* EditorClassName() const override { return "CInPlaceEditPropItemInt"; }
+    EEditorKind Kind() const override { return EEditorKind::Integer; }
 
     // Whether the key filter lets `event` reach the field holding `currentText`.
     static bool KeyPasses(const QKeyEvent& event, const QString& currentText);
 
 protected:
-    void OnEditKillFocus() override { NotifyApply(); }
+    CPropertyValue ValueOf(const std::string& text) const override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 

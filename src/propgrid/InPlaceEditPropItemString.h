@@ -4,15 +4,12 @@
 
 namespace vantoro {
 
-// The editor of a text row: commits when it loses the focus.
+// The editor of a text row.
 class CInPlaceEditPropItemString : public CInPlaceEditImp {
     Q_OBJECT
 public:
     using CInPlaceEditImp::CInPlaceEditImp;
-    const char* EditorClassName() const override { return "CInPlaceEditPropItemString"; }
-
-protected:
-    void OnEditKillFocus() override { NotifyApply(); }
+    EEditorKind Kind() const override { return EEditorKind::Text; }
 };
 
 }  // namespace vantoro

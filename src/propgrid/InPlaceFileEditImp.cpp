@@ -1,36 +1,37 @@
 #include "InPlaceFileEditImp.h"
 
 #include "InPlaceButtonEditBoxImp.h"
-#include "InPlaceMessages.h"
 #include "InPlaceMetrics.h"
-#include "PropertyListCtrl.h"
 #include "TextCodec.h"
 
 namespace vantoro {
 
 CInPlaceFileEditImp::CInPlaceFileEditImp(QWidget* parent, QWidget* list)
-    : CInPlaceButtonEditImp(parent, list, WM_INPLACE_FILE_ENTER, QStringLiteral("Browse...")) {}
+    : CInPlaceButtonEditImp(parent, list, QStringLiteral("Browse...")) {}
 
-void CInPlaceFileEditImp::SetText(const std::string& text) {
-    m_strText = text;
-    ShowValueText();
+QString CInPlaceFileEditImp::TextOf(const CPropertyValue& value) const {
+    const auto* text = std::get_if<std::string>(&value);
+    return text ? ToQString(*text) : QString();
 }
 
-QString CInPlaceFileEditImp::ValueText() const {
-    return ToQString(m_strText);
-}
-
-ETypedValue CInPlaceFileEditImp::ReadTypedText(bool store) {
-    // Any name reads: whether the file is there is the rules' to say.
-    const QString text = Edit()->text();
-    if (store) m_strText = FromQString(text);
+ETypedValue CInPlaceFileEditImp::ParseText(const std::string& text, CPropertyValue& value) const {
+    // Any name reads, none too: whether the file is there is the rules' to say.
+    value = text;
     return ETypedValue::Valid;
 }
 
-bool CInPlaceFileEditImp::RunDialog() {
-    // The window chooses the picture and takes it through the history itself.
-    if (auto* list = qobject_cast<CPropertyListCtrl*>(List())) list->RequestBrowse();
-    return false;
+CResult<CPropertyValue> CInPlaceFileEditImp::Read() const {
+    // A character the skin's code page lacks would come back as '?': say so instead.
+    if (const QString missing = Unencodable(Edit()->text()); !missing.isEmpty())
+        return Fail(FromQString(RowName() +
+                                QStringLiteral(" holds characters a skin cannot hold: ") + missing +
+                                QStringLiteral(".")));
+    return CInPlaceButtonEditImp::Read();
+}
+
+std::optional<CPropertyValue> CInPlaceFileEditImp::RunDialog() {
+    emit BrowseRequested();
+    return std::nullopt;
 }
 
 QRect CInPlaceFileEditImp::EditRect(const QSize& size) const {

@@ -4,9 +4,8 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QWidget>
-
-#include "InPlaceMessages.h"
 
 namespace vantoro {
 
@@ -51,24 +50,32 @@ inline void HandFocusBack(QWidget* list) {
     if (list) list->setFocus(Qt::OtherFocusReason);
 }
 
-// The keys every field of the grid answers alike: a leaving key hands the focus to the
-// list (which takes what was typed), Escape abandons the edit, a step key commits and
-// moves the row. False for any other key.
-inline bool RouteFieldKey(QWidget* list, const QKeyEvent& event) {
+// What a key pressed in a field of the grid asks for, alike in every field: a leaving key
+// hands the keyboard to the list (which takes what was typed), Escape abandons the
+// typing, a step key takes it and moves the row selection.
+enum class EFieldKey { Other, Leave, Abandon, Step };
+
+inline EFieldKey FieldKeyOf(const QKeyEvent& event) {
     const int key = event.key();
-    if (IsLeavingKey(key)) {
-        HandFocusBack(list);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        CInPlaceEvent::Send(list, WM_INPLACE_CANCEL);
-        return true;
-    }
-    if (IsStepKey(key) && IsPlainKey(event)) {
-        CInPlaceEvent::Send(list, WM_INPLACE_MOVE, key);
-        return true;
-    }
-    return false;
+    if (IsLeavingKey(key)) return EFieldKey::Leave;
+    if (key == Qt::Key_Escape) return EFieldKey::Abandon;
+    if (IsStepKey(key) && IsPlainKey(event)) return EFieldKey::Step;
+    return EFieldKey::Other;
+}
+
+// The window's Undo and Redo keys. A field passes them on to the window while it holds
+// no typing of its own, so that they undo and redo the document's changes.
+inline bool IsUndoRedoKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    return event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo) ||
+           (event.key() == Qt::Key_Y && mods == Qt::ControlModifier);
+}
+
+// Whether `event` is a shortcut check for Undo or Redo that a field without typing of
+// its own leaves to the window.
+inline bool PassesUndoToWindow(const QEvent* event, bool hasTyping) {
+    return !hasTyping && event->type() == QEvent::ShortcutOverride &&
+           IsUndoRedoKey(*static_cast<const QKeyEvent*>(event));
 }
 
 // Whether the focus leaving a field ends its edit. Not for the field's own context menu

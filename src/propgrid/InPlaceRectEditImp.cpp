@@ -1,7 +1,5 @@
 #include "InPlaceRectEditImp.h"
 
-#include "InPlaceButtonEditBoxImp.h"
-#include "InPlaceMessages.h"
 #include "InPlaceMetrics.h"
 #include "RectDlg.h"
 #include "TextCodec.h"
@@ -9,31 +7,25 @@
 namespace vantoro {
 
 CInPlaceRectEditImp::CInPlaceRectEditImp(QWidget* parent, QWidget* list)
-    : CInPlaceButtonEditImp(parent, list, WM_INPLACE_RECT_ENTER,
-                            QStringLiteral("Edit rectangle...")) {}
+    : CInPlaceButtonEditImp(parent, list, QStringLiteral("Edit rectangle...")) {}
 
-void CInPlaceRectEditImp::SetRect(const CRect& rect) {
-    m_rect = rect;
-    ShowValueText();
+QString CInPlaceRectEditImp::TextOf(const CPropertyValue& value) const {
+    const auto* rect = std::get_if<CRect>(&value);
+    return rect ? ToQString(FormatRectText(*rect)) : QString();
 }
 
-QString CInPlaceRectEditImp::ValueText() const {
-    return ToQString(FormatRectText(m_rect));
-}
-
-ETypedValue CInPlaceRectEditImp::ReadTypedText(bool store) {
+ETypedValue CInPlaceRectEditImp::ParseText(const std::string& text, CPropertyValue& value) const {
     CRect rect;
-    const ETypedValue read = ParseRectText(FromQString(Edit()->text()), rect);
-    if (read == ETypedValue::Valid && store) m_rect = rect;
+    const ETypedValue read = ParseRectText(text, rect);
+    if (read == ETypedValue::Valid) value = rect;
     return read;
 }
 
-bool CInPlaceRectEditImp::RunDialog() {
+std::optional<CPropertyValue> CInPlaceRectEditImp::RunDialog() {
     CRectDlg dialog(m_rect, this, [this](const CRect& rect) { return Refusal(rect); });
     dialog.SetRowName(RowName());
-    if (dialog.exec() != QDialog::Accepted) return false;
-    m_rect = dialog.GetRect();
-    return true;
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.GetRect();
 }
 
 QRect CInPlaceRectEditImp::EditRect(const QSize& size) const {

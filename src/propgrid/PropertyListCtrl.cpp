@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "InPlaceMessages.h"
 #include "PropDescWnd.h"
 #include "PropertyItem.h"
 #include "PropertyItemCategory.h"
@@ -35,7 +34,7 @@ CPropertyListCtrl::CPropertyListCtrl(QWidget* parent) : QListWidget(parent) {
 }
 
 CPropertyListCtrl::~CPropertyListCtrl() {
-    // Going away is no commit: the editors are destroyed before their focus can move.
+    // Going away takes nothing: the editors are destroyed before their focus can move.
     m_editor.DestroyEditors();
 }
 
@@ -106,7 +105,7 @@ void CPropertyListCtrl::CollapseCategory(CPropertyItemCategory* category, int in
 void CPropertyListCtrl::ToggleCategory(int index, CPropertyItemCategory* category) {
     if (!category) category = CategoryAt(index);
     if (!category) return;
-    if (CommitEditor()) HideEditor();
+    if (TakeField()) HideEditor();
     if (category->m_bExpanded)
         CollapseCategory(category, index);
     else
@@ -236,17 +235,15 @@ void CPropertyListCtrl::RequestBrowse() {
     if (row && m_pManager) emit BrowseRequested(m_pManager, row->m_nItemId);
 }
 
+bool CPropertyListCtrl::EnterValue(CPropertyItem& row, const CPropertyValue& value) {
+    if (m_pManager) emit ValueEntered(m_pManager, row.m_nItemId, value);
+    return row.GetValue() == value;
+}
+
 QString CPropertyListCtrl::Refusal(const CPropertyValue& value) const {
     const CPropertyItem* row = GetItem(EditIndex());
     if (!row || !m_pManager) return {};
     return ToQString(m_pManager->Refusal(*row, value));
-}
-
-bool CPropertyListCtrl::EnterValue(CPropertyItem& row, const CPropertyValue& value) {
-    if (!m_pManager || !m_pManager->Element()) return true;
-    m_pManager->LoadItems(m_pManager->Element());
-    emit ValueEntered(m_pManager, row.m_nItemId, value);
-    return row.GetValue() == value;
 }
 
 void CPropertyListCtrl::OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {
@@ -258,8 +255,8 @@ void CPropertyListCtrl::OnValueApplied(CPropertyItemManager* sheet, uint8_t item
     m_editor.ReloadQuietly();
 }
 
-bool CPropertyListCtrl::StepFromEditor(int key) {
-    if (!CommitOpenEdit()) return false;
+bool CPropertyListCtrl::StepFromField(int key) {
+    if (!m_editor.TakeOpenField()) return false;
     const int from = currentRow();
     CursorAction action = MoveDown;
     if (key == Qt::Key_Up)
@@ -279,20 +276,6 @@ bool CPropertyListCtrl::StepFromEditor(int key) {
 // Events
 
 bool CPropertyListCtrl::event(QEvent* event) {
-    if (event->type() == WM_INPLACE_APPLY) {
-        static_cast<CInPlaceEvent*>(event)->SetResult(m_editor.Apply() ? 1 : 0);
-        return true;
-    }
-    if (event->type() == WM_INPLACE_CANCEL) {
-        AbandonEdit();
-        static_cast<CInPlaceEvent*>(event)->SetResult(1);
-        return true;
-    }
-    if (event->type() == WM_INPLACE_MOVE) {
-        auto* message = static_cast<CInPlaceEvent*>(event);
-        message->SetResult(StepFromEditor(message->WParam()) ? 1 : 0);
-        return true;
-    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && m_keys.FocusEditorOfValueRow())
@@ -337,10 +320,17 @@ void CPropertyListCtrl::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (m_splitDrag.Press(*event)) return;
+    const int selected = currentRow();
     QListWidget::mousePressEvent(event);
     if (m_bInDoubleClick || event->button() != Qt::LeftButton) return;
-    if (count() > 0 && event->position().x() <= CPropertyRowGeometry::kGlyphWidth)
+    if (count() > 0 && event->position().x() <= CPropertyRowGeometry::kGlyphWidth) {
         ToggleCategory(currentRow());
+        return;
+    }
+    // A click on the row already selected puts the keyboard in its field again.
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (pressed.isValid() && pressed.row() == selected && currentRow() == selected)
+        m_keys.FocusFieldOfValueRow();
 }
 
 void CPropertyListCtrl::mouseMoveEvent(QMouseEvent* event) {

@@ -26,10 +26,11 @@ class CPropertyItemManager;
 // The property grid: one row per category or value of the shown sheet, painted by the
 // list itself (glyph column with the expand/collapse box, name and value halves, grey
 // grid lines). The selected value row has its in-place editor over its value cell; the
-// list keeps one editor of each kind, hidden and reused. An editor's commit message
-// lets the row read the editor back and the sheet store it. The list holds the rows and
-// what is shown about them; the editor, the painting, the tool tips, the keys and the
-// column split each have a class of their own.
+// list keeps one editor of each kind, hidden and reused. A value taken from a field
+// leaves the grid by one door, EnterValue, as the ValueEntered signal; the receiver
+// changes the record (and the rows show it) or refuses. The list holds the rows and what
+// is shown about them; the editor, the painting, the tool tips, the keys and the column
+// split each have a class of their own.
 class CPropertyListCtrl : public QListWidget, public IPropertyListHost {
     Q_OBJECT
 public:
@@ -41,7 +42,7 @@ public:
     // Shows `manager`'s rows (not owned), every category expanded, nothing selected.
     void SetManager(CPropertyItemManager* manager);
     CPropertyItemManager* Manager() const { return m_pManager; }
-    // Hides the editor (committing nothing), removes every row and empties the pane.
+    // Hides the editor (taking nothing), removes every row and empties the pane.
     void ResetContent();
     void SetDescWnd(CPropDescWnd* pane) { m_pDescWnd = pane; }
 
@@ -50,26 +51,24 @@ public:
     // Removes the category's shown rows after its row `index`.
     void CollapseCategory(CPropertyItemCategory* category, int index);
     // Expands or collapses the category of row `index` (`category` when given); nothing
-    // for a value row. An open edit is committed first.
+    // for a value row. What the open field holds is taken first.
     void ToggleCategory(int index, CPropertyItemCategory* category = nullptr);
 
     void HideEditor() { m_editor.Hide(); }
-    // Lets the edit row's item put its editor over its value cell, loading the value
-    // when `loadValue` is set; the item, or null without an edit row.
+    // Lets the edit row's item put its editor over its value cell, opening its field on
+    // the row's value when `loadValue` is set; the item, or null without an edit row.
     CPropertyItem* PlaceEditor(bool loadValue) { return m_editor.Place(loadValue); }
-    // The edit row reads its editor back and the sheet stores it. False without an
-    // editor or edit row, or when the text or value was refused; a value the row could
-    // not read is reported and still goes to the sheet.
-    bool CommitEditor() { return m_editor.Commit(); }
-    // Commits what the open editor holds when it was typed and differs from the row
-    // (commands that do not move the focus must not lose it). True when it committed.
-    bool CommitPendingEdit() { return m_editor.CommitPending(); }
-    // The "Browse..." of a bitmap row was pressed: the window offers a picture for it.
-    void RequestBrowse();
-    // The user entered `value` for `row` of the shown sheet: the list asks for the change
-    // (ValueEntered) and answers whether the row now shows it. The row shows the record
-    // until whoever makes changes has made this one; a sheet of no record keeps the value
-    // in the row.
+    // Takes what the open field holds: the edit row reads it and EnterValue enters it.
+    // False without an editor or edit row, or when the text or value was refused (the
+    // user is told, the text stays in the field).
+    bool TakeField() { return m_editor.Take(); }
+    // Takes what the open field holds when it was typed and reads as a value other than
+    // the row's (commands that do not move the keyboard must not lose it). True when it
+    // took a value.
+    bool TakeTyping() { return m_editor.TakeTyping(); }
+    // The one way out of the grid for a typed or chosen value: emits ValueEntered for
+    // `row` of the shown sheet. True when the row now shows `value` (the receiver changed
+    // the record and the rows were loaded again); false when it was refused.
     bool EnterValue(CPropertyItem& row, const CPropertyValue& value);
 
     // Why the shown sheet's rules refuse `value` for the edit row; empty when they take it.
@@ -103,17 +102,6 @@ public:
     // Undo or redo put a value back into `sheet`'s row `itemId`: the rows repaint and, when
     // it is the edit row, its editor shows the value. The keyboard focus stays put.
     void OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId);
-
-    // Takes what the open field holds when it was typed, with the messages a refused or
-    // invalid text gets. True when it went in or nothing was typed.
-    bool CommitOpenEdit() { return m_editor.CommitOpen(); }
-    // Abandons what the open field holds: it shows the row's value again and the list
-    // takes the keyboard focus.
-    void AbandonEdit() { m_editor.Abandon(); }
-    // After a refused commit: the field keeps the typed text and, unless the user went
-    // elsewhere, the keyboard; a click on another row that took the focus from it does
-    // not move the selection.
-    void KeepRefusedText() { m_editor.KeepRefusedText(); }
 
     // Whether an editor of `list` being loaded may take the keyboard focus (not while the
     // list shows a value without moving the focus).
@@ -159,18 +147,24 @@ public:
     // What rows ask of the list.
     void InsertItem(int index, CPropertyItem* item) override;
     void ExpandCategory(int index) override;
-    IInPlaceEditor* FindEditor(const char* editorClass) override {
-        return m_editor.Find(editorClass);
-    }
+    IInPlaceEditor* FindEditor(EEditorKind kind) override { return m_editor.Find(kind); }
     void SetEditor(IInPlaceEditor* editor, bool created) override { m_editor.Set(editor, created); }
-    IInPlaceEditor* CreateEditor(const char* editorClass, const QRect& cell) override {
-        return m_editor.Create(editorClass, cell);
+    IInPlaceEditor* CreateEditor(EEditorKind kind, const QRect& cell) override {
+        return m_editor.Create(kind, cell);
     }
 
+public slots:
+    // Up, Down, Page Up or Page Down pressed in the open field: takes it, then moves.
+    // False when the value was refused or the selection did not move.
+    bool StepFromField(int key);
+    // The "Browse..." of a bitmap row was pressed: the window offers a picture for it.
+    void RequestBrowse();
+
 signals:
-    // The user entered `value` in `sheet`'s row `itemId`: a change for the document to make
-    // or refuse.
-    void ValueEntered(CPropertyItemManager* sheet, int itemId, const CPropertyValue& value);
+    // A value was entered for `sheet`'s row `itemId`. Connect directly: when the emit
+    // returns, the receiver has changed the record and loaded the rows again, or refused
+    // and told the user why.
+    void ValueEntered(CPropertyItemManager* sheet, int itemId, CPropertyValue value);
     // The user asks for a picture to take into `sheet`'s bitmap row `itemId`.
     void BrowseRequested(CPropertyItemManager* sheet, int itemId);
     // What the user is to be told about an entry (refused, or cut to fit).
@@ -191,8 +185,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Up, Down, Page Up or Page Down pressed in the open field: commits it, then moves.
-    bool StepFromEditor(int key);
     // The row of the value row numbered `itemId`, opening categories to find it; -1.
     int RowOfItemId(int itemId);
     void RemoveRow(int index);

@@ -1,7 +1,9 @@
 #include "PropertyListKeys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
+#include "InPlaceKeys.h"
 #include "PropertyItem.h"
 #include "PropertyItemCategory.h"
 #include "PropertyListCtrl.h"
@@ -17,6 +19,29 @@ bool CPropertyListKeys::FocusEditorOfValueRow() {
     if (QWidget* widget = m_list.CurrentEditorWidget()) widget->setFocus(Qt::TabFocusReason);
     return true;
 }
+
+bool CPropertyListKeys::FocusFieldOfValueRow() {
+    const CPropertyItem* row = m_list.GetItem(m_list.currentRow());
+    IInPlaceEditor* editor = m_list.CurrentEditor();
+    if (!row || row->IsCategory() || !editor || !editor->TakesTyping()) return false;
+    editor->FocusField();
+    return true;
+}
+
+namespace {
+
+// Text typed with no Ctrl, Alt or Meta: what would go into a field.
+bool IsTypedText(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty() ||
+        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    for (QChar c : text)
+        if (!c.isPrint()) return false;
+    return true;
+}
+
+}  // namespace
 
 bool CPropertyListKeys::KeyPress(QKeyEvent& event) {
     const int current = m_list.currentRow();
@@ -37,8 +62,23 @@ bool CPropertyListKeys::KeyPress(QKeyEvent& event) {
             if (category->m_bExpanded) m_list.CollapseCategory(category, current);
             return true;
         }
+    } else if (IInPlaceEditor* editor =
+                   m_list.GetItem(current) ? m_list.CurrentEditor() : nullptr) {
+        if (IsDialogKey(&event) && editor->PressButton()) return true;
+        if (enter) {
+            FocusEditorOfValueRow();
+            return true;
+        }
+        // The selected row's field takes what is typed, starting a new value.
+        if (IsTypedText(event) && m_list.hasFocus() && FocusFieldOfValueRow()) {
+            if (QWidget* field = QApplication::focusWidget(); field && field != &m_list) {
+                QKeyEvent typed(QEvent::KeyPress, event.key(), event.modifiers(), event.text(),
+                                event.isAutoRepeat(), event.count());
+                QApplication::sendEvent(field, &typed);
+            }
+            return true;
+        }
     } else if (m_list.GetItem(current) && enter) {
-        FocusEditorOfValueRow();
         return true;
     }
     // Type-ahead takes letters actually typed: function keys, keypad keys and

@@ -3,24 +3,14 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
-#include <cstring>
 
-#include "InPlaceButtonEditImp.h"
 #include "InPlaceColorEditImp.h"
 #include "InPlaceComboBoxImp.h"
-#include "InPlaceEditImp.h"
 #include "InPlaceEditPropItemInt.h"
 #include "InPlaceEditPropItemString.h"
 #include "InPlaceFileEditImp.h"
 #include "InPlaceRectEditImp.h"
 #include "PropertyItem.h"
-#include "PropertyItemBitmap.h"
-#include "PropertyItemColorRef.h"
-#include "PropertyItemInt.h"
-#include "PropertyItemList.h"
-#include "PropertyItemManager.h"
-#include "PropertyItemRect.h"
-#include "PropertyItemString.h"
 #include "PropertyListCtrl.h"
 #include "TextCodec.h"
 
@@ -31,7 +21,7 @@ CPropertyRowEditor::CPropertyRowEditor(CPropertyListCtrl& list) : m_list(list) {
 void CPropertyRowEditor::DestroyEditors() {
     m_bHidingEditor = true;
     m_pEditor = nullptr;
-    for (IInPlaceEditor* editor : m_listEditors) delete dynamic_cast<QWidget*>(editor);
+    for (const CMadeEditor& made : m_listEditors) delete made.Widget;
     m_listEditors.clear();
 }
 
@@ -49,14 +39,16 @@ void CPropertyRowEditor::RowRemoving(int index) {
 }
 
 QWidget* CPropertyRowEditor::CurrentWidget() const {
-    return dynamic_cast<QWidget*>(m_pEditor);
+    for (const CMadeEditor& made : m_listEditors)
+        if (made.Editor == m_pEditor) return made.Widget;
+    return nullptr;
 }
 
-IInPlaceEditor* CPropertyRowEditor::Find(const char* editorClass) {
+IInPlaceEditor* CPropertyRowEditor::Find(EEditorKind kind) {
     IInPlaceEditor* found = nullptr;
-    for (IInPlaceEditor* editor : m_listEditors) {
-        if (std::strcmp(editor->EditorClassName(), editorClass) == 0) {
-            found = editor;
+    for (const CMadeEditor& made : m_listEditors) {
+        if (made.Editor->Kind() == kind) {
+            found = made.Editor;
             break;
         }
     }
@@ -64,9 +56,8 @@ IInPlaceEditor* CPropertyRowEditor::Find(const char* editorClass) {
     return found;
 }
 
-void CPropertyRowEditor::Set(IInPlaceEditor* editor, bool created) {
+void CPropertyRowEditor::Set(IInPlaceEditor* editor, bool) {
     if (!editor) Hide();
-    if (created) m_listEditors.push_back(editor);
     m_pEditor = editor;
     // The editor is read out by the name of the row it edits.
     if (QWidget* widget = CurrentWidget()) {
@@ -88,24 +79,52 @@ void CPropertyRowEditor::ShowChanged() {
     widget->setFont(shown);
 }
 
-IInPlaceEditor* CPropertyRowEditor::Create(const char* editorClass, const QRect& cell) {
+template <class Editor>
+Editor* CPropertyRowEditor::Connected(Editor* editor) {
+    CPropertyListCtrl* list = &m_list;
+    QObject::connect(editor, &Editor::Taken, list, [this] { OnTaken(); });
+    if constexpr (requires { &Editor::Abandoned; })
+        QObject::connect(editor, &Editor::Abandoned, list, [this] { Abandon(); });
+    if constexpr (requires { &Editor::Stepped; })
+        QObject::connect(editor, &Editor::Stepped, list, &CPropertyListCtrl::StepFromField);
+    if constexpr (requires { &Editor::Invalid; })
+        QObject::connect(editor, &Editor::Invalid, list, [this] { KeepRefusedText(); });
+    if constexpr (requires { &Editor::BrowseRequested; })
+        QObject::connect(editor, &Editor::BrowseRequested, list, &CPropertyListCtrl::RequestBrowse);
+    return editor;
+}
+
+IInPlaceEditor* CPropertyRowEditor::Create(EEditorKind kind, const QRect& cell) {
     QWidget* parent = m_list.viewport();
     CPropertyListCtrl* list = &m_list;
     IInPlaceEditor* editor = nullptr;
-    const auto is = [editorClass](const char* name) { return std::strcmp(editorClass, name) == 0; };
-    if (is(CPropertyItemString::kEditorClass))
-        editor = new CInPlaceEditPropItemString(parent, list, std::string());
-    else if (is(CPropertyItemInt::kEditorClass))
-        editor = new CInPlaceEditPropItemInt(parent, list, std::string());
-    else if (is(CPropertyItemList::kEditorClass))
-        editor = new CInPlaceComboBoxImp(parent, list);
-    else if (is(CPropertyItemColorRef::kEditorClass))
-        editor = new CInPlaceColorEditImp(parent, list);
-    else if (is(CPropertyItemRect::kEditorClass))
-        editor = new CInPlaceRectEditImp(parent, list);
-    else if (is(CPropertyItemBitmap::kEditorClass))
-        editor = new CInPlaceFileEditImp(parent, list);
-    if (editor) editor->MoveTo(cell);
+    QWidget* widget = nullptr;
+    const auto made = [&](auto* concrete) {
+        editor = concrete;
+        widget = concrete;
+    };
+    switch (kind) {
+        case EEditorKind::Text:
+            made(Connected(new CInPlaceEditPropItemString(parent, list, std::string())));
+            break;
+        case EEditorKind::Integer:
+            made(Connected(new CInPlaceEditPropItemInt(parent, list, std::string())));
+            break;
+        case EEditorKind::Choice:
+            made(Connected(new CInPlaceComboBoxImp(parent, list)));
+            break;
+        case EEditorKind::Colour:
+            made(Connected(new CInPlaceColorEditImp(parent, list)));
+            break;
+        case EEditorKind::Rect:
+            made(Connected(new CInPlaceRectEditImp(parent, list)));
+            break;
+        case EEditorKind::File:
+            made(Connected(new CInPlaceFileEditImp(parent, list)));
+            break;
+    }
+    m_listEditors.push_back({editor, widget});
+    editor->MoveTo(cell);
     return editor;
 }
 
@@ -113,7 +132,7 @@ void CPropertyRowEditor::Hide() {
     QWidget* widget = CurrentWidget();
     m_pEditor = nullptr;
     if (!widget) return;
-    // Hiding is no commit; the focus stays in the grid rather than wandering off.
+    // Hiding takes nothing; the focus stays in the grid rather than wandering off.
     const bool hadFocus = widget->isAncestorOf(QApplication::focusWidget()) || widget->hasFocus();
     const bool hiding = m_bHidingEditor;
     m_bHidingEditor = true;
@@ -136,30 +155,38 @@ void CPropertyRowEditor::ReloadQuietly() {
     m_bQuietPlace = quiet;
 }
 
-bool CPropertyRowEditor::Commit() {
+void CPropertyRowEditor::OnTaken() {
+    if (!m_bHidingEditor) Take();
+}
+
+bool CPropertyRowEditor::Take() {
     if (!m_pEditor || m_nEditIndex == -1) return false;
     CPropertyItem* row = m_list.GetItem(m_nEditIndex);
     if (!row) return false;
-    auto* text = dynamic_cast<QLineEdit*>(m_pEditor);
-    // A character the skin's code page lacks would come back as '?': say so instead.
-    if (const QString missing = text ? Unencodable(text->text()) : QString(); !missing.isEmpty()) {
-        emit m_list.MessageForUser(ToQString(row->m_strLabel) +
-                                   QStringLiteral(" holds characters a skin cannot hold: ") +
-                                   missing + QStringLiteral("."));
-        KeepRefusedText();
-        return false;
-    }
-    if (const CResult<void> read = row->ReadEditor(*m_pEditor); !read)
-        emit m_list.MessageForUser(ToQString(read.Error()));
-    const bool taken = m_list.EnterValue(*row, row->GetValue());
+    const CEditorValue read = row->ReadEditor(*m_pEditor);
+    if (!read.Message.empty()) emit m_list.MessageForUser(ToQString(read.Message));
+    const bool shown =
+        read.Value && (*read.Value == row->GetValue() || m_list.EnterValue(*row, *read.Value));
     m_list.viewport()->update();
-    if (!taken) {
+    if (!shown) {
         KeepRefusedText();
         return false;
     }
-    // What the field holds now is what the row took.
-    if (text) text->setModified(false);
+    // The field shows what the row holds now, and no typing.
+    ReloadQuietly();
     return true;
+}
+
+bool CPropertyRowEditor::TakeTyping() {
+    if (!m_pEditor || !m_pEditor->HasTyping()) return false;
+    const CPropertyItem* row = m_list.GetItem(m_nEditIndex);
+    const CResult<CPropertyValue> read = m_pEditor->Read();
+    if (!row || !read || *read == row->GetValue()) return false;
+    return Take();
+}
+
+bool CPropertyRowEditor::TakeOpenField() {
+    return !m_pEditor || !m_pEditor->HasTyping() || Take();
 }
 
 void CPropertyRowEditor::KeepRefusedText() {
@@ -186,28 +213,6 @@ bool CPropertyRowEditor::TakeRefusedJustNow() {
     const bool refused = m_bRefusedJustNow;
     m_bRefusedJustNow = false;
     return refused;
-}
-
-bool CPropertyRowEditor::CommitPending() {
-    if (auto* text = dynamic_cast<CInPlaceEditImp*>(m_pEditor)) {
-        if (!text->isModified() || text->GetText() == text->LoadedText()) return false;
-        return Commit();
-    }
-    if (auto* typed = dynamic_cast<CInPlaceButtonEditImp*>(m_pEditor))
-        return typed->CommitPendingText();
-    return false;
-}
-
-bool CPropertyRowEditor::CommitOpen() {
-    if (auto* text = dynamic_cast<CInPlaceEditImp*>(m_pEditor)) {
-        if (!text->isModified()) return true;
-        return Commit();
-    }
-    if (auto* typed = dynamic_cast<CInPlaceButtonEditImp*>(m_pEditor)) {
-        if (!typed->HasTypedText()) return true;
-        return typed->ApplyTypedText() != CInPlaceButtonEditImp::EApplied::Refused;
-    }
-    return true;
 }
 
 void CPropertyRowEditor::Abandon() {

@@ -47,8 +47,7 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     : QMainWindow(parent),
       m_document(document),
       m_Stacker(document.Project().Folder, document.Bitmaps()),
-      m_pCommands(
-          new CDocumentCommands(*this, document, m_Compiler, [this] { CommitPendingEdit(); })),
+      m_pCommands(new CDocumentCommands(*this, document, m_Compiler, [this] { TakeTyping(); })),
       m_strTutorialPath(DefaultTutorialPath()) {
     setObjectName(QStringLiteral("MainFrame"));
     m_pCentral = new QStackedWidget(this);
@@ -300,12 +299,12 @@ bool CMainFrame::IsOpenProject(const QString& path) const {
     return project.IsLoaded && CProjectPath::IsSameFile(PathToQString(project.PathName), path);
 }
 
-void CMainFrame::CommitPendingEdit() {
-    if (m_pPropertyWnd) m_pPropertyWnd->CommitPendingEdit();
+void CMainFrame::TakeTyping() {
+    if (m_pPropertyWnd) m_pPropertyWnd->TakeTyping();
 }
 
 void CMainFrame::OnEditUndo() {
-    CommitPendingEdit();
+    TakeTyping();
     m_document.Stack().undo();
     ShowLastChange();
 }
@@ -324,7 +323,7 @@ void CMainFrame::OnImportImage() {
 }
 
 void CMainFrame::OnEditRedo() {
-    CommitPendingEdit();
+    TakeTyping();
     m_document.Stack().redo();
     ShowLastChange();
 }

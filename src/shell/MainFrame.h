@@ -55,9 +55,9 @@ public:
     // Whether `path` names the project that is open now.
     bool IsOpenProject(const QString& path) const;
     bool SaveModified() { return m_pCommands->SaveModified(); }
-    // Commits the text an in-place editor holds but has not committed yet, so no command
-    // (save, build, undo, ...) acts without it.
-    void CommitPendingEdit();
+    // Takes the typing the grid's open field holds, so no command (save, build, undo, ...)
+    // acts without it.
+    void TakeTyping();
 
     CSkinProject& Project() { return m_document.Project(); }
     CVantoroDoc& Document() { return m_document; }

@@ -102,9 +102,7 @@ TEST(PropertyItems, ColourSwatchSitsTwoPixelsInAndTheTextAfterIt) {
     EXPECT_EQ(image, expected);
 }
 
-TEST(PropertyItems, ReadEditorParsesNumbersAndEnforcesLimitsWithMessages) {
-    test::StubTextEditor editor(CPropertyItemInt::kEditorClass);
-    CPropertyItemInt number("Height");
+TEST(PropertyItems, NumbersReadAsAtoiAndRowsRefuseOrCutWhatBreaksTheirLimits) {
     const std::pair<const char*, int32_t> texts[] = {{"  42abc", 42},
                                                      {"abc", 0},
                                                      {"-7", -7},
@@ -112,44 +110,47 @@ TEST(PropertyItems, ReadEditorParsesNumbersAndEnforcesLimitsWithMessages) {
                                                      {"", 0},
                                                      {"99999999999", 2147483647},
                                                      {"-99999999999", -2147483647 - 1}};
-    for (const auto& [text, expected] : texts) {
-        editor.text = text;
-        EXPECT_TRUE(number.ReadEditor(editor).Ok()) << text;
-        EXPECT_EQ(number.m_nValue, expected) << text;
-    }
+    for (const auto& [text, expected] : texts)
+        EXPECT_EQ(CPropertyItemInt::ParseInt(text), expected) << text;
 
+    // Any number is entered while the range test is off.
+    test::StubEditor editor(EEditorKind::Integer);
+    CPropertyItemInt number("Height");
     number.m_nValue = 5;
+    editor.value = int32_t(-5);
+    CEditorValue read = number.ReadEditor(editor);
+    EXPECT_EQ(read.Value, CPropertyValue(int32_t(-5)));
+    EXPECT_TRUE(read.Message.empty());
+
     number.m_bCheckRange = true;
     number.m_nMin = 0;
     number.m_nMax = 10;
-    editor.text = "11";
-    const CResult<void> refused = number.ReadEditor(editor);
-    EXPECT_EQ(number.m_nValue, 5);
-    EXPECT_EQ(editor.text, "5");
-    EXPECT_EQ(editor.selectAllCalls, 1);
-    ASSERT_FALSE(refused.Ok());
-    EXPECT_EQ(refused.Error(),
+    editor.value = int32_t(11);
+    read = number.ReadEditor(editor);
+    EXPECT_FALSE(read.Value) << "nothing is entered";
+    EXPECT_EQ(read.Message,
               "The value you have entered is out of the acceptable range.\n Enter a value between "
               "0 and 10.");
-    editor.text = "10";
-    EXPECT_TRUE(number.ReadEditor(editor).Ok());
-    EXPECT_EQ(number.m_nValue, 10);
+    EXPECT_EQ(editor.value, CPropertyValue(int32_t(5))) << "the field shows the old value again";
+    EXPECT_EQ(editor.loads, 1);
+    EXPECT_EQ(number.m_nValue, 5) << "the row itself holds what the record holds";
+    editor.value = int32_t(10);
+    EXPECT_EQ(number.ReadEditor(editor).Value, CPropertyValue(int32_t(10)));
 
-    test::StubTextEditor textEditor(CPropertyItemString::kEditorClass);
+    test::StubEditor textEditor(EEditorKind::Text);
     CPropertyItemString name("Skin Name");
-    textEditor.text = std::string(400, 'x');
-    EXPECT_TRUE(name.ReadEditor(textEditor).Ok());
-    EXPECT_EQ(name.m_strValue.size(), 400u);  // no limit by default
+    textEditor.value = std::string(400, 'x');
+    read = name.ReadEditor(textEditor);
+    EXPECT_EQ(read.Value, CPropertyValue(std::string(400, 'x')));  // no limit by default
+    EXPECT_TRUE(read.Message.empty());
     name.m_nMaxLength = 5;
-    textEditor.text = "Nightfall";
-    const CResult<void> cut = name.ReadEditor(textEditor);
-    EXPECT_EQ(name.m_strValue, "Night");
-    EXPECT_EQ(textEditor.text, "Night");
-    ASSERT_FALSE(cut.Ok());
-    EXPECT_EQ(cut.Error(), "The entered string is too long. The maximum limit is 5 characters.\n");
+    textEditor.value = std::string("Nightfall");
+    read = name.ReadEditor(textEditor);
+    EXPECT_EQ(read.Value, CPropertyValue(std::string("Night")));
+    EXPECT_EQ(read.Message, "The entered string is too long. The maximum limit is 5 characters.\n");
 }
 
-TEST(PropertyItems, ShowEditorMakesEachEditorOnceAndLoadsIt) {
+TEST(PropertyItems, ShowEditorMakesOneEditorOfEachKindAndOpensItOnTheValue) {
     test::StubListHost list;
     CPropertyItemString first("A"), second("B");
     first.m_strValue = "one";
@@ -157,29 +158,36 @@ TEST(PropertyItems, ShowEditorMakesEachEditorOnceAndLoadsIt) {
     first.ShowEditor(list, QRect(0, 0, 50, 16), true);
     second.ShowEditor(list, QRect(0, 16, 50, 16), true);
     EXPECT_EQ(list.created, 1);
-    auto* text = static_cast<test::StubTextEditor*>(list.current);
-    EXPECT_EQ(text->text, "two");
+    auto* text = static_cast<test::StubEditor*>(list.current);
+    EXPECT_EQ(text->Kind(), EEditorKind::Text);
+    EXPECT_EQ(text->value, CPropertyValue(std::string("two")));
     EXPECT_EQ(text->cell, QRect(0, 16, 50, 16));
     // Moving without loading keeps what was typed.
-    text->text = "typed";
+    text->value = std::string("typed");
     second.ShowEditor(list, QRect(0, 32, 50, 16), false);
-    EXPECT_EQ(text->text, "typed");
+    EXPECT_EQ(text->value, CPropertyValue(std::string("typed")));
     EXPECT_EQ(text->cell, QRect(0, 32, 50, 16));
 
     CPropertyItemListDepth depth("Color Depth");
     depth.m_nSelected = 3;
     depth.ShowEditor(list, QRect(), true);
     depth.ShowEditor(list, QRect(), true);
-    auto* combo = static_cast<test::StubComboEditor*>(list.current);
+    auto* combo = static_cast<test::StubEditor*>(list.current);
     EXPECT_EQ(list.created, 2);
-    EXPECT_EQ(combo->resetCalls, 1);  // a reused combo is emptied first
-    EXPECT_EQ(combo->entries, (std::vector<std::string>{"monochrome", "4 grey", "16 grey",
+    EXPECT_EQ(combo->Kind(), EEditorKind::Choice);
+    EXPECT_EQ(combo->choices, (std::vector<std::string>{"monochrome", "4 grey", "16 grey",
                                                         "256 Colors", "64k Colors"}));
-    EXPECT_EQ(combo->selected, 3);
-    EXPECT_EQ(combo->dropDownRows, 5);
-    combo->selected = 4;
-    EXPECT_TRUE(depth.ReadEditor(*combo).Ok());
-    EXPECT_EQ(depth.m_nSelected, 4);
+    EXPECT_EQ(combo->value, CPropertyValue(int32_t(3)));
+    combo->value = int32_t(4);
+    EXPECT_EQ(depth.ReadEditor(*combo).Value, CPropertyValue(int32_t(4)));
+    EXPECT_EQ(depth.m_nSelected, 3) << "reading enters nothing";
+
+    CPropertyItemRect area("Location");
+    area.m_rcValue = CRect{1, 2, 3, 4};
+    area.ShowEditor(list, QRect(), true);
+    EXPECT_EQ(static_cast<test::StubEditor*>(list.current)->Kind(), EEditorKind::Rect);
+    EXPECT_EQ(static_cast<test::StubEditor*>(list.current)->value,
+              CPropertyValue(CRect{1, 2, 3, 4}));
 
     CPropertyItemCategory category("Skin Properties");
     category.ShowEditor(list, QRect(), true);

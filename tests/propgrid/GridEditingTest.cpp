@@ -130,7 +130,7 @@ TEST_F(GridEditingTest, EveryFieldTakesWhatWasTypedWhenLeftAndKeepsWhatIsRefused
     EXPECT_EQ(m_doc.Stack().count(), 3);
 }
 
-TEST_F(GridEditingTest, StepKeysInAnyFieldCommitItAndThenMove) {
+TEST_F(GridEditingTest, StepKeysInAnyFieldTakeItAndThenMove) {
     m_list->SetManager(&m_project.Popups.PropertySheet());
     // Down from an integer: in, and the next integer's field has the keyboard.
     QLineEdit* left = FieldOf(1);
@@ -142,7 +142,7 @@ TEST_F(GridEditingTest, StepKeysInAnyFieldCommitItAndThenMove) {
     QLineEdit* bottom = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(bottom, nullptr);
     EXPECT_EQ(bottom->text(), QStringLiteral("150"));
-    // Up back: the same reused field takes the other value only after committing.
+    // Up back: the same reused field shows the other value only once its own is taken.
     Retype(bottom, "140");
     QTest::keyClick(bottom, Qt::Key_Up);
     EXPECT_EQ(m_project.Popups.PtTools.y, 140);
@@ -182,7 +182,7 @@ TEST_F(GridEditingTest, EscapeAbandonsEveryFieldAndNothingBringsItBackLater) {
     QTest::keyClick(left, Qt::Key_Escape);
     EXPECT_EQ(left->text(), QStringLiteral("5"));
     EXPECT_TRUE(m_list->hasFocus());
-    EXPECT_FALSE(m_list->CommitPendingEdit());
+    EXPECT_FALSE(m_list->TakeTyping());
     m_list->setCurrentRow(2);
     EXPECT_EQ(m_project.Popups.PtTools.x, 5);
 
@@ -193,8 +193,8 @@ TEST_F(GridEditingTest, EscapeAbandonsEveryFieldAndNothingBringsItBackLater) {
     QTest::keyClick(color, Qt::Key_Escape);
     EXPECT_EQ(color->text(), shown);
     EXPECT_TRUE(m_list->hasFocus());
-    // What Save, Build, Undo, Close and Open commit first.
-    EXPECT_FALSE(m_list->CommitPendingEdit());
+    // What Save, Build, Undo, Close and Open take first.
+    EXPECT_FALSE(m_list->TakeTyping());
     EXPECT_EQ(m_doc.Stack().count(), 0);
     EXPECT_TRUE(m_messages.isEmpty());
 }
@@ -208,11 +208,11 @@ TEST_F(GridEditingTest, UndoAndRedoShowTheirValuesWithoutTakingTheKeyboard) {
     m_list->addAction(&undo);
     m_list->addAction(&redo);
     QObject::connect(&undo, &QAction::triggered, [this] {
-        m_list->CommitPendingEdit();
+        m_list->TakeTyping();
         m_doc.Stack().undo();
     });
     QObject::connect(&redo, &QAction::triggered, [this] {
-        m_list->CommitPendingEdit();
+        m_list->TakeTyping();
         m_doc.Stack().redo();
     });
 

@@ -37,6 +37,19 @@ void GridTest::SetUp() {
     m_list = std::make_unique<CPropertyListCtrl>();
     QObject::connect(m_list.get(), &CPropertyListCtrl::MessageForUser,
                      [this](const QString& text) { m_messages << text; });
+    // As the document does: an entry goes into the record, and the rows show it; a sheet
+    // of no record keeps it in the row.
+    QObject::connect(m_list.get(), &CPropertyListCtrl::ValueEntered,
+                     [this](CPropertyItemManager* sheet, int itemId, const CPropertyValue& value) {
+                         m_entries.push_back({sheet, itemId, value});
+                         if (m_bRefuse) return;
+                         if (const auto change = sheet->ChangeFor(uint8_t(itemId), value)) {
+                             sheet->Element()->Set(*change->Field, change->Value);
+                             sheet->LoadItems(sheet->Element());
+                         } else if (CPropertyItem* row = sheet->FindItem(uint8_t(itemId))) {
+                             row->SetValue(value);
+                         }
+                     });
     QFont font = m_list->font();
     font.setPixelSize(11);
     m_list->setFont(font);

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 #include "GridMessageBox.h"
 #include "PropertyItemInt.h"
@@ -34,7 +35,8 @@ public:
 };
 
 // A shown, active property list whose viewport is exactly 200 pixels wide with
-// 16-pixel rows; the grid's and the model's messages recorded.
+// 16-pixel rows; the grid's and the model's messages recorded, and what it enters put
+// into the row and through its sheet.
 class GridTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -45,6 +47,15 @@ protected:
     std::unique_ptr<CPropertyListCtrl> m_list;
     QStringList m_messages;
     QStringList m_captions;
+    // What the list entered, in order; while m_bRefuse is set the receiver refuses it
+    // and the rows stay as they are.
+    struct CEntry {
+        CPropertyItemManager* Sheet;
+        int ItemId;
+        CPropertyValue Value;
+    };
+    std::vector<CEntry> m_entries;
+    bool m_bRefuse = false;
 
 private:
     CGridMessageBox::Handler m_previousGrid;

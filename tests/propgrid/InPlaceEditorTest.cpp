@@ -6,7 +6,9 @@
 
 #include "GridTestSupport.h"
 #include "InPlaceButtonEditBoxImp.h"
+#include "InPlaceCBEditImp.h"
 #include "InPlaceColorEditImp.h"
+#include "InPlaceComboBoxImp.h"
 #include "InPlaceDotsButton.h"
 #include "InPlaceRectEditImp.h"
 #include "PropertyItemColorRef.h"
@@ -86,7 +88,7 @@ TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
     }
 }
 
-TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnterAndKeepTheRest) {
+TEST_F(InPlaceEditorTest, ColourAndRectangleTakeOnlyAcceptedTextOnEnterAndKeepTheRest) {
     CTestSheet sheet;
     auto* color = static_cast<CPropertyItemColorRef*>(sheet.m_pColor);
     color->m_crValue = RgbColor(1, 2, 3);
@@ -124,7 +126,7 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnterAndKeep
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(color->m_crValue, RgbColor(255, 128, 0));
     EXPECT_EQ(box->text(), QStringLiteral("255,128,0"));
-    // The committed text shows from its start however narrow the cell.
+    // The taken text shows from its start however narrow the cell.
     EXPECT_EQ(box->cursorPosition(), 0);
 
     m_list->setCurrentRow(4);
@@ -138,15 +140,15 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleCommitOnlyAcceptedTextOnEnterAndKeep
     EXPECT_EQ(static_cast<CPropertyItemRect*>(sheet.m_pArea)->m_rcValue, (CRect{10, 20, 110, 45}));
     EXPECT_EQ(m_messages.size(), 1);
 
-    // Typed but not entered: a command that commits pending edits takes it when valid.
+    // Typed but not entered: a command that takes typing first takes it when valid.
     rectEditor->Edit()->setFocus();
     rectEditor->Edit()->selectAll();
     QTest::keyClicks(rectEditor->Edit(), "1,2 (3x4)");
-    EXPECT_TRUE(m_list->CommitPendingEdit());
+    EXPECT_TRUE(m_list->TakeTyping());
     EXPECT_EQ(static_cast<CPropertyItemRect*>(sheet.m_pArea)->m_rcValue, (CRect{1, 2, 4, 6}));
     rectEditor->Edit()->selectAll();
     QTest::keyClicks(rectEditor->Edit(), "1,2 (0x4)");
-    EXPECT_FALSE(m_list->CommitPendingEdit());
+    EXPECT_FALSE(m_list->TakeTyping());
     EXPECT_EQ(m_messages.size(), 1) << "no message from a command";
 }
 
@@ -201,6 +203,65 @@ TEST_F(InPlaceEditorTest, TheDotsOpenFromTheKeyboardAndAreAButtonForScreenReader
     // The press is animated: the dialog opens a moment later.
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.Seen.size() == 5; }));
     EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("vantoro::CRectDlg|")));
+}
+
+// Every kind of editor hands its value to the list, which enters it through ValueEntered
+// alone: a refused entry leaves the row as it was and the text in the field, with the
+// keyboard, to mend; a value the row already holds enters nothing.
+TEST_F(InPlaceEditorTest, EveryEditorEntersItsValueThroughTheListAndARefusalKeepsTheText) {
+    CTestSheet sheet;
+    m_list->SetManager(&sheet);
+    Focus(m_list.get());
+    m_bRefuse = true;
+    m_list->setCurrentRow(1);
+    auto* count = qobject_cast<QLineEdit*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(count, nullptr);
+    QTest::keyClicks(count, "7");
+    QTest::keyClick(count, Qt::Key_Return);
+    ASSERT_EQ(m_entries.size(), 1u);
+    EXPECT_EQ(m_entries[0].Sheet, &sheet);
+    EXPECT_EQ(m_entries[0].ItemId, 1);
+    EXPECT_EQ(m_entries[0].Value, CPropertyValue(int32_t(7)));
+    EXPECT_EQ(sheet.m_pCount->m_nValue, 5);
+    EXPECT_EQ(count->text(), QStringLiteral("7"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return count->hasFocus(); }));
+
+    m_bRefuse = false;
+    QTest::keyClick(count, Qt::Key_Return);
+    ASSERT_EQ(m_entries.size(), 2u);
+    EXPECT_EQ(sheet.m_pCount->m_nValue, 7);
+    EXPECT_TRUE(m_list->hasFocus()) << "taken: the row stays selected, the list has the keys";
+    EXPECT_EQ(m_list->currentRow(), 1);
+    count->setFocus();
+    count->selectAll();
+    QTest::keyClicks(count, "7");
+    QTest::keyClick(count, Qt::Key_Return);
+    EXPECT_EQ(m_entries.size(), 2u) << "the value the row holds enters nothing";
+
+    // A choice stepped in its field, a colour and a rectangle typed.
+    m_list->setCurrentRow(2);
+    auto* combo = qobject_cast<CInPlaceComboBoxImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(combo, nullptr);
+    QTest::keyClick(combo->Edit(), Qt::Key_Down);
+    m_list->setCurrentRow(3);
+    auto* color = qobject_cast<CInPlaceColorEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(color, nullptr);
+    QTest::keyClicks(color->Edit(), "1,2,3");
+    QTest::keyClick(color->Edit(), Qt::Key_Return);
+    m_list->setCurrentRow(4);
+    auto* area = qobject_cast<CInPlaceRectEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(area, nullptr);
+    QTest::keyClicks(area->Edit(), "1,2 (3x4)");
+    QTest::keyClick(area->Edit(), Qt::Key_Return);
+    ASSERT_EQ(m_entries.size(), 5u);
+    EXPECT_EQ(m_entries[2].ItemId, 2);
+    EXPECT_EQ(m_entries[2].Value, CPropertyValue(int32_t(0)));
+    EXPECT_EQ(m_entries[3].ItemId, 3);
+    EXPECT_EQ(m_entries[3].Value, CPropertyValue(RgbColor(1, 2, 3)));
+    EXPECT_EQ(m_entries[4].ItemId, 4);
+    EXPECT_EQ(m_entries[4].Value, CPropertyValue(CRect{1, 2, 4, 6}));
+    EXPECT_EQ(area->Edit()->text(), QStringLiteral("1,2 (3x4)"));
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
 }
 
 TEST_F(InPlaceEditorTest, TheRectangleDialogTakesIntegersAndLeavesTheLimitsToItsJudge) {

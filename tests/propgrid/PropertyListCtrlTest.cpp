@@ -94,30 +94,50 @@ TEST_F(PropertyListCtrlTest, TypeAheadStepsThroughOneInitialAndWrapsButLeavesOth
     record.UpdateSheet();
     m_list->SetManager(&record.Sheet());
     ASSERT_EQ(m_list->count(), 10);
+    // Rows: 0 "Category Icons", 3 "Popup Tool Icons", 6 "Misc Icons" (categories), each
+    // followed by "Bitmap File" and "Bitmap File Mask"; 8 "Icon Width", 9 "Icon Height".
     auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         Focus(m_list.get());
         QTest::keyClick(m_list.get(), key, modifiers);
         return m_list->currentRow();
     };
-    // "Bitmap File" and "Bitmap File Mask" under each of three categories.
-    for (int expected : {1, 2, 4, 5, 7, 1}) EXPECT_EQ(press(Qt::Key_B), expected);
-    EXPECT_EQ(press(Qt::Key_C), 0) << "wraps to the top";
+    auto pressFrom = [&](int row, Qt::Key key) {
+        m_list->setCurrentRow(row);
+        return press(key);
+    };
+    // From no row or a category: the next row with the initial, wrapping to the top.
+    EXPECT_EQ(press(Qt::Key_B), 1);
+    for (auto [from, expected] : {std::pair{3, 4}, std::pair{6, 7}}) {
+        EXPECT_EQ(pressFrom(from, Qt::Key_B), expected);
+    }
+    EXPECT_EQ(pressFrom(6, Qt::Key_C), 0) << "wraps to the top";
     EXPECT_EQ(press(Qt::Key_Z), 0) << "no label starts with Z";
     EXPECT_EQ(press(Qt::Key_I), 8);
+    // On a value row with a field, what is typed goes into the field: a new value begins.
     EXPECT_EQ(press(Qt::Key_1, Qt::KeypadModifier), 8);
+    auto* width = qobject_cast<QLineEdit*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(width, nullptr);
+    EXPECT_TRUE(width->hasFocus());
+    EXPECT_EQ(width->text(), QStringLiteral("1"));
+    QTest::keyClick(width, Qt::Key_Escape);
+    EXPECT_EQ(pressFrom(1, Qt::Key_B), 1);
+    auto* file = qobject_cast<CInPlaceFileEditImp*>(m_list->CurrentEditorWidget());
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->Edit()->text(), QStringLiteral("b"));
+    QTest::keyClick(file->Edit(), Qt::Key_Escape);
 
     Focus(m_list.get());
     QKeyEvent f6(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier);
     QApplication::sendEvent(m_list.get(), &f6);
     EXPECT_FALSE(f6.isAccepted()) << "F6 is left for the window's next-pane command";
-    EXPECT_EQ(m_list->currentRow(), 8);
+    EXPECT_EQ(m_list->currentRow(), 1);
 
     // The description pane follows the selection.
     CPropDescWnd pane;
     m_list->SetDescWnd(&pane);
-    EXPECT_EQ(press(Qt::Key_B), 1);
+    EXPECT_EQ(pressFrom(3, Qt::Key_B), 4);
     EXPECT_EQ(pane.Title(), QStringLiteral("Bitmap File"));
-    EXPECT_EQ(press(Qt::Key_M), 6);
+    EXPECT_EQ(pressFrom(3, Qt::Key_M), 6);
     EXPECT_TRUE(pane.Title().isEmpty());
     m_list->ResetContent();
     EXPECT_EQ(m_list->count(), 0);
@@ -169,20 +189,12 @@ TEST_F(PropertyListCtrlTest, ThePressInTheGlyphColumnAndTheDoubleClickToggle) {
     EXPECT_EQ(m_list->count(), 12);
 }
 
-TEST_F(PropertyListCtrlTest, TextEditorsCommitOnTabAndFocusLossAndAreReused) {
+TEST_F(PropertyListCtrlTest, TextFieldsAreTakenOnTabAndFocusLossAndAreReused) {
     CDataScrollBar record;
     record.Bmp = "old.bmp";
     record.ButtonTopHeight = 3;
     record.UpdateSheet();
     m_list->SetManager(&record.Sheet());
-    // Whatever is entered goes straight into the record, as the document would put it.
-    QObject::connect(m_list.get(), &CPropertyListCtrl::ValueEntered, m_list.get(),
-                     [&record](CPropertyItemManager* sheet, int itemId, const CPropertyValue& v) {
-                         if (const auto change = sheet->ChangeFor(uint8_t(itemId), v)) {
-                             record.Set(*change->Field, change->Value);
-                             record.UpdateSheet();
-                         }
-                     });
     Focus(m_list.get());
     m_list->setCurrentRow(1);
     // The bitmap row's field, beside its "Browse..." button.
@@ -264,13 +276,13 @@ TEST_F(PropertyListCtrlTest, TheComboStepsWithinItsChoicesAndItsPopUpShowsEightR
     CInPlaceCBEditImp* field = combo->Edit();
     QTest::keyClick(field, Qt::Key_Down);
     EXPECT_EQ(sheet.m_pChoice->m_nSelected, 0)
-        << "Down from no choice chooses the first and commits";
+        << "Down from no choice chooses the first and enters it";
     QTest::keyClick(field, Qt::Key_Up);
     EXPECT_EQ(combo->GetCurSel(), 0);
     combo->SetCurSel(8);
     QTest::keyClick(field, Qt::Key_Down);
     EXPECT_EQ(combo->GetCurSel(), 8);
-    EXPECT_EQ(sheet.m_pChoice->m_nSelected, 0) << "Down on the last entry commits nothing";
+    EXPECT_EQ(sheet.m_pChoice->m_nSelected, 0) << "Down on the last entry enters nothing";
 
     CInPlaceCBListBoxImp* popUp = combo->DropDown();
     EXPECT_EQ(popUp->height(), 8 * InPlaceButtonWidth() + 2 * popUp->frameWidth());

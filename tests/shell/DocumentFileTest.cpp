@@ -103,7 +103,7 @@ TEST_F(DocumentFileTest, ComingBackReloadsAChangedFileOrAsksWhenEditsWouldBeLost
     ASSERT_NE(field, nullptr);
     field->setText(QStringLiteral("Edited"));
     field->setModified(true);
-    ASSERT_TRUE(list->CommitPendingEdit());
+    ASSERT_TRUE(list->TakeTyping());
     ASSERT_TRUE(app->Document()->IsModified());
     QByteArray bytes = ReadFile(blue);
     bytes.replace("Author=Other", "Author=Again");

@@ -142,7 +142,7 @@ TEST_F(EntryRulesTest, AdviceIsKeptMarkedAndListedByTheBuild) {
     const std::string author(70, 'a');
     editor->setText(QString::fromStdString(author));
     editor->setModified(true);
-    ASSERT_TRUE(list->CommitPendingEdit());
+    ASSERT_TRUE(list->TakeTyping());
     EXPECT_EQ(project.SkinInfo.Author, author);
     EXPECT_TRUE(m_messages.isEmpty());
 

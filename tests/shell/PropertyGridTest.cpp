@@ -1,6 +1,11 @@
+#include <QAction>
 #include <QTest>
 
+#include "CommandIds.h"
 #include "DockPropertyWnd.h"
+#include "DockTreeWnd.h"
+#include "EditHistory.h"
+#include "InPlaceComboBoxImp.h"
 #include "InPlaceEditImp.h"
 #include "MainFrame.h"
 #include "PropDescWnd.h"
@@ -147,6 +152,103 @@ TEST_F(PropertyGridTest, SaveTakesTypedTextAndUndoShowsTheOldValueInTheOpenEdito
     EXPECT_EQ(editor->text(), QStringLiteral("Typist"));
     frame->OnEditRedo();
     EXPECT_EQ(editor->text(), QStringLiteral("Keyed"));
+}
+
+// The row labelled `label`, -1 when none.
+int RowLabelled(const CPropertyListCtrl* list, const std::string& label) {
+    for (int i = 0; i < list->count(); ++i)
+        if (list->GetItem(i)->m_strLabel == label) return i;
+    return -1;
+}
+
+// Keys as a user presses them: each goes to whatever has the keyboard now.
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+void Type(const QString& text) {
+    for (QChar c : text) QTest::keyClicks(QApplication::focusWidget(), QString(c));
+}
+// A click where a user clicks: on whatever widget stands at `pos` of `list`'s rows.
+void ClickAt(CPropertyListCtrl* list, QPoint pos) {
+    QWidget* target = list->viewport()->childAt(pos);
+    if (!target) target = list->viewport();
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(list->viewport(), pos));
+}
+
+// A value entered with Enter leaves the row selected and the document's undo and redo keys
+// working; a second value typed into the same row, and Alt+Down on a choice row, reach the
+// row's field rather than the list.
+TEST_F(PropertyGridTest, AfterEnterTheKeysReachTheDocumentAndTheRowsFieldAgain) {
+    const QString skn = WriteProject(QStringLiteral("Keys"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(skn));
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    CSkinProject& project = frame->Project();
+    const CRect before = project.TitleBar.Rect;
+    const QUndoStack& stack = app->Document()->History().Stack();
+    CPropertyListCtrl* list = frame->PropertyWindow()->List();
+    ASSERT_TRUE(frame->WorkspaceWindow()->SelectSheet(&project.TitleBar.PropertySheet()));
+    QCoreApplication::processEvents();
+    const int location = RowLabelled(list, "Location");
+    ASSERT_GE(location, 0);
+    const QPoint label = list->RowRect(location).topLeft() + QPoint(40, 8);
+    const QPoint value = list->RowRect(location).topRight() + QPoint(-40, 8);
+
+    ClickAt(list, label);
+    Type(QStringLiteral("0,0 (160x18)"));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 18}));
+    EXPECT_EQ(list->currentRow(), location) << "the row stays selected";
+    EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo Title Bar Location"));
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(project.TitleBar.Rect, before) << "Ctrl+Z reaches the document";
+    Press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 18})) << "Ctrl+Y reaches the document";
+    // So they do from the row's field while it holds no typing of its own.
+    ClickAt(list, value);
+    ASSERT_NE(ShellTest::OpenField(list), nullptr);
+    ASSERT_TRUE(ShellTest::OpenField(list)->hasFocus());
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(project.TitleBar.Rect, before) << "Ctrl+Z from the field reaches the document";
+    Press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 18}));
+
+    // The same row again: a click on it and the typing go to its field.
+    ClickAt(list, label);
+    Type(QStringLiteral("0,0 (160x19)"));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 19}));
+    EXPECT_EQ(stack.count(), 2);
+    // A character typed while the row is selected starts a new value in its field.
+    Type(QStringLiteral("0,0 (160x20)"));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 20}));
+    EXPECT_EQ(list->currentRow(), location);
+    for (int i = 0; i < 3; ++i) Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(project.TitleBar.Rect, before);
+    EXPECT_TRUE(stack.isClean());
+
+    // A choice row: Alt+Down and F4 open its choices, wherever the click left the keyboard.
+    ASSERT_TRUE(frame->WorkspaceWindow()->SelectSheet(&project.SkinInfo.PropertySheet()));
+    QCoreApplication::processEvents();
+    const int depth = RowLabelled(list, "Color Depth");
+    ASSERT_GE(depth, 0);
+    for (int x : {40, list->viewport()->width() - 40}) {
+        ClickAt(list, list->RowRect(depth).topLeft() + QPoint(x, 8));
+        auto* combo = qobject_cast<CInPlaceComboBoxImp*>(list->CurrentEditorWidget());
+        ASSERT_NE(combo, nullptr);
+        Press(Qt::Key_Down, Qt::AltModifier);
+        EXPECT_EQ(list->currentRow(), depth);
+        EXPECT_TRUE(combo->IsDroppedDown()) << "Alt+Down after a click at " << x;
+        Press(Qt::Key_Escape);
+        EXPECT_FALSE(combo->IsDroppedDown());
+        Press(Qt::Key_F4);
+        EXPECT_TRUE(combo->IsDroppedDown()) << "F4 after a click at " << x;
+        Press(Qt::Key_Escape);
+    }
+    EXPECT_TRUE(stack.isClean());
 }
 
 }  // namespace

@@ -50,7 +50,9 @@ const CBenchProject& Large() {
         test::BmpRecipe recipe;
         recipe.width = recipe.height = 4096;
         recipe.bits = 24;
-        recipe.pixel = [](int x, int y) { return uint32_t(x * 2654435761u ^ y * 40503u) & 0xFFFFFF; };
+        recipe.pixel = [](int x, int y) {
+            return uint32_t(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
+        };
         const std::vector<uint8_t> bytes = test::MakeBmp(recipe);
         const fs::path first = fs::path(made->Dir.Folder()) / "large.bmp";
         std::ofstream(first, std::ios::binary)

@@ -39,6 +39,7 @@ protected:
         m_project.Popups.PtTools = CPoint{5, 150};
         m_project.Popups.UpdateSheet();
         // As in the window: what is typed is asked of the document, which the list follows.
+        QObject::disconnect(m_list.get(), &CPropertyListCtrl::ValueEntered, nullptr, nullptr);
         QObject::connect(
             m_list.get(), &CPropertyListCtrl::ValueEntered, &m_doc,
             [this](CPropertyItemManager* sheet, int itemId, const CPropertyValue& value) {

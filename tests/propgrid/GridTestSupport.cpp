@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "Data.h"
 #include "PropertyItemColorRef.h"
 #include "PropertyItemRect.h"
 #include "PropertyListCtrl.h"

@@ -4,7 +4,6 @@
 #include "CommandIds.h"
 #include "DockPropertyWnd.h"
 #include "DockTreeWnd.h"
-#include "EditHistory.h"
 #include "InPlaceComboBoxImp.h"
 #include "InPlaceEditImp.h"
 #include "MainFrame.h"
@@ -187,7 +186,7 @@ TEST_F(PropertyGridTest, AfterEnterTheKeysReachTheDocumentAndTheRowsFieldAgain) 
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     CSkinProject& project = frame->Project();
     const CRect before = project.TitleBar.Rect;
-    const QUndoStack& stack = app->Document()->History().Stack();
+    const QUndoStack& stack = app->Document()->Stack();
     CPropertyListCtrl* list = frame->PropertyWindow()->List();
     ASSERT_TRUE(frame->WorkspaceWindow()->SelectSheet(&project.TitleBar.PropertySheet()));
     QCoreApplication::processEvents();

@@ -19,6 +19,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     CInPlaceButtonEditImp* m_pEditor;

@@ -91,4 +91,8 @@ void CInPlaceEditImp::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
 }
 
+void CInPlaceEditImp::mousePressEvent(QMouseEvent* event) {
+    if (!TakeFocusSelectingAll(this, HasTyping(), *event)) QLineEdit::mousePressEvent(event);
+}
+
 }  // namespace vantoro

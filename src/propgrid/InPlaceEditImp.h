@@ -47,6 +47,7 @@ protected:
 
     bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     std::string m_strText;

@@ -66,8 +66,8 @@ CWriteRule::CVerdict CWriteRule::Judge(const std::string& path, const std::strin
         if (*part == "." || part->empty()) continue;
         if (*part == "..") {
             if (current == folder)
-                return refuse(Reason::Outside,
-                              "The file " + quoted + " lies outside the folder '" + m_folder + "'.");
+                return refuse(Reason::Outside, "The file " + quoted + " lies outside the folder '" +
+                                                   m_folder + "'.");
             current = current.parent_path();
             continue;
         }
@@ -81,17 +81,20 @@ CWriteRule::CVerdict CWriteRule::Judge(const std::string& path, const std::strin
         }
         if (fs::is_symlink(status))
             return refuse(Reason::Link, "The file " + quoted + " is reached through the link '" +
-                                            current.string() + "', which may lead outside the folder '" +
-                                            m_folder + "'.");
+                                            current.string() +
+                                            "', which may lead outside the folder '" + m_folder +
+                                            "'.");
         if (part != last && !fs::is_directory(status))
             return refuse(Reason::NotAFile, "The file " + quoted + " is not in a folder: '" +
                                                 current.string() + "' is no folder.");
         if (part == last && !fs::is_regular_file(status))
-            return refuse(Reason::NotAFile,
-                          "The file " + quoted + " is not a regular file (a folder, a device or a pipe).");
+            return refuse(
+                Reason::NotAFile,
+                "The file " + quoted + " is not a regular file (a folder, a device or a pipe).");
     }
     if (current == folder)
-        return refuse(Reason::NotAFile, "The name " + quoted + " names the folder itself, not a file.");
+        return refuse(Reason::NotAFile,
+                      "The name " + quoted + " names the folder itself, not a file.");
     for (const auto& [reserved, what] : m_reserved) {
         if (!itself.empty() && SameFile(reserved, itself)) continue;
         if (SameFile(current.string(), reserved))

@@ -50,8 +50,7 @@ bool IsStagedFileOf(const std::string& staged, const std::string& target) {
     const fs::path s(staged), t(target);
     const std::string name = s.filename().string(), head = "." + t.filename().string() + ".";
     return s.parent_path() == t.parent_path() && name.size() > head.size() + 4 &&
-           name.compare(0, head.size(), head) == 0 &&
-           name.compare(name.size() - 4, 4, ".tmp") == 0;
+           name.compare(0, head.size(), head) == 0 && name.compare(name.size() - 4, 4, ".tmp") == 0;
 }
 
 }  // namespace
@@ -76,8 +75,7 @@ CResult<std::string> CImportJournal::RollForward() const {
     const fs::file_status status = fs::symlink_status(fs::path(m_path), ec);
     if (!fs::exists(status)) return std::string();
     const std::string cannot = "The import journal '" + m_path + "' ";
-    if (!fs::is_regular_file(status))
-        return Fail(cannot + "is not a regular file; remove it.");
+    if (!fs::is_regular_file(status)) return Fail(cannot + "is not a regular file; remove it.");
     std::ifstream in(fs::path(m_path), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
@@ -87,7 +85,8 @@ CResult<std::string> CImportJournal::RollForward() const {
     const CWriteRule rule(fs::path(m_project).parent_path().string());
     for (const CJournalEntry& entry : entries) {
         const std::string refusal = rule.Refusal(entry.Target);
-        if (!refusal.empty() || (!entry.Staged.empty() && !IsStagedFileOf(entry.Staged, entry.Target)))
+        if (!refusal.empty() ||
+            (!entry.Staged.empty() && !IsStagedFileOf(entry.Staged, entry.Target)))
             return Fail(cannot + "names a file it may not change ('" + entry.Target +
                         "'); no file was changed. Remove the journal.");
     }

@@ -198,7 +198,8 @@ TEST(ProjectWrites, AnImportReplacesItsFilesAsOneThroughKillsRacesAndAFullDisk) 
     }
     // Nothing left over: no journal, no staged file.
     for (const auto& [name, bytes] : Snapshot(dir.Folder()))
-        EXPECT_TRUE(name.find(".tmp") == std::string::npos && name.find(".import") == std::string::npos)
+        EXPECT_TRUE(name.find(".tmp") == std::string::npos &&
+                    name.find(".import") == std::string::npos)
             << name;
 }
 
@@ -215,12 +216,10 @@ TEST(ProjectWrites, TwoProgramsImportingAtOnceNeverMixTheirPictures) {
     const auto bluePair = TitlePair(dir);
     for (int round = 0; round < 4; ++round) {
         QProcess first, second;
-        first.start(QStringLiteral(VANTORO_CLI),
-                    {"import", QString::fromStdString(skn), "TitleBar.Bmp",
-                     QString::fromStdString(red)});
-        second.start(QStringLiteral(VANTORO_CLI),
-                     {"import", QString::fromStdString(skn), "TitleBar.Bmp",
-                      QString::fromStdString(blue)});
+        first.start(QStringLiteral(VANTORO_CLI), {"import", QString::fromStdString(skn),
+                                                  "TitleBar.Bmp", QString::fromStdString(red)});
+        second.start(QStringLiteral(VANTORO_CLI), {"import", QString::fromStdString(skn),
+                                                   "TitleBar.Bmp", QString::fromStdString(blue)});
         ASSERT_TRUE(first.waitForFinished(120000) && second.waitForFinished(120000));
         EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
         EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
@@ -284,8 +283,9 @@ TEST(ProjectWrites, TextTheCodePageCannotHoldIsNeverWrittenAsQuestionMarks) {
 
     const Outcome check = RunCli({"check", skn});
     EXPECT_EQ(check.status, 1);
-    const size_t told = check.out.find(skn + ": The text holds '\xCE\xA9' (U+03A9), which "
-                                             "Windows-1252");
+    const size_t told = check.out.find(skn +
+                                       ": The text holds '\xCE\xA9' (U+03A9), which "
+                                       "Windows-1252");
     ASSERT_NE(told, std::string::npos) << check.out;
     const std::string line = check.out.substr(check.out.rfind('\n', told) + 1);
     EXPECT_EQ(line.rfind("error: ", 0), 0u) << line;

@@ -420,12 +420,8 @@ private:
 
     void ResourceSize(const CSkinField& field, int width, int height, const std::string& path,
                       const Adder& add) const {
-        // A 320x320 wall paper reaches the database as four tiles.
-        if (field.Rule == CFieldRule::ScreenSquare && m_project.SkinInfo.Reso == 2) return;
+        const size_t bytes = CRuleBook::ResourceBytes(m_project, field, width, height);
         const int depth = field.Mask ? 1 : m_project.SkinInfo.Depth;
-        if (!IsKnownDepth(depth)) return;
-        const size_t rowBytes = ((size_t(width) * size_t(depth) + 15) & ~size_t(15)) / 8;
-        const size_t bytes = 16 + (depth == 16 ? 8 : 0) + rowBytes * size_t(height);
         // The compiler writes such a resource, but no handheld record holds it, and the
         // database readers refuse it: an error, not advice.
         if (bytes > CRuleBook::kMaxResourceBytes)
@@ -468,6 +464,16 @@ std::string CRuleBook::SkinNameProblem(const std::string& name) {
     if (IsReservedName(name))
         return "The skin name '" + name + "' is a name Windows keeps for a device.";
     return {};
+}
+
+size_t CRuleBook::ResourceBytes(const CSkinProject& project, const CSkinField& field, int width,
+                                int height) {
+    // A 320x320 wall paper reaches the database as four tiles.
+    if (field.Rule == CFieldRule::ScreenSquare && project.SkinInfo.Reso == 2) return 0;
+    const int depth = field.Mask ? 1 : project.SkinInfo.Depth;
+    if (!IsKnownDepth(depth) || width < 0 || height < 0) return 0;
+    const size_t rowBytes = ((size_t(width) * size_t(depth) + 15) & ~size_t(15)) / 8;
+    return 16 + (depth == 16 ? 8 : 0) + rowBytes * size_t(height);
 }
 
 std::string CRuleBook::DatabasePath(const CSkinProject& project) {

@@ -299,3 +299,43 @@ TEST(ProjectWrites, TextTheCodePageCannotHoldIsNeverWrittenAsQuestionMarks) {
     EXPECT_EQ(ReadText(dir.Path("title.bmp")), title);
     EXPECT_FALSE(fs::exists(dir.Path("titlemask.bmp")));
 }
+
+// A picture larger than a handheld resource holds is refused before anything is written,
+// and --fit brings it to the element's size; such a bitmap put there by hand stops the
+// build, and what the build writes info and unpack read back.
+TEST(ProjectWrites, ABitmapNoHandheldHoldsIsRefusedNotBuilt) {
+    TempFolder dir;
+    const std::string skn = SkinProjectWriter(1, 8).Write(dir.Folder());
+    QImage large(300, 300, QImage::Format_ARGB32);
+    large.fill(qRgb(10, 20, 30));
+    const std::string png = dir.Path("large.png");
+    ASSERT_TRUE(large.save(QString::fromStdString(png), "PNG"));
+    const std::string title = ReadText(dir.Path("title.bmp"));
+
+    Outcome o = RunCli({"import", skn, "TitleBar.Bmp", png});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("Title Bar, Bitmap: the bitmap would be 300x300 pixels, 90016 bytes in "
+                         "the skin database; a handheld resource holds at most 65505."),
+              std::string::npos)
+        << o.err;
+    EXPECT_EQ(ReadText(dir.Path("title.bmp")), title);
+    ASSERT_EQ(RunCli({"import", skn, "TitleBar.Bmp", png, "--fit"}).status, 0);
+
+    // Put there by another program: an error for check and the build.
+    ASSERT_TRUE(large.convertToFormat(QImage::Format_RGB32)
+                    .save(QString::fromStdString(dir.Path("big.bmp")), "BMP"));
+    SkinProjectWriter writer(1, 8);
+    writer.Set("Battery", "Bmp", "big.bmp");
+    writer.WriteProjectFile(skn);
+    EXPECT_EQ(RunCli({"check", skn}).status, 1);
+    o = RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("a handheld resource holds at most 65505"), std::string::npos) << o.err;
+    EXPECT_FALSE(fs::exists(dir.Path("Test.PDB")));
+
+    writer.Set("Battery", "Bmp", "bat.bmp");
+    writer.WriteProjectFile(skn);
+    ASSERT_EQ(RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn}).status, 0);
+    EXPECT_EQ(RunCli({"info", dir.Path("Test.PDB")}).status, 0);
+    EXPECT_EQ(RunCli({"unpack", dir.Path("Test.PDB"), dir.Path("back")}).status, 0);
+}

@@ -65,10 +65,12 @@ CBuildRunner::~CBuildRunner() = default;
 CResult<void> CBuildRunner::CopyIntermediateFiles(const CSkinProject& project,
                                                   const std::string& scratch) const {
     // The script kept names the tiles beside it, so the compiler runs on them as they lie.
-    if (const CResult<void> script = WriteResourceScript(project, project.Folder + kScriptFileName,
-                                                         {}, nullptr, CAtomicFile::Mode::Replace);
-        !script)
-        return script;
+    std::ostringstream script;
+    WriteResourceScript(project, script);
+    if (const CResult<void> kept = PutIntoProject(project, project.Folder + kScriptFileName,
+                                                  script.str(), CAtomicFile::Mode::Replace);
+        !kept)
+        return kept;
     if (project.SkinInfo.Reso != 2) return {};
     for (int i = 1; i <= 4; ++i) {
         const std::optional<std::string> tile = ReadWhole(scratch + WallPaperTileName(i));

@@ -17,6 +17,8 @@
 #include "ProjectPath.h"
 #include "SkinProject.h"
 #include "TextCodec.h"
+#include "UnkeptText.h"
+#include "WriteRule.h"
 
 namespace vantoro {
 namespace {
@@ -285,13 +287,10 @@ private:
 class CBitmapRules {
 public:
     CBitmapRules(const CSkinProject& project, CBitmapCache& bitmaps, std::vector<CSkinProblem>& out)
-        : m_project(project), m_bitmaps(bitmaps), m_out(out) {
-        // Only a file that is there can be the same file as an existing bitmap.
-        std::error_code ec;
-        for (auto& output : BuildOutputs(project))
-            if (std::filesystem::exists(std::filesystem::path(output.first), ec))
-                m_outputs.push_back(std::move(output));
-    }
+        : m_project(project),
+          m_bitmaps(bitmaps),
+          m_out(out),
+          m_writes(CWriteRule::ForProject(project)) {}
 
     void Run(const CSkinField& field) {
         const int reso = m_project.SkinInfo.Reso;
@@ -312,14 +311,17 @@ public:
             add(S::Error, path, "The file '" + path + "' is missing.");
             return;
         }
-        // The build would write over the bitmap, and remove it with its intermediate files.
-        for (const auto& [output, what] : m_outputs)
-            if (CProjectPath::IsSameFile(path, output)) {
-                add(S::Error, path,
-                    "The build writes " + what + " as '" + output +
-                        "', which would replace this bitmap; give the bitmap another name.");
+        // An import writes the file a bitmap names: never one of the project's own files,
+        // and never outside its folder (a skin from elsewhere may name any file). A bitmap
+        // the build only reads may lie elsewhere, so that much is advice.
+        if (const CWriteRule::CVerdict verdict = m_writes.Judge(path)) {
+            if (verdict.Why == CWriteRule::Reason::Reserved) {
+                add(S::Error, path, verdict.Message + " Give the bitmap another name.");
                 return;
             }
+            if (verdict.Why != CWriteRule::Reason::NotAFile)
+                add(S::Warning, path, verdict.Message + " An import will not write it.");
+        }
         const CResult<CBitmapCache::Bitmap> bitmap = m_bitmaps.Get(path);
         if (!bitmap) {
             add(S::Error, path, bitmap.Error());
@@ -418,14 +420,12 @@ private:
 
     void ResourceSize(const CSkinField& field, int width, int height, const std::string& path,
                       const Adder& add) const {
-        // A 320x320 wall paper reaches the database as four tiles.
-        if (field.Rule == CFieldRule::ScreenSquare && m_project.SkinInfo.Reso == 2) return;
+        const size_t bytes = CRuleBook::ResourceBytes(m_project, field, width, height);
         const int depth = field.Mask ? 1 : m_project.SkinInfo.Depth;
-        if (!IsKnownDepth(depth)) return;
-        const size_t rowBytes = ((size_t(width) * size_t(depth) + 15) & ~size_t(15)) / 8;
-        const size_t bytes = 16 + (depth == 16 ? 8 : 0) + rowBytes * size_t(height);
+        // The compiler writes such a resource, but no handheld record holds it, and the
+        // database readers refuse it: an error, not advice.
         if (bytes > CRuleBook::kMaxResourceBytes)
-            add(S::Warning, path,
+            add(S::Error, path,
                 "The bitmap takes " + std::to_string(bytes) + " bytes at " + std::to_string(depth) +
                     " bits per pixel; a handheld resource holds at most " +
                     std::to_string(CRuleBook::kMaxResourceBytes) + ".");
@@ -434,7 +434,7 @@ private:
     const CSkinProject& m_project;
     CBitmapCache& m_bitmaps;
     std::vector<CSkinProblem>& m_out;
-    std::vector<std::pair<std::string, std::string>> m_outputs;
+    CWriteRule m_writes;
 };
 
 }  // namespace
@@ -466,6 +466,16 @@ std::string CRuleBook::SkinNameProblem(const std::string& name) {
     return {};
 }
 
+size_t CRuleBook::ResourceBytes(const CSkinProject& project, const CSkinField& field, int width,
+                                int height) {
+    // A 320x320 wall paper reaches the database as four tiles.
+    if (field.Rule == CFieldRule::ScreenSquare && project.SkinInfo.Reso == 2) return 0;
+    const int depth = field.Mask ? 1 : project.SkinInfo.Depth;
+    if (!IsKnownDepth(depth) || width < 0 || height < 0) return 0;
+    const size_t rowBytes = ((size_t(width) * size_t(depth) + 15) & ~size_t(15)) / 8;
+    return 16 + (depth == 16 ? 8 : 0) + rowBytes * size_t(height);
+}
+
 std::string CRuleBook::DatabasePath(const CSkinProject& project) {
     return project.Folder + TextToPath(project.SkinInfo.SkinName) + ".PDB";
 }
@@ -489,7 +499,32 @@ std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project,
     CBitmapRules bitmaps(project, m_bitmaps, problems);
     for (const CSkinField* field : fields)
         if (field->Kind == CFieldKind::Bitmap) bitmaps.Run(*field);
+    // Text the file holds that the project (and the database, in Windows-1252) cannot.
+    if (!project.PathName.empty())
+        for (const CUnkeptCharacter& unkept : FindUnkeptText(project.PathName)) {
+            const CSkinField* field = CSkinFields::FindByKey(unkept.Section + "." + unkept.Key);
+            if (!field || field->Element != element) continue;
+            problems.push_back({S::Error,
+                                CSkinFields::Id(*field),
+                                project.PathName,
+                                "The text holds " + unkept.Text() +
+                                    ", which Windows-1252, the code page of the skin database, "
+                                    "cannot hold; it reads as '?' and would be built as '?'.",
+                                0,
+                                {}});
+        }
     if (element != CSkinElement::SkinInfo) return problems;
+    // The database replaces what is at its name: only a file of the project's folder.
+    const std::string database = DatabasePath(project);
+    if (const CWriteRule::CVerdict verdict =
+            CWriteRule::ForProject(project).Judge(database, database);
+        verdict && verdict.Why != CWriteRule::Reason::Reserved)
+        problems.push_back({S::Error,
+                            "SkinInfo.SkinName",
+                            database,
+                            "The build writes the skin database there. " + verdict.Message,
+                            0,
+                            {}});
     // A project named like the database (or the script) would be built over.
     for (const auto& [output, what] : BuildOutputs(project))
         if (CProjectPath::IsSameFile(project.PathName, output))

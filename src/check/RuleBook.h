@@ -68,6 +68,11 @@ public:
     // name is in the project's code page, Windows-1252, one byte a character, as the
     // database's 31-byte name field takes it.
     static std::string SkinNameProblem(const std::string& name);
+    // The bytes the bitmap of `field`, width x height, takes as a resource of the database
+    // at the skin's depth; 0 where it is not one resource (the tiled 320x320 wall paper) or
+    // the depth is unknown.
+    static size_t ResourceBytes(const CSkinProject& project, const CSkinField& field, int width,
+                                int height);
     // The database Build Skin writes: the project folder, the skin name and ".PDB".
     static std::string DatabasePath(const CSkinProject& project);
 

@@ -10,8 +10,10 @@
 #include "ArtworkImporter.h"
 #include "BuildRunner.h"
 #include "FileNameResolver.h"
+#include "FileSetWriter.h"
 #include "NewSkinProject.h"
 #include "OutputFiles.h"
+#include "ProjectPath.h"
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
 #include "RuleBook.h"
@@ -21,6 +23,8 @@
 #include "SkinUnpacker.h"
 #include "TerminalStream.h"
 #include "TextCodec.h"
+#include "UnkeptText.h"
+#include "WriteRule.h"
 
 #ifdef VANTORO_HAVE_INFO
 #include "InfoCommand.h"
@@ -35,10 +39,19 @@ namespace {
 
 constexpr const char* kProgram = "vantoro-cli";
 
-// Loads `path` into `project`; false with the reason on `err`.
+// Loads `path` into `project`; false with the reason on `err`. An import of it that was
+// stopped before it ended is finished first, and the user told so.
 bool Open(CSkinProject& project, const std::string& path, std::ostream& err) {
     const CResult<void> loaded = project.LoadProject(path);
-    if (loaded) return true;
+    if (loaded) {
+        const CResult<std::string> finished = CFileSetWriter::FinishStopped(project.PathName);
+        if (!finished) {
+            err << kProgram << ": " << finished.Error() << "\n";
+            return false;
+        }
+        if (!finished->empty()) err << kProgram << ": note: " << *finished << "\n";
+        return true;
+    }
     err << kProgram << ": ";
     if (loaded.Error().empty())
         err << "The project '" << path << "' cannot be loaded.";
@@ -318,6 +331,16 @@ int CCommandLine::Render(const std::vector<std::string>& args, std::ostream& out
                 ResolveFileName(skin.Folder,
                                 *std::get<std::string*>(skin.Element(field.Element).Field(field))),
                 "the project's " + CSkinFields::Label(field));
+    // Nor one the project keeps for itself (the database, the script, the tiles; the
+    // project file is an input, told as such). The name is the user's own, so a device or
+    // a link they typed (/dev/stdout) is theirs to give.
+    if (const CWriteRule::CVerdict verdict =
+            CWriteRule::ForProject(skin).Judge(CProjectPath::Absolute(png), skin.PathName);
+        verdict.Why == CWriteRule::Reason::Reserved) {
+        err << kProgram << ": The picture cannot be written: " << verdict.Message
+            << " Nothing was written.\n";
+        return kExitFailure;
+    }
     const std::vector<CSkinProblem> problems = CRuleBook(m_bitmaps).Check(skin);
     const QImage picture = CSkinRenderer(m_bitmaps).Render(skin, options, problems);
     const std::string bytes = PngBytes(picture);
@@ -459,6 +482,32 @@ int CCommandLine::Import(const std::vector<std::string>& args, std::ostream& out
         err << kProgram << ": " << importer.LastError() << "\n";
         return kExitFailure;
     }
+    // A bitmap no handheld record holds could not be built: nothing is written.
+    for (const CImportedFile& file : import.Files)
+        if (const size_t bytes =
+                CRuleBook::ResourceBytes(project, *file.Field, import.Width, import.Height);
+            bytes > CRuleBook::kMaxResourceBytes) {
+            err << kProgram << ": " << CSkinFields::Label(*file.Field) << ": the bitmap would be "
+                << import.Width << "x" << import.Height << " pixels, " << bytes
+                << " bytes in the skin database; a handheld resource holds at most "
+                << CRuleBook::kMaxResourceBytes
+                << ". Nothing was written; --fit cuts the picture to the element's size.\n";
+            return kExitFailure;
+        }
+    // The project file is saved again when the import names a file in it: never with a
+    // character its encoding cannot hold turned into '?'.
+    if (!import.Fields.empty())
+        if (const std::vector<CUnkeptCharacter> unkept = FindUnkeptText(project.PathName);
+            !unkept.empty()) {
+            const CSkinField* field =
+                CSkinFields::FindByKey(unkept[0].Section + "." + unkept[0].Key);
+            err << kProgram << ": The project file '" << project.PathName << "' holds "
+                << unkept[0].Text() << " in "
+                << (field ? CSkinFields::Label(*field) : unkept[0].Section + "." + unkept[0].Key)
+                << ", which Windows-1252, the project's code page, cannot hold; saving it "
+                   "would write '?'. Nothing was written.\n";
+            return kExitFailure;
+        }
     std::string error;
     if (!CArtworkImporter::Write(import, &error)) {
         err << kProgram << ": " << error << "\n";

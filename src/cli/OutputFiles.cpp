@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "ProjectPath.h"
+#include "WriteRule.h"
 
 namespace vantoro {
 
@@ -18,7 +19,15 @@ bool COutputFiles::Write(const std::string& path, const std::string& bytes,
                          ", which this command reads; nothing was written.";
             return false;
         }
-    const CResult<void> written = CAtomicFile::Write(path, bytes);
+    if (!m_folder.empty())
+        if (const std::string refusal = CWriteRule(m_folder).Refusal(CProjectPath::Absolute(path));
+            !refusal.empty()) {
+            if (error) *error = refusal + " Nothing was written.";
+            return false;
+        }
+    const CResult<void> written = CAtomicFile::Write(
+        path, bytes, CAtomicFile::Mode::Replace,
+        m_folder.empty() ? CAtomicFile::Links::Follow : CAtomicFile::Links::Replace);
     if (!written && error) *error = written.Error() + ".";
     return written.Ok();
 }

@@ -62,7 +62,10 @@ int OpenNew(const fs::path& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
 }
 int OpenExisting(const fs::path& path) {
-    return ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    // Without waiting: a pipe no one reads would hold the open for ever; it fails instead.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
 }
 long long WriteSome(int fd, const char* data, size_t size) {
     return ::write(fd, data, size);
@@ -173,26 +176,27 @@ std::string Followed(const std::string& path) {
 
 }  // namespace
 
-CResult<void> CAtomicFile::Write(const std::string& path, std::string_view bytes, Mode mode) {
-    CResult<CAtomicFile> file = Open(path, mode);
+CResult<void> CAtomicFile::Write(const std::string& path, std::string_view bytes, Mode mode,
+                                 Links links) {
+    CResult<CAtomicFile> file = Open(path, mode, links);
     if (!file) return Fail(file.Error());
     file->Append(bytes);
     return file->Commit();
 }
 
-CResult<CAtomicFile> CAtomicFile::Open(const std::string& path, Mode mode) {
+CResult<CAtomicFile> CAtomicFile::Open(const std::string& path, Mode mode, Links links) {
     CAtomicFile file;
     file.m_mode = mode;
-    file.m_target = mode != Mode::CreateNew ? Followed(path) : path;
+    const bool follow = mode != Mode::CreateNew && links == Links::Follow;
+    file.m_target = follow ? Followed(path) : path;
     const fs::path target(file.m_target);
     std::error_code ec;
-    const fs::file_status status =
-        mode != Mode::CreateNew ? fs::status(target, ec) : fs::symlink_status(target, ec);
+    const fs::file_status status = follow ? fs::status(target, ec) : fs::symlink_status(target, ec);
     file.m_existed = fs::exists(status);
     if (fs::is_directory(status)) return Fail(file.m_target + ": is a folder, not a file");
     if (mode == Mode::CreateNew && file.m_existed)
         return Fail(file.m_target + ": the file is already there; nothing was written");
-    if (file.m_existed && !fs::is_regular_file(status)) {
+    if (file.m_existed && !fs::is_regular_file(status) && !fs::is_symlink(status)) {
         // A device or a pipe cannot be replaced in one step, and renaming a file over it
         // would destroy the node (for /dev/full, the whole system's).
         file.m_inPlace = true;
@@ -313,6 +317,34 @@ CResult<void> CAtomicFile::Commit() {
     m_done = true;
     Discard();
     return result;
+}
+
+CResult<std::string> CAtomicFile::CommitAside() {
+    if (m_done) return Fail(m_target + ": the file was written already");
+    m_done = true;
+    if (m_inPlace) {
+        Discard();
+        return Fail(m_target + ": is not a regular file; nothing was written");
+    }
+    if (!Flush()) {
+        const std::string error = m_error;
+        Discard();
+        return Fail(error);
+    }
+    int error = CAtomicFileProbe::At(Stage::Sync, m_target);
+    if (!error) error = SyncFile(m_fd);
+    if (error) {
+        Discard();
+        return Fail(m_target + ": cannot put the new content on the disk (" + Reason(error) +
+                    "); " + Unchanged());
+    }
+#ifndef _WIN32
+    struct stat existing;
+    ::fchmod(m_fd, m_existed && ::stat(m_target.c_str(), &existing) == 0 ? existing.st_mode & 07777
+                                                                         : NewFileMode());
+#endif
+    Close();
+    return std::exchange(m_temporary, std::string());
 }
 
 CResult<void> CAtomicFile::CommitInPlace() {

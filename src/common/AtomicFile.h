@@ -17,8 +17,9 @@ namespace vantoro {
 // folder, which is flushed to disk, given the target's permissions and renamed over it, so
 // a reader (or a crash) sees the old content or the new, never a mix, and a failure at any
 // point leaves the target as it was and no temporary file behind. A symbolic link is
-// followed and its target replaced. A device or a pipe (/dev/stdout, /dev/full) cannot be
-// replaced and is written where it is, once everything is known. Every failure names the
+// followed and its target replaced, unless asked otherwise. A device or a pipe
+// (/dev/stdout, /dev/full) cannot be replaced and is written where it is, once everything
+// is known; a pipe no one reads is an error, not a wait. Every failure names the
 // file and gives the system's reason. A writer killed before it ends leaves its temporary
 // file; the next write of the same target removes it.
 class CAtomicFile {
@@ -37,12 +38,17 @@ public:
         Scratch,
     };
 
+    // What a symbolic link at the target's name becomes: the file it leads to is replaced,
+    // or the link itself is (a file of a folder from elsewhere must not lead the write out).
+    enum class Links { Follow, Replace };
+
     // Writes all of `bytes` to `path`.
     static CResult<void> Write(const std::string& path, std::string_view bytes,
-                               Mode mode = Mode::Replace);
+                               Mode mode = Mode::Replace, Links links = Links::Follow);
 
     // A writer for `path`, or why there can be none (a folder, the temporary file refused).
-    static CResult<CAtomicFile> Open(const std::string& path, Mode mode = Mode::Replace);
+    static CResult<CAtomicFile> Open(const std::string& path, Mode mode = Mode::Replace,
+                                     Links links = Links::Follow);
 
     CAtomicFile(CAtomicFile&& other) noexcept;
     CAtomicFile& operator=(CAtomicFile&& other) noexcept;
@@ -63,6 +69,10 @@ public:
 
     // Puts the new content in place; afterwards the writer is spent.
     CResult<void> Commit();
+    // Puts the new content on the disk under its temporary name beside the target and
+    // hands that name over instead of renaming it: for several files replaced as one,
+    // whose renames a journal records first. The caller renames or removes the file.
+    CResult<std::string> CommitAside();
 
 private:
     CAtomicFile() = default;

@@ -1,17 +1,16 @@
 #include "BuildRunner.h"
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
-
+#include "AtomicFile.h"
 #include "BitmapCache.h"
-#include "BuildFiles.h"
+#include "BuildFolder.h"
 #include "BuildProblems.h"
 #include "CurrentDirectoryGuard.h"
 #include "ResourceCompiler.h"
@@ -20,35 +19,31 @@
 #include "SkinProject.h"
 #include "StderrCapture.h"
 #include "WallPaperTiles.h"
+#include "WriteRule.h"
 
 namespace vantoro {
 namespace {
 
 namespace fs = std::filesystem;
 
-// What tells a database written anew from the one before. The time alone does not: the
-// kernel stamps files from a clock that may not move between two quick builds. A database
-// replaced in one step is a new file, which POSIX systems give a new number.
-struct CFileStamp {
-    fs::file_time_type time;
-    uintmax_t size = 0;
-    uint64_t identity = 0;
-    bool operator==(const CFileStamp&) const = default;
-};
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> ReadWhole(const std::string& path) {
+    std::ifstream in(fs::path(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return bytes.str();
+}
 
-std::optional<CFileStamp> Stamp(const std::string& path) {
-    std::error_code ec;
-    const fs::path file(path);
-    if (!fs::is_regular_file(file, ec)) return std::nullopt;
-    CFileStamp stamp;
-    stamp.time = fs::last_write_time(file, ec);
-    if (ec) return std::nullopt;
-    stamp.size = fs::file_size(file, ec);
-#ifndef _WIN32
-    struct stat status;
-    if (::stat(path.c_str(), &status) == 0) stamp.identity = uint64_t(status.st_ino);
-#endif
-    return stamp;
+// Puts `bytes` at `path` of the project's folder, as the write rule allows: replaced in
+// one step, a link there replaced rather than written through.
+CResult<void> PutIntoProject(const CSkinProject& project, const std::string& path,
+                             const std::string& bytes, CAtomicFile::Mode mode) {
+    const CWriteRule::CVerdict verdict = CWriteRule::ForProject(project).Judge(path, path);
+    if (verdict && verdict.Why != CWriteRule::Reason::Reserved)
+        return Fail(verdict.Message + " Nothing was written.");
+    return CAtomicFile::Write(path, bytes, mode, CAtomicFile::Links::Replace);
 }
 
 std::string Join(const std::vector<std::string>& lines) {
@@ -67,8 +62,25 @@ CBuildRunner::CBuildRunner(CResourceCompiler& compiler, CBitmapCache& bitmaps)
 
 CBuildRunner::~CBuildRunner() = default;
 
-void CBuildRunner::RemoveIntermediateFiles(const CSkinProject& project) const {
-    if (!m_keepIntermediateFiles) DeleteBuildFiles(project);
+CResult<void> CBuildRunner::CopyIntermediateFiles(const CSkinProject& project,
+                                                  const std::string& scratch) const {
+    // The script kept names the tiles beside it, so the compiler runs on them as they lie.
+    std::ostringstream script;
+    WriteResourceScript(project, script);
+    if (const CResult<void> kept = PutIntoProject(project, project.Folder + kScriptFileName,
+                                                  script.str(), CAtomicFile::Mode::Replace);
+        !kept)
+        return kept;
+    if (project.SkinInfo.Reso != 2) return {};
+    for (int i = 1; i <= 4; ++i) {
+        const std::optional<std::string> tile = ReadWhole(scratch + WallPaperTileName(i));
+        if (!tile) return Fail(scratch + WallPaperTileName(i) + ": cannot be read back.");
+        if (const CResult<void> kept = PutIntoProject(
+                project, project.Folder + WallPaperTileName(i), *tile, CAtomicFile::Mode::Replace);
+            !kept)
+            return kept;
+    }
+    return {};
 }
 
 CBuildResult CBuildRunner::Run(const CSkinProject& project) {
@@ -104,33 +116,43 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project,
     if (!m_compiler.IsLoaded() && !m_compiler.LoadLibraryEntry())
         return fail(m_compiler.LastError());
 
-    CCurrentDirectoryGuard directory;
+    // The database replaces what is at its name only where the rule lets a write go.
+    if (const CWriteRule::CVerdict verdict =
+            CWriteRule::ForProject(project).Judge(result.DatabasePath, result.DatabasePath);
+        verdict && verdict.Why != CWriteRule::Reason::Reserved)
+        return fail(verdict.Message);
+
+    // The script, the tiles and the new database live in a folder of this build's own.
+    CBuildFolder scratch;
     std::string error;
+    if (!scratch.Create(&error)) return fail(error);
+    const std::string script = scratch.Path() + kScriptFileName;
+    const std::string built = scratch.Path() + "skin.PDB";
+
+    CCurrentDirectoryGuard directory;
     if (!directory.Enter(project.Folder, &error)) return fail(error);
 
-    const std::optional<CFileStamp> before = Stamp(result.DatabasePath);
     std::vector<CScriptLineOrigin> origins;
-    if (!CreateWallPaperTiles(project, m_bitmaps, &error)) {
-        RemoveIntermediateFiles(project);
-        return fail(error);
-    }
-    if (const CResult<void> script = WriteResourceScript(project, &origins); !script) {
-        RemoveIntermediateFiles(project);
-        return fail(script.Error());
-    }
+    if (!CreateWallPaperTiles(project, m_bitmaps, scratch.Path(), &error)) return fail(error);
+    if (const CResult<void> written = WriteResourceScript(project, script, scratch.Path(), &origins,
+                                                          CAtomicFile::Mode::Scratch);
+        !written)
+        return fail(written.Error());
 
     bool compiled;
     {
         CStderrCapture capture;
-        compiled = m_compiler.Compile(name, result.DatabasePath);
+        compiled = m_compiler.Compile(name, built, script);
         result.LibraryOutput = capture.Finish();
     }
+    // The build's folder is gone when the user reads this: its files go by their names.
+    for (size_t at; (at = result.LibraryOutput.find(scratch.Path())) != std::string::npos;)
+        result.LibraryOutput.erase(at, scratch.Path().size());
     const std::string compileError = m_compiler.LastError();
     // Every build leaves a freshly loaded library behind, so the next one starts from
     // the library's initial state.
     m_compiler.UnloadLibrary();
     m_compiler.LoadLibraryEntry();
-    RemoveIntermediateFiles(project);
 
     if (!compiled) {
         problems.AddCompilerOutput(result.LibraryOutput, origins, project.Folder);
@@ -139,10 +161,19 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project,
         const std::vector<std::string> own = CBuildProblems::UnplacedErrors(result.LibraryOutput);
         return fail(own.empty() ? compileError : Join(own));
     }
-    const std::optional<CFileStamp> after = Stamp(result.DatabasePath);
-    if (!after || (before && *before == *after))
+    const std::optional<std::string> database = ReadWhole(built);
+    if (!database)
         return fail("The compiler library did not write the database '" + result.DatabasePath +
                     "'.");
+    // Renamed into place: a reader sees the old database or the new one, and a link at its
+    // name is replaced, never written through.
+    if (const CResult<void> placed =
+            PutIntoProject(project, result.DatabasePath, *database, CAtomicFile::Mode::Replace);
+        !placed)
+        return fail(placed.Error());
+    if (m_keepIntermediateFiles)
+        if (const CResult<void> kept = CopyIntermediateFiles(project, scratch.Path()); !kept)
+            return fail(kept.Error());
     result.Success = true;
     return result;
 }

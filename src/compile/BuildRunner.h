@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "BuildResult.h"
+#include "Result.h"
 #include "SkinProblem.h"
 
 namespace vantoro {
@@ -15,9 +16,11 @@ class CSkinProject;
 
 // Build Skin without a window: the project folder becomes the current directory, the
 // wall paper tiles and the resource script are written from the records as they are in
-// memory, the compiler library runs, is loaded afresh for the next build, and the
-// intermediate files are removed unless asked to be kept. The earlier current directory is restored
-// on every way out, and a build that did not produce a new database never reports success.
+// memory into a folder of the build's own, the compiler library runs there, is loaded
+// afresh for the next build, and the new database is renamed into the project folder.
+// The intermediate files go with the build's folder unless asked to be kept. The earlier current
+// directory is restored on every way out, and a build that did not produce a new database never
+// reports success.
 class CBuildRunner {
 public:
     // The rule book and the wall paper tiles read the bitmaps through `bitmaps` (the
@@ -36,7 +39,10 @@ public:
     void KeepIntermediateFiles(bool keep) { m_keepIntermediateFiles = keep; }
 
 private:
-    void RemoveIntermediateFiles(const CSkinProject& project) const;
+    // The script (naming the tiles beside it) and the tiles, from the build's folder
+    // `scratch` into the project folder.
+    CResult<void> CopyIntermediateFiles(const CSkinProject& project,
+                                        const std::string& scratch) const;
 
     CResourceCompiler& m_compiler;
     std::unique_ptr<CBitmapCache> m_own;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstring>
+#include <vector>
 
 namespace vantoro {
 
@@ -86,7 +87,8 @@ bool CResourceCompiler::UnloadLibrary() {
     return m_library.unload();
 }
 
-bool CResourceCompiler::Compile(const std::string& skinName, const std::string& databasePath) {
+bool CResourceCompiler::Compile(const std::string& skinName, const std::string& databasePath,
+                                const std::string& scriptPath) {
     m_strLastError.clear();
     m_nResult = -1;
     if (!m_entry) {
@@ -108,10 +110,11 @@ bool CResourceCompiler::Compile(const std::string& skinName, const std::string& 
     std::memcpy(name, skinName.data(), skinName.size());
     std::memcpy(path, databasePath.data(), databasePath.size());
     char q[] = "-q", creatorOpt[] = "-creator", creator[] = "Krdo", nameOpt[] = "-name";
-    char typeOpt[] = "-type", type[] = "SKIN", outOpt[] = "-o", ro[] = "-ro",
-         script[] = "_script.txt";
-    char* argv[] = {q,    creatorOpt, creator, nameOpt, name,   typeOpt,
-                    type, outOpt,     path,    ro,      script, nullptr};
+    char typeOpt[] = "-type", type[] = "SKIN", outOpt[] = "-o", ro[] = "-ro";
+    std::vector<char> script(scriptPath.begin(), scriptPath.end());
+    script.push_back('\0');
+    char* argv[] = {q,    creatorOpt, creator, nameOpt, name,          typeOpt,
+                    type, outOpt,     path,    ro,      script.data(), nullptr};
     m_nResult = m_entry(11, argv);
     if (m_nResult != 0) {
         m_strLastError = "The compiler library returned " + std::to_string(m_nResult) + ".";

@@ -40,7 +40,8 @@ public:
     // Calls the entry with "-q -creator Krdo -name <skinName> -type SKIN -o <databasePath>
     // -ro _script.txt". True only when the library was loaded, both values fit their
     // buffers and the entry returned 0; ResultCode() holds what it returned.
-    bool Compile(const std::string& skinName, const std::string& databasePath);
+    bool Compile(const std::string& skinName, const std::string& databasePath,
+                 const std::string& scriptPath = "_script.txt");
     int ResultCode() const { return m_nResult; }
 
     // Why the last load or compile failed. A load failure is one sentence naming the file

@@ -90,7 +90,7 @@ const char* BitmapKeyword(int depth) {
 }
 
 void WriteResourceScript(const CSkinProject& p, std::ostream& out,
-                         std::vector<CScriptLineOrigin>* origins) {
+                         std::vector<CScriptLineOrigin>* origins, const std::string& tileFolder) {
     if (origins) origins->clear();
     CScriptLines s(out, origins);
     const std::string k = BitmapKeyword(p.SkinInfo.Depth);
@@ -100,10 +100,10 @@ void WriteResourceScript(const CSkinProject& p, std::ostream& out,
     if (reso == 1) {
         s.Bitmap(k, 3001, p.WallPaper.Bmp, "WallPaper.Bmp");
     } else if (reso == 2) {
-        s.Bitmap(k, 3001, "__bkg1.bmp", "WallPaper.Bmp");
-        s.Bitmap(k, 3002, "__bkg2.bmp", "WallPaper.Bmp");
-        s.Bitmap(k, 3003, "__bkg3.bmp", "WallPaper.Bmp");
-        s.Bitmap(k, 3004, "__bkg4.bmp", "WallPaper.Bmp");
+        s.Bitmap(k, 3001, tileFolder + "__bkg1.bmp", "WallPaper.Bmp");
+        s.Bitmap(k, 3002, tileFolder + "__bkg2.bmp", "WallPaper.Bmp");
+        s.Bitmap(k, 3003, tileFolder + "__bkg3.bmp", "WallPaper.Bmp");
+        s.Bitmap(k, 3004, tileFolder + "__bkg4.bmp", "WallPaper.Bmp");
     }
     s.Bitmap(k, 3021, p.ToolBar.BmpNormal, "ToolBar.BmpNormal");
     s.Bitmap(k, 3041, p.ToolBar.BmpHighlight, "ToolBar.BmpHighlight");
@@ -170,11 +170,17 @@ void WriteResourceScript(const CSkinProject& p, std::ostream& out,
 
 CResult<void> WriteResourceScript(const CSkinProject& project,
                                   std::vector<CScriptLineOrigin>* origins) {
-    std::ostringstream text;
-    WriteResourceScript(project, text, origins);
     // Removed after the build: replaced in one step, but not forced to the disk.
-    return CAtomicFile::Write(project.Folder + kScriptFileName, text.str(),
-                              CAtomicFile::Mode::Scratch);
+    return WriteResourceScript(project, project.Folder + kScriptFileName, {}, origins,
+                               CAtomicFile::Mode::Scratch);
+}
+
+CResult<void> WriteResourceScript(const CSkinProject& project, const std::string& path,
+                                  const std::string& tileFolder,
+                                  std::vector<CScriptLineOrigin>* origins, CAtomicFile::Mode mode) {
+    std::ostringstream text;
+    WriteResourceScript(project, text, origins, tileFolder);
+    return CAtomicFile::Write(path, text.str(), mode, CAtomicFile::Links::Replace);
 }
 
 }  // namespace vantoro

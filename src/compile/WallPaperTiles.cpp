@@ -20,6 +20,11 @@ std::string WallPaperTileName(int index) {
 }
 
 bool CreateWallPaperTiles(const CSkinProject& project, CBitmapCache& bitmaps, std::string* error) {
+    return CreateWallPaperTiles(project, bitmaps, project.Folder, error);
+}
+
+bool CreateWallPaperTiles(const CSkinProject& project, CBitmapCache& bitmaps,
+                          const std::string& folder, std::string* error) {
     if (project.SkinInfo.Reso != 2) return true;
     auto fail = [&](const std::string& why) {
         if (error) *error = why;
@@ -30,9 +35,8 @@ bool CreateWallPaperTiles(const CSkinProject& project, CBitmapCache& bitmaps, st
     // tiles and removed with them after the build.
     for (int i = 1; i <= 4; ++i) {
         std::error_code ec;
-        if (std::filesystem::equivalent(
-                std::filesystem::path(wallPaper),
-                std::filesystem::path(project.Folder + WallPaperTileName(i)), ec))
+        if (std::filesystem::equivalent(std::filesystem::path(wallPaper),
+                                        std::filesystem::path(folder + WallPaperTileName(i)), ec))
             return fail("The wall paper '" + wallPaper +
                         "' has the name of a file the build makes and removes; rename it.");
     }
@@ -51,7 +55,7 @@ bool CreateWallPaperTiles(const CSkinProject& project, CBitmapCache& bitmaps, st
         // its edge, never what the previous tile left there.
         tile.FillSolid(qRgb(255, 255, 255));
         source.DrawFrom(tile, origins[i][0], origins[i][1], 0, 0);
-        if (!tile.Save(project.Folder + WallPaperTileName(i + 1), CAtomicFile::Mode::Scratch)) {
+        if (!tile.Save(folder + WallPaperTileName(i + 1), CAtomicFile::Mode::Scratch)) {
             tile.ReleaseMemoryDC();
             return fail(tile.LastError());
         }

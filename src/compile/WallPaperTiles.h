@@ -17,5 +17,8 @@ std::string WallPaperTileName(int index);
 // paper cannot be read or a tile cannot be written; `error` then says which file and why.
 bool CreateWallPaperTiles(const CSkinProject& project, CBitmapCache& bitmaps,
                           std::string* error = nullptr);
+// The same into `folder` (ending with a separator), the build's own.
+bool CreateWallPaperTiles(const CSkinProject& project, CBitmapCache& bitmaps,
+                          const std::string& folder, std::string* error);
 
 }  // namespace vantoro

@@ -12,6 +12,7 @@
 #include "AtomicFile.h"
 #include "FieldEditCommand.h"
 #include "FileNameResolver.h"
+#include "FileSetWriter.h"
 #include "ProfileStore.h"
 #include "ProjectPath.h"
 #include "PropertyItemManager.h"
@@ -80,8 +81,15 @@ void CVantoroDoc::Remember(const QString& path) {
 }
 
 bool CVantoroDoc::Open(const QString& path, QString* error) {
-    const CResult<std::unique_ptr<CSkinProject>> loaded =
-        CSkinProject::Read(QStringToPath(CProjectPath::Absolute(path)));
+    // An import of this project stopped half way is finished before its files are read.
+    const std::string file = QStringToPath(CProjectPath::Absolute(path));
+    const CResult<std::string> finished = CFileSetWriter::FinishStopped(file);
+    if (!finished) {
+        if (error) *error = ToQString(finished.Error());
+        return false;
+    }
+    if (!finished->empty()) emit Told(ToQString(*finished));
+    const CResult<std::unique_ptr<CSkinProject>> loaded = CSkinProject::Read(file);
     if (!loaded) {
         if (error) *error = ToQString(loaded.Error());
         return false;

@@ -139,6 +139,9 @@ signals:
     void Refused(const QString& reason);
     // A step undone or redone could not put everything back (a file it rewrites): why.
     void StepFailed(const QString& reason);
+    // Something the user should know that went well (an import stopped half way was
+    // finished when its project was opened).
+    void Told(const QString& message);
 
 private:
     void Remember(const QString& path);

@@ -30,6 +30,7 @@ struct CImportedField {
 // anything is written: enough to write it, and to undo and redo it as one edit.
 struct CArtworkImport {
     const CSkinField* Field = nullptr;  // the field imported into
+    std::string Project;                // the project file: its lock and journal lie beside it
     std::string Image;                  // the picture's path, or the name it came by
     int Width = 0;                      // the size written
     int Height = 0;

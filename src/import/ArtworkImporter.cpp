@@ -16,6 +16,7 @@
 #include "RuleBook.h"
 #include "SkinBitmapEncoder.h"
 #include "SkinProject.h"
+#include "WriteRule.h"
 
 namespace vantoro {
 namespace {
@@ -111,7 +112,10 @@ std::optional<CTargetSize> TargetSize(const CSkinProject& project, const CSkinFi
     if (const CSkinField* bitmap = CSkinFields::Sibling(field, field.MaskOf)) {
         const std::string& name = TextOf(project, *bitmap);
         CDIBSectionLite dib;
-        if (!name.empty() && dib.Load(ResolveFileName(project.Folder, name)))
+        const std::string path = name.empty() ? name : ResolveFileName(project.Folder, name);
+        std::error_code ec;
+        // Read only from a regular file: a pipe or a device would never end.
+        if (!name.empty() && fs::is_regular_file(fs::path(path), ec) && dib.Load(path))
             return CTargetSize{dib.GetWidth(), dib.GetHeight(),
                                "the bitmap it masks (" + CSkinFields::Label(*bitmap) + ")"};
     }
@@ -169,6 +173,7 @@ bool CArtworkImporter::Compute(const CSkinProject& project, const CSkinField& fi
     if (source.isNull()) return Fail("The image '" + imageName + "' holds no pixels.");
     QImage image = source.convertToFormat(QImage::Format_ARGB32);
     result.Field = &field;
+    result.Project = project.PathName;
     result.Image = imageName;
     std::vector<std::string>& notes = result.Notes;
 
@@ -219,6 +224,10 @@ bool CArtworkImporter::Compute(const CSkinProject& project, const CSkinField& fi
         file.Name = name;
         file.Path = ResolveFileName(project.Folder, name);
         file.NewBytes = std::move(bytes);
+        // Checked before the file is read as well: a pipe would never answer.
+        if (const std::string refusal = CWriteRule::ForProject(project).Refusal(file.Path);
+            !refusal.empty())
+            return Fail(CSkinFields::Label(target) + ": " + refusal + " Nothing was written.");
         for (const std::string& other : paths)
             if (PathKey(other) == PathKey(file.Path))
                 return Fail(label + " and its mask both name the file '" + file.Path +
@@ -293,7 +302,9 @@ bool CArtworkImporter::Write(CArtworkImport& import, std::string* error) {
     std::vector<CFileState> wanted, before;
     for (const CImportedFile& file : import.Files)
         wanted.push_back({file.Path, true, file.NewBytes});
-    if (!CFileSetWriter::Apply(wanted, &before, error)) return false;
+    std::string finished;
+    if (!CFileSetWriter::Apply(import.Project, wanted, &before, error, &finished)) return false;
+    if (!finished.empty()) import.Notes.insert(import.Notes.begin(), finished);
     for (size_t i = 0; i < import.Files.size(); ++i) {
         import.Files[i].Existed = before[i].Exists;
         import.Files[i].OldBytes = std::move(before[i].Bytes);
@@ -305,7 +316,7 @@ bool CArtworkImporter::Undo(const CArtworkImport& import, std::string* error) {
     std::vector<CFileState> wanted;
     for (const CImportedFile& file : import.Files)
         wanted.push_back({file.Path, file.Existed, file.OldBytes});
-    return CFileSetWriter::Apply(wanted, nullptr, error);
+    return CFileSetWriter::Apply(import.Project, wanted, nullptr, error);
 }
 
 void CArtworkImporter::SetFields(CSkinProject& project, const CArtworkImport& import, bool undo) {

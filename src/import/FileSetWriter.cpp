@@ -2,12 +2,19 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 #include "AtomicFile.h"
+#include "AtomicFileProbe.h"
+#include "ImportJournal.h"
+#include "ProjectLock.h"
 #include "TextCodec.h"
 
 namespace vantoro {
 namespace {
+
+namespace fs = std::filesystem;
 
 bool Put(const CFileState& state, std::string* error) {
     if (state.Exists) {
@@ -50,17 +57,99 @@ bool CFileSetWriter::Read(const std::string& path, CFileState& state, std::strin
     return true;
 }
 
-bool CFileSetWriter::Apply(const std::vector<CFileState>& wanted, std::vector<CFileState>* before,
-                           std::string* error) {
+CResult<std::string> CFileSetWriter::FinishStopped(const std::string& project) {
+    const CImportJournal journal(project);
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(fs::path(journal.Path()), ec))) return std::string();
+    CProjectLock lock(project);
+    std::string why;
+    if (!lock.Acquire(&why)) return Fail(why);
+    return journal.RollForward();
+}
+
+bool CFileSetWriter::Apply(const std::string& project, const std::vector<CFileState>& wanted,
+                           std::vector<CFileState>* before, std::string* error, std::string* note) {
+    auto fail = [&](const std::string& message) {
+        if (error) *error = message;
+        return false;
+    };
+    CProjectLock lock(project);
+    std::string why;
+    if (!lock.Acquire(&why)) return fail(why);
+    const CImportJournal journal(project);
+    const CResult<std::string> rolled = journal.RollForward();
+    if (!rolled) return fail(rolled.Error());
+    if (note) *note = *rolled;
+
     std::vector<CFileState> previous(wanted.size());
     for (size_t i = 0; i < wanted.size(); ++i)
         if (!Read(wanted[i].Path, previous[i], error)) return false;
-    for (size_t i = 0; i < wanted.size(); ++i) {
-        if (Put(wanted[i], error)) continue;
-        // Best effort: the first failure is the one to report.
-        for (size_t done = i; done-- > 0;) Put(previous[done], nullptr);
-        return false;
+
+    // Every new content on the disk first, each beside its target.
+    std::vector<CJournalEntry> entries;
+    auto removeStaged = [&](size_t from) {
+        for (size_t i = from; i < entries.size(); ++i)
+            if (!entries[i].Staged.empty()) QFile::remove(PathToQString(entries[i].Staged));
+    };
+    for (const CFileState& state : wanted) {
+        CJournalEntry entry{{}, state.Path};
+        if (state.Exists) {
+            CResult<CAtomicFile> file = CAtomicFile::Open(state.Path, CAtomicFile::Mode::Replace,
+                                                          CAtomicFile::Links::Replace);
+            if (!file) {
+                removeStaged(0);
+                return fail(file.Error() + "; no file was changed");
+            }
+            file->Append(state.Bytes);
+            CResult<std::string> staged = file->CommitAside();
+            if (!staged) {
+                removeStaged(0);
+                return fail(staged.Error() + "; no file was changed");
+            }
+            entry.Staged = *staged;
+        }
+        entries.push_back(std::move(entry));
     }
+    if (const CResult<void> recorded = journal.Record(entries); !recorded) {
+        removeStaged(0);
+        return fail(recorded.Error() + "; no file was changed");
+    }
+
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const CJournalEntry& entry = entries[i];
+        int failure = CAtomicFileProbe::At(CAtomicFile::Stage::Rename, entry.Target);
+        std::error_code ec;
+        if (!failure) {
+            if (entry.Staged.empty())
+                fs::remove(fs::path(entry.Target), ec);
+            else
+                fs::rename(fs::path(entry.Staged), fs::path(entry.Target), ec);
+            failure = ec.value();
+        }
+        if (!failure) continue;
+        const std::string first = entry.Target + ": cannot " +
+                                  (entry.Staged.empty() ? "be removed" : "be replaced") + " (" +
+                                  std::generic_category().message(failure) + ")";
+        removeStaged(i);
+        // Those done go back to what they held; what cannot is told file by file.
+        std::string states;
+        bool mixed = false;
+        for (size_t done = 0; done < i; ++done) {
+            std::string undone;
+            const bool back = Put(previous[done], &undone);
+            mixed = mixed || !back;
+            states += "\n  '" + entries[done].Target + "' " +
+                      (back ? "holds its old content again" : "holds the new content: " + undone);
+        }
+        for (size_t left = i; left < entries.size(); ++left)
+            states += "\n  '" + entries[left].Target + "' is unchanged";
+        journal.Remove();
+        return fail(
+            first +
+            (mixed ? "; putting the files back failed as well:" : "; every file is as it was:") +
+            states);
+    }
+    journal.Remove();
     if (before) *before = std::move(previous);
     return true;
 }

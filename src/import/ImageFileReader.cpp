@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 
 #include "TextCodec.h"
 
@@ -70,7 +72,10 @@ bool CImageFileReader::Read(const std::string& path, int maxSide, QImage& image)
     const QString name = PathToQString(path);
     const QFileInfo info(name);
     if (!info.exists()) return Fail(quoted + " does not exist.");
-    if (!info.isFile()) return Fail(quoted + " is not a file.");
+    // A pipe or a device would be waited on for ever; only a regular file is read.
+    std::error_code ec;
+    if (!info.isFile() || !std::filesystem::is_regular_file(std::filesystem::path(path), ec))
+        return Fail(quoted + " is not a regular file.");
     QImageReader reader(name);
     reader.setAutoTransform(true);
     if (!reader.canRead())
@@ -82,6 +87,11 @@ bool CImageFileReader::Read(const std::string& path, int maxSide, QImage& image)
                     " pixels; a skin bitmap is at most " + SizeText(maxSide, maxSide) + ".");
     // Counted before the read, which leaves the reader at the next frame.
     const QString format = QString::fromLatin1(reader.format()).toLower();
+    // A drawing, not a picture: its drawing time has no bound a size could give.
+    if (format == QStringLiteral("svg") || format == QStringLiteral("svgz"))
+        return Fail(quoted +
+                    " is an SVG drawing, which can take any time to draw; export it as a PNG "
+                    "first.");
     int frames = reader.supportsAnimation() ? reader.imageCount() : 1;
     bool stillIsFirst = true;
     if (format == QStringLiteral("png")) {

@@ -132,6 +132,8 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
             [this](const QString& reason) { CMessageBox::Show(this, reason); });
     connect(&document, &CVantoroDoc::StepFailed, this,
             [this](const QString& reason) { CMessageBox::Show(this, reason); });
+    connect(&document, &CVantoroDoc::Told, this,
+            [this](const QString& message) { CMessageBox::Show(this, message); });
     // Another program may have written the project while the user was away.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive) m_pCommands->FollowDisk();

@@ -9,6 +9,7 @@
 #include "SkinProject.h"
 #include "SkinResources.h"
 #include "WallPaperJoiner.h"
+#include "WriteRule.h"
 
 namespace vantoro {
 namespace {
@@ -279,6 +280,13 @@ bool CSkinUnpacker::WriteProject(const std::string& folder) {
     std::vector<std::string> names = {projectName};
     for (const BitmapFile& file : m_bitmaps) names.push_back(file.name);
     if (!m_files.Begin(folder, names)) return Fail(m_files.LastError());
+    // The names come from the database: each must stay a plain new file of the folder.
+    const CWriteRule rule(m_files.Folder());
+    for (const std::string& name : names)
+        if (const std::string refusal = rule.Refusal(m_files.PathOf(name)); !refusal.empty()) {
+            m_files.RemoveWritten();
+            return Fail(refusal + " Nothing was written.");
+        }
     auto failed = [&] {
         m_files.RemoveWritten();
         return Fail(m_files.LastError());

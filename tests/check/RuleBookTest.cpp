@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "Bmp.h"
+#include "FileNameResolver.h"
 #include "ResultAssert.h"
 #include "RuleBook.h"
 #include "SkinProject.h"
 #include "SkinProjectWriter.h"
 #include "TempFolder.h"
+#include "WriteRule.h"
 
 namespace vantoro {
 namespace {
@@ -178,8 +184,8 @@ TEST(RuleBook, BitmapFilesAreHeldToWhatTheCompilerTakesAndTheLauncherShows) {
     EXPECT_EQ(worst("SystemIcons.BmpMiscIcons", [&] { write("misc.bmp", 4097, 1, 8); }), S::Error);
     // A resource holds 65,505 bytes: 16 of header and rows of even bytes.
     EXPECT_FALSE(worst("SystemIcons.BmpMiscIcons", [&] { write("misc.bmp", 256, 255, 8); }));
-    EXPECT_EQ(worst("SystemIcons.BmpMiscIcons", [&] { write("misc.bmp", 256, 256, 8); }),
-              S::Warning);
+    // More is no warning: no handheld record holds it, and the readers refuse it.
+    EXPECT_EQ(worst("SystemIcons.BmpMiscIcons", [&] { write("misc.bmp", 256, 256, 8); }), S::Error);
     // The wall paper fills the screen.
     EXPECT_EQ(worst("WallPaper.Bmp", [&] { write("wall.bmp", 161, 160, 8); }), S::Warning);
     write("wall.bmp", 160, 160, 8);
@@ -243,4 +249,81 @@ TEST(RuleBook, JudgesATypedValueForItsRowAloneAndNamesTheRowAndRange) {
 }
 
 }  // namespace
+}  // namespace vantoro
+
+namespace vantoro {
+
+// The one rule for every file a project writes. A folder from elsewhere names the
+// project file under another spelling, the build's own files, files outside by "..",
+// by a Windows separator or absolutely, and links out: each refusal says why, and check
+// tells the rows that name them.
+TEST(RuleBook, ANameTheProjectWritesStaysInsideItsFolderAndOffItsOwnFiles) {
+    namespace fs = std::filesystem;
+    using Reason = CWriteRule::Reason;
+    test::TempFolder outside;
+    const std::string victim = outside.WriteFile("victim.bmp", "outside");
+    LoadedProject p;
+    const std::string folder = p.project.Folder;
+    const CWriteRule rule = CWriteRule::ForProject(p.project);
+    const std::string projectName = fs::path(p.project.PathName).filename().string();
+    std::string otherSpelling = projectName;
+    for (char& c : otherSpelling) c = char(std::toupper(static_cast<unsigned char>(c)));
+    fs::create_directory(folder + "sub");
+    fs::create_symlink(victim, folder + "linked.bmp");
+    fs::create_directory_symlink(outside.Folder(), folder + "away");
+    ::mkfifo((folder + "pipe.bmp").c_str(), 0600);
+
+    const std::pair<std::string, Reason> cases[] = {
+        {"title.bmp", Reason::None},
+        {"new.bmp", Reason::None},
+        {"sub\\..\\title.bmp", Reason::None},
+        {otherSpelling, Reason::Reserved},
+        {"test.pdb", Reason::Reserved},
+        {"_SCRIPT.TXT", Reason::Reserved},
+        {"__bkg3.bmp", Reason::Reserved},
+        {"../victim.bmp", Reason::Outside},
+        {"..\\victim.bmp", Reason::Outside},
+        {"sub/../../victim.bmp", Reason::Outside},
+        {victim, Reason::Outside},
+        {"linked.bmp", Reason::Link},
+        {"away/victim.bmp", Reason::Link},
+        {"away/../title.bmp", Reason::Link},
+        {"pipe.bmp", Reason::NotAFile},
+        {"sub", Reason::NotAFile},
+    };
+    for (const auto& [name, reason] : cases) {
+        const CWriteRule::CVerdict verdict = rule.Judge(ResolveFileName(folder, name));
+        EXPECT_EQ(verdict.Why, reason) << name << ": " << verdict.Message;
+        EXPECT_EQ(verdict.Message.empty(), reason == Reason::None) << name;
+    }
+    EXPECT_NE(rule.Refusal(folder + "../victim.bmp").find("lies outside the folder"),
+              std::string::npos);
+    EXPECT_NE(rule.Refusal(folder + "linked.bmp")
+                  .find("reached through the link '" + folder + "linked.bmp'"),
+              std::string::npos);
+
+    // Check: the project's own files are errors on the row, a bitmap read from elsewhere
+    // is advice (the build reads it; an import will not write it), a linked database is
+    // an error, for the build would replace what is there.
+    p.project.TitleBar.Bmp = otherSpelling;
+    fs::copy_file(folder + "title.bmp", outside.Path("title.bmp"));
+    p.project.Battery.Bmp = outside.Path("title.bmp");
+    fs::remove(folder + "tog.bmp");
+    fs::create_symlink(outside.Path("title.bmp"), folder + "tog.bmp");
+    fs::create_symlink(victim, CRuleBook::DatabasePath(p.project));
+    std::map<std::string, std::pair<S, std::string>> found;
+    for (const CSkinProblem& problem : CRuleBook().Check(p.project))
+        if (!found.count(problem.Element) || problem.IsError())
+            found[problem.Element] = {problem.Level, problem.Message};
+    EXPECT_EQ(found["TitleBar.Bmp"].first, S::Error);
+    EXPECT_NE(found["TitleBar.Bmp"].second.find("is the project file"), std::string::npos)
+        << found["TitleBar.Bmp"].second;
+    EXPECT_EQ(found["Battery.Bmp"].first, S::Warning);
+    EXPECT_NE(found["Battery.Bmp"].second.find("lies outside the folder"), std::string::npos);
+    EXPECT_EQ(found["ToolBarToggler.Bmp"].first, S::Warning);
+    EXPECT_NE(found["ToolBarToggler.Bmp"].second.find("through the link"), std::string::npos);
+    EXPECT_EQ(found["SkinInfo.SkinName"].first, S::Error);
+    EXPECT_NE(found["SkinInfo.SkinName"].second.find("through the link"), std::string::npos);
+}
+
 }  // namespace vantoro

@@ -300,14 +300,18 @@ TEST(CommandLine, BuildKeepsTheIntermediateFilesWhenAsked) {
     const std::vector<uint8_t> kept = ReadFile(files.Path("_script.txt"));
     EXPECT_EQ(std::string(kept.begin(), kept.end()), RunCli({"script", files.skn}).out);
 
-    // The option may follow the project too; the next build without it cleans up.
+    // The option may follow the project too. A build without it makes its files in a
+    // folder of its own and leaves those of the project folder alone: they may be the
+    // user's now.
     EXPECT_EQ(
         RunCli({"--compiler-library", library, "build", files.skn, "--keep-intermediate"}).status,
         0);
     EXPECT_TRUE(std::filesystem::exists(files.Path("_script.txt")));
+    WriteText(files.Path("_script.txt"), "the user's own");
     EXPECT_EQ(RunCli({"--compiler-library", library, "build", files.skn}).status, 0);
+    EXPECT_EQ(ReadText(files.Path("_script.txt")), "the user's own");
     for (const std::string& name : intermediate)
-        EXPECT_FALSE(std::filesystem::exists(files.Path(name))) << name;
+        EXPECT_TRUE(std::filesystem::exists(files.Path(name))) << name;
 
     // It is the build's option alone.
     EXPECT_EQ(RunCli({"script", "--keep-intermediate", files.skn}).status, 2);
@@ -335,7 +339,8 @@ TEST(CommandLine, BuildNeverWritesOverTheProjectOrItsBitmaps) {
          {std::tuple{"Title Bar, Bitmap", "__bkg2.bmp", "a wall paper tile"},
           {"Battery Indicator, Bitmap File", "Demo.PDB", "the skin database"},
           {"Tool Bar Toggler, Bitmap File", "tog.bmp", "the resource script"}})
-        EXPECT_NE(o.err.find(std::string(field) + ": the build writes " + output + " as '"),
+        EXPECT_NE(o.err.find(std::string(field) + ": the file '" + files.Path(bitmap) + "' is " +
+                             output + " ('"),
                   std::string::npos)
             << bitmap << "\n"
             << o.err;

@@ -15,6 +15,7 @@
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -158,6 +159,32 @@ TEST(AtomicFile, PermissionsLinksAndDevicesAreKept) {
     const vantoro::CResult<void> full = CAtomicFile::Write("/dev/full", "more");
     ASSERT_FALSE(full.Ok());
     EXPECT_EQ(full.Error(), "/dev/full: cannot be written (" + Reason(ENOSPC) + ")");
+
+    // Asked to, a link is replaced by the file, and what it led to stays as it was.
+    ASSERT_TRUE(CAtomicFile::Write(link, "instead of the link", CAtomicFile::Mode::Replace,
+                                   CAtomicFile::Links::Replace)
+                    .Ok());
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_EQ(ReadText(link), "instead of the link");
+    EXPECT_EQ(ReadText(target), "through the link");
+
+    // A pipe no one reads is an error at once, not a wait for ever.
+    const std::string pipe = dir.Path("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const vantoro::CResult<void> unread = CAtomicFile::Write(pipe, "bytes");
+    ASSERT_FALSE(unread.Ok());
+    EXPECT_EQ(unread.Error(), pipe + ": cannot be opened for writing (" + Reason(ENXIO) + ")");
+
+    // Set aside: the content is on the disk beside the target, which is unchanged, under
+    // the name handed over.
+    vantoro::CResult<CAtomicFile> aside = CAtomicFile::Open(target);
+    ASSERT_TRUE(aside.Ok());
+    aside->Append("staged");
+    const vantoro::CResult<std::string> staged = aside->CommitAside();
+    ASSERT_TRUE(staged.Ok());
+    EXPECT_EQ(fs::path(*staged).parent_path(), fs::path(target).parent_path());
+    EXPECT_EQ(ReadText(*staged), "staged");
+    EXPECT_EQ(ReadText(target), "through the link");
 }
 #endif
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -9,6 +10,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "AtomicFile.h"
+#include "AtomicFileProbe.h"
 #include "BitmapCache.h"
 #include "Bmp.h"
 #include "BuildProblems.h"
@@ -96,9 +99,19 @@ TEST_F(BuildFixture, CallsTheLibraryInTheProjectFolderWithEverythingInPlace) {
     ASSERT_EQ(calls.size(), 1u);
     const auto& call = calls[0];
     EXPECT_EQ(Values(call, "argc"), std::vector<std::string>{"11"});
-    EXPECT_EQ(Values(call, "arg"),
+    // The script and the new database lie in a folder of this build's own, outside the
+    // project folder, which is gone afterwards.
+    const std::vector<std::string> args = Values(call, "arg");
+    ASSERT_EQ(args.size(), 11u);
+    const fs::path scratch = fs::path(args[10]).parent_path();
+    EXPECT_EQ(std::vector<std::string>(args.begin(), args.begin() + 8),
               (std::vector<std::string>{"-q", "-creator", "Krdo", "-name", "Test", "-type", "SKIN",
-                                        "-o", Database(), "-ro", "_script.txt"}));
+                                        "-o"}));
+    EXPECT_EQ(fs::path(args[8]).parent_path(), scratch);
+    EXPECT_EQ(args[9], "-ro");
+    EXPECT_EQ(fs::path(args[10]).filename(), "_script.txt");
+    EXPECT_EQ(scratch.lexically_relative(dir.Folder()).string().substr(0, 2), "..") << scratch;
+    EXPECT_FALSE(fs::exists(scratch)) << scratch;
     ASSERT_EQ(Values(call, "cwd").size(), 1u);
     EXPECT_TRUE(fs::equivalent(Values(call, "cwd")[0], dir.Folder()));
     EXPECT_EQ(Values(call, "exists"),
@@ -123,6 +136,8 @@ TEST_F(BuildFixture, TheRulesAndTheTilesShareEveryDecodedBitmap) {
 
 TEST_F(BuildFixture, EveryBuildStartsWithAFreshlyLoadedLibrary) {
     project.SkinInfo.Reso = 1;
+    // The 320x320 wall paper would be one resource larger than a handheld holds.
+    project.WallPaper.Bmp = project.Preview.Preview1;
     ASSERT_TRUE(CBuildRunner(compiler).Run(project).Success);
     ASSERT_TRUE(CBuildRunner(compiler).Run(project).Success);
     const auto calls = ReadRecord(dir);
@@ -192,20 +207,83 @@ TEST_F(BuildFixture, AFailingLibraryIsToldAsTheFieldOfTheLineItNamed) {
 }
 
 #ifndef _WIN32
-// The real compiler on a full disk (a database that leads to /dev/full): the headline is
-// its reason, not its result code.
-TEST_F(BuildFixture, AFullDiskIsToldInTheCompilersWords) {
+// The files of a folder from elsewhere are links to files outside it (the database, the
+// script, a tile): the build writes through none of them, and a full disk while the
+// database goes into place leaves the old one.
+TEST_F(BuildFixture, NothingIsWrittenThroughALinkAndAFullDiskLeavesTheOldDatabase) {
+    TempFolder outside;
+    const std::string victim = outside.WriteFile("victim", "the user's own");
+    for (const char* name : {"_script.txt", "__bkg1.bmp"})
+        fs::create_symlink(victim, dir.Path(name));
     CResourceCompiler brres{QStringLiteral(BRRES_LIBRARY)};
-    fs::create_symlink("/dev/full", Database());
-    const CBuildResult result = CBuildRunner(brres).Run(project);
+    ASSERT_TRUE(CBuildRunner(brres).Run(project).Success);
+    EXPECT_EQ(ReadText(victim), "the user's own");
+    EXPECT_TRUE(fs::is_symlink(dir.Path("_script.txt")));
+    EXPECT_TRUE(fs::is_symlink(dir.Path("__bkg1.bmp")));
+
+    const std::string built = ReadText(Database());
+    fs::remove(Database());
+    fs::create_symlink(victim, Database());
+    CBuildResult result = CBuildRunner(brres).Run(project);
     EXPECT_FALSE(result.Success);
-    const std::string reason =
-        "/dev/full: cannot be written (" + std::generic_category().message(ENOSPC) + ").";
-    EXPECT_EQ(result.Message(), "Unable to build the skin.\n\n" + reason);
-    EXPECT_EQ(result.Details() + ".", reason);
-    EXPECT_TRUE(fs::is_symlink(Database()));
+    EXPECT_NE(result.Message().find("reached through the link '" + Database() + "'"),
+              std::string::npos)
+        << result.Message();
+    EXPECT_EQ(ReadText(victim), "the user's own");
+
+    fs::remove(Database());
+    WriteText(Database(), "old");
+    {
+        CAtomicFileProbe full([&](CAtomicFile::Stage stage, const std::string& target) {
+            return stage == CAtomicFile::Stage::Write && target == Database() ? ENOSPC : 0;
+        });
+        result = CBuildRunner(brres).Run(project);
+    }
+    EXPECT_FALSE(result.Success);
+    EXPECT_EQ(result.Message(),
+              "Unable to build the skin.\n\n" + Database() + ": cannot write the new content (" +
+                  std::generic_category().message(ENOSPC) + "); the file is unchanged");
+    EXPECT_EQ(ReadText(Database()), "old");
+    ASSERT_TRUE(CBuildRunner(brres).Run(project).Success);
+    EXPECT_EQ(ReadText(Database()).size(), built.size());
 }
 #endif
+
+// A second build starts while the first is between writing its script and compiling: of
+// another project in the same folder, and of the same project. Each database holds its
+// own project's name, and neither build fails for the other's files.
+TEST_F(BuildFixture, TwoBuildsAtOnceEachWriteTheirOwnDatabase) {
+    CSkinProject other;
+    SkinProjectWriter otherWriter{2, 8};
+    otherWriter.Set("SkinInfo", "SkinName", "Other");
+    otherWriter.WriteProjectFile(dir.Path("Other.skn"));
+    ASSERT_TRUE(Succeeded(other.LoadProject(dir.Path("Other.skn"))));
+    auto nameIn = [](const std::string& pdb) {
+        const std::string bytes = ReadText(pdb);
+        return bytes.substr(0, bytes.find('\0'));
+    };
+    for (CSkinProject* second : {&other, &project}) {
+        CResourceCompiler brres{QStringLiteral(BRRES_LIBRARY)};
+        CResourceCompiler secondBrres{QStringLiteral(BRRES_LIBRARY)};
+        bool started = false;
+        CBuildResult secondResult;
+        CAtomicFileProbe between([&](CAtomicFile::Stage stage, const std::string& target) {
+            if (stage == CAtomicFile::Stage::Rename && !started &&
+                fs::path(target).filename() == kScriptFileName) {
+                started = true;
+                secondResult = CBuildRunner(secondBrres).Run(*second);
+            }
+            return 0;
+        });
+        const CBuildResult first = CBuildRunner(brres).Run(project);
+        ASSERT_TRUE(started);
+        EXPECT_TRUE(first.Success) << first.Message();
+        EXPECT_TRUE(secondResult.Success) << secondResult.Message();
+    }
+    EXPECT_EQ(nameIn(Database()), "Test");
+    EXPECT_EQ(nameIn(dir.Path("Other.PDB")), "Other");
+    EXPECT_TRUE(Files().filter(QStringLiteral("_")).isEmpty()) << Files().join(" ").toStdString();
+}
 
 TEST_F(BuildFixture, BitmapProblemsNameTheElementAndPropertyOnceAndNeverTheScript) {
     fs::remove(dir.Path("title.bmp"));                   // missing
@@ -293,12 +371,19 @@ TEST_F(BuildFixture, NoLibraryOrNoScriptOrNoTilesMeansNoCall) {
     EXPECT_FALSE(result.Success);
     EXPECT_NE(result.Reason.find("libNothing.so"), std::string::npos) << result.Reason;
 
-    // A folder where the script should go: the script cannot be written.
-    ASSERT_TRUE(fs::create_directory(dir.Path(kScriptFileName)));
+#ifndef _WIN32
+    // No folder of the build's own can be made (the temporary folder is missing).
+    const char* saved = std::getenv("TMPDIR");
+    const std::string temporary = saved ? saved : "";
+    ::setenv("TMPDIR", (dir.Folder() + "absent-temporary").c_str(), 1);
     result = CBuildRunner(compiler).Run(project);
+    if (saved)
+        ::setenv("TMPDIR", temporary.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
     EXPECT_FALSE(result.Success);
-    EXPECT_NE(result.Reason.find("_script.txt"), std::string::npos) << result.Reason;
-    ASSERT_TRUE(fs::remove(dir.Path(kScriptFileName)));
+    EXPECT_NE(result.Reason.find("folder for the build"), std::string::npos) << result.Reason;
+#endif
 
     project.WallPaper.Bmp = "gone.bmp";
     result = CBuildRunner(compiler).Run(project);

@@ -1,6 +1,7 @@
 /* A stand-in for the resource compiler library. It records every call into
  * "standin-record.txt" in the current directory: the arguments, the current directory,
- * which intermediate files exist, and how many calls this loaded copy has seen. A file
+ * which intermediate files exist beside the script it is given, and how many calls this
+ * loaded copy has seen. A file
  * "standin-control.txt" in the current directory can hold the words "fail" (return 3),
  * "stderr" (print a line on standard error) and "nodb" (write no database). */
 #include <stdio.h>
@@ -47,11 +48,26 @@ EXPORT int main(int argc, char** argv) {
         fprintf(record, "argc %d\n", argc);
         for (i = 0; i < argc; ++i) fprintf(record, "arg %s\n", argv[i]);
         if (getcwd(cwd, sizeof cwd)) fprintf(record, "cwd %s\n", cwd);
-        for (i = 0; i < 5; ++i) fprintf(record, "exists %s %d\n", files[i], Exists(files[i]));
+        for (i = 0; i < 5; ++i) {
+            /* Beside the script: its folder is the argument up to its last separator. */
+            char path[4096] = {0};
+            const char* script = argc > 10 ? argv[10] : "_script.txt";
+            const char* slash = strrchr(script, '/');
+            const char* backslash = strrchr(script, '\\');
+            size_t folder = 0;
+            if (backslash && (!slash || backslash > slash)) slash = backslash;
+            if (slash) folder = (size_t)(slash - script) + 1;
+            if (folder + strlen(files[i]) < sizeof path) {
+                memcpy(path, script, folder);
+                strcpy(path + folder, files[i]);
+            }
+            fprintf(record, "exists %s %d\n", files[i], Exists(path));
+        }
         fclose(record);
     }
     if (ControlSays("stderr"))
-        fprintf(stderr, "_script.txt:3: the stand-in was told to complain\n");
+        fprintf(stderr, "%s:3: the stand-in was told to complain\n",
+                argc > 10 ? argv[10] : "_script.txt");
     if (ControlSays("fail")) return 3;
     if (!ControlSays("nodb") && argc > 8) {
         FILE* db = fopen(argv[8], "wb");

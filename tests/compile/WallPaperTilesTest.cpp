@@ -5,7 +5,6 @@
 
 #include "BitmapCache.h"
 #include "Bmp.h"
-#include "BuildFiles.h"
 #include "DIBSectionLite.h"
 #include "SkinProject.h"
 #include "WallPaperTiles.h"
@@ -148,19 +147,4 @@ TEST(WallPaperTiles, AWallPaperNamedLikeATileIsNeitherOverwrittenNorDeleted) {
     EXPECT_FALSE(Tiles(p, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(ReadFile(TilePath(dir, 2)), before);
-}
-
-TEST(WallPaperTiles, DeleteBuildFilesRemovesOnlyTheIntermediateFiles) {
-    QTemporaryDir dir;
-    for (int i = 1; i <= 4; ++i) WriteSolidBmp(TilePath(dir, i), 1, 1);
-    WriteFile(dir.filePath("_script.txt").toStdString(), {'x'});
-    WriteSolidBmp(dir.filePath("wall.bmp").toStdString(), 1, 1);
-    CSkinProject p;
-    UseFolder(p, dir, 1);
-    DeleteBuildFiles(p);  // a 160x160 skin has no tiles to remove
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);
-    p.SkinInfo.Reso = 2;
-    DeleteBuildFiles(p);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"wall.bmp"});
-    DeleteBuildFiles(p);  // nothing left to remove: no harm
 }

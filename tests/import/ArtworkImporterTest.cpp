@@ -146,7 +146,7 @@ TEST(ArtworkImporter, RefusalsAndFailedWritesLeaveEveryFileAsItWas) {
     skin.project.TitleBar.BmpMask = "TITLE.bmp";
     refused("TitleBar.Bmp", png, "both name the file");
     skin.project.TitleBar.BmpMask = "folder.bmp";
-    refused("TitleBar.Bmp", png, "is a folder");
+    refused("TitleBar.Bmp", png, "is not a regular file");
     skin.project.TitleBar.BmpMask = "titlem.bmp";
     skin.project.SkinInfo.Depth = 3;
     refused("TitleBar.Bmp", png, "depth 3");

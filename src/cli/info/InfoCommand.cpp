@@ -72,6 +72,7 @@ bool WritePngs(const PdbReader::Database& db, const std::vector<ResourceSummary:
                const std::string& file, const QDir& folder, std::ostream& err) {
     COutputFiles outputs;
     outputs.AddInput(file, "the database");
+    outputs.KeepInside(QStringToPath(QDir::cleanPath(folder.absolutePath())));
     bool whole = true;
     for (size_t i = 0; i < db.resources.size(); ++i) {
         const PdbReader::Resource& r = db.resources[i];

@@ -536,13 +536,17 @@ TEST(InfoCommand, PicturesNeverGoOverTheDatabaseAndFailuresAreErrors) {
               QSize(2, 1));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "again"), fs::directory_iterator()), 2);
 
-    // A full disk: /dev/full takes nothing and says why.
+    // A link planted among the pictures (here to /dev/full) is never written through: the
+    // picture is refused, the others are written.
     fs::create_directories(folder / "full");
     fs::create_symlink("/dev/full", folder / "full/Tbmp-2-16bpp-x1.png");
     run = Info({"Info.PDB", "--png", "full"});
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err,
-              "/dev/full: cannot be written (" + std::string(std::strerror(ENOSPC)) + ").\n");
+    const std::string planted = fs::absolute(folder / "full/Tbmp-2-16bpp-x1.png").string();
+    EXPECT_EQ(run.err, "The file '" + planted + "' is reached through the link '" + planted +
+                           "', which may lead outside the folder '" +
+                           fs::absolute(folder / "full").string() + "'. Nothing was written.\n");
+    EXPECT_TRUE(fs::is_symlink(folder / "full/Tbmp-2-16bpp-x1.png"));
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
     EXPECT_TRUE(fs::exists(folder / "full/Tbmp-1-1bpp-x1.png"));
 }

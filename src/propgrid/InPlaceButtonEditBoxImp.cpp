@@ -28,9 +28,4 @@ void CInPlaceButtonEditBoxImp::focusOutEvent(QFocusEvent* event) {
     if (m_pEditor) m_pEditor->FieldFocusLost(*event);
 }
 
-void CInPlaceButtonEditBoxImp::mousePressEvent(QMouseEvent* event) {
-    if (!TakeFocusSelectingAll(this, m_pEditor && m_pEditor->HasTyping(), *event))
-        QLineEdit::mousePressEvent(event);
-}
-
 }  // namespace vantoro

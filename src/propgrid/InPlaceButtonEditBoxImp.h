@@ -19,7 +19,6 @@ public:
 protected:
     bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     CInPlaceButtonEditImp* m_pEditor;

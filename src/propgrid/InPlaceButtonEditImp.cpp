@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "FieldClickSelection.h"
 #include "GridMessageBox.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceDotsButton.h"
@@ -22,6 +23,7 @@ CInPlaceButtonEditImp::CInPlaceButtonEditImp(QWidget* parent, QWidget* list,
       m_pList(list) {
     if (list) setFont(list->font());
     setFocusProxy(m_edit);
+    new CFieldClickSelection(m_edit, [this] { return HasTyping(); });
     m_button->installEventFilter(this);
     connect(m_button, &QToolButton::clicked, this, [this] { OpenDialog(); });
 }

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 
+#include "FieldClickSelection.h"
 #include "InPlaceKeys.h"
 #include "LineEditSelection.h"
 #include "PropertyListCtrl.h"
@@ -14,6 +15,7 @@ CInPlaceEditImp::CInPlaceEditImp(QWidget* parent, QWidget* list, const std::stri
     setFrame(false);
     if (list) setFont(list->font());
     setText(ToQString(text));
+    new CFieldClickSelection(this, [this] { return HasTyping(); });
 }
 
 std::string CInPlaceEditImp::GetText() const {
@@ -89,10 +91,6 @@ void CInPlaceEditImp::focusOutEvent(QFocusEvent* event) {
     // Only what was typed goes in: a field opened again (Escape, undo) holds the row's value.
     if (FocusLossEndsEdit(*event) && HasTyping()) emit Taken();
     QLineEdit::focusOutEvent(event);
-}
-
-void CInPlaceEditImp::mousePressEvent(QMouseEvent* event) {
-    if (!TakeFocusSelectingAll(this, HasTyping(), *event)) QLineEdit::mousePressEvent(event);
 }
 
 }  // namespace vantoro

@@ -47,7 +47,6 @@ protected:
 
     bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     std::string m_strText;

@@ -5,8 +5,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QWidget>
 
 namespace vantoro {
@@ -46,17 +44,6 @@ inline bool IsDialogKey(const QEvent* event) {
 // A key pressed without Shift, Ctrl, Alt or Meta (the keypad's arrows count as plain).
 inline bool IsPlainKey(const QKeyEvent& event) {
     return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
-// A click that brings the keyboard into a field, or into one that shows the row's value
-// untouched, selects its whole text, so that what is typed next replaces the value (as
-// address bars do); a further click places the caret. True when the click was taken so.
-inline bool TakeFocusSelectingAll(QLineEdit* field, bool typing, const QMouseEvent& event) {
-    if (event.button() != Qt::LeftButton) return false;
-    if (field->hasFocus() && (typing || field->hasSelectedText())) return false;
-    field->setFocus(Qt::MouseFocusReason);
-    field->selectAll();
-    return true;
 }
 
 inline void HandFocusBack(QWidget* list) {

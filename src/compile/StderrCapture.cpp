@@ -2,6 +2,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #define VANTORO_DUP _dup
 #define VANTORO_DUP2 _dup2
 #define VANTORO_CLOSE _close
@@ -19,11 +20,30 @@ namespace vantoro {
 namespace {
 constexpr int kStderrFd = 2;
 constexpr long kMaxCapturedBytes = 64 * 1024;  // enough for any error list worth reading
+
+#ifdef _WIN32
+// The C runtime's tmpfile() makes its file in the drive's root folder, which only an
+// administrator may write to; the user's temporary folder takes one from anybody. "T" keeps
+// it in memory where it can, "D" deletes it when it is closed.
+std::FILE* OpenTemporaryFile() {
+    wchar_t folder[MAX_PATH + 1];
+    wchar_t name[MAX_PATH + 1];
+    if (GetTempPathW(MAX_PATH + 1, folder) == 0 || GetTempFileNameW(folder, L"vnt", 0, name) == 0)
+        return nullptr;
+    std::FILE* file = _wfopen(name, L"w+bTD");
+    if (!file) DeleteFileW(name);  // made empty by GetTempFileNameW
+    return file;
+}
+#else
+std::FILE* OpenTemporaryFile() {
+    return std::tmpfile();
+}
+#endif
 }  // namespace
 
 CStderrCapture::CStderrCapture() {
     std::fflush(stderr);
-    m_file = std::tmpfile();
+    m_file = OpenTemporaryFile();
     if (!m_file) return;
     m_savedFd = VANTORO_DUP(kStderrFd);
     if (m_savedFd < 0 || VANTORO_DUP2(VANTORO_FILENO(m_file), kStderrFd) < 0) {

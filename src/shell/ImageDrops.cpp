@@ -92,8 +92,17 @@ bool CImageDrops::eventFilter(QObject* watched, QEvent* event) {
         drop->ignore();
         return true;
     }
-    drop->acceptProposedAction();
-    if (type == QEvent::Drop) m_import(sheet, image);
+    if (AcceptAsCopy(*drop) && type == QEvent::Drop) m_import(sheet, image);
+    return true;
+}
+
+bool CImageDrops::AcceptAsCopy(QDropEvent& event) {
+    if (!(event.possibleActions() & Qt::CopyAction)) {
+        event.ignore();
+        return false;
+    }
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
     return true;
 }
 

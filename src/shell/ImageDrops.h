@@ -7,6 +7,8 @@
 
 class QWidget;
 
+class QDropEvent;
+
 namespace vantoro {
 
 class CMainFrame;
@@ -32,6 +34,10 @@ public:
 
     // Whether `path` is a picture the importer reads (and not a project or a database).
     static bool IsImage(const QString& path);
+    // Accepts a drag or drop of files as a copy, whatever the source proposed: a file
+    // manager that took it as a move would delete the user's original. False, ignoring
+    // it, when the source does not allow a copy.
+    static bool AcceptAsCopy(QDropEvent& event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

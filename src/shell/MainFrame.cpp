@@ -381,13 +381,15 @@ void CMainFrame::OnZoom(int step) {
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) return event->acceptProposedAction();
+        if (url.isLocalFile()) {
+            CImageDrops::AcceptAsCopy(*event);
+            return;
+        }
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls()) {
-        if (!url.isLocalFile()) continue;
-        event->acceptProposedAction();
+        if (!url.isLocalFile() || !CImageDrops::AcceptAsCopy(*event)) continue;
         activateWindow();
         emit FileDropped(url.toLocalFile());
         return;

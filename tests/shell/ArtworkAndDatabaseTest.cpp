@@ -76,11 +76,15 @@ TEST_F(ArtworkAndDatabaseTest, PicturesComeInByEveryRoadAsOneUndoableStep) {
     data.setUrls({QUrl::fromLocalFile(WritePicture(QStringLiteral("bat.png"), 18, 10))});
     const QPoint at = tree->visualItemRect(battery).center();
     // No drag runs in a test, so the drop goes to the window's drop handling directly.
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // A file manager offers a move; the window takes a copy, so the picture stays where it was.
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                    Qt::ShiftModifier);
+    ASSERT_EQ(drop.proposedAction(), Qt::MoveAction);
     QObject* drops = frame->findChild<CImageDrops*>();
     ASSERT_NE(drops, nullptr);
     EXPECT_TRUE(drops->eventFilter(tree->viewport(), &drop));
     EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
     EXPECT_EQ(stack.count(), 2);
     EXPECT_NE(ReadFile(folder + "bat.bmp"), before);
 

@@ -77,8 +77,7 @@ TEST_F(ArtworkAndDatabaseTest, PicturesComeInByEveryRoadAsOneUndoableStep) {
     const QPoint at = tree->visualItemRect(battery).center();
     // No drag runs in a test, so the drop goes to the window's drop handling directly.
     // A file manager offers a move; the window takes a copy, so the picture stays where it was.
-    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
-                    Qt::ShiftModifier);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
     ASSERT_EQ(drop.proposedAction(), Qt::MoveAction);
     QObject* drops = frame->findChild<CImageDrops*>();
     ASSERT_NE(drops, nullptr);

@@ -9,7 +9,7 @@ using brres::PalmBitmapDecoder;
 using brres::PalmCompression;
 using vantoro::test::Bytes;
 using vantoro::test::Packing;
-using vantoro::test::PalmBitmapSpec;
+using vantoro::test::PalmBitmapRecipe;
 using vantoro::test::PalmBitmapWriter;
 
 namespace {
@@ -26,14 +26,14 @@ Decoded Decode(const Bytes& bytes) {
     return d;
 }
 
-PalmBitmapSpec Spec(int depth, int version, Packing packing, int width = 37, int height = 9) {
-    PalmBitmapSpec s;
+PalmBitmapRecipe Recipe(int depth, int version, Packing packing, int width = 37, int height = 9) {
+    PalmBitmapRecipe s;
     s.width = width;
     s.height = height;
     s.depth = depth;
     s.version = version;
     s.packing = packing;
-    s.values = PalmBitmapSpec::Pattern(width, height, depth);
+    s.values = PalmBitmapRecipe::Pattern(width, height, depth);
     return s;
 }
 
@@ -60,9 +60,9 @@ TEST(PalmBitmapDecoder, EveryCompressionMatchesItsUncompressedTwin) {
                          std::to_string(form.version) + ", compression " +
                          std::to_string(int(form.packing)) +
                          (form.littleEndian ? ", little-endian" : ""));
-            PalmBitmapSpec plain = Spec(depth, form.version, Packing::None);
+            PalmBitmapRecipe plain = Recipe(depth, form.version, Packing::None);
             plain.littleEndian = form.littleEndian;
-            PalmBitmapSpec packed = plain;
+            PalmBitmapRecipe packed = plain;
             packed.packing = form.packing;
 
             const Decoded twin = Decode(PalmBitmapWriter::Member(plain));
@@ -84,16 +84,16 @@ TEST(PalmBitmapDecoder, EveryCompressionMatchesItsUncompressedTwin) {
 // 8 bits, the system palette at 8, and 5-6-5 widened to 8 bits a channel at 16.
 TEST(PalmBitmapDecoder, ShowsTheHandheldsColours) {
     for (int depth : {1, 2, 4, 8}) {
-        const Decoded d = Decode(PalmBitmapWriter::Member(Spec(depth, 2, Packing::None)));
+        const Decoded d = Decode(PalmBitmapWriter::Member(Recipe(depth, 2, Packing::None)));
         ASSERT_TRUE(d.whole) << d.error;
         const PalmBitmap& b = d.members[0];
         const brres::Palette* palette = brres::Palette::ForDepth(depth);
         for (int x = 0; x < b.width; ++x) EXPECT_EQ(b.Rgb(x, 4), palette->Colour(b.Value(x, 4)));
     }
-    const Decoded mono = Decode(PalmBitmapWriter::Member(Spec(1, 1, Packing::None)));
+    const Decoded mono = Decode(PalmBitmapWriter::Member(Recipe(1, 1, Packing::None)));
     EXPECT_EQ(mono.members[0].palette, (std::vector<uint32_t>{0xFFFFFF, 0x000000}));
 
-    PalmBitmapSpec direct = Spec(16, 2, Packing::None, 2, 1);
+    PalmBitmapRecipe direct = Recipe(16, 2, Packing::None, 2, 1);
     direct.values = {PalmBitmap::Pack565(51, 102, 153), 0xFFFF};
     const Decoded d = Decode(PalmBitmapWriter::Member(direct));
     ASSERT_TRUE(d.whole) << d.error;
@@ -105,20 +105,20 @@ TEST(PalmBitmapDecoder, ShowsTheHandheldsColours) {
 // placeholder that older systems stop at, then version 3 bitmaps of higher density. Own
 // colour tables and both kinds of transparency come along.
 TEST(PalmBitmapDecoder, AFamilyYieldsEveryMember) {
-    PalmBitmapSpec mono = Spec(1, 1, Packing::ScanLine, 22, 22);
-    PalmBitmapSpec grey = Spec(2, 2, Packing::Rle, 22, 22);
+    PalmBitmapRecipe mono = Recipe(1, 1, Packing::ScanLine, 22, 22);
+    PalmBitmapRecipe grey = Recipe(2, 2, Packing::Rle, 22, 22);
     grey.transparent = true;
     grey.transparentValue = 3;
-    PalmBitmapSpec own = Spec(4, 2, Packing::None, 22, 22);
+    PalmBitmapRecipe own = Recipe(4, 2, Packing::None, 22, 22);
     for (int i = 0; i < 16; ++i) own.colourTable.push_back(uint32_t(i) * 0x110000u + 0x0000FF);
-    PalmBitmapSpec colour = Spec(16, 2, Packing::PackBits, 22, 22);
+    PalmBitmapRecipe colour = Recipe(16, 2, Packing::PackBits, 22, 22);
     colour.transparent = true;
     colour.transparentValue = 0xFF00FF;
-    PalmBitmapSpec doubled = Spec(16, 3, Packing::PackBits, 44, 44);
+    PalmBitmapRecipe doubled = Recipe(16, 3, Packing::PackBits, 44, 44);
     doubled.density = 144;
     doubled.transparent = true;
     doubled.transparentValue = doubled.values[5];
-    PalmBitmapSpec indexed = Spec(8, 3, Packing::Rle, 33, 33);
+    PalmBitmapRecipe indexed = Recipe(8, 3, Packing::Rle, 33, 33);
     indexed.density = 108;
     indexed.transparent = true;
     indexed.transparentValue = indexed.values[0];
@@ -127,7 +127,7 @@ TEST(PalmBitmapDecoder, AFamilyYieldsEveryMember) {
     const Decoded d = Decode(family);
     ASSERT_TRUE(d.whole) << d.error;
     ASSERT_EQ(d.members.size(), 6u);
-    const std::vector<PalmBitmapSpec> specs = {mono, grey, own, colour, doubled, indexed};
+    const std::vector<PalmBitmapRecipe> specs = {mono, grey, own, colour, doubled, indexed};
     for (size_t i = 0; i < specs.size(); ++i) {
         SCOPED_TRACE("member " + std::to_string(i + 1));
         const PalmBitmap& b = d.members[i];
@@ -182,7 +182,7 @@ TEST(PalmBitmapDecoder, AFamilyYieldsEveryMember) {
 TEST(PalmBitmapDecoder, ASizeThatCountsTheDirectColourInformationReadsTheRowsThatFollow) {
     for (const Packing packing : {Packing::ScanLine, Packing::Rle, Packing::PackBits}) {
         SCOPED_TRACE("compression " + std::to_string(int(packing)));
-        PalmBitmapSpec counted = Spec(16, 2, packing);
+        PalmBitmapRecipe counted = Recipe(16, 2, packing);
         counted.sizeCountsDirectColour = true;
         counted.transparent = true;
         counted.transparentValue = 0xFF00FF;
@@ -194,7 +194,7 @@ TEST(PalmBitmapDecoder, ASizeThatCountsTheDirectColourInformationReadsTheRowsTha
         EXPECT_EQ(d.members[0].values, counted.values);
         EXPECT_EQ(d.members[0].transparentValue, PalmBitmap::Pack565(255, 0, 255));
 
-        PalmBitmapSpec doubled = Spec(16, 3, packing, 74, 18);
+        PalmBitmapRecipe doubled = Recipe(16, 3, packing, 74, 18);
         doubled.density = 144;
         const Decoded family = Decode(PalmBitmapWriter::Family({counted, doubled}));
         ASSERT_TRUE(family.whole) << family.error;
@@ -213,9 +213,9 @@ TEST(PalmBitmapDecoder, ASizeThatCountsTheDirectColourInformationReadsTheRowsTha
 // Whatever lies, the decoder stops at the fault, names the resource and the byte, and
 // reads nothing outside the resource.
 TEST(PalmBitmapDecoder, RefusesWhatIsMalformed) {
-    const PalmBitmapSpec rle = Spec(8, 2, Packing::Rle, 8, 4);
+    const PalmBitmapRecipe rle = Recipe(8, 2, Packing::Rle, 8, 4);
     const Bytes good = PalmBitmapWriter::Member(rle);
-    PalmBitmapSpec tabled = Spec(4, 2, Packing::None, 8, 2);
+    PalmBitmapRecipe tabled = Recipe(4, 2, Packing::None, 8, 2);
     tabled.colourTable = {0xFF0000, 0x00FF00};
     tabled.values.assign(16, 1);
 
@@ -244,7 +244,7 @@ TEST(PalmBitmapDecoder, RefusesWhatIsMalformed) {
         {"run of nothing", with(good, 18, {0x00}), "Tbmp 5, byte 18: a run of 0 bytes"});
     cases.push_back({"run past the rows", with(good, 18, {0xFF}),
                      "Tbmp 5, byte 18: a run of 255 bytes goes past the bitmap's 32 bytes"});
-    const Bytes plain = PalmBitmapWriter::Member(Spec(8, 2, Packing::None, 8, 4));
+    const Bytes plain = PalmBitmapWriter::Member(Recipe(8, 2, Packing::None, 8, 4));
     cases.push_back({"rows past the end", Bytes(plain.begin(), plain.end() - 1),
                      "Tbmp 5, byte 16: the pixel rows need 32 bytes; the 47-byte resource has "
                      "31 from here"});
@@ -254,7 +254,7 @@ TEST(PalmBitmapDecoder, RefusesWhatIsMalformed) {
                      "34-byte resource has 18 from here"});
     cases.push_back({"colour table too large", with(PalmBitmapWriter::Member(tabled), 16, {1, 1}),
                      "Tbmp 5, byte 16: a colour table of 257 entries; one holds at most 256"});
-    PalmBitmapSpec beyond = tabled;
+    PalmBitmapRecipe beyond = tabled;
     beyond.values[3] = 2;
     cases.push_back({"colour beyond the table", PalmBitmapWriter::Member(beyond),
                      "Tbmp 5, byte 16: pixel (3, 0) is colour 2; the colour table holds only 2"});
@@ -272,7 +272,7 @@ TEST(PalmBitmapDecoder, RefusesWhatIsMalformed) {
     // Chains: a version 3 step that wraps round to the first header (the handheld adds
     // it to a 32-bit address), a step into the member itself, a step past the end, a
     // placeholder and nothing else.
-    PalmBitmapSpec v3 = Spec(8, 3, Packing::None, 8, 2);
+    PalmBitmapRecipe v3 = Recipe(8, 3, Packing::None, 8, 2);
     const size_t second = 40;  // 24 bytes of header and 16 of rows
     const uint32_t back = uint32_t(0) - uint32_t(second);
     cases.push_back(

@@ -36,7 +36,7 @@ size_t Padded(size_t size) {
 
 }  // namespace
 
-std::vector<uint16_t> PalmBitmapSpec::Pattern(int width, int height, int depth) {
+std::vector<uint16_t> PalmBitmapRecipe::Pattern(int width, int height, int depth) {
     std::vector<uint16_t> values;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -52,7 +52,7 @@ int PalmBitmapWriter::RowBytes(int width, int depth) {
     return ((width * depth + 15) / 16) * 2;
 }
 
-Bytes PalmBitmapWriter::Rows(const PalmBitmapSpec& s) {
+Bytes PalmBitmapWriter::Rows(const PalmBitmapRecipe& s) {
     const int rowBytes = RowBytes(s.width, s.depth);
     Bytes rows(size_t(rowBytes) * size_t(s.height), 0);
     for (int y = 0; y < s.height; ++y) {
@@ -141,7 +141,7 @@ Bytes PalmBitmapWriter::PackBits(const Bytes& rows, int rowBytes, int unit) {
     return out;
 }
 
-Bytes PalmBitmapWriter::Member(const PalmBitmapSpec& s, uint32_t next) {
+Bytes PalmBitmapWriter::Member(const PalmBitmapRecipe& s, uint32_t next) {
     const int rowBytes = RowBytes(s.width, s.depth);
     uint16_t flags = 0;
     if (s.packing != Packing::None) flags |= 0x8000;
@@ -211,7 +211,7 @@ Bytes PalmBitmapWriter::Dummy(uint16_t next) {
     return out;
 }
 
-Bytes PalmBitmapWriter::Family(const std::vector<PalmBitmapSpec>& members) {
+Bytes PalmBitmapWriter::Family(const std::vector<PalmBitmapRecipe>& members) {
     Bytes out;
     for (size_t i = 0; i < members.size(); ++i) {
         const bool last = i + 1 == members.size();

@@ -12,7 +12,7 @@ using Bytes = std::vector<uint8_t>;
 
 enum class Packing { None, ScanLine, Rle, PackBits };
 
-struct PalmBitmapSpec {
+struct PalmBitmapRecipe {
     int width = 0;
     int height = 0;
     int depth = 8;
@@ -38,14 +38,14 @@ public:
     // Bytes a row holds: whole 16-bit words.
     static int RowBytes(int width, int depth);
     // The stored rows, uncompressed.
-    static Bytes Rows(const PalmBitmapSpec& spec);
+    static Bytes Rows(const PalmBitmapRecipe& recipe);
     // One bitmap; `next` is the step to the next member in bytes (0: the last one), put in
     // nextDepthOffset (in 4-byte units) or nextBitmapOffset as the version says.
-    static Bytes Member(const PalmBitmapSpec& spec, uint32_t next = 0);
+    static Bytes Member(const PalmBitmapRecipe& recipe, uint32_t next = 0);
     // A family in the order given, each member padded to 4 bytes and chained to the next;
     // the 16-byte placeholder goes between the last member below version 3 and the first
     // of version 3.
-    static Bytes Family(const std::vector<PalmBitmapSpec>& members);
+    static Bytes Family(const std::vector<PalmBitmapRecipe>& members);
     // The placeholder header alone.
     static Bytes Dummy(uint16_t next = 0);
 

@@ -379,24 +379,24 @@ TEST(InfoCommand, RefusesTruncatedAndForeignFiles) {
 // becomes a picture named after its depth and density.
 TEST(InfoCommand, ShowsEveryMemberOfAFamily) {
     using vantoro::test::Packing;
-    using vantoro::test::PalmBitmapSpec;
+    using vantoro::test::PalmBitmapRecipe;
     using vantoro::test::PalmBitmapWriter;
-    auto spec = [](int size, int depth, int version, Packing packing) {
-        PalmBitmapSpec s;
+    auto recipe = [](int size, int depth, int version, Packing packing) {
+        PalmBitmapRecipe s;
         s.width = s.height = size;
         s.depth = depth;
         s.version = version;
         s.packing = packing;
-        s.values = PalmBitmapSpec::Pattern(size, size, depth);
+        s.values = PalmBitmapRecipe::Pattern(size, size, depth);
         return s;
     };
-    PalmBitmapSpec mono = spec(22, 1, 1, Packing::ScanLine);
-    PalmBitmapSpec colour = spec(22, 8, 2, Packing::Rle);
+    PalmBitmapRecipe mono = recipe(22, 1, 1, Packing::ScanLine);
+    PalmBitmapRecipe colour = recipe(22, 8, 2, Packing::Rle);
     colour.transparent = true;
     colour.transparentValue = colour.values[0];
-    PalmBitmapSpec high = spec(44, 16, 3, Packing::PackBits);
+    PalmBitmapRecipe high = recipe(44, 16, 3, Packing::PackBits);
     high.density = 144;
-    PalmBitmapSpec own = spec(44, 2, 3, Packing::None);
+    PalmBitmapRecipe own = recipe(44, 2, 3, Packing::None);
     own.density = 144;
     own.colourTable = {0xFF0000, 0x00FF00, 0x0000FF, 0x000000};
     const Bytes icon = PalmBitmapWriter::Family({mono, colour, high, own});
@@ -423,7 +423,7 @@ TEST(InfoCommand, ShowsEveryMemberOfAFamily) {
     std::string listing = run.out.substr(at);
     listing = listing.substr(listing.find(':'));
     // Each member padded to 4 bytes, the placeholder's 16 before the version 3 ones.
-    auto size = [](const PalmBitmapSpec& s) {
+    auto size = [](const PalmBitmapRecipe& s) {
         return (PalmBitmapWriter::Member(s).size() + 3) & ~size_t(3);
     };
     const size_t second = size(mono), third = second + size(colour) + 16,
@@ -459,9 +459,9 @@ TEST(InfoCommand, ShowsEveryMemberOfAFamily) {
 // what passes it is refused at once with the reason, never decoded.
 TEST(InfoCommand, BitmapsPastTheDecodingLimitAreRefusedWithTheReason) {
     using vantoro::test::Packing;
-    using vantoro::test::PalmBitmapSpec;
+    using vantoro::test::PalmBitmapRecipe;
     using vantoro::test::PalmBitmapWriter;
-    PalmBitmapSpec big;
+    PalmBitmapRecipe big;
     big.width = big.height = 2048;
     big.depth = 1;
     big.packing = Packing::PackBits;

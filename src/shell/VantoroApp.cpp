@@ -96,11 +96,15 @@ void CVantoroApp::OnFileOpen() {
         folder = PathToQString(m_pMainFrame->Project().Folder);
     else if (!recent.isEmpty())
         folder = QFileInfo(recent.first()).absolutePath();
-    const QString filter = CStringTable::Field(IDR_MAINFRAME, 3) +
-                           QStringLiteral(";;Skin Databases (*.pdb *.PDB);;All Files (*)");
-    const QString path =
-        QFileDialog::getOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"), folder, filter);
+    const QString path = QFileDialog::getOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"),
+                                                      folder, OpenFilter());
     if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+QString CVantoroApp::OpenFilter() {
+    return QStringLiteral("Skin Projects and Databases (*.skn *.SKN *.pdb *.PDB);;") +
+           CStringTable::Field(IDR_MAINFRAME, 3) +
+           QStringLiteral(";;Skin Databases (*.pdb *.PDB);;All Files (*)");
 }
 
 void CVantoroApp::OnOpenRecentFile(int index) {

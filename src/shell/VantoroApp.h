@@ -42,6 +42,9 @@ public:
     // blanks are taken whole when they end in ".skn", so a path with blanks that reached
     // the program unquoted still opens.
     static QString ProjectPathFromCommandLine(const QStringList& arguments);
+    // The file types File > Open offers, the first shown: projects and skin databases
+    // together, so a database beside its project is not hidden.
+    static QString OpenFilter();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

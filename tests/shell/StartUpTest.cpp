@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 #include "CommandIds.h"
@@ -12,6 +13,7 @@
 #include "MainFrame.h"
 #include "Profile.h"
 #include "ShellFixture.h"
+#include "StringTable.h"
 #include "TextCodec.h"
 #include "VantoroApp.h"
 #include "VantoroDoc.h"
@@ -55,6 +57,20 @@ TEST_F(StartUpTest, TitlesAfterStartOpenFailedOpenAndClose) {
     frame->OnCloseProject();
     EXPECT_EQ(frame->windowTitle(), "Untitled - Korrido Vantoro - Vantoro");
     EXPECT_FALSE(app->Document()->IsModified());
+}
+
+// File > Open shows a project and the database built from it side by side at first.
+TEST_F(StartUpTest, OpenShowsProjectsAndDatabasesTogetherAtFirst) {
+    const QString first = CVantoroApp::OpenFilter().section(QStringLiteral(";;"), 0, 0);
+    const QString patterns = first.section(u'(', 1).chopped(1);
+    for (const char* name : {"Meadow.skn", "Nightfall.PDB", "old.pdb"}) {
+        bool shown = false;
+        for (const QString& pattern : patterns.split(u' '))
+            shown = shown || QRegularExpression::fromWildcard(pattern).match(name).hasMatch();
+        EXPECT_TRUE(shown) << name << " in " << first.toStdString();
+    }
+    EXPECT_TRUE(CVantoroApp::OpenFilter().contains(CStringTable::Field(IDR_MAINFRAME, 3)))
+        << "the projects' own entry stays";
 }
 
 TEST_F(StartUpTest, CommandLineOpensTheNamedProject) {

@@ -42,16 +42,15 @@ std::string OneLine(std::string_view value) {
 CProfileFile::CProfileFile(std::string_view bytes) {
     bool eolKnown = false;
     size_t start = 0;
+    // A file without a line feed that has carriage returns (old Macintosh tools write
+    // them) reads line by line, as the platform's profile functions read it, not as one
+    // line that holds no key. Decided for the whole file, so that lines written into it
+    // end the same way and read back the same.
+    const bool crOnly = bytes.find('\n') == npos;
+    const char lineEnd = crOnly ? '\r' : '\n';
     while (start < bytes.size()) {
-        size_t lf = bytes.find('\n', start);
-        std::string eol = "\n";
-        // Where no line feed follows, a carriage return ends the line: a file with those
-        // alone (old Macintosh tools write them) reads line by line, as the platform's
-        // profile functions read it, not as one line that holds no key.
-        if (lf == npos) {
-            lf = bytes.find('\r', start);
-            eol = "\r";
-        }
+        size_t lf = bytes.find(lineEnd, start);
+        std::string eol(1, lineEnd);
         if (lf == npos) {
             m_lines.push_back(Classify(std::string(bytes.substr(start)), ""));
             break;

@@ -98,8 +98,9 @@ TEST(ProfileFile, NewFilesGetCrLfAndValuesCannotAddLines) {
 }
 
 // A file with carriage returns alone for line ends reads line by line, and a write keeps
-// its line ends; so does the end of a file that has line feeds before it.
-TEST(ProfileFile, CarriageReturnsAloneEndLinesWhereNoLineFeedFollows) {
+// its line ends. In a file with line feeds a carriage return alone is part of its line,
+// wherever it stands, so that what is written into the file reads back the same.
+TEST(ProfileFile, CarriageReturnsAloneEndLinesOfFilesWithoutLineFeeds) {
     CProfileFile file("[SkinInfo]\rSkinName=Mac\rReso=2\r\r[ToolBar]\rRect=0,0,160,16");
     EXPECT_EQ(file.Get("SkinInfo", "SkinName"), "Mac");
     EXPECT_EQ(file.Get("SkinInfo", "Reso"), "2");
@@ -111,10 +112,12 @@ TEST(ProfileFile, CarriageReturnsAloneEndLinesWhereNoLineFeedFollows) {
               "[SkinInfo]\rSkinName=Mac\rReso=1\rDepth=8\r\r[ToolBar]\rRect=0,0,160,16\r"
               "Bmp=bar.bmp\r");
 
-    const CProfileFile mixed("[A]\r\nKey=a\rb\n[B]\rKey=c\r");
-    EXPECT_EQ(mixed.Get("A", "Key"), "a\rb");  // inside a line that a line feed ends
-    EXPECT_EQ(mixed.Get("B", "Key"), "c");
-    EXPECT_EQ(mixed.Bytes(), "[A]\r\nKey=a\rb\n[B]\rKey=c\r");
+    CProfileFile mixed("[A]\r\nKey=a\rb\nc\n\x94nI\r");
+    EXPECT_EQ(mixed.Get("A", "Key"), "a\rb");
+    EXPECT_EQ(mixed.Bytes(), "[A]\r\nKey=a\rb\nc\n\x94nI\r");
+    mixed.Set("SkinInfo", "Author", "written back");
+    EXPECT_EQ(CProfileFile(mixed.Bytes()).Get("SkinInfo", "Author"), "written back");
+    EXPECT_EQ(mixed.Get("A", "Key"), "a\rb");
 }
 
 TEST(ProfileFile, KeyAddedToAnEmptySectionFollowsItsHeader) {

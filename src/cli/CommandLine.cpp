@@ -483,17 +483,12 @@ int CCommandLine::Import(const std::vector<std::string>& args, std::ostream& out
         return kExitFailure;
     }
     // A bitmap no handheld record holds could not be built: nothing is written.
-    for (const CImportedFile& file : import.Files)
-        if (const size_t bytes =
-                CRuleBook::ResourceBytes(project, *file.Field, import.Width, import.Height);
-            bytes > CRuleBook::kMaxResourceBytes) {
-            err << kProgram << ": " << CSkinFields::Label(*file.Field) << ": the bitmap would be "
-                << import.Width << "x" << import.Height << " pixels, " << bytes
-                << " bytes in the skin database; a handheld resource holds at most "
-                << CRuleBook::kMaxResourceBytes
-                << ". Nothing was written; --fit cuts the picture to the element's size.\n";
-            return kExitFailure;
-        }
+    if (const std::string oversize = CArtworkImporter::Oversize(project, import);
+        !oversize.empty()) {
+        err << kProgram << ": " << oversize
+            << " Nothing was written; --fit cuts the picture to the element's size.\n";
+        return kExitFailure;
+    }
     // The project file is saved again when the import names a file in it: never with a
     // character its encoding cannot hold turned into '?'.
     if (!import.Fields.empty())

@@ -264,9 +264,12 @@ bool CArtworkImporter::Compute(const CSkinProject& project, const CSkinField& fi
         if (CAlphaMask::HasHiddenPixels(image)) {
             if (!plan(*maskField, CSkinBitmapEncoder::Encode(1, w, h, CAlphaMask::Codes(image))))
                 return false;
-        } else {
+        } else if (!TextOf(project, *maskField).empty()) {
+            // The old mask was drawn for another picture and would hide parts of this one.
+            if (!plan(*maskField, CSkinBitmapEncoder::Encode(1, w, h, CAlphaMask::Codes(image))))
+                return false;
             notes.push_back("The image has no transparent pixels; the mask (" +
-                            CSkinFields::Label(*maskField) + ") is left as it is.");
+                            CSkinFields::Label(*maskField) + ") now shows all of it.");
         }
     } else {
         if (CAlphaMask::HasTranslucentPixels(image)) {
@@ -293,6 +296,18 @@ bool CArtworkImporter::Compute(const CSkinProject& project, const CSkinField& fi
                                 CSkinFields::Label(other) + "; it changes there too.");
         }
     return true;
+}
+
+std::string CArtworkImporter::Oversize(const CSkinProject& project, const CArtworkImport& import) {
+    for (const CImportedFile& file : import.Files)
+        if (const size_t bytes =
+                CRuleBook::ResourceBytes(project, *file.Field, import.Width, import.Height);
+            bytes > CRuleBook::kMaxResourceBytes)
+            return CSkinFields::Label(*file.Field) + ": the bitmap would be " +
+                   SizeText(import.Width, import.Height) + " pixels, " + std::to_string(bytes) +
+                   " bytes in the skin database; a handheld resource holds at most " +
+                   std::to_string(CRuleBook::kMaxResourceBytes) + ".";
+    return {};
 }
 
 bool CArtworkImporter::Write(CArtworkImport& import, std::string* error) {

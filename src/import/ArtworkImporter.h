@@ -42,6 +42,10 @@ public:
                  const std::string& imageName, const CImportOptions& options,
                  CArtworkImport& result);
 
+    // Why the bitmaps `import` writes could not be built (more bytes than a handheld resource
+    // holds), as a sentence naming the field; empty when they fit.
+    static std::string Oversize(const CSkinProject& project, const CArtworkImport& import);
+
     // Writes every file of `import`, each whole, first taking what they hold now as the
     // state to undo to. On failure nothing is changed, and `error` names the file.
     static bool Write(CArtworkImport& import, std::string* error);

@@ -94,6 +94,19 @@ TEST(ArtworkImporter, TheMaskComesFromAlphaAndUndoPutsEveryByteBack) {
     ASSERT_TRUE(CArtworkImporter::Undo(import, &error)) << error;
     EXPECT_EQ(skin.Files(), before);
 
+    // An opaque picture (a JPEG) shows whole: the old mask, drawn for another picture,
+    // becomes all black rather than hiding parts of it.
+    QImage opaque(160, 15, QImage::Format_RGB32);
+    opaque.fill(qRgb(40, 160, 40));
+    ASSERT_TRUE(
+        importer.Compute(skin.project, Field("TitleBar.Bmp"), opaque, "art.jpg", {}, import));
+    ASSERT_EQ(import.Files.size(), 2u);
+    ASSERT_TRUE(CArtworkImporter::Write(import, &error)) << error;
+    const auto shown = Loaded(skin.dir.Path("titlem.bmp"));
+    for (int x : {0, 80, 159}) EXPECT_EQ(shown->PixelColor(x, 7), qRgb(0, 0, 0)) << x;
+    ASSERT_TRUE(CArtworkImporter::Undo(import, &error)) << error;
+    EXPECT_EQ(skin.Files(), before);
+
     // An empty mask field gets a file of its own; one of the default name is someone else's.
     skin.dir.WriteFile("titlemask.bmp", "not ours");
     skin.project.TitleBar.BmpMask.clear();

@@ -1,6 +1,8 @@
 #include "ArtworkImportCommand.h"
 
-#include "ArtworkImporter.h"
+#include <algorithm>
+
+#include "FileSetWriter.h"
 #include "TextCodec.h"
 #include "VantoroDoc.h"
 
@@ -12,7 +14,23 @@ CArtworkImportCommand::CArtworkImportCommand(CVantoroDoc& document, CArtworkImpo
     setText(text);
 }
 
-void CArtworkImportCommand::SetFields(bool undo) {
+std::vector<std::string> CArtworkImportCommand::Paths() const {
+    std::vector<std::string> paths;
+    for (const CImportedFile& file : m_import.Files) paths.push_back(file.Path);
+    return paths;
+}
+
+void CArtworkImportCommand::Step(bool undo) {
+    std::vector<CFileState> wanted;
+    for (const CImportedFile& file : m_import.Files) {
+        if (std::find(m_keep.begin(), m_keep.end(), file.Path) != m_keep.end()) continue;
+        wanted.push_back(undo ? CFileState{file.Path, file.Existed, file.OldBytes}
+                              : CFileState{file.Path, true, file.NewBytes});
+    }
+    m_keep.clear();
+    std::string error;
+    if (!m_document.PutPictures(m_import.Project, wanted, &error))
+        m_document.ReportStepFailure(ToQString(error));
     std::vector<CFieldChange> changes;
     for (const CImportedField& changed : m_import.Fields)
         changes.push_back({changed.Field, undo ? changed.OldValue : changed.NewValue});
@@ -22,15 +40,11 @@ void CArtworkImportCommand::SetFields(bool undo) {
 }
 
 void CArtworkImportCommand::undo() {
-    std::string error;
-    if (!CArtworkImporter::Undo(m_import, &error)) m_document.ReportStepFailure(ToQString(error));
-    SetFields(true);
+    Step(true);
 }
 
 void CArtworkImportCommand::redo() {
-    std::string error;
-    if (!CArtworkImporter::Write(m_import, &error)) m_document.ReportStepFailure(ToQString(error));
-    SetFields(false);
+    Step(false);
 }
 
 }  // namespace vantoro

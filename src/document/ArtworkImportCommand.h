@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QUndoCommand>
+#include <string>
+#include <vector>
 
 #include "ArtworkImport.h"
 
@@ -16,14 +18,20 @@ class CArtworkImportCommand : public QUndoCommand {
 public:
     CArtworkImportCommand(CVantoroDoc& document, CArtworkImport import, const QString& text);
 
+    // The files the step writes.
+    std::vector<std::string> Paths() const;
+    // The next undo or redo leaves `paths` as they are (another program's files, kept).
+    void KeepOnce(std::vector<std::string> paths) { m_keep = std::move(paths); }
+
     void undo() override;
     void redo() override;
 
 private:
-    void SetFields(bool undo);
+    void Step(bool undo);
 
     CVantoroDoc& m_document;
     CArtworkImport m_import;
+    std::vector<std::string> m_keep;
 };
 
 }  // namespace vantoro

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <set>
 
 #include "ArtworkImportCommand.h"
 #include "AtomicFile.h"
@@ -18,6 +19,7 @@
 #include "PropertyItemManager.h"
 #include "RuleBook.h"
 #include "TextCodec.h"
+#include "WriteRule.h"
 
 namespace vantoro {
 
@@ -96,6 +98,7 @@ bool CVantoroDoc::Open(const QString& path, QString* error) {
     }
     emit AboutToReplaceProject();
     m_stack.clear();
+    m_pictures.Clear();
     m_Project.TakeFrom(**loaded);
     Remember(PathToQString(m_Project.PathName));
     UpdateAllFindings();
@@ -111,6 +114,7 @@ bool CVantoroDoc::Reload(QString* error) {
 void CVantoroDoc::Close() {
     emit AboutToReplaceProject();
     m_stack.clear();
+    m_pictures.Clear();
     m_Project.CloseProject();
     m_saved.clear();
     m_stamp.reset();
@@ -120,29 +124,111 @@ void CVantoroDoc::Close() {
     emit ProjectReplaced();
 }
 
-bool CVantoroDoc::ImportArtwork(const CSkinField& field, const QString& image,
-                                const CImportOptions& options, QString* error, QStringList* notes) {
-    if (!m_Project.IsLoaded) {
-        if (error) *error = QStringLiteral("No project is open.");
-        return false;
-    }
+CVantoroDoc::ImportResult CVantoroDoc::ImportArtwork(const CSkinField& field, const QString& image,
+                                                     const CImportOptions& options, QString* error,
+                                                     QStringList* notes) {
+    auto fail = [&](const std::string& why, ImportResult result = ImportResult::Refused) {
+        if (error) *error = ToQString(why);
+        return result;
+    };
+    if (!m_Project.IsLoaded) return fail("No project is open.");
     CArtworkImporter importer;
     CArtworkImport import;
-    std::string why;
-    if (!importer.Compute(m_Project, field, QStringToPath(image), options, import)) {
-        if (error) *error = ToQString(importer.LastError());
-        return false;
-    }
+    if (!importer.Compute(m_Project, field, QStringToPath(image), options, import))
+        return fail(importer.LastError());
+    if (const std::string oversize = CArtworkImporter::Oversize(m_Project, import);
+        !oversize.empty())
+        return fail(oversize, ImportResult::TooLarge);
     // Written before the step is recorded, so that a failure is told here and records
     // nothing; the step's first redo finds the files written.
-    if (!CArtworkImporter::Write(import, &why)) {
-        if (error) *error = ToQString(why);
-        return false;
-    }
+    std::vector<std::string> paths;
+    for (const CImportedFile& file : import.Files) paths.push_back(file.Path);
+    std::string why;
+    if (!m_pictures.Touching(paths, &why) || !CArtworkImporter::Write(import, &why))
+        return fail(why);
     if (notes)
         for (const std::string& note : import.Notes) notes->append(ToQString(note));
     const QString text = QStringLiteral("Import into ") + ToQString(CSkinFields::Label(field));
     m_stack.push(new CArtworkImportCommand(*this, std::move(import), text));
+    return ImportResult::Imported;
+}
+
+bool CVantoroDoc::PutPictures(const std::string& project, const std::vector<CFileState>& wanted,
+                              std::string* error) {
+    std::vector<std::string> paths;
+    for (const CFileState& state : wanted) paths.push_back(state.Path);
+    if (!m_pictures.Touching(paths, error)) return false;
+    std::vector<CFileState> changing;
+    for (const CFileState& state : wanted) {
+        CFileState now;
+        if (!CFileSetWriter::Read(state.Path, now, error)) return false;
+        if (now.Exists != state.Exists || now.Bytes != state.Bytes) changing.push_back(state);
+    }
+    if (!changing.empty() && !CFileSetWriter::Apply(project, changing, nullptr, error))
+        return false;
+    for (const CFileState& state : wanted) m_pictures.Left(state);
+    return true;
+}
+
+bool CVantoroDoc::Step(bool undo) {
+    const int index = undo ? m_stack.index() - 1 : m_stack.index();
+    if (index < 0 || index >= m_stack.count()) return false;
+    // The stack's commands are the document's own, made in this file.
+    auto* import =
+        dynamic_cast<CArtworkImportCommand*>(const_cast<QUndoCommand*>(m_stack.command(index)));
+    if (import) {
+        const std::vector<std::string> changed = m_pictures.ChangedByOthers(import->Paths());
+        if (!changed.empty()) {
+            QStringList names;
+            for (const std::string& path : changed) names << NameInFolder(path);
+            const Overwrite answer = m_askOverwrite(names);
+            if (answer == Overwrite::Cancel) return false;
+            import->KeepOnce(answer == Overwrite::Keep ? changed : std::vector<std::string>{});
+        }
+    }
+    if (undo)
+        m_stack.undo();
+    else
+        m_stack.redo();
+    return true;
+}
+
+QString CVantoroDoc::NameInFolder(const std::string& path) const {
+    return QDir::toNativeSeparators(
+        QDir(PathToQString(m_Project.Folder)).relativeFilePath(PathToQString(path)));
+}
+
+QStringList CVantoroDoc::PicturesSinceSave() const {
+    QStringList names;
+    for (const CFileState& state : m_pictures.SinceSave()) names << NameInFolder(state.Path);
+    return names;
+}
+
+bool CVantoroDoc::PutBackPictures(QString* error) {
+    std::vector<CFileState> wanted = m_pictures.SinceSave();
+    if (wanted.empty()) return true;
+    std::vector<std::string> paths;
+    for (const CFileState& state : wanted) paths.push_back(state.Path);
+    if (const std::vector<std::string> changed = m_pictures.ChangedByOthers(paths);
+        !changed.empty()) {
+        QStringList names;
+        for (const std::string& path : changed) names << NameInFolder(path);
+        const Overwrite answer = m_askOverwrite(names);
+        if (answer == Overwrite::Cancel) {
+            if (error) error->clear();
+            return false;
+        }
+        if (answer == Overwrite::Keep)
+            std::erase_if(wanted, [&](const CFileState& state) {
+                return std::find(changed.begin(), changed.end(), state.Path) != changed.end();
+            });
+    }
+    std::string why;
+    if (!PutPictures(m_Project.PathName, wanted, &why)) {
+        if (error) *error = ToQString(why);
+        return false;
+    }
+    m_pictures.Saved();
     return true;
 }
 
@@ -277,10 +363,12 @@ CVantoroDoc::SaveResult CVantoroDoc::Save(bool overwrite, QString* error) {
     }
     Remember(path);
     m_stack.setClean();
+    m_pictures.Saved();
     return SaveResult::Saved;
 }
 
-bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
+bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
+                         const ReplaceAsker& mayReplace) {
     namespace fs = std::filesystem;
     auto fail = [&](const QString& why) {
         if (error) *error = why;
@@ -289,6 +377,7 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
     if (!m_Project.IsLoaded) return fail(QStringLiteral("No project is open."));
     const QString path = CProjectPath::Absolute(target);
     const std::string oldFolder = m_Project.Folder;
+    const std::string oldPath = m_Project.PathName;
     const std::string newFolder = CProjectPath::FolderOf(QStringToPath(path));
     if (CProjectPath::IsSameFile(path, PathToQString(m_Project.PathName))) {
         const SaveResult result = Save(true, error);
@@ -298,44 +387,111 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
     std::string bytes;
     std::string why;
     if (!CProfileStore::ReadFileBytes(m_Project.PathName, bytes, &why)) bytes = "[SkinInfo]\r\n";
-    if (const CResult<void> written = CAtomicFile::Write(QStringToPath(path), bytes); !written)
-        return fail(ToQString(written.Error()));
 
     const bool moved = !CProjectPath::IsSameFile(oldFolder, newFolder);
+    m_Project.PathName = QStringToPath(path);
+    m_Project.Folder = newFolder;
+    auto restore = [&] {
+        m_Project.PathName = oldPath;
+        m_Project.Folder = oldFolder;
+    };
+    // The names the fields take in the new project, and the pictures copied for them.
+    std::vector<std::pair<std::string*, std::string>> names;
+    std::vector<CFileState> copies;
+    QStringList outside, replaced;
     if (moved) {
+        const CWriteRule inOld(oldFolder);
+        const CWriteRule intoNew = CWriteRule::ForProject(m_Project);
+        std::set<std::string> copied;
         for (const CSkinField& field : CSkinFields::All()) {
             if (field.Kind != CFieldKind::Bitmap) continue;
             std::string& name =
                 *std::get<std::string*>(m_Project.Element(field.Element).Field(field));
             if (name.empty()) continue;
             const fs::path file = fs::path(ResolveFileName(oldFolder, name)).lexically_normal();
-            const fs::path relative = file.lexically_relative(fs::path(newFolder));
-            const std::string kept = relative.empty() ? file.string() : relative.string();
-            name = kept;
+            if (inOld.Judge(file.string()).Why == CWriteRule::Reason::Outside) {
+                // Not the project's own: the new project names the same file from its folder.
+                const fs::path relative = file.lexically_relative(fs::path(newFolder));
+                names.emplace_back(&name, relative.empty() ? file.string() : relative.string());
+                outside << QDir::toNativeSeparators(PathToQString(file.string()));
+                continue;
+            }
+            const fs::path relative = file.lexically_relative(fs::path(oldFolder));
+            const std::string copy = (fs::path(newFolder) / relative).string();
+            // A plain name reads the same in the new folder; others lead there the short way.
+            if (fs::path(name).is_absolute() || name.find("..") != std::string::npos)
+                names.emplace_back(&name, relative.string());
+            if (!copied.insert(copy).second) continue;
+            CFileState source;
+            if (!CFileSetWriter::Read(file.string(), source, &why)) {
+                restore();
+                return fail(ToQString(why));
+            }
+            if (!source.Exists) continue;  // missing there too: the name stays, as it was
+            if (const std::string refusal = intoNew.Refusal(copy); !refusal.empty()) {
+                restore();
+                return fail(ToQString(CSkinFields::Label(field) + ": " + refusal));
+            }
+            CFileState there;
+            if (!CFileSetWriter::Read(copy, there, &why)) {
+                restore();
+                return fail(ToQString(why));
+            }
+            if (there.Exists && there.Bytes == source.Bytes) continue;
+            if (there.Exists)
+                replaced << QDir::toNativeSeparators(PathToQString(relative.string()));
+            copies.push_back({copy, true, std::move(source.Bytes)});
         }
-        for (const CSkinElementInfo& info : CSkinFields::Elements())
-            m_Project.Element(info.Element).UpdateSheet();
+        if (!replaced.isEmpty() && !(mayReplace && mayReplace(replaced))) {
+            restore();
+            return fail({});
+        }
     }
-    const std::string oldPath = m_Project.PathName;
-    m_Project.PathName = QStringToPath(path);
-    m_Project.Folder = newFolder;
+    auto undoCopies = [&](const std::vector<CFileState>& before) {
+        if (!before.empty()) CFileSetWriter::Apply(m_Project.PathName, before, nullptr, nullptr);
+    };
+    std::vector<CFileState> before;
+    for (const CFileState& copy : copies) {
+        std::error_code ignored;
+        fs::create_directories(fs::path(copy.Path).parent_path(), ignored);
+    }
+    if (!copies.empty() && !CFileSetWriter::Apply(m_Project.PathName, copies, &before, &why)) {
+        restore();
+        return fail(ToQString(why));
+    }
+    if (const CResult<void> written = CAtomicFile::Write(QStringToPath(path), bytes); !written) {
+        undoCopies(before);
+        restore();
+        return fail(ToQString(written.Error()));
+    }
+    std::vector<std::pair<std::string*, std::string>> oldNames;
+    for (auto& [name, value] : names) {
+        oldNames.emplace_back(name, *name);
+        *name = value;
+    }
     if (const CResult<void> saved = m_Project.SaveProject(); !saved) {
         const QString reason = ToQString(saved.Error());
         QFile::remove(path);
-        m_Project.PathName = oldPath;
-        m_Project.Folder = oldFolder;
+        undoCopies(before);
+        for (auto& [name, value] : oldNames) *name = value;
+        restore();
         return fail(reason);
     }
-    if (moved) m_stack.clear();
+    for (const CSkinElementInfo& info : CSkinFields::Elements())
+        m_Project.Element(info.Element).UpdateSheet();
+    if (moved) {
+        m_stack.clear();
+        m_pictures.Clear();
+    }
     Remember(path);
     m_stack.setClean();
+    m_pictures.Saved();
     SetPathName(path);
-    if (note && moved)
+    if (note && !outside.isEmpty())
         *note = QStringLiteral(
-                    "The bitmaps were not copied: they stay in %1, and the new project "
-                    "names them from %2.")
-                    .arg(QDir::toNativeSeparators(PathToQString(oldFolder)),
-                         QDir::toNativeSeparators(PathToQString(newFolder)));
+                    "These pictures lie outside the project's folder and were not copied; the "
+                    "new project names them where they are:\n%1")
+                    .arg(outside.join(u'\n'));
     UpdateAllFindings();
     emit ProjectReplaced();
     return true;

@@ -14,6 +14,7 @@
 #include "BitmapCache.h"
 #include "BitmapWatcher.h"
 #include "FileStamp.h"
+#include "PictureFiles.h"
 #include "ProjectFindings.h"
 #include "PropertySheetJudge.h"
 #include "SkinProject.h"
@@ -49,6 +50,17 @@ public:
     // The clock nudges are timed by, in milliseconds (tests set their own).
     void SetClock(std::function<int64_t()> clock) { m_clock = std::move(clock); }
 
+    // What becomes of picture files another program changed since the editor wrote them,
+    // when a step (an undo, a redo, a discard) would write them again.
+    enum class Overwrite { Replace, Keep, Cancel };
+    // Asked with the files' names; until one is set, nothing is replaced (Cancel).
+    using OverwriteAsker = std::function<Overwrite(const QStringList& names)>;
+    void SetOverwriteAsker(OverwriteAsker asker) { m_askOverwrite = std::move(asker); }
+    // Undoes or redoes the next step of the history. An import whose files another program
+    // changed since asks first; false when there is no step or the answer was Cancel.
+    bool Undo() { return Step(true); }
+    bool Redo() { return Step(false); }
+
     // How a change joins the history: a step of its own, or a nudge (an arrow key on the
     // layout), which joins the nudges of the same fields before it until a pause of a
     // second or another change.
@@ -73,6 +85,10 @@ public:
     void PutValues(const std::vector<CFieldChange>& changes);
     // For the history's commands: the files of `field`'s bitmaps were written.
     void PicturesChanged(const CSkinField& field);
+    // For the history's commands: puts picture files of `project` into the states `wanted`
+    // as one (those already there are left alone), remembering what the last save found.
+    bool PutPictures(const std::string& project, const std::vector<CFileState>& wanted,
+                     std::string* error);
     // For the history's commands: an undo or redo could not put everything back.
     void ReportStepFailure(const QString& reason) { emit StepFailed(reason); }
     CSkinProject& Project() { return m_Project; }
@@ -100,17 +116,30 @@ public:
     // Writes the project into its file. Unless `overwrite`, a file changed on disk since it
     // was read or saved is not written over.
     SaveResult Save(bool overwrite, QString* error);
-    // Writes the project as the new file `path` and goes on with it. Bitmaps are not
-    // copied: when the folder changes, their names are rewritten to lead from the new
-    // folder to the same files, and `note` says so (the history is cleared then, since
-    // its steps name the files the old way). False with `error`.
-    bool SaveAs(const QString& path, QString* error, QString* note);
+    // Writes the project as the new file `path` and goes on with it. In another folder, the
+    // pictures it names from inside its folder are copied there under the same names, so
+    // the new project changes none of the old one's files; those named from outside keep
+    // pointing there, and `note` lists them. A picture that would replace a different file
+    // there is copied only when `mayReplace` says so. The history is cleared then, since
+    // its steps name the old files. False with `error` (empty when the user said no).
+    using ReplaceAsker = std::function<bool(const QStringList& names)>;
+    bool SaveAs(const QString& path, QString* error, QString* note,
+                const ReplaceAsker& mayReplace = {});
+
+    // The pictures imported (or put back by an undo) since the last save, named from the
+    // project's folder: what Discard puts back.
+    QStringList PicturesSinceSave() const;
+    // Puts them back as the last save found them, asking before replacing one another
+    // program changed since. False with `error` (empty after Cancel): nothing was changed.
+    bool PutBackPictures(QString* error);
 
     // Brings the picture `image` into the bitmap `field` (and its mask) as one undoable step.
-    // False with `error` when it is refused; nothing is written then. `notes`: what the
-    // user should know (the picture was cut to fit, its size differs from the element's).
-    bool ImportArtwork(const CSkinField& field, const QString& image, const CImportOptions& options,
-                       QString* error, QStringList* notes);
+    // Refused, or TooLarge (a bitmap no handheld resource holds: fitting may help), with
+    // `error`; nothing is written then. `notes`: what the user should know (the picture was
+    // cut to fit, its size differs from the element's).
+    enum class ImportResult { Imported, Refused, TooLarge };
+    ImportResult ImportArtwork(const CSkinField& field, const QString& image,
+                               const CImportOptions& options, QString* error, QStringList* notes);
 
     // The rows of `sheet` whose values differ from the file as read or last saved.
     QSet<int> ChangedRows(const CPropertyItemManager& sheet) const;
@@ -145,6 +174,8 @@ signals:
 
 private:
     void Remember(const QString& path);
+    bool Step(bool undo);
+    QString NameInFolder(const std::string& path) const;
     void UpdateAllFindings();
 
     QString m_strTitle;
@@ -160,6 +191,8 @@ private:
     // The change on disk last reported: its bytes' hash.
     std::optional<QByteArray> m_reportedChange;
     QString m_strUnkept;
+    CPictureFiles m_pictures;
+    OverwriteAsker m_askOverwrite = [](const QStringList&) { return Overwrite::Cancel; };
     // Every field's value as the file held it when read or last saved, in table order.
     std::vector<CFieldValue> m_saved;
 };

@@ -10,6 +10,7 @@
 #include "BuildRunner.h"
 #include "CommandIds.h"
 #include "DIBSectionLite.h"
+#include "FileSetWriter.h"
 #include "MessageBox.h"
 #include "ProjectPath.h"
 #include "PropertyItemManager.h"
@@ -36,7 +37,30 @@ CDocumentCommands::CDocumentCommands(QWidget& window, CVantoroDoc& document,
                   return QFileDialog::getExistingDirectory(&m_window, title, start);
               return save ? QFileDialog::getSaveFileName(&m_window, title, start, filter)
                           : QFileDialog::getOpenFileName(&m_window, title, start, filter);
-          }) {}
+          }) {
+    m_document.SetOverwriteAsker([this](const QStringList& names) {
+        const int answer = CMessageBox::Ask(
+            &m_window,
+            QStringLiteral("%1 %2 changed by another program since Korrido Vantoro wrote %3. "
+                           "Replace %3, or keep the other program's %4?")
+                .arg(names.join(QStringLiteral(", ")),
+                     names.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"),
+                     names.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"),
+                     names.size() == 1 ? QStringLiteral("file") : QStringLiteral("files")),
+            {QStringLiteral("Replace"), QStringLiteral("Keep the Other Program's File"),
+             QStringLiteral("Cancel")},
+            2);
+        return answer == 0   ? CVantoroDoc::Overwrite::Replace
+               : answer == 1 ? CVantoroDoc::Overwrite::Keep
+                             : CVantoroDoc::Overwrite::Cancel;
+    });
+}
+
+QString CDocumentCommands::JoinedNames(const QStringList& names) {
+    if (names.size() < 2) return names.join(QString());
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           names.last();
+}
 
 QString CDocumentCommands::FileName() const {
     return QFileInfo(PathToQString(m_document.Project().PathName)).fileName();
@@ -45,12 +69,23 @@ QString CDocumentCommands::FileName() const {
 bool CDocumentCommands::SaveModified() {
     m_commitPendingEdit();
     if (!m_document.IsModified() || !m_document.Project().IsLoaded) return true;
-    switch (CMessageBox::AskSaveChanges(&m_window,
-                                        QStringLiteral("Save changes to %1?").arg(FileName()))) {
+    // Discarding puts the imported pictures back too: the question says which.
+    QString text = QStringLiteral("Save changes to %1?").arg(FileName());
+    if (const QStringList pictures = m_document.PicturesSinceSave(); !pictures.isEmpty())
+        text += QStringLiteral("\n\nDiscard puts back %1 as %2 at the last save.")
+                    .arg(JoinedNames(pictures), pictures.size() == 1 ? QStringLiteral("it was")
+                                                                     : QStringLiteral("they were"));
+    switch (CMessageBox::AskSaveChanges(&m_window, text)) {
         case CMessageBox::Answer::Save:
             return Save();
-        case CMessageBox::Answer::Discard:
-            return true;
+        case CMessageBox::Answer::Discard: {
+            QString error;
+            if (m_document.PutBackPictures(&error)) return true;
+            if (!error.isEmpty())
+                CMessageBox::Show(&m_window,
+                                  QStringLiteral("Unable to put the pictures back.\n\n") + error);
+            return false;
+        }
         case CMessageBox::Answer::Cancel:
             break;
     }
@@ -151,8 +186,16 @@ bool CDocumentCommands::SaveAs() {
 bool CDocumentCommands::SaveAs(const QString& path) {
     m_commitPendingEdit();
     QString error, note;
-    if (!m_document.SaveAs(path, &error, &note)) {
-        CMessageBox::Show(&m_window, QStringLiteral("Unable to save project.\n\n") + error);
+    const auto mayReplace = [this](const QStringList& names) {
+        return CMessageBox::Ask(&m_window,
+                                QStringLiteral("The new folder holds other files named %1. Replace "
+                                               "them with the project's pictures?")
+                                    .arg(JoinedNames(names)),
+                                {QStringLiteral("Replace"), QStringLiteral("Cancel")}, 1) == 0;
+    };
+    if (!m_document.SaveAs(path, &error, &note, mayReplace)) {
+        if (!error.isEmpty())
+            CMessageBox::Show(&m_window, QStringLiteral("Unable to save project.\n\n") + error);
         return false;
     }
     if (!note.isEmpty()) CMessageBox::Show(&m_window, note, CMessageBox::Kind::Information);
@@ -170,6 +213,17 @@ void CDocumentCommands::Close() {
 void CDocumentCommands::Build() {
     m_commitPendingEdit();
     if (!m_document.Project().IsLoaded) return;
+    // An import of this project stopped half way (by another process) is finished first, so
+    // the build takes its pictures whole.
+    if (const CResult<std::string> finished =
+            CFileSetWriter::FinishStopped(m_document.Project().PathName);
+        !finished) {
+        CMessageBox::Show(&m_window, QStringLiteral("Unable to build the skin.\n\n") +
+                                         ToQString(finished.Error()));
+        return;
+    } else if (!finished->empty()) {
+        emit Status(ToQString(*finished));
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const CBuildResult result = CBuildRunner(m_compiler, m_document.Bitmaps())
                                     .Run(m_document.Project(), m_document.Findings());
@@ -231,7 +285,25 @@ bool CDocumentCommands::ImportImage(CPropertyItemManager* sheet, int itemId, con
     if (image.isEmpty()) return false;
     QString error;
     QStringList notes;
-    if (!m_document.ImportArtwork(*field, image, CImportOptions{}, &error, &notes)) {
+    CImportOptions options;
+    for (;;) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const CVantoroDoc::ImportResult result =
+            m_document.ImportArtwork(*field, image, options, &error, &notes);
+        QApplication::restoreOverrideCursor();
+        if (result == CVantoroDoc::ImportResult::Imported) break;
+        // Cut to the element's own size, it may well fit; the user decides before anything
+        // is written.
+        if (result == CVantoroDoc::ImportResult::TooLarge && !options.Fit &&
+            CMessageBox::Ask(
+                &m_window,
+                error + QStringLiteral("\n\nFit the picture to the element's size? It is cut "
+                                       "(or padded) to the element's rectangle."),
+                {QStringLiteral("Fit to Element"), QStringLiteral("Cancel")}, 0) == 0) {
+            options.Fit = true;
+            continue;
+        }
+        if (result == CVantoroDoc::ImportResult::TooLarge && !options.Fit) return false;
         CMessageBox::Show(&m_window, QStringLiteral("Unable to import the picture.\n\n") + error);
         return false;
     }

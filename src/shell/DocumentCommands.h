@@ -67,6 +67,8 @@ signals:
 
 private:
     QString FileName() const;
+    // "a.bmp, b.bmp and c.bmp".
+    static QString JoinedNames(const QStringList& names);
     // The project's file changed on disk: Overwrite (true), Reload, or Cancel.
     bool ResolveConflict(bool& reloaded);
 

@@ -307,7 +307,7 @@ void CMainFrame::TakeTyping() {
 
 void CMainFrame::OnEditUndo() {
     TakeTyping();
-    m_document.Stack().undo();
+    m_document.Undo();
     ShowLastChange();
 }
 
@@ -326,7 +326,7 @@ void CMainFrame::OnImportImage() {
 
 void CMainFrame::OnEditRedo() {
     TakeTyping();
-    m_document.Stack().redo();
+    m_document.Redo();
     ShowLastChange();
 }
 

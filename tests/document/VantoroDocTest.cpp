@@ -145,33 +145,169 @@ TEST(VantoroDoc, OpensOnlyWholeProjectsAndKeepsAFilesEncoding) {
     }
 }
 
-// Save As puts the project file elsewhere and leaves the bitmaps where they are, named
-// from the new folder so the project still finds them.
-TEST(VantoroDoc, SaveAsElsewhereKeepsEveryBitmapReachable) {
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    QFile out(Q(path));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes.data(), qint64(bytes.size()));
+}
+
+// Save As into another folder takes the project's own pictures along, so the copy and the
+// original never share a file; a picture named from outside stays where it is, and a file
+// of the same name in the new folder is replaced only when the user says so.
+TEST(VantoroDoc, SaveAsElsewhereCopiesTheProjectsOwnPictures) {
     test::TempFolder dir;
+    fs::create_directories(dir.Path("Shared"));
     test::SkinProjectWriter writer;
+    writer.Set("Battery", "Bmp", "../Shared/bat.bmp");
     const std::string path = writer.Write(dir.Path("Old"));
+    ASSERT_TRUE(fs::exists(dir.Path("Shared/bat.bmp")));
     CVantoroDoc doc;
     QString error, note;
     ASSERT_TRUE(doc.Open(Q(path), &error));
-    ASSERT_TRUE(CRuleBook().Check(doc.Project()).empty());
-    fs::create_directories(dir.Path("New/Deeper"));
-    const std::string copy = dir.Path("New/Deeper/Copy.skn");
-    ASSERT_TRUE(doc.SaveAs(Q(copy), &error, &note)) << error.toStdString();
-    EXPECT_TRUE(note.contains(QStringLiteral("not copied")));
-    EXPECT_EQ(doc.Project().PathName, CProjectPath::Absolute(copy));
-    EXPECT_EQ(doc.Project().TitleBar.Bmp, "../../Old/title.bmp");
-    // Every bitmap is found; those outside the new folder are only advice (an import
-    // into the copy will not write them).
+    fs::create_directories(dir.Path("New"));
+    WriteBytes(dir.Path("New/title.bmp"), "someone else's");
+    const std::string copy = dir.Path("New/Copy.skn");
+
+    QStringList asked;
+    EXPECT_FALSE(doc.SaveAs(Q(copy), &error, &note, [&](const QStringList& names) {
+        asked = names;
+        return false;
+    }));
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(asked, QStringList{QStringLiteral("title.bmp")});
+    EXPECT_FALSE(fs::exists(copy));
+    EXPECT_FALSE(fs::exists(dir.Path("New/titlem.bmp")));
+    EXPECT_EQ(ReadBytes(dir.Path("New/title.bmp")), "someone else's");
+    EXPECT_EQ(doc.Project().PathName, CProjectPath::Absolute(path));
+
+    ASSERT_TRUE(doc.SaveAs(Q(copy), &error, &note, [](const QStringList&) { return true; }))
+        << error.toStdString();
+    EXPECT_TRUE(note.contains(QStringLiteral("bat.bmp"))) << note.toStdString();
+    EXPECT_EQ(doc.Project().TitleBar.Bmp, "title.bmp");
+    EXPECT_EQ(doc.Project().Battery.Bmp, "../Shared/bat.bmp");
+    for (const std::string name : {"title.bmp", "titlem.bmp", "wall.bmp", "tb.bmp"})
+        EXPECT_EQ(ReadBytes(dir.Path("New/") + name), ReadBytes(dir.Path("Old/") + name)) << name;
     for (const CSkinProblem& problem : CRuleBook().Check(doc.Project()))
         EXPECT_FALSE(problem.IsError()) << problem.Format();
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), QStringLiteral("Copy.skn"));
-    // The copy reads back the same, and the old file is as it was.
-    CVantoroDoc reread;
-    ASSERT_TRUE(reread.Open(Q(copy), &error));
-    EXPECT_EQ(reread.Project().TitleBar.Bmp, "../../Old/title.bmp");
+
+    // An import into the copy writes the copy's pictures, never the original's.
+    const std::string original = ReadBytes(dir.Path("Old/title.bmp"));
+    const std::string picture = dir.Path("art.png");
+    QImage art(160, 15, QImage::Format_ARGB32);
+    art.fill(qRgba(200, 0, 0, 255));
+    ASSERT_TRUE(art.save(Q(picture)));
+    ASSERT_EQ(
+        doc.ImportArtwork(*CSkinFields::Find("TitleBar.Bmp"), Q(picture), {}, &error, nullptr),
+        CVantoroDoc::ImportResult::Imported)
+        << error.toStdString();
+    EXPECT_NE(ReadBytes(dir.Path("New/title.bmp")), original);
+    EXPECT_EQ(ReadBytes(dir.Path("Old/title.bmp")), original);
     EXPECT_NE(ReadBytes(path).find("Bmp=title.bmp"), std::string::npos);
+}
+
+// The pictures an import wrote belong to the document: an undo, redo or discard that would
+// write over another program's change of one asks first, and Discard puts back what the
+// last save found.
+TEST(VantoroDoc, PicturesAnotherProgramChangedAreNotReplacedWithoutAsking) {
+    test::TempFolder dir;
+    const std::string path = test::SkinProjectWriter().Write(dir.Folder());
+    const std::string title = dir.Path("title.bmp"), mask = dir.Path("titlem.bmp");
+    const std::string oldTitle = ReadBytes(title), oldMask = ReadBytes(mask);
+    const std::string picture = dir.Path("art.png");
+    QImage art(160, 15, QImage::Format_ARGB32);
+    art.fill(qRgba(0, 90, 200, 255));
+    art.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    ASSERT_TRUE(art.save(Q(picture)));
+
+    CVantoroDoc doc;
+    QString error;
+    ASSERT_TRUE(doc.Open(Q(path), &error));
+    QStringList asked;
+    CVantoroDoc::Overwrite answer = CVantoroDoc::Overwrite::Cancel;
+    doc.SetOverwriteAsker([&](const QStringList& names) {
+        asked = names;
+        return answer;
+    });
+    const CSkinField& field = *CSkinFields::Find("TitleBar.Bmp");
+    ASSERT_EQ(doc.ImportArtwork(field, Q(picture), {}, &error, nullptr),
+              CVantoroDoc::ImportResult::Imported);
+    const std::string newTitle = ReadBytes(title), newMask = ReadBytes(mask);
+    ASSERT_NE(newTitle, oldTitle);
+    EXPECT_EQ(doc.PicturesSinceSave(),
+              (QStringList{QStringLiteral("title.bmp"), QStringLiteral("titlem.bmp")}));
+
+    // Undo and redo with nobody else writing: no question.
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(ReadBytes(title), oldTitle);
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(ReadBytes(title), newTitle);
+    EXPECT_TRUE(asked.isEmpty());
+
+    // Another program paints over the bitmap: Cancel leaves everything as it is.
+    WriteBytes(title, "painted elsewhere");
+    EXPECT_FALSE(doc.Undo());
+    EXPECT_EQ(asked, QStringList{QStringLiteral("title.bmp")});
+    EXPECT_EQ(ReadBytes(title), "painted elsewhere");
+    EXPECT_EQ(ReadBytes(mask), newMask);
+    EXPECT_TRUE(doc.Stack().canUndo());
+    // Keep: the step is undone, but the other program's file stays; the mask goes back.
+    answer = CVantoroDoc::Overwrite::Keep;
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(ReadBytes(title), "painted elsewhere");
+    EXPECT_EQ(ReadBytes(mask), oldMask);
+    // The file kept is still not the editor's: redoing over it asks again; Replace writes.
+    asked.clear();
+    answer = CVantoroDoc::Overwrite::Replace;
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(asked, QStringList{QStringLiteral("title.bmp")});
+    EXPECT_EQ(ReadBytes(title), newTitle);
+    EXPECT_EQ(ReadBytes(mask), newMask);
+
+    // Discard puts both back as the last save (the open) found them.
+    ASSERT_TRUE(doc.PutBackPictures(&error)) << error.toStdString();
+    EXPECT_EQ(ReadBytes(title), oldTitle);
+    EXPECT_EQ(ReadBytes(mask), oldMask);
+    EXPECT_TRUE(doc.PicturesSinceSave().isEmpty());
+
+    // After a save, the pictures as they are now are the ones to keep.
+    ASSERT_TRUE(doc.Open(Q(path), &error));
+    ASSERT_EQ(doc.ImportArtwork(field, Q(picture), {}, &error, nullptr),
+              CVantoroDoc::ImportResult::Imported);
+    ASSERT_EQ(doc.Save(false, &error), CVantoroDoc::SaveResult::Saved);
+    EXPECT_TRUE(doc.PicturesSinceSave().isEmpty());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.PicturesSinceSave(),
+              (QStringList{QStringLiteral("title.bmp"), QStringLiteral("titlem.bmp")}));
+    ASSERT_TRUE(doc.PutBackPictures(&error));
+    EXPECT_EQ(ReadBytes(title), newTitle);
+}
+
+// A picture no handheld resource holds is refused before anything is written, so that the
+// window can offer to fit it; fitted, it goes in.
+TEST(VantoroDoc, AnImportTooLargeForAHandheldWritesNothing) {
+    test::TempFolder dir;
+    const std::string path = test::SkinProjectWriter(1, 16).Write(dir.Folder());
+    const std::string picture = dir.Path("huge.png");
+    QImage art(400, 400, QImage::Format_ARGB32);
+    art.fill(qRgba(10, 200, 30, 255));
+    ASSERT_TRUE(art.save(Q(picture)));
+    const std::string oldTitle = ReadBytes(dir.Path("title.bmp"));
+    CVantoroDoc doc;
+    QString error;
+    ASSERT_TRUE(doc.Open(Q(path), &error));
+    const CSkinField& field = *CSkinFields::Find("TitleBar.Bmp");
+    EXPECT_EQ(doc.ImportArtwork(field, Q(picture), {}, &error, nullptr),
+              CVantoroDoc::ImportResult::TooLarge);
+    EXPECT_TRUE(error.contains(QStringLiteral("65505"))) << error.toStdString();
+    EXPECT_EQ(ReadBytes(dir.Path("title.bmp")), oldTitle);
+    EXPECT_FALSE(doc.Stack().canUndo());
+    CImportOptions fit;
+    fit.Fit = true;
+    EXPECT_EQ(doc.ImportArtwork(field, Q(picture), fit, &error, nullptr),
+              CVantoroDoc::ImportResult::Imported)
+        << error.toStdString();
 }
 
 }  // namespace
@@ -204,8 +340,9 @@ TEST(VantoroDoc, OpeningFinishesAnImportThatWasStoppedHalfWay) {
                     stopped[entry.path().string()] = ReadBytes(entry.path().string());
             return 0;
         });
-        ASSERT_TRUE(
-            doc.ImportArtwork(*CSkinFields::Find("TitleBar.Bmp"), Q(picture), {}, &error, nullptr))
+        ASSERT_EQ(
+            doc.ImportArtwork(*CSkinFields::Find("TitleBar.Bmp"), Q(picture), {}, &error, nullptr),
+            CVantoroDoc::ImportResult::Imported)
             << error.toStdString();
     }
     const std::string newTitle = ReadBytes(title), newMask = ReadBytes(mask);

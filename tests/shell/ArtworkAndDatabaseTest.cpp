@@ -97,6 +97,18 @@ TEST_F(ArtworkAndDatabaseTest, PicturesComeInByEveryRoadAsOneUndoableStep) {
     EXPECT_EQ(stack.count(), 3);
     stack.undo();
     EXPECT_EQ(project.WallPaper.Bmp, "wall.bmp");
+
+    // Closing without saving puts back every picture the imports wrote, and says which.
+    m_answer = CMessageBox::Answer::Discard;
+    frame->Commands().CloseCommand();
+    ASSERT_EQ(m_questions.size(), 1);
+    EXPECT_TRUE(m_questions[0].contains(QStringLiteral(
+        "Discard puts back bat.bmp, title.bmp and titlem.bmp as they were at the last save.")))
+        << m_questions[0].toStdString();
+    EXPECT_FALSE(project.IsLoaded);
+    EXPECT_EQ(ReadFile(folder + "title.bmp"), title);
+    EXPECT_EQ(ReadFile(folder + "titlem.bmp"), mask);
+    EXPECT_EQ(ReadFile(folder + "bat.bmp"), before);
 }
 
 // A skin database opens as the project unpacked from it, in a folder the user picks.

@@ -297,7 +297,8 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note) {
     // The file's own lines (comments, keys of other programs) go along; the values follow.
     std::string bytes;
     std::string why;
-    if (!CProfileStore::ReadFileBytes(m_Project.PathName, bytes, &why)) bytes = "[SkinInfo]\r\n";
+    if (!CProfileStore::ReadFileBytes(m_Project.PathName, bytes, &why))
+        bytes = CSkinProject::kEmptyProjectContent;
     if (const CResult<void> written = CAtomicFile::Write(QStringToPath(path), bytes); !written)
         return fail(ToQString(written.Error()));
 

@@ -386,7 +386,8 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
     // The file's own lines (comments, keys of other programs) go along; the values follow.
     std::string bytes;
     std::string why;
-    if (!CProfileStore::ReadFileBytes(m_Project.PathName, bytes, &why)) bytes = "[SkinInfo]\r\n";
+    if (!CProfileStore::ReadFileBytes(m_Project.PathName, bytes, &why))
+        bytes = CSkinProject::kEmptyProjectContent;
 
     const bool moved = !CProjectPath::IsSameFile(oldFolder, newFolder);
     m_Project.PathName = QStringToPath(path);

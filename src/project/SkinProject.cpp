@@ -39,10 +39,11 @@ std::string CSkinProject::ProjectFileProblem(const std::string& pathGiven) {
     const std::string path = CProjectPath::Absolute(pathGiven);
     // Every project has this section, and a save always writes it first; a file without it
     // is some other file, and reading it would give every value its default.
-    if (CProfileStore().HasSection(path, "SkinInfo")) return {};
+    const std::string section = CSkinFields::Element(CSkinElement::SkinInfo).Section;
+    if (CProfileStore().HasSection(path, section)) return {};
     std::string bytes, error;
     if (!CProfileStore::ReadFileBytes(path, bytes, &error)) return error;
-    return path + " is not a skin project: it has no [SkinInfo] section";
+    return path + " is not a skin project: it has no [" + section + "] section";
 }
 
 CResult<void> CSkinProject::LoadProject(const std::string& pathGiven) {

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "EntryForm.h"
 #include "FieldClickSelection.h"
 #include "GridMessageBox.h"
 #include "InPlaceButtonEditBoxImp.h"
@@ -78,11 +79,15 @@ CResult<CPropertyValue> CInPlaceButtonEditImp::Read() const {
         case ETypedValue::Empty:
             return HeldValue();
         case ETypedValue::Invalid:
-            return Fail(kInvalidEntryText);
+            return Fail(InvalidEntryText());
         case ETypedValue::Valid:
             break;
     }
     return value;
+}
+
+std::string CInPlaceButtonEditImp::InvalidEntryText() const {
+    return CEntryForm::InvalidEntryText(Kind(), FromQString(m_strRowName));
 }
 
 bool CInPlaceButtonEditImp::HasTyping() const {
@@ -101,7 +106,7 @@ bool CInPlaceButtonEditImp::ReadyToTake() {
             ShowHeldValue();
             return true;
         case ETypedValue::Invalid:
-            CGridMessageBox::Show(this, QString::fromLatin1(kInvalidEntryText),
+            CGridMessageBox::Show(this, ToQString(InvalidEntryText()),
                                   QString::fromLatin1(kInvalidEntryCaption));
             SelectAllShowingStart(*m_edit);
             emit Invalid();

@@ -17,9 +17,10 @@ class CInPlaceDotsButton;
 // What the colour, rectangle and file editors share: a text field and a button at the
 // right that opens a dialog (so do F4, Alt+Down and Ctrl+Enter in the field). What is
 // typed is taken as the text editors' is: on Enter, Tab or any focus loss when it reads
-// as a value; when it does not, the "Invalid Entry" message and the text kept for
-// mending. Escape abandons it. Tab goes from the field to the button and from there to
-// the list; Shift+Tab from the field to the list, from the button to the field.
+// as a value; when it does not, the "Invalid Entry" message naming the row and the form
+// it takes, and the text kept for mending. Escape abandons it. Tab goes from the field to the
+// button and from there to the list; Shift+Tab from the field to the list, from the button to the
+// field.
 class CInPlaceButtonEditImp : public QWidget, public IInPlaceEditor {
     Q_OBJECT
 public:
@@ -55,7 +56,8 @@ public:
     void FieldFocusLost(const QFocusEvent& event);
 
     static constexpr const char* kInvalidEntryCaption = "Invalid Entry";
-    static constexpr const char* kInvalidEntryText = "The values you have entered is not valid.";
+    // What the message says when the field's text reads as no value.
+    std::string InvalidEntryText() const;
 
 signals:
     // What the field holds is to be entered.

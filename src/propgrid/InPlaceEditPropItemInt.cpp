@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 
+#include "EntryForm.h"
 #include "PropertyItemInt.h"
+#include "TextCodec.h"
 
 namespace vantoro {
 
@@ -37,6 +39,16 @@ bool CInPlaceEditPropItemInt::KeyPasses(const QKeyEvent& event, const QString& c
 
 CPropertyValue CInPlaceEditPropItemInt::ValueOf(const std::string& text) const {
     return CPropertyItemInt::ParseInt(text);
+}
+
+CResult<CPropertyValue> CInPlaceEditPropItemInt::Read() const {
+    // atoi reads such text as 0, which would go in without a word.
+    const std::string text = GetText();
+    std::size_t i = text.find_first_not_of(" \t\n\v\f\r");
+    if (i != std::string::npos && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i != std::string::npos && (i >= text.size() || text[i] < '0' || text[i] > '9'))
+        return Fail(CEntryForm::InvalidEntryText(Kind(), FromQString(accessibleName())));
+    return CInPlaceEditImp::Read();
 }
 
 void CInPlaceEditPropItemInt::keyPressEvent(QKeyEvent* event) {

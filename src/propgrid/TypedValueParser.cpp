@@ -63,11 +63,26 @@ bool ScanLiteral(const std::string& text, std::size_t& pos, char c) {
     return true;
 }
 
+// "#rrggbb" as painting programs show a colour: exactly six hexadecimal digits, either case.
+bool ScanHexColor(const std::string& text, COLORREF& color) {
+    if (text.size() != 7) return false;
+    int bytes[3] = {0, 0, 0};
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        const int digit = DigitValue(text[i]);
+        if (digit > 15) return false;
+        bytes[(i - 1) / 2] = bytes[(i - 1) / 2] * 16 + digit;
+    }
+    color = RgbColor(bytes[0], bytes[1], bytes[2]);
+    return true;
+}
+
 }  // namespace
 
 ETypedValue ParseColorText(const std::string& typed, COLORREF& color) {
     std::string text = Trim(typed);
     if (text.empty()) return ETypedValue::Empty;
+    if (text[0] == '#')
+        return ScanHexColor(text, color) ? ETypedValue::Valid : ETypedValue::Invalid;
     int parts[3] = {0, 0, 0};
     bool colour = true;
     for (int& value : parts) {

@@ -15,7 +15,8 @@ constexpr COLORREF kNoColor = 0xFF000000u;
 
 // Colour text "red,green,blue": missing parts are 0, each part is read as atoi does; a
 // part that reads 0 without starting with the digit 0 (a word, a negative number) makes
-// it invalid. A part past 255, or a fourth part, reads as kNoColor.
+// it invalid. A part past 255, or a fourth part, reads as kNoColor. Or "#rrggbb": six
+// hexadecimal digits of either case, anything else after the "#" invalid.
 ETypedValue ParseColorText(const std::string& text, COLORREF& color);
 
 // Rectangle text "x,y (width x height)" as scanf reads "%i,%i (%ix%i)" (decimal, 0x

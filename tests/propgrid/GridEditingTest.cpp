@@ -2,6 +2,8 @@
 // nothing typed is lost when a field is left, nothing abandoned comes back later, and
 // undo and redo leave the keyboard where it was.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -129,6 +131,67 @@ TEST_F(GridEditingTest, EveryFieldTakesWhatWasTypedWhenLeftAndKeepsWhatIsRefused
     EXPECT_TRUE(QTest::qWaitFor([&] { return rect->Edit()->hasFocus(); }));
     EXPECT_EQ(m_project.DateTime.Rect, (CRect{5, 6, 12, 14}));
     EXPECT_EQ(m_doc.Stack().count(), 3);
+}
+
+// A text that reads as no value is named by its row and the form the row takes, in the
+// grid's own box; a colour may be typed as painting programs show it and is kept as the
+// project file keeps every colour.
+TEST_F(GridEditingTest, BadlyFormedTextNamesTheRowAndItsFormAndHexColoursGoIn) {
+    m_list->SetManager(&m_project.DateTime.PropertySheet());
+    QLineEdit* location = FieldOf(1);
+    ASSERT_NE(location, nullptr);
+    for (const char* text : {"abc", "10,10,5"}) {
+        Retype(location, text);
+        QTest::keyClick(location, Qt::Key_Return);
+        ASSERT_EQ(m_messages.size(), 1) << text;
+        EXPECT_EQ(m_messages.takeLast(),
+                  QStringLiteral("Location takes x,y (width x height), for example 0,0 (160x16)."));
+        EXPECT_EQ(m_captions.takeLast(), QStringLiteral("Invalid Entry"));
+        EXPECT_EQ(location->text(), QString::fromLatin1(text)) << "kept for mending";
+    }
+    EXPECT_EQ(m_project.DateTime.Rect, (CRect{10, 20, 60, 32}));
+    QTest::keyClick(location, Qt::Key_Escape);
+
+    QLineEdit* color = FieldOf(2);
+    ASSERT_NE(color, nullptr);
+    for (const char* text : {"red", "#ff00", "#ff00000", "#gg0000"}) {
+        Retype(color, text);
+        QTest::keyClick(color, Qt::Key_Return);
+        ASSERT_EQ(m_messages.size(), 1) << text;
+        EXPECT_EQ(m_messages.takeLast(),
+                  QStringLiteral("Text Color takes red,green,blue from 0 to 255 or #rrggbb, for "
+                                 "example 255,0,0 or #ff0000."));
+        EXPECT_EQ(m_captions.takeLast(), QStringLiteral("Invalid Entry"));
+    }
+    EXPECT_EQ(m_project.DateTime.TextColor, RgbColor(1, 2, 3));
+    Retype(color, "#FF0000");
+    QTest::keyClick(color, Qt::Key_Return);
+    EXPECT_EQ(m_project.DateTime.TextColor, COLORREF(255)) << "red is the low byte";
+    EXPECT_EQ(color->text(), QStringLiteral("255,0,0"));
+    Retype(color, "#00ff80");
+    QTest::keyClick(color, Qt::Key_Return);
+    EXPECT_EQ(color->text(), QStringLiteral("0,255,128"));
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
+    QString error;
+    ASSERT_EQ(m_doc.Save(true, &error), CVantoroDoc::SaveResult::Saved) << error.toStdString();
+    const std::string saved = test::ReadText(m_project.PathName);
+    const std::size_t key = saved.find("TextColor=", saved.find("[DateTime]"));
+    ASSERT_NE(key, std::string::npos) << saved;
+    EXPECT_EQ(saved.substr(key, saved.find_first_of("\r\n", key) - key), "TextColor=8453888")
+        << "one decimal number, as the file keeps every colour";
+
+    // A number pasted as a word would read as 0: refused by the row's name instead.
+    m_list->SetManager(&m_project.Popups.PropertySheet());
+    QLineEdit* left = FieldOf(1);
+    ASSERT_NE(left, nullptr);
+    left->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QTest::keyClick(left, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(left, Qt::Key_Return);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_messages.back(), QStringLiteral("Left takes a whole number, for example 10."));
+    EXPECT_EQ(left->text(), QStringLiteral("abc"));
+    EXPECT_EQ(m_project.Popups.PtTools.x, 5);
 }
 
 TEST_F(GridEditingTest, StepKeysInAnyFieldTakeItAndThenMove) {

@@ -55,6 +55,13 @@ TEST(TypedValueParserTest, ColourAndRectangleTextsReadAsTheOldEditorsReadThem) {
           ColorCase{"1,2,3,4", ETypedValue::Valid, kNoColor},
           ColorCase{"-1,0,0", ETypedValue::Invalid, 0}, ColorCase{"red", ETypedValue::Invalid, 0},
           ColorCase{",,", ETypedValue::Valid, 0},
+          // As painting programs show a colour, either case; red stays the low byte.
+          ColorCase{"#ff8000", ETypedValue::Valid, 0x000080FFu},
+          ColorCase{" #00FF80 ", ETypedValue::Valid, 0x0080FF00u},
+          ColorCase{"#ff800", ETypedValue::Invalid, 0},
+          ColorCase{"#ff80000", ETypedValue::Invalid, 0},
+          ColorCase{"#ff80g0", ETypedValue::Invalid, 0},
+          ColorCase{"ff8000", ETypedValue::Invalid, 0},
           ColorCase{"12", ETypedValue::Valid, RgbColor(12, 0, 0)},
           ColorCase{"  ", ETypedValue::Empty, 0}}) {
         COLORREF color = 0x123456;
@@ -105,7 +112,9 @@ TEST_F(InPlaceEditorTest, ColourAndRectangleTakeOnlyAcceptedTextOnEnterAndKeepTh
     QTest::keyClick(box, Qt::Key_Return);
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_EQ(m_messages.front(), QStringLiteral("The values you have entered is not valid."));
+    EXPECT_EQ(m_messages.front(),
+              QStringLiteral("Colour takes red,green,blue from 0 to 255 or #rrggbb, for example "
+                             "255,0,0 or #ff0000."));
     EXPECT_EQ(m_captions.front(), QStringLiteral("Invalid Entry"));
     EXPECT_EQ(box->text(), QStringLiteral("red")) << "kept for mending";
     EXPECT_TRUE(box->hasFocus());

@@ -78,6 +78,23 @@ enum class CFieldRule : uint8_t {
     SmallPreview,   // 60x60, only in 320x320 skins
 };
 
+// How the screen shows an element whose rectangle it is: its bitmap (and mask), a line of
+// text (the clock) or lines of text (the application names).
+enum class CScreenShape : uint8_t { Bitmap, TextLine, TextLines };
+// Which state of the application list a rectangle belongs to.
+enum class CScreenState : uint8_t { Both, Normal, Maximized };
+
+// A rectangle of the handheld's screen: where in the drawing order it comes (later ones lie
+// on top and so stay reachable with the mouse; 0: none), and how the layout view names and
+// outlines it.
+struct CScreenPlace {
+    uint8_t Order = 0;
+    CScreenShape Shape = CScreenShape::Bitmap;
+    CScreenState State = CScreenState::Both;
+    const char* Name = nullptr;
+    uint32_t Outline = 0;  // 0xRRGGBB
+};
+
 // One row of the property grid. ItemId 0: none.
 struct CFieldRow {
     uint8_t ItemId = 0;
@@ -130,6 +147,8 @@ struct CSkinField {
     // A field without a row of its own: the member whose row shows it (the resolution code
     // is chosen in the resolution list).
     const char* ShownIn = nullptr;
+    // The screen's rectangle this field is, if any.
+    CScreenPlace Screen{};
 
     // The row numbered `itemId`, or null.
     const CFieldRow* Row(uint8_t itemId) const;

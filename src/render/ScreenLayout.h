@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Geometry.h"
+#include "SkinFields.h"
 
 namespace vantoro {
 
@@ -14,18 +15,9 @@ class CSkinProject;
 
 // One rectangle of the handheld's screen that an element occupies.
 struct CScreenElement {
-    enum class Kind {
-        TitleBar,
-        AppList,
-        ScrollBar,
-        ToolBar,
-        ToolBarToggler,
-        DateTime,
-        Battery,
-        MaximizeIcon
-    };
-
-    Kind Element = Kind::TitleBar;
+    CSkinElement Element = CSkinElement::TitleBar;
+    // The field that holds the rectangle, and how the screen shows it.
+    const CSkinField* Rectangle = nullptr;
     // The name the user knows it by ("Title Bar") and the record field ("TitleBar.Rect").
     std::string Name;
     std::string Field;
@@ -38,7 +30,7 @@ struct CScreenElement {
 
 // Which rectangles the screen shows in the normal or the maximized state (the tool bar
 // is hidden in the maximized state, and the list and scroll bar take their maximized
-// rectangles), in drawing order: later ones lie on top.
+// rectangles), in drawing order: later ones lie on top. The field table says which.
 class CScreenLayout {
 public:
     // 160 or 320 for the resolution codes 1 and 2; 160 for any other code, so a damaged
@@ -47,8 +39,8 @@ public:
 
     static std::vector<CScreenElement> Elements(const CSkinProject& project, bool maximized);
 
-    // The sheet that edits `kind`'s rectangles.
-    static CPropertyItemManager& Sheet(CSkinProject& project, CScreenElement::Kind kind);
+    // The sheet that edits `element`'s rectangles.
+    static CPropertyItemManager& Sheet(CSkinProject& project, CSkinElement element);
     // The element of `elements` whose sheet is `sheet`, or null.
     static const CScreenElement* Find(CSkinProject& project,
                                       const std::vector<CScreenElement>& elements,

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "BitmapCache.h"
+#include "Data.h"
 #include "FileNameResolver.h"
 #include "SkinProject.h"
 
@@ -157,33 +158,28 @@ QImage CSkinRenderer::RenderScreen(const CSkinProject& p, const CRenderOptions& 
     const std::string& folder = p.Folder;
     DrawBitmap(screen, folder, p.WallPaper.Bmp, {}, CRect{0, 0, size, size});
     for (const CScreenElement& e : Elements(p, options)) {
-        using K = CScreenElement::Kind;
-        switch (e.Element) {
-            case K::TitleBar:
-                DrawBitmap(screen, folder, p.TitleBar.Bmp, p.TitleBar.BmpMask, e.Rect);
-                break;
-            case K::AppList:
-                DrawSampleText(screen, e.Rect, p.AppList.TextColor, scale, true);
-                break;
-            case K::ScrollBar:
-                DrawBitmap(screen, folder, p.ScrollBar.Bmp, {}, e.Rect);
-                break;
-            case K::ToolBar:
-                DrawBitmap(screen, folder, p.ToolBar.BmpNormal, {}, e.Rect);
-                break;
-            case K::ToolBarToggler:
-                DrawBitmap(screen, folder, p.ToolBarToggler.Bmp, p.ToolBarToggler.BmpMask, e.Rect);
-                break;
-            case K::DateTime:
-                DrawSampleText(screen, e.Rect, p.DateTime.TextColor, scale, false);
-                break;
-            case K::Battery:
-                DrawBitmap(screen, folder, p.Battery.Bmp, {}, e.Rect);
-                break;
-            case K::MaximizeIcon:
-                DrawBitmap(screen, folder, p.MaximizeVuzuRuzIcon.Bmp, p.MaximizeVuzuRuzIcon.BmpMask,
-                           e.Rect);
-                break;
+        const CData& record = p.Element(e.Element);
+        auto text = [&](const CSkinField* field) {
+            return field ? std::get<std::string>(record.Get(*field)) : std::string();
+        };
+        // The element's own bitmap (its first, not a mask), or the colour of its text.
+        const CSkinField* bitmap = nullptr;
+        const CSkinField* mask = nullptr;
+        const CSkinField* colour = nullptr;
+        for (const CSkinField* field : CSkinFields::Of(e.Element)) {
+            if (!bitmap && field->Kind == CFieldKind::Bitmap && field->DrawnIn && !field->Mask)
+                bitmap = field;
+            if (!colour && field->Kind == CFieldKind::Colour) colour = field;
+        }
+        for (const CSkinField* field : CSkinFields::Of(e.Element))
+            if (bitmap && field->Mask && field->MaskOf &&
+                std::string_view(field->MaskOf) == bitmap->Member)
+                mask = field;
+        if (e.Rectangle->Screen.Shape == CScreenShape::Bitmap) {
+            DrawBitmap(screen, folder, text(bitmap), text(mask), e.Rect);
+        } else if (colour) {
+            DrawSampleText(screen, e.Rect, std::get<COLORREF>(record.Get(*colour)), scale,
+                           e.Rectangle->Screen.Shape == CScreenShape::TextLines);
         }
     }
     return screen;
@@ -228,7 +224,7 @@ void CSkinRenderer::DrawOverlay(QPainter& painter, const CSkinProject& p,
     if (!options.Maximized) {
         CRect bar = p.ToolBar.Rect;
         for (const CScreenElement& e : elements)
-            if (e.Element == CScreenElement::Kind::ToolBar) bar = e.Rect;
+            if (e.Element == CSkinElement::ToolBar) bar = e.Rect;
         painter.setPen(QPen(QColor(255, 60, 200), 1, Qt::DotLine));
         for (const CRect& button : {p.ToolBar.RectButtonInfo, p.ToolBar.RectButtonBeam,
                                     p.ToolBar.RectButtonDelete, p.ToolBar.RectButtonTools}) {

@@ -149,7 +149,7 @@ TEST(SkinRenderer, MarksTheRectanglesTheCheckerWarnsAbout) {
     const QRect batteryArea(240, 80, 36, 20);  // the battery rectangle at zoom 2
     auto battery = [&] {
         for (const CScreenElement& e : CScreenLayout::Elements(f.project, false))
-            if (e.Element == CScreenElement::Kind::Battery) return e;
+            if (e.Element == CSkinElement::Battery) return e;
         return CScreenElement{};
     };
 
@@ -162,8 +162,7 @@ TEST(SkinRenderer, MarksTheRectanglesTheCheckerWarnsAbout) {
     EXPECT_NE(size->Message.find("20x12"), std::string::npos) << size->Message;
     EXPECT_TRUE(CSkinRenderer::Concerns(*size, battery()));
     for (const CScreenElement& e : CScreenLayout::Elements(f.project, false))
-        EXPECT_EQ(CSkinRenderer::Concerns(*size, e), e.Element == CScreenElement::Kind::Battery)
-            << e.Name;
+        EXPECT_EQ(CSkinRenderer::Concerns(*size, e), e.Element == CSkinElement::Battery) << e.Name;
     EXPECT_GT(
         CountPure(renderer.Render(f.project, options, problems), batteryArea, qRgb(255, 0, 0)), 0);
     EXPECT_EQ(CountPure(renderer.Render(f.project, options, {}), batteryArea, qRgb(255, 0, 0)), 0);

@@ -60,6 +60,22 @@ CPngAnimation PngAnimation(const QString& path) {
 
 }  // namespace
 
+std::vector<std::string> CImageFileReader::Kinds() {
+    std::vector<std::string> kinds;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString name = QString::fromLatin1(format).toLower();
+        // Other names of a kind listed anyway, and drawings, which Read refuses.
+        if (name == QStringLiteral("jpg") || name == QStringLiteral("tif") ||
+            name == QStringLiteral("svg") || name == QStringLiteral("svgz"))
+            continue;
+        kinds.push_back(name == QStringLiteral("webp") ? std::string("WebP")
+                                                       : name.toUpper().toStdString());
+    }
+    std::sort(kinds.begin(), kinds.end());
+    kinds.erase(std::unique(kinds.begin(), kinds.end()), kinds.end());
+    return kinds;
+}
+
 bool CImageFileReader::Fail(const std::string& message) {
     m_lastError = message;
     return false;

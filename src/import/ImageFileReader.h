@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class QImage;
 
@@ -14,6 +15,9 @@ public:
     // `maxSide`: a larger width or height is refused, before the pixels are decoded where
     // the format tells the size up front. False with LastError() naming the file.
     bool Read(const std::string& path, int maxSide, QImage& image);
+    // The kinds of picture Read takes on this machine, each once by its usual name ("BMP",
+    // "JPEG", "PNG", "WebP"), in alphabetical order.
+    static std::vector<std::string> Kinds();
 
     const std::string& LastError() const { return m_lastError; }
     // What the last read took from an animation (a GIF, an animated PNG or WebP): one

@@ -11,8 +11,10 @@ class CDesktopOpener {
 public:
     using Handler = std::function<bool(const QUrl& url)>;
 
-    // True when the desktop accepted the file.
-    static bool Open(const QUrl& url);
+    // True when the desktop took the file. A desktop may take it and only then find no
+    // program for it (xdg-open without a browser): `failedLater` is called then, from the
+    // event loop.
+    static bool Open(const QUrl& url, std::function<void()> failedLater = {});
     // Installs `handler` (an empty one brings back the desktop) and returns the one before.
     static Handler SetHandler(Handler handler);
 

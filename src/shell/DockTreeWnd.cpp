@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -46,11 +47,52 @@ void CDockTreeWnd::Follow(CSkinProject& project) {
     if (m_pProject) m_pProject->RemoveObserver(*this);
     m_pProject = &project;
     project.AddObserver(*this);
-    project.ShowIn(*this);
+    OnProjectChanged(project);
 }
 
 void CDockTreeWnd::OnProjectChanged(CSkinProject& project) {
-    project.ShowIn(*this);
+    // The same file read again (another program changed it) stays where the user was in
+    // it; another file, or none, starts with nothing selected.
+    const bool sameFile = project.IsLoaded && project.PathName == m_strShownFile;
+    const QList<QTreeWidgetItem*> selected = m_pTree->selectedItems();
+    const QList<int> place =
+        sameFile && !selected.isEmpty() ? PlaceOf(selected.first()) : QList<int>();
+    QTreeWidgetItem* kept = nullptr;
+    {
+        // Told once, below, and only when the selection really changed.
+        const QSignalBlocker quiet(m_pTree);
+        project.ShowIn(*this);
+        kept = ItemAt(place);
+        if (kept) {
+            m_pTree->setCurrentItem(kept);
+            m_pTree->scrollToItem(kept);
+        }
+    }
+    m_strShownFile = project.IsLoaded ? project.PathName : std::string();
+    if (kept || selected.isEmpty())
+        UpdateImages();
+    else
+        OnSelectionChanged();
+}
+
+CPropertyItemManager* CDockTreeWnd::SelectedSheet() const {
+    const QList<QTreeWidgetItem*> selected = m_pTree->selectedItems();
+    return selected.isEmpty() ? nullptr : ItemData(selected.first());
+}
+
+QList<int> CDockTreeWnd::PlaceOf(QTreeWidgetItem* item) const {
+    QList<int> place;
+    for (; item; item = item->parent())
+        place.prepend(item->parent() ? item->parent()->indexOfChild(item)
+                                     : m_pTree->indexOfTopLevelItem(item));
+    return place;
+}
+
+QTreeWidgetItem* CDockTreeWnd::ItemAt(const QList<int>& place) const {
+    if (place.isEmpty()) return nullptr;
+    QTreeWidgetItem* item = m_pTree->topLevelItem(place.first());
+    for (qsizetype i = 1; item && i < place.size(); ++i) item = item->child(place[i]);
+    return item;
 }
 
 void CDockTreeWnd::DeleteAllItems() {

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QList>
+#include <string>
 
 #include "ElementsTreeCtrl.h"
 #include "ProjectObserver.h"
@@ -43,11 +44,17 @@ public:
     void SetMarks(const QHash<const CPropertyItemManager*, CPropertyRowMark>& marks);
 
     QTreeWidget* Tree() const { return m_pTree; }
+    // The property sheet of the selected node, or null (a category node, or none).
+    CPropertyItemManager* SelectedSheet() const;
     // The property sheet a node carries, or null for a category node or no node.
     static CPropertyItemManager* ItemData(const QTreeWidgetItem* item);
 
 private:
     void OnSelectionChanged();
+    // A node's place as its row under each ancestor, from the top; the tree's shape never
+    // changes, so a place names the same node after the tree is filled again.
+    QList<int> PlaceOf(QTreeWidgetItem* item) const;
+    QTreeWidgetItem* ItemAt(const QList<int>& place) const;
     void UpdateImages();
     QIcon Image(int index) const;
     QIcon Badged(const QIcon& icon, bool error) const;
@@ -55,6 +62,8 @@ private:
     QTreeWidget* m_pTree;
     QObject* m_pNotifyTarget = nullptr;
     CSkinProject* m_pProject = nullptr;
+    // The project file the tree shows, empty while none.
+    std::string m_strShownFile;
     QList<QIcon> m_images;
     QHash<const CPropertyItemManager*, CPropertyRowMark> m_marks;
 };

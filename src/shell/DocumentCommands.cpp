@@ -244,8 +244,8 @@ void CDocumentCommands::FollowDisk() {
     QString reason;
     if (!m_document.IsModified()) {
         if (m_document.Reload(&reason))
-            emit Status(QStringLiteral("%1 was changed by another program and has been reloaded.")
-                            .arg(FileName()));
+            emit Status(
+                QStringLiteral("Reloaded %1: it was changed by another program.").arg(FileName()));
         return;
     }
     const int answer = CMessageBox::Ask(

@@ -40,6 +40,11 @@ void CElementDisplay::ShowChange(CPropertyItemManager* sheet, int itemId) {
     SelectRow(sheet, itemId);
 }
 
+void CElementDisplay::ShowAgain(CPropertyItemManager* sheet, int itemId) {
+    m_nPendingItemId = itemId;
+    Show(sheet);
+}
+
 void CElementDisplay::SelectRow(CPropertyItemManager* sheet, int itemId) {
     if (!sheet) return;
     m_nPendingItemId = itemId;

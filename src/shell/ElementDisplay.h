@@ -36,6 +36,9 @@ public:
     void Show(CPropertyItemManager* sheet);
     // The project is another file's, or none: nothing shown, nothing selected.
     void ShowNothing();
+    // The element still selected after its file was read again: its sheet anew, on its
+    // row `itemId` (0: none).
+    void ShowAgain(CPropertyItemManager* sheet, int itemId);
     // Selects `sheet` in the tree and, once the grid shows it, its row `itemId`.
     void SelectRow(CPropertyItemManager* sheet, int itemId);
     // Undo or redo changed `sheet`'s row `itemId`: show it, the focus staying put.

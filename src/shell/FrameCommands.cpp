@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -21,6 +22,7 @@
 #include "DesktopOpener.h"
 #include "DockTreeWnd.h"
 #include "DocumentCommands.h"
+#include "HelpWindow.h"
 #include "LayoutView.h"
 #include "MainFrame.h"
 #include "MessageBox.h"
@@ -274,8 +276,12 @@ void CFrameCommands::OnHowDoI() {
                           QStringLiteral("The tutorial file '%1' is missing.").arg(shown));
         return;
     }
-    if (!CDesktopOpener::Open(QUrl::fromLocalFile(path)))
-        CMessageBox::Show(&m_frame, QStringLiteral("Unable to open the tutorial '%1'.").arg(shown));
+    // Without a browser the tutorial still shows, in a window of the editor's own.
+    QPointer<CMainFrame> frame(&m_frame);
+    const auto showHere = [frame, path] {
+        if (frame) CHelpWindow::Show(frame, path);
+    };
+    if (!CDesktopOpener::Open(QUrl::fromLocalFile(path), showHere)) showHere();
 }
 
 void CFrameCommands::OnNewSkinProject() {

@@ -87,11 +87,21 @@ CMainFrame::CMainFrame(CVantoroDoc& document, QWidget* parent)
     OnDocumentTitleChanged();
     // Nothing may keep a row or an editor of values that are about to go.
     connect(&document, &CVantoroDoc::AboutToReplaceProject, this, [this] {
-        if (m_pPropertyWnd) m_pPropertyWnd->ReleasePropertySheet();
+        m_nKeptItemId = 0;
+        if (!m_pPropertyWnd) return;
+        const CPropertyListCtrl* list = m_pPropertyWnd->List();
+        if (const CPropertyItem* row = list->GetItem(list->currentRow()))
+            m_nKeptItemId = row->m_nItemId;
+        m_pPropertyWnd->ReleasePropertySheet();
     });
     connect(&document, &CVantoroDoc::ProjectReplaced, this, [this] {
         if (!Project().IsLoaded) m_document.SetTitle(QStringLiteral("Untitled - Korrido Vantoro"));
-        if (m_pDisplay) m_pDisplay->ShowNothing();
+        // The tree keeps the element of a file read again, and the grid its row.
+        CPropertyItemManager* kept = m_pWorkspace ? m_pWorkspace->SelectedSheet() : nullptr;
+        if (m_pDisplay && kept)
+            m_pDisplay->ShowAgain(kept, m_nKeptItemId);
+        else if (m_pDisplay)
+            m_pDisplay->ShowNothing();
         ShowCentralPane();
         UpdateCommandUI();
     });

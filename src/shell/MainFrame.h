@@ -149,6 +149,8 @@ private:
     CVantoroDoc& m_document;
     // The field the last change was told for: what an undo or redo shows.
     const CSkinField* m_pLastChanged = nullptr;
+    // The grid's row while the project's file is read again, to select it again after.
+    int m_nKeptItemId = 0;
     CResourceCompiler m_Compiler;
     // The preview's bitmap stacking, which the view draws the selected element through.
     CBitmapStacker m_Stacker;

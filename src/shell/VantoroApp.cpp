@@ -9,8 +9,12 @@
 #include "AboutDlg.h"
 #include "AppIcon.h"
 #include "CommandIds.h"
+#include "ImageDrops.h"
+#include "ImageFileReader.h"
 #include "MainFrame.h"
+#include "MessageBox.h"
 #include "ProjectPath.h"
+#include "SkinProject.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 #include "VantoroDoc.h"
@@ -49,7 +53,7 @@ bool CVantoroApp::InitInstance(const QStringList& arguments) {
     connect(frame, &CMainFrame::FileOpenRequested, this, &CVantoroApp::OnFileOpen);
     connect(frame, &CMainFrame::RecentFileRequested, this, &CVantoroApp::OnOpenRecentFile);
     connect(frame, &CMainFrame::AboutRequested, this, &CVantoroApp::OnAppAbout);
-    connect(frame, &CMainFrame::FileDropped, this, &CVantoroApp::OpenDocumentFile);
+    connect(frame, &CMainFrame::FileDropped, this, &CVantoroApp::OnFileDropped);
     connect(frame, &CMainFrame::NewProjectCreated, this, &CVantoroApp::OpenDocumentFile);
     UpdateRecentFileMenu();
     qApp->installEventFilter(this);
@@ -83,6 +87,44 @@ CVantoroApp::OpenOutcome CVantoroApp::OpenDocument(const QString& path) {
     m_RecentFiles.Add(full);
     UpdateRecentFileMenu();
     return OpenOutcome::Opened;
+}
+
+void CVantoroApp::OnFileDropped(const QString& path) {
+    const QFileInfo file(path);
+    const QString suffix = file.suffix().toLower();
+    // Projects are a few kilobytes; a larger file is not read whole to find out.
+    constexpr qint64 kLargestProject = 1 << 20;
+    const bool image = CImageDrops::IsImage(path);
+    // A project under another name still opens; a file that cannot be read is told so there.
+    if (suffix == QStringLiteral("skn") || suffix == QStringLiteral("pdb") || !file.isFile() ||
+        (!image && file.size() <= kLargestProject &&
+         CSkinProject::ProjectFileProblem(QStringToPath(path)).empty())) {
+        OpenDocumentFile(path);
+        return;
+    }
+    QString text;
+    if (image) {
+        text = m_pMainFrame->Project().IsLoaded
+                   ? QStringLiteral(
+                         "To import %1, drop it on an element in the Workspace tree or "
+                         "the screen layout.")
+                   : QStringLiteral(
+                         "To import %1, open a project and drop the picture on one of "
+                         "its elements.");
+        text = text.arg(file.fileName());
+    } else {
+        QStringList kinds;
+        for (const std::string& kind : CImageFileReader::Kinds()) kinds << ToQString(kind);
+        const QString last = kinds.isEmpty() ? QString() : kinds.takeLast();
+        text = QStringLiteral(
+                   "%1 is not a picture the importer reads.\n\nThe importer reads %2 "
+                   "pictures. A project opens from its .skn file, a built skin from "
+                   "its .PDB file.")
+                   .arg(file.fileName(), kinds.isEmpty() ? last
+                                                         : kinds.join(QStringLiteral(", ")) +
+                                                               QStringLiteral(" and ") + last);
+    }
+    CMessageBox::Show(m_pMainFrame.get(), text);
 }
 
 void CVantoroApp::OnFileNew() {

@@ -29,6 +29,9 @@ public:
     // document with it and puts it first in the recent-file list.
     bool OpenDocumentFile(const QString& path);
 
+    // A file dropped on the window, not on an element: a project or a skin database opens;
+    // a picture or any other file is told what a drop takes.
+    void OnFileDropped(const QString& path);
     void OnFileNew();
     void OnFileOpen();
     void OnOpenRecentFile(int index);

@@ -7,11 +7,13 @@
 #include "DockTreeWnd.h"
 #include "DocumentCommands.h"
 #include "InPlaceEditImp.h"
+#include "LayoutView.h"
 #include "MainFrame.h"
 #include "PropertyListCtrl.h"
 #include "ShellFixture.h"
 #include "VantoroApp.h"
 #include "VantoroDoc.h"
+#include "VantoroView.h"
 
 namespace vantoro {
 namespace {
@@ -93,7 +95,7 @@ TEST_F(DocumentFileTest, ComingBackReloadsAChangedFileOrAsksWhenEditsWouldBeLost
     EXPECT_EQ(project.SkinInfo.Author, "Other");
     EXPECT_TRUE(m_asked.isEmpty());
     EXPECT_EQ(frame->statusBar()->currentMessage(),
-              QStringLiteral("Blue.skn was changed by another program and has been reloaded."));
+              QStringLiteral("Reloaded Blue.skn: it was changed by another program."));
 
     // Unsaved edits: asked, once per change, and kept when the user says so.
     frame->OnElementSelected(&project.SkinInfo.PropertySheet());
@@ -120,6 +122,61 @@ TEST_F(DocumentFileTest, ComingBackReloadsAChangedFileOrAsksWhenEditsWouldBeLost
     frame->Commands().FollowDisk();
     EXPECT_EQ(project.SkinInfo.Author, "Last");
     EXPECT_FALSE(app->Document()->IsModified());
+}
+
+// A file read again, by itself or when the user chose Reload, stays where the user was:
+// the element in the tree, the grid, the layout and the preview, and the row in the grid.
+// Another project starts with nothing selected.
+TEST_F(DocumentFileTest, ReloadKeepsTheSelectedElementAndRowAndSaysWhy) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    const QString green = WriteProject(QStringLiteral("Green"));
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    CSkinProject& project = frame->Project();
+    CPropertyItemManager* dateTime = &project.DateTime.PropertySheet();
+    CDockTreeWnd* tree = frame->WorkspaceWindow();
+    CPropertyListCtrl* list = frame->PropertyWindow()->List();
+    ASSERT_TRUE(tree->SelectSheet(dateTime));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(list->Manager(), dateTime);
+    const int lastRow = list->GetItem(list->count() - 1)->m_nItemId;
+    ASSERT_TRUE(list->SelectItemId(lastRow));
+    const auto expectKept = [&](const char* road) {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(CDockTreeWnd::ItemData(tree->Tree()->currentItem()), dateTime) << road;
+        ASSERT_NE(tree->Tree()->currentItem(), nullptr) << road;
+        EXPECT_EQ(tree->Tree()->currentItem()->text(0), QStringLiteral("Date/Time")) << road;
+        EXPECT_EQ(list->Manager(), dateTime) << road;
+        ASSERT_NE(list->GetItem(list->currentRow()), nullptr) << road;
+        EXPECT_EQ(list->GetItem(list->currentRow())->m_nItemId, lastRow) << road;
+        EXPECT_EQ(frame->LayoutView()->SelectedSheet(), dateTime) << road;
+        EXPECT_EQ(frame->GetActiveView()->SelectedSheet, dateTime) << road;
+    };
+
+    WriteBehindTheEditorsBack(blue, "Author=Other");
+    frame->Commands().FollowDisk();
+    expectKept("reloaded by itself");
+    EXPECT_EQ(project.SkinInfo.Author, "Other");
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              QStringLiteral("Reloaded Blue.skn: it was changed by another program."));
+
+    // Unsaved edits, a change on disk, and Save: the user chooses Reload.
+    ASSERT_TRUE(app->Document()->EnterValue(project.SkinInfo.PropertySheet(), 5,
+                                            CPropertyValue(std::string("unsaved"))));
+    WriteBehindTheEditorsBack(blue, "Author=Third");
+    m_choice = QStringLiteral("Reload");
+    EXPECT_FALSE(frame->OnSaveProject());
+    ASSERT_EQ(m_asked.size(), 1);
+    EXPECT_EQ(project.SkinInfo.Author, "Third");
+    expectKept("reloaded at the user's word");
+
+    // The project chosen is the new one's: none of its elements is selected yet.
+    ASSERT_TRUE(app->OpenDocumentFile(green));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tree->Tree()->currentItem(), nullptr);
+    EXPECT_EQ(list->Manager(), nullptr);
+    EXPECT_EQ(frame->LayoutView()->SelectedSheet(), nullptr);
 }
 
 // After three edits, three undos undo three: each shows its element and row and leaves the

@@ -4,12 +4,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 #include "AboutDlg.h"
 #include "CommandIds.h"
 #include "DockTreeWnd.h"
+#include "HelpWindow.h"
 #include "MainFrame.h"
 #include "ShellFixture.h"
 #include "StartPage.h"
@@ -104,10 +107,45 @@ TEST_F(ProjectCommandsTest, HowDoIOpensTheTutorialOrNamesTheMissingFile) {
     EXPECT_EQ(m_opened[0], QUrl::fromLocalFile(present));
     EXPECT_EQ(m_messages.size(), 1);
 
+    // No browser: the tutorial shows in a window of the editor's own, at its first heading.
+    EXPECT_EQ(frame->findChild<CHelpWindow*>(), nullptr);
     m_desktopAccepts = false;
+    frame->SetTutorialPath(CMainFrame::DefaultTutorialPath());
     frame->Action(ID_HELP_HOWDOI)->trigger();
-    ASSERT_EQ(m_messages.size(), 2);
-    EXPECT_TRUE(m_messages[1].contains(QDir::toNativeSeparators(present)));
+    EXPECT_EQ(m_messages.size(), 1);
+    auto* help = frame->findChild<CHelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Korrido Vantoro Tutorial"));
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("What a skin is")));
+    // Its links lead within the page.
+    help->Browser()->setSource(QUrl(QStringLiteral("#undo")));
+    EXPECT_GT(help->Browser()->verticalScrollBar()->value(), 0);
+    help->close();
+    frame->Action(ID_HELP_HOWDOI)->trigger();
+    EXPECT_EQ(frame->findChildren<CHelpWindow*>().size(), 1) << "the one window comes back";
+    EXPECT_TRUE(help->isVisible());
+    help->close();
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The desktop's own opener takes the file and then finds no browser (xdg-open exits 3):
+    // the editor hears it and shows its window all the same.
+    const QString tools = m_dir.filePath(QStringLiteral("bin"));
+    WriteFile(QStringLiteral("bin/xdg-open"), "#!/bin/sh\necho \"$1\" > \"$0.asked\"\nexit 3\n");
+    QFile::setPermissions(tools + QStringLiteral("/xdg-open"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", tools.toLocal8Bit());
+    const CDesktopOpener::Handler recorded = CDesktopOpener::SetHandler({});
+    frame->Action(ID_HELP_HOWDOI)->trigger();
+    CDesktopOpener::SetHandler(recorded);
+    qputenv("PATH", path);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([help] { return help->isVisible(); }, 10000));
+    EXPECT_EQ(ReadFile(tools + QStringLiteral("/xdg-open.asked")).trimmed(),
+              QUrl::fromLocalFile(CMainFrame::DefaultTutorialPath()).toString().toUtf8());
+    EXPECT_EQ(m_messages.size(), 1);
+#endif
 }
 
 TEST_F(ProjectCommandsTest, F6MovesThroughTheVisiblePanes) {

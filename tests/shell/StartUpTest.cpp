@@ -4,12 +4,15 @@
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QFile>
+#include <QImage>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "CommandIds.h"
 #include "DockTreeWnd.h"
+#include "ImageDrops.h"
 #include "MainFrame.h"
 #include "Profile.h"
 #include "ShellFixture.h"
@@ -204,6 +207,72 @@ TEST_F(StartUpTest, DroppedFileOpensAsTheProject) {
     EXPECT_TRUE(frame->Project().IsLoaded);
     EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");
     EXPECT_EQ(app->RecentFiles().Files().value(0), QDir::toNativeSeparators(blue));
+}
+
+// A file that is no picture, dropped on an element, is not taken for a project: the user is
+// told what the importer reads. A picture dropped beside the elements is told where it goes,
+// and a project by any name still opens.
+TEST_F(StartUpTest, DroppedFileThatIsNoPictureSaysWhatTheImporterReads) {
+    const QString blue = WriteProject(QStringLiteral("Blue"));
+    const QString notes = WriteFile(QStringLiteral("notes.txt"), "Palette ideas: teal, sand.\n");
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_TRUE(app->OpenDocumentFile(blue));
+    QTreeWidget* tree = frame->WorkspaceWindow()->Tree();
+    QTreeWidgetItem* battery = nullptr;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if (CDockTreeWnd::ItemData(*it) == &frame->Project().Battery.PropertySheet()) battery = *it;
+    ASSERT_NE(battery, nullptr);
+    const auto drop = [&](QWidget* target, QPoint at, const QString& file) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent event(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+        QCoreApplication::processEvents();
+    };
+
+    // The element's drop handling lets it pass to the window (no drag runs in a test, so
+    // the window is given the drop directly).
+    {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(notes)});
+        QDropEvent event(tree->visualItemRect(battery).center(), Qt::CopyAction, &mime,
+                         Qt::LeftButton, Qt::NoModifier);
+        auto* drops = frame->findChild<CImageDrops*>();
+        ASSERT_NE(drops, nullptr);
+        EXPECT_FALSE(static_cast<QObject*>(drops)->eventFilter(tree->viewport(), &event));
+    }
+    drop(frame, tree->viewport()->mapTo(frame, tree->visualItemRect(battery).center()), notes);
+    ASSERT_EQ(m_messages.size(), 1);
+    const QString& told = m_messages[0];
+    EXPECT_TRUE(told.startsWith(QStringLiteral("notes.txt is not a picture the importer reads.")))
+        << told.toStdString();
+    for (const char* kind : {"BMP", "GIF", "JPEG", "PNG"})
+        EXPECT_TRUE(told.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(kind))))
+            << kind << " in " << told.toStdString();
+    EXPECT_FALSE(told.contains(QStringLiteral("SVG")));
+    EXPECT_FALSE(told.contains(QStringLiteral("Unable to open project")));
+    EXPECT_TRUE(frame->Project().IsLoaded);
+    EXPECT_EQ(frame->windowTitle(), "Blue.skn - Vantoro");
+
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QString png = m_dir.filePath(QStringLiteral("red.png"));
+    ASSERT_TRUE(picture.save(png));
+    drop(frame, QPoint(5, 5), png);
+    ASSERT_EQ(m_messages.size(), 2);
+    EXPECT_EQ(m_messages[1], QStringLiteral("To import red.png, drop it on an element in the "
+                                            "Workspace tree or the screen layout."));
+    EXPECT_EQ(app->Document()->Stack().count(), 0);
+
+    // A project under another name is a project.
+    const QString renamed = m_dir.filePath(QStringLiteral("Green.ini"));
+    ASSERT_TRUE(QFile::copy(WriteProject(QStringLiteral("Green")), renamed));
+    drop(frame, QPoint(5, 5), renamed);
+    EXPECT_EQ(m_messages.size(), 2);
+    EXPECT_EQ(frame->windowTitle(), "Green.ini - Vantoro");
 }
 
 }  // namespace

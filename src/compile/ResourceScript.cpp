@@ -1,10 +1,12 @@
 #include "ResourceScript.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <sstream>
 
 #include "AtomicFile.h"
+#include "Data.h"
 #include "SkinProject.h"
 
 namespace vantoro {
@@ -97,37 +99,41 @@ void WriteResourceScript(const CSkinProject& p, std::ostream& out,
     const std::string mask = "BITMAP";
     const int reso = p.SkinInfo.Reso;
 
-    if (reso == 1) {
-        s.Bitmap(k, 3001, p.WallPaper.Bmp, "WallPaper.Bmp");
-    } else if (reso == 2) {
-        s.Bitmap(k, 3001, tileFolder + "__bkg1.bmp", "WallPaper.Bmp");
-        s.Bitmap(k, 3002, tileFolder + "__bkg2.bmp", "WallPaper.Bmp");
-        s.Bitmap(k, 3003, tileFolder + "__bkg3.bmp", "WallPaper.Bmp");
-        s.Bitmap(k, 3004, tileFolder + "__bkg4.bmp", "WallPaper.Bmp");
+    // The lines of single fields, in the order the table gives.
+    std::vector<const CSkinField*> lines;
+    for (const CSkinField& field : CSkinFields::All())
+        if (field.Resource.Order) lines.push_back(&field);
+    std::sort(lines.begin(), lines.end(), [](const CSkinField* a, const CSkinField* b) {
+        return a->Resource.Order < b->Resource.Order;
+    });
+    for (const CSkinField* field : lines) {
+        const std::string id = CSkinFields::Id(*field);
+        const CFieldValue value = p.Element(field->Element).Get(*field);
+        const int resource = field->Resource.Id;
+        switch (field->Kind) {
+            case CFieldKind::Bitmap:
+                // The second preview is for 320x320 skins alone.
+                if (field->Rule == CFieldRule::SmallPreview && reso != 2) break;
+                if (field->Rule == CFieldRule::ScreenSquare && reso == 2) {
+                    // A 320x320 wall paper goes in as four tiles of 160x160.
+                    for (int tile = 0; tile < 4; ++tile)
+                        s.Bitmap(k, resource + tile,
+                                 tileFolder + "__bkg" + std::to_string(tile + 1) + ".bmp",
+                                 id.c_str());
+                    break;
+                }
+                if (field->Rule == CFieldRule::ScreenSquare && reso != 1) break;
+                s.Bitmap(field->Mask ? mask : k, resource, std::get<std::string>(value),
+                         id.c_str());
+                break;
+            case CFieldKind::Integer:
+                s.Integer(resource, std::get<int32_t>(value), id.c_str());
+                break;
+            default:
+                s.String(resource, std::get<std::string>(value), id.c_str());
+                break;
+        }
     }
-    s.Bitmap(k, 3021, p.ToolBar.BmpNormal, "ToolBar.BmpNormal");
-    s.Bitmap(k, 3041, p.ToolBar.BmpHighlight, "ToolBar.BmpHighlight");
-    s.Bitmap(k, 3026, p.ToolBarToggler.Bmp, "ToolBarToggler.Bmp");
-    s.Bitmap(mask, 3027, p.ToolBarToggler.BmpMask, "ToolBarToggler.BmpMask");
-    s.Bitmap(k, 3030, p.Battery.Bmp, "Battery.Bmp");
-    s.Bitmap(k, 3043, p.TitleBar.Bmp, "TitleBar.Bmp");
-    s.Bitmap(mask, 3044, p.TitleBar.BmpMask, "TitleBar.BmpMask");
-    s.Bitmap(k, 3045, p.Preview.Preview1, "Preview.Preview1");
-    if (reso == 2) s.Bitmap(k, 3054, p.Preview.Preview2, "Preview.Preview2");
-    s.Bitmap(k, 3046, p.SystemIcons.BmpCategories, "SystemIcons.BmpCategories");
-    s.Bitmap(mask, 3047, p.SystemIcons.BmpCategoriesMask, "SystemIcons.BmpCategoriesMask");
-    s.Bitmap(k, 3048, p.SystemIcons.BmpPopupTools, "SystemIcons.BmpPopupTools");
-    s.Bitmap(mask, 3049, p.SystemIcons.BmpPopupToolsMask, "SystemIcons.BmpPopupToolsMask");
-    s.Bitmap(k, 3050, p.SystemIcons.BmpMiscIcons, "SystemIcons.BmpMiscIcons");
-    s.Bitmap(k, 3051, p.ScrollBar.Bmp, "ScrollBar.Bmp");
-    s.Bitmap(k, 3052, p.MaximizeVuzuRuzIcon.Bmp, "MaximizeVuzuRuzIcon.Bmp");
-    s.Bitmap(mask, 3053, p.MaximizeVuzuRuzIcon.BmpMask, "MaximizeVuzuRuzIcon.BmpMask");
-
-    s.Integer(3001, reso, "SkinInfo.Reso");
-    s.Integer(3002, p.SkinInfo.Depth, "SkinInfo.Depth");
-    s.String(3001, p.SkinInfo.Version, "SkinInfo.Version");
-    s.String(3002, p.SkinInfo.Author, "SkinInfo.Author");
-    s.String(3003, p.SkinInfo.Comments, "SkinInfo.Comments");
 
     const CDataToolBar& tb = p.ToolBar;
     const CDataScrollBar& sb = p.ScrollBar;

@@ -95,6 +95,13 @@ struct CScreenPlace {
     uint32_t Outline = 0;  // 0xRRGGBB
 };
 
+// A field the resource script carries on a line of its own: the resource's id, and where
+// the line comes in the script (the order the databases have always had; 0: none).
+struct CResourcePlace {
+    uint16_t Id = 0;
+    uint8_t Order = 0;
+};
+
 // One row of the property grid. ItemId 0: none.
 struct CFieldRow {
     uint8_t ItemId = 0;
@@ -149,6 +156,8 @@ struct CSkinField {
     const char* ShownIn = nullptr;
     // The screen's rectangle this field is, if any.
     CScreenPlace Screen{};
+    // Its line in the resource script, if any.
+    CResourcePlace Resource{};
 
     // The row numbered `itemId`, or null.
     const CFieldRow* Row(uint8_t itemId) const;

@@ -5,7 +5,7 @@
 
 #include "EntryForm.h"
 #include "FieldClickSelection.h"
-#include "GridMessageBox.h"
+#include "MessageBox.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceDotsButton.h"
 #include "InPlaceKeys.h"
@@ -106,8 +106,8 @@ bool CInPlaceButtonEditImp::ReadyToTake() {
             ShowHeldValue();
             return true;
         case ETypedValue::Invalid:
-            CGridMessageBox::Show(this, ToQString(InvalidEntryText()),
-                                  QString::fromLatin1(kInvalidEntryCaption));
+            CMessageBox::Show(this, ToQString(InvalidEntryText()), CMessageBox::Kind::Warning, {},
+                              QString::fromLatin1(kInvalidEntryCaption));
             SelectAllShowingStart(*m_edit);
             emit Invalid();
             return false;

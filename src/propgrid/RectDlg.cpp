@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "GridMessageBox.h"
+#include "MessageBox.h"
 
 namespace vantoro {
 namespace {
@@ -103,7 +103,7 @@ bool CRectDlg::ExchangeData() {
 }
 
 void CRectDlg::Refuse(int field, const QString& message) {
-    CGridMessageBox::Show(this, message, QGuiApplication::applicationDisplayName());
+    CMessageBox::Show(this, message);
     m_fields[field]->setFocus(Qt::OtherFocusReason);
     m_fields[field]->selectAll();
 }

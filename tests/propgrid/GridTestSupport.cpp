@@ -31,7 +31,8 @@ CTestSheet::CTestSheet() {
 
 void GridTest::SetUp() {
     m_previousGrid =
-        CGridMessageBox::SetHandler([this](QWidget*, const QString& text, const QString& caption) {
+        CMessageBox::SetHandler([this](QWidget*, const QString& text, CMessageBox::Kind,
+                                       const QString&, const QString& caption) {
             m_messages << text;
             m_captions << caption;
         });
@@ -64,7 +65,7 @@ void GridTest::SetUp() {
 
 void GridTest::TearDown() {
     m_list.reset();
-    CGridMessageBox::SetHandler(m_previousGrid);
+    CMessageBox::SetHandler(m_previousGrid);
 }
 
 void GridTest::Focus(QWidget* widget) {

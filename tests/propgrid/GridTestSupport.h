@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "GridMessageBox.h"
+#include "MessageBox.h"
 #include "PropertyItemInt.h"
 #include "PropertyItemList.h"
 #include "PropertyItemManager.h"
@@ -58,7 +58,7 @@ protected:
     bool m_bRefuse = false;
 
 private:
-    CGridMessageBox::Handler m_previousGrid;
+    CMessageBox::Handler m_previousGrid;
 };
 
 }  // namespace vantoro

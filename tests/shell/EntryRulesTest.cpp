@@ -8,7 +8,6 @@
 #include "CommandIds.h"
 #include "DockPropertyWnd.h"
 #include "DockTreeWnd.h"
-#include "GridMessageBox.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceMetrics.h"
 #include "InPlaceRectEditImp.h"
@@ -24,22 +23,9 @@
 namespace vantoro {
 namespace {
 
-class EntryRulesTest : public ShellTest {
-protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        // The rectangle dialog's own boxes are recorded with the rest.
-        m_previousGrid = CGridMessageBox::SetHandler(
-            [this](QWidget*, const QString& text, const QString&) { m_messages.append(text); });
-    }
-    void TearDown() override {
-        CGridMessageBox::SetHandler(m_previousGrid);
-        ShellTest::TearDown();
-    }
-
-private:
-    CGridMessageBox::Handler m_previousGrid;
-};
+// The rectangle dialog's own boxes go through the window's message seam, and so are
+// recorded with the rest.
+class EntryRulesTest : public ShellTest {};
 
 // A tool bar far wider than a word holds, as a hand-edited file may have it: every way of
 // entering a rectangle refuses to keep it so, with one message, and nothing changes.

@@ -20,7 +20,8 @@ void ShellTest::SetUp() {
     m_previousProfile = CProfile::File();
     CProfile::UseFile(m_dir.filePath(QStringLiteral("profile.ini")));
     m_previousMessages = CMessageBox::SetHandler(
-        [this](QWidget*, const QString& text, CMessageBox::Kind kind, const QString& details) {
+        [this](QWidget*, const QString& text, CMessageBox::Kind kind, const QString& details,
+               const QString&) {
             m_messages.append(text);
             m_kinds.append(kind);
             m_details.append(details);

@@ -1,10 +1,9 @@
 #include "MessageBox.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "CommandIds.h"
-#include "StringTable.h"
 
 namespace vantoro {
 
@@ -13,13 +12,18 @@ CMessageBox::Handler& CMessageBox::CurrentHandler() {
     return handler;
 }
 
-void CMessageBox::Show(QWidget* parent, const QString& text, Kind kind, const QString& details) {
+QString CMessageBox::Title() {
+    return QGuiApplication::applicationDisplayName();
+}
+
+void CMessageBox::Show(QWidget* parent, const QString& text, Kind kind, const QString& details,
+                       const QString& caption) {
     if (const Handler& handler = CurrentHandler()) {
-        handler(parent, text, kind, details);
+        handler(parent, text, kind, details, caption);
         return;
     }
     QMessageBox box(kind == Kind::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                    CStringTable::Load(AFX_IDS_APP_TITLE), text, QMessageBox::Ok, parent);
+                    caption.isEmpty() ? Title() : caption, text, QMessageBox::Ok, parent);
     if (!details.isEmpty()) box.setDetailedText(details);
     box.exec();
 }
@@ -31,7 +35,7 @@ CMessageBox::QuestionHandler& CMessageBox::CurrentQuestionHandler() {
 
 CMessageBox::Answer CMessageBox::AskSaveChanges(QWidget* parent, const QString& text) {
     if (const QuestionHandler& handler = CurrentQuestionHandler()) return handler(parent, text);
-    QMessageBox box(QMessageBox::Question, CStringTable::Load(AFX_IDS_APP_TITLE), text,
+    QMessageBox box(QMessageBox::Question, Title(), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -60,7 +64,7 @@ int CMessageBox::Ask(QWidget* parent, const QString& text, const QStringList& ch
                      int byDefault) {
     if (const ChoiceHandler& handler = CurrentChoiceHandler())
         return handler(parent, text, choices);
-    QMessageBox box(QMessageBox::Question, CStringTable::Load(AFX_IDS_APP_TITLE), text,
+    QMessageBox box(QMessageBox::Question, Title(), text,
                     QMessageBox::NoButton, parent);
     QList<QAbstractButton*> buttons;
     for (int i = 0; i < choices.size(); ++i) {

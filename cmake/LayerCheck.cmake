@@ -61,6 +61,7 @@ function(vantoro_check_layers)
   vantoro_forbid_links(vantoro_fields "^vantoro_(project|properties)$"
     "the field table is below the sheets and the records")
   vantoro_forbid_links(vantoro_common "Qt" "the shared code is standard C++ only")
+  vantoro_forbid_links(vantoro_paint "Qt" "the paint library is standard C++ only")
   vantoro_forbid_links(brres_core "Qt" "the compiler library is standard C++ only")
   vantoro_forbid_links(BRRes "Qt" "the compiler library is standard C++ only")
   vantoro_forbid_links(brres "Qt" "the compiler library is standard C++ only")

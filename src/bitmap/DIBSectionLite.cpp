@@ -7,17 +7,17 @@
 #include <array>
 #include <cstring>
 #include <new>
+#include <span>
 
 #include "AtomicFile.h"
 #include "BmpReader.h"
+#include "BmpWriter.h"
 #include "ChannelDecoder.h"
 #include "InputError.h"
 
 namespace vantoro {
 namespace {
 
-constexpr int kFileHeaderSize = 14;
-constexpr int kInfoHeaderSize = 40;
 static_assert(CDIBSectionLite::kMaxDimension == BmpReader::kMaxDimension);
 
 uint16_t ReadLe16(const uint8_t* p) {
@@ -25,13 +25,6 @@ uint16_t ReadLe16(const uint8_t* p) {
 }
 uint32_t ReadLe32(const uint8_t* p) {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
-void WriteLe16(std::vector<uint8_t>& out, uint16_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-void WriteLe32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
 }
 
 bool IsSupportedBitCount(int bits) {
@@ -69,7 +62,7 @@ const std::array<QRgb, 256>& StandardColors() {
 }  // namespace
 
 int CDIBSectionLite::RowStride(int width, int bitCount) {
-    return int(((int64_t(width) * bitCount + 31) & ~int64_t(31)) / 8);
+    return int(BmpWriter::RowStride(width, bitCount));
 }
 
 int CDIBSectionLite::ColorTableSize(int bitCount, uint32_t compression, uint32_t colorsUsed) {
@@ -167,37 +160,22 @@ bool CDIBSectionLite::Load(const std::string& path) {
 
 std::vector<uint8_t> CDIBSectionLite::FileBytes() const {
     if (IsEmpty()) return {};
-    const uint32_t n = uint32_t(m_nEntries);
-    const uint32_t imageSize = uint32_t(std::min<size_t>(m_Header.biSizeImage, m_Bits.size()));
-    const uint32_t offset = kFileHeaderSize + kInfoHeaderSize + 4 * n;
-
-    std::vector<uint8_t> bytes;
-    bytes.reserve(offset + imageSize);
-    bytes.push_back('B');
-    bytes.push_back('M');
-    WriteLe32(bytes, offset + imageSize);
-    WriteLe16(bytes, 0);
-    WriteLe16(bytes, 0);
-    WriteLe32(bytes, offset);
-    WriteLe32(bytes, kInfoHeaderSize);
-    WriteLe32(bytes, uint32_t(m_Header.biWidth));
-    WriteLe32(bytes, uint32_t(m_Header.biHeight));
-    WriteLe16(bytes, m_Header.biPlanes);
-    WriteLe16(bytes, m_Header.biBitCount);
-    WriteLe32(bytes, m_Header.biCompression);
-    WriteLe32(bytes, imageSize);
-    WriteLe32(bytes, uint32_t(m_Header.biXPelsPerMeter));
-    WriteLe32(bytes, uint32_t(m_Header.biYPelsPerMeter));
-    WriteLe32(bytes, m_Header.biClrUsed);
-    WriteLe32(bytes, m_Header.biClrImportant);
-    for (uint32_t i = 0; i < n; ++i) {
-        bytes.push_back(m_ColorTable[i].rgbBlue);
-        bytes.push_back(m_ColorTable[i].rgbGreen);
-        bytes.push_back(m_ColorTable[i].rgbRed);
-        bytes.push_back(m_ColorTable[i].rgbReserved);
+    BmpWriter::Format format;
+    format.width = m_Header.biWidth;
+    format.height = m_Header.biHeight;
+    format.bits = m_Header.biBitCount;
+    format.compression = m_Header.biCompression;
+    for (int i = 0; i < m_nEntries; ++i) {
+        const RGBQUAD& e = m_ColorTable[i];
+        format.table.push_back(uint32_t(e.rgbBlue) | uint32_t(e.rgbGreen) << 8 |
+                               uint32_t(e.rgbRed) << 16 | uint32_t(e.rgbReserved) << 24);
     }
-    bytes.insert(bytes.end(), m_Bits.begin(), m_Bits.begin() + imageSize);
-    return bytes;
+    format.coloursUsed = m_Header.biClrUsed;
+    format.coloursImportant = m_Header.biClrImportant;
+    format.xPixelsPerMeter = m_Header.biXPelsPerMeter;
+    format.yPixelsPerMeter = m_Header.biYPelsPerMeter;
+    const size_t imageSize = std::min<size_t>(m_Header.biSizeImage, m_Bits.size());
+    return BmpWriter::EncodeStored(format, std::span(m_Bits.data(), imageSize));
 }
 
 bool CDIBSectionLite::Save(const std::string& path, CAtomicFile::Mode mode) {
@@ -326,7 +304,7 @@ bool CDIBSectionLite::CreateFromHeader(const BITMAPINFOHEADER& header, const RGB
     if (full > kMaxPixelBytes) return Fail("The bitmap is too large.");
 
     m_Header = h;
-    m_Header.biSize = kInfoHeaderSize;
+    m_Header.biSize = BmpWriter::kInfoHeaderSize;
     m_nEntries = n;
     std::memcpy(m_ColorTable, table, sizeof table);
     m_Bits.assign(size_t(full), 0);

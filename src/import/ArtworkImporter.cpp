@@ -210,7 +210,8 @@ bool CArtworkImporter::Compute(const CSkinProject& project, const CSkinField& fi
 
     // The files, each worked out whole and read as it is before anything is written.
     std::vector<std::string> paths;
-    auto plan = [&](const CSkinField& target, std::string bytes) {
+    auto plan = [&](const CSkinField& target, const std::vector<uint8_t>& encoded) {
+        std::string bytes(encoded.begin(), encoded.end());
         if (bytes.empty())
             return Fail("The bitmap for " + CSkinFields::Label(target) + " cannot be made at " +
                         SizeText(w, h) + " pixels.");

@@ -15,25 +15,6 @@ int Clamp8(float v) {
     return std::clamp(int(std::lround(v)), 0, 255);
 }
 
-// The 8x8 Bayer matrix: thresholds 0..63 spread so that every 2x2, 4x4 and 8x8 block
-// covers its range evenly.
-const std::array<std::array<uint8_t, 8>, 8>& Bayer() {
-    static const auto matrix = [] {
-        std::array<std::array<uint8_t, 8>, 8> m{};
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x) {
-                int v = 0;
-                for (int bit = 0; bit < 3; ++bit) {
-                    const int bx = x >> bit & 1, by = y >> bit & 1;
-                    v = v << 2 | (bx ^ by) << 1 | by;
-                }
-                m[size_t(y)][size_t(x)] = uint8_t(v);
-            }
-        return m;
-    }();
-    return matrix;
-}
-
 // Every pixel's code in row order: `code(x, y, pixel)` for a pixel that shows, `hiddenCode`
 // for one the mask hides.
 template <class Code>
@@ -80,10 +61,8 @@ std::vector<uint16_t> CImageQuantiser::Nearest(const QImage& image, uint16_t hid
 }
 
 std::vector<uint16_t> CImageQuantiser::Ordered(const QImage& image, uint16_t hiddenCode) const {
-    const auto& bayer = Bayer();
     return CodeShownPixels(image, hiddenCode, [&](int x, int y, QRgb p) {
-        const float threshold = (float(bayer[size_t(y & 7)][size_t(x & 7)]) + 0.5f) / 64.0f;
-        return m_colours.Ordered(qRed(p), qGreen(p), qBlue(p), threshold);
+        return m_colours.Ordered(qRed(p), qGreen(p), qBlue(p), x, y);
     });
 }
 

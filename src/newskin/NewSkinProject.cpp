@@ -65,7 +65,7 @@ paint::Bytes CNewSkinProject::Placeholder(const CPlaceholderPainter& painter,
             Picture(painter, *CSkinFields::Sibling(field, field.MaskOf)));
     // The additional preview is in the system palette whatever the skin's depth.
     if (CSkinFields::Id(field) == "Preview.Preview2")
-        return paint::EncodeBmp8(Picture(painter, field), false);
+        return paint::EncodeAtDepth(Picture(painter, field), 8, false);
     return painter.EncodeArt(Picture(painter, field));
 }
 

@@ -140,18 +140,7 @@ Image CPlaceholderPainter::IconStrip(int count, int size) const {
 }
 
 paint::Bytes CPlaceholderPainter::EncodeArt(const Image& image) const {
-    switch (m_depth) {
-        case 1:
-            return paint::EncodeBmpGrey(image, 2);
-        case 2:
-            return paint::EncodeBmpGrey(image, 4);
-        case 4:
-            return paint::EncodeBmpGrey(image, 16);
-        case 8:
-            return paint::EncodeBmp8(image, false);
-        default:
-            return paint::EncodeBmp16(image);
-    }
+    return paint::EncodeAtDepth(image, m_depth, false);
 }
 
 paint::Bytes CPlaceholderPainter::EncodeFullMask(const Image& image) {

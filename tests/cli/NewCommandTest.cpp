@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "AtomicFileProbe.h"
+#include "BmpReader.h"
 #include "ResultAssert.h"
 #include "RuleBook.h"
 #include "RunCli.h"
@@ -78,6 +79,11 @@ TEST(NewSkin, EveryResolutionAndDepthChecksCleanBuildsAndReadsBack) {
             const std::string written = ReadText(skn);
             ASSERT_TRUE(Succeeded(project.SaveProject()));
             EXPECT_EQ(ReadText(skn), written);
+
+            // The pictures are in the file form of their depth, 16 bits as 5-6-5 bit fields.
+            const BmpImage title = BmpReader::Load((fs::path(folder) / "title.bmp").string());
+            EXPECT_EQ(title.Header().bits, depth == 2 ? 4 : depth);
+            EXPECT_EQ(title.Rows().format == PixelRows::Format::Rgb565, depth == 16);
 
             const Outcome built = RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn});
             ASSERT_EQ(built.status, 0) << built.err;

@@ -255,7 +255,7 @@ bool WriteSkin(const std::filesystem::path& examples, const Theme& th) {
     bool indexed = th.depth == 8;
     auto art = [&](const char* name, const Image& img, bool dither) {
         std::string path = (dir / name).string();
-        return indexed ? WriteBmp8(path, img, dither) : WriteBmp24(path, img);
+        return indexed ? WriteAtDepth(path, img, 8, dither) : WriteBmp24(path, img);
     };
     auto mask = [&](const char* name, const Image& img) {
         return WriteMask((dir / name).string(), img);
@@ -271,7 +271,7 @@ bool WriteSkin(const std::filesystem::path& examples, const Theme& th) {
               art("preview.bmp", screen.Scaled(L.preview, L.preview), false);
     // The additional preview is 60x60 in the system palette whatever the skin's depth.
     if (ok && th.reso == 2)
-        ok = WriteBmp8((dir / "preview2.bmp").string(), screen.Scaled(60, 60), false);
+        ok = WriteAtDepth((dir / "preview2.bmp").string(), screen.Scaled(60, 60), 8, false);
     if (ok) ok = WriteProject(dir / (std::string(th.folder) + ".skn"), th, L);
     if (!ok)
         std::fprintf(stderr, "skingen: cannot write the %s skin into %s\n", th.name,

@@ -22,11 +22,11 @@ public:
     uint16_t Nearest(int red, int green, int blue) const;
     // The colour a code shows, 0x00RRGGBB.
     uint32_t ColourOf(uint16_t code) const;
-    // The ordered dither's choice for a colour at a pixel whose pattern threshold is
-    // `threshold` (0 to 1): of the colours around it, the one that a share of the pixels
-    // proportional to its nearness gets, so a flat area averages out where it was. A colour
-    // the depth shows is always itself.
-    uint16_t Ordered(int red, int green, int blue, float threshold) const;
+    // The ordered dither's choice for a colour at pixel (x, y): of the colours around it,
+    // the one that a share of the pixels proportional to its nearness gets, laid out in a
+    // fixed 8x8 Bayer pattern, so a flat area averages out where it was and an edit stays
+    // local. A colour the depth shows is always itself.
+    uint16_t Ordered(int red, int green, int blue, int x, int y) const;
 
     // The 8-bit value of a 5- or 6-bit channel, scaled as BMP readers (and the editor's
     // preview) scale it.

@@ -1,6 +1,7 @@
 #include "ColourQuantiser.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -18,6 +19,22 @@ uint8_t NearestLevel(int v, int levels, Level level) {
         if (std::abs(level(c) - v) < std::abs(level(best) - v)) best = c;
     return uint8_t(best);
 }
+
+// The 8x8 Bayer matrix: thresholds 0..63 spread so that every 2x2, 4x4 and 8x8 block
+// covers its range evenly.
+constexpr std::array<std::array<uint8_t, 8>, 8> kBayer = [] {
+    std::array<std::array<uint8_t, 8>, 8> m{};
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            int v = 0;
+            for (int bit = 0; bit < 3; ++bit) {
+                const int bx = x >> bit & 1, by = y >> bit & 1;
+                v = v << 2 | (bx ^ by) << 1 | by;
+            }
+            m[size_t(y)][size_t(x)] = uint8_t(v);
+        }
+    return m;
+}();
 
 }  // namespace
 
@@ -65,7 +82,8 @@ uint16_t CColourQuantiser::Nearest(int red, int green, int blue) const {
                     m_nearest5[size_t(blue)]);
 }
 
-uint16_t CColourQuantiser::Ordered(int red, int green, int blue, float threshold) const {
+uint16_t CColourQuantiser::Ordered(int red, int green, int blue, int x, int y) const {
+    const float threshold = (float(kBayer[size_t(y & 7)][size_t(x & 7)]) + 0.5f) / 64.0f;
     if (m_depth == 16) {
         auto channel = [threshold](const CBracket& b) { return b.Below + (threshold < b.Share); };
         return uint16_t(channel(m_bracket5[size_t(red)]) << 11 |

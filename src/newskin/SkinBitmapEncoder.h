@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace vantoro {
@@ -14,7 +13,8 @@ class CSkinBitmapEncoder {
 public:
     // `codes` top row first, width x height of them; `depth` 1, 2, 4, 8 or 16. The file's
     // bytes; empty when the depth or the size cannot be held.
-    static std::string Encode(int depth, int width, int height, const std::vector<uint16_t>& codes);
+    static std::vector<uint8_t> Encode(int depth, int width, int height,
+                                       const std::vector<uint16_t>& codes);
 };
 
 }  // namespace vantoro

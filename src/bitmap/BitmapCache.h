@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "DecodedBitmap.h"
+#include "FileStamp.h"
 #include "Result.h"
 
 namespace vantoro {
@@ -30,8 +31,7 @@ public:
 
 private:
     struct CEntry {
-        int64_t Time = 0;
-        uintmax_t Size = 0;
+        CFileStamp Stamp;
         Bitmap Decoded;      // null when the file could not be read
         std::string Reason;  // why not
     };

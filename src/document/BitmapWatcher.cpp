@@ -20,14 +20,12 @@ CBitmapWatcher::CBitmapWatcher(const CSkinProject& project, CBitmapCache& cache,
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_settle.start(); });
 }
 
-std::optional<CBitmapWatcher::CStamp> CBitmapWatcher::StampOf(const QString& path) {
-    const QFileInfo file(path);
-    if (!file.isFile()) return std::nullopt;
-    return CStamp{file.size(), file.lastModified().toMSecsSinceEpoch()};
+std::optional<CFileStamp> CBitmapWatcher::StampOf(const QString& path) {
+    return CFileStamp::Of(QStringToPath(path));
 }
 
 void CBitmapWatcher::Follow() {
-    QHash<QString, std::optional<CStamp>> followed;
+    QHash<QString, std::optional<CFileStamp>> followed;
     if (m_project.IsLoaded) {
         for (const CSkinField& field : CSkinFields::All()) {
             if (field.Kind != CFieldKind::Bitmap) continue;
@@ -73,12 +71,12 @@ void CBitmapWatcher::OnFileChanged(const QString& path) {
 
 void CBitmapWatcher::Settle() {
     bool changed = std::exchange(m_touched, false);
-    const QHash<QString, std::optional<CStamp>> before = m_stamps;
+    const QHash<QString, std::optional<CFileStamp>> before = m_stamps;
     // A name may now lead to another file (one of another letter case appeared), and a
     // file that appeared is watched from now on.
     Follow();
     for (auto it = m_stamps.begin(); it != m_stamps.end(); ++it) {
-        const std::optional<CStamp> now = StampOf(it.key());
+        const std::optional<CFileStamp> now = StampOf(it.key());
         if (!before.contains(it.key()) || now != it.value()) {
             m_cache.Forget(QStringToPath(it.key()));
             it.value() = now;

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <optional>
 
+#include "FileStamp.h"
+
 namespace vantoro {
 
 class CBitmapCache;
@@ -37,12 +39,7 @@ signals:
     void BitmapsChanged();
 
 private:
-    struct CStamp {
-        qint64 Size = -1;
-        qint64 Time = 0;
-        bool operator==(const CStamp&) const = default;
-    };
-    static std::optional<CStamp> StampOf(const QString& path);
+    static std::optional<CFileStamp> StampOf(const QString& path);
     void OnFileChanged(const QString& path);
     // Compares every file with what was seen of it; tells what changed.
     void Settle();
@@ -52,7 +49,7 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
     // Each followed file and what was seen of it (nothing: missing).
-    QHash<QString, std::optional<CStamp>> m_stamps;
+    QHash<QString, std::optional<CFileStamp>> m_stamps;
     bool m_touched = false;  // a file was reported changed since the last Settle
 };
 

@@ -74,7 +74,7 @@ void CVantoroDoc::Remember(const QString& path) {
     m_saved.clear();
     for (const CSkinField& field : CSkinFields::All())
         m_saved.push_back(m_Project.Element(field.Element).Get(field));
-    m_stamp = CFileStamp::Of(path);
+    m_stamp = CFileStamp::Of(QStringToPath(path), true);
     m_reportedChange.reset();
     CTextEncoding encoding = CTextEncoding::Ansi;
     std::string unkept;
@@ -328,7 +328,7 @@ QSet<int> CVantoroDoc::ChangedRows(const CPropertyItemManager& sheet) const {
 
 bool CVantoroDoc::ChangedOnDisk() const {
     if (!m_Project.IsLoaded || !m_stamp) return false;
-    return !m_stamp->Matches(PathToQString(m_Project.PathName));
+    return !m_stamp->Matches(m_Project.PathName);
 }
 
 bool CVantoroDoc::IsNewChangeOnDisk() {
@@ -336,9 +336,9 @@ bool CVantoroDoc::IsNewChangeOnDisk() {
         m_reportedChange.reset();
         return false;
     }
-    const std::optional<CFileStamp> now = CFileStamp::Of(PathToQString(m_Project.PathName));
+    const std::optional<CFileStamp> now = CFileStamp::Of(m_Project.PathName, true);
     // A file gone is one change, whatever follows it until it is back.
-    const QByteArray hash = now ? now->Hash : QByteArray("gone");
+    const std::optional<uint64_t> hash = now ? now->Hash : std::nullopt;
     if (m_reportedChange == hash) return false;
     m_reportedChange = hash;
     return true;

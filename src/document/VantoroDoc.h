@@ -188,8 +188,8 @@ private:
     QUndoStack m_stack;
     std::function<int64_t()> m_clock;
     std::optional<CFileStamp> m_stamp;
-    // The change on disk last reported: its bytes' hash.
-    std::optional<QByteArray> m_reportedChange;
+    // The change on disk last reported: its bytes' hash (none: the file was gone).
+    std::optional<std::optional<uint64_t>> m_reportedChange;
     QString m_strUnkept;
     CPictureFiles m_pictures;
     OverwriteAsker m_askOverwrite = [](const QStringList&) { return Overwrite::Cancel; };

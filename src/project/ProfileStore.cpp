@@ -16,19 +16,6 @@ namespace fs = std::filesystem;
 // it whole could exhaust memory.
 constexpr std::uintmax_t kMaxFileSize = 16u * 1024u * 1024u;
 
-bool Stamp(const std::string& file, int64_t& size, int64_t& mtime) {
-    std::error_code ec;
-    const fs::path path(file);
-    if (!fs::is_regular_file(path, ec)) return false;
-    const auto bytes = fs::file_size(path, ec);
-    if (ec) return false;
-    const auto time = fs::last_write_time(path, ec);
-    if (ec) return false;
-    size = int64_t(bytes);
-    mtime = int64_t(time.time_since_epoch().count());
-    return true;
-}
-
 }  // namespace
 
 bool CProfileStore::ReadFileBytes(const std::string& file, std::string& bytes, std::string* error) {
@@ -54,32 +41,27 @@ bool CProfileStore::ReadFileBytes(const std::string& file, std::string& bytes, s
 
 bool CProfileStore::Reload(const std::string& file, std::string* error) {
     Flush(file);
-    int64_t size = 0;
-    int64_t mtime = 0;
     // Stamped before reading: a change made while it is read is seen by the next read.
-    const bool stamped = Stamp(file, size, mtime);
+    const std::optional<CFileStamp> stamp = CFileStamp::Of(file);
     std::string bytes;
     if (!ReadFileBytes(file, bytes, error)) return false;
-    if (stamped) m_cache[file] = MakeEntry(bytes, size, mtime, false);
+    if (stamp) m_cache[file] = MakeEntry(bytes, *stamp, false);
     return true;
 }
 
 CProfileStore::Entry* CProfileStore::Load(const std::string& file) {
     auto it = m_cache.find(file);
     if (it != m_cache.end() && it->second.batch) return &it->second;
-    int64_t size = 0;
-    int64_t mtime = 0;
-    if (!Stamp(file, size, mtime)) {
+    const std::optional<CFileStamp> stamp = CFileStamp::Of(file);
+    if (!stamp) {
         if (it != m_cache.end()) m_cache.erase(it);
         return nullptr;
     }
-    if (it != m_cache.end() && it->second.size == size && it->second.mtime == mtime) {
-        return &it->second;
-    }
+    if (it != m_cache.end() && it->second.stamp == *stamp) return &it->second;
     std::string bytes;
     if (!ReadFileBytes(file, bytes, nullptr)) return nullptr;
     Entry& entry = m_cache[file];
-    entry = MakeEntry(bytes, size, mtime, false);
+    entry = MakeEntry(bytes, *stamp, false);
     return &entry;
 }
 
@@ -113,10 +95,10 @@ bool CProfileStore::WriteString(const std::string& file, const std::string& sect
     return true;
 }
 
-CProfileStore::Entry CProfileStore::MakeEntry(const std::string& bytes, int64_t size, int64_t mtime,
+CProfileStore::Entry CProfileStore::MakeEntry(const std::string& bytes, const CFileStamp& stamp,
                                               bool batch) {
     CDecodedProfile decoded = DecodeProfile(bytes);
-    Entry entry{CProfileFile(decoded.Text), size, mtime, batch, decoded.Encoding,
+    Entry entry{CProfileFile(decoded.Text), stamp, batch, decoded.Encoding,
                 std::move(decoded.Unkept)};
     return entry;
 }
@@ -143,7 +125,7 @@ bool CProfileStore::BeginBatch(const std::string& file, std::string* error) {
     Flush(file);
     std::string bytes;
     if (!ReadFileBytes(file, bytes, error)) return false;
-    m_cache[file] = MakeEntry(bytes, -1, 0, true);
+    m_cache[file] = MakeEntry(bytes, CFileStamp{}, true);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "FileStamp.h"
 #include "ProfileEncoding.h"
 #include "ProfileFile.h"
 
@@ -53,13 +54,12 @@ public:
 private:
     struct Entry {
         CProfileFile content;
-        int64_t size = -1;
-        int64_t mtime = 0;
+        CFileStamp stamp;
         bool batch = false;
         CTextEncoding encoding = CTextEncoding::Ansi;
         std::string unkept;
     };
-    static Entry MakeEntry(const std::string& bytes, int64_t size, int64_t mtime, bool batch);
+    static Entry MakeEntry(const std::string& bytes, const CFileStamp& stamp, bool batch);
 
     // The cached content of `file`, reloaded when the file changed on disk. Null when the
     // file cannot be read.

@@ -5,12 +5,12 @@
 
 #include "EntryForm.h"
 #include "FieldClickSelection.h"
-#include "MessageBox.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceDotsButton.h"
 #include "InPlaceKeys.h"
 #include "InPlaceMetrics.h"
 #include "LineEditSelection.h"
+#include "MessageBox.h"
 #include "PropertyListCtrl.h"
 #include "TextCodec.h"
 

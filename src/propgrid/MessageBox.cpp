@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-
 namespace vantoro {
 
 CMessageBox::Handler& CMessageBox::CurrentHandler() {
@@ -64,8 +63,7 @@ int CMessageBox::Ask(QWidget* parent, const QString& text, const QStringList& ch
                      int byDefault) {
     if (const ChoiceHandler& handler = CurrentChoiceHandler())
         return handler(parent, text, choices);
-    QMessageBox box(QMessageBox::Question, Title(), text,
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::NoButton, parent);
     QList<QAbstractButton*> buttons;
     for (int i = 0; i < choices.size(); ++i) {
         const auto role = i == choices.size() - 1 ? QMessageBox::RejectRole

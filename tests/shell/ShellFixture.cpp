@@ -19,9 +19,9 @@ void ShellTest::SetUp() {
     // Never the user's own settings: a profile file of this test's own.
     m_previousProfile = CProfile::File();
     CProfile::UseFile(m_dir.filePath(QStringLiteral("profile.ini")));
-    m_previousMessages = CMessageBox::SetHandler(
-        [this](QWidget*, const QString& text, CMessageBox::Kind kind, const QString& details,
-               const QString&) {
+    m_previousMessages =
+        CMessageBox::SetHandler([this](QWidget*, const QString& text, CMessageBox::Kind kind,
+                                       const QString& details, const QString&) {
             m_messages.append(text);
             m_kinds.append(kind);
             m_details.append(details);

@@ -44,19 +44,19 @@ constexpr uint16_t kFileText = 259;
 
 // clang-format off
 const CSkinElementInfo kElements[kSkinElementCount] = {
-    {E::SkinInfo, "SkinInfo", "SkinInfo", "Skin Info"},
-    {E::WallPaper, "WallPaper", "WallPaper", "Wall Paper"},
-    {E::ToolBar, "ToolBar", "ToolBar", "Tool Bar"},
-    {E::TitleBar, "TitleBar", "TitleBar", "Title Bar"},
-    {E::ToolBarToggler, "ToolBarToggler", "ToolBarToggler", "Tool Bar Toggler"},
-    {E::ScrollBar, "ScrollBar", "ScrollBar", "Scroll Bar"},
-    {E::MaximizeVuzuRuzIcon, "MaximizeVuzuRuzIcon", "MaximizeVuzuRuzIcon", "Maximize VuzuRuz Icon"},
-    {E::DateTime, "DateTime", "DateTime", "Date/Time"},
-    {E::Battery, "Battery", "Battery", "Battery Indicator"},
-    {E::Popups, "Popups", "Popups", "Popup Category"},
-    {E::AppList, "AppList", "AppView", "App List"},
-    {E::Preview, "Preview", "Preview", "Preview"},
-    {E::SystemIcons, "SystemIcons", "SystemIcons", "Icons"},
+    {E::SkinInfo, "SkinInfo", "SkinInfo", "Skin Info", "Skin Info", E::SkinInfo, 0, CTreeIcon::Properties, "Properties"},
+    {E::WallPaper, "WallPaper", "WallPaper", "Wall Paper", "Skin Elements", E::WallPaper, 1},
+    {E::ToolBar, "ToolBar", "ToolBar", "Tool Bar", "Skin Elements", E::ToolBar, 6},
+    {E::TitleBar, "TitleBar", "TitleBar", "Title Bar", "Skin Elements", E::TitleBar, 2},
+    {E::ToolBarToggler, "ToolBarToggler", "ToolBarToggler", "Tool Bar Toggler", "Skin Elements", E::ToolBarToggler, 7},
+    {E::ScrollBar, "ScrollBar", "ScrollBar", "Scroll Bar", "Skin Elements", E::ScrollBar, 5},
+    {E::MaximizeVuzuRuzIcon, "MaximizeVuzuRuzIcon", "MaximizeVuzuRuzIcon", "Maximize VuzuRuz Icon", "Skin Elements", E::MaximizeVuzuRuzIcon, 8},
+    {E::DateTime, "DateTime", "DateTime", "Date/Time", "Skin Elements", E::TitleBar, 3},
+    {E::Battery, "Battery", "Battery", "Battery Indicator", "Skin Elements", E::TitleBar, 4},
+    {E::Popups, "Popups", "Popups", "Popup Category", "Skin Elements", E::Popups, 10},
+    {E::AppList, "AppList", "AppView", "App List", "Skin Elements", E::AppList, 9},
+    {E::Preview, "Preview", "Preview", "Preview", "Skin Elements", E::Preview, 11},
+    {E::SystemIcons, "SystemIcons", "SystemIcons", "Icons", "System Icons", E::SystemIcons, 12, CTreeIcon::Icons},
 };
 
 // Each element's fields in the order of its keys in the project file. A row's number is

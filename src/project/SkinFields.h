@@ -34,11 +34,22 @@ enum class CSkinElement : uint8_t {
 };
 inline constexpr int kSkinElementCount = 13;
 
+// The picture the workspace tree shows beside an element.
+enum class CTreeIcon : uint8_t { Element, Properties, Icons };
+
 struct CSkinElementInfo {
     CSkinElement Element;
     const char* Record;   // "TitleBar": the first part of a field's id
     const char* Section;  // the project file's section
     const char* Name;     // the tree's name, "Title Bar"
+    // Where the workspace tree shows it: the folder, the element it stands under (itself:
+    // none), its place among the tree's elements, its picture, and the name it has there
+    // when that is not Name.
+    const char* Folder;
+    CSkinElement Under;
+    uint8_t TreeOrder;
+    CTreeIcon Icon = CTreeIcon::Element;
+    const char* TreeName = nullptr;
 };
 
 // How a field holds its value, and so which grid row edits it.

@@ -1,6 +1,9 @@
 #include "SkinProject.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
 
 #include "ProfileStore.h"
 #include "ProjectFileAccess.h"
@@ -173,28 +176,35 @@ void CSkinProject::FillElementsTree(IElementsTreeCtrl& tree) {
                                &sheet, parent);
     };
 
-    auto skinInfo = category("Skin Info");
-    element(SkinInfo, skinInfo, kProperties, "Properties");
-    tree.Expand(skinInfo);
-
-    auto elements = category("Skin Elements");
-    element(WallPaper, elements);
-    auto titleBar = element(TitleBar, elements);
-    element(DateTime, titleBar);
-    element(Battery, titleBar);
-    tree.Expand(titleBar);
-    element(ScrollBar, elements);
-    element(ToolBar, elements);
-    element(ToolBarToggler, elements);
-    element(MaximizeVuzuRuzIcon, elements);
-    element(AppList, elements);
-    element(Popups, elements);
-    element(Preview, elements);
-    tree.Expand(elements);
-
-    auto systemIcons = category("System Icons");
-    element(SystemIcons, systemIcons, kIcons);
-    tree.Expand(systemIcons);
+    // The table gives each element's folder, parent and place; folders come in the order
+    // their first element does.
+    std::vector<const CSkinElementInfo*> order;
+    for (const CSkinElementInfo& info : CSkinFields::Elements()) order.push_back(&info);
+    std::sort(order.begin(), order.end(),
+              [](const auto* a, const auto* b) { return a->TreeOrder < b->TreeOrder; });
+    std::vector<std::pair<std::string, IElementsTreeCtrl::Item>> folders;
+    std::map<CSkinElement, IElementsTreeCtrl::Item> nodes;
+    std::vector<IElementsTreeCtrl::Item> parents;
+    for (const CSkinElementInfo* info : order) {
+        IElementsTreeCtrl::Item parent = nullptr;
+        if (info->Under != info->Element) {
+            parent = nodes.at(info->Under);
+            if (std::find(parents.begin(), parents.end(), parent) == parents.end())
+                parents.push_back(parent);
+        } else {
+            auto folder = std::find_if(folders.begin(), folders.end(),
+                                       [&](const auto& f) { return f.first == info->Folder; });
+            if (folder == folders.end())
+                folder = folders.insert(folders.end(), {info->Folder, category(info->Folder)});
+            parent = folder->second;
+        }
+        const int image = info->Icon == CTreeIcon::Properties ? kProperties
+                          : info->Icon == CTreeIcon::Icons    ? kIcons
+                                                              : kElement;
+        nodes[info->Element] = element(Element(info->Element), parent, image, info->TreeName);
+    }
+    for (IElementsTreeCtrl::Item parent : parents) tree.Expand(parent);
+    for (const auto& folder : folders) tree.Expand(folder.second);
 }
 
 }  // namespace vantoro

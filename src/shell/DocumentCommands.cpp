@@ -377,17 +377,26 @@ bool CDocumentCommands::ExportScreen() {
 }
 
 QString CDocumentCommands::UnpackDatabase(const QString& database) {
-    const QFileInfo file(database);
-    const QString folder =
-        m_choosePath(QStringLiteral("Unpack %1 into").arg(file.fileName()),
-                     file.absoluteDir().filePath(file.completeBaseName()), QString(), true);
-    if (folder.isEmpty()) return {};
-    CSkinUnpacker unpacker;
-    if (!unpacker.Unpack(QStringToPath(database), QStringToPath(folder))) {
+    auto refuse = [&](const CSkinUnpacker& unpacker) {
         CMessageBox::Show(&m_window, QStringLiteral("Unable to open the skin database.\n\n") +
                                          PathToQString(unpacker.LastError()));
-        return {};
-    }
+        return QString();
+    };
+    // The file is judged before anyone is asked for a folder to put it in.
+    CSkinUnpacker unpacker;
+    if (!unpacker.Read(QStringToPath(database))) return refuse(unpacker);
+    // The project goes into a new folder beside the database, which the user may rename:
+    // a name that is not taken yet, so the dialog offers one it can accept.
+    const QFileInfo file(database);
+    const QDir beside = file.absoluteDir();
+    QString proposed = file.completeBaseName();
+    for (int n = 2; beside.exists(proposed) && n < 100; ++n)
+        proposed = file.completeBaseName() + QStringLiteral(" ") + QString::number(n);
+    const QString folder =
+        m_choosePath(QStringLiteral("Unpack %1 into a New Folder").arg(file.fileName()),
+                     beside.filePath(proposed), QStringLiteral("New Folder (*)"), true);
+    if (folder.isEmpty()) return {};
+    if (!unpacker.Write(QStringToPath(folder))) return refuse(unpacker);
     QStringList notes;
     for (const std::string& note : unpacker.Notes()) notes << ToQString(note);
     if (!notes.isEmpty()) emit Status(notes.join(u' '));

@@ -162,6 +162,10 @@ bool CSkinUnpacker::Fail(const std::string& message) {
 }
 
 bool CSkinUnpacker::Unpack(const std::string& databasePath, const std::string& folder) {
+    return Read(databasePath) && Write(folder);
+}
+
+bool CSkinUnpacker::Read(const std::string& databasePath) {
     m_databasePath = databasePath;
     m_projectPath.clear();
     m_lastError.clear();
@@ -182,6 +186,12 @@ bool CSkinUnpacker::Unpack(const std::string& databasePath, const std::string& f
     NoteText("skin name", m_skinName);
     NoteText("author", m_author);
     NoteText("comments", m_comments);
+    return true;
+}
+
+bool CSkinUnpacker::Write(const std::string& folder) {
+    m_projectPath.clear();
+    m_lastError.clear();
     return WriteProject(folder);
 }
 

@@ -23,6 +23,11 @@ public:
     // True when the project was written into `folder` (made when missing); ProjectPath()
     // then names it. False with LastError() saying what the file is or what went wrong.
     bool Unpack(const std::string& databasePath, const std::string& folder);
+    // The two halves of Unpack: Read checks and reads the whole database and writes
+    // nothing (so the window can refuse a file before asking for a folder); Write then
+    // writes what was read into `folder`.
+    bool Read(const std::string& databasePath);
+    bool Write(const std::string& folder);
 
     const std::string& ProjectPath() const { return m_projectPath; }
     const std::string& LastError() const { return m_lastError; }

@@ -122,10 +122,27 @@ TEST_F(ArtworkAndDatabaseTest, OpeningADatabaseOpensItsUnpackedProject) {
     ASSERT_TRUE(QFileInfo::exists(database)) << m_messages.join('\n').toStdString();
     frame->OnCloseProject();
 
+    // A damaged database is refused before any folder is asked for.
+    QStringList offered;
     const QString target = m_dir.filePath(QStringLiteral("Recovered"));
-    frame->Commands().SetPathChooser([&](const QString&, const QString&, const QString& filter,
-                                         bool) { return filter.isEmpty() ? target : QString(); });
+    frame->Commands().SetPathChooser(
+        [&](const QString&, const QString& start, const QString&, bool save) {
+            offered << start;
+            EXPECT_TRUE(save) << "a new folder is named, not picked";
+            return target;
+        });
+    const QString garbage = WriteFile(QStringLiteral("Junk.PDB"), QByteArray(100, 'x'));
+    m_messages.clear();
+    EXPECT_FALSE(app->OpenDocumentFile(garbage));
+    EXPECT_TRUE(offered.isEmpty());
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].startsWith(QStringLiteral("Unable to open the skin database.")));
+
+    // A good one offers a folder beside it that is not there yet, and opens what it holds.
     ASSERT_TRUE(app->OpenDocumentFile(database)) << m_messages.join('\n').toStdString();
+    ASSERT_EQ(offered.size(), 1);
+    EXPECT_EQ(QFileInfo(offered[0]).absolutePath(), QFileInfo(database).absolutePath());
+    EXPECT_EQ(QFileInfo(offered[0]).fileName(), QStringLiteral("Blue"));
     EXPECT_EQ(frame->Project().SkinInfo.SkinName, "Blue");
     EXPECT_EQ(QFileInfo(PathToQString(frame->Project().PathName)).absolutePath(),
               QFileInfo(target).absoluteFilePath());

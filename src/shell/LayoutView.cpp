@@ -157,6 +157,21 @@ void CLayoutView::paintEvent(QPaintEvent*) {
     painter.translate(Origin());
     m_renderer.DrawOverlay(painter, m_project, Options(), m_document.Findings());
     painter.restore();
+    PaintSelection(painter);
+    // The zoom stays in sight where the eyes are, not only in the status bar.
+    const QString zoom = QStringLiteral("%1%").arg(m_nZoom * 100);
+    const QRect label = painter.fontMetrics()
+                            .boundingRect(zoom)
+                            .adjusted(-4, -1, 4, 1)
+                            .translated(0, painter.fontMetrics().ascent());
+    const QRect placed =
+        label.translated(viewport()->rect().bottomRight() - label.bottomRight() - QPoint(4, 4));
+    painter.fillRect(placed, QColor(0, 0, 0, 150));
+    painter.setPen(Qt::white);
+    painter.drawText(placed, Qt::AlignCenter, zoom);
+}
+
+void CLayoutView::PaintSelection(QPainter& painter) const {
     CScreenElement selected;
     if (!SelectedElement(selected)) return;
     const QRect r = ViewportRect(selected.Rect);

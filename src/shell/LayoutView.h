@@ -8,6 +8,8 @@
 #include "SkinProblem.h"
 #include "SkinRenderer.h"
 
+class QPainter;
+
 namespace vantoro {
 
 class CPropertyItemManager;
@@ -78,6 +80,8 @@ private:
     QPoint Origin() const;
     QRect ViewportRect(const CRect& rect) const;
     void UpdateScrollBars();
+    // The selected element's outline and handles.
+    void PaintSelection(QPainter& painter) const;
     // Zooms so that the screen point now under `anchor` comes under `target`.
     void ZoomAround(int zoom, const QPoint& anchor, const QPoint& target);
     // The edges of the selected element under `pos` (a handle or an edge), or 0.

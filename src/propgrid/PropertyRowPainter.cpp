@@ -67,8 +67,10 @@ void CPropertyRowPainter::Draw(QPainter& painter, const QRect& rowRect, bool sel
     painter.setPen(text);
     painter.save();
     painter.setClipRect(geometry.labelArea);
+    // A label wider than its column ends in "..." rather than in the middle of a word.
     painter.drawText(geometry.labelArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     ToQString(row->m_strLabel));
+                     painter.fontMetrics().elidedText(ToQString(row->m_strLabel), Qt::ElideRight,
+                                                      geometry.labelArea.width()));
     painter.restore();
 
     if (selected) return;  // the editor covers the value cell

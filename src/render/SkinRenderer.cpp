@@ -211,10 +211,29 @@ void CSkinRenderer::DrawOverlay(QPainter& painter, const CSkinProject& p,
     if (text) painter.setFont(PixelFont(std::clamp(4 + 2 * zoom, 8, 12)));
     const std::vector<CScreenElement> elements = Elements(p, options);
 
-    auto label = [&](const QPoint& at, const QString& name, const QColor& color) {
+    // Each name goes to the first of its places that no name before it covers: inside its
+    // element's top left, bottom left or top right corner, or just below or above it.
+    std::vector<QRect> taken;
+    auto label = [&](const QRect& around, const QString& name, const QColor& color) {
         if (!text) return;
-        const QRect box = painter.fontMetrics().boundingRect(name).adjusted(-2, 0, 2, 0);
-        const QRect placed(at, box.size());
+        const QSize size = painter.fontMetrics().boundingRect(name).adjusted(-2, 0, 2, 0).size();
+        const QPoint places[] = {
+            around.topLeft() + QPoint(1, 1),
+            QPoint(around.left() + 1, around.bottom() - size.height()),
+            QPoint(around.right() - size.width(), around.top() + 1),
+            around.bottomLeft() + QPoint(0, 2),
+            around.topLeft() - QPoint(0, size.height() + 1),
+        };
+        QRect placed(places[0], size);
+        for (const QPoint& at : places) {
+            const QRect here(at, size);
+            if (std::none_of(taken.begin(), taken.end(),
+                             [&](const QRect& other) { return other.intersects(here); })) {
+                placed = here;
+                break;
+            }
+        }
+        taken.push_back(placed);
         painter.fillRect(placed, QColor(0, 0, 0, 170));
         painter.setPen(color);
         painter.drawText(placed, Qt::AlignCenter, name);
@@ -240,7 +259,8 @@ void CSkinRenderer::DrawOverlay(QPainter& painter, const CSkinProject& p,
         painter.setPen(QPen(Qt::white, 1));
         painter.drawLine(tools, tools + QPoint(0, -6 * zoom));
         painter.drawLine(tools, tools + QPoint(6 * zoom, 0));
-        label(tools + QPoint(2, -6 * zoom - 12), QStringLiteral("Tools popup"), Qt::white);
+        label(QRect(tools + QPoint(1, -6 * zoom - 13), QSize(1, 1)), QStringLiteral("Tools popup"),
+              Qt::white);
     }
     // The category popup hangs from PtCategory (its right and top edge) at most this big.
     const CRect category{Bounded(int64_t(p.Popups.PtCategory.x) - p.Popups.MaxSizeCategory.cx),
@@ -250,7 +270,8 @@ void CSkinRenderer::DrawOverlay(QPainter& painter, const CSkinProject& p,
     if (category.Width() > 0 && category.Height() > 0) {
         const QRect r = Zoomed(category, zoom).adjusted(0, 0, -1, -1);
         painter.drawRect(r);
-        label(QPoint(r.right() - 70, r.bottom() - 14), QStringLiteral("Category popup"), Qt::white);
+        label(QRect(QPoint(r.right() - 71, r.bottom() - 15), QSize(1, 1)),
+              QStringLiteral("Category popup"), Qt::white);
     }
 
     for (const CScreenElement& e : elements) {
@@ -265,7 +286,7 @@ void CSkinRenderer::DrawOverlay(QPainter& painter, const CSkinProject& p,
             painter.setPen(QPen(Qt::red, 2, Qt::DashLine));
             painter.drawRect(r.adjusted(1, 1, -1, -1));
         }
-        label(r.topLeft() + QPoint(1, 1), QString::fromStdString((warned ? "! " : "") + e.Name),
+        label(r, QString::fromStdString((warned ? "! " : "") + e.Name),
               warned ? QColor(255, 90, 90) : QColor(e.Color));
     }
     painter.restore();

@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include "LineEditSelection.h"
+
 namespace vantoro {
 
 CFieldClickSelection::CFieldClickSelection(QLineEdit* field, std::function<bool()> typing)
@@ -22,7 +24,7 @@ bool CFieldClickSelection::eventFilter(QObject* watched, QEvent* event) {
             if (press->button() != Qt::LeftButton || !m_bArmed || m_typing()) return false;
             m_bArmed = false;
             m_pField->setFocus(Qt::MouseFocusReason);
-            m_pField->selectAll();
+            SelectAllShowingStart(*m_pField);
             return true;
         }
         default:

@@ -9,6 +9,7 @@
 #include "InPlaceCBEditImp.h"
 #include "InPlaceCBListBoxImp.h"
 #include "InPlaceMetrics.h"
+#include "LineEditSelection.h"
 #include "TextCodec.h"
 
 namespace vantoro {
@@ -40,6 +41,9 @@ QRect CInPlaceComboBoxImp::ButtonRect() const {
 void CInPlaceComboBoxImp::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_edit->resize(std::max(0, width() - InPlaceButtonWidth()), height());
+    // A choice selected while the field was narrower scrolled it to its end.
+    if (m_edit->hasSelectedText() && m_edit->selectedText() == m_edit->text())
+        SelectAllShowingStart(*m_edit);
 }
 
 void CInPlaceComboBoxImp::MoveTo(const QRect& cell) {
@@ -59,7 +63,7 @@ void CInPlaceComboBoxImp::Load(const CPropertyValue& value,
 }
 
 void CInPlaceComboBoxImp::FocusField() {
-    m_edit->selectAll();
+    SelectAllShowingStart(*m_edit);
     m_edit->setFocus(Qt::OtherFocusReason);
 }
 
@@ -98,7 +102,7 @@ int CInPlaceComboBoxImp::SetCurSel(int index, bool take) {
 void CInPlaceComboBoxImp::ShowChoiceText(int index) {
     const QListWidgetItem* entry = index >= 0 ? m_listBox->item(index) : nullptr;
     m_edit->setText(entry ? entry->text() : QString());
-    m_edit->selectAll();
+    SelectAllShowingStart(*m_edit);
 }
 
 bool CInPlaceComboBoxImp::IsDroppedDown() const {

@@ -10,6 +10,7 @@
 #include "InPlaceEditPropItemString.h"
 #include "InPlaceFileEditImp.h"
 #include "InPlaceRectEditImp.h"
+#include "LineEditSelection.h"
 #include "PropertyItem.h"
 #include "PropertyListCtrl.h"
 #include "TextCodec.h"
@@ -205,7 +206,7 @@ void CPropertyRowEditor::KeepRefusedText() {
         QWidget* focus = QApplication::focusWidget();
         if (focus && focus != list && focus != field) return;
         field->setFocus(Qt::OtherFocusReason);
-        if (auto* line = qobject_cast<QLineEdit*>(field.data())) line->selectAll();
+        if (auto* line = qobject_cast<QLineEdit*>(field.data())) SelectAllShowingStart(*line);
     });
 }
 

@@ -35,7 +35,7 @@ class FamilyReader {
 public:
     FamilyReader(const uint8_t* data, size_t size, const std::string& resource, std::string& error,
                  PalmBitmapDecoder::Budget& budget)
-        : d(data), m_size(size), m_resource(resource), m_error(error), m_budget(budget) {}
+        : d(data), size_(size), resource_(resource), error_(error), budget_(budget) {}
 
     bool Read(std::vector<PalmBitmap>& members);
 
@@ -45,13 +45,13 @@ private:
     bool ReadValues(const std::vector<uint8_t>& rows, size_t rowBytes, bool littleEndian,
                     size_t tableAt, PalmBitmap& bitmap);
     bool Fail(size_t at, const std::string& message) {
-        m_error =
-            (m_resource.empty() ? "" : m_resource + ", ") + "byte " + Number(at) + ": " + message;
+        error_ =
+            (resource_.empty() ? "" : resource_ + ", ") + "byte " + Number(at) + ": " + message;
         return false;
     }
-    size_t Left(size_t at) const { return at < m_size ? m_size - at : 0; }
+    size_t Left(size_t at) const { return at < size_ ? size_ - at : 0; }
     std::string EndsAfter(size_t at) const {
-        return "the " + Number(m_size) + "-byte resource has " + Number(Left(at)) + " from here";
+        return "the " + Number(size_) + "-byte resource has " + Number(Left(at)) + " from here";
     }
     uint16_t U16(size_t at) const { return uint16_t(d[at] << 8 | d[at + 1]); }
     uint32_t U32(size_t at) const {
@@ -60,10 +60,10 @@ private:
     }
 
     const uint8_t* d;
-    size_t m_size;
-    const std::string& m_resource;
-    std::string& m_error;
-    PalmBitmapDecoder::Budget& m_budget;
+    size_t size_;
+    const std::string& resource_;
+    std::string& error_;
+    PalmBitmapDecoder::Budget& budget_;
 };
 
 bool FamilyReader::Read(std::vector<PalmBitmap>& members) {
@@ -84,7 +84,7 @@ bool FamilyReader::Read(std::vector<PalmBitmap>& members) {
             // What follows the placeholder is the rest of the family.
             const uint16_t step = U16(at + 10);
             next = step ? at + uint64_t(step) * 4 : end;
-            if (next == m_size) break;
+            if (next == size_) break;
         } else {
             PalmBitmap bitmap;
             if (!ReadMember(at, bitmap, end)) return false;
@@ -102,7 +102,7 @@ bool FamilyReader::Read(std::vector<PalmBitmap>& members) {
                 next = (uint64_t(at) + step) & 0xFFFFFFFFu;
             }
             // Some writers point the last member at the end of the resource.
-            if (next == m_size) break;
+            if (next == size_) break;
         }
         if (next <= at) {
             for (size_t i = 0; i < visited.size(); ++i)
@@ -115,9 +115,9 @@ bool FamilyReader::Read(std::vector<PalmBitmap>& members) {
         if (next < end)
             return Fail(at, "the next bitmap would start at byte " + Number(next) +
                                 ", inside this one, which ends at byte " + Number(end));
-        if (next > m_size)
+        if (next > size_)
             return Fail(at, "the next bitmap would start at byte " + Number(next) +
-                                ", past the end of the " + Number(m_size) + "-byte resource");
+                                ", past the end of the " + Number(size_) + "-byte resource");
         at = size_t(next);
     }
     if (members.empty()) return Fail(0, "the family holds no bitmap, only a placeholder header");
@@ -166,14 +166,14 @@ bool FamilyReader::ReadMember(size_t at, PalmBitmap& bitmap, size_t& end) {
         return Fail(at, std::to_string(bitmap.width) + "x" + std::to_string(bitmap.height) +
                             " pixels is more than any Palm bitmap holds");
     const size_t pixels = size_t(bitmap.width) * size_t(bitmap.height);
-    if (pixels > m_budget.pixelsLeft) {
-        m_budget.exhausted = true;
+    if (pixels > budget_.pixelsLeft) {
+        budget_.exhausted = true;
         return Fail(at, std::to_string(bitmap.width) + "x" + std::to_string(bitmap.height) +
                             " more pixels would pass the limit of " +
                             Number(PalmBitmapDecoder::kMaxDecodedBytes >> 20) +
                             " MiB of decoded pixels for one file");
     }
-    m_budget.pixelsLeft -= pixels;
+    budget_.pixelsLeft -= pixels;
     if (rowBytes * 8 < size_t(bitmap.width) * size_t(depth))
         return Fail(at + 4, "rows of " + Number(rowBytes) + " bytes cannot hold " +
                                 std::to_string(bitmap.width) + " pixels of " +

@@ -7,8 +7,8 @@ namespace brres {
 
 bool PalmRowDecompressor::Expand(PalmCompression kind, int depth, size_t rowBytes, size_t height,
                                  std::vector<uint8_t>& rows) {
-    m_at = 0;
-    m_rowBytes = rowBytes;
+    at_ = 0;
+    rowBytes_ = rowBytes;
     rows.assign(rowBytes * height, 0);
     switch (kind) {
         case PalmCompression::ScanLine:
@@ -21,27 +21,27 @@ bool PalmRowDecompressor::Expand(PalmCompression kind, int depth, size_t rowByte
         case PalmCompression::None:
             break;
     }
-    if (m_size < rows.size())
-        return Fail(m_size, "the pixel rows need " + std::to_string(rows.size()) + " bytes; only " +
-                                std::to_string(m_size) + " are there");
-    std::copy(m_data, m_data + rows.size(), rows.begin());
+    if (size_ < rows.size())
+        return Fail(size_, "the pixel rows need " + std::to_string(rows.size()) + " bytes; only " +
+                               std::to_string(size_) + " are there");
+    std::copy(data_, data_ + rows.size(), rows.begin());
     return true;
 }
 
 bool PalmRowDecompressor::Fail(size_t at, std::string message) {
-    m_faultOffset = m_base + at;
-    m_faultMessage = std::move(message);
+    faultOffset_ = base_ + at;
+    faultMessage_ = std::move(message);
     return false;
 }
 
 const uint8_t* PalmRowDecompressor::Take(size_t count, size_t produced) {
-    if (m_size - m_at < count) {
-        Fail(m_size, "the compressed data ends in row " +
-                         std::to_string(produced / m_rowBytes + 1) + " of the bitmap");
+    if (size_ - at_ < count) {
+        Fail(size_, "the compressed data ends in row " + std::to_string(produced / rowBytes_ + 1) +
+                        " of the bitmap");
         return nullptr;
     }
-    const uint8_t* bytes = m_data + m_at;
-    m_at += count;
+    const uint8_t* bytes = data_ + at_;
+    at_ += count;
     return bytes;
 }
 
@@ -55,16 +55,16 @@ bool PalmRowDecompressor::Fits(size_t produced, size_t length, size_t total, siz
 // which of the eight are stored; the others repeat the row above (zeros above the top row).
 bool PalmRowDecompressor::ScanLine(std::vector<uint8_t>& rows) {
     const size_t total = rows.size();
-    for (size_t row = 0; row * m_rowBytes < total; ++row) {
-        uint8_t* out = rows.data() + row * m_rowBytes;
-        const uint8_t* above = row > 0 ? out - m_rowBytes : nullptr;
-        for (size_t group = 0; group < m_rowBytes; group += 8) {
-            const uint8_t* mask = Take(1, row * m_rowBytes + group);
+    for (size_t row = 0; row * rowBytes_ < total; ++row) {
+        uint8_t* out = rows.data() + row * rowBytes_;
+        const uint8_t* above = row > 0 ? out - rowBytes_ : nullptr;
+        for (size_t group = 0; group < rowBytes_; group += 8) {
+            const uint8_t* mask = Take(1, row * rowBytes_ + group);
             if (!mask) return false;
-            const size_t count = std::min<size_t>(8, m_rowBytes - group);
+            const size_t count = std::min<size_t>(8, rowBytes_ - group);
             for (size_t k = 0; k < count; ++k) {
                 if (*mask & (0x80 >> k)) {
-                    const uint8_t* byte = Take(1, row * m_rowBytes + group + k);
+                    const uint8_t* byte = Take(1, row * rowBytes_ + group + k);
                     if (!byte) return false;
                     out[group + k] = *byte;
                 } else {
@@ -79,7 +79,7 @@ bool PalmRowDecompressor::ScanLine(std::vector<uint8_t>& rows) {
 bool PalmRowDecompressor::Rle(std::vector<uint8_t>& rows) {
     const size_t total = rows.size();
     for (size_t produced = 0; produced < total;) {
-        const size_t at = m_at;
+        const size_t at = at_;
         const uint8_t* pair = Take(2, produced);
         if (!pair) return false;
         if (pair[0] == 0) return Fail(at, "a run of 0 bytes");
@@ -95,7 +95,7 @@ bool PalmRowDecompressor::Rle(std::vector<uint8_t>& rows) {
 bool PalmRowDecompressor::PackBits(size_t unit, std::vector<uint8_t>& rows) {
     const size_t total = rows.size();
     for (size_t produced = 0; produced < total;) {
-        const size_t at = m_at;
+        const size_t at = at_;
         const uint8_t* head = Take(1, produced);
         if (!head) return false;
         const int count = int(int8_t(*head));

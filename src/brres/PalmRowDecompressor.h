@@ -18,14 +18,14 @@ public:
     // `data` holds the `size` bytes of compressed rows, which start `base` bytes into the
     // resource (for the offsets of faults).
     PalmRowDecompressor(const uint8_t* data, size_t size, size_t base)
-        : m_data(data), m_size(size), m_base(base) {}
+        : data_(data), size_(size), base_(base) {}
 
     // rowBytes x height bytes into `rows`; false with FaultOffset() and FaultMessage().
     bool Expand(PalmCompression kind, int depth, size_t rowBytes, size_t height,
                 std::vector<uint8_t>& rows);
 
-    size_t FaultOffset() const { return m_faultOffset; }
-    const std::string& FaultMessage() const { return m_faultMessage; }
+    size_t FaultOffset() const { return faultOffset_; }
+    const std::string& FaultMessage() const { return faultMessage_; }
 
 private:
     bool ScanLine(std::vector<uint8_t>& rows);
@@ -39,13 +39,13 @@ private:
     bool Fits(size_t produced, size_t length, size_t total, size_t at);
     bool Fail(size_t at, std::string message);
 
-    const uint8_t* m_data;
-    size_t m_size;
-    size_t m_base;
-    size_t m_rowBytes = 0;
-    size_t m_at = 0;
-    size_t m_faultOffset = 0;
-    std::string m_faultMessage;
+    const uint8_t* data_;
+    size_t size_;
+    size_t base_;
+    size_t rowBytes_ = 0;
+    size_t at_ = 0;
+    size_t faultOffset_ = 0;
+    std::string faultMessage_;
 };
 
 }  // namespace brres

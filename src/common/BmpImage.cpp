@@ -17,24 +17,24 @@ void Fill(const PixelRows& rows, RgbImage& image, ColourAt colourAt) {
 
 RgbImage BmpImage::ToRgb() const {
     using Format = PixelRows::Format;
-    RgbImage image(rows_.width, rows_.height);
-    const uint32_t* table = rows_.table;
-    switch (rows_.format) {
+    RgbImage image(m_rows.width, m_rows.height);
+    const uint32_t* table = m_rows.table;
+    switch (m_rows.format) {
         case Format::Bgr24:
-            Fill(rows_, image, [](const uint8_t* in, int x) {
+            Fill(m_rows, image, [](const uint8_t* in, int x) {
                 return PixelRows::Rgb(in[3 * x + 2], in[3 * x + 1], in[3 * x]);
             });
             break;
         case Format::Bgrx32:
-            Fill(rows_, image, [](const uint8_t* in, int x) {
+            Fill(m_rows, image, [](const uint8_t* in, int x) {
                 return PixelRows::Rgb(in[4 * x + 2], in[4 * x + 1], in[4 * x]);
             });
             break;
         case Format::Indexed8:
-            Fill(rows_, image, [table](const uint8_t* in, int x) { return table[in[x]]; });
+            Fill(m_rows, image, [table](const uint8_t* in, int x) { return table[in[x]]; });
             break;
         default:
-            Fill(rows_, image, [this](const uint8_t* in, int x) { return rows_.Colour(in, x); });
+            Fill(m_rows, image, [this](const uint8_t* in, int x) { return m_rows.Colour(in, x); });
             break;
     }
     return image;

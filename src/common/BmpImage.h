@@ -32,22 +32,22 @@ public:
 
     BmpImage() = default;
 
-    int Width() const { return rows_.width; }
-    int Height() const { return rows_.height; }
+    int Width() const { return m_rows.width; }
+    int Height() const { return m_rows.height; }
     // The stored rows, top row first whatever the file's row order.
-    const PixelRows& Rows() const { return rows_; }
+    const PixelRows& Rows() const { return m_rows; }
     // Every pixel as 0x00RRGGBB; 5- and 6-bit channels widened as skins have always been
     // compiled: the top bits repeat below the low ones.
     RgbImage ToRgb() const;
-    const FileHeader& Header() const { return header_; }
+    const FileHeader& Header() const { return m_header; }
 
 private:
     friend class BmpReader;
 
-    FileHeader header_;
-    std::unique_ptr<uint8_t[]> file_;  // the file's bytes, when the image owns them
-    std::vector<uint32_t> table_;
-    PixelRows rows_;
+    FileHeader m_header;
+    std::unique_ptr<uint8_t[]> m_file;  // the file's bytes, when the image owns them
+    std::vector<uint32_t> m_table;
+    PixelRows m_rows;
 };
 
 }  // namespace vantoro

@@ -59,20 +59,20 @@ BmpImage BmpReader::Load(const std::string& path) {
     in.read(reinterpret_cast<char*>(bytes.get()), static_cast<std::streamsize>(size));
     if (static_cast<uintmax_t>(in.gcount()) != size) throw InputError("cannot read the file");
     BmpImage image = View(std::span<const uint8_t>(bytes.get(), static_cast<size_t>(size)));
-    image.file_ = std::move(bytes);
+    image.m_file = std::move(bytes);
     return image;
 }
 
 BmpImage BmpReader::View(std::span<const uint8_t> file) {
     const Layout layout = ReadLayout(file);
     BmpImage image;
-    image.header_ = layout.header;
+    image.m_header = layout.header;
     ReadColourTable(file, layout, image);
     SetRows(file, layout, image);
     // A full table holds every index the pixels can name; a shorter one is checked here,
     // once, so that no converter need check pixel by pixel.
-    if (layout.bits <= 8 && image.rows_.tableSize < (size_t(1) << layout.bits))
-        CheckIndices(image.rows_);
+    if (layout.bits <= 8 && image.m_rows.tableSize < (size_t(1) << layout.bits))
+        CheckIndices(image.m_rows);
     return image;
 }
 
@@ -218,16 +218,16 @@ BmpReader::Layout BmpReader::ReadLayout(std::span<const uint8_t> file) {
 
 void BmpReader::ReadColourTable(std::span<const uint8_t> file, const Layout& layout,
                                 BmpImage& image) {
-    image.table_.resize(layout.tableEntries);
+    image.m_table.resize(layout.tableEntries);
     const size_t start = kFileHeaderSize + layout.headerSize;
     for (uint32_t i = 0; i < layout.tableEntries; ++i) {
         const uint8_t* entry = file.data() + start + size_t(i) * 4;  // blue, green, red, unused
-        image.table_[i] = PixelRows::Rgb(entry[2], entry[1], entry[0]);
+        image.m_table[i] = PixelRows::Rgb(entry[2], entry[1], entry[0]);
     }
 }
 
 void BmpReader::SetRows(std::span<const uint8_t> file, const Layout& layout, BmpImage& image) {
-    PixelRows& rows = image.rows_;
+    PixelRows& rows = image.m_rows;
     switch (layout.bits) {
         case 1:
             rows.format = PixelRows::Format::Indexed1;
@@ -254,8 +254,8 @@ void BmpReader::SetRows(std::span<const uint8_t> file, const Layout& layout, Bmp
     const auto stride = static_cast<ptrdiff_t>(layout.stride);
     rows.top = layout.topDown ? first : first + stride * (layout.height - 1);
     rows.step = layout.topDown ? stride : -stride;
-    rows.table = image.table_.data();
-    rows.tableSize = image.table_.size();
+    rows.table = image.m_table.data();
+    rows.tableSize = image.m_table.size();
 }
 
 void BmpReader::CheckIndices(const PixelRows& rows) {

@@ -15,13 +15,13 @@ public:
     // The caller has checked the dimensions against the compiler's limits.
     RgbImage(int width, int height);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
     uint32_t* Row(int y) {
-        return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
+        return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width);
     }
     const uint32_t* Row(int y) const {
-        return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
+        return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width);
     }
     uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
     void SetPixel(int x, int y, uint32_t rgb) { Row(y)[x] = rgb; }
@@ -33,8 +33,8 @@ public:
     }
 
 private:
-    int width_ = 0;
-    int height_ = 0;
+    int m_width = 0;
+    int m_height = 0;
     std::vector<uint32_t> pixels_;
 };
 

@@ -11,6 +11,8 @@
 #include "CommandIds.h"
 #include "DIBSectionLite.h"
 #include "FileSetWriter.h"
+#include "ImageFileReader.h"
+#include "ImportDlg.h"
 #include "MessageBox.h"
 #include "ProjectPath.h"
 #include "PropertyItemManager.h"
@@ -37,6 +39,18 @@ CDocumentCommands::CDocumentCommands(QWidget& window, CVantoroDoc& document,
                   return QFileDialog::getExistingDirectory(&m_window, title, start);
               return save ? QFileDialog::getSaveFileName(&m_window, title, start, filter)
                           : QFileDialog::getOpenFileName(&m_window, title, start, filter);
+          }),
+      m_chooseOptions(
+          [this](const CSkinField& field, const QString& image) -> std::optional<CImportOptions> {
+              // A picture that cannot be read is told by the import itself, in its words.
+              QImage picture;
+              CImageFileReader reader;
+              if (!reader.Read(QStringToPath(image), CRuleBook::kMaxBitmapSide, picture))
+                  return CImportOptions{};
+              CImportDlg dialog(m_document.Project(), field, picture, QFileInfo(image).fileName(),
+                                &m_window);
+              if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+              return dialog.Options();
           }) {
     m_document.SetOverwriteAsker([this](const QStringList& names) {
         const int answer = CMessageBox::Ask(
@@ -258,7 +272,8 @@ void CDocumentCommands::FollowDisk() {
         CMessageBox::Show(&m_window, QStringLiteral("Unable to open project.\n\n") + reason);
 }
 
-bool CDocumentCommands::ImportImage(CPropertyItemManager* sheet, int itemId, const QString& given) {
+bool CDocumentCommands::ImportImage(CPropertyItemManager* sheet, int itemId, const QString& given,
+                                    bool ask) {
     m_commitPendingEdit();
     CSkinProject& project = m_document.Project();
     if (!project.IsLoaded || !sheet || !sheet->SkinElement()) return false;
@@ -283,9 +298,14 @@ bool CDocumentCommands::ImportImage(CPropertyItemManager* sheet, int itemId, con
             PathToQString(project.Folder),
             QStringLiteral("Images (*.png *.bmp *.gif *.jpg *.jpeg *.webp);;All Files (*)"), false);
     if (image.isEmpty()) return false;
+    CImportOptions options;
+    if (ask) {
+        const std::optional<CImportOptions> chosen = m_chooseOptions(*field, image);
+        if (!chosen) return false;
+        options = *chosen;
+    }
     QString error;
     QStringList notes;
-    CImportOptions options;
     for (;;) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const CVantoroDoc::ImportResult result =

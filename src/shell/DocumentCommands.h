@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "ArtworkImporter.h"
 
 class QWidget;
 
@@ -11,6 +14,7 @@ namespace vantoro {
 class CPropertyItemManager;
 class CResourceCompiler;
 class CVantoroDoc;
+struct CSkinField;
 
 // What the window does with the open project's file: open, save (never over a file another
 // program changed, never over a read-only one), save as, close, build, and following
@@ -45,7 +49,9 @@ public:
     // Brings a picture into a bitmap of `sheet`'s element as one undoable step: the row
     // `itemId` when it is a bitmap row, else the element's first bitmap; `image` asked for
     // when empty. False when refused (told) or cancelled.
-    bool ImportImage(CPropertyItemManager* sheet, int itemId, const QString& image = {});
+    // `ask`: show the import dialog (dithering, fitting, a preview) first; a drop does not.
+    bool ImportImage(CPropertyItemManager* sheet, int itemId, const QString& image = {},
+                     bool ask = true);
     // The "Browse..." of a bitmap row: a BMP of the skin's kind is named as it is (from the
     // project folder), any other picture goes through the importer. False when cancelled.
     bool Browse(CPropertyItemManager* sheet, int itemId);
@@ -60,6 +66,11 @@ public:
     using PathChooser = std::function<QString(const QString& title, const QString& start,
                                               const QString& filter, bool save)>;
     void SetPathChooser(PathChooser chooser) { m_choosePath = std::move(chooser); }
+    // How the import dialog is answered: the options, or nothing for Cancel; tests answer
+    // without a dialog.
+    using OptionsChooser =
+        std::function<std::optional<CImportOptions>(const CSkinField& field, const QString& image)>;
+    void SetOptionsChooser(OptionsChooser chooser) { m_chooseOptions = std::move(chooser); }
 
 signals:
     // A line for the status bar.
@@ -77,6 +88,7 @@ private:
     CResourceCompiler& m_compiler;
     std::function<void()> m_commitPendingEdit;
     PathChooser m_choosePath;
+    OptionsChooser m_chooseOptions;
 };
 
 }  // namespace vantoro

@@ -51,7 +51,7 @@ void CImageDrops::InstallIn(CMainFrame& frame) {
     // the tree's menu offers the same.
     auto* drops = new CImageDrops(
         [&commands](CPropertyItemManager* sheet, const QString& image) {
-            commands.ImportImage(sheet, 0, image);
+            commands.ImportImage(sheet, 0, image, false);
         },
         &frame);
     QTreeWidget* tree = frame.WorkspaceWindow()->Tree();

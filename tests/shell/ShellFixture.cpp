@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "DocumentCommands.h"
 #include "InPlaceButtonEditBoxImp.h"
 #include "InPlaceButtonEditImp.h"
+#include "MainFrame.h"
 #include "Profile.h"
 #include "PropertyListCtrl.h"
 #include "SkinProjectWriter.h"
@@ -74,6 +76,10 @@ QLineEdit* ShellTest::OpenField(CPropertyListCtrl* list) {
 std::unique_ptr<CVantoroApp> ShellTest::StartApp(const QStringList& arguments) {
     auto app = std::make_unique<CVantoroApp>();
     EXPECT_TRUE(app->InitInstance(arguments));
+    // The import dialog is answered with the command line's defaults, without a window.
+    if (CMainFrame* frame = app->MainFrame())
+        frame->Commands().SetOptionsChooser(
+            [](const CSkinField&, const QString&) { return std::optional(CImportOptions{}); });
     QCoreApplication::processEvents();
     return app;
 }

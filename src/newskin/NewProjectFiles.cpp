@@ -27,6 +27,7 @@ bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::s
     m_lastError.clear();
     m_written.clear();
     m_madeFolders.clear();
+    m_inTheWay.clear();
     if (folder.empty()) return Fail("No folder is given for the new skin.");
     std::error_code ec;
     fs::path target = fs::absolute(fs::path(folder), ec).lexically_normal();
@@ -74,8 +75,10 @@ bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::s
     std::string existing;
     for (const std::string& name : names) {
         const std::string path = PathOf(name);
-        if (fs::exists(fs::symlink_status(fs::path(path), ec)))
+        if (fs::exists(fs::symlink_status(fs::path(path), ec))) {
             existing += (existing.empty() ? "'" : ", '") + path + "'";
+            m_inTheWay.push_back(name);
+        }
     }
     if (!existing.empty())
         return Fail("The new skin would replace " + existing + "; nothing was written.");

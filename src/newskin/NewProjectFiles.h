@@ -37,6 +37,9 @@ public:
     void RemoveWritten();
 
     const std::string& LastError() const { return m_lastError; }
+    // The names of the files that stopped the last Begin by being there already; empty
+    // when none did.
+    const std::vector<std::string>& InTheWay() const { return m_inTheWay; }
 
 private:
     bool Fail(const std::string& message);
@@ -44,6 +47,7 @@ private:
     std::string m_folder;
     std::string m_lastError;
     std::vector<std::string> m_written;
+    std::vector<std::string> m_inTheWay;
     std::vector<std::string> m_madeFolders;  // the deepest first
 };
 

@@ -28,6 +28,9 @@ public:
 
     const std::string& ProjectPath() const { return m_projectPath; }
     const std::string& LastError() const { return m_lastError; }
+    // When the last Create was refused for files already there: their names, and the folder.
+    const std::vector<std::string>& InTheWay() const { return m_files.InTheWay(); }
+    const std::string& TargetFolder() const { return m_files.Folder(); }
 
     // The file names Create writes into the folder, the project file first.
     static std::vector<std::string> FileNames(const std::string& skinName);

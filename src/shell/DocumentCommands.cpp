@@ -7,10 +7,12 @@
 #include <QFileInfo>
 
 #include "AtomicFile.h"
+#include "BuildMessage.h"
 #include "BuildRunner.h"
 #include "CommandIds.h"
 #include "DIBSectionLite.h"
 #include "FileSetWriter.h"
+#include "FilesInTheWay.h"
 #include "ImageFileReader.h"
 #include "ImportDlg.h"
 #include "MessageBox.h"
@@ -242,9 +244,10 @@ void CDocumentCommands::Build() {
     const CBuildResult result = CBuildRunner(m_compiler, m_document.Bitmaps())
                                     .Run(m_document.Project(), m_document.Findings());
     QApplication::restoreOverrideCursor();
-    CMessageBox::Show(&m_window, PathToQString(result.Message()),
+    const CBuildMessage message(result);
+    CMessageBox::Show(&m_window, message.Text(),
                       result.Success ? CMessageBox::Kind::Information : CMessageBox::Kind::Warning,
-                      PathToQString(result.Details()));
+                      message.Details());
 }
 
 void CDocumentCommands::FollowDisk() {
@@ -398,8 +401,11 @@ bool CDocumentCommands::ExportScreen() {
 
 QString CDocumentCommands::UnpackDatabase(const QString& database) {
     auto refuse = [&](const CSkinUnpacker& unpacker) {
-        CMessageBox::Show(&m_window, QStringLiteral("Unable to open the skin database.\n\n") +
-                                         PathToQString(unpacker.LastError()));
+        const QString headline = QStringLiteral("Unable to open the skin database.");
+        if (!CFilesInTheWay::Show(&m_window, headline, unpacker.InTheWay(),
+                                  unpacker.TargetFolder()))
+            CMessageBox::Show(
+                &m_window, headline + QStringLiteral("\n\n") + PathToQString(unpacker.LastError()));
         return QString();
     };
     // The file is judged before anyone is asked for a folder to put it in.

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "FilesInTheWay.h"
 #include "MessageBox.h"
 #include "NewSkinProject.h"
 #include "Profile.h"
@@ -116,7 +117,8 @@ void CNewProjectDlg::accept() {
     skin.Reso = m_pReso->currentIndex() + 1;
     skin.Depth = kDepths[std::clamp(m_pDepth->currentIndex(), 0, 4)];
     if (!skin.Create()) {
-        CMessageBox::Show(this, PathToQString(skin.LastError()));
+        if (!CFilesInTheWay::Show(this, QString(), skin.InTheWay(), skin.TargetFolder()))
+            CMessageBox::Show(this, PathToQString(skin.LastError()));
         return;
     }
     CProfile::Open()->setValue(kLastFolderKey, QDir::fromNativeSeparators(folder));

@@ -31,6 +31,9 @@ public:
 
     const std::string& ProjectPath() const { return m_projectPath; }
     const std::string& LastError() const { return m_lastError; }
+    // When the last Write was refused for files already there: their names, and the folder.
+    const std::vector<std::string>& InTheWay() const { return m_files.InTheWay(); }
+    const std::string& TargetFolder() const { return m_files.Folder(); }
     // Texts that a project file cannot hold exactly (control characters, which are taken
     // out; blanks at either end, enclosing quotes, more than 259 characters), one
     // sentence each.

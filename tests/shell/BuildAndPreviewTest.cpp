@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStatusBar>
 
+#include "BuildMessage.h"
+#include "BuildResult.h"
 #include "CommandIds.h"
 #include "DockPropertyWnd.h"
 #include "MainFrame.h"
@@ -15,6 +17,49 @@
 
 namespace vantoro {
 namespace {
+
+// The build's box stays a few lines long however long its lists: the text counts what does
+// not fit, and the Details (which scroll) hold every line and then the compiler's words.
+TEST(BuildMessageTest, LongListsAreCountedInTheTextAndGivenWholeInTheDetails) {
+    CBuildResult built;
+    built.Success = true;
+    built.DatabasePath = "/skins/Dusk.PDB";
+    built.LibraryOutput = "compiled 42 resources\n";
+    for (int i = 1; i <= 40; ++i)
+        built.Warnings.push_back("Title Bar, Bitmap: warning " + std::to_string(i));
+    CBuildMessage many(built);
+    EXPECT_EQ(many.Text(), QStringLiteral("Skin file created successfully.\n[/skins/Dusk.PDB]\n\n"
+                                          "40 warnings: Show Details... lists them."));
+    const QStringList details = many.Details().split(u'\n');
+    ASSERT_EQ(details.size(), 44);
+    EXPECT_EQ(details[0], QStringLiteral("Warnings:"));
+    EXPECT_EQ(details[1], QStringLiteral("Title Bar, Bitmap: warning 1"));
+    EXPECT_EQ(details[40], QStringLiteral("Title Bar, Bitmap: warning 40"));
+    EXPECT_EQ(details[42], QStringLiteral("The compiler's output:"));
+    EXPECT_EQ(details[43], QStringLiteral("compiled 42 resources"));
+
+    // A few are read in the box itself, and the Details keep the compiler's words alone.
+    built.Warnings.resize(3);
+    CBuildMessage few(built);
+    EXPECT_EQ(few.Text(), QStringLiteral("Skin file created successfully.\n[/skins/Dusk.PDB]\n\n"
+                                         "Warnings:\nTitle Bar, Bitmap: warning 1\nTitle Bar, "
+                                         "Bitmap: warning 2\nTitle Bar, Bitmap: warning 3"));
+    EXPECT_EQ(few.Details(), QStringLiteral("compiled 42 resources"));
+
+    CBuildResult failed;
+    failed.LibraryOutput = "";
+    for (int i = 1; i <= 10; ++i) failed.Reason += "Problem " + std::to_string(i) + "\n";
+    CBuildMessage refused(failed);
+    EXPECT_EQ(refused.Text(),
+              QStringLiteral("Unable to build the skin.\n\nProblem 1\nProblem 2\nProblem 3\n\n"
+                             "and 7 more problems: Show Details... lists them all."));
+    EXPECT_EQ(refused.Details().split(u'\n').size(), 11);
+    EXPECT_TRUE(refused.Details().endsWith(QStringLiteral("Problem 9\nProblem 10")));
+    failed.Reason = "Problem 1\nProblem 2\nProblem 3\nProblem 4";
+    EXPECT_EQ(CBuildMessage(failed).Text(), QStringLiteral("Unable to build the skin.\n\nProblem "
+                                                           "1\nProblem 2\nProblem 3\nProblem 4"));
+    EXPECT_TRUE(CBuildMessage(failed).Details().isEmpty());
+}
 
 class BuildAndPreviewTest : public ShellTest {
 protected:

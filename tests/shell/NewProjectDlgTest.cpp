@@ -71,8 +71,19 @@ TEST_F(NewProjectDlgTest, MakesTheSkinInItsOwnFolderOpensItAndRemembersTheFolder
         QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
         EXPECT_TRUE(dialog->isVisible());
     }));
+    // Every file of the skin is in the way: the box counts them and names the folder, short
+    // however many there are, and its Details list them, one a line.
     ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("Hello.skn"))) << m_messages[0].toStdString();
+    const QString folder = QDir::toNativeSeparators(QFileInfo(skn).absolutePath());
+    EXPECT_EQ(m_messages[0], QStringLiteral("The new skin would replace 19 files that are already "
+                                            "in the folder\n%1\n\nNothing was written. Show "
+                                            "Details... names them.")
+                                 .arg(folder));
+    EXPECT_EQ(m_kinds[0], CMessageBox::Kind::Warning);
+    const QStringList listed = m_details[0].split(u'\n');
+    EXPECT_EQ(listed.size(), 19);
+    EXPECT_EQ(listed.front(), QStringLiteral("Hello.skn"));
+    EXPECT_TRUE(listed.contains(QStringLiteral("title.bmp"))) << m_details[0].toStdString();
     EXPECT_EQ(ReadFile(skn), before);
     EXPECT_EQ(QDir::fromNativeSeparators(PathToQString(frame->Project().PathName)), skn);
 }

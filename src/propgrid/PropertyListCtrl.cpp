@@ -10,6 +10,7 @@
 #include "PropertyItem.h"
 #include "PropertyItemCategory.h"
 #include "PropertyItemManager.h"
+#include "PropertyListAccessible.h"
 #include "PropertyRow.h"
 #include "PropertyRowDelegate.h"
 #include "PropertyRowGeometry.h"
@@ -31,6 +32,7 @@ CPropertyListCtrl::CPropertyListCtrl(QWidget* parent) : QListWidget(parent) {
     // The split between the columns shows its cursor under the mouse.
     viewport()->setMouseTracking(true);
     connect(this, &QListWidget::currentRowChanged, this, [this] { FollowCurrentRow(); });
+    CPropertyListAccessible::Install(this);
 }
 
 CPropertyListCtrl::~CPropertyListCtrl() {

@@ -66,7 +66,9 @@ CRectDlg::CRectDlg(const CRect& rect, QWidget* parent, Judge judge)
     m_nHeight = rect.bottom - rect.top;
     const int values[4] = {m_nLeft, m_nTop, m_nWidth, m_nHeight};
     for (int i = 0; i < 4; ++i) m_fields[i]->setText(QString::number(values[i]));
-    ok->setFocus(Qt::OtherFocusReason);
+    // The keyboard starts where the typing is, on Left, ready to be typed over.
+    m_fields[0]->setFocus(Qt::OtherFocusReason);
+    m_fields[0]->selectAll();
 }
 
 QLineEdit* CRectDlg::Field(int controlId) const {

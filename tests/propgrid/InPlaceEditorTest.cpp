@@ -212,6 +212,28 @@ TEST_F(InPlaceEditorTest, TheDotsOpenFromTheKeyboardAndAreAButtonForScreenReader
     // The press is animated: the dialog opens a moment later.
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.Seen.size() == 5; }));
     EXPECT_TRUE(dialogs.Seen.back().startsWith(QStringLiteral("vantoro::CRectDlg|")));
+
+    // From the list down: the open editor is its child after the rows, the focused child
+    // while it has the keyboard, and its field and button are inside it.
+    Focus(rect->Edit());
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(m_list.get());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    ASSERT_EQ(list->childCount(), m_list->count() + 1);
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("Checks"));
+    QAccessibleInterface* editor = list->child(m_list->count());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->object(), rect);
+    EXPECT_EQ(list->indexOfChild(editor), m_list->count());
+    EXPECT_EQ(list->focusChild(), editor);
+    QList<QObject*> inside;
+    for (int i = 0; i < editor->childCount(); ++i) inside << editor->child(i)->object();
+    EXPECT_TRUE(inside.contains(rect->Edit()));
+    EXPECT_TRUE(inside.contains(rect->Button()));
+    Focus(m_list.get());
+    EXPECT_NE(list->focusChild(), editor) << "the row has the keyboard again";
+    m_list->HideEditor();
+    EXPECT_EQ(list->childCount(), m_list->count());
 }
 
 // Every kind of editor hands its value to the list, which enters it through ValueEntered
@@ -283,6 +305,10 @@ TEST_F(InPlaceEditorTest, TheRectangleDialogTakesIntegersAndLeavesTheLimitsToIts
                    : QString();
     });
     dialog.SetRowName(QStringLiteral("Normal Size"));
+    // The keyboard starts on Left, its number ready to be typed over.
+    dialog.show();
+    EXPECT_EQ(dialog.focusWidget(), dialog.Field(1000));
+    EXPECT_EQ(dialog.Field(1000)->selectedText(), QStringLiteral("10"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Input"));
     EXPECT_TRUE(dialog.accessibleDescription().startsWith(QStringLiteral("Normal Size")));
     const int ids[4] = {1000, 1004, 1005, 1006};

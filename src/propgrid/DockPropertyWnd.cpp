@@ -58,6 +58,9 @@ CDockPropertyWnd::CDockPropertyWnd(QWidget* parent)
     m_wndTab = new QTabWidget;
     m_wndTab->setObjectName(QStringLiteral("PropertyTabs"));
     m_wndTab->setTabPosition(QTabWidget::South);
+    m_wndTab->setAccessibleName(QStringLiteral("Property tabs"));
+    // A holder of the list only: the keyboard goes to the list, never to the holder.
+    m_wndTab->setFocusPolicy(Qt::NoFocus);
     m_wndList = new CPropertyListCtrl;
     m_wndDesc = new CPropDescWnd;
     m_wndList->SetDescWnd(m_wndDesc);
@@ -66,6 +69,7 @@ CDockPropertyWnd::CDockPropertyWnd(QWidget* parent)
     auto* panel = new CPropertyPanel(m_wndTab, m_wndDesc, this);
     m_wndTab->setParent(panel);
     m_wndDesc->setParent(panel);
+    panel->setAccessibleName(QStringLiteral("Property panel"));
     panel->setFocusProxy(m_wndList);
     panel->setMinimumHeight(160);
     setWidget(panel);

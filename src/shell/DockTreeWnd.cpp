@@ -23,6 +23,7 @@ CDockTreeWnd::CDockTreeWnd(QWidget* parent)
     : QDockWidget(QStringLiteral("Workspace"), parent), m_pTree(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("Workspace"));
     m_pTree->setObjectName(QStringLiteral("ElementsTree"));
+    m_pTree->setAccessibleName(QStringLiteral("Skin elements"));
     m_pTree->setHeaderHidden(true);
     m_pTree->setColumnCount(1);
     m_pTree->setRootIsDecorated(true);

@@ -251,6 +251,8 @@ QList<int> CFrameCommands::CreateMenus() {
     };
     for (const auto& [title, commands] : menus) {
         QMenu* menu = m_frame.menuBar()->addMenu(QString::fromUtf8(title));
+        // The open menu is read out by its title, without the mnemonic.
+        menu->setAccessibleName(menu->title().remove(u'&'));
         for (int id : commands) {
             if (id == ID_SEPARATOR) {
                 menu->addSeparator();

@@ -21,6 +21,10 @@ CLayoutPane::CLayoutPane(CVantoroDoc& document, QWidget* parent)
     setStretchFactor(0, 1);
     setStretchFactor(1, 0);
     setSizes({500, 90});
+    setAccessibleName(QStringLiteral("Screen layout and problems"));
+    // Handle 0, before the first pane, is never shown; handle 1 moves the split.
+    for (int i = 0; i < count(); ++i)
+        handle(i)->setAccessibleName(QStringLiteral("Divider between screen layout and problems"));
     connect(&document, &CVantoroDoc::FindingsChanged, this, &CLayoutPane::ShowProblems);
     connect(m_pProblems, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const int index = m_pProblems->row(item);

@@ -44,6 +44,7 @@ CLayoutView::CLayoutView(CVantoroDoc& document, QWidget* parent)
     setAccessibleName(QStringLiteral("Screen layout"));
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
+    viewport()->setAccessibleName(QStringLiteral("Screen layout canvas"));
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleDescription(QStringLiteral("Zoom %1%").arg(m_nZoom * 100));
     horizontalScrollBar()->setSingleStep(16);

@@ -195,6 +195,7 @@ void CMainFrame::OnCreate() {
     connect(m_pToolBar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommandUI);
     // The central view's mode and zoom have a bar of their own, beside the commands.
     addToolBar(Qt::TopToolBarArea, m_pFrameCommands->CreateViewBar());
+    statusBar()->setAccessibleName(QStringLiteral("Status bar"));
     m_pIndicators = new CStatusIndicators(statusBar());
     m_pFrameCommands->CreateZoomPane(statusBar());
     // Docking windows may stand on any side; the side ones take the whole height.
@@ -207,6 +208,7 @@ void CMainFrame::OnCreate() {
         m_document, m_Stacker,
         CElementDisplay::CViews{m_pWorkspace, m_pPropertyWnd, m_pView, LayoutView(), statusBar()});
     m_menuCommands = m_pFrameCommands->CreateMenus();
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     m_pStartPage =
         new CStartPage(m_actions[ID_FILE_NEW_PROJECT], m_actions[ID_FILE_OPEN], m_pCentral);
     m_pCentral->addWidget(m_pStartPage);

@@ -79,6 +79,8 @@ QAbstractButton* CStartPage::AddCommand(QAction* action, const QString& text, QV
     if (!keys.isEmpty()) description += QStringLiteral(" (%1)").arg(keys);
     auto* button = new QCommandLinkButton(text, description, layout->parentWidget());
     button->setAccessibleDescription(description);
+    // Outside a dialog a push button takes only Space; these take Enter as links do.
+    button->setAutoDefault(true);
     connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
     layout->addWidget(button);
     return button;
@@ -103,6 +105,7 @@ void CStartPage::ShowRecentFiles(const QList<QAction*>& recentActions) {
         button->setAccessibleName(QFileInfo(path).fileName());
         button->setAccessibleDescription(QDir::toNativeSeparators(path));
         button->setToolTip(QDir::toNativeSeparators(path));
+        button->setAutoDefault(true);
         connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
         m_pRecentLayout->addWidget(button);
         m_recentButtons.append(button);

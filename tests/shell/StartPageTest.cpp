@@ -53,7 +53,8 @@ TEST_F(StartPageTest, OffersTheWaysToBeginUntilAProjectOpensAndComesBackWhenItCl
         dialogShown = dialog != nullptr;
         if (dialog) dialog->reject();
     });
-    QTest::keyClick(page->NewProjectButton(), Qt::Key_Space);
+    // Enter activates the focused entry, as Space does.
+    QTest::keyClick(page->NewProjectButton(), Qt::Key_Return);
     EXPECT_TRUE(dialogShown);
 
     // A project replaces the page with the view of the chosen mode, and keeps the mode.
@@ -72,7 +73,7 @@ TEST_F(StartPageTest, OffersTheWaysToBeginUntilAProjectOpensAndComesBackWhenItCl
     QAbstractButton* recent = page->RecentButtons().first();
     EXPECT_EQ(recent->text(), "&1 Blue.skn");
     EXPECT_EQ(AccessibleName(recent), "Blue.skn");
-    QTest::keyClick(recent, Qt::Key_Space);
+    QTest::keyClick(recent, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_TRUE(frame->Project().IsLoaded);
     EXPECT_TRUE(frame->CentralPane()->isAncestorOf(frame->LayoutView()));
 

@@ -76,8 +76,7 @@ QList<QPair<QAccessibleInterface*, QAccessible::Relation>> CPropertyListAccessib
 QAccessibleInterface* CPropertyListAccessible::focusChild() const {
     QWidget* editor = m_list->CurrentEditorWidget();
     QWidget* focus = QApplication::focusWidget();
-    if (editor && !editor->isHidden() && focus &&
-        (focus == editor || editor->isAncestorOf(focus)))
+    if (editor && !editor->isHidden() && focus && (focus == editor || editor->isAncestorOf(focus)))
         return QAccessible::queryAccessibleInterface(editor);
     return m_rows->focusChild();
 }

@@ -36,8 +36,8 @@ CBuildMessage::CBuildMessage(const CBuildResult& result) {
 
     if (!whole) m_details = heading + u'\n' + lines.join(u'\n');
     if (const QString output = PathToQString(result.Details()); !output.isEmpty())
-        m_details += m_details.isEmpty() ? output
-                                         : QStringLiteral("\n\nThe compiler's output:\n") + output;
+        m_details +=
+            m_details.isEmpty() ? output : QStringLiteral("\n\nThe compiler's output:\n") + output;
 }
 
 }  // namespace vantoro

@@ -11,8 +11,9 @@ namespace vantoro {
 QString CFilesInTheWay::Text(const QString& headline, int count, const QString& folder) {
     QString text = headline.isEmpty() ? QString() : headline + QStringLiteral("\n\n");
     // The folder on a line of its own: a long path is not broken at a slash.
-    return text + QStringLiteral("The new skin would replace %1 files that are already in the "
-                                 "folder\n%2\n\nNothing was written. Show Details... names them.")
+    return text + QStringLiteral(
+                      "The new skin would replace %1 files that are already in the "
+                      "folder\n%2\n\nNothing was written. Show Details... names them.")
                       .arg(count)
                       .arg(QDir::toNativeSeparators(folder));
 }

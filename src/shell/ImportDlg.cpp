@@ -33,7 +33,8 @@ CImportDlg::CImportDlg(const CSkinProject& project, const CSkinField& field, QIm
       m_pPreview(new QLabel(this)),
       m_pNote(new QLabel(this)),
       m_pButtons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
-    setWindowTitle(QStringLiteral("Import Image into %1").arg(ToQString(CSkinFields::Label(field))));
+    setWindowTitle(
+        QStringLiteral("Import Image into %1").arg(ToQString(CSkinFields::Label(field))));
     m_pDither->addItems({QStringLiteral("None (crisp pixel art)"),
                          QStringLiteral("Ordered (calm on gradients)"),
                          QStringLiteral("Diffusion (photographs)")});

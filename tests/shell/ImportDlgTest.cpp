@@ -48,10 +48,12 @@ TEST(ImportDlg, PreviewsAtTheSkinsDepthAndOffersFittingWhenThePictureIsTooLarge)
     huge.fill(qRgb(0, 128, 0));
     CImportDlg large(project, title, huge, QStringLiteral("huge.png"));
     EXPECT_FALSE(large.Buttons()->button(QDialogButtonBox::Ok)->isEnabled());
-    EXPECT_TRUE(large.Note()->text().contains(QStringLiteral("65505"))) << large.Note()->text().toStdString();
+    EXPECT_TRUE(large.Note()->text().contains(QStringLiteral("65505")))
+        << large.Note()->text().toStdString();
     large.FitBox()->setChecked(true);
     EXPECT_TRUE(large.Buttons()->button(QDialogButtonBox::Ok)->isEnabled());
-    EXPECT_TRUE(large.Note()->text().contains(QStringLiteral("cut"))) << large.Note()->text().toStdString();
+    EXPECT_TRUE(large.Note()->text().contains(QStringLiteral("cut")))
+        << large.Note()->text().toStdString();
 }
 
 }  // namespace

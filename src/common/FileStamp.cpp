@@ -4,6 +4,10 @@
 #include <fstream>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace vantoro {
 namespace {
 
@@ -33,11 +37,21 @@ std::optional<CFileStamp> CFileStamp::Of(const std::string& path, bool hashed) {
     if (!fs::is_regular_file(file, ec)) return std::nullopt;
     const uintmax_t size = fs::file_size(file, ec);
     if (ec) return std::nullopt;
-    const fs::file_time_type time = fs::last_write_time(file, ec);
-    if (ec) return std::nullopt;
     CFileStamp stamp;
     stamp.Size = int64_t(size);
+#ifdef _WIN32
+    // The C library's stat, which std::filesystem uses here, keeps whole seconds only: a
+    // file written twice within a second would look untouched.
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(file.wstring().c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    stamp.Time = int64_t(uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                         data.ftLastWriteTime.dwLowDateTime);
+#else
+    const fs::file_time_type time = fs::last_write_time(file, ec);
+    if (ec) return std::nullopt;
     stamp.Time = int64_t(time.time_since_epoch().count());
+#endif
     if (hashed) {
         stamp.Hash = HashOf(path);
         if (!stamp.Hash) return std::nullopt;

@@ -184,7 +184,7 @@ TEST(VantoroDoc, SaveAsElsewhereCopiesTheProjectsOwnPictures) {
         << error.toStdString();
     EXPECT_TRUE(note.contains(QStringLiteral("bat.bmp"))) << note.toStdString();
     EXPECT_EQ(doc.Project().TitleBar.Bmp, "title.bmp");
-    EXPECT_EQ(doc.Project().Battery.Bmp, "../Shared/bat.bmp");
+    EXPECT_EQ(fs::path(doc.Project().Battery.Bmp).generic_string(), "../Shared/bat.bmp");
     for (const std::string name : {"title.bmp", "titlem.bmp", "wall.bmp", "tb.bmp"})
         EXPECT_EQ(ReadBytes(dir.Path("New/") + name), ReadBytes(dir.Path("Old/") + name)) << name;
     for (const CSkinProblem& problem : CRuleBook().Check(doc.Project()))

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <chrono>
 #include <filesystem>
 
 #include "BitmapCache.h"
@@ -31,6 +32,10 @@ TEST(BitmapCache, ReadsAFileOnceUntilItChanges) {
 
     // Another size: read again; the bitmap handed out before stays as it was.
     WriteSolidBmp(path, 5, 3, 0x112233, 24);
+    // A whole second, which every system's clock of files holds exactly.
+    const auto time =
+        std::chrono::floor<std::chrono::seconds>(std::filesystem::last_write_time(path));
+    std::filesystem::last_write_time(path, time);
     const CResult<CBitmapCache::Bitmap> changed = cache.Get(path);
     ASSERT_TRUE(changed.Ok());
     EXPECT_EQ((*changed)->Width(), 5);
@@ -38,7 +43,6 @@ TEST(BitmapCache, ReadsAFileOnceUntilItChanges) {
     EXPECT_EQ(cache.Reads(), 2);
 
     // The same size and time, as a quick save may leave them: only Forget tells.
-    const auto time = std::filesystem::last_write_time(path);
     WriteSolidBmp(path, 5, 3, 0x445566, 24);
     std::filesystem::last_write_time(path, time);
     EXPECT_EQ((*cache.Get(path))->Image().pixel(0, 0) & 0xFFFFFF, 0x112233u);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "BitmapCache.h"
+#include "CliParser.h"
 
 namespace vantoro {
 
@@ -20,8 +21,6 @@ public:
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-    static std::string Usage();
-
 private:
     // Runs the command; `rawOut` takes output that is data rather than text for the
     // terminal (the script), `out` and `err` everything else.
@@ -31,12 +30,15 @@ private:
               std::ostream& err);
     int Script(const std::string& project, std::ostream& out, std::ostream& err);
     int Check(const std::string& project, std::ostream& out, std::ostream& err);
-    int Render(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+    int Render(const CCliArguments& arguments, std::ostream& out, std::ostream& err);
     int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-    int New(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-    int Unpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-    int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-    int UsageError(const std::string& message, std::ostream& err);
+    int New(const CCliArguments& arguments, std::ostream& out, std::ostream& err);
+    int Unpack(const std::string& database, const std::string& folder, std::ostream& out,
+               std::ostream& err);
+    int Import(const CCliVerb& verb, const CCliArguments& arguments, std::ostream& out,
+               std::ostream& err);
+    // `verb` null: an error before the command.
+    static int UsageError(const CCliVerb* verb, const std::string& message, std::ostream& err);
 
     std::string m_libraryPath;  // empty: the library beside the program
     // Every bitmap is read once in a run, whichever part of it looks.

@@ -83,6 +83,49 @@ TEST(CommandLine, EveryCommandAnswersHelpWithItsOwnUsage) {
     EXPECT_NE(o.err.find("unknown option '--bogus' for build"), std::string::npos) << o.err;
 }
 
+// A usage error names what is wrong, then the command's usage line, the same line its help
+// opens with, and where to read more.
+TEST(CommandLine, UsageErrorsShowTheLineTheHelpOpensWith) {
+    for (const char* command :
+         {"build", "script", "check", "render", "info", "new", "unpack", "import"}) {
+        const std::string help = RunCli({command, "--help"}).out;
+        const std::string usageLine = help.substr(0, help.find('\n'));
+        const Outcome o = RunCli({command, "--bogus"});
+        EXPECT_EQ(o.status, 2) << command;
+        EXPECT_EQ(o.err, "vantoro-cli: unknown option '--bogus' for " + std::string(command) +
+                             ".\nu" + usageLine.substr(1) + "\nTry 'vantoro-cli " + command +
+                             " --help'.\n");
+    }
+    TempFolder dir;
+    const std::string folder = dir.Path("skin");
+    Outcome o = RunCli({"new", folder, "--name", "Mine", "--reso", "240"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err,
+              "vantoro-cli: --reso is 160 or 320, not '240'.\n"
+              "usage: vantoro-cli new FOLDER --name NAME [--reso 160|320] [--depth 1|2|4|8|16]\n"
+              "Try 'vantoro-cli new --help'.\n");
+    o = RunCli({"new", folder, "--name", "A", "--name", "B"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err.rfind("vantoro-cli: --name is given more than once.\n", 0), 0u) << o.err;
+    EXPECT_FALSE(fs::exists(folder));
+
+    // "--name=Mine" is "--name Mine"; after "--" nothing is an option, not even --help.
+    o = RunCli({"new", "--name=Mine", "--depth=4", folder});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, (fs::path(folder) / "Mine.skn").string() + "\n");
+    o = RunCli({"check", "--", "--help"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find("--help"), std::string::npos) << o.err;
+
+    // A file name is bytes, and reaches the file system unchanged.
+    const std::string accented = (fs::path(folder) / "d\xC3\xA9mo \xE2\x82\xAC.skn").string();
+    fs::copy_file(fs::path(folder) / "Mine.skn", accented);
+    o = RunCli({"script", accented});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("BITMAP"), std::string::npos) << o.out;
+}
+
 TEST(CommandLine, AProjectThatCannotBeLoadedFailsEveryCommand) {
     QTemporaryDir dir;
     const std::string missing = dir.filePath("absent.skn").toStdString();

@@ -261,7 +261,8 @@ TEST_F(InstallTest, BashCompletesCommandsOptionsAndProjectFiles) {
         (QStringList{QStringLiteral("diffusion"), QStringLiteral("none"),
                      QStringLiteral("ordered")}));
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli import Meadow.skn TitleBar.Bmp art.png --")),
-              (QStringList{QStringLiteral("--dither"), QStringLiteral("--fit")}));
+              (QStringList{QStringLiteral("--dither"), QStringLiteral("--fit"),
+                           QStringLiteral("--help")}));
     EXPECT_TRUE(complete(QStringLiteral(
                              "vantoro-cli import Meadow.skn TitleBar.Bmp --dither none art.png "))
                     .isEmpty());

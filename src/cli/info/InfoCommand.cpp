@@ -9,6 +9,7 @@
 #include <set>
 #include <system_error>
 
+#include "CliParser.h"
 #include "OutputFiles.h"
 #include "PalmBitmapDecoder.h"
 #include "PalmDate.h"
@@ -23,19 +24,6 @@ using brres::PalmBitmap;
 using brres::PdbReader;
 
 constexpr int kSuccess = 0, kBadFile = 1, kUsage = 2;
-
-const char kUsageText[] = "usage: vantoro-cli info FILE.PDB [--png DIR]\n";
-
-const char kHelpText[] =
-    "Usage: vantoro-cli info FILE.PDB [--png DIR]\n"
-    "\n"
-    "Describes a Palm OS database: its name, type, creator and dates, and every resource\n"
-    "with what it holds; a bitmap family one line for each member. With --png, every member\n"
-    "of every Tbmp and tAIB family is also written to DIR (made when missing) as\n"
-    "<type>-<ID>-<depth>bpp-<density>.png, for example Tbmp-3001-8bpp-x1.png.\n"
-    "\n"
-    "Exit status: 0 on success, 1 for a file that cannot be read or a picture that cannot\n"
-    "be written, 2 on a usage error.\n";
 
 // The picture as PNG bytes. The image is filled a row at a time straight from the stored
 // values; the decoder's limits keep it to a few megabytes.
@@ -103,37 +91,19 @@ bool WritePngs(const PdbReader::Database& db, const std::vector<ResourceSummary:
 }  // namespace
 
 int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string file;
-    std::string pngFolder;
-    bool wantPng = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
-            out << kHelpText;
-            return kSuccess;
-        }
-        if (args[i] == "--png") {
-            if (i + 1 == args.size() || wantPng) {
-                err << (wantPng ? "info: --png given twice\n" : "info: --png needs a folder\n")
-                    << kUsageText;
-                return kUsage;
-            }
-            wantPng = true;
-            pngFolder = args[++i];
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            err << "info: unknown option '" << args[i] << "'\n" << kUsageText;
-            return kUsage;
-        } else if (!file.empty()) {
-            err << "info: more than one file: '" << file << "' and '" << args[i] << "'\n"
-                << kUsageText;
-            return kUsage;
-        } else {
-            file = args[i];
-        }
+    const CCliVerb& verb = *CCliVerbs::Find("info");
+    const CCliArguments arguments = CCliParser::ParseVerb(verb, args);
+    if (arguments.Outcome == CCliArguments::EOutcome::Help) {
+        out << verb.Help();
+        return kSuccess;
     }
-    if (file.empty()) {
-        err << "info: no database given\n" << kUsageText;
+    if (arguments.Outcome == CCliArguments::EOutcome::UsageError) {
+        err << CCliParser::UsageError(&verb, arguments.Error);
         return kUsage;
     }
+    const std::string& file = arguments.Operands[0];
+    const bool wantPng = arguments.Has("png");
+    const std::string pngFolder = arguments.Value("png");
 
     std::vector<uint8_t> bytes;
     std::string error;

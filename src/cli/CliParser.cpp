@@ -25,8 +25,8 @@ bool IsHelp(const std::string& arg) {
 // "png".
 std::string SpelledName(const std::string& arg) {
     const size_t dashes = arg.rfind("--", 0) == 0 ? 2 : 1;
-    return arg.substr(dashes, arg.find('=') == std::string::npos ? std::string::npos
-                                                                 : arg.find('=') - dashes);
+    return arg.substr(
+        dashes, arg.find('=') == std::string::npos ? std::string::npos : arg.find('=') - dashes);
 }
 
 CCliArguments Parse(const std::vector<CCliOption>& options, const CCliVerb* verb,
@@ -62,11 +62,11 @@ CCliArguments Parse(const std::vector<CCliOption>& options, const CCliVerb* verb
                         "'" + context + ".");
         }
         if (!args.empty() && args.back().size() > 1 && args.back()[0] == '-')
-            if (const auto option =
-                    std::find_if(options.begin(), options.end(),
-                                 [&](const CCliOption& o) {
-                                     return o.TakesValue() && "--" + o.Name == args.back();
-                                 });
+            if (const auto option = std::find_if(options.begin(), options.end(),
+                                                 [&](const CCliOption& o) {
+                                                     return o.TakesValue() &&
+                                                            "--" + o.Name == args.back();
+                                                 });
                 option != options.end())
                 return fail(args.back() + " needs a value.");
         return fail(parser.errorText().toStdString());
@@ -82,10 +82,8 @@ CCliArguments Parse(const std::vector<CCliOption>& options, const CCliVerb* verb
         if (values.size() > 1) return fail("--" + option.Name + " is given more than once.");
         const std::string value = ToBytes(values.front());
         if (!option.Choices.empty() &&
-            std::find(option.Choices.begin(), option.Choices.end(), value) ==
-                option.Choices.end())
-            return fail("--" + option.Name + " is " + option.ChoiceText + ", not '" + value +
-                        "'.");
+            std::find(option.Choices.begin(), option.Choices.end(), value) == option.Choices.end())
+            return fail("--" + option.Name + " is " + option.ChoiceText + ", not '" + value + "'.");
         parsed.Values[option.Name] = value;
     }
     for (const QString& operand : parser.positionalArguments())
@@ -135,8 +133,8 @@ CCliArguments CCliParser::ParseProgram(const std::vector<std::string>& args) {
 std::string CCliParser::UsageError(const CCliVerb* verb, const std::string& message) {
     const std::string program = CCliVerbs::kProgram;
     if (!verb) return program + ": " + message + "\nTry '" + program + " --help'.\n";
-    return program + ": " + message + "\nusage: " + program + " " + verb->Synopsis() +
-           "\nTry '" + program + " " + verb->Name + " --help'.\n";
+    return program + ": " + message + "\nusage: " + program + " " + verb->Synopsis() + "\nTry '" +
+           program + " " + verb->Name + " --help'.\n";
 }
 
 }  // namespace vantoro

@@ -13,8 +13,8 @@ struct CCliArguments {
     enum class EOutcome { Run, Help, UsageError };
 
     EOutcome Outcome = EOutcome::Run;
-    std::string Error;                  // what was wrong, for a usage error
-    std::vector<std::string> Operands;  // as given, byte for byte
+    std::string Error;                          // what was wrong, for a usage error
+    std::vector<std::string> Operands;          // as given, byte for byte
     std::map<std::string, std::string> Values;  // option name to value; "" for a switch
 
     bool Has(const std::string& option) const { return Values.count(option) != 0; }

@@ -29,8 +29,8 @@ std::string OptionLines(const std::vector<CCliOption>& options) {
     }
     std::string lines;
     for (size_t i = 0; i < options.size(); ++i)
-        lines += "  " + heads[i] + std::string(width - heads[i].size() + 2, ' ') +
-                 options[i].Help + "\n";
+        lines += "  " + heads[i] + std::string(width - heads[i].size() + 2, ' ') + options[i].Help +
+                 "\n";
     return lines;
 }
 

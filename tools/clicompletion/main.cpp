@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> keys;
     for (const vantoro::CSkinField& field : vantoro::CSkinFields::All())
         if (field.Kind == vantoro::CFieldKind::Bitmap)
-            keys.push_back(std::string(vantoro::CSkinFields::Element(field.Element).Section) +
-                           "." + field.Key);
+            keys.push_back(std::string(vantoro::CSkinFields::Element(field.Element).Section) + "." +
+                           field.Key);
     std::ofstream out(argv[1], std::ios::binary);
     vantoro::CBashCompletion::Write(keys, out);
     out.close();

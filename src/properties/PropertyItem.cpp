@@ -1,13 +1,11 @@
 #include "PropertyItem.h"
 
-#include <QPainter>
-
 #include "PropertyListHost.h"
 #include "TextCodec.h"
 
 namespace vantoro {
 
-void CPropertyItem::DrawValue(QPainter&, const QRect&) const {}
+void CPropertyItem::DrawValue(IValuePainter&, const QRect&) const {}
 
 void CPropertyItem::ShowEditor(IPropertyListHost& list, const QRect& cell, bool load) {
     const std::optional<EEditorKind> kind = EditorKind();
@@ -35,10 +33,6 @@ bool CPropertyItem::SetShown(bool shown) {
     if (m_bShown == shown) return false;
     m_bShown = shown;
     return true;
-}
-
-void CPropertyItem::DrawValueText(QPainter& painter, const QRect& cell, const std::string& text) {
-    painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ToQString(text));
 }
 
 }  // namespace vantoro

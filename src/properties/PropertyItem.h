@@ -9,9 +9,9 @@
 #include "InPlaceEditor.h"
 #include "PropertyValue.h"
 
-class QPainter;
-
 namespace vantoro {
+
+class IValuePainter;
 
 class IPropertyListHost;
 
@@ -37,7 +37,7 @@ public:
 
     // Draws the value into the value cell, one line, left-aligned, vertically centred,
     // in the painter's font and pen.
-    virtual void DrawValue(QPainter& painter, const QRect& cell) const;
+    virtual void DrawValue(IValuePainter& painter, const QRect& cell) const;
     // The kind of editor the value is typed or chosen in; none for a category.
     virtual std::optional<EEditorKind> EditorKind() const { return std::nullopt; }
     // The texts of the choices the editor offers; none but for a choice row.
@@ -64,10 +64,6 @@ public:
     bool m_bRefreshView = false;
     uint8_t m_nItemId = 0;
     uint32_t m_nHelpId = 0;
-
-protected:
-    // One line of text in `cell`, as every value is drawn.
-    static void DrawValueText(QPainter& painter, const QRect& cell, const std::string& text);
 };
 
 }  // namespace vantoro

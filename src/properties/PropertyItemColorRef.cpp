@@ -1,6 +1,6 @@
 #include "PropertyItemColorRef.h"
 
-#include <QPainter>
+#include "ValuePainter.h"
 
 namespace vantoro {
 
@@ -10,18 +10,14 @@ QRect CPropertyItemColorRef::SwatchRect(const QRect& cell) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-void CPropertyItemColorRef::DrawValue(QPainter& painter, const QRect& cell) const {
+void CPropertyItemColorRef::DrawValue(IValuePainter& painter, const QRect& cell) const {
     const QRect swatch = SwatchRect(cell);
-    // Outline in the painter's pen and brush; a pen of width 1 covers one pixel more to
-    // the right and below than the rectangle it is given.
-    painter.drawRect(swatch.adjusted(0, 0, -1, -1));
-    painter.fillRect(swatch.adjusted(1, 1, -1, -1),
-                     QColor(RedOf(m_crValue), GreenOf(m_crValue), BlueOf(m_crValue)));
+    painter.Swatch(swatch, m_crValue);
     const std::string text = std::to_string(RedOf(m_crValue)) + "," +
                              std::to_string(GreenOf(m_crValue)) + "," +
                              std::to_string(BlueOf(m_crValue));
     const QRect textCell(cell.left() + 16, swatch.top(), cell.width() - 16, swatch.height());
-    DrawValueText(painter, textCell, text);
+    painter.Text(textCell, text);
 }
 
 void CPropertyItemColorRef::SetValue(const CPropertyValue& value) {

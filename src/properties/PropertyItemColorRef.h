@@ -11,7 +11,7 @@ public:
     using CPropertyItem::CPropertyItem;
 
     const char* ClassName() const override { return "CPropertyItemColorRef"; }
-    void DrawValue(QPainter& painter, const QRect& cell) const override;
+    void DrawValue(IValuePainter& painter, const QRect& cell) const override;
     std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Colour; }
     CPropertyValue GetValue() const override { return m_crValue; }
     void SetValue(const CPropertyValue& value) override;

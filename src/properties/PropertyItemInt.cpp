@@ -5,6 +5,7 @@
 
 #include "StringTable.h"
 #include "TextCodec.h"
+#include "ValuePainter.h"
 
 namespace vantoro {
 
@@ -25,8 +26,8 @@ int32_t CPropertyItemInt::ParseInt(const std::string& text) {
     return int32_t(value);
 }
 
-void CPropertyItemInt::DrawValue(QPainter& painter, const QRect& cell) const {
-    DrawValueText(painter, cell, std::to_string(m_nValue));
+void CPropertyItemInt::DrawValue(IValuePainter& painter, const QRect& cell) const {
+    painter.Text(cell, std::to_string(m_nValue));
 }
 
 CEditorValue CPropertyItemInt::ReadEditor(IInPlaceEditor& editor) const {

@@ -10,7 +10,7 @@ public:
     using CPropertyItem::CPropertyItem;
 
     const char* ClassName() const override { return "CPropertyItemInt"; }
-    void DrawValue(QPainter& painter, const QRect& cell) const override;
+    void DrawValue(IValuePainter& painter, const QRect& cell) const override;
     std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Integer; }
     // Out of range: message 8001, nothing entered, and the field opened on the old value
     // again.

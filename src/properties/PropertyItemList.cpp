@@ -1,5 +1,7 @@
 #include "PropertyItemList.h"
 
+#include "ValuePainter.h"
+
 namespace vantoro {
 
 const char* CPropertyItemList::GetChoiceText(int32_t) const {
@@ -12,8 +14,8 @@ int CPropertyItemList::ChoiceCount() const {
     return count;
 }
 
-void CPropertyItemList::DrawValue(QPainter& painter, const QRect& cell) const {
-    if (const char* text = GetChoiceText(m_nSelected)) DrawValueText(painter, cell, text);
+void CPropertyItemList::DrawValue(IValuePainter& painter, const QRect& cell) const {
+    if (const char* text = GetChoiceText(m_nSelected)) painter.Text(cell, text);
 }
 
 std::vector<std::string> CPropertyItemList::Choices() const {

@@ -12,7 +12,7 @@ public:
 
     const char* ClassName() const override { return "CPropertyItemList"; }
     // The text of choice m_nSelected, nothing when there is none.
-    void DrawValue(QPainter& painter, const QRect& cell) const override;
+    void DrawValue(IValuePainter& painter, const QRect& cell) const override;
     std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Choice; }
     // GetChoiceText from 0 up to the first null.
     std::vector<std::string> Choices() const override;

@@ -1,5 +1,7 @@
 #include "PropertyItemRect.h"
 
+#include "ValuePainter.h"
+
 namespace vantoro {
 
 std::string CPropertyItemRect::Format(const CRect& rect) {
@@ -10,8 +12,8 @@ std::string CPropertyItemRect::Format(const CRect& rect) {
            std::to_string(width) + "x" + std::to_string(height) + ")";
 }
 
-void CPropertyItemRect::DrawValue(QPainter& painter, const QRect& cell) const {
-    DrawValueText(painter, cell, Format(m_rcValue));
+void CPropertyItemRect::DrawValue(IValuePainter& painter, const QRect& cell) const {
+    painter.Text(cell, Format(m_rcValue));
 }
 
 void CPropertyItemRect::SetValue(const CPropertyValue& value) {

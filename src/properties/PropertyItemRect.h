@@ -11,7 +11,7 @@ public:
     using CPropertyItem::CPropertyItem;
 
     const char* ClassName() const override { return "CPropertyItemRect"; }
-    void DrawValue(QPainter& painter, const QRect& cell) const override;
+    void DrawValue(IValuePainter& painter, const QRect& cell) const override;
     std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Rect; }
     CPropertyValue GetValue() const override { return m_rcValue; }
     void SetValue(const CPropertyValue& value) override;

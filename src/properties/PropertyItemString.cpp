@@ -2,11 +2,12 @@
 
 #include "StringTable.h"
 #include "TextCodec.h"
+#include "ValuePainter.h"
 
 namespace vantoro {
 
-void CPropertyItemString::DrawValue(QPainter& painter, const QRect& cell) const {
-    DrawValueText(painter, cell, m_strValue);
+void CPropertyItemString::DrawValue(IValuePainter& painter, const QRect& cell) const {
+    painter.Text(cell, m_strValue);
 }
 
 CEditorValue CPropertyItemString::ReadEditor(IInPlaceEditor& editor) const {

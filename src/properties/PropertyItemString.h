@@ -10,7 +10,7 @@ public:
     using CPropertyItem::CPropertyItem;
 
     const char* ClassName() const override { return "CPropertyItemString"; }
-    void DrawValue(QPainter& painter, const QRect& cell) const override;
+    void DrawValue(IValuePainter& painter, const QRect& cell) const override;
     std::optional<EEditorKind> EditorKind() const override { return EEditorKind::Text; }
     // Over the limit: message 8000, and the text cut to the limit is what is entered.
     CEditorValue ReadEditor(IInPlaceEditor& editor) const override;

@@ -9,6 +9,7 @@
 #include "PropertyListCtrl.h"
 #include "PropertyRowGeometry.h"
 #include "PropertyRowText.h"
+#include "QtValuePainter.h"
 #include "TextCodec.h"
 
 namespace vantoro {
@@ -81,7 +82,8 @@ void CPropertyRowPainter::Draw(QPainter& painter, const QRect& rowRect, bool sel
     painter.setBrush(colors.color(QPalette::Active, QPalette::Base));
     painter.save();
     painter.setClipRect(geometry.valueCell);
-    row->DrawValue(painter, geometry.valueCell);
+    CQtValuePainter valuePainter(painter);
+    row->DrawValue(valuePainter, geometry.valueCell);
     painter.restore();
     // The rules' mark stands at the right end of the value cell, over a long value.
     if (const CPropertyRowMark mark = m_list.RowMarks().value(row->m_nItemId);

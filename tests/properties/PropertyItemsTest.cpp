@@ -11,6 +11,7 @@
 #include "PropertyItemRect.h"
 #include "PropertyItemString.h"
 #include "PropertyTestDoubles.h"
+#include "QtValuePainter.h"
 
 namespace vantoro {
 namespace {
@@ -27,7 +28,8 @@ QImage Drawn(const CPropertyItem& item) {
     QImage image = Blank();
     QPainter painter(&image);
     painter.setPen(Qt::black);
-    item.DrawValue(painter, kCell);
+    CQtValuePainter values(painter);
+    item.DrawValue(values, kCell);
     return image;
 }
 

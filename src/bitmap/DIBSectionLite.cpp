@@ -1,8 +1,5 @@
 #include "DIBSectionLite.h"
 
-#include <QImage>
-#include <QPainter>
-#include <QRect>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -233,19 +230,6 @@ CDIBSectionLite* CDIBSectionLite::GetMemoryDC(bool /*selectPalette*/) {
 
 bool CDIBSectionLite::ReleaseMemoryDC() {
     m_bMemoryDCOpen = false;
-    return true;
-}
-
-bool CDIBSectionLite::Draw(QPainter& painter, int x, int y, bool forceBackground) const {
-    return DrawFrom(painter, 0, 0, x, y, forceBackground);
-}
-
-bool CDIBSectionLite::DrawFrom(QPainter& painter, int sx, int sy, int x, int y,
-                               bool /*forceBackground*/) const {
-    if (IsEmpty()) return false;
-    const QImage image = ToImage();
-    if (image.isNull()) return false;
-    painter.drawImage(QPoint(x, y), image, QRect(sx, sy, GetWidth(), GetHeight()));
     return true;
 }
 
@@ -507,31 +491,24 @@ void CDIBSectionLite::RawRow(int y, uint32_t* out) const {
     }
 }
 
-QImage CDIBSectionLite::ToImage() const {
-    if (IsEmpty()) return QImage();
-    QImage image(GetWidth(), GetHeight(), QImage::Format_RGB32);
-    if (image.isNull()) return image;
-    // Each line takes the raw values first and their colours after, in place.
+void CDIBSectionLite::ColourRow(int y, uint32_t* out) const {
+    // The raw values first and their colours after, in place.
+    RawRow(y, out);
     uint32_t r = 0, g = 0, b = 0;
     if (!IsIndexed()) BitFieldMasks(r, g, b);
     const CChannelDecoder red(r), green(g), blue(b);
     const uint32_t colours = uint32_t(m_Palette.size());
-    // 8-8-8 in its usual place is already the picture's own layout.
+    // 8-8-8 in its usual place is already the colour's own layout.
     const bool plain = r == 0xFF0000 && g == 0xFF00 && b == 0xFF;
-    for (int y = 0; y < GetHeight(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        RawRow(y, line);
-        for (int x = 0; x < GetWidth(); ++x) {
-            const uint32_t raw = line[x];
-            if (IsIndexed())
-                line[x] = raw < colours ? m_Palette[int(raw)] : qRgb(0, 0, 0);
-            else if (plain)
-                line[x] = 0xFF000000u | (raw & 0xFFFFFFu);
-            else
-                line[x] = qRgb(red(raw), green(raw), blue(raw));
-        }
+    for (int x = 0; x < GetWidth(); ++x) {
+        const uint32_t raw = out[x];
+        if (IsIndexed())
+            out[x] = raw < colours ? m_Palette[int(raw)] : qRgb(0, 0, 0);
+        else if (plain)
+            out[x] = 0xFF000000u | (raw & 0xFFFFFFu);
+        else
+            out[x] = qRgb(red(raw), green(raw), blue(raw));
     }
-    return image;
 }
 
 }  // namespace vantoro

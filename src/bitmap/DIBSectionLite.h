@@ -124,6 +124,8 @@ public:
     QRgb PixelColor(int x, int y) const;
     // The colour-table index of one pixel of an indexed bitmap; -1 otherwise.
     int PixelIndex(int x, int y) const;
+    // The colours of row `y` (top-down) as 0xFFRRGGBB, GetWidth() of them.
+    void ColourRow(int y, uint32_t* out) const;
     // The picture as a top-down 32-bit image; a null image while empty.
     QImage ToImage() const;
 

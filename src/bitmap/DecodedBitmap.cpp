@@ -1,5 +1,6 @@
 #include "DecodedBitmap.h"
 
+#include <algorithm>
 #include <bit>
 #include <vector>
 
@@ -7,7 +8,7 @@ namespace vantoro {
 namespace {
 
 // Distinct colours of the picture, counted up to `limit` + 1.
-int CountColors(const QImage& image, int limit) {
+int CountColors(const CDIBSectionLite& dib, int limit) {
     // An open-addressed set twice the limit's size: a few kilobytes for the depths that
     // need counting, where a bit for every 24-bit colour would be two megabytes to clear.
     const size_t size = std::bit_ceil(size_t(limit + 1) * 2);
@@ -17,9 +18,10 @@ int CountColors(const QImage& image, int limit) {
     const int shift = 32 - std::countr_zero(size);
     int count = 0;
     uint32_t previous = kEmpty;
-    const int width = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    const int width = dib.GetWidth();
+    std::vector<uint32_t> line(size_t(std::max(width, 0)));
+    for (int y = 0; y < dib.GetHeight(); ++y) {
+        dib.ColourRow(y, line.data());
         for (int x = 0; x < width; ++x) {
             const uint32_t c = line[x] & 0xFFFFFF;
             if (c == previous) continue;  // runs of one colour are the common case
@@ -42,16 +44,11 @@ CResult<std::shared_ptr<const CDecodedBitmap>> CDecodedBitmap::Read(const std::s
     return std::shared_ptr<const CDecodedBitmap>(std::move(bitmap));
 }
 
-const QImage& CDecodedBitmap::Image() const {
-    std::call_once(m_imageMade, [this] { m_image = m_dib.ToImage(); });
-    return m_image;
-}
-
 int CDecodedBitmap::ColourCount(int limit) const {
     std::lock_guard lock(m_countsLock);
     const auto known = m_colourCounts.find(limit);
     if (known != m_colourCounts.end()) return known->second;
-    return m_colourCounts[limit] = CountColors(Image(), limit);
+    return m_colourCounts[limit] = CountColors(m_dib, limit);
 }
 
 }  // namespace vantoro

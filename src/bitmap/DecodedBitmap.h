@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -8,6 +7,8 @@
 
 #include "DIBSectionLite.h"
 #include "Result.h"
+
+class QImage;
 
 namespace vantoro {
 
@@ -36,7 +37,8 @@ private:
 
     CDIBSectionLite m_dib;
     mutable std::once_flag m_imageMade;
-    mutable QImage m_image;
+    // Held by pointer: a program that never paints (the build) links no GUI library.
+    mutable std::shared_ptr<const QImage> m_image;
     mutable std::mutex m_countsLock;
     mutable std::map<int, int> m_colourCounts;
 };

@@ -60,6 +60,15 @@ function(vantoro_check_layers)
     "the sheets link below the records, through the field table")
   vantoro_forbid_links(vantoro_fields "^vantoro_(project|properties)$"
     "the field table is below the sheets and the records")
+  # The rows draw through IValuePainter: loading a project needs no GUI library.
+  foreach(model vantoro_fields vantoro_properties vantoro_project)
+    vantoro_forbid_links(${model} "Qt[0-9]*::Gui|^vantoro_value_painter$"
+      "the records, their sheets and the field table draw through IValuePainter")
+  endforeach()
+  # vantoro-cli reaches the commands that need Qt Gui (render, import, info) only through
+  # the library it loads for them.
+  vantoro_forbid_links(vantoro_cli "^vantoro_(render|pdbinfo|cli_image|value_painter)$"
+    "vantoro-cli loads the picture commands' library instead of linking it")
   vantoro_forbid_links(vantoro_common "Qt" "the shared code is standard C++ only")
   vantoro_forbid_links(vantoro_paint "Qt" "the paint library is standard C++ only")
   vantoro_forbid_links(brres_core "Qt" "the compiler library is standard C++ only")

@@ -6,6 +6,7 @@
 
 #include "BitmapCache.h"
 #include "CliParser.h"
+#include "ImageCommands.h"
 
 namespace vantoro {
 
@@ -19,6 +20,9 @@ public:
     static constexpr int kExitFailure = 1;
     static constexpr int kExitUsage = 2;
 
+    // `images`: where render, import and info run.
+    explicit CCommandLine(IImageCommands& images) : m_images(images) {}
+
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 private:
@@ -30,16 +34,13 @@ private:
               std::ostream& err);
     int Script(const std::string& project, std::ostream& out, std::ostream& err);
     int Check(const std::string& project, std::ostream& out, std::ostream& err);
-    int Render(const CCliArguments& arguments, std::ostream& out, std::ostream& err);
-    int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
     int New(const CCliArguments& arguments, std::ostream& out, std::ostream& err);
     int Unpack(const std::string& database, const std::string& folder, std::ostream& out,
-               std::ostream& err);
-    int Import(const CCliVerb& verb, const CCliArguments& arguments, std::ostream& out,
                std::ostream& err);
     // `verb` null: an error before the command.
     static int UsageError(const CCliVerb* verb, const std::string& message, std::ostream& err);
 
+    IImageCommands& m_images;
     std::string m_libraryPath;  // empty: the library beside the program
     // Every bitmap is read once in a run, whichever part of it looks.
     CBitmapCache m_bitmaps;

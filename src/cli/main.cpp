@@ -1,7 +1,7 @@
 // vantoro-cli: builds and checks skin projects without a window or a display.
 
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QDir>
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "ImageLibrary.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -21,17 +22,18 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    // A core application finds the program's own folder, where the compiler library is
-    // looked for. Drawing a picture's text needs fonts, which need a GUI application; it
-    // draws off-screen, so no display is needed.
-    std::unique_ptr<QCoreApplication> app;
+    // A core application finds the program's own folder, where the compiler library and the
+    // picture commands' library are looked for.
+    auto app = std::make_unique<QCoreApplication>(argc, argv);
+    vantoro::CImageLibrary images(
+        QDir(QCoreApplication::applicationDirPath()).filePath(vantoro::CImageLibrary::FileName()));
+    // render draws text, which needs the GUI application that library makes.
     if (std::find(args.begin(), args.end(), std::string("render")) != args.end()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
+        app.reset();
+        app = images.MakeApplication(argc, argv);
+        if (!app) app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    vantoro::CCommandLine commandLine;
+    vantoro::CCommandLine commandLine(images);
     const int status = commandLine.Run(args, std::cout, std::cerr);
     std::cout.flush();
     return status;

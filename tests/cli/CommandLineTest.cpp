@@ -126,6 +126,33 @@ TEST(CommandLine, UsageErrorsShowTheLineTheHelpOpensWith) {
     EXPECT_NE(o.out.find("BITMAP"), std::string::npos) << o.out;
 }
 
+#ifdef __linux__
+// A build starts without the GUI libraries; the commands that need them load their library
+// beside the program, and say so when it is not there.
+TEST(CommandLine, TheProgramBindsNoGuiLibraryAndLoadsThePictureCommandsFromBesideIt) {
+    QProcess objdump;
+    objdump.start(QStringLiteral("objdump"), {QStringLiteral("-p"), QStringLiteral(VANTORO_CLI)});
+    ASSERT_TRUE(objdump.waitForFinished(60000)) << "objdump (binutils) is needed";
+    const std::string headers = objdump.readAllStandardOutput().toStdString();
+    EXPECT_NE(headers.find("NEEDED               libQt6Core"), std::string::npos) << headers;
+    EXPECT_EQ(headers.find("libQt6Gui"), std::string::npos) << headers;
+    EXPECT_EQ(headers.find("libQt6Widgets"), std::string::npos) << headers;
+
+    TempFolder dir;
+    const std::string alone = dir.Path("vantoro-cli");
+    fs::copy_file(VANTORO_CLI, alone);
+    QProcess process;
+    process.start(QString::fromStdString(alone),
+                  {QStringLiteral("info"), QString::fromStdString(dir.Path("x.PDB"))});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    const std::string err = process.readAllStandardError().toStdString();
+    EXPECT_EQ(err.rfind("vantoro-cli: info needs the library '" + dir.Path("vantoro-cli-image"), 0),
+              0u)
+        << err;
+}
+#endif
+
 TEST(CommandLine, AProjectThatCannotBeLoadedFailsEveryCommand) {
     QTemporaryDir dir;
     const std::string missing = dir.filePath("absent.skn").toStdString();

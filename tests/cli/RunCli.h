@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "ImageCommandRunner.h"
 
 namespace vantoro::test {
 
@@ -20,7 +21,8 @@ struct Outcome {
 inline Outcome RunCli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     Outcome o;
-    o.status = CCommandLine().Run(args, out, err);
+    CImageCommandRunner images;
+    o.status = CCommandLine(images).Run(args, out, err);
     o.out = out.str();
     o.err = err.str();
     return o;

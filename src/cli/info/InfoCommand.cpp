@@ -101,6 +101,10 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << CCliParser::UsageError(&verb, arguments.Error);
         return kUsage;
     }
+    return RunInfoCommand(arguments, out, err);
+}
+
+int RunInfoCommand(const CCliArguments& arguments, std::ostream& out, std::ostream& err) {
     const std::string& file = arguments.Operands[0];
     const bool wantPng = arguments.Has("png");
     const std::string pngFolder = arguments.Value("png");

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "CliParser.h"
+
 namespace vantoro {
 
 // `vantoro-cli info FILE.PDB [--png DIR]`: prints the database header and one line per
@@ -13,5 +15,7 @@ namespace vantoro {
 // arguments after "info". Returns 0 on success, 1 for a bad or unreadable file, 2 for a
 // usage error.
 int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The same with the arguments already read.
+int RunInfoCommand(const CCliArguments& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace vantoro

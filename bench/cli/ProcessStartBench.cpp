@@ -1,0 +1,68 @@
+// What a build of the sample Nightfall costs as a whole process, beside the compiler alone on
+// the same script: the program's start (the libraries it binds) counts, not only its work.
+
+#include <benchmark/benchmark.h>
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A copy of the sample, built once with its intermediate files kept: the script and tiles
+// the compiler is timed on.
+struct Sample {
+    QTemporaryDir dir;
+    QString project;
+    bool ready = false;
+
+    Sample() {
+        fs::copy(VANTORO_EXAMPLES_DIR "/Nightfall", dir.path().toStdString(),
+                 fs::copy_options::recursive);
+        project = dir.filePath(QStringLiteral("Nightfall.skn"));
+        ready = Run(QStringLiteral(VANTORO_CLI),
+                    {QStringLiteral("build"), QStringLiteral("--keep-intermediate"), project});
+    }
+
+    bool Run(const QString& program, const QStringList& args) const {
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(program, args);
+        return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    }
+};
+
+Sample& TheSample() {
+    static Sample sample;
+    return sample;
+}
+
+void BM_CliBuildsNightfall(benchmark::State& state) {
+    Sample& sample = TheSample();
+    if (!sample.ready) return state.SkipWithError("the sample could not be built");
+    for (auto _ : state)
+        if (!sample.Run(QStringLiteral(VANTORO_CLI), {QStringLiteral("build"), sample.project}))
+            return state.SkipWithError("vantoro-cli build failed");
+}
+BENCHMARK(BM_CliBuildsNightfall)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_CompilerBuildsNightfallScript(benchmark::State& state) {
+    Sample& sample = TheSample();
+    if (!sample.ready) return state.SkipWithError("the sample could not be built");
+    const QStringList args = {QStringLiteral("-q"),     QStringLiteral("-ro"),
+                              QStringLiteral("-o"),     sample.dir.filePath(QStringLiteral("out.PDB")),
+                              QStringLiteral("-name"),  QStringLiteral("Nightfall"),
+                              QStringLiteral("-type"),  QStringLiteral("SKIN"),
+                              QStringLiteral("-creator"), QStringLiteral("Krdo"),
+                              QStringLiteral("_script.txt")};
+    for (auto _ : state)
+        if (!sample.Run(QStringLiteral(BRRES_PROGRAM), args))
+            return state.SkipWithError("brres failed");
+}
+BENCHMARK(BM_CompilerBuildsNightfallScript)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

@@ -14,8 +14,8 @@ class IImageCommands {
 public:
     virtual ~IImageCommands() = default;
     // Runs `command` with its arguments as read; returns its exit status.
-    virtual int Run(const std::string& command, const CCliArguments& arguments,
-                    std::ostream& out, std::ostream& err) = 0;
+    virtual int Run(const std::string& command, const CCliArguments& arguments, std::ostream& out,
+                    std::ostream& err) = 0;
 };
 
 }  // namespace vantoro

@@ -20,6 +20,11 @@ void ReplaceLine(std::string& text, const std::string& from, const std::string& 
     text.replace(at, from.size(), to);
 }
 
+// A path as the project names it: cleaned, in the system's own separators.
+std::string NativeClean(const std::string& path) {
+    return QDir::toNativeSeparators(QDir::cleanPath(QString::fromStdString(path))).toStdString();
+}
+
 }  // namespace
 
 // Windows, Unix and old Macintosh line ends (carriage returns alone) read alike.
@@ -51,10 +56,9 @@ TEST(SkinProjectLoad, ReadsEveryFieldOfEveryLineEnding) {
         EXPECT_EQ(project.Preview.Preview2, "prev2.bmp");
         EXPECT_EQ(project.SystemIcons.MiscIconsSize, (CSize{9, 10}));
         EXPECT_EQ(project.PathName, path);
-        EXPECT_EQ(project.Folder,
-                  QDir::toNativeSeparators(QFileInfo(QString::fromStdString(path)).absolutePath())
-                          .toStdString() +
-                      "/");
+        EXPECT_EQ(project.Folder, QDir::toNativeSeparators(
+                                      QFileInfo(QString::fromStdString(path)).absolutePath() + "/")
+                                      .toStdString());
         // Every sheet is linked back to its element.
         EXPECT_EQ(project.SystemIcons.Sheet().Element(), &project.SystemIcons);
         // The Preview link survives its load, so a 320x320 skin shows Preview2.
@@ -165,15 +169,12 @@ TEST(SkinProjectLoad, RelativePathsBecomeAbsoluteAndFailuresNameTheFile) {
     const CResult<void> loaded = project.LoadProject("rel.skn");
     QDir::setCurrent(old);
     ASSERT_TRUE(Succeeded(loaded));
-    EXPECT_EQ(project.PathName,
-              QDir::cleanPath(QString::fromStdString(dir.Path("rel.skn"))).toStdString());
+    EXPECT_EQ(project.PathName, NativeClean(dir.Path("rel.skn")));
 
     CSkinProject missing;
     const CResult<void> notFound = missing.LoadProject(dir.Path("nope.skn"));
     EXPECT_FALSE(notFound);
-    EXPECT_EQ(notFound.Error(),
-              QDir::cleanPath(QString::fromStdString(dir.Path("nope.skn"))).toStdString() +
-                  ": file not found");
+    EXPECT_EQ(notFound.Error(), NativeClean(dir.Path("nope.skn")) + ": file not found");
     EXPECT_EQ(missing.Folder, CSkinProject::NoProjectFolder());
 
     CSkinProject folder;

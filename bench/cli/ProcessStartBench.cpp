@@ -53,12 +53,13 @@ BENCHMARK(BM_CliBuildsNightfall)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_CompilerBuildsNightfallScript(benchmark::State& state) {
     Sample& sample = TheSample();
     if (!sample.ready) return state.SkipWithError("the sample could not be built");
-    const QStringList args = {QStringLiteral("-q"),     QStringLiteral("-ro"),
-                              QStringLiteral("-o"),     sample.dir.filePath(QStringLiteral("out.PDB")),
-                              QStringLiteral("-name"),  QStringLiteral("Nightfall"),
-                              QStringLiteral("-type"),  QStringLiteral("SKIN"),
-                              QStringLiteral("-creator"), QStringLiteral("Krdo"),
-                              QStringLiteral("_script.txt")};
+    const QStringList args = {
+        QStringLiteral("-q"),         QStringLiteral("-ro"),
+        QStringLiteral("-o"),         sample.dir.filePath(QStringLiteral("out.PDB")),
+        QStringLiteral("-name"),      QStringLiteral("Nightfall"),
+        QStringLiteral("-type"),      QStringLiteral("SKIN"),
+        QStringLiteral("-creator"),   QStringLiteral("Krdo"),
+        QStringLiteral("_script.txt")};
     for (auto _ : state)
         if (!sample.Run(QStringLiteral(BRRES_PROGRAM), args))
             return state.SkipWithError("brres failed");

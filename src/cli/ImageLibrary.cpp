@@ -40,8 +40,9 @@ int CImageLibrary::Run(const std::string& command, const CCliArguments& argument
                        std::ostream& out, std::ostream& err) {
     if (!Load()) {
         err << CCliVerbs::kProgram << ": " << command << " needs the library '"
-            << m_library.fileName().toLocal8Bit().toStdString() << "' beside the program: "
-            << m_library.errorString().toLocal8Bit().toStdString() << "\n";
+            << m_library.fileName().toLocal8Bit().toStdString()
+            << "' beside the program: " << m_library.errorString().toLocal8Bit().toStdString()
+            << "\n";
         return 1;
     }
     return m_commands->Run(command, arguments, out, err);

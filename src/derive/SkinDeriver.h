@@ -1,22 +1,23 @@
 #pragma once
 
-#include "common/Result.h"
-#include "import/ImageQuantiser.h"
-
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "common/Result.h"
+#include "import/ImageQuantiser.h"
+
 namespace vantoro {
 
 class CSkinProject;
+struct CSkinField;
 
 // The handheld a variant is made for.
 struct CVariantOptions {
-    int Resolution = 160;             // the new screen's width and height: 160 or 320
-    int Depth = 2;                    // bits per pixel: 1, 2, 4 (greys), 8 (palette) or 16
-    CDither Dither = CDither::None;    // how colours the new depth lacks are mixed
-    std::string Name;                 // the variant's skin name; empty: VariantName()
+    int Resolution = 160;            // the new screen's width and height: 160 or 320
+    int Depth = 2;                   // bits per pixel: 1, 2, 4 (greys), 8 (palette) or 16
+    CDither Dither = CDither::None;  // how colours the new depth lacks are mixed
+    std::string Name;                // the variant's skin name; empty: VariantName()
 };
 
 // What could not be carried over exactly, named as the user knows it ("Title Bar",
@@ -25,6 +26,12 @@ struct CVariantWarning {
     std::string Element;
     std::string Field;
     std::string Text;
+    // The field as the rule book names it ("TitleBar.Rect"), and the file concerned: the
+    // variant's bitmap or project file, or the original's bitmap that could not be read.
+    std::string Id;
+    std::string File;
+
+    static CVariantWarning For(const CSkinField& field, std::string text, std::string file);
 };
 
 struct CVariantResult {

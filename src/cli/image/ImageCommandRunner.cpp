@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ArtworkImporter.h"
+#include "DeriveCommand.h"
 #include "FileNameResolver.h"
 #include "InfoCommand.h"
 #include "OutputFiles.h"
@@ -37,10 +38,12 @@ int CImageCommandRunner::Run(const std::string& command, const CCliArguments& ar
                              std::ostream& out, std::ostream& err) {
     if (command == "render") return Render(arguments, out, err);
     if (command == "import") return Import(arguments, out, err);
+    if (command == "derive") return CDeriveCommand::Run(arguments, out, err);
     return RunInfoCommand(arguments, out, err);
 }
 
-int CImageCommandRunner::Render(const CCliArguments& arguments, std::ostream& out, std::ostream& err) {
+int CImageCommandRunner::Render(const CCliArguments& arguments, std::ostream& out,
+                                std::ostream& err) {
     const std::string& project = arguments.Operands[0];
     const std::string png = arguments.Value("png");
     CRenderOptions options;
@@ -85,7 +88,7 @@ int CImageCommandRunner::Render(const CCliArguments& arguments, std::ostream& ou
 }
 
 int CImageCommandRunner::Import(const CCliArguments& arguments, std::ostream& out,
-                         std::ostream& err) {
+                                std::ostream& err) {
     const std::vector<std::string>& operands = arguments.Operands;
     CImportOptions options;
     const std::string dither = arguments.Value("dither");
@@ -99,10 +102,9 @@ int CImageCommandRunner::Import(const CCliArguments& arguments, std::ostream& ou
             if (f.Kind == CFieldKind::Bitmap)
                 keys += std::string(keys.empty() ? "" : ", ") +
                         CSkinFields::Element(f.Element).Section + "." + f.Key;
-        err << CCliParser::UsageError(CCliVerbs::Find("import"),
-                                      "'" + operands[1] +
-                                          "' is not a bitmap key of a skin; one of " + keys +
-                                          ".");
+        err << CCliParser::UsageError(
+            CCliVerbs::Find("import"),
+            "'" + operands[1] + "' is not a bitmap key of a skin; one of " + keys + ".");
         return kExitUsage;
     }
     CSkinProject project;

@@ -69,8 +69,7 @@ CVariantWarning CVariantWarning::For(const CSkinField& field, std::string text, 
 
 std::string CSkinDeriver::VariantName(const std::string& originalName,
                                       const CVariantOptions& options) {
-    const std::string suffix =
-        std::to_string(options.Resolution) + " " + DepthTag(options.Depth);
+    const std::string suffix = std::to_string(options.Resolution) + " " + DepthTag(options.Depth);
     std::string base = WithoutSuffix(originalName);
     // The project's text is Windows-1252, one byte a character: any byte is a character's
     // end, and the database holds 31 of them.

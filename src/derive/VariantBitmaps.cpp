@@ -81,8 +81,7 @@ std::string CVariantBitmaps::FreeName(const std::string& name) const {
 }
 
 CResult<void> CVariantBitmaps::Derive(const CSkinProject& original, CSkinProject& variant,
-                                      const std::string& folder,
-                                      const std::string& projectFileName,
+                                      const std::string& folder, const std::string& projectFileName,
                                       std::vector<CVariantWarning>& warnings) {
     m_files.clear();
     m_taken = {Folded(projectFileName)};
@@ -130,8 +129,7 @@ CResult<void> CVariantBitmaps::Derive(const CSkinProject& original, CSkinProject
         const CResult<CBitmapCache::Bitmap> bitmap = m_bitmaps.Get(path);
         if (!bitmap) {
             warnings.push_back(CVariantWarning::For(
-                field,
-                bitmap.Error() + " The field keeps its name and no file is written for it.",
+                field, bitmap.Error() + " The field keeps its name and no file is written for it.",
                 path));
             continue;
         }
@@ -146,9 +144,9 @@ CResult<void> CVariantBitmaps::Derive(const CSkinProject& original, CSkinProject
 
         std::vector<uint8_t> bytes;
         if (field.Mask) {
-            bytes = CDepthMapper::Mask(
-                CBitmapResampler::ResampleMask(image, size.Width, size.Height), size.Width,
-                size.Height);
+            bytes =
+                CDepthMapper::Mask(CBitmapResampler::ResampleMask(image, size.Width, size.Height),
+                                   size.Width, size.Height);
         } else {
             bytes = m_mapper.Picture(CBitmapResampler::Resample(image, size.Width, size.Height));
             const CDepthMapper::CColourCount count = m_mapper.Count(image, original.SkinInfo.Depth);
@@ -156,8 +154,8 @@ CResult<void> CVariantBitmaps::Derive(const CSkinProject& original, CSkinProject
                 warnings.push_back(CVariantWarning::For(
                     field,
                     "The " + std::to_string(count.Colours) + " colours the original shows " +
-                        "become " + std::to_string(count.Codes) + " at the variant's depth: " +
-                        "colours that differed now look alike.",
+                        "become " + std::to_string(count.Codes) +
+                        " at the variant's depth: " + "colours that differed now look alike.",
                     newPath));
         }
         if (bytes.empty())

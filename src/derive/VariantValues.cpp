@@ -68,10 +68,10 @@ void CVariantValues::Fill(const CSkinProject& original, CSkinProject& variant,
         variant.Element(field.Element).Set(field, derived);
         if (!inexact) continue;
         const bool rect = field.Kind == CFieldKind::Rect;
-        const std::string from = rect ? RectText(std::get<CRect>(value))
-                                      : PointText(std::get<CPoint>(value));
-        const std::string to = rect ? RectText(std::get<CRect>(derived))
-                                    : PointText(std::get<CPoint>(derived));
+        const std::string from =
+            rect ? RectText(std::get<CRect>(value)) : PointText(std::get<CPoint>(value));
+        const std::string to =
+            rect ? RectText(std::get<CRect>(derived)) : PointText(std::get<CPoint>(derived));
         warnings.push_back(CVariantWarning::For(
             field,
             std::string(rect ? "The rectangle " : "The point ") + from + " became " + to +

@@ -19,7 +19,8 @@ int CDeriveCommand::Run(const CCliArguments& arguments, std::ostream& out, std::
     if (dither == "ordered") options.Dither = CDither::Ordered;
     if (dither == "diffusion") options.Dither = CDither::Diffusion;
     if (arguments.Has("name")) {
-        const std::optional<std::string> name = CSkinNameArgument::Read(arguments.Value("name"), err);
+        const std::optional<std::string> name =
+            CSkinNameArgument::Read(arguments.Value("name"), err);
         if (!name) return kExitFailure;
         options.Name = *name;
     }

@@ -50,7 +50,7 @@ endfunction()
 function(vantoro_check_layers)
   foreach(model vantoro_fields vantoro_properties vantoro_project vantoro_document vantoro_bitmap
                 vantoro_check vantoro_render vantoro_compile vantoro_newskin vantoro_paint
-                vantoro_unpack vantoro_import)
+                vantoro_unpack vantoro_import vantoro_derive)
     vantoro_forbid_links(${model} "Qt[0-9]*::(Widgets|PrintSupport)|Qt[0-9]*Widgets"
       "the model and build libraries stay free of Widgets")
   endforeach()
@@ -65,9 +65,9 @@ function(vantoro_check_layers)
     vantoro_forbid_links(${model} "Qt[0-9]*::Gui|^vantoro_value_painter$"
       "the records, their sheets and the field table draw through IValuePainter")
   endforeach()
-  # vantoro-cli reaches the commands that need Qt Gui (render, import, info) only through
+  # vantoro-cli reaches the commands that need Qt Gui (render, import, derive, info) only through
   # the library it loads for them.
-  vantoro_forbid_links(vantoro_cli "^vantoro_(render|pdbinfo|cli_image|value_painter)$"
+  vantoro_forbid_links(vantoro_cli "^vantoro_(render|derive|pdbinfo|cli_image|value_painter)$"
     "vantoro-cli loads the picture commands' library instead of linking it")
   vantoro_forbid_links(vantoro_common "Qt" "the shared code is standard C++ only")
   vantoro_forbid_links(vantoro_paint "Qt" "the paint library is standard C++ only")

@@ -329,7 +329,8 @@ public:
         }
         const CDIBSectionLite& dib = (*bitmap)->Dib();
         const int w = dib.GetWidth(), h = dib.GetHeight();
-        if (const int side = ExpectedSide(field); side && (w != side || h != side))
+        if (const int side = CRuleBook::ExpectedSide(field, m_project.SkinInfo.Reso);
+            side && (w != side || h != side))
             add(S::Warning, path,
                 "The bitmap is " + SizeText(w, h) + " pixels; this skin's resolution asks for " +
                     SizeText(side, side) + ".");
@@ -348,20 +349,6 @@ public:
 
 private:
     using Adder = std::function<void(S, const std::string&, const std::string&)>;
-
-    int ExpectedSide(const CSkinField& field) const {
-        const int screen = ScreenSize(m_project.SkinInfo.Reso);
-        switch (field.Rule) {
-            case CFieldRule::ScreenSquare:
-                return screen;
-            case CFieldRule::PreviewSquare:
-                return screen * 3 / 8;
-            case CFieldRule::SmallPreview:
-                return 60;
-            default:
-                return 0;
-        }
-    }
 
     void FitsRectangle(const CSkinField& field, const std::string& path, int width, int height,
                        const Adder& add) const {
@@ -474,6 +461,20 @@ size_t CRuleBook::ResourceBytes(const CSkinProject& project, const CSkinField& f
     if (!IsKnownDepth(depth) || width < 0 || height < 0) return 0;
     const size_t rowBytes = ((size_t(width) * size_t(depth) + 15) & ~size_t(15)) / 8;
     return 16 + (depth == 16 ? 8 : 0) + rowBytes * size_t(height);
+}
+
+int CRuleBook::ExpectedSide(const CSkinField& field, int reso) {
+    const int screen = ScreenSize(reso);
+    switch (field.Rule) {
+        case CFieldRule::ScreenSquare:
+            return screen;
+        case CFieldRule::PreviewSquare:
+            return screen * 3 / 8;
+        case CFieldRule::SmallPreview:
+            return 60;
+        default:
+            return 0;
+    }
 }
 
 std::string CRuleBook::DatabasePath(const CSkinProject& project) {

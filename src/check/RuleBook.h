@@ -73,6 +73,9 @@ public:
     // the depth is unknown.
     static size_t ResourceBytes(const CSkinProject& project, const CSkinField& field, int width,
                                 int height);
+    // The width and height `field`'s bitmap must have in a skin of resolution code `reso`
+    // (the wall paper, the previews); 0 where its rule sets none.
+    static int ExpectedSide(const CSkinField& field, int reso);
     // The database Build Skin writes: the project folder, the skin name and ".PDB".
     static std::string DatabasePath(const CSkinProject& project);
 

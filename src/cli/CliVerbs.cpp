@@ -126,6 +126,23 @@ std::vector<CCliVerb> MakeVerbs() {
          {},
          {database, folder},
          "unpack takes a skin database and a folder."},
+        {"derive",
+         "write a variant of a skin for another screen size or depth into FOLDER",
+         "Writes a variant of the skin for another handheld into FOLDER (made when missing):\n"
+         "every rectangle, point and size scaled to the new screen by its edges, every bitmap\n"
+         "resampled to its new size (averaged down, repeated up; masks by coverage) and put\n"
+         "into the new depth's colours. The variant is named NAME, or after the original with\n"
+         "its resolution and depth (\"Nightfall 160 4g\"). No file there is replaced. What\n"
+         "could not be carried over exactly is listed as warnings at the end.\n",
+         {Required(Choice("reso", "the new screen's width and height in pixels", {"160", "320"},
+                          "160 or 320")),
+          Required(Choice("depth", "the new bits per pixel", {"1", "2", "4", "8", "16"},
+                          "1, 2, 4, 8 or 16")),
+          Choice("dither", "how colours the new depth lacks are mixed; none is the default",
+                 {"none", "ordered", "diffusion"}, "none, ordered or diffusion"),
+          Value("name", "NAME", "the variant's skin name")},
+         {project, folder},
+         "derive takes a project file and a folder."},
         {"import",
          "put a picture into the bitmap a key names, in the skin's colours",
          "Maps a picture (PNG, BMP, GIF, JPEG, WebP where Qt has the plug-in) to the skin's\n"

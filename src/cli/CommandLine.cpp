@@ -10,10 +10,10 @@
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
 #include "RuleBook.h"
+#include "SkinNameArgument.h"
 #include "SkinProject.h"
 #include "SkinUnpacker.h"
 #include "TerminalStream.h"
-#include "TextCodec.h"
 
 #ifndef VANTORO_VERSION
 #define VANTORO_VERSION "unknown"
@@ -123,31 +123,11 @@ int CCommandLine::Check(const std::string& path, std::ostream& out, std::ostream
 int CCommandLine::New(const CCliArguments& arguments, std::ostream& out, std::ostream& err) {
     CNewSkinProject generator;
     generator.Folder = arguments.Operands[0];
-    // The terminal gives UTF-8 (the system's code page on Windows); the project and the
-    // database hold Windows-1252, one byte a character.
-    const std::string value = arguments.Value("name");
-    QString unheld;
-    const std::optional<std::string> name =
-        ToWindows1252(QString::fromLocal8Bit(value.c_str()), &unheld);
-    if (!name) {
-        err << kProgram << ": The skin name '" << value << "' holds '"
-            << unheld.toLocal8Bit().toStdString() << "' (U+"
-            << QString::number(unheld.toUcs4().value(0), 16)
-                   .toUpper()
-                   .rightJustified(4, u'0')
-                   .toStdString()
-            << "), which Windows-1252, the skin's code page, cannot hold.\n";
-        return kExitFailure;
-    }
+    const std::optional<std::string> name = CSkinNameArgument::Read(arguments.Value("name"), err);
+    if (!name) return kExitFailure;
     generator.SkinName = *name;
     if (arguments.Has("reso")) generator.Reso = arguments.Value("reso") == "160" ? 1 : 2;
     if (arguments.Has("depth")) generator.Depth = std::stoi(arguments.Value("depth"));
-    // Told in the terminal's own code page, as the name was typed.
-    if (const std::string problem = CRuleBook::SkinNameProblem(generator.SkinName);
-        !problem.empty()) {
-        err << kProgram << ": " << ToQString(problem).toLocal8Bit().toStdString() << "\n";
-        return kExitFailure;
-    }
     if (!generator.Create()) {
         err << kProgram << ": " << generator.LastError() << "\n";
         return kExitFailure;

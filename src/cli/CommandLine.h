@@ -20,7 +20,7 @@ public:
     static constexpr int kExitFailure = 1;
     static constexpr int kExitUsage = 2;
 
-    // `images`: where render, import and info run.
+    // `images`: where render, import, derive and info run.
     explicit CCommandLine(IImageCommands& images) : m_images(images) {}
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -7,7 +7,7 @@
 
 namespace vantoro {
 
-// The commands that read or write pictures (render, import, info): they need Qt Gui, which
+// The commands that read or write pictures (render, import, derive, info): they need Qt Gui, which
 // the rest of vantoro-cli does without, so the program reaches them through this and loads
 // them only when one of them is asked for.
 class IImageCommands {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ArtworkImporter.h"
+#include "DeriveCommand.h"
 #include "FileNameResolver.h"
 #include "InfoCommand.h"
 #include "OutputFiles.h"
@@ -37,6 +38,7 @@ int CImageCommandRunner::Run(const std::string& command, const CCliArguments& ar
                              std::ostream& out, std::ostream& err) {
     if (command == "render") return Render(arguments, out, err);
     if (command == "import") return Import(arguments, out, err);
+    if (command == "derive") return CDeriveCommand::Run(arguments, out, err);
     return RunInfoCommand(arguments, out, err);
 }
 

@@ -5,7 +5,7 @@
 
 namespace vantoro {
 
-// render, import and info, in this process.
+// render, import, derive and info, in this process.
 class CImageCommandRunner : public IImageCommands {
 public:
     int Run(const std::string& command, const CCliArguments& arguments, std::ostream& out,

@@ -264,6 +264,9 @@ void CSkinVariantDialog::accept() {
             QStringLiteral("Unable to save the skin variant into the folder\n%1\n\n%2")
                 .arg(QDir::toNativeSeparators(folder), reason.join(u'\n')),
             CMessageBox::Kind::Warning, details);
+        // The folder is what the user mends.
+        m_pFolder->setFocus();
+        m_pFolder->selectAll();
         return;
     }
     m_result = std::move(*derived);

@@ -60,10 +60,11 @@ CMessageBox::ChoiceHandler& CMessageBox::CurrentChoiceHandler() {
 }
 
 int CMessageBox::Ask(QWidget* parent, const QString& text, const QStringList& choices,
-                     int byDefault) {
+                     int byDefault, const QString& details) {
     if (const ChoiceHandler& handler = CurrentChoiceHandler())
         return handler(parent, text, choices);
     QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::NoButton, parent);
+    if (!details.isEmpty()) box.setDetailedText(details);
     QList<QAbstractButton*> buttons;
     for (int i = 0; i < choices.size(); ++i) {
         const auto role = i == choices.size() - 1 ? QMessageBox::RejectRole

@@ -33,11 +33,12 @@ public:
     static QuestionHandler SetQuestionHandler(QuestionHandler handler);
 
     // Asks `text` with a button for each of `choices`, `byDefault` the default and the last
-    // the one Escape takes; the index of the one chosen.
+    // the one Escape takes; the index of the one chosen. `details`: a long list the text
+    // only counts, for the box's Details section, or empty.
     using ChoiceHandler =
         std::function<int(QWidget* parent, const QString& text, const QStringList& choices)>;
     static int Ask(QWidget* parent, const QString& text, const QStringList& choices,
-                   int byDefault = 0);
+                   int byDefault = 0, const QString& details = QString());
     static ChoiceHandler SetChoiceHandler(ChoiceHandler handler);
 
 private:

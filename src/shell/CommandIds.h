@@ -17,6 +17,7 @@ constexpr int ID_FILE_NEW_PROJECT = 32800;
 constexpr int ID_SAVE_PROJECT_AS = 32801;
 constexpr int ID_FILE_EXPORT_SCREEN = 32802;
 constexpr int ID_EDIT_IMPORT_IMAGE = 32803;
+constexpr int ID_FILE_SAVE_VARIANT = 32804;
 // The central view: the bitmaps of the selected element, or the composed screen.
 constexpr int ID_VIEW_BITMAPS = 32820;
 constexpr int ID_VIEW_LAYOUT = 32821;

@@ -28,9 +28,12 @@
 #include "MessageBox.h"
 #include "NewProjectDlg.h"
 #include "SkinRenderer.h"
+#include "SkinVariantDialog.h"
 #include "StringTable.h"
+#include "TextCodec.h"
 #include "ToolBarImages.h"
 #include "VantoroView.h"
+#include "VariantMessage.h"
 
 namespace vantoro {
 namespace {
@@ -83,6 +86,7 @@ CFrameCommands::CFrameCommands(CMainFrame& frame) : m_frame(frame) {
          "Save Project &As...\tCtrl+Shift+S",
          {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          [&doc] { doc.SaveAs(); }},
+        {ID_FILE_SAVE_VARIANT, "Save Skin &Variant As...", {}, [this] { OnSaveSkinVariant(); }},
         {ID_FILE_EXPORT_SCREEN, "&Export Screen as PNG...", {}, [&doc] { doc.ExportScreen(); }},
         {ID_CLOSE_PROJECT,
          "&Close Project\tCtrl+W",
@@ -237,9 +241,9 @@ QList<int> CFrameCommands::CreateMenus() {
     QList<int> shown;
     const std::pair<const char*, QList<int>> menus[] = {
         {"&File",
-         {ID_FILE_NEW_PROJECT, ID_FILE_OPEN, ID_SAVE_PROJECT, ID_SAVE_PROJECT_AS, ID_CLOSE_PROJECT,
-          ID_SEPARATOR, ID_FILE_EXPORT_SCREEN, ID_SEPARATOR, ID_FILE_MRU_FILE1, ID_SEPARATOR,
-          ID_APP_EXIT}},
+         {ID_FILE_NEW_PROJECT, ID_FILE_OPEN, ID_SAVE_PROJECT, ID_SAVE_PROJECT_AS,
+          ID_FILE_SAVE_VARIANT, ID_CLOSE_PROJECT, ID_SEPARATOR, ID_FILE_EXPORT_SCREEN, ID_SEPARATOR,
+          ID_FILE_MRU_FILE1, ID_SEPARATOR, ID_APP_EXIT}},
         {"&Edit", {ID_EDIT_UNDO, ID_EDIT_REDO, ID_SEPARATOR, ID_EDIT_IMPORT_IMAGE}},
         {"&Build", {ID_BUILD_SKIN}},
         {"&View",
@@ -289,6 +293,19 @@ void CFrameCommands::OnHowDoI() {
 void CFrameCommands::OnNewSkinProject() {
     CNewProjectDlg dialog(&m_frame);
     if (dialog.exec() == QDialog::Accepted) emit m_frame.NewProjectCreated(dialog.ProjectPath());
+}
+
+void CFrameCommands::OnSaveSkinVariant() {
+    // The variant is made of the project as the window holds it, the typing in the grid too.
+    m_frame.TakeTyping();
+    if (!m_frame.Project().IsLoaded) return;
+    CSkinVariantDialog dialog(m_frame.Project(), m_frame.Document().Bitmaps(), &m_frame);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const CVariantMessage message(dialog.Result());
+    // Opening takes the road of File > Open, which asks about unsaved changes first.
+    if (CMessageBox::Ask(&m_frame, message.Text(), {QStringLiteral("Yes"), QStringLiteral("No")}, 0,
+                         message.Details()) == 0)
+        emit m_frame.NewProjectCreated(PathToQString(dialog.Result().ProjectPath.string()));
 }
 
 void CFrameCommands::OnFilePrint() {

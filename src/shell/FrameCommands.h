@@ -36,6 +36,7 @@ private:
     void OnHowDoI();
     void OnFilePrint();
     void OnNewSkinProject();
+    void OnSaveSkinVariant();
     void FocusPane(int step);
 
     CMainFrame& m_frame;

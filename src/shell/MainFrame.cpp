@@ -271,8 +271,8 @@ void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {
 void CMainFrame::UpdateCommandUI() {
     if (m_actions.isEmpty()) return;
     const bool loaded = Project().IsLoaded;
-    for (int id : {ID_BUILD_SKIN, ID_SAVE_PROJECT, ID_SAVE_PROJECT_AS, ID_CLOSE_PROJECT,
-                   ID_FILE_EXPORT_SCREEN, ID_EDIT_IMPORT_IMAGE})
+    for (int id : {ID_BUILD_SKIN, ID_SAVE_PROJECT, ID_SAVE_PROJECT_AS, ID_FILE_SAVE_VARIANT,
+                   ID_CLOSE_PROJECT, ID_FILE_EXPORT_SCREEN, ID_EDIT_IMPORT_IMAGE})
         m_actions[id]->setEnabled(loaded);
     // The texts name the change: "&Undo Title Bar Location".
     const QUndoStack& stack = m_document.Stack();

@@ -104,8 +104,9 @@ TEST_F(MainFrameMenuTest, CommandsFollowTheProjectState) {
     const QString blue = WriteProject(QStringLiteral("Blue"));
     auto app = StartApp();
     CMainFrame* frame = app->MainFrame();
-    const int needProject[] = {ID_SAVE_PROJECT,       ID_SAVE_PROJECT_AS,   ID_CLOSE_PROJECT,
-                               ID_FILE_EXPORT_SCREEN, ID_EDIT_IMPORT_IMAGE, ID_BUILD_SKIN};
+    const int needProject[] = {ID_SAVE_PROJECT,  ID_SAVE_PROJECT_AS,    ID_FILE_SAVE_VARIANT,
+                               ID_CLOSE_PROJECT, ID_FILE_EXPORT_SCREEN, ID_EDIT_IMPORT_IMAGE,
+                               ID_BUILD_SKIN};
     frame->UpdateCommandUI();
     for (int id : needProject) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_WORKSPACE, ID_VIEW_PROPERTY})

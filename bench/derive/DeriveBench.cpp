@@ -16,10 +16,11 @@ namespace {
 
 bool Derive(const QString& folder) {
     QProcess process;
-    process.start(QStringLiteral(VANTORO_CLI),
-                  {QStringLiteral("derive"), QStringLiteral(VANTORO_EXAMPLES_DIR "/Nightfall/Nightfall.skn"),
-                   folder, QStringLiteral("--reso"), QStringLiteral("160"), QStringLiteral("--depth"),
-                   QStringLiteral("2")});
+    process.start(
+        QStringLiteral(VANTORO_CLI),
+        {QStringLiteral("derive"), QStringLiteral(VANTORO_EXAMPLES_DIR "/Nightfall/Nightfall.skn"),
+         folder, QStringLiteral("--reso"), QStringLiteral("160"), QStringLiteral("--depth"),
+         QStringLiteral("2")});
     return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;
 }

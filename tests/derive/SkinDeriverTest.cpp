@@ -64,16 +64,18 @@ QImage BoxReduced(const QImage& source, int width, int height) {
             double sum[3] = {0, 0, 0}, area = 0;
             for (int v = int(y * sy); v < src.height() && v < (y + 1) * sy; ++v)
                 for (int u = int(x * sx); u < src.width() && u < (x + 1) * sx; ++u) {
-                    const double w = (std::min(u + 1.0, (x + 1) * sx) - std::max<double>(u, x * sx)) *
-                                     (std::min(v + 1.0, (y + 1) * sy) - std::max<double>(v, y * sy));
+                    const double w =
+                        (std::min(u + 1.0, (x + 1) * sx) - std::max<double>(u, x * sx)) *
+                        (std::min(v + 1.0, (y + 1) * sy) - std::max<double>(v, y * sy));
                     const QRgb p = src.pixel(u, v);
                     sum[0] += qRed(p) * w;
                     sum[1] += qGreen(p) * w;
                     sum[2] += qBlue(p) * w;
                     area += w;
                 }
-            out.setPixel(x, y, qRgb(int(std::lround(sum[0] / area)), int(std::lround(sum[1] / area)),
-                                    int(std::lround(sum[2] / area))));
+            out.setPixel(x, y,
+                         qRgb(int(std::lround(sum[0] / area)), int(std::lround(sum[1] / area)),
+                              int(std::lround(sum[2] / area))));
         }
     return out;
 }
@@ -126,8 +128,8 @@ TEST(SkinDeriverTest, EveryVariantOfEverySkinChecksCleanAndBuilds) {
             for (const int depth : {1, 2, 4, 8, 16}) {
                 const std::string what = source + " at " + std::to_string(resolution) + ", " +
                                          std::to_string(depth) + " bits";
-                const std::string path = Derived(
-                    *original, temp.Path("v" + std::to_string(n++)), Options(resolution, depth));
+                const std::string path = Derived(*original, temp.Path("v" + std::to_string(n++)),
+                                                 Options(resolution, depth));
                 ASSERT_FALSE(path.empty()) << what;
                 CSkinProject variant;
                 ASSERT_TRUE(Succeeded(variant.LoadProject(path))) << what;
@@ -153,8 +155,8 @@ TEST(SkinDeriverTest, RoundTripPutsEveryRectangleWithinAPixel) {
         if (field.Kind != CFieldKind::Rect) continue;
         const CRect& a = nightfall->Element(field.Element).Value<CRect>(field);
         const CRect& b = back->Element(field.Element).Value<CRect>(field);
-        for (const auto& [x, y] : {std::pair{a.left, b.left}, {a.top, b.top}, {a.right, b.right},
-                                   {a.bottom, b.bottom}})
+        for (const auto& [x, y] :
+             {std::pair{a.left, b.left}, {a.top, b.top}, {a.right, b.right}, {a.bottom, b.bottom}})
             EXPECT_LE(std::abs(x - y), 1) << CSkinFields::Id(field);
         ++rects;
     }
@@ -193,8 +195,10 @@ TEST(SkinDeriverTest, PicturesAndScreenStayCloseToTheOriginalAveragedDown) {
     int pictures = 0;
     for (const CSkinField& field : CSkinFields::All()) {
         if (field.Kind != CFieldKind::Bitmap || field.Mask) continue;
-        const QImage derived = Picture(*variant, variant->Element(field.Element).Value<std::string>(field));
-        const QImage source = Picture(*original, original->Element(field.Element).Value<std::string>(field));
+        const QImage derived =
+            Picture(*variant, variant->Element(field.Element).Value<std::string>(field));
+        const QImage source =
+            Picture(*original, original->Element(field.Element).Value<std::string>(field));
         ASSERT_FALSE(derived.isNull() || source.isNull()) << CSkinFields::Id(field);
         if (field.Rule != CFieldRule::SmallPreview) {
             EXPECT_EQ(derived.width(), (source.width() + 1) / 2) << CSkinFields::Id(field);
@@ -226,7 +230,7 @@ TEST(SkinDeriverTest, SharedEdgesStayTogetherAndThinPartsStayVisible) {
     // Odd edges, which land on half pixels at 160x160.
     original->TitleBar.Rect = {0, 0, 320, 33};
     original->DateTime.Rect = {36, 33, 191, 61};
-    original->Battery.Rect = {191, 33, 192, 61};  // one pixel wide, touching the clock
+    original->Battery.Rect = {191, 33, 192, 61};           // one pixel wide, touching the clock
     original->ToolBarToggler.Rect = {296, 296, 330, 330};  // partly off the screen
     const CResult<CVariantResult> result =
         CSkinDeriver::Derive(*original, temp.Path("v"), Options(160, 16));
@@ -255,8 +259,7 @@ TEST(SkinDeriverTest, FilesThereAreNamedAndNeverReplaced) {
     ASSERT_FALSE(Derived(*original, folder, Options(160, 2)).empty());
     const std::vector<uint8_t> title = ReadFile(temp.Path("v/title.bmp"));
     const std::string project = ReadText(temp.Path("v/Nightfall.skn"));
-    const CResult<CVariantResult> again =
-        CSkinDeriver::Derive(*original, folder, Options(320, 16));
+    const CResult<CVariantResult> again = CSkinDeriver::Derive(*original, folder, Options(320, 16));
     ASSERT_FALSE(again);
     EXPECT_NE(again.Error().find("Nightfall.skn'"), std::string::npos) << again.Error();
     EXPECT_NE(again.Error().find("title.bmp'"), std::string::npos) << again.Error();
@@ -275,17 +278,23 @@ TEST(SkinDeriverTest, NamesTellTheVariantWithinTheDatabasesBytes) {
               "Nightfall 320 65kc");
     // Windows-1252, one byte a character: "Crème brûlée au soleil, été bleu" is 32 bytes
     // there (37 in UTF-8). The cut leaves no blank at the end.
-    const std::string long1252 = "Cr\xE8me br\xFBl\xE9" "e au soleil, \xE9t\xE9 bleu";
+    const std::string long1252 =
+        "Cr\xE8me br\xFBl\xE9"
+        "e au soleil, \xE9t\xE9 bleu";
     EXPECT_EQ(CSkinDeriver::VariantName(long1252, Options(320, 16)),
-              "Cr\xE8me br\xFBl\xE9" "e au soleil 320 65kc");
+              "Cr\xE8me br\xFBl\xE9"
+              "e au soleil 320 65kc");
     EXPECT_EQ(CSkinDeriver::VariantName(long1252, Options(160, 2)),
-              "Cr\xE8me br\xFBl\xE9" "e au soleil, 160 4g");
+              "Cr\xE8me br\xFBl\xE9"
+              "e au soleil, 160 4g");
     TempFolder temp;
     const std::unique_ptr<CSkinProject> original = Load(kMeadow);
     original->SkinInfo.SkinName = long1252;
     const std::unique_ptr<CSkinProject> variant =
         Load(Derived(*original, temp.Path("v"), Options(160, 2)));
-    EXPECT_EQ(variant->SkinInfo.SkinName, "Cr\xE8me br\xFBl\xE9" "e au soleil, 160 4g");
+    EXPECT_EQ(variant->SkinInfo.SkinName,
+              "Cr\xE8me br\xFBl\xE9"
+              "e au soleil, 160 4g");
     const std::unique_ptr<CSkinProject> named =
         Load(Derived(*original, temp.Path("n"), Options(160, 2, "Pr\xE9 vert")));
     EXPECT_EQ(named->SkinInfo.SkinName, "Pr\xE9 vert");

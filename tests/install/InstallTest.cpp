@@ -268,11 +268,11 @@ TEST_F(InstallTest, BashCompletesCommandsOptionsAndProjectFiles) {
                     .isEmpty());
 
     // Every command and every option of each.
-    EXPECT_EQ(
-        complete(QStringLiteral("vantoro-cli ")),
-        (QStringList{QStringLiteral("build"), QStringLiteral("check"), QStringLiteral("import"),
-                     QStringLiteral("info"), QStringLiteral("new"), QStringLiteral("render"),
-                     QStringLiteral("script"), QStringLiteral("unpack")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli ")),
+              (QStringList{QStringLiteral("build"), QStringLiteral("check"),
+                           QStringLiteral("derive"), QStringLiteral("import"),
+                           QStringLiteral("info"), QStringLiteral("new"), QStringLiteral("render"),
+                           QStringLiteral("script"), QStringLiteral("unpack")}));
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli build --")),
               (QStringList{QStringLiteral("--help"), QStringLiteral("--keep-intermediate")}));
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli build --keep-intermediate ")),
@@ -292,6 +292,17 @@ TEST_F(InstallTest, BashCompletesCommandsOptionsAndProjectFiles) {
               (QStringList{QStringLiteral("160"), QStringLiteral("320")}));
     EXPECT_EQ(complete(QStringLiteral("vantoro-cli new Sub --depth 1")),
               (QStringList{QStringLiteral("1"), QStringLiteral("16")}));
+    // A variant takes a project, then a folder, then its choices.
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli derive ")),
+              (QStringList{QStringLiteral("Meadow.skn"), QStringLiteral("Night Fall.skn"),
+                           QStringLiteral("Sub")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli derive Meadow.skn Sub --")),
+              (QStringList{QStringLiteral("--depth"), QStringLiteral("--dither"),
+                           QStringLiteral("--help"), QStringLiteral("--name"),
+                           QStringLiteral("--reso")}));
+    EXPECT_EQ(complete(QStringLiteral("vantoro-cli derive Meadow.skn Sub --dither ")),
+              (QStringList{QStringLiteral("diffusion"), QStringLiteral("none"),
+                           QStringLiteral("ordered")}));
 }
 
 }  // namespace

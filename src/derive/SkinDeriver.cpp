@@ -107,7 +107,7 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
     CVariantResult result;
     const CEdgeScaler scaler(oldScreen, options.Resolution);
     CSkinProject variant;
-    CVariantValues(scaler, reso, options.Depth, name)
+    CVariantValues(scaler, reso, options.Depth, project.SkinInfo.Depth, name)
         .Fill(project, variant, projectPath, result.Warnings);
     CBitmapCache cache;
     const CDepthMapper mapper(options.Depth, options.Dither);

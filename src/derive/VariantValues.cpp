@@ -1,5 +1,7 @@
 #include "VariantValues.h"
 
+#include <cstdio>
+
 #include "DataSkinInfo.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
@@ -16,10 +18,36 @@ std::string PointText(const CPoint& p) {
     return std::to_string(p.x) + "," + std::to_string(p.y);
 }
 
+std::string ColourText(COLORREF c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(c), GreenOf(c), BlueOf(c));
+    return text;
+}
+
+std::string ValueText(const CFieldValue& value) {
+    if (const auto* rect = std::get_if<CRect>(&value)) return RectText(*rect);
+    if (const auto* point = std::get_if<CPoint>(&value)) return PointText(*point);
+    if (const auto* colour = std::get_if<COLORREF>(&value)) return ColourText(*colour);
+    return {};
+}
+
+std::string InexactText(const CSkinField& field, const CFieldValue& from, const CFieldValue& to) {
+    if (field.Kind == CFieldKind::Colour)
+        return "The colour " + ValueText(from) + " becomes " + ValueText(to) +
+               ", the nearest the variant's depth shows.";
+    return std::string(field.Kind == CFieldKind::Rect ? "The rectangle " : "The point ") +
+           ValueText(from) + " became " + ValueText(to) +
+           ", more than half a pixel from its exact place: the screen's edge or the smallest "
+           "size moved it.";
+}
+
 }  // namespace
 
-CVariantValues::CVariantValues(const CEdgeScaler& scaler, int reso, int depth, std::string name)
-    : m_scaler(scaler), m_reso(reso), m_depth(depth), m_name(std::move(name)) {}
+CVariantValues::CVariantValues(const CEdgeScaler& scaler, int reso, int depth, int originalDepth,
+                               std::string name)
+    : m_scaler(scaler), m_reso(reso), m_depth(depth), m_name(std::move(name)), m_colours(depth) {
+    if (CColourQuantiser::Supports(originalDepth)) m_originalColours.emplace(originalDepth);
+}
 
 CFieldValue CVariantValues::Derived(const CSkinField& field, const CFieldValue& value,
                                     bool& inexact) const {
@@ -53,6 +81,22 @@ CFieldValue CVariantValues::Derived(const CSkinField& field, const CFieldValue& 
         case CFieldKind::Text:
             if (field.Rule == CFieldRule::SkinName) return m_name;
             return value;
+        case CFieldKind::Colour: {
+            // A colour the variant shows as the original did stays as the author typed it;
+            // one that changes becomes the nearest of the new depth, which the handheld
+            // would show anyway, so the editor's preview shows the variant as it will look.
+            const COLORREF colour = std::get<COLORREF>(value);
+            auto shownBy = [&](const CColourQuantiser& colours) {
+                const uint32_t rgb = colours.ColourOf(
+                    colours.Nearest(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+                return RgbColor(int(rgb >> 16), int(rgb >> 8), int(rgb));
+            };
+            const COLORREF shown = shownBy(m_colours);
+            const COLORREF before = m_originalColours ? shownBy(*m_originalColours) : colour;
+            if (shown == before) return value;
+            inexact = true;
+            return shown;
+        }
         default:
             return value;
     }
@@ -67,17 +111,8 @@ void CVariantValues::Fill(const CSkinProject& original, CSkinProject& variant,
         const CFieldValue derived = Derived(field, value, inexact);
         variant.Element(field.Element).Set(field, derived);
         if (!inexact) continue;
-        const bool rect = field.Kind == CFieldKind::Rect;
-        const std::string from =
-            rect ? RectText(std::get<CRect>(value)) : PointText(std::get<CPoint>(value));
-        const std::string to =
-            rect ? RectText(std::get<CRect>(derived)) : PointText(std::get<CPoint>(derived));
-        warnings.push_back(CVariantWarning::For(
-            field,
-            std::string(rect ? "The rectangle " : "The point ") + from + " became " + to +
-                ", more than half a pixel from its exact place: the screen's edge or the "
-                "smallest size moved it.",
-            projectFile));
+        warnings.push_back(
+            CVariantWarning::For(field, InexactText(field, value, derived), projectFile));
     }
 }
 

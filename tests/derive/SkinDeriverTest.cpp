@@ -299,3 +299,35 @@ TEST(SkinDeriverTest, NamesTellTheVariantWithinTheDatabasesBytes) {
         Load(Derived(*original, temp.Path("n"), Options(160, 2, "Pr\xE9 vert")));
     EXPECT_EQ(named->SkinInfo.SkinName, "Pr\xE9 vert");
 }
+
+TEST(SkinDeriverTest, ColoursChangeOnlyWhereTheNewDepthShowsThemOtherwise) {
+    TempFolder temp;
+    const std::unique_ptr<CSkinProject> original = Load(kNightfall);  // 16 bits
+    ASSERT_EQ(original->DateTime.TextColor, RgbColor(0xFF, 0xDE, 0x96));
+    auto colourWarnings = [](const CVariantResult& result) {
+        std::vector<std::string> said;
+        for (const CVariantWarning& w : result.Warnings)
+            if (w.Text.rfind("The colour", 0) == 0)
+                said.push_back(w.Element + ", " + w.Field + ": " + w.Text);
+        return said;
+    };
+
+    // The same depth shows every colour as the original did: the values stay as typed.
+    const CResult<CVariantResult> same =
+        CSkinDeriver::Derive(*original, temp.Path("same"), Options(160, 16));
+    ASSERT_TRUE(Succeeded(same));
+    EXPECT_TRUE(colourWarnings(*same).empty());
+    EXPECT_EQ(Load(same->ProjectPath.string())->DateTime.TextColor, RgbColor(0xFF, 0xDE, 0x96));
+
+    // Black and white: the pale yellow of the clock is white, and the list says so.
+    const CResult<CVariantResult> mono =
+        CSkinDeriver::Derive(*original, temp.Path("mono"), Options(160, 1));
+    ASSERT_TRUE(Succeeded(mono));
+    EXPECT_EQ(Load(mono->ProjectPath.string())->DateTime.TextColor, RgbColor(0xFF, 0xFF, 0xFF));
+    const std::vector<std::string> said = colourWarnings(*mono);
+    EXPECT_NE(std::find(said.begin(), said.end(),
+                        "Date/Time, Text Color: The colour #ffde96 becomes #ffffff, the nearest "
+                        "the variant's depth shows."),
+              said.end())
+        << ::testing::PrintToString(said);
+}

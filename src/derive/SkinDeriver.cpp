@@ -121,7 +121,7 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
     // left behind on a failure.
     std::vector<std::string> names{projectName};
     for (const CVariantBitmaps::CFile& file : bitmaps.Files()) names.push_back(file.Name);
-    CNewProjectFiles files;
+    CNewProjectFiles files("The variant");
     if (!files.Begin(folder.string(), names)) return Fail(files.LastError());
     const CWriteRule rule(files.Folder());
     for (const std::string& file : names)

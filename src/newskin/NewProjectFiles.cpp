@@ -81,7 +81,7 @@ bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::s
         }
     }
     if (!existing.empty())
-        return Fail("The new skin would replace " + existing + "; nothing was written.");
+        return Fail(m_what + " would replace " + existing + "; nothing was written.");
     return true;
 }
 
@@ -91,7 +91,7 @@ bool CNewProjectFiles::Write(const std::string& name, const std::vector<unsigned
     const CResult<void> written = CAtomicFile::Write(
         path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
         CAtomicFile::Mode::CreateNew);
-    if (!written) return Fail("The new skin cannot be written: " + written.Error() + ".");
+    if (!written) return Fail(m_what + " cannot be written: " + written.Error() + ".");
     m_written.push_back(path);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantoro {
@@ -14,6 +15,9 @@ class CSkinProject;
 // neither its files nor the folders Begin made for them.
 class CNewProjectFiles {
 public:
+    // `what` names the project in messages ("The new skin would replace ...").
+    explicit CNewProjectFiles(std::string what = "The new skin") : m_what(std::move(what)) {}
+
     // Makes `folder` absolute and creates it, then checks that none of `names` is there.
     // False with LastError() naming every file in the way, or the folder's problem.
     bool Begin(const std::string& folder, const std::vector<std::string>& names);
@@ -44,6 +48,7 @@ public:
 private:
     bool Fail(const std::string& message);
 
+    std::string m_what;
     std::string m_folder;
     std::string m_lastError;
     std::vector<std::string> m_written;

@@ -263,6 +263,7 @@ TEST(SkinDeriverTest, FilesThereAreNamedAndNeverReplaced) {
     ASSERT_FALSE(again);
     EXPECT_NE(again.Error().find("Nightfall.skn'"), std::string::npos) << again.Error();
     EXPECT_NE(again.Error().find("title.bmp'"), std::string::npos) << again.Error();
+    EXPECT_EQ(again.Error().rfind("The variant would replace ", 0), 0u) << again.Error();
     EXPECT_NE(again.Error().find("nothing was written"), std::string::npos) << again.Error();
     EXPECT_EQ(ReadFile(temp.Path("v/title.bmp")), title);
     EXPECT_EQ(ReadText(temp.Path("v/Nightfall.skn")), project);

@@ -110,6 +110,34 @@ bool CNewSkinProject::Create() {
     return true;
 }
 
+void CNewSkinProject::PlaceElements(const CSkinLayout& layout, CSkinProject& project) {
+    project.ToolBar.Rect = layout.toolBar;
+    project.ToolBar.RectButtonInfo = layout.info;
+    project.ToolBar.RectButtonBeam = layout.beam;
+    project.ToolBar.RectButtonDelete = layout.erase;
+    project.ToolBar.RectButtonTools = layout.tools;
+    project.TitleBar.Rect = layout.title;
+    project.ToolBarToggler.Rect = layout.toggler;
+    project.ScrollBar.RectNormal = layout.scrollNormal;
+    project.ScrollBar.RectMaximized = layout.scrollMaximized;
+    project.ScrollBar.ButtonTopHeight = layout.arrowTop;
+    project.ScrollBar.ButtonCenterHeight = layout.body;
+    project.ScrollBar.ButtonBottomHeight = layout.arrowBottom;
+    project.ScrollBar.RectThumb = layout.thumb;
+    project.ScrollBar.ThumbTopHeight = layout.thumbTop;
+    project.ScrollBar.ThumbCenterHeight = layout.thumbCenter;
+    project.ScrollBar.ThumbBottomHeight = layout.thumbBottom;
+    project.MaximizeVuzuRuzIcon.Rect = layout.maximize;
+    project.DateTime.Rect = layout.dateTime;
+    project.Battery.Rect = layout.battery;
+    project.Popups.PtTools = layout.toolsPopup;
+    project.Popups.PtCategory = layout.categoryPopup;
+    project.Popups.MaxSizeCategory = {layout.categoryMax.x, layout.categoryMax.y};
+    project.AppList.Rect = layout.listNormal;
+    project.AppList.RectMaximized = layout.listMaximized;
+    project.SystemIcons.MiscIconsSize = {layout.miscIcon, layout.miscIcon};
+}
+
 bool CNewSkinProject::FillProjectFile() {
     CSkinProject p;
     if (const CResult<void> loaded = p.LoadProject(m_projectPath); !loaded)
@@ -127,33 +155,9 @@ bool CNewSkinProject::FillProjectFile() {
     p.SkinInfo.Comments = "A new skin: every bitmap is a placeholder to draw over.";
     for (const CSkinField* field : BitmapFields())
         *std::get<std::string*>(p.Element(field->Element).Field(*field)) = field->DefaultFile;
-    p.ToolBar.Rect = L.toolBar;
-    p.ToolBar.RectButtonInfo = L.info;
-    p.ToolBar.RectButtonBeam = L.beam;
-    p.ToolBar.RectButtonDelete = L.erase;
-    p.ToolBar.RectButtonTools = L.tools;
-    p.TitleBar.Rect = L.title;
-    p.ToolBarToggler.Rect = L.toggler;
-    p.ScrollBar.RectNormal = L.scrollNormal;
-    p.ScrollBar.RectMaximized = L.scrollMaximized;
-    p.ScrollBar.ButtonTopHeight = L.arrowTop;
-    p.ScrollBar.ButtonCenterHeight = L.body;
-    p.ScrollBar.ButtonBottomHeight = L.arrowBottom;
-    p.ScrollBar.RectThumb = L.thumb;
-    p.ScrollBar.ThumbTopHeight = L.thumbTop;
-    p.ScrollBar.ThumbCenterHeight = L.thumbCenter;
-    p.ScrollBar.ThumbBottomHeight = L.thumbBottom;
-    p.MaximizeVuzuRuzIcon.Rect = L.maximize;
-    p.DateTime.Rect = L.dateTime;
+    PlaceElements(L, p);
     p.DateTime.TextColor = RgbColor(0, 0, 0);
-    p.Battery.Rect = L.battery;
-    p.Popups.PtTools = L.toolsPopup;
-    p.Popups.PtCategory = L.categoryPopup;
-    p.Popups.MaxSizeCategory = {L.categoryMax.x, L.categoryMax.y};
     p.Popups.CategoryTextColor = RgbColor(0, 0, 0);
-    p.AppList.Rect = L.listNormal;
-    p.AppList.RectMaximized = L.listMaximized;
-    p.SystemIcons.MiscIconsSize = {L.miscIcon, L.miscIcon};
     return m_files.SaveProject(p) || Fail(m_files.LastError());
 }
 

@@ -9,7 +9,9 @@
 namespace vantoro {
 
 class CPlaceholderPainter;
+class CSkinProject;
 struct CSkinField;
+struct CSkinLayout;
 
 // Starts a skin from nothing: writes "<name>.skn" with every section and key, placed
 // for the chosen resolution, and one placeholder bitmap for each bitmap key, into a
@@ -36,6 +38,9 @@ public:
     static std::vector<std::string> FileNames(const std::string& skinName);
     // "<name>.skn", the name spelled as the platform spells file names.
     static std::string ProjectFileName(const std::string& skinName);
+    // Puts every rectangle, point and size of `layout` into the project's elements: where a
+    // skin of that resolution puts them. The sample skins are placed by it too.
+    static void PlaceElements(const CSkinLayout& layout, CSkinProject& project);
 
 private:
     // Every bitmap field, each written to its table's file name.

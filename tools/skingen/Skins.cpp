@@ -18,7 +18,6 @@ namespace skingen {
 namespace {
 
 using Rect = vantoro::CRect;
-using Layout = vantoro::CSkinLayout;
 
 // ---- the elements ---------------------------------------------------------------------
 

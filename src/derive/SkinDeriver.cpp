@@ -81,7 +81,8 @@ std::string CSkinDeriver::VariantName(const std::string& originalName,
 
 CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
                                              const std::filesystem::path& folder,
-                                             const CVariantOptions& options) {
+                                             const CVariantOptions& options,
+                                             std::vector<std::string>* inTheWay) {
     if (options.Resolution != 160 && options.Resolution != 320)
         return Fail("The variant's resolution " + std::to_string(options.Resolution) +
                     " is neither 160 nor 320.");
@@ -122,7 +123,10 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
     std::vector<std::string> names{projectName};
     for (const CVariantBitmaps::CFile& file : bitmaps.Files()) names.push_back(file.Name);
     CNewProjectFiles files("The variant");
-    if (!files.Begin(folder.string(), names)) return Fail(files.LastError());
+    if (!files.Begin(folder.string(), names)) {
+        if (inTheWay) *inTheWay = files.InTheWay();
+        return Fail(files.LastError());
+    }
     const CWriteRule rule(files.Folder());
     for (const std::string& file : names)
         if (const std::string refusal = rule.Refusal(files.PathOf(file)); !refusal.empty()) {

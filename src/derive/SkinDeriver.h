@@ -50,10 +50,11 @@ public:
     // Writes the variant of `project` (its records as they are now, its bitmaps as its
     // folder holds them) as a new project in `folder`, which is made when missing. Nothing
     // that exists is replaced: a folder holding any file the variant would write is refused
-    // with the list of them.
+    // with the list of them, which `inTheWay` (when given) receives too.
     static CResult<CVariantResult> Derive(const CSkinProject& project,
                                           const std::filesystem::path& folder,
-                                          const CVariantOptions& options);
+                                          const CVariantOptions& options,
+                                          std::vector<std::string>* inTheWay = nullptr);
 };
 
 }  // namespace vantoro

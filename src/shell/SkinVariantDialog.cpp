@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "FilesInTheWay.h"
 #include "MessageBox.h"
 #include "SkinProject.h"
 #include "SkinRenderer.h"
@@ -247,9 +248,17 @@ void CSkinVariantDialog::accept() {
     const QString folder = FolderPath(m_pFolder->text(), Beside().path());
     if (folder.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::vector<std::string> inTheWay;
     CResult<CVariantResult> derived =
-        CSkinDeriver::Derive(m_project, QStringToPath(folder), Options());
+        CSkinDeriver::Derive(m_project, QStringToPath(folder), Options(), &inTheWay);
     QApplication::restoreOverrideCursor();
+    const QString headline = QStringLiteral("Unable to save the skin variant.");
+    if (!derived && CFilesInTheWay::Show(this, headline, inTheWay, QStringToPath(folder),
+                                         QStringLiteral("The variant"))) {
+        m_pFolder->setFocus();
+        m_pFolder->selectAll();
+        return;
+    }
     if (!derived) {
         // A refusal may list every file in the way: the box names a few, Details all.
         QStringList reason = PathToQString(derived.Error()).split(u'\n');

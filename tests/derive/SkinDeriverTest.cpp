@@ -106,19 +106,21 @@ QImage Picture(const CSkinProject& project, const std::string& name) {
 
 }  // namespace
 
-// Both samples (which tools/skingen draws) and a new skin of each resolution, to every
-// resolution and depth: each variant passes check without an error and builds.
+// Both samples (which tools/skingen draws) and the new skin of every resolution and depth,
+// to every resolution and depth: each variant passes check without an error and builds.
 TEST(SkinDeriverTest, EveryVariantOfEverySkinChecksCleanAndBuilds) {
     TempFolder temp;
     std::vector<std::string> sources = {kMeadow, kNightfall};
-    for (const int reso : {1, 2}) {
-        CNewSkinProject fresh;
-        fresh.Folder = temp.Path("new" + std::to_string(reso));
-        fresh.SkinName = "Fresh";
-        fresh.Reso = reso;
-        ASSERT_TRUE(fresh.Create()) << fresh.LastError();
-        sources.push_back(fresh.ProjectPath());
-    }
+    for (const int reso : {1, 2})
+        for (const int depth : {1, 2, 4, 8, 16}) {
+            CNewSkinProject fresh;
+            fresh.Folder = temp.Path("new" + std::to_string(reso) + "-" + std::to_string(depth));
+            fresh.SkinName = "Fresh";
+            fresh.Reso = reso;
+            fresh.Depth = depth;
+            ASSERT_TRUE(fresh.Create()) << fresh.LastError();
+            sources.push_back(fresh.ProjectPath());
+        }
     CResourceCompiler brres{QStringLiteral(BRRES_LIBRARY)};
     ASSERT_TRUE(brres.LoadLibraryEntry()) << brres.LastError();
     int n = 0;

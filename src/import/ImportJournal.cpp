@@ -76,11 +76,16 @@ CResult<std::string> CImportJournal::RollForward() const {
     if (!fs::exists(status)) return std::string();
     const std::string cannot = "The import journal '" + m_path + "' ";
     if (!fs::is_regular_file(status)) return Fail(cannot + "is not a regular file; remove it.");
-    std::ifstream in(fs::path(m_path), std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    bool read = false;
+    {
+        // Closed before the journal is removed: Windows removes no file still open.
+        std::ifstream in(fs::path(m_path), std::ios::binary);
+        text << in.rdbuf();
+        read = bool(in);
+    }
     std::vector<CJournalEntry> entries;
-    if (!in || !Decode(text.str(), entries))
+    if (!read || !Decode(text.str(), entries))
         return Fail(cannot + "cannot be read; no file it names was changed. Remove it.");
     const CWriteRule rule(fs::path(m_project).parent_path().string());
     for (const CJournalEntry& entry : entries) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDir>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,6 +47,12 @@ inline Outcome RunProgram(const std::vector<std::string>& args) {
     o.out = process.readAllStandardOutput().toStdString();
     o.err = process.readAllStandardError().toStdString();
     return o;
+}
+
+// A temporary folder as the program names it: Qt writes '/' everywhere, the program the
+// system's own separator.
+inline std::filesystem::path NativeRoot(const QTemporaryDir& dir) {
+    return QDir::toNativeSeparators(dir.path()).toStdString();
 }
 
 }  // namespace vantoro::test

@@ -6,6 +6,7 @@
 #include "DepthMapper.h"
 #include "EdgeScaler.h"
 #include "NewProjectFiles.h"
+#include "PathString.h"
 #include "RuleBook.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
@@ -99,10 +100,10 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
         return Fail(problem);
 
     const int reso = options.Resolution == 160 ? 1 : 2;
-    const std::string projectName = fs::path(project.PathName).filename().string();
+    const std::string projectName = PathString(fs::path(project.PathName).filename());
     std::error_code ec;
     const fs::path target = fs::absolute(folder, ec).lexically_normal();
-    const std::string projectPath = (target / projectName).string();
+    const std::string projectPath = PathString(target / projectName);
 
     CVariantResult result;
     const CEdgeScaler scaler(oldScreen, options.Resolution);
@@ -113,7 +114,7 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
     const CDepthMapper mapper(options.Depth, options.Dither);
     CVariantBitmaps bitmaps(scaler, mapper, reso, cache);
     if (CResult<void> derived =
-            bitmaps.Derive(project, variant, target.string(), projectName, result.Warnings);
+            bitmaps.Derive(project, variant, PathString(target), projectName, result.Warnings);
         !derived)
         return Fail(derived.Error());
 
@@ -122,7 +123,7 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
     std::vector<std::string> names{projectName};
     for (const CVariantBitmaps::CFile& file : bitmaps.Files()) names.push_back(file.Name);
     CNewProjectFiles files;
-    if (!files.Begin(folder.string(), names)) return Fail(files.LastError());
+    if (!files.Begin(PathString(folder), names)) return Fail(files.LastError());
     const CWriteRule rule(files.Folder());
     for (const std::string& file : names)
         if (const std::string refusal = rule.Refusal(files.PathOf(file)); !refusal.empty()) {

@@ -12,6 +12,7 @@
 
 #include "AtomicFileProbe.h"
 #include "BmpReader.h"
+#include "PathString.h"
 #include "ResultAssert.h"
 #include "RuleBook.h"
 #include "RunCli.h"
@@ -187,12 +188,8 @@ TEST(NewSkin, TheNameIsJudgedInTheCodePageTheDatabaseHolds) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const fs::path root = NativeRoot(dir);
-    // As the command line brings them: in the system's code page (UTF-8 but on Windows).
-    auto typed = [](const char* utf8) {
-        return QString::fromUtf8(utf8).toLocal8Bit().toStdString();
-    };
     std::string e16, e32;
-    for (int i = 0; i < 16; ++i) e16 += typed("\xC3\xA9");  // é
+    for (int i = 0; i < 16; ++i) e16 += Typed("\xC3\xA9");  // é
     e32 = e16 + e16;
     std::vector<std::pair<std::string, std::string>> refusals{
         {" ", "ends with a dot or a blank"},
@@ -201,7 +198,7 @@ TEST(NewSkin, TheNameIsJudgedInTheCodePageTheDatabaseHolds) {
         {"CON", "a name Windows keeps for a device"},
         {"nul.skin", "a name Windows keeps for a device"},
         {"COM1", "a name Windows keeps for a device"},
-        {typed("LPT\xC2\xB9"), "a name Windows keeps for a device"},  // LPT¹
+        {Typed("LPT\xC2\xB9"), "a name Windows keeps for a device"},  // LPT¹
         {"tab\there", "control character"},
         {e32, "longer than 31 characters"}};
 #ifndef _WIN32
@@ -221,14 +218,14 @@ TEST(NewSkin, TheNameIsJudgedInTheCodePageTheDatabaseHolds) {
     // Sixteen of them are sixteen bytes there, not the 32 of UTF-8.
     const Outcome made = RunCli({"new", (root / "accents").string(), "--name", e16});
     ASSERT_EQ(made.status, 0) << made.err;
-    const std::string skn = (root / "accents" / (e16 + ".skn")).string();
+    const std::string skn = PathString(root / "accents" / (e16 + ".skn"));
     EXPECT_EQ(made.out, skn + "\n");
     CSkinProject project;
     ASSERT_TRUE(Succeeded(project.LoadProject(skn)));
     EXPECT_EQ(project.SkinInfo.SkinName, std::string(16, '\xE9'));
     const Outcome built = RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn});
     ASSERT_EQ(built.status, 0) << built.err;
-    const std::string database = (root / "accents" / (e16 + ".PDB")).string();
+    const std::string database = PathString(root / "accents" / (e16 + ".PDB"));
     EXPECT_EQ(built.out, database + "\n");
     const Outcome info = RunCli({"info", database});
     EXPECT_NE(info.out.find("name: " + std::string(16, '\xE9') + "\n"), std::string::npos)

@@ -49,6 +49,11 @@ inline Outcome RunProgram(const std::vector<std::string>& args) {
     return o;
 }
 
+// Text as the command line brings it: in the system's code page (UTF-8 but on Windows).
+inline std::string Typed(const char* utf8) {
+    return QString::fromUtf8(utf8).toLocal8Bit().toStdString();
+}
+
 // A temporary folder as the program names it: Qt writes '/' everywhere, the program the
 // system's own separator.
 inline std::filesystem::path NativeRoot(const QTemporaryDir& dir) {

@@ -14,8 +14,8 @@ std::string PathString(const std::filesystem::path& path) {
                                            nullptr, nullptr);
     std::string text(size_t(size > 0 ? size : 0), '\0');
     if (size > 0)
-        ::WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), text.data(), size,
-                              nullptr, nullptr);
+        ::WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), text.data(), size, nullptr,
+                              nullptr);
     return text;
 #else
     return path.string();

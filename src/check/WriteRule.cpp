@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "PathString.h"
 #include "RuleBook.h"
 #include "SkinProject.h"
 
@@ -18,7 +19,7 @@ std::string Lowered(std::string text) {
 }
 
 std::string Normal(const std::string& path) {
-    return fs::path(path).lexically_normal().string();
+    return PathString(fs::path(path).lexically_normal());
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -81,12 +82,12 @@ CWriteRule::CVerdict CWriteRule::Judge(const std::string& path, const std::strin
         }
         if (fs::is_symlink(status))
             return refuse(Reason::Link, "The file " + quoted + " is reached through the link '" +
-                                            current.string() +
+                                            PathString(current) +
                                             "', which may lead outside the folder '" + m_folder +
                                             "'.");
         if (part != last && !fs::is_directory(status))
             return refuse(Reason::NotAFile, "The file " + quoted + " is not in a folder: '" +
-                                                current.string() + "' is no folder.");
+                                                PathString(current) + "' is no folder.");
         if (part == last && !fs::is_regular_file(status))
             return refuse(
                 Reason::NotAFile,
@@ -97,7 +98,7 @@ CWriteRule::CVerdict CWriteRule::Judge(const std::string& path, const std::strin
                       "The name " + quoted + " names the folder itself, not a file.");
     for (const auto& [reserved, what] : m_reserved) {
         if (!itself.empty() && SameFile(reserved, itself)) continue;
-        if (SameFile(current.string(), reserved))
+        if (SameFile(PathString(current), reserved))
             return refuse(Reason::Reserved,
                           "The file " + quoted + " is " + what + " ('" + reserved + "').");
     }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "AtomicFileProbe.h"
+#include "PathString.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -114,8 +115,8 @@ std::string TemporaryNameFor(const fs::path& target) {
     std::string suffix;
     for (size_t i = 0; i < kSuffixLength; ++i) suffix += kHexDigits[random() % 16];
     // Hidden beside the target: the rename stays within one file system.
-    return (target.parent_path() / ("." + target.filename().string() + "." + suffix + ".tmp"))
-        .string();
+    return PathString(target.parent_path() /
+                      ("." + PathString(target.filename()) + "." + suffix + ".tmp"));
 }
 
 // Whether `name` is what TemporaryNameFor gives for a target called `target`.
@@ -151,12 +152,12 @@ bool HeldByAWriter([[maybe_unused]] const fs::path& path) {
 // on a file system without locks.
 void RemoveStaleTemporaries(const fs::path& target) {
     std::error_code ec;
-    const std::string name = target.filename().string();
+    const std::string name = PathString(target.filename());
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const auto now = fs::file_time_type::clock::now();
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path& path = it->path();
-        if (!IsTemporaryNameOf(path.filename().string(), name)) continue;
+        if (!IsTemporaryNameOf(PathString(path.filename()), name)) continue;
         std::error_code entry;
         if (!fs::is_regular_file(fs::symlink_status(path, entry))) continue;
         const fs::file_time_type written = fs::last_write_time(path, entry);
@@ -171,7 +172,7 @@ std::string Followed(const std::string& path) {
     std::error_code ec;
     if (!fs::is_symlink(fs::path(path), ec)) return path;
     const fs::path target = fs::canonical(fs::path(path), ec);
-    return ec ? path : target.string();
+    return ec ? path : PathString(target);
 }
 
 }  // namespace

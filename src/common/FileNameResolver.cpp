@@ -5,6 +5,8 @@
 #include <system_error>
 #include <vector>
 
+#include "PathString.h"
+
 namespace vantoro {
 namespace {
 
@@ -52,7 +54,7 @@ fs::path MatchEntry(const fs::path& dir, const std::string& part) {
     std::vector<std::string> candidates;
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec) break;
-        std::string entry = it->path().filename().string();
+        std::string entry = PathString(it->path().filename());
         if (EqualsIgnoringAsciiCase(entry, part)) candidates.push_back(entry);
     }
     if (candidates.empty()) return exact;
@@ -112,8 +114,8 @@ std::string ResolveFileName(const std::string& folder, const std::string& name) 
             path /= fs::path(part);
         }
     }
-    if (parts.empty()) return start.string();
-    return path.string();
+    if (parts.empty()) return PathString(start);
+    return PathString(path);
 }
 
 }  // namespace vantoro

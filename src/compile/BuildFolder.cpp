@@ -6,6 +6,8 @@
 #include <system_error>
 #include <vector>
 
+#include "PathString.h"
+
 #ifndef _WIN32
 #include <cstdlib>
 #endif
@@ -29,13 +31,13 @@ bool CBuildFolder::Create(std::string* error) {
         return false;
     }
 #ifndef _WIN32
-    std::string pattern = (base / "vantoro-build-XXXXXX").string();
+    std::string pattern = PathString(base / "vantoro-build-XXXXXX");
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     // mkdtemp makes the folder itself, mode 0700, under a name that was free.
     if (!::mkdtemp(name.data())) {
         if (error)
-            *error = base.string() + ": cannot make a folder for the build (" +
+            *error = PathString(base) + ": cannot make a folder for the build (" +
                      std::generic_category().message(errno) + ").";
         return false;
     }
@@ -46,13 +48,13 @@ bool CBuildFolder::Create(std::string* error) {
         const fs::path folder = base / ("vantoro-build-" + std::to_string(random()));
         // false when the name is taken: another build's folder is never used.
         if (fs::create_directory(folder, ec)) {
-            m_path = folder.string() + "\\";
+            m_path = PathString(folder) + "\\";
             return true;
         }
         if (ec) break;
     }
     if (error)
-        *error = base.string() + ": cannot make a folder for the build (" +
+        *error = PathString(base) + ": cannot make a folder for the build (" +
                  (ec ? ec.message() : std::string("every name tried is taken")) + ").";
     return false;
 #endif

@@ -6,6 +6,7 @@
 #include "DepthMapper.h"
 #include "EdgeScaler.h"
 #include "NewProjectFiles.h"
+#include "PathString.h"
 #include "RuleBook.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
@@ -100,10 +101,10 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
         return Fail(problem);
 
     const int reso = options.Resolution == 160 ? 1 : 2;
-    const std::string projectName = fs::path(project.PathName).filename().string();
+    const std::string projectName = PathString(fs::path(project.PathName).filename());
     std::error_code ec;
     const fs::path target = fs::absolute(folder, ec).lexically_normal();
-    const std::string projectPath = (target / projectName).string();
+    const std::string projectPath = PathString(target / projectName);
 
     CVariantResult result;
     const CEdgeScaler scaler(oldScreen, options.Resolution);
@@ -114,7 +115,7 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
     const CDepthMapper mapper(options.Depth, options.Dither);
     CVariantBitmaps bitmaps(scaler, mapper, reso, cache);
     if (CResult<void> derived =
-            bitmaps.Derive(project, variant, target.string(), projectName, result.Warnings);
+            bitmaps.Derive(project, variant, PathString(target), projectName, result.Warnings);
         !derived)
         return Fail(derived.Error());
 
@@ -123,7 +124,7 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
     std::vector<std::string> names{projectName};
     for (const CVariantBitmaps::CFile& file : bitmaps.Files()) names.push_back(file.Name);
     CNewProjectFiles files("The variant");
-    if (!files.Begin(folder.string(), names)) {
+    if (!files.Begin(PathString(folder), names)) {
         if (inTheWay) *inTheWay = files.InTheWay();
         return Fail(files.LastError());
     }

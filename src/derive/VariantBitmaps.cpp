@@ -9,6 +9,7 @@
 #include "BitmapCache.h"
 #include "BitmapResampler.h"
 #include "FileNameResolver.h"
+#include "PathString.h"
 #include "RuleBook.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
@@ -72,7 +73,7 @@ CVariantBitmaps::CSize2 CVariantBitmaps::Target(const CSkinField& field,
 
 std::string CVariantBitmaps::FreeName(const std::string& name) const {
     const fs::path path(name);
-    const std::string stem = path.stem().string(), extension = path.extension().string();
+    const std::string stem = PathString(path.stem()), extension = PathString(path.extension());
     std::string candidate = name;
     for (int n = 2; std::find(m_taken.begin(), m_taken.end(), Folded(candidate)) != m_taken.end();
          ++n)
@@ -93,7 +94,7 @@ CResult<void> CVariantBitmaps::Derive(const CSkinProject& original, CSkinProject
         const std::string path = ResolveFileName(original.Folder, name);
         std::error_code ec;
         const fs::path canonical = fs::weakly_canonical(fs::path(path), ec);
-        const std::string key = ec ? path : canonical.string();
+        const std::string key = ec ? path : PathString(canonical);
         std::string& value = *std::get<std::string*>(variant.Element(field.Element).Field(field));
 
         if (const auto known = sources.find(key); known != sources.end()) {
@@ -109,7 +110,7 @@ CResult<void> CVariantBitmaps::Derive(const CSkinProject& original, CSkinProject
                         " and derived once, as that field asks for it; this field asks for " +
                         (field.Mask ? "a mask of " : "a bitmap of ") +
                         SizeText(wanted.Width, wanted.Height) + ".",
-                    (fs::path(folder) / source.NewName).string()));
+                    PathString(fs::path(folder) / source.NewName)));
             continue;
         }
 
@@ -140,7 +141,7 @@ CResult<void> CVariantBitmaps::Derive(const CSkinProject& original, CSkinProject
         source.NewName = FreeName(LastPart(name));
         m_taken.push_back(Folded(source.NewName));
         value = source.NewName;
-        const std::string newPath = (fs::path(folder) / source.NewName).string();
+        const std::string newPath = PathString(fs::path(folder) / source.NewName);
 
         std::vector<uint8_t> bytes;
         if (field.Mask) {

@@ -14,6 +14,7 @@
 #include "FieldEditCommand.h"
 #include "FileNameResolver.h"
 #include "FileSetWriter.h"
+#include "PathString.h"
 #include "ProfileStore.h"
 #include "ProjectPath.h"
 #include "PropertyItemManager.h"
@@ -410,21 +411,22 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
                 *std::get<std::string*>(m_Project.Element(field.Element).Field(field));
             if (name.empty()) continue;
             const fs::path file = fs::path(ResolveFileName(oldFolder, name)).lexically_normal();
-            if (inOld.Judge(file.string()).Why == CWriteRule::Reason::Outside) {
+            if (inOld.Judge(PathString(file)).Why == CWriteRule::Reason::Outside) {
                 // Not the project's own: the new project names the same file from its folder.
                 const fs::path relative = file.lexically_relative(fs::path(newFolder));
-                names.emplace_back(&name, relative.empty() ? file.string() : relative.string());
-                outside << QDir::toNativeSeparators(PathToQString(file.string()));
+                names.emplace_back(&name,
+                                   relative.empty() ? PathString(file) : PathString(relative));
+                outside << QDir::toNativeSeparators(PathToQString(PathString(file)));
                 continue;
             }
             const fs::path relative = file.lexically_relative(fs::path(oldFolder));
-            const std::string copy = (fs::path(newFolder) / relative).string();
+            const std::string copy = PathString(fs::path(newFolder) / relative);
             // A plain name reads the same in the new folder; others lead there the short way.
             if (fs::path(name).is_absolute() || name.find("..") != std::string::npos)
-                names.emplace_back(&name, relative.string());
+                names.emplace_back(&name, PathString(relative));
             if (!copied.insert(copy).second) continue;
             CFileState source;
-            if (!CFileSetWriter::Read(file.string(), source, &why)) {
+            if (!CFileSetWriter::Read(PathString(file), source, &why)) {
                 restore();
                 return fail(ToQString(why));
             }
@@ -440,7 +442,7 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
             }
             if (there.Exists && there.Bytes == source.Bytes) continue;
             if (there.Exists)
-                replaced << QDir::toNativeSeparators(PathToQString(relative.string()));
+                replaced << QDir::toNativeSeparators(PathToQString(PathString(relative)));
             copies.push_back({copy, true, std::move(source.Bytes)});
         }
         if (!replaced.isEmpty() && !(mayReplace && mayReplace(replaced))) {

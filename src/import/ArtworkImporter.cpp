@@ -13,6 +13,7 @@
 #include "FileNameResolver.h"
 #include "FileSetWriter.h"
 #include "ImageFileReader.h"
+#include "PathString.h"
 #include "RuleBook.h"
 #include "SkinBitmapEncoder.h"
 #include "SkinProject.h"
@@ -48,7 +49,7 @@ bool HoldsNewBytes(const CArtworkImport& import) {
 // Paths compared as Windows compares them, and as ResolveFileName matches names: without
 // regard to ASCII letter case.
 std::string PathKey(const std::string& path) {
-    std::string key = fs::path(path).lexically_normal().string();
+    std::string key = PathString(fs::path(path).lexically_normal());
     for (char& c : key)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return key;

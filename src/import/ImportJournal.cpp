@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "AtomicFile.h"
+#include "PathString.h"
 #include "WriteRule.h"
 
 namespace vantoro {
@@ -48,7 +49,7 @@ bool Decode(const std::string& text, std::vector<CJournalEntry>& entries) {
 // A staged file is the hidden temporary file of its own target, in the target's folder.
 bool IsStagedFileOf(const std::string& staged, const std::string& target) {
     const fs::path s(staged), t(target);
-    const std::string name = s.filename().string(), head = "." + t.filename().string() + ".";
+    const std::string name = PathString(s.filename()), head = "." + PathString(t.filename()) + ".";
     return s.parent_path() == t.parent_path() && name.size() > head.size() + 4 &&
            name.compare(0, head.size(), head) == 0 && name.compare(name.size() - 4, 4, ".tmp") == 0;
 }
@@ -57,7 +58,7 @@ bool IsStagedFileOf(const std::string& staged, const std::string& target) {
 
 CImportJournal::CImportJournal(const std::string& projectPath) : m_project(projectPath) {
     const fs::path project(projectPath);
-    m_path = (project.parent_path() / ("." + project.filename().string() + ".import")).string();
+    m_path = PathString(project.parent_path() / ("." + PathString(project.filename()) + ".import"));
 }
 
 CResult<void> CImportJournal::Record(const std::vector<CJournalEntry>& entries) const {
@@ -76,13 +77,18 @@ CResult<std::string> CImportJournal::RollForward() const {
     if (!fs::exists(status)) return std::string();
     const std::string cannot = "The import journal '" + m_path + "' ";
     if (!fs::is_regular_file(status)) return Fail(cannot + "is not a regular file; remove it.");
-    std::ifstream in(fs::path(m_path), std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    bool read = false;
+    {
+        // Closed before the journal is removed: Windows removes no file still open.
+        std::ifstream in(fs::path(m_path), std::ios::binary);
+        text << in.rdbuf();
+        read = bool(in);
+    }
     std::vector<CJournalEntry> entries;
-    if (!in || !Decode(text.str(), entries))
+    if (!read || !Decode(text.str(), entries))
         return Fail(cannot + "cannot be read; no file it names was changed. Remove it.");
-    const CWriteRule rule(fs::path(m_project).parent_path().string());
+    const CWriteRule rule(PathString(fs::path(m_project).parent_path()));
     for (const CJournalEntry& entry : entries) {
         const std::string refusal = rule.Refusal(entry.Target);
         if (!refusal.empty() ||

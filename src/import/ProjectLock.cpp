@@ -5,6 +5,8 @@
 #include <system_error>
 #include <thread>
 
+#include "PathString.h"
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -23,7 +25,7 @@ std::chrono::milliseconds CProjectLock::Patience{std::chrono::seconds(30)};
 
 CProjectLock::CProjectLock(const std::string& projectPath) : m_project(projectPath) {
     const std::filesystem::path project(projectPath);
-    m_path = (project.parent_path() / ("." + project.filename().string() + ".lock")).string();
+    m_path = PathString(project.parent_path() / ("." + PathString(project.filename()) + ".lock"));
 }
 
 CProjectLock::~CProjectLock() {

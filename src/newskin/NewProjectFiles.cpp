@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "AtomicFile.h"
+#include "PathString.h"
 #include "SkinProject.h"
 
 namespace vantoro {
@@ -19,7 +20,7 @@ bool CNewProjectFiles::Fail(const std::string& message) {
 }
 
 std::string CNewProjectFiles::PathOf(const std::string& name) const {
-    return (fs::path(m_folder) / name).string();
+    return PathString(fs::path(m_folder) / name);
 }
 
 bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::string>& names) {
@@ -34,7 +35,7 @@ bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::s
     if (ec) return Fail("The folder '" + folder + "' cannot be used: " + ec.message() + ".");
     // "Skins/" names the folder itself, never what a link of that name leads to.
     if (!target.has_filename() && target.has_relative_path()) target = target.parent_path();
-    const std::string absolute = target.string();
+    const std::string absolute = PathString(target);
     auto unusable = [&](const std::string& why) {
         return Fail("The folder '" + absolute + "' cannot be used: " + why + ".");
     };
@@ -46,7 +47,7 @@ bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::s
         const fs::file_status status = fs::symlink_status(p, look);
         if (fs::exists(status)) break;
         if (status.type() != fs::file_type::not_found) return unusable(look.message());
-        missing.push_back(p.string());
+        missing.push_back(PathString(p));
         if (p == p.parent_path()) break;
     }
     if (missing.empty()) {
@@ -57,7 +58,7 @@ bool CNewProjectFiles::Begin(const std::string& folder, const std::vector<std::s
         if (!fs::exists(status)) {
             std::error_code read;
             const fs::path to = fs::read_symlink(target, read);
-            return unusable("it is a link to '" + (read ? std::string("?") : to.string()) +
+            return unusable("it is a link to '" + (read ? std::string("?") : PathString(to)) +
                             "', which is not there");
         }
         if (!fs::is_directory(status)) return Fail("'" + absolute + "' is not a folder.");

@@ -27,6 +27,7 @@
 #include "MainFrame.h"
 #include "MessageBox.h"
 #include "NewProjectDlg.h"
+#include "PathString.h"
 #include "SkinRenderer.h"
 #include "SkinVariantDialog.h"
 #include "StringTable.h"
@@ -305,7 +306,7 @@ void CFrameCommands::OnSaveSkinVariant() {
     // Opening takes the road of File > Open, which asks about unsaved changes first.
     if (CMessageBox::Ask(&m_frame, message.Text(), {QStringLiteral("Yes"), QStringLiteral("No")}, 0,
                          message.Details()) == 0)
-        emit m_frame.NewProjectCreated(PathToQString(dialog.Result().ProjectPath.string()));
+        emit m_frame.NewProjectCreated(PathToQString(PathString(dialog.Result().ProjectPath)));
 }
 
 void CFrameCommands::OnFilePrint() {

@@ -17,6 +17,7 @@
 
 #include "FilesInTheWay.h"
 #include "MessageBox.h"
+#include "PathString.h"
 #include "SkinProject.h"
 #include "SkinRenderer.h"
 #include "TextCodec.h"
@@ -224,7 +225,7 @@ void CSkinVariantDialog::UpdatePreview() {
     if (!derived) {
         note = QStringLiteral("No preview: ") + PathToQString(derived.Error());
     } else if (CResult<std::unique_ptr<CSkinProject>> variant =
-                   CSkinProject::Read(derived->ProjectPath.string());
+                   CSkinProject::Read(PathString(derived->ProjectPath));
                !variant) {
         note = QStringLiteral("No preview: ") + PathToQString(variant.Error());
     } else {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "PathString.h"
 #include "SkinDeriver.h"
 #include "TextCodec.h"
 
@@ -18,7 +19,7 @@ CVariantMessage::CVariantMessage(const CVariantResult& result) {
         lines.append(where + QStringLiteral(": ") + PathToQString(warning.Text));
     }
     const QString folder = QDir::toNativeSeparators(
-        QFileInfo(PathToQString(result.ProjectPath.string())).absolutePath());
+        QFileInfo(PathToQString(PathString(result.ProjectPath))).absolutePath());
     m_text = QStringLiteral("The skin variant was saved in\n%1").arg(folder);
     const QString heading = QStringLiteral("Not carried over exactly:");
     if (lines.size() > kListedInText) {

@@ -166,7 +166,7 @@ TEST(CommandLine, AProjectThatCannotBeLoadedFailsEveryCommand) {
     // Any other file is refused rather than read as a skin whose every value is "1".
     std::string noise;
     for (int i = 0; i < 300; ++i) noise.push_back(char((i * 89 + 5) % 256));
-    const std::string other = dir.filePath("noise.skn").toStdString();
+    const std::string other = (NativeRoot(dir) / "noise.skn").string();
     WriteText(other, noise);
     for (const char* command : {"build", "script", "check"}) {
         const Outcome o = RunCli({"--compiler-library", STANDIN_LIBRARY, command, other});
@@ -341,7 +341,8 @@ TEST(CommandLine, BuildWritesTheDatabaseAndReportsFailures) {
     // A library given, even beside the program or by a bare name, is the giver's: the
     // message names where it was looked for (a bare name in the current folder) and does
     // not send anyone to reinstall.
-    const fs::path program = fs::path(VANTORO_CLI).parent_path();
+    // Absolute as the program tells it (on Windows: with its drive).
+    const fs::path program = fs::absolute(fs::path(VANTORO_CLI)).parent_path();
     o = RunProgram(
         {"--compiler-library", (program / "libNotBRRes.so").string(), "build", files.skn});
     EXPECT_EQ(o.status, 1);

@@ -36,8 +36,9 @@ TEST(DeriveCommandTest, WritesTheVariantListsWarningsAndRefusesToReplace) {
     EXPECT_EQ(wrong.status, 2);
     EXPECT_NE(wrong.err.find("--reso is 160 or 320, not '240'"), std::string::npos) << wrong.err;
 
-    const Outcome derived = RunCli({"derive", kNightfall, folder, "--reso", "160", "--depth", "8",
-                                    "--dither", "ordered", "--name", "Nuit d'\xC3\xA9t\xC3\xA9"});
+    const Outcome derived =
+        RunCli({"derive", kNightfall, folder, "--reso", "160", "--depth", "8", "--dither",
+                "ordered", "--name", Typed("Nuit d'\xC3\xA9t\xC3\xA9")});
     ASSERT_EQ(derived.status, 0) << derived.err;
     EXPECT_EQ(derived.out, temp.Path("small/Nightfall.skn") + "\n");
     // 64k colours to 256: the merged colours of each picture, named as check names fields.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDir>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,6 +47,17 @@ inline Outcome RunProgram(const std::vector<std::string>& args) {
     o.out = process.readAllStandardOutput().toStdString();
     o.err = process.readAllStandardError().toStdString();
     return o;
+}
+
+// Text as the command line brings it: in the system's code page (UTF-8 but on Windows).
+inline std::string Typed(const char* utf8) {
+    return QString::fromUtf8(utf8).toLocal8Bit().toStdString();
+}
+
+// A temporary folder as the program names it: Qt writes '/' everywhere, the program the
+// system's own separator.
+inline std::filesystem::path NativeRoot(const QTemporaryDir& dir) {
+    return QDir::toNativeSeparators(dir.path()).toStdString();
 }
 
 }  // namespace vantoro::test

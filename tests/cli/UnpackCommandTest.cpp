@@ -99,7 +99,7 @@ void RoundTrip(const std::string& skn, const std::string& folder) {
 TEST(Unpack, SamplesAndEveryNewSkinBuildBackToTheSameDatabase) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const fs::path root = dir.path().toStdString();
+    const fs::path root = NativeRoot(dir);
     for (const char* sample : {"Meadow", "Nightfall"}) {
         fs::copy(fs::path(VANTORO_EXAMPLES_DIR) / sample, root / sample);
         RoundTrip((root / sample / (std::string(sample) + ".skn")).string(),
@@ -120,7 +120,7 @@ TEST(Unpack, SamplesAndEveryNewSkinBuildBackToTheSameDatabase) {
 TEST(Unpack, RefusesWhatIsNotASkinAndWritesNothing) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const fs::path root = dir.path().toStdString();
+    const fs::path root = NativeRoot(dir);
     fs::copy(fs::path(VANTORO_EXAMPLES_DIR) / "Meadow", root / "Meadow");
     const std::string database = Build((root / "Meadow" / "Meadow.skn").string());
     const Bytes skin = ReadFile(database);
@@ -214,7 +214,7 @@ TEST(Unpack, RefusesWhatIsNotASkinAndWritesNothing) {
 TEST(Unpack, NotesTextsAProjectFileCannotKeep) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const fs::path root = dir.path().toStdString();
+    const fs::path root = NativeRoot(dir);
     fs::copy(fs::path(VANTORO_EXAMPLES_DIR) / "Meadow", root / "Meadow");
     Bytes skin = ReadFile(Build((root / "Meadow" / "Meadow.skn").string()));
     const size_t comments = DataOf(skin, "tSTR", 3003);

@@ -113,7 +113,10 @@ TEST_F(BuildFixture, CallsTheLibraryInTheProjectFolderWithEverythingInPlace) {
     EXPECT_EQ(scratch.lexically_relative(dir.Folder()).string().substr(0, 2), "..") << scratch;
     EXPECT_FALSE(fs::exists(scratch)) << scratch;
     ASSERT_EQ(Values(call, "cwd").size(), 1u);
-    EXPECT_TRUE(fs::equivalent(Values(call, "cwd")[0], dir.Folder()));
+    // The folder without its last separator, which std::filesystem on Windows takes for
+    // another name.
+    EXPECT_TRUE(fs::equivalent(Values(call, "cwd")[0], fs::path(dir.Folder()).parent_path()))
+        << Values(call, "cwd")[0] << " " << dir.Folder();
     EXPECT_EQ(Values(call, "exists"),
               (std::vector<std::string>{"_script.txt 1", "__bkg1.bmp 1", "__bkg2.bmp 1",
                                         "__bkg3.bmp 1", "__bkg4.bmp 1"}));
@@ -296,11 +299,13 @@ TEST_F(BuildFixture, BitmapProblemsNameTheElementAndPropertyOnceAndNeverTheScrip
     ASSERT_FALSE(result.Success);
     const std::string title = dir.Folder() + "title.bmp";
     const std::string scroll = dir.Folder() + "scroll.bmp";
+    // Told with the system's own separator.
+    const std::string gone = dir.Folder() + (fs::path("sub") / "gone.bmp").string();
     EXPECT_EQ(result.Message(),
               "Unable to build the skin.\n\n"
               "Tool Bar, Button Image File: the file '" +
-                  dir.Folder() +
-                  "sub/gone.bmp' is missing.\n"
+                  gone +
+                  "' is missing.\n"
                   "Title Bar, Bitmap; Battery Indicator, Bitmap File: the file '" +
                   title +
                   "' is missing.\n"

@@ -157,7 +157,12 @@ TEST(SkinProjectLoad, SamePathIsNotReadAgainButAnotherSpellingIs) {
     upper.replace(upper.size() - 8, 4, "SAME");
     const CResult<void> other = project.LoadProject(upper);
     EXPECT_FALSE(other);
-    EXPECT_NE(other.Error().find("file not found"), std::string::npos);
+#ifdef _WIN32
+    // Windows' file names ignore case: it is the open project once more.
+    EXPECT_EQ(other.Error(), upper + ": this project is already open");
+#else
+    EXPECT_NE(other.Error().find("file not found"), std::string::npos) << other.Error();
+#endif
 }
 
 TEST(SkinProjectLoad, RelativePathsBecomeAbsoluteAndFailuresNameTheFile) {

@@ -165,7 +165,7 @@ TEST_F(SkinVariantTest, SuggestsPreviewsRefusesWritesAndOpensTheVariant) {
         << m_asked[0].toStdString();
     EXPECT_TRUE(m_asked[0].endsWith(QStringLiteral("\n\nOpen the variant now?")));
     // "No": the window keeps the project, unsaved rename and all.
-    EXPECT_EQ(PathToQString(frame->Project().PathName), blue);
+    EXPECT_EQ(PathToQString(frame->Project().PathName), QDir::toNativeSeparators(blue));
     EXPECT_EQ(frame->Project().SkinInfo.SkinName, "Sky");
     const QStringList written = QDir(mine).entryList({QStringLiteral("*.skn")});
     ASSERT_EQ(written.size(), 1);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "PathString.h"
 #include "ProjectOpener.h"
 #include "SkinDeriver.h"
 #include "SkinNameArgument.h"
@@ -32,7 +33,7 @@ int CDeriveCommand::Run(const CCliArguments& arguments, std::ostream& out, std::
         err << CCliVerbs::kProgram << ": " << result.Error() << "\n";
         return kExitFailure;
     }
-    out << result->ProjectPath.string() << "\n";
+    out << PathString(result->ProjectPath) << "\n";
     for (const CVariantWarning& warning : result->Warnings) {
         CSkinProblem problem;
         problem.Level = CSkinProblem::Severity::Warning;

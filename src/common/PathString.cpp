@@ -1,0 +1,25 @@
+#include "PathString.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace vantoro {
+
+std::string PathString(const std::filesystem::path& path) {
+#ifdef _WIN32
+    const std::wstring& wide = path.native();
+    if (wide.empty()) return {};
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string text(size_t(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        ::WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), text.data(), size, nullptr,
+                              nullptr);
+    return text;
+#else
+    return path.string();
+#endif
+}
+
+}  // namespace vantoro

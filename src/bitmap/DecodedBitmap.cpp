@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdlib>
+#include <new>
 #include <vector>
 
 namespace vantoro {
@@ -9,27 +11,33 @@ namespace {
 
 // Distinct colours of the picture, counted up to `limit` + 1.
 int CountColors(const CDIBSectionLite& dib, int limit) {
-    // An open-addressed set twice the limit's size: a few kilobytes for the depths that
-    // need counting, where a bit for every 24-bit colour would be two megabytes to clear.
-    const size_t size = std::bit_ceil(size_t(limit + 1) * 2);
-    constexpr uint32_t kEmpty = 0xFFFFFFFF;  // no 24-bit colour
-    std::vector<uint32_t> seen(size, kEmpty);
+    const int width = std::max(dib.GetWidth(), 0), height = std::max(dib.GetHeight(), 0);
+    // No picture holds more colours than it has pixels. An open-addressed set at most two
+    // thirds full: a few kilobytes for the depths that need counting, where a bit for every 24-bit
+    // colour would be two megabytes.
+    const size_t most = std::min(size_t(limit) + 1, size_t(width) * size_t(height));
+    const size_t size = std::bit_ceil(std::max<size_t>(most + most / 2, 2));
+    // A slot holds its colour with a bit above the 24 of the colour set, so zero is empty and
+    // the set comes from calloc: a large one as fresh zero pages, never written twice.
+    constexpr uint32_t kHeld = 0x1000000;
+    const std::unique_ptr<uint32_t, decltype(&std::free)> seen(
+        static_cast<uint32_t*>(std::calloc(size, sizeof(uint32_t))), &std::free);
+    if (!seen) throw std::bad_alloc();
     // Fibonacci hashing: the product's top bits mix every channel of the colour.
     const int shift = 32 - std::countr_zero(size);
     int count = 0;
-    uint32_t previous = kEmpty;
-    const int width = dib.GetWidth();
-    std::vector<uint32_t> line(size_t(std::max(width, 0)));
-    for (int y = 0; y < dib.GetHeight(); ++y) {
+    uint32_t previous = 0;  // no held colour
+    std::vector<uint32_t> line(static_cast<size_t>(width));
+    for (int y = 0; y < height; ++y) {
         dib.ColourRow(y, line.data());
         for (int x = 0; x < width; ++x) {
-            const uint32_t c = line[x] & 0xFFFFFF;
+            const uint32_t c = (line[x] & 0xFFFFFF) | kHeld;
             if (c == previous) continue;  // runs of one colour are the common case
             previous = c;
             size_t slot = uint32_t(c * 2654435761u) >> shift;
-            while (seen[slot] != kEmpty && seen[slot] != c) slot = (slot + 1) & (size - 1);
-            if (seen[slot] == c) continue;
-            seen[slot] = c;
+            while (seen.get()[slot] != 0 && seen.get()[slot] != c) slot = (slot + 1) & (size - 1);
+            if (seen.get()[slot] == c) continue;
+            seen.get()[slot] = c;
             if (++count > limit) return count;
         }
     }

@@ -202,6 +202,20 @@ TEST(RuleBook, BitmapFilesAreHeldToWhatTheCompilerTakesAndTheLauncherShows) {
                               [](int x, int y) { return uint32_t(y * 16 + x); });
                     }),
               S::Warning);
+    // A 16-bit skin shows 65536: every colour of a picture counts, wherever its bits lie.
+    p.project.SkinInfo.Depth = 16;
+    auto tooColourful = [&](int rows) {
+        write("misc.bmp", 256, 257, 24, [rows](int x, int y) {
+            return (uint32_t((y % rows) * 256 + x) * 2654435761u) & 0xFFFFFF;
+        });
+        for (const CSkinProblem& problem : CRuleBook().Check(p.project))
+            if (problem.Message.find("more than 65536 colours") != std::string::npos) return true;
+        return false;
+    };
+    EXPECT_FALSE(tooColourful(256));
+    EXPECT_TRUE(tooColourful(257));
+    p.project.SkinInfo.Depth = 8;
+    write("misc.bmp", 16, 16, 8);
     // A mask is 1-bit, as large as its bitmap and the rectangle both are drawn in.
     const CRect title = p.project.TitleBar.Rect;
     const int w = title.right - title.left, h = title.bottom - title.top;

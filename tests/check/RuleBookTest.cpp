@@ -292,6 +292,8 @@ TEST(RuleBook, ANameTheProjectWritesStaysInsideItsFolderAndOffItsOwnFiles) {
     fs::create_symlink(victim, folder + "linked.bmp");
     fs::create_directory_symlink(outside.Folder(), folder + "away");
     ::mkfifo((folder + "pipe.bmp").c_str(), 0600);
+    // Another name of the project file on the same disk is the project file.
+    fs::create_hard_link(p.project.PathName, folder + "hard.bmp");
 
     const std::pair<std::string, Reason> cases[] = {
         {"title.bmp", Reason::None},
@@ -299,6 +301,7 @@ TEST(RuleBook, ANameTheProjectWritesStaysInsideItsFolderAndOffItsOwnFiles) {
         {"sub\\..\\title.bmp", Reason::None},
         {otherSpelling, Reason::Reserved},
         {"test.pdb", Reason::Reserved},
+        {"hard.bmp", Reason::Reserved},
         {"_SCRIPT.TXT", Reason::Reserved},
         {"__bkg3.bmp", Reason::Reserved},
         {"../victim.bmp", Reason::Outside},

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 namespace vantoro {
@@ -17,12 +15,9 @@ int CountColors(const CDIBSectionLite& dib, int limit) {
     // colour would be two megabytes.
     const size_t most = std::min(size_t(limit) + 1, size_t(width) * size_t(height));
     const size_t size = std::bit_ceil(std::max<size_t>(most + most / 2, 2));
-    // A slot holds its colour with a bit above the 24 of the colour set, so zero is empty and
-    // the set comes from calloc: a large one as fresh zero pages, never written twice.
+    // A slot holds its colour with a bit above the 24 of the colour set, so zero is empty.
     constexpr uint32_t kHeld = 0x1000000;
-    const std::unique_ptr<uint32_t, decltype(&std::free)> seen(
-        static_cast<uint32_t*>(std::calloc(size, sizeof(uint32_t))), &std::free);
-    if (!seen) throw std::bad_alloc();
+    std::vector<uint32_t> seen(size, 0);
     // Fibonacci hashing: the product's top bits mix every channel of the colour.
     const int shift = 32 - std::countr_zero(size);
     int count = 0;
@@ -35,9 +30,9 @@ int CountColors(const CDIBSectionLite& dib, int limit) {
             if (c == previous) continue;  // runs of one colour are the common case
             previous = c;
             size_t slot = uint32_t(c * 2654435761u) >> shift;
-            while (seen.get()[slot] != 0 && seen.get()[slot] != c) slot = (slot + 1) & (size - 1);
-            if (seen.get()[slot] == c) continue;
-            seen.get()[slot] = c;
+            while (seen[slot] != 0 && seen[slot] != c) slot = (slot + 1) & (size - 1);
+            if (seen[slot] == c) continue;
+            seen[slot] = c;
             if (++count > limit) return count;
         }
     }

@@ -88,6 +88,8 @@ int CCommandLine::Build(const std::string& path, bool keepIntermediateFiles, std
     compiler.LoadLibraryEntry();  // when it fails, the build says why
     CBuildRunner runner(compiler, m_bitmaps);
     runner.KeepIntermediateFiles(keepIntermediateFiles);
+    // The program ends after this build: a library loaded again would only be unloaded.
+    runner.ReloadLibraryAfterBuild(false);
     const CBuildResult result = runner.Run(project);
     if (!result.Success) {
         err << result.Message() << "\n";

@@ -149,10 +149,10 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project,
     for (size_t at; (at = result.LibraryOutput.find(scratch.Path())) != std::string::npos;)
         result.LibraryOutput.erase(at, scratch.Path().size());
     const std::string compileError = m_compiler.LastError();
-    // Every build leaves a freshly loaded library behind, so the next one starts from
-    // the library's initial state.
+    // Every build leaves a freshly loaded library behind (unless told it is the last), so
+    // the next one starts from the library's initial state.
     m_compiler.UnloadLibrary();
-    m_compiler.LoadLibraryEntry();
+    if (m_reloadLibrary) m_compiler.LoadLibraryEntry();
 
     if (!compiled) {
         problems.AddCompilerOutput(result.LibraryOutput, origins, project.Folder);

@@ -148,7 +148,8 @@ bool CDIBSectionLite::Load(const std::string& path) {
             std::memcpy(pixels.data() + (h.biHeight - 1 - y) * stride, rows.Row(y), size_t(count));
     }
     h.biSizeImage = uint32_t(file.topDown ? full : kept);
-    if (!CreateFromHeader(h, table, pixels.data())) {
+    // Handed over whole: a large picture is not copied a second time.
+    if (!Create(h, table, nullptr, std::move(pixels))) {
         m_strLastError = "The bitmap file '" + path + "' cannot be held: " + m_strLastError;
         return false;
     }
@@ -272,6 +273,11 @@ void CDIBSectionLite::Clear() {
 
 bool CDIBSectionLite::CreateFromHeader(const BITMAPINFOHEADER& header, const RGBQUAD* colors,
                                        const uint8_t* pixels) {
+    return Create(header, colors, pixels, {});
+}
+
+bool CDIBSectionLite::Create(const BITMAPINFOHEADER& header, const RGBQUAD* colors,
+                             const uint8_t* pixels, std::vector<uint8_t>&& bits) {
     const BITMAPINFOHEADER h = header;  // `header` may live inside this object
     RGBQUAD table[kMaxColorEntries] = {};
     const int n = ColorTableSize(h.biBitCount, h.biCompression, h.biClrUsed);
@@ -291,10 +297,16 @@ bool CDIBSectionLite::CreateFromHeader(const BITMAPINFOHEADER& header, const RGB
     m_Header.biSize = BmpWriter::kInfoHeaderSize;
     m_nEntries = n;
     std::memcpy(m_ColorTable, table, sizeof table);
-    m_Bits.assign(size_t(full), 0);
     if (m_Header.biSizeImage == 0 || m_Header.biSizeImage > uint64_t(full))
         m_Header.biSizeImage = uint32_t(full);
-    if (pixels) std::memcpy(m_Bits.data(), pixels, m_Header.biSizeImage);
+    if (bits.size() == size_t(full)) {
+        m_Bits = std::move(bits);
+    } else if (pixels) {
+        m_Bits.assign(pixels, pixels + m_Header.biSizeImage);
+        m_Bits.resize(size_t(full), 0);
+    } else {
+        m_Bits.assign(size_t(full), 0);
+    }
     CreatePaletteFromColorTable();
     return true;
 }

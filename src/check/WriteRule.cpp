@@ -31,8 +31,10 @@ std::string Normal(const std::string& path) {
 // many names it is compared with.
 class CComparedName {
 public:
-    explicit CComparedName(const std::string& path)
-        : m_path(path), m_lowered(Lowered(Normal(path))) {}
+    explicit CComparedName(const std::string& path) : CComparedName(path, Lowered(Normal(path))) {}
+    // With the name's comparable form made already.
+    CComparedName(const std::string& path, std::string lowered)
+        : m_path(path), m_lowered(std::move(lowered)) {}
 
     // The same file: by name without regard to letter case, or as one file on disk.
     bool SameFileAs(const CComparedName& other) const {
@@ -81,7 +83,7 @@ CWriteRule CWriteRule::ForProject(const CSkinProject& project) {
 }
 
 void CWriteRule::Reserve(const std::string& path, const std::string& what) {
-    if (!path.empty()) m_reserved.emplace_back(path, what);
+    if (!path.empty()) m_reserved.push_back({path, what, Lowered(Normal(path))});
 }
 
 CWriteRule::CVerdict CWriteRule::Judge(const std::string& path, const std::string& itself) const {
@@ -134,8 +136,8 @@ CWriteRule::CVerdict CWriteRule::Judge(const std::string& path, const std::strin
     const CComparedName target(current.string());
     const std::optional<CComparedName> self =
         itself.empty() ? std::nullopt : std::optional<CComparedName>(std::in_place, itself);
-    for (const auto& [reserved, what] : m_reserved) {
-        const CComparedName kept(reserved);
+    for (const auto& [reserved, what, lowered] : m_reserved) {
+        const CComparedName kept(reserved, lowered);
         if (self && kept.SameFileAs(*self)) continue;
         if (target.SameFileAs(kept))
             return refuse(Reason::Reserved,

@@ -312,7 +312,25 @@ bool CAtomicFile::Flush() {
 
 void CAtomicFile::Append(const void* data, size_t size) {
     if (Failed() || m_done) return;
-    m_pending.append(static_cast<const char*>(data), size);
+    const char* bytes = static_cast<const char*>(data);
+    // Whole pieces of a large block go to the descriptor from where they are, not through
+    // a copy; a device or a pipe keeps everything until Commit.
+    if (!m_inPlace && m_pending.empty() && size >= kPiece) {
+        const size_t whole = size - size % kPiece;
+        for (size_t done = 0; done < whole; done += kPiece) {
+            int error = CAtomicFileProbe::At(Stage::Write, m_target);
+            if (!error) error = WriteAll(m_fd, bytes + done, kPiece);
+            if (error) {
+                Keep("cannot write the new content", Reason(error));
+                return;
+            }
+            m_flushed += kPiece;
+            m_size += kPiece;
+        }
+        bytes += whole;
+        size -= whole;
+    }
+    m_pending.append(bytes, size);
     m_size += size;
     if (m_pending.size() >= kPiece) Flush();
 }

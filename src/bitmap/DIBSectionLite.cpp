@@ -203,23 +203,33 @@ bool CDIBSectionLite::SetSize(int width, int height) {
         return Fail("A bitmap cannot be " + std::to_string(width) + " x " + std::to_string(height) +
                     " pixels.");
     if (IsEmpty()) return Fail("There is no bitmap to resize.");
+    // The temporary copy takes this picture over rather than copying it: this one is made
+    // anew just below (a wall paper is a few hundred kilobytes).
     CDIBSectionLite old;
-    if (!old.CopyFrom(*this)) return Fail(old.LastError());
+    old.SwapPicture(*this);
 
-    BITMAPINFOHEADER header = m_Header;
+    BITMAPINFOHEADER header = old.m_Header;
     header.biWidth = width;
     header.biHeight = height;
     header.biSizeImage = uint32_t(int64_t(RowStride(width, header.biBitCount)) * height);
     RGBQUAD table[kMaxColorEntries];
-    std::memcpy(table, m_ColorTable, sizeof table);
+    std::memcpy(table, old.m_ColorTable, sizeof table);
     if (!CreateFromHeader(header, table, nullptr)) {
-        CopyFrom(old);
+        SwapPicture(old);  // as it was, its device context closed
         return false;
     }
     GetMemoryDC(true);
     FillSolid(qRgb(255, 255, 255));
     old.DrawFrom(*this, 0, 0, 0, 0);
     return true;
+}
+
+void CDIBSectionLite::SwapPicture(CDIBSectionLite& other) {
+    std::swap(m_Header, other.m_Header);
+    std::swap(m_ColorTable, other.m_ColorTable);
+    std::swap(m_nEntries, other.m_nEntries);
+    m_Bits.swap(other.m_Bits);
+    m_Palette.swap(other.m_Palette);
 }
 
 CDIBSectionLite* CDIBSectionLite::GetMemoryDC(bool /*selectPalette*/) {

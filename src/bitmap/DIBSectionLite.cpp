@@ -148,7 +148,8 @@ bool CDIBSectionLite::Load(const std::string& path) {
             std::memcpy(pixels.data() + (h.biHeight - 1 - y) * stride, rows.Row(y), size_t(count));
     }
     h.biSizeImage = uint32_t(file.topDown ? full : kept);
-    if (!CreateFromHeader(h, table, pixels.data())) {
+    // Handed over whole: a large picture is not copied a second time.
+    if (!Create(h, table, nullptr, std::move(pixels))) {
         m_strLastError = "The bitmap file '" + path + "' cannot be held: " + m_strLastError;
         return false;
     }
@@ -202,23 +203,33 @@ bool CDIBSectionLite::SetSize(int width, int height) {
         return Fail("A bitmap cannot be " + std::to_string(width) + " x " + std::to_string(height) +
                     " pixels.");
     if (IsEmpty()) return Fail("There is no bitmap to resize.");
+    // The temporary copy takes this picture over rather than copying it: this one is made
+    // anew just below (a wall paper is a few hundred kilobytes).
     CDIBSectionLite old;
-    if (!old.CopyFrom(*this)) return Fail(old.LastError());
+    old.SwapPicture(*this);
 
-    BITMAPINFOHEADER header = m_Header;
+    BITMAPINFOHEADER header = old.m_Header;
     header.biWidth = width;
     header.biHeight = height;
     header.biSizeImage = uint32_t(int64_t(RowStride(width, header.biBitCount)) * height);
     RGBQUAD table[kMaxColorEntries];
-    std::memcpy(table, m_ColorTable, sizeof table);
+    std::memcpy(table, old.m_ColorTable, sizeof table);
     if (!CreateFromHeader(header, table, nullptr)) {
-        CopyFrom(old);
+        SwapPicture(old);  // as it was, its device context closed
         return false;
     }
     GetMemoryDC(true);
     FillSolid(qRgb(255, 255, 255));
     old.DrawFrom(*this, 0, 0, 0, 0);
     return true;
+}
+
+void CDIBSectionLite::SwapPicture(CDIBSectionLite& other) {
+    std::swap(m_Header, other.m_Header);
+    std::swap(m_ColorTable, other.m_ColorTable);
+    std::swap(m_nEntries, other.m_nEntries);
+    m_Bits.swap(other.m_Bits);
+    m_Palette.swap(other.m_Palette);
 }
 
 CDIBSectionLite* CDIBSectionLite::GetMemoryDC(bool /*selectPalette*/) {
@@ -272,6 +283,11 @@ void CDIBSectionLite::Clear() {
 
 bool CDIBSectionLite::CreateFromHeader(const BITMAPINFOHEADER& header, const RGBQUAD* colors,
                                        const uint8_t* pixels) {
+    return Create(header, colors, pixels, {});
+}
+
+bool CDIBSectionLite::Create(const BITMAPINFOHEADER& header, const RGBQUAD* colors,
+                             const uint8_t* pixels, std::vector<uint8_t>&& bits) {
     const BITMAPINFOHEADER h = header;  // `header` may live inside this object
     RGBQUAD table[kMaxColorEntries] = {};
     const int n = ColorTableSize(h.biBitCount, h.biCompression, h.biClrUsed);
@@ -291,10 +307,16 @@ bool CDIBSectionLite::CreateFromHeader(const BITMAPINFOHEADER& header, const RGB
     m_Header.biSize = BmpWriter::kInfoHeaderSize;
     m_nEntries = n;
     std::memcpy(m_ColorTable, table, sizeof table);
-    m_Bits.assign(size_t(full), 0);
     if (m_Header.biSizeImage == 0 || m_Header.biSizeImage > uint64_t(full))
         m_Header.biSizeImage = uint32_t(full);
-    if (pixels) std::memcpy(m_Bits.data(), pixels, m_Header.biSizeImage);
+    if (bits.size() == size_t(full)) {
+        m_Bits = std::move(bits);
+    } else if (pixels) {
+        m_Bits.assign(pixels, pixels + m_Header.biSizeImage);
+        m_Bits.resize(size_t(full), 0);
+    } else {
+        m_Bits.assign(size_t(full), 0);
+    }
     CreatePaletteFromColorTable();
     return true;
 }
@@ -494,21 +516,23 @@ void CDIBSectionLite::RawRow(int y, uint32_t* out) const {
 void CDIBSectionLite::ColourRow(int y, uint32_t* out) const {
     // The raw values first and their colours after, in place.
     RawRow(y, out);
-    uint32_t r = 0, g = 0, b = 0;
-    if (!IsIndexed()) BitFieldMasks(r, g, b);
-    const CChannelDecoder red(r), green(g), blue(b);
-    const uint32_t colours = uint32_t(m_Palette.size());
-    // 8-8-8 in its usual place is already the colour's own layout.
-    const bool plain = r == 0xFF0000 && g == 0xFF00 && b == 0xFF;
-    for (int x = 0; x < GetWidth(); ++x) {
-        const uint32_t raw = out[x];
-        if (IsIndexed())
-            out[x] = raw < colours ? m_Palette[int(raw)] : qRgb(0, 0, 0);
-        else if (plain)
-            out[x] = 0xFF000000u | (raw & 0xFFFFFFu);
-        else
-            out[x] = qRgb(red(raw), green(raw), blue(raw));
+    const int w = GetWidth();
+    if (IsIndexed()) {
+        const uint32_t colours = uint32_t(m_Palette.size());
+        for (int x = 0; x < w; ++x)
+            out[x] = out[x] < colours ? m_Palette[int(out[x])] : qRgb(0, 0, 0);
+        return;
     }
+    uint32_t r = 0, g = 0, b = 0;
+    BitFieldMasks(r, g, b);
+    // 8-8-8 in its usual place is already the colour's own layout: no tables to build, which
+    // for a row of a few hundred pixels cost more than the row.
+    if (r == 0xFF0000 && g == 0xFF00 && b == 0xFF) {
+        for (int x = 0; x < w; ++x) out[x] = 0xFF000000u | (out[x] & 0xFFFFFFu);
+        return;
+    }
+    const CChannelDecoder red(r), green(g), blue(b);
+    for (int x = 0; x < w; ++x) out[x] = qRgb(red(out[x]), green(out[x]), blue(out[x]));
 }
 
 }  // namespace vantoro

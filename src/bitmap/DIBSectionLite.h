@@ -133,6 +133,11 @@ public:
 
 private:
     bool Fail(const std::string& message);
+    // Exchanges the pictures (header, colours, pixels), not the device contexts or errors.
+    void SwapPicture(CDIBSectionLite& other);
+    // CreateFromHeader; `bits`, when it holds the whole image, becomes the image itself.
+    bool Create(const BITMAPINFOHEADER& header, const RGBQUAD* colors, const uint8_t* pixels,
+                std::vector<uint8_t>&& bits);
     bool IsIndexed() const { return m_Header.biBitCount <= 8; }
     const uint8_t* RowPointer(int y) const;
     uint8_t* RowPointer(int y);

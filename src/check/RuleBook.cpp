@@ -483,8 +483,11 @@ std::string CRuleBook::DatabasePath(const CSkinProject& project) {
 
 std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
     std::vector<CSkinProblem> problems;
+    const std::vector<CUnkeptCharacter> unkept = project.PathName.empty()
+                                                     ? std::vector<CUnkeptCharacter>()
+                                                     : FindUnkeptText(project.PathName);
     for (const CSkinElementInfo& info : CSkinFields::Elements()) {
-        std::vector<CSkinProblem> found = CheckElement(project, info.Element);
+        std::vector<CSkinProblem> found = CheckElement(project, info.Element, unkept);
         problems.insert(problems.end(), std::make_move_iterator(found.begin()),
                         std::make_move_iterator(found.end()));
     }
@@ -493,6 +496,13 @@ std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
 
 std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project,
                                                   CSkinElement element) {
+    return CheckElement(project, element,
+                        project.PathName.empty() ? std::vector<CUnkeptCharacter>()
+                                                 : FindUnkeptText(project.PathName));
+}
+
+std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project, CSkinElement element,
+                                                  const std::vector<CUnkeptCharacter>& unkept) {
     std::vector<CSkinProblem> problems;
     const std::vector<const CSkinField*> fields = CSkinFields::Of(element);
     for (const CSkinField* field : fields)
@@ -501,19 +511,18 @@ std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project,
     for (const CSkinField* field : fields)
         if (field->Kind == CFieldKind::Bitmap) bitmaps.Run(*field);
     // Text the file holds that the project (and the database, in Windows-1252) cannot.
-    if (!project.PathName.empty())
-        for (const CUnkeptCharacter& unkept : FindUnkeptText(project.PathName)) {
-            const CSkinField* field = CSkinFields::FindByKey(unkept.Section + "." + unkept.Key);
-            if (!field || field->Element != element) continue;
-            problems.push_back({S::Error,
-                                CSkinFields::Id(*field),
-                                project.PathName,
-                                "The text holds " + unkept.Text() +
-                                    ", which Windows-1252, the code page of the skin database, "
-                                    "cannot hold; it reads as '?' and would be built as '?'.",
-                                0,
-                                {}});
-        }
+    for (const CUnkeptCharacter& character : unkept) {
+        const CSkinField* field = CSkinFields::FindByKey(character.Section + "." + character.Key);
+        if (!field || field->Element != element) continue;
+        problems.push_back({S::Error,
+                            CSkinFields::Id(*field),
+                            project.PathName,
+                            "The text holds " + character.Text() +
+                                ", which Windows-1252, the code page of the skin database, "
+                                "cannot hold; it reads as '?' and would be built as '?'.",
+                            0,
+                            {}});
+    }
     if (element != CSkinElement::SkinInfo) return problems;
     // The database replaces what is at its name: only a file of the project's folder.
     const std::string database = DatabasePath(project);

@@ -9,6 +9,7 @@
 #include "PropertyValue.h"
 #include "SkinFields.h"
 #include "SkinProblem.h"
+#include "UnkeptText.h"
 
 namespace vantoro {
 
@@ -80,6 +81,10 @@ public:
     static std::string DatabasePath(const CSkinProject& project);
 
 private:
+    // CheckElement with the project file's unkept text already read: Check reads the file
+    // once for every element.
+    std::vector<CSkinProblem> CheckElement(const CSkinProject& project, CSkinElement element,
+                                           const std::vector<CUnkeptCharacter>& unkept);
     static std::string FirstError(const std::vector<CSkinProblem>& problems);
 
     std::unique_ptr<CBitmapCache> m_own;

@@ -1,7 +1,13 @@
 #include "WriteRule.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <utility>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "PathString.h"
 #include "RuleBook.h"
@@ -22,11 +28,43 @@ std::string Normal(const std::string& path) {
     return PathString(fs::path(path).lexically_normal());
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    if (Lowered(Normal(a)) == Lowered(Normal(b))) return true;
-    std::error_code ec;
-    return fs::equivalent(fs::path(a), fs::path(b), ec);
-}
+// A name a judgement compares, with the file it leads to looked up at most once however
+// many names it is compared with.
+class CComparedName {
+public:
+    explicit CComparedName(const std::string& path) : CComparedName(path, Lowered(Normal(path))) {}
+    // With the name's comparable form made already.
+    CComparedName(const std::string& path, std::string lowered)
+        : m_path(path), m_lowered(std::move(lowered)) {}
+
+    // The same file: by name without regard to letter case, or as one file on disk.
+    bool SameFileAs(const CComparedName& other) const {
+        if (m_lowered == other.m_lowered) return true;
+#ifdef _WIN32
+        std::error_code ec;
+        return fs::equivalent(fs::path(m_path), fs::path(other.m_path), ec);
+#else
+        const std::optional<std::pair<dev_t, ino_t>>& mine = File();
+        return mine && mine == other.File();
+#endif
+    }
+
+private:
+#ifndef _WIN32
+    const std::optional<std::pair<dev_t, ino_t>>& File() const {
+        if (!m_looked) {
+            m_looked = true;
+            struct stat status;
+            if (::stat(m_path.c_str(), &status) == 0) m_file.emplace(status.st_dev, status.st_ino);
+        }
+        return m_file;
+    }
+    mutable bool m_looked = false;
+    mutable std::optional<std::pair<dev_t, ino_t>> m_file;
+#endif
+    std::string m_path;
+    std::string m_lowered;
+};
 
 }  // namespace
 
@@ -46,7 +84,7 @@ CWriteRule CWriteRule::ForProject(const CSkinProject& project) {
 }
 
 void CWriteRule::Reserve(const std::string& path, const std::string& what) {
-    if (!path.empty()) m_reserved.emplace_back(path, what);
+    if (!path.empty()) m_reserved.push_back({path, what, Lowered(Normal(path))});
 }
 
 CWriteRule::CVerdict CWriteRule::Judge(const std::string& path, const std::string& itself) const {
@@ -96,9 +134,13 @@ CWriteRule::CVerdict CWriteRule::Judge(const std::string& path, const std::strin
     if (current == folder)
         return refuse(Reason::NotAFile,
                       "The name " + quoted + " names the folder itself, not a file.");
-    for (const auto& [reserved, what] : m_reserved) {
-        if (!itself.empty() && SameFile(reserved, itself)) continue;
-        if (SameFile(PathString(current), reserved))
+    const CComparedName target(PathString(current));
+    const std::optional<CComparedName> self =
+        itself.empty() ? std::nullopt : std::optional<CComparedName>(std::in_place, itself);
+    for (const auto& [reserved, what, lowered] : m_reserved) {
+        const CComparedName kept(reserved, lowered);
+        if (self && kept.SameFileAs(*self)) continue;
+        if (target.SameFileAs(kept))
             return refuse(Reason::Reserved,
                           "The file " + quoted + " is " + what + " ('" + reserved + "').");
     }

@@ -43,7 +43,12 @@ public:
 
 private:
     std::string m_folder;
-    std::vector<std::pair<std::string, std::string>> m_reserved;
+    struct CReserved {
+        std::string Path;
+        std::string What;
+        std::string Lowered;  // normalised and in lower case, as names are compared
+    };
+    std::vector<CReserved> m_reserved;
 };
 
 }  // namespace vantoro

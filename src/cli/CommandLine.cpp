@@ -83,11 +83,14 @@ int CCommandLine::Build(const std::string& path, bool keepIntermediateFiles, std
     CSkinProject project;
     if (!CProjectOpener::Open(project, path, err)) return kExitFailure;
     CResourceCompiler compiler =
-        m_libraryPath.empty() ? CResourceCompiler()
-                              : CResourceCompiler(QString::fromLocal8Bit(m_libraryPath.c_str()));
+        m_libraryPath.empty()
+            ? CResourceCompiler(CResourceCompiler::CBesideProgram{m_programFolder})
+            : CResourceCompiler(QString::fromLocal8Bit(m_libraryPath.c_str()));
     compiler.LoadLibraryEntry();  // when it fails, the build says why
     CBuildRunner runner(compiler, m_bitmaps);
     runner.KeepIntermediateFiles(keepIntermediateFiles);
+    // The program ends after this build: a library loaded again would only be unloaded.
+    runner.ReloadLibraryAfterBuild(false);
     const CBuildResult result = runner.Run(project);
     if (!result.Success) {
         err << result.Message() << "\n";

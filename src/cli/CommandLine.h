@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BitmapCache.h"
@@ -20,8 +22,10 @@ public:
     static constexpr int kExitFailure = 1;
     static constexpr int kExitUsage = 2;
 
-    // `images`: where render, import, derive and info run.
-    explicit CCommandLine(IImageCommands& images) : m_images(images) {}
+    // `images`: where render, import, derive and info run. `programFolder`: the executable's
+    // folder, where the compiler library is (empty: as the application object knows it).
+    explicit CCommandLine(IImageCommands& images, QString programFolder = QString())
+        : m_images(images), m_programFolder(std::move(programFolder)) {}
 
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
@@ -42,6 +46,7 @@ private:
 
     IImageCommands& m_images;
     std::string m_libraryPath;  // empty: the library beside the program
+    QString m_programFolder;
     // Every bitmap is read once in a run, whichever part of it looks.
     CBitmapCache m_bitmaps;
 };

@@ -8,13 +8,28 @@
 #include <string>
 #include <vector>
 
+#include "CliParser.h"
 #include "CommandLine.h"
 #include "ImageLibrary.h"
+#include "ProgramFolder.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #endif
+
+namespace {
+
+// Whether the command is one that reads a project and writes files: build, check, script.
+bool ReadsAndWritesFilesOnly(const std::vector<std::string>& args) {
+    const vantoro::CCliArguments program = vantoro::CCliParser::ParseProgram(args);
+    if (program.Outcome != vantoro::CCliArguments::EOutcome::Run || program.Operands.empty())
+        return false;
+    const std::string& command = program.Operands.front();
+    return command == "build" || command == "check" || command == "script";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
@@ -22,18 +37,24 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    // A core application finds the program's own folder, where the compiler library and the
-    // picture commands' library are looked for.
-    auto app = std::make_unique<QCoreApplication>(argc, argv);
-    vantoro::CImageLibrary images(
-        QDir(QCoreApplication::applicationDirPath()).filePath(vantoro::CImageLibrary::FileName()));
+    // The program's own folder holds the compiler library and the picture commands' library.
+    // The commands that only read and write files find it without an application object,
+    // whose making and unmaking cost a build as much as its own largest steps; the others,
+    // or a system that cannot tell the folder, get one.
+    QString folder = ReadsAndWritesFilesOnly(args) ? vantoro::ProgramFolder() : QString();
+    std::unique_ptr<QCoreApplication> app;
+    if (folder.isEmpty()) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+        folder = QCoreApplication::applicationDirPath();
+    }
+    vantoro::CImageLibrary images(QDir(folder).filePath(vantoro::CImageLibrary::FileName()));
     // render draws text, which needs the GUI application that library makes.
     if (std::find(args.begin(), args.end(), std::string("render")) != args.end()) {
         app.reset();
         app = images.MakeApplication(argc, argv);
         if (!app) app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    vantoro::CCommandLine commandLine(images);
+    vantoro::CCommandLine commandLine(images, folder);
     const int status = commandLine.Run(args, std::cout, std::cerr);
     std::cout.flush();
     return status;

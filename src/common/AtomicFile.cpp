@@ -1,10 +1,11 @@
 #include "AtomicFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <system_error>
 #include <utility>
 
@@ -14,6 +15,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <process.h>
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
@@ -58,6 +60,9 @@ int SyncFile(int fd) {
 void CloseFile(int fd) {
     ::_close(fd);
 }
+int ProcessId() {
+    return ::_getpid();
+}
 #else
 int OpenNew(const fs::path& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -82,6 +87,9 @@ int SyncFile(int fd) {
 }
 void CloseFile(int fd) {
     ::close(fd);
+}
+int ProcessId() {
+    return int(::getpid());
 }
 // The permissions a new file gets from the user's mask, as any other program's.
 mode_t NewFileMode() {
@@ -110,10 +118,24 @@ int WriteAll(int fd, const char* data, size_t size) {
 constexpr char kHexDigits[] = "0123456789abcdef";
 constexpr size_t kSuffixLength = 8;
 
+// Bits that differ between writers and between the names one writer asks for: a counter
+// seeded once from the clock and the process, mixed (splitmix64). The open's O_EXCL
+// settles the rare clash. A random device for every name asked the processor each time,
+// which a virtual machine answers slowly: the larger part of writing a small file.
+uint64_t SuffixBits() {
+    static std::atomic<uint64_t> state{
+        uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        (uint64_t(ProcessId()) << 40) ^ uint64_t(reinterpret_cast<uintptr_t>(&kHexDigits))};
+    uint64_t z = state.fetch_add(0x9E3779B97F4A7C15ull) + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 std::string TemporaryNameFor(const fs::path& target) {
-    std::random_device random;
+    uint64_t bits = SuffixBits();
     std::string suffix;
-    for (size_t i = 0; i < kSuffixLength; ++i) suffix += kHexDigits[random() % 16];
+    for (size_t i = 0; i < kSuffixLength; ++i, bits >>= 4) suffix += kHexDigits[bits % 16];
     // Hidden beside the target: the rename stays within one file system.
     return PathString(target.parent_path() /
                       ("." + PathString(target.filename()) + "." + suffix + ".tmp"));
@@ -291,7 +313,25 @@ bool CAtomicFile::Flush() {
 
 void CAtomicFile::Append(const void* data, size_t size) {
     if (Failed() || m_done) return;
-    m_pending.append(static_cast<const char*>(data), size);
+    const char* bytes = static_cast<const char*>(data);
+    // Whole pieces of a large block go to the descriptor from where they are, not through
+    // a copy; a device or a pipe keeps everything until Commit.
+    if (!m_inPlace && m_pending.empty() && size >= kPiece) {
+        const size_t whole = size - size % kPiece;
+        for (size_t done = 0; done < whole; done += kPiece) {
+            int error = CAtomicFileProbe::At(Stage::Write, m_target);
+            if (!error) error = WriteAll(m_fd, bytes + done, kPiece);
+            if (error) {
+                Keep("cannot write the new content", Reason(error));
+                return;
+            }
+            m_flushed += kPiece;
+            m_size += kPiece;
+        }
+        bytes += whole;
+        size -= whole;
+    }
+    m_pending.append(bytes, size);
     m_size += size;
     if (m_pending.size() >= kPiece) Flush();
 }

@@ -26,14 +26,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The whole file, or nothing when it cannot be read.
+// The whole file, or nothing when it cannot be read: read straight into one string of its
+// size (a database is a few hundred kilobytes, and every copy of it touches fresh pages).
 std::optional<std::string> ReadWhole(const std::string& path) {
-    std::ifstream in(fs::path(path), std::ios::binary);
+    std::ifstream in(fs::path(path), std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    const std::streamoff size = in.tellg();
+    if (size < 0 || !in.seekg(0)) return std::nullopt;
+    std::string bytes(size_t(size), '\0');
+    in.read(bytes.data(), size);
+    // A file that grew meanwhile is read to its end all the same.
+    bytes.resize(size_t(in.gcount()));
     if (in.bad()) return std::nullopt;
-    return bytes.str();
+    if (in.good()) {
+        std::ostringstream rest;
+        rest << in.rdbuf();
+        bytes += rest.str();
+    }
+    return bytes;
 }
 
 // Puts `bytes` at `path` of the project's folder, as the write rule allows: replaced in
@@ -149,10 +159,10 @@ CBuildResult CBuildRunner::Run(const CSkinProject& project,
     for (size_t at; (at = result.LibraryOutput.find(scratch.Path())) != std::string::npos;)
         result.LibraryOutput.erase(at, scratch.Path().size());
     const std::string compileError = m_compiler.LastError();
-    // Every build leaves a freshly loaded library behind, so the next one starts from
-    // the library's initial state.
+    // Every build leaves a freshly loaded library behind (unless told it is the last), so
+    // the next one starts from the library's initial state.
     m_compiler.UnloadLibrary();
-    m_compiler.LoadLibraryEntry();
+    if (m_reloadLibrary) m_compiler.LoadLibraryEntry();
 
     if (!compiled) {
         problems.AddCompilerOutput(result.LibraryOutput, origins, project.Folder);

@@ -37,6 +37,10 @@ public:
     // Leaves the resource script and the wall paper tiles in the project folder after the
     // build, for authors who want to read them or run the compiler on them themselves.
     void KeepIntermediateFiles(bool keep) { m_keepIntermediateFiles = keep; }
+    // Whether a build leaves the library loaded afresh behind it (the window's next build
+    // starts from the library's initial state), or unloaded, for a program that ends after
+    // this build; a later build loads it.
+    void ReloadLibraryAfterBuild(bool reload) { m_reloadLibrary = reload; }
 
 private:
     // The script (naming the tiles beside it) and the tiles, from the build's folder
@@ -48,6 +52,7 @@ private:
     std::unique_ptr<CBitmapCache> m_own;
     CBitmapCache& m_bitmaps;
     bool m_keepIntermediateFiles = false;
+    bool m_reloadLibrary = true;
 };
 
 }  // namespace vantoro

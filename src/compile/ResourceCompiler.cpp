@@ -8,19 +8,32 @@
 
 namespace vantoro {
 
-QString CResourceCompiler::DefaultLibraryPath() {
+namespace {
+
+// The executable's folder as the application object knows it; empty without one.
+QString ApplicationFolder() {
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
+}  // namespace
+
+QString CResourceCompiler::DefaultLibraryPath(const QString& programFolder) {
 #ifdef Q_OS_WIN
+    Q_UNUSED(programFolder);
     return QStringLiteral("BRRes.dll");
 #else
-    const QString dir =
-        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    QString dir = programFolder.isEmpty() ? ApplicationFolder() : programFolder;
+    if (dir.isEmpty()) dir = QDir::currentPath();
     return QDir(dir).filePath(QStringLiteral("libBRRes.so"));
 #endif
 }
 
-CResourceCompiler::CResourceCompiler() {
-    m_explicit = false;
-    m_library.setFileName(DefaultLibraryPath());
+CResourceCompiler::CResourceCompiler() : CResourceCompiler(CBesideProgram{}) {}
+
+CResourceCompiler::CResourceCompiler(const CBesideProgram& installed)
+    : m_explicit(false),
+      m_programFolder(installed.Folder.isEmpty() ? ApplicationFolder() : installed.Folder) {
+    m_library.setFileName(DefaultLibraryPath(m_programFolder));
 }
 
 CResourceCompiler::CResourceCompiler(const QString& libraryPath) {
@@ -54,8 +67,8 @@ QString CResourceCompiler::LibraryFile() const {
     const QFileInfo file(m_library.fileName());
     // A bare name ("BRRes.dll") is looked for beside the program first.
     if (!m_explicit && file.isRelative() && m_library.fileName() == file.fileName() &&
-        QCoreApplication::instance())
-        return QDir(QCoreApplication::applicationDirPath()).filePath(file.fileName());
+        !m_programFolder.isEmpty())
+        return QDir(m_programFolder).filePath(file.fileName());
     return file.absoluteFilePath();
 }
 
@@ -64,9 +77,8 @@ std::string CResourceCompiler::LoadFailure(LoadProblem problem) const {
     const std::string name = file.fileName().toStdString();
     const std::string folder = QDir::toNativeSeparators(file.absolutePath()).toStdString();
     // Only the installation's own library is its business; a file given is the giver's.
-    const bool besideProgram =
-        !m_explicit && QCoreApplication::instance() &&
-        QDir(file.absolutePath()) == QDir(QCoreApplication::applicationDirPath());
+    const bool besideProgram = !m_explicit && !m_programFolder.isEmpty() &&
+                               QDir(file.absolutePath()) == QDir(m_programFolder);
     const std::string where = besideProgram ? "beside the program in " + folder : "in " + folder;
     const std::string advice = besideProgram ? ": reinstall Korrido Vantoro." : ".";
     switch (problem) {

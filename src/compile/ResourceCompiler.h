@@ -17,8 +17,14 @@ public:
     static constexpr size_t kMaxSkinNameLength = 31;
     static constexpr size_t kMaxDatabasePathLength = 259;
 
-    // Uses the library beside the executable.
+    // Uses the library beside the executable, found through the application object.
     CResourceCompiler();
+    // Uses the library in the executable's own folder as given: for a program that makes
+    // no application object (empty: as the default).
+    struct CBesideProgram {
+        QString Folder;
+    };
+    explicit CResourceCompiler(const CBesideProgram& installed);
     // Uses the library file at `libraryPath` (tests, or a library kept elsewhere), relative
     // to the current folder; a failure names that file, never the installation.
     explicit CResourceCompiler(const QString& libraryPath);
@@ -27,8 +33,8 @@ public:
     CResourceCompiler& operator=(const CResourceCompiler&) = delete;
 
     // The file this compiler loads by default: "BRRes.dll", or libBRRes.so in the
-    // executable's folder.
-    static QString DefaultLibraryPath();
+    // executable's folder (`programFolder`, the application's when not given).
+    static QString DefaultLibraryPath(const QString& programFolder = QString());
 
     // Loads the library and looks up "main"; true when both succeeded.
     bool LoadLibraryEntry();
@@ -56,7 +62,8 @@ private:
     std::string LoadFailure(LoadProblem problem) const;
 
     QLibrary m_library;
-    bool m_explicit = true;  // given by the caller, not the installation's own
+    bool m_explicit = true;   // given by the caller, not the installation's own
+    QString m_programFolder;  // the installation's folder; empty when not known
     EntryPoint m_entry = nullptr;
     int m_nResult = 0;
     std::string m_strLastError;

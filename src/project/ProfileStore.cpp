@@ -49,9 +49,22 @@ bool CProfileStore::Reload(const std::string& file, std::string* error) {
     return true;
 }
 
+bool CProfileStore::Hold(const std::string& file, std::string* error) {
+    if (!Reload(file, error)) return false;
+    // Without a stamp (the file went between the look and the read) nothing is cached, and
+    // every read looks at the disk as it would without a hold.
+    if (auto it = m_cache.find(file); it != m_cache.end()) it->second.held = true;
+    return true;
+}
+
+void CProfileStore::Release(const std::string& file) {
+    // The stamp was taken before the read: the next look at the disk finds any change since.
+    if (auto it = m_cache.find(file); it != m_cache.end()) it->second.held = false;
+}
+
 CProfileStore::Entry* CProfileStore::Load(const std::string& file) {
     auto it = m_cache.find(file);
-    if (it != m_cache.end() && it->second.batch) return &it->second;
+    if (it != m_cache.end() && (it->second.batch || it->second.held)) return &it->second;
     const std::optional<CFileStamp> stamp = CFileStamp::Of(file);
     if (!stamp) {
         if (it != m_cache.end()) m_cache.erase(it);

@@ -36,6 +36,12 @@ public:
     // Reads `file` afresh into the cache; false (with `error`) when it cannot be read.
     bool Reload(const std::string& file, std::string* error);
 
+    // Reads `file` afresh, as Reload, and answers every read of it from what was read,
+    // without looking at the disk again, until Release: for one operation that reads many
+    // values (a project's load). The next operation sees a change another program made.
+    bool Hold(const std::string& file, std::string* error);
+    void Release(const std::string& file);
+
     // Starts collecting writes to `file` from its content on disk; false (with `error`)
     // when it cannot be read.
     bool BeginBatch(const std::string& file, std::string* error);
@@ -58,6 +64,7 @@ private:
         bool batch = false;
         CTextEncoding encoding = CTextEncoding::Ansi;
         std::string unkept;
+        bool held = false;  // answered from memory until released
     };
     static Entry MakeEntry(const std::string& bytes, const CFileStamp& stamp, bool batch);
 

@@ -58,10 +58,21 @@ CResult<void> CSkinProject::LoadProject(const std::string& pathGiven) {
     }
     IsLoaded = false;
 
-    // Whatever was cached of this path, the user asked for what is on disk now.
-    if (std::string error; !m_profiles.Reload(path, &error)) return Fail(std::move(error));
-    if (std::string problem = ProjectFileProblem(path); !problem.empty())
+    // Whatever was cached of this path, the user asked for what is on disk now: read once,
+    // and every value of the load taken from that one reading.
+    if (std::string error; !m_profiles.Hold(path, &error)) return Fail(std::move(error));
+    struct CRelease {
+        CProfileStore& store;
+        const std::string& file;
+        ~CRelease() { store.Release(file); }
+    } release{m_profiles, path};
+    const std::string& infoSection = CSkinFields::Element(CSkinElement::SkinInfo).Section;
+    if (!m_profiles.HasSection(path, infoSection)) {
+        std::string problem = ProjectFileProblem(path);
+        // Found after all: another program wrote the file while it was read.
+        if (problem.empty()) problem = path + ": the file changed while it was read";
         return Fail(std::move(problem));
+    }
 
     for (CData* element : Elements()) {
         if (element == &Preview) Preview.SkinReso = &SkinInfo.Reso;

@@ -208,6 +208,20 @@ TEST(RuleBook, BitmapFilesAreHeldToWhatTheCompilerTakesAndTheLauncherShows) {
                               [](int x, int y) { return uint32_t(y * 16 + x); });
                     }),
               S::Warning);
+    // A 16-bit skin shows 65536: every colour of a picture counts, wherever its bits lie.
+    p.project.SkinInfo.Depth = 16;
+    auto tooColourful = [&](int rows) {
+        write("misc.bmp", 256, 257, 24, [rows](int x, int y) {
+            return (uint32_t((y % rows) * 256 + x) * 2654435761u) & 0xFFFFFF;
+        });
+        for (const CSkinProblem& problem : CRuleBook().Check(p.project))
+            if (problem.Message.find("more than 65536 colours") != std::string::npos) return true;
+        return false;
+    };
+    EXPECT_FALSE(tooColourful(256));
+    EXPECT_TRUE(tooColourful(257));
+    p.project.SkinInfo.Depth = 8;
+    write("misc.bmp", 16, 16, 8);
     // A mask is 1-bit, as large as its bitmap and the rectangle both are drawn in.
     const CRect title = p.project.TitleBar.Rect;
     const int w = title.right - title.left, h = title.bottom - title.top;
@@ -284,6 +298,8 @@ TEST(RuleBook, ANameTheProjectWritesStaysInsideItsFolderAndOffItsOwnFiles) {
     fs::create_symlink(victim, folder + "linked.bmp");
     fs::create_directory_symlink(outside.Folder(), folder + "away");
     ::mkfifo((folder + "pipe.bmp").c_str(), 0600);
+    // Another name of the project file on the same disk is the project file.
+    fs::create_hard_link(p.project.PathName, folder + "hard.bmp");
 
     const std::pair<std::string, Reason> cases[] = {
         {"title.bmp", Reason::None},
@@ -291,6 +307,7 @@ TEST(RuleBook, ANameTheProjectWritesStaysInsideItsFolderAndOffItsOwnFiles) {
         {"sub\\..\\title.bmp", Reason::None},
         {otherSpelling, Reason::Reserved},
         {"test.pdb", Reason::Reserved},
+        {"hard.bmp", Reason::Reserved},
         {"_SCRIPT.TXT", Reason::Reserved},
         {"__bkg3.bmp", Reason::Reserved},
         {"../victim.bmp", Reason::Outside},

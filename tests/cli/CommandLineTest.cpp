@@ -150,6 +150,29 @@ TEST(CommandLine, TheProgramBindsNoGuiLibraryAndLoadsThePictureCommandsFromBesid
     EXPECT_EQ(err.rfind("vantoro-cli: info needs the library '" + dir.Path("vantoro-cli-image"), 0),
               0u)
         << err;
+
+    // A build starts without an application object, and finds the compiler library
+    // beside the program all the same, wherever it is started from.
+    ProjectFiles files;
+    auto build = [&] {
+        QProcess builder;
+        builder.setWorkingDirectory(QString::fromStdString(files.dir.Folder()));
+        builder.start(QString::fromStdString(alone),
+                      {QStringLiteral("build"), QString::fromStdString(files.skn)});
+        EXPECT_TRUE(builder.waitForFinished(60000));
+        return std::make_pair(builder.exitCode(), builder.readAllStandardError().toStdString());
+    };
+    const auto [missing, missingSaid] = build();
+    EXPECT_EQ(missing, 1);
+    EXPECT_NE(
+        missingSaid.find("The compiler library 'libBRRes.so' is not beside the program in " +
+                         fs::path(alone).parent_path().string() + ": reinstall Korrido Vantoro."),
+        std::string::npos)
+        << missingSaid;
+    fs::copy_file(BRRES_LIBRARY, dir.Path("libBRRes.so"));
+    const auto [built, builtSaid] = build();
+    EXPECT_EQ(built, 0) << builtSaid;
+    EXPECT_TRUE(fs::exists(files.Path("Demo.PDB")));
 }
 #endif
 

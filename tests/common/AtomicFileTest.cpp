@@ -81,27 +81,41 @@ TEST(AtomicFile, LargeWritesAndLateHeadersLandWholeAndOnlyAtTheEnd) {
     const std::string path = dir.WriteFile("data.bin", "previous");
     std::string body;
     for (int i = 0; i < 40000; ++i) body += "line " + std::to_string(i) + "\n";
-    int pieces = 0;
-    const CAtomicFileProbe probe([&](Stage stage, const std::string& target) {
-        EXPECT_EQ(target, path);
-        if (stage == Stage::Write) ++pieces;
-        // A process killed now would leave this on disk.
-        EXPECT_EQ(ReadText(path), "previous") << int(stage);
-        return 0;
-    });
-    vantoro::CResult<CAtomicFile> file = CAtomicFile::Open(path);
-    ASSERT_TRUE(file.Ok()) << file.Error();
-    file->Append(std::string(8, '?'));
-    file->Append(body);
-    file->Overwrite(0, "HEADER!!", 8);
-    file->Overwrite(8 + 5, "XXXX", 4);  // inside what went to disk first
-    EXPECT_EQ(file->Size(), 8 + body.size());
-    ASSERT_TRUE(file->Commit().Ok());
-    std::string expected = "HEADER!!" + body;
-    expected.replace(13, 4, "XXXX");
-    EXPECT_EQ(ReadText(path), expected);
-    EXPECT_GT(pieces, 4);
-    EXPECT_FALSE(file->Commit().Ok()) << "a writer is spent once committed";
+    {
+        int pieces = 0;
+        const CAtomicFileProbe probe([&](Stage stage, const std::string& target) {
+            EXPECT_EQ(target, path);
+            if (stage == Stage::Write) ++pieces;
+            // A process killed now would leave this on disk.
+            EXPECT_EQ(ReadText(path), "previous") << int(stage);
+            return 0;
+        });
+        vantoro::CResult<CAtomicFile> file = CAtomicFile::Open(path);
+        ASSERT_TRUE(file.Ok()) << file.Error();
+        file->Append(std::string(8, '?'));
+        file->Append(body);
+        file->Overwrite(0, "HEADER!!", 8);
+        file->Overwrite(8 + 5, "XXXX", 4);  // inside what went to disk first
+        EXPECT_EQ(file->Size(), 8 + body.size());
+        ASSERT_TRUE(file->Commit().Ok());
+        std::string expected = "HEADER!!" + body;
+        expected.replace(13, 4, "XXXX");
+        EXPECT_EQ(ReadText(path), expected);
+        EXPECT_GT(pieces, 4);
+        EXPECT_FALSE(file->Commit().Ok()) << "a writer is spent once committed";
+    }
+
+    // A large block written first goes out in whole pieces from where it lies; what follows
+    // it, and headers over either part, land as well.
+    vantoro::CResult<CAtomicFile> direct = CAtomicFile::Open(dir.Path("direct.bin"));
+    ASSERT_TRUE(direct.Ok()) << direct.Error();
+    direct->Append(body);
+    direct->Append("tail");
+    direct->Overwrite(0, "HEAD", 4);
+    direct->Overwrite(body.size() + 1, "AI", 2);
+    EXPECT_EQ(direct->Size(), body.size() + 4);
+    ASSERT_TRUE(direct->Commit().Ok());
+    EXPECT_EQ(ReadText(dir.Path("direct.bin")), "HEAD" + body.substr(4) + "tAIl");
 }
 
 // A writer given up before its Commit leaves nothing, and a new file is never made where

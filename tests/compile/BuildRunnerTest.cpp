@@ -143,8 +143,16 @@ TEST_F(BuildFixture, EveryBuildStartsWithAFreshlyLoadedLibrary) {
     project.WallPaper.Bmp = project.Preview.Preview1;
     ASSERT_TRUE(CBuildRunner(compiler).Run(project).Success);
     ASSERT_TRUE(CBuildRunner(compiler).Run(project).Success);
+    EXPECT_TRUE(compiler.IsLoaded());
+    // A program that ends after its build leaves the library unloaded; a build after that
+    // loads it.
+    CBuildRunner last(compiler);
+    last.ReloadLibraryAfterBuild(false);
+    ASSERT_TRUE(last.Run(project).Success);
+    EXPECT_FALSE(compiler.IsLoaded());
+    ASSERT_TRUE(CBuildRunner(compiler).Run(project).Success);
     const auto calls = ReadRecord(dir);
-    ASSERT_EQ(calls.size(), 2u);
+    ASSERT_EQ(calls.size(), 4u);
     for (const auto& call : calls) {
         EXPECT_EQ(Values(call, "calls"), std::vector<std::string>{"1"});
         // A 160x160 skin has no tiles.

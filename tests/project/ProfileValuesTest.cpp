@@ -89,6 +89,17 @@ TEST(ProfileValues, CacheFollowsTheFileOnDiskAndTheFlush) {
     EXPECT_TRUE(ReadProfileInt(store, path, "S", "N", n));
     EXPECT_EQ(n, -3);
 
+    // Held for one operation, the file is read once and not looked at again; a change
+    // another program makes meanwhile is seen by the next operation.
+    ASSERT_TRUE(store.Hold(path, nullptr));
+    test::WriteText(path, "[S]\nK=third\n");
+    store.ReadString(path, "S", "K", "1", value);
+    EXPECT_EQ(value, "second, longer");
+    store.Release(path);
+    store.ReadString(path, "S", "K", "1", value);
+    EXPECT_EQ(value, "third");
+    EXPECT_FALSE(store.Hold(dir.Path("missing.skn"), nullptr));
+
     store.Flush(path);
     std::remove(path.c_str());
     store.ReadString(path, "S", "K", "default", value);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "AtomicFileProbe.h"
+#include "FileReplace.h"
 #include "PathString.h"
 
 #ifdef _WIN32
@@ -441,9 +442,8 @@ CResult<void> CAtomicFile::PutInPlace() {
         }
 #endif
     } else {
-        std::error_code ec;
-        fs::rename(fs::path(m_temporary), fs::path(m_target), ec);
-        if (ec) reason = ec.message();
+        if (const std::error_code ec = ReplaceFileWith(fs::path(m_temporary), fs::path(m_target)))
+            reason = ec.message();
     }
     if (!reason.empty())
         return Fail(

@@ -7,6 +7,7 @@
 
 #include "AtomicFile.h"
 #include "AtomicFileProbe.h"
+#include "FileReplace.h"
 #include "ImportJournal.h"
 #include "ProjectLock.h"
 #include "TextCodec.h"
@@ -123,7 +124,7 @@ bool CFileSetWriter::Apply(const std::string& project, const std::vector<CFileSt
             if (entry.Staged.empty())
                 fs::remove(fs::path(entry.Target), ec);
             else
-                fs::rename(fs::path(entry.Staged), fs::path(entry.Target), ec);
+                ec = ReplaceFileWith(fs::path(entry.Staged), fs::path(entry.Target));
             failure = ec.value();
         }
         if (!failure) continue;

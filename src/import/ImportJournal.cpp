@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "AtomicFile.h"
+#include "FileReplace.h"
 #include "PathString.h"
 #include "WriteRule.h"
 
@@ -102,7 +103,7 @@ CResult<std::string> CImportJournal::RollForward() const {
             fs::remove(fs::path(entry.Target), ec);
         } else if (fs::exists(fs::symlink_status(fs::path(entry.Staged), ec))) {
             // Renamed already when the staged file is gone.
-            fs::rename(fs::path(entry.Staged), fs::path(entry.Target), ec);
+            ec = ReplaceFileWith(fs::path(entry.Staged), fs::path(entry.Target));
         } else {
             ec.clear();
         }

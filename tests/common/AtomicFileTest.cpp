@@ -4,12 +4,16 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "AtomicFile.h"
 #include "AtomicFileProbe.h"
+#include "FileReplace.h"
 #include "TempFolder.h"
 
 #ifndef _WIN32
@@ -246,4 +250,24 @@ TEST(AtomicFile, TheNextWriteRemovesWhatKilledWritersLeft) {
     expected.erase(std::find(expected.begin(), expected.end(), ".skin.PDB.77777777.tmp"));
     EXPECT_EQ(dir.Entries(), expected);
 #endif
+}
+
+// A reader that holds the file for a moment (on Windows: a second program, a scanner) does
+// not fail a replace: the new content lands once the reader lets go, and nothing else is
+// left in the folder.
+TEST(AtomicFile, AReplaceWaitsOutAReaderHoldingTheFile) {
+    TempFolder dir;
+    const std::string target = dir.WriteFile("held.bmp", "old");
+    const std::string staged = dir.WriteFile("held.bmp.new", "new");
+    auto reader = std::make_unique<std::ifstream>(target, std::ios::binary);
+    ASSERT_TRUE(reader->is_open());
+    std::thread letGo([&reader] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        reader.reset();
+    });
+    const std::error_code ec = vantoro::ReplaceFileWith(staged, target);
+    letGo.join();
+    EXPECT_FALSE(ec) << ec.message();
+    EXPECT_EQ(ReadText(target), "new");
+    EXPECT_FALSE(std::filesystem::exists(staged));
 }

@@ -9,7 +9,6 @@ namespace vantoro {
 // (a second import reading the pictures, a virus scanner, a file indexer) cannot be
 // replaced for that moment: the rename is tried again for about a second before the
 // failure is told, so a passing reader does not fail the write.
-std::error_code ReplaceFileWith(const std::filesystem::path& from,
-                                const std::filesystem::path& to);
+std::error_code ReplaceFileWith(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace vantoro

@@ -184,9 +184,7 @@ private:
         const bool fits = word(r.left, "left edge", 0) & word(r.top, "top edge", 0) &
                           word(w, "width", 1) & word(h, "height", 1);
         if (!fits) return;
-        const std::string text = "(" + std::to_string(r.left) + ", " + std::to_string(r.top) +
-                                 ", " + std::to_string(r.right) + ", " + std::to_string(r.bottom) +
-                                 ")";
+        const std::string text = r.Text();
         if (w < 0 || h < 0) {
             Add(S::Warning, CFieldPart::Whole,
                 "The rectangle " + text + " has a negative width or height.");

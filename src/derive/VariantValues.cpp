@@ -9,11 +9,6 @@
 namespace vantoro {
 namespace {
 
-std::string RectText(const CRect& r) {
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-           std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
-}
-
 std::string PointText(const CPoint& p) {
     return std::to_string(p.x) + "," + std::to_string(p.y);
 }
@@ -25,7 +20,7 @@ std::string ColourText(COLORREF c) {
 }
 
 std::string ValueText(const CFieldValue& value) {
-    if (const auto* rect = std::get_if<CRect>(&value)) return RectText(*rect);
+    if (const auto* rect = std::get_if<CRect>(&value)) return rect->Text();
     if (const auto* point = std::get_if<CPoint>(&value)) return PointText(*point);
     if (const auto* colour = std::get_if<COLORREF>(&value)) return ColourText(*colour);
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vantoro {
 
@@ -31,6 +32,12 @@ struct CRect {
     int32_t Width() const { return right - left; }
     int32_t Height() const { return bottom - top; }
     bool operator==(const CRect&) const = default;
+
+    // The four edges as messages name a rectangle: "(0, 0, 160, 16)".
+    std::string Text() const {
+        return "(" + std::to_string(left) + ", " + std::to_string(top) + ", " +
+               std::to_string(right) + ", " + std::to_string(bottom) + ")";
+    }
 };
 
 struct CPoint {

@@ -1,28 +1,16 @@
 #pragma once
 
-#include <QString>
+#include "ListedMessage.h"
 
 namespace vantoro {
 
 struct CBuildResult;
 
-// The box that tells how a Build Skin run went. Its text stays a few lines long however
-// many warnings or problems there are, so the box never grows past the screen: a long
-// list is counted in the text and given whole in the box's Details, which scroll.
-class CBuildMessage {
+// The box that tells how a Build Skin run went: its warnings or problems, and in the
+// Details, after the lists that did not fit, what the compiler printed.
+class CBuildMessage : public CListedMessage {
 public:
-    // Lists up to this many warnings or problems in the text itself.
-    static constexpr int kListedInText = 3;
-
     explicit CBuildMessage(const CBuildResult& result);
-
-    const QString& Text() const { return m_text; }
-    // The lists that did not fit, then what the compiler printed.
-    const QString& Details() const { return m_details; }
-
-private:
-    QString m_text;
-    QString m_details;
 };
 
 }  // namespace vantoro

@@ -21,16 +21,8 @@ CVariantMessage::CVariantMessage(const CVariantResult& result) {
     const QString folder = QDir::toNativeSeparators(
         QFileInfo(PathToQString(PathString(result.ProjectPath))).absolutePath());
     m_text = QStringLiteral("The skin variant was saved in\n%1").arg(folder);
-    const QString heading = QStringLiteral("Not carried over exactly:");
-    if (lines.size() > kListedInText) {
-        m_text += QStringLiteral(
-                      "\n\n%1 things were not carried over exactly: Show Details... "
-                      "lists them.")
-                      .arg(lines.size());
-        m_details = heading + u'\n' + lines.join(u'\n');
-    } else if (!lines.isEmpty()) {
-        m_text += QStringLiteral("\n\n") + heading + u'\n' + lines.join(u'\n');
-    }
+    AddList(QStringLiteral("Not carried over exactly:"), lines,
+            QStringLiteral("%1 things were not carried over exactly: Show Details... lists them."));
     m_text += QStringLiteral("\n\nOpen the variant now?");
 }
 

@@ -226,7 +226,9 @@ CResult<CAtomicFile> CAtomicFile::Open(const std::string& path, Mode mode, Links
         file.m_inPlace = true;
         return file;
     }
-    RemoveStaleTemporaries(target);
+    // Scratch files are a build's, in a folder that goes with them: no earlier writer's
+    // leftovers lie there, and reading the folder would cost each of them more than the write.
+    if (mode != Mode::Scratch) RemoveStaleTemporaries(target);
     for (int attempt = 0; attempt < 100 && file.m_fd < 0; ++attempt) {
         if (const int error = CAtomicFileProbe::At(Stage::CreateTemporary, file.m_target)) {
             errno = error;

@@ -6,8 +6,10 @@
 
 #include "Compiler.h"
 #include "OptionParser.h"
+#include "PathString.h"
 
 int main(int argc, char** argv) {
+    vantoro::ReadPathsInSystemCodePage();
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (args.empty()) {
         std::cerr << brres::OptionParser::Usage();

@@ -6,6 +6,14 @@
 namespace vantoro {
 namespace {
 
+// Text on Windows is in the system's code page, where bytes from 0x80 are characters ("’"
+// and "–" in Windows-1252, lead bytes in the East Asian ones) and no console acts on them.
+#ifdef _WIN32
+constexpr bool kCodePageText = true;
+#else
+constexpr bool kCodePageText = false;
+#endif
+
 void AppendEscaped(std::string& out, uint8_t c) {
     char escape[5];
     std::snprintf(escape, sizeof escape, "\\x%02X", c);
@@ -50,6 +58,9 @@ std::string CTerminalText::Escape(std::string_view text) {
             ++i;
         } else if (c < 0x80) {
             AppendEscaped(out, c);
+            ++i;
+        } else if (kCodePageText) {
+            out += char(c);
             ++i;
         } else if (const size_t length = Utf8Length(text, i); length > 0) {
             // U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F.

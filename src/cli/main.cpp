@@ -11,6 +11,7 @@
 #include "CliParser.h"
 #include "CommandLine.h"
 #include "ImageLibrary.h"
+#include "PathString.h"
 #include "ProgramFolder.h"
 
 #ifdef _WIN32
@@ -32,6 +33,7 @@ bool ReadsAndWritesFilesOnly(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    vantoro::ReadPathsInSystemCodePage();
 #ifdef _WIN32
     // The script's CR LF must reach standard output as they are.
     _setmode(_fileno(stdout), _O_BINARY);

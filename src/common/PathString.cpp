@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <clocale>
 #endif
 
 namespace vantoro {
@@ -19,6 +21,14 @@ std::string PathString(const std::filesystem::path& path) {
     return text;
 #else
     return path.string();
+#endif
+}
+
+void ReadPathsInSystemCodePage() {
+#ifdef _WIN32
+    // The system's code page, which the command line and the file functions use, not the
+    // user's locale's, which may differ.
+    std::setlocale(LC_CTYPE, ("." + std::to_string(::GetACP())).c_str());
 #endif
 }
 

@@ -1,8 +1,10 @@
 #include <QApplication>
 
+#include "PathString.h"
 #include "VantoroApp.h"
 
 int main(int argc, char* argv[]) {
+    vantoro::ReadPathsInSystemCodePage();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brastel"));
     QApplication::setApplicationName(QStringLiteral("Korrido Vantoro"));

@@ -63,10 +63,11 @@ TEST(BuildMessageTest, LongListsAreCountedInTheTextAndGivenWholeInTheDetails) {
 
 class BuildAndPreviewTest : public ShellTest {
 protected:
-    // A copy of the 160x160 sample project in the test's own folder.
+    // A copy of the 160x160 sample project in the test's own folder, whose name holds
+    // typographic punctuation (bytes 0x80 to 0x9F of Windows-1252).
     QString CopySample() {
         const QDir source(QStringLiteral(VANTORO_EXAMPLES_DIR "/Meadow"));
-        const QString target = m_dir.filePath(QStringLiteral("Meadow"));
+        const QString target = m_dir.filePath(QStringLiteral("Zoë’s Skins – Meadow"));
         QDir().mkpath(target);
         for (const QString& name : source.entryList(QDir::Files))
             QFile::copy(source.filePath(name), QDir(target).filePath(name));

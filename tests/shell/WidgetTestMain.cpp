@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "PathString.h"
 #include "Profile.h"
 
 int main(int argc, char** argv) {
+    // As the editor starts.
+    vantoro::ReadPathsInSystemCodePage();
     // Test discovery runs the program outside ctest's environment: never ask for a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);

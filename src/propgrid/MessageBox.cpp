@@ -5,6 +5,29 @@
 #include <QPushButton>
 
 namespace vantoro {
+namespace {
+
+// Each choice with its first letter no choice before it took as its key, as Windows' boxes
+// underline Y of Yes and N of No: the box answers that letter alone, or with Alt.
+QStringList WithKeys(const QStringList& choices) {
+    QString taken;
+    QStringList labels;
+    for (const QString& choice : choices) {
+        QString label = choice;
+        for (qsizetype i = 0; i < label.size(); ++i) {
+            const QChar key = label[i].toLower();
+            if (label[i].isLetter() && !taken.contains(key)) {
+                taken += key;
+                label.insert(i, u'&');
+                break;
+            }
+        }
+        labels.append(label);
+    }
+    return labels;
+}
+
+}  // namespace
 
 CMessageBox::Handler& CMessageBox::CurrentHandler() {
     static Handler handler;
@@ -66,11 +89,12 @@ int CMessageBox::Ask(QWidget* parent, const QString& text, const QStringList& ch
     QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::NoButton, parent);
     if (!details.isEmpty()) box.setDetailedText(details);
     QList<QAbstractButton*> buttons;
-    for (int i = 0; i < choices.size(); ++i) {
-        const auto role = i == choices.size() - 1 ? QMessageBox::RejectRole
-                          : i == byDefault        ? QMessageBox::AcceptRole
-                                                  : QMessageBox::ActionRole;
-        buttons.append(box.addButton(choices[i], role));
+    const QStringList labels = WithKeys(choices);
+    for (int i = 0; i < labels.size(); ++i) {
+        const auto role = i == labels.size() - 1 ? QMessageBox::RejectRole
+                          : i == byDefault       ? QMessageBox::AcceptRole
+                                                 : QMessageBox::ActionRole;
+        buttons.append(box.addButton(labels[i], role));
     }
     if (!buttons.isEmpty()) {
         box.setDefaultButton(static_cast<QPushButton*>(buttons.value(byDefault, buttons.last())));

@@ -10,6 +10,7 @@
 
 #include "CliParser.h"
 #include "CommandLine.h"
+#include "ConsoleOutput.h"
 #include "ImageLibrary.h"
 #include "PathString.h"
 #include "ProgramFolder.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     // The script's CR LF must reach standard output as they are.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
+    const vantoro::CConsoleOutput console;
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     // The program's own folder holds the compiler library and the picture commands' library.
     // The commands that only read and write files find it without an application object,

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "Bmp.h"
+#include "ConsoleOutput.h"
 #include "PalmDatabaseWriter.h"
 #include "RunCli.h"
 #include "SkinProjectWriter.h"
@@ -498,3 +499,19 @@ TEST(CommandLine, AFolderNamedWithTypographicPunctuationBuilds) {
     EXPECT_EQ(QString::fromLocal8Bit(out).trimmed(),
               QDir::toNativeSeparators(QString::fromStdU16String(database.u16string())));
 }
+
+#ifdef _WIN32
+// What reaches a console window: text of the system's code page as the characters typed,
+// and a two-byte character split between two writes whole once its second byte comes.
+TEST(CommandLine, AConsoleShowsCodePageTextAsTyped) {
+    std::string text = "Zo\xEB\x92s Skins \x96 caf\xE9\n";
+    EXPECT_EQ(CConsoleOutput::Widen(text, 1252), L"Zo\u00EB\u2019s Skins \u2013 caf\u00E9\n");
+    EXPECT_TRUE(text.empty());
+    std::string japanese = "a\x93";  // "a" and the first byte of "日" in Shift-JIS
+    EXPECT_EQ(CConsoleOutput::Widen(japanese, 932), L"a");
+    EXPECT_EQ(japanese, "\x93");
+    japanese += "\xFA";
+    EXPECT_EQ(CConsoleOutput::Widen(japanese, 932), L"\u65E5");
+    EXPECT_TRUE(japanese.empty());
+}
+#endif

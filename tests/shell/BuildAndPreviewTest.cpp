@@ -11,7 +11,9 @@
 #include "PdbReader.h"
 #include "PropertyListCtrl.h"
 #include "ShellFixture.h"
+#include "SkinDeriver.h"
 #include "TextCodec.h"
+#include "VariantMessage.h"
 #include "VantoroApp.h"
 #include "VantoroView.h"
 
@@ -59,6 +61,32 @@ TEST(BuildMessageTest, LongListsAreCountedInTheTextAndGivenWholeInTheDetails) {
     EXPECT_EQ(CBuildMessage(failed).Text(), QStringLiteral("Unable to build the skin.\n\nProblem "
                                                            "1\nProblem 2\nProblem 3\nProblem 4"));
     EXPECT_TRUE(CBuildMessage(failed).Details().isEmpty());
+}
+
+// The variant's box keeps its list short the same way: a few named, more counted.
+TEST(VariantMessageTest, AFewWarningsAreNamedAndMoreAreCounted) {
+    CVariantResult result;
+    result.ProjectPath = std::filesystem::path("/skins/Small") / "Dusk.skn";
+    for (int i = 1; i <= 5; ++i)
+        result.Warnings.push_back({"Title Bar", i == 1 ? "" : "Location", "off by " +
+                                   std::to_string(i), "", ""});
+    const QString folder = QDir::toNativeSeparators(QFileInfo("/skins/Small").absoluteFilePath());
+    const CVariantMessage many(result);
+    EXPECT_EQ(many.Text(), QStringLiteral("The skin variant was saved in\n%1\n\n5 things were not "
+                                          "carried over exactly: Show Details... lists them.\n\n"
+                                          "Open the variant now?")
+                               .arg(folder));
+    EXPECT_TRUE(many.Details().startsWith(
+        QStringLiteral("Not carried over exactly:\nTitle Bar: off by 1\nTitle Bar, Location: off "
+                       "by 2\n")));
+
+    result.Warnings.resize(2);
+    const CVariantMessage few(result);
+    EXPECT_EQ(few.Text(), QStringLiteral("The skin variant was saved in\n%1\n\nNot carried over "
+                                         "exactly:\nTitle Bar: off by 1\nTitle Bar, Location: off "
+                                         "by 2\n\nOpen the variant now?")
+                              .arg(folder));
+    EXPECT_TRUE(few.Details().isEmpty());
 }
 
 class BuildAndPreviewTest : public ShellTest {

@@ -13,9 +13,9 @@
 #include "ShellFixture.h"
 #include "SkinDeriver.h"
 #include "TextCodec.h"
-#include "VariantMessage.h"
 #include "VantoroApp.h"
 #include "VantoroView.h"
+#include "VariantMessage.h"
 
 namespace vantoro {
 namespace {
@@ -68,8 +68,8 @@ TEST(VariantMessageTest, AFewWarningsAreNamedAndMoreAreCounted) {
     CVariantResult result;
     result.ProjectPath = std::filesystem::path("/skins/Small") / "Dusk.skn";
     for (int i = 1; i <= 5; ++i)
-        result.Warnings.push_back({"Title Bar", i == 1 ? "" : "Location", "off by " +
-                                   std::to_string(i), "", ""});
+        result.Warnings.push_back(
+            {"Title Bar", i == 1 ? "" : "Location", "off by " + std::to_string(i), "", ""});
     const QString folder = QDir::toNativeSeparators(QFileInfo("/skins/Small").absoluteFilePath());
     const CVariantMessage many(result);
     EXPECT_EQ(many.Text(), QStringLiteral("The skin variant was saved in\n%1\n\n5 things were not "

@@ -422,6 +422,13 @@ private:
     CWriteRule m_writes;
 };
 
+// The text the project file holds that the skin's code page cannot; none for a project
+// not saved yet.
+std::vector<CUnkeptCharacter> UnkeptTextOf(const CSkinProject& project) {
+    return project.PathName.empty() ? std::vector<CUnkeptCharacter>()
+                                    : FindUnkeptText(project.PathName);
+}
+
 }  // namespace
 
 CRuleBook::CRuleBook() : m_own(std::make_unique<CBitmapCache>()), m_bitmaps(*m_own) {}
@@ -481,9 +488,7 @@ std::string CRuleBook::DatabasePath(const CSkinProject& project) {
 
 std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
     std::vector<CSkinProblem> problems;
-    const std::vector<CUnkeptCharacter> unkept = project.PathName.empty()
-                                                     ? std::vector<CUnkeptCharacter>()
-                                                     : FindUnkeptText(project.PathName);
+    const std::vector<CUnkeptCharacter> unkept = UnkeptTextOf(project);
     for (const CSkinElementInfo& info : CSkinFields::Elements()) {
         std::vector<CSkinProblem> found = CheckElement(project, info.Element, unkept);
         problems.insert(problems.end(), std::make_move_iterator(found.begin()),
@@ -494,9 +499,7 @@ std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
 
 std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project,
                                                   CSkinElement element) {
-    return CheckElement(project, element,
-                        project.PathName.empty() ? std::vector<CUnkeptCharacter>()
-                                                 : FindUnkeptText(project.PathName));
+    return CheckElement(project, element, UnkeptTextOf(project));
 }
 
 std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project, CSkinElement element,

@@ -50,7 +50,7 @@ endfunction()
 function(vantoro_check_layers)
   foreach(model vantoro_fields vantoro_properties vantoro_project vantoro_document vantoro_bitmap
                 vantoro_check vantoro_render vantoro_compile vantoro_newskin vantoro_paint
-                vantoro_unpack vantoro_import vantoro_derive)
+                vantoro_unpack vantoro_import vantoro_derive vantoro_fileset)
     vantoro_forbid_links(${model} "Qt[0-9]*::(Widgets|PrintSupport)|Qt[0-9]*Widgets"
       "the model and build libraries stay free of Widgets")
   endforeach()

@@ -135,6 +135,7 @@ int CCommandLine::New(const CCliArguments& arguments, std::ostream& out, std::os
         err << kProgram << ": " << generator.LastError() << "\n";
         return kExitFailure;
     }
+    if (!generator.Note().empty()) err << kProgram << ": note: " << generator.Note() << "\n";
     out << generator.ProjectPath() << "\n";
     return kExitSuccess;
 }
@@ -146,6 +147,7 @@ int CCommandLine::Unpack(const std::string& database, const std::string& folder,
         err << kProgram << ": " << unpacker.LastError() << "\n";
         return kExitFailure;
     }
+    if (!unpacker.Note().empty()) err << kProgram << ": note: " << unpacker.Note() << "\n";
     for (const std::string& note : unpacker.Notes()) err << kProgram << ": note: " << note << "\n";
     out << unpacker.ProjectPath() << "\n";
     return kExitSuccess;

@@ -142,8 +142,9 @@ std::string TemporaryNameFor(const fs::path& target) {
                       ("." + PathString(target.filename()) + "." + suffix + ".tmp"));
 }
 
-// Whether `name` is what TemporaryNameFor gives for a target called `target`.
-bool IsTemporaryNameOf(const std::string& name, const std::string& target) {
+}  // namespace
+
+bool CAtomicFile::IsTemporaryNameOf(const std::string& name, const std::string& target) {
     const std::string head = "." + target + ".", tail = ".tmp";
     if (name.size() != head.size() + kSuffixLength + tail.size()) return false;
     if (name.compare(0, head.size(), head) != 0) return false;
@@ -152,6 +153,8 @@ bool IsTemporaryNameOf(const std::string& name, const std::string& target) {
         name.begin() + std::ptrdiff_t(head.size()), name.end() - std::ptrdiff_t(tail.size()),
         [](char c) { return std::string_view(kHexDigits).find(c) != std::string_view::npos; });
 }
+
+namespace {
 
 // Whether a writer still holds the temporary file: on POSIX systems every writer keeps a
 // lock on its own, which the system drops when the process ends, killed or not. Windows
@@ -180,7 +183,7 @@ void RemoveStaleTemporaries(const fs::path& target) {
     const auto now = fs::file_time_type::clock::now();
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path& path = it->path();
-        if (!IsTemporaryNameOf(PathString(path.filename()), name)) continue;
+        if (!CAtomicFile::IsTemporaryNameOf(PathString(path.filename()), name)) continue;
         std::error_code entry;
         if (!fs::is_regular_file(fs::symlink_status(path, entry))) continue;
         const fs::file_time_type written = fs::last_write_time(path, entry);

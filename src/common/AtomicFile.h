@@ -46,6 +46,10 @@ public:
     static CResult<void> Write(const std::string& path, std::string_view bytes,
                                Mode mode = Mode::Replace, Links links = Links::Follow);
 
+    // Whether the file name `name` is one this class gives the temporary file of a target
+    // named `target` (".NAME.xxxxxxxx.tmp"): what a journal may name as staged content.
+    static bool IsTemporaryNameOf(const std::string& name, const std::string& target);
+
     // A writer for `path`, or why there can be none (a folder, the temporary file refused).
     static CResult<CAtomicFile> Open(const std::string& path, Mode mode = Mode::Replace,
                                      Links links = Links::Follow);

@@ -119,8 +119,8 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
         !derived)
         return Fail(derived.Error());
 
-    // Written as a new project is: every name looked at first, nothing replaced, nothing
-    // left behind on a failure.
+    // Written as a new project is: every name looked at first, nothing replaced, the whole
+    // project put in place at once, nothing left behind on a failure.
     std::vector<std::string> names{projectName};
     for (const CVariantBitmaps::CFile& file : bitmaps.Files()) names.push_back(file.Name);
     CNewProjectFiles files("The variant");
@@ -138,7 +138,6 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
         files.RemoveWritten();
         return Fail(message);
     };
-    // The project file first: it claims the name before any bitmap is written.
     if (!files.WriteEmptyProject(projectName)) return failed(files.LastError());
     for (const CVariantBitmaps::CFile& file : bitmaps.Files())
         if (!files.Write(file.Name, {file.Bytes.begin(), file.Bytes.end()}))
@@ -146,12 +145,13 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
 
     // The bare file loads with every value at its default; the save writes them all.
     CSkinProject saved;
-    if (const CResult<void> loaded = saved.LoadProject(files.PathOf(projectName)); !loaded)
+    if (const CResult<void> loaded = saved.LoadProject(files.StagedPathOf(projectName)); !loaded)
         return failed(loaded.Error());
     for (const CSkinField& field : CSkinFields::All())
         saved.Element(field.Element).Set(field, variant.Element(field.Element).Get(field));
     if (!files.SaveProject(saved)) return failed(files.LastError());
     result.ProjectPath = fs::path(saved.PathName);
+    result.Note = files.Note();
     return result;
 }
 

@@ -37,6 +37,7 @@ struct CVariantWarning {
 struct CVariantResult {
     std::filesystem::path ProjectPath;  // the variant's .skn
     std::vector<CVariantWarning> Warnings;
+    std::string Note;  // what a stopped derive into the folder had left and was cleared away
 };
 
 // Derives a skin for another screen size or depth from one that exists: every rectangle,

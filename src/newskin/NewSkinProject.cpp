@@ -88,7 +88,6 @@ bool CNewSkinProject::Create() {
     if (!m_files.Begin(Folder, FileNames(SkinName))) return Fail(m_files.LastError());
 
     const std::string projectName = ProjectFileName(SkinName);
-    // The project file first: it claims the name before any bitmap is drawn.
     if (!m_files.WriteEmptyProject(projectName)) {
         m_files.RemoveWritten();
         return Fail(m_files.LastError());
@@ -101,7 +100,7 @@ bool CNewSkinProject::Create() {
             return Fail(m_files.LastError());
         }
 
-    m_projectPath = m_files.PathOf(projectName);
+    m_projectPath = m_files.StagedPathOf(projectName);
     if (!FillProjectFile()) {
         m_files.RemoveWritten();
         m_projectPath.clear();
@@ -158,7 +157,9 @@ bool CNewSkinProject::FillProjectFile() {
     PlaceElements(L, p);
     p.DateTime.TextColor = RgbColor(0, 0, 0);
     p.Popups.CategoryTextColor = RgbColor(0, 0, 0);
-    return m_files.SaveProject(p) || Fail(m_files.LastError());
+    if (!m_files.SaveProject(p)) return Fail(m_files.LastError());
+    m_projectPath = p.PathName;
+    return true;
 }
 
 }  // namespace vantoro

@@ -33,6 +33,8 @@ public:
     // When the last Create was refused for files already there: their names, and the folder.
     const std::vector<std::string>& InTheWay() const { return m_files.InTheWay(); }
     const std::string& TargetFolder() const { return m_files.Folder(); }
+    // What Create cleared away of a run into the folder that was stopped; empty when nothing.
+    const std::string& Note() const { return m_files.Note(); }
 
     // The file names Create writes into the folder, the project file first.
     static std::vector<std::string> FileNames(const std::string& skinName);

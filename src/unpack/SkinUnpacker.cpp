@@ -301,21 +301,20 @@ bool CSkinUnpacker::WriteProject(const std::string& folder) {
         m_files.RemoveWritten();
         return Fail(m_files.LastError());
     };
-    // The project file first: it claims the name before any bitmap is written.
     if (!m_files.WriteEmptyProject(projectName)) return failed();
     for (const BitmapFile& file : m_bitmaps)
         if (!m_files.Write(file.name, file.bytes)) return failed();
 
     // The bare file loads with every value at its default; the save writes them all.
-    const std::string path = m_files.PathOf(projectName);
     CSkinProject project;
-    if (const CResult<void> loaded = project.LoadProject(path); !loaded) {
+    if (const CResult<void> loaded = project.LoadProject(m_files.StagedPathOf(projectName));
+        !loaded) {
         m_files.RemoveWritten();
         return Fail(loaded.Error());
     }
     Apply(project);
     if (!m_files.SaveProject(project)) return failed();
-    m_projectPath = path;
+    m_projectPath = project.PathName;
     return true;
 }
 

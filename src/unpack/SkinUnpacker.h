@@ -34,6 +34,8 @@ public:
     // When the last Write was refused for files already there: their names, and the folder.
     const std::vector<std::string>& InTheWay() const { return m_files.InTheWay(); }
     const std::string& TargetFolder() const { return m_files.Folder(); }
+    // What the write cleared away of a run into the folder that was stopped; empty when none.
+    const std::string& Note() const { return m_files.Note(); }
     // Texts that a project file cannot hold exactly (control characters, which are taken
     // out; blanks at either end, enclosing quotes, more than 259 characters), one
     // sentence each.

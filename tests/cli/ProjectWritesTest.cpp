@@ -213,6 +213,124 @@ TEST(ProjectWrites, AnImportReplacesItsFilesAsOneThroughKillsRacesAndAFullDisk) 
             << name;
 }
 
+// A journal as an import writes it: "<staged bytes> <target bytes>\n<staged><target>\n".
+std::string Journal(const std::vector<std::pair<std::string, std::string>>& entries) {
+    std::string text = "Korrido Vantoro import journal 1\n";
+    for (const auto& [staged, target] : entries)
+        text += std::to_string(staged.size()) + " " + std::to_string(target.size()) + "\n" +
+                staged + target + "\n";
+    return text + "end\n";
+}
+
+// A skin folder from anyone may hold a journal of its own making. None replaces or removes
+// the project file, the database, a file the project does not name as a picture, or puts a
+// link or a folder in a picture's place; a damaged, huge or crowded journal is refused
+// unread; each refusal names the journal, changes nothing, keeps it and says what to do.
+TEST(ProjectWrites, AJournalFromElsewhereChangesNoFileItMayNot) {
+    TempFolder dir, outside;
+    const std::string skn = SkinProjectWriter(1, 8).Write(dir.Folder());
+    ASSERT_EQ(RunCli({"--compiler-library", BRRES_LIBRARY, "build", skn}).status, 0);
+    const std::string journal = dir.Path(".Test.skn.import");
+    const std::string staged = dir.Path(".Test.skn.0badc0de.tmp");
+    dir.WriteFile("docs/notes.txt", "the user's notes");
+    dir.WriteFile("taxes.pdf", "the user's taxes");
+    const std::string secret = outside.WriteFile("secret.txt", "not for the skin");
+    const auto before = Snapshot(dir.Folder());
+
+    struct Case {
+        std::string why;
+        std::string text;
+        std::string told;
+    };
+    std::vector<Case> cases = {
+        {"the project file", Journal({{staged, skn}}), "the project file"},
+        {"the project file removed", Journal({{"", skn}}), "the project file"},
+        {"the database removed", Journal({{"", dir.Path("Test.PDB")}}), "the skin database"},
+        {"a file below the folder", Journal({{"", dir.Path("docs/notes.txt")}}),
+         "not a picture the project names"},
+        {"a file beside it", Journal({{"", dir.Path("taxes.pdf")}}),
+         "not a picture the project names"},
+        {"another file replaced",
+         Journal({{dir.Path(".taxes.pdf.0badc0de.tmp"), dir.Path("taxes.pdf")}}),
+         "not a picture the project names"},
+        {"a staged name of another form", Journal({{dir.Path("x.tmp"), dir.Path("title.bmp")}}),
+         "not the hidden file an import writes"},
+        {"wrapped sizes", "Korrido Vantoro import journal 1\n18446744073709551615 1\n\nend\n",
+         "is not an import journal this program wrote"},
+        {"a negative size", "Korrido Vantoro import journal 1\n-1 1\n\nend\n",
+         "is not an import journal this program wrote"},
+        {"a huge journal", std::string(2 << 20, 'x'), "is larger than any import writes"},
+    };
+    std::vector<std::pair<std::string, std::string>> crowd;
+    for (int i = 0; i < 200; ++i) crowd.emplace_back("", dir.Path("title.bmp"));
+    cases.push_back({"a crowded journal", Journal(crowd), "lists more than 128 files"});
+    WriteText(staged, "[SkinInfo]\r\nSkinName=Evil\r\n");
+    WriteText(dir.Path(".taxes.pdf.0badc0de.tmp"), "replaced");
+    const auto planted = Snapshot(dir.Folder());
+    for (const Case& c : cases) {
+        WriteText(journal, c.text);
+        for (const char* verb : {"check", "build"}) {
+            const Outcome o = RunCli({"--compiler-library", BRRES_LIBRARY, verb, skn});
+            EXPECT_EQ(o.status, 1) << c.why << "\n" << o.err;
+            EXPECT_NE(o.err.find("The import journal '" + journal + "' "), std::string::npos)
+                << c.why << "\n"
+                << o.err;
+            EXPECT_NE(o.err.find(c.told), std::string::npos) << c.why << "\n" << o.err;
+            EXPECT_NE(o.err.find("no file was changed. Delete the journal to go on"),
+                      std::string::npos)
+                << o.err;
+            EXPECT_LT(o.err.size(), 2000u) << c.why;
+        }
+        auto now = Snapshot(dir.Folder());
+        now.erase(".Test.skn.import");
+        EXPECT_EQ(now, planted) << c.why;
+        EXPECT_EQ(ReadText(dir.Path("docs/notes.txt")), "the user's notes");
+    }
+#ifndef _WIN32
+    // A link or a folder as the new content of a picture.
+    fs::remove(staged);
+    const std::string linkStaged = dir.Path(".title.bmp.0badc0de.tmp");
+    fs::create_symlink(secret, linkStaged);
+    const std::string folderStaged = dir.Path(".wall.bmp.0badc0de.tmp");
+    fs::create_directory(folderStaged);
+    for (const auto& [stagedName, target] :
+         {std::pair{linkStaged, dir.Path("title.bmp")}, {folderStaged, dir.Path("wall.bmp")}}) {
+        WriteText(journal, Journal({{stagedName, target}}));
+        const Outcome o = RunCli({"check", skn});
+        EXPECT_EQ(o.status, 1) << o.err;
+        EXPECT_NE(o.err.find("a link, a folder or a device, not a file"), std::string::npos)
+            << o.err;
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(target))) << target;
+        EXPECT_EQ(ReadText(target), before.at(fs::path(target).filename().string()));
+    }
+    fs::remove(linkStaged);
+    fs::remove(folderStaged);
+#endif
+    fs::remove(staged);
+    fs::remove(dir.Path(".taxes.pdf.0badc0de.tmp"));
+
+    // What an import could have left goes through, and its note stays short: new files
+    // beside the pictures, named five at a time.
+    std::vector<std::pair<std::string, std::string>> added;
+    for (int i = 0; i < 7; ++i) {
+        const std::string target = dir.Path("new" + std::to_string(i) + ".bmp");
+        const std::string stagedFile = dir.Path(".new" + std::to_string(i) + ".bmp.0badc0de.tmp");
+        WriteText(stagedFile, "picture " + std::to_string(i));
+        added.emplace_back(stagedFile, target);
+    }
+    WriteText(journal, Journal(added));
+    Outcome o = RunCli({"check", skn});
+    EXPECT_NE(o.err.find("new4.bmp' and 2 more files hold what it wrote."), std::string::npos)
+        << o.err;
+    EXPECT_EQ(ReadText(dir.Path("new6.bmp")), "picture 6");
+    EXPECT_FALSE(fs::exists(journal));
+    // An empty journal goes without a word.
+    WriteText(journal, Journal({}));
+    o = RunCli({"check", skn});
+    EXPECT_EQ(o.err.find("journal"), std::string::npos) << o.err;
+    EXPECT_FALSE(fs::exists(journal));
+}
+
 // Two programs import different pictures into one project at the same moment: whichever
 // ends last, the bitmap and the mask are one picture's, never one of each.
 TEST(ProjectWrites, TwoProgramsImportingAtOnceNeverMixTheirPictures) {

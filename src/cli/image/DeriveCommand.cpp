@@ -33,6 +33,7 @@ int CDeriveCommand::Run(const CCliArguments& arguments, std::ostream& out, std::
         err << CCliVerbs::kProgram << ": " << result.Error() << "\n";
         return kExitFailure;
     }
+    if (!result->Note.empty()) err << CCliVerbs::kProgram << ": note: " << result->Note << "\n";
     out << PathString(result->ProjectPath) << "\n";
     for (const CVariantWarning& warning : result->Warnings) {
         CSkinProblem problem;

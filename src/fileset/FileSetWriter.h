@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ProjectLock.h"
 #include "Result.h"
 
 namespace vantoro {
@@ -20,21 +21,24 @@ struct CFileState {
 // goes. A process stopped on the way leaves the old files (no journal yet) or a journal
 // the next import, build, open or check finishes. A rename that fails puts back those
 // done; when that fails as well, the message says which file holds what. What an import
-// writes, and what its undo puts back, goes this way.
+// writes, what its undo puts back, Discard and Save As's copies go this way; a new project
+// goes through CNewProjectFiles, which stages it whole.
 class CFileSetWriter {
 public:
     // The file at `path` as it is now. False with `error` when something is there that
     // cannot be read back (a folder, a file without read permission).
     static bool Read(const std::string& path, CFileState& state, std::string* error);
 
-    // Reads every file first (nothing is written when one cannot be read, as it could not
-    // be put back), then puts each into its state. `before`, when given, receives what they
-    // held. False with `error` naming the file and the reason.
     // Finishes what an import of `project` that was stopped left (its journal), under the
     // project's lock: what was finished, as a sentence to tell, or empty when nothing was
     // left. Without a journal nothing is locked or written (a read-only folder stays so).
-    static CResult<std::string> FinishStopped(const std::string& project);
+    // `waiting` is told once when another import holds the lock and this call waits.
+    static CResult<std::string> FinishStopped(const std::string& project,
+                                              const CProjectLock::WaitNotice& waiting = {});
 
+    // Reads every file first (nothing is written when one cannot be read, as it could not
+    // be put back), then puts each into its state. `before`, when given, receives what they
+    // held. False with `error` naming the file and the reason.
     // `project` is the project file the files belong to (its lock and journal lie beside
     // it). `note`, when given, receives what an earlier, stopped import's journal finished.
     static bool Apply(const std::string& project, const std::vector<CFileState>& wanted,

@@ -1,16 +1,16 @@
 #include "FileSetWriter.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "AtomicFile.h"
 #include "AtomicFileProbe.h"
 #include "FileReplace.h"
 #include "ImportJournal.h"
+#include "PathString.h"
 #include "ProjectLock.h"
-#include "TextCodec.h"
 
 namespace vantoro {
 namespace {
@@ -23,10 +23,10 @@ bool Put(const CFileState& state, std::string* error) {
         if (!written && error) *error = written.Error();
         return written.Ok();
     }
-    QFile file(PathToQString(state.Path));
-    if (!file.exists() || file.remove()) return true;
-    if (error)
-        *error = state.Path + ": cannot be removed (" + file.errorString().toStdString() + ")";
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(fs::path(state.Path), ec)) || fs::remove(state.Path, ec))
+        return true;
+    if (error) *error = state.Path + ": cannot be removed (" + ec.message() + ")";
     return false;
 }
 
@@ -34,35 +34,40 @@ bool Put(const CFileState& state, std::string* error) {
 
 bool CFileSetWriter::Read(const std::string& path, CFileState& state, std::string* error) {
     state = CFileState{path, false, {}};
-    const QString name = PathToQString(path);
-    const QFileInfo info(name);
-    if (!info.exists() && !info.isSymLink()) return true;
-    if (info.isDir()) {
+    std::error_code ec;
+    const fs::path name(path);
+    const fs::file_status link = fs::symlink_status(name, ec);
+    if (!fs::exists(link)) return true;
+    if (fs::is_directory(fs::status(name, ec))) {
         if (error) *error = path + ": is a folder, not a file";
         return false;
     }
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::ifstream in(name, std::ios::binary);
+    if (!in) {
         if (error)
-            *error = path + ": cannot be read (" + file.errorString().toStdString() +
+            *error = path + ": cannot be read (" + std::generic_category().message(errno) +
                      "), so it could not be put back";
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error) *error = path + ": cannot be read (" + file.errorString().toStdString() + ")";
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        if (error)
+            *error = path + ": cannot be read (" + std::generic_category().message(errno) + ")";
         return false;
     }
     state.Exists = true;
-    state.Bytes = bytes.toStdString();
+    state.Bytes = std::move(bytes);
     return true;
 }
 
-CResult<std::string> CFileSetWriter::FinishStopped(const std::string& project) {
-    const CImportJournal journal(project);
+CResult<std::string> CFileSetWriter::FinishStopped(const std::string& project,
+                                                   const CProjectLock::WaitNotice& waiting) {
     std::error_code ec;
+    const std::string absolute = PathString(fs::absolute(fs::path(project), ec).lexically_normal());
+    const CImportJournal journal(ec ? project : absolute);
     if (!fs::exists(fs::symlink_status(fs::path(journal.Path()), ec))) return std::string();
-    CProjectLock lock(project);
+    CProjectLock lock(ec ? project : absolute);
+    lock.SetWaitNotice(waiting);
     std::string why;
     if (!lock.Acquire(&why)) return Fail(why);
     return journal.RollForward();
@@ -90,7 +95,10 @@ bool CFileSetWriter::Apply(const std::string& project, const std::vector<CFileSt
     std::vector<CJournalEntry> entries;
     auto removeStaged = [&](size_t from) {
         for (size_t i = from; i < entries.size(); ++i)
-            if (!entries[i].Staged.empty()) QFile::remove(PathToQString(entries[i].Staged));
+            if (!entries[i].Staged.empty()) {
+                std::error_code ignored;
+                fs::remove(fs::path(entries[i].Staged), ignored);
+            }
     };
     for (const CFileState& state : wanted) {
         CJournalEntry entry{{}, state.Path};

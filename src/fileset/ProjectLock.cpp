@@ -41,9 +41,27 @@ CProjectLock::~CProjectLock() {
 #endif
 }
 
+std::string CProjectLock::CannotTake(int reason) const {
+#ifdef ELOOP
+    // O_NOFOLLOW's answer: a link where only the lock's own file belongs.
+    if (reason == ELOOP)
+        return "'" + m_path + "' is a symbolic link where the lock file of the project '" +
+               m_project +
+               "' belongs (the file that keeps two imports from writing at once); this program "
+               "never makes one there. Delete the link and try again";
+#endif
+    return "The lock file '" + m_path + "' of the project '" + m_project +
+           "' (the file that keeps two imports from writing at once) cannot be made: " +
+           std::generic_category().message(reason);
+}
+
 bool CProjectLock::Acquire(std::string* error) {
+    return Acquire(error, Patience);
+}
+
+bool CProjectLock::Acquire(std::string* error, std::chrono::milliseconds patience) {
     if (m_fd >= 0) return true;
-    const auto deadline = std::chrono::steady_clock::now() + Patience;
+    const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
         int reason = 0;
 #ifdef _WIN32
@@ -75,9 +93,7 @@ bool CProjectLock::Acquire(std::string* error) {
         const bool busy = reason == EWOULDBLOCK || reason == EINTR;
 #endif
         if (!busy) {
-            if (error)
-                *error = m_path + ": the lock of the project '" + m_project +
-                         "' cannot be taken (" + std::generic_category().message(reason) + ")";
+            if (error) *error = CannotTake(reason);
             return false;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
@@ -86,6 +102,13 @@ bool CProjectLock::Acquire(std::string* error) {
                          "' is still running; nothing was written. Try again when it has "
                          "finished";
             return false;
+        }
+        if (m_waiting) {
+            m_waiting(
+                "Waiting for another import into '" + m_project + "' to finish (up to " +
+                std::to_string(std::chrono::duration_cast<std::chrono::seconds>(patience).count()) +
+                " seconds)...");
+            m_waiting = {};
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

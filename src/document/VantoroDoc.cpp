@@ -205,27 +205,32 @@ QStringList CVantoroDoc::PicturesSinceSave() const {
     return names;
 }
 
-bool CVantoroDoc::PutBackPictures(QString* error) {
-    std::vector<CFileState> wanted = m_pictures.SinceSave();
+bool CVantoroDoc::PicturesToPutBack(std::vector<CFileState>& wanted, QString* error) {
+    wanted = m_pictures.SinceSave();
     if (wanted.empty()) return true;
     std::vector<std::string> paths;
     for (const CFileState& state : wanted) paths.push_back(state.Path);
-    if (const std::vector<std::string> changed = m_pictures.ChangedByOthers(paths);
-        !changed.empty()) {
-        QStringList names;
-        for (const std::string& path : changed) names << NameInFolder(path);
-        const Overwrite answer = m_askOverwrite(names);
-        if (answer == Overwrite::Cancel) {
-            if (error) error->clear();
-            return false;
-        }
-        if (answer == Overwrite::Keep)
-            std::erase_if(wanted, [&](const CFileState& state) {
-                return std::find(changed.begin(), changed.end(), state.Path) != changed.end();
-            });
+    const std::vector<std::string> changed = m_pictures.ChangedByOthers(paths);
+    if (changed.empty()) return true;
+    QStringList names;
+    for (const std::string& path : changed) names << NameInFolder(path);
+    const Overwrite answer = m_askOverwrite(names);
+    if (answer == Overwrite::Cancel) {
+        if (error) error->clear();
+        return false;
     }
+    if (answer == Overwrite::Keep)
+        std::erase_if(wanted, [&](const CFileState& state) {
+            return std::find(changed.begin(), changed.end(), state.Path) != changed.end();
+        });
+    return true;
+}
+
+bool CVantoroDoc::PutBackPictures(QString* error) {
+    std::vector<CFileState> wanted;
+    if (!PicturesToPutBack(wanted, error)) return false;
     std::string why;
-    if (!PutPictures(m_Project.PathName, wanted, &why)) {
+    if (!wanted.empty() && !PutPictures(m_Project.PathName, wanted, &why)) {
         if (error) *error = ToQString(why);
         return false;
     }
@@ -450,8 +455,30 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
             return fail({});
         }
     }
+    // The old project stays as it was saved: what was imported into its folder since then
+    // goes back there (it travels on in the copies, read above), before anything is written.
+    std::vector<CFileState> putBack, imported;
+    if (moved) {
+        QString refused;
+        if (!PicturesToPutBack(putBack, &refused)) {
+            restore();
+            return fail(refused);
+        }
+        if (!putBack.empty() && !CFileSetWriter::Apply(oldPath, putBack, &imported, &why)) {
+            restore();
+            return fail(QStringLiteral("The pictures imported since the last save cannot be put "
+                                       "back in the old project's folder, so nothing was "
+                                       "saved: %1")
+                            .arg(ToQString(why)));
+        }
+    }
+    // A failure further on leaves the old folder as the history left it, to try again.
+    auto undoPutBack = [&] {
+        if (!imported.empty()) CFileSetWriter::Apply(oldPath, imported, nullptr, nullptr);
+    };
     auto undoCopies = [&](const std::vector<CFileState>& before) {
         if (!before.empty()) CFileSetWriter::Apply(m_Project.PathName, before, nullptr, nullptr);
+        undoPutBack();
     };
     std::vector<CFileState> before;
     for (const CFileState& copy : copies) {
@@ -459,6 +486,7 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
         fs::create_directories(fs::path(copy.Path).parent_path(), ignored);
     }
     if (!copies.empty() && !CFileSetWriter::Apply(m_Project.PathName, copies, &before, &why)) {
+        undoPutBack();
         restore();
         return fail(ToQString(why));
     }

@@ -173,6 +173,9 @@ signals:
     void Told(const QString& message);
 
 private:
+    // The pictures to put back as the last save found them, once the user said which of
+    // those another program changed may be replaced. False after Cancel (`error` empty).
+    bool PicturesToPutBack(std::vector<CFileState>& wanted, QString* error);
     void Remember(const QString& path);
     bool Step(bool undo);
     QString NameInFolder(const std::string& path) const;

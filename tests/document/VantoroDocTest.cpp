@@ -207,6 +207,51 @@ TEST(VantoroDoc, SaveAsElsewhereCopiesTheProjectsOwnPictures) {
     EXPECT_NE(ReadBytes(path).find("Bmp=title.bmp"), std::string::npos);
 }
 
+// Save As into another folder after an unsaved import: the new project has the imported
+// picture, the old folder its pictures as last saved; a put-back the user refuses writes
+// nothing at all.
+TEST(VantoroDoc, SaveAsAfterAnImportLeavesTheOldProjectAsSaved) {
+    test::TempFolder dir;
+    const std::string path = test::SkinProjectWriter().Write(dir.Path("Old"));
+    const std::string title = dir.Path("Old/title.bmp"), mask = dir.Path("Old/titlem.bmp");
+    const std::string savedTitle = ReadBytes(title), savedMask = ReadBytes(mask);
+    const std::string picture = dir.Path("art.png");
+    QImage art(160, 15, QImage::Format_ARGB32);
+    art.fill(qRgba(0, 160, 40, 255));
+    art.setPixel(3, 3, qRgba(0, 0, 0, 0));
+    ASSERT_TRUE(art.save(Q(picture)));
+
+    CVantoroDoc doc;
+    QString error, note;
+    ASSERT_TRUE(doc.Open(Q(path), &error));
+    CVantoroDoc::Overwrite answer = CVantoroDoc::Overwrite::Cancel;
+    doc.SetOverwriteAsker([&](const QStringList&) { return answer; });
+    ASSERT_EQ(
+        doc.ImportArtwork(*CSkinFields::Find("TitleBar.Bmp"), Q(picture), {}, &error, nullptr),
+        CVantoroDoc::ImportResult::Imported);
+    const std::string importedTitle = ReadBytes(title), importedMask = ReadBytes(mask);
+    ASSERT_NE(importedTitle, savedTitle);
+
+    // Another program painted the mask since: refusing to replace it saves nothing.
+    WriteBytes(mask, "painted elsewhere");
+    const std::string first = dir.Path("First/Copy.skn");
+    EXPECT_FALSE(doc.SaveAs(Q(first), &error, &note));
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_FALSE(fs::exists(first));
+    EXPECT_FALSE(fs::exists(dir.Path("First/title.bmp")));
+    EXPECT_EQ(ReadBytes(title), importedTitle);
+    EXPECT_EQ(doc.Project().PathName, CProjectPath::Absolute(path));
+    WriteBytes(mask, importedMask);
+
+    const std::string copy = dir.Path("New/Copy.skn");
+    ASSERT_TRUE(doc.SaveAs(Q(copy), &error, &note)) << error.toStdString();
+    EXPECT_EQ(ReadBytes(dir.Path("New/title.bmp")), importedTitle);
+    EXPECT_EQ(ReadBytes(dir.Path("New/titlem.bmp")), importedMask);
+    EXPECT_EQ(ReadBytes(title), savedTitle);
+    EXPECT_EQ(ReadBytes(mask), savedMask);
+    EXPECT_FALSE(doc.IsModified());
+}
+
 // The pictures an import wrote belong to the document: an undo, redo or discard that would
 // write over another program's change of one asks first, and Discard puts back what the
 // last save found.
@@ -364,6 +409,19 @@ TEST(VantoroDoc, OpeningFinishesAnImportThatWasStoppedHalfWay) {
     EXPECT_EQ(ReadBytes(title), newTitle);
     EXPECT_EQ(ReadBytes(mask), newMask);
     EXPECT_NE(oldTitle, newTitle);
+
+    // A journal that came with the folder and would replace the project file opens nothing.
+    const std::string journal = dir.Path(".Test.skn.import");
+    const std::string planted = dir.Path(".Test.skn.0badc0de.tmp");
+    WriteBytes(planted, "[SkinInfo]\r\nSkinName=Evil\r\n");
+    WriteBytes(journal, "Korrido Vantoro import journal 1\n" + std::to_string(planted.size()) +
+                            " " + std::to_string(path.size()) + "\n" + planted + path + "\nend\n");
+    const std::string text = ReadBytes(path);
+    CVantoroDoc third;
+    EXPECT_FALSE(third.Open(Q(path), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("The import journal '"))) << error.toStdString();
+    EXPECT_EQ(ReadBytes(path), text);
+    EXPECT_TRUE(fs::exists(journal));
 }
 
 }  // namespace vantoro

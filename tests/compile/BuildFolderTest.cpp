@@ -40,8 +40,11 @@ TEST(BuildFolder, AKilledBuildsFolderGoesAndNothingElse) {
     TempFolder base;
     const std::chrono::minutes old = CAtomicFile::kStaleAge + std::chrono::minutes(1);
     const std::chrono::minutes young = CAtomicFile::kStaleAge - std::chrono::minutes(1);
-    const std::vector<std::string> buildFiles{"_script.txt", "__bkg1.bmp", "__bkg4.bmp",
-                                              "skin.PDB", ".skin.PDB.0123abcd.tmp",
+    const std::vector<std::string> buildFiles{"_script.txt",
+                                              "__bkg1.bmp",
+                                              "__bkg4.bmp",
+                                              "skin.PDB",
+                                              ".skin.PDB.0123abcd.tmp",
                                               "._script.txt.89abcdef.tmp"};
     const std::string killed = Plant(base, "vantoro-build-Ab12Cd", buildFiles, old);
     const std::string empty = Plant(base, "vantoro-build-EmPty0", {}, old);

@@ -29,7 +29,7 @@ void ReplaceLine(const std::string& skn, const std::string& old, const std::stri
     in.close();
     std::string content = text.str();
     const size_t at = content.find(old + "\r\n") != std::string::npos ? content.find(old + "\r\n")
-                                                                       : content.find(old + "\n");
+                                                                      : content.find(old + "\n");
     ASSERT_NE(at, std::string::npos) << old;
     const size_t end = content.find('\n', at) + 1;
     content.replace(at, end - at, line.empty() ? "" : line + "\n");
@@ -62,8 +62,7 @@ TEST(MeadowCopy, ABitmapKeyLeftOutIsNamedAsTheKey) {
     const std::string one = dir.Path("Meadow/1");
     o = RunCli({"check", skn});
     EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.out,
-              "error: Title Bar, Bitmap: " + one + ": The file '" + one + "' is missing.\n");
+    EXPECT_EQ(o.out, "error: Title Bar, Bitmap: " + one + ": The file '" + one + "' is missing.\n");
 }
 
 #ifndef _WIN32

@@ -14,6 +14,7 @@
 
 #include "BitmapCache.h"
 #include "FileNameResolver.h"
+#include "ProfileStore.h"
 #include "ProjectPath.h"
 #include "SkinProject.h"
 #include "TextCodec.h"
@@ -281,6 +282,20 @@ private:
     bool m_entry;
 };
 
+// Whether the project file leaves out the key `field` is read from. The load reads a
+// missing key as "1", which as a bitmap's name would send the author looking for a file
+// called 1.
+bool KeyLeftOut(const CSkinProject& project, const CSkinField& field) {
+    if (project.PathName.empty() || !field.Key) return false;
+    CProfileStore store;
+    const std::string section = CSkinFields::Element(field.Element).Section;
+    const std::string key = field.ReadKey ? field.ReadKey : field.Key;
+    std::string withoutDefault, withDefault;
+    store.ReadString(project.PathName, section, key, "", withoutDefault);
+    store.ReadString(project.PathName, section, key, "1", withDefault);
+    return withoutDefault.empty() && withDefault == "1";
+}
+
 // The rules on the bitmap file a field names.
 class CBitmapRules {
 public:
@@ -306,7 +321,13 @@ public:
         const std::string path = ResolveFileName(m_project.Folder, name);
         std::error_code ec;
         if (!std::filesystem::exists(std::filesystem::path(path), ec)) {
-            add(S::Error, path, "The file '" + path + "' is missing.");
+            if (name == "1" && KeyLeftOut(m_project, field))
+                add(S::Error, m_project.PathName,
+                    std::string("The key ") + (field.ReadKey ? field.ReadKey : field.Key) +
+                        " of [" + CSkinFields::Element(field.Element).Section +
+                        "] is missing from the project file, so no bitmap file is named.");
+            else
+                add(S::Error, path, "The file '" + path + "' is missing.");
             return;
         }
         // An import writes the file a bitmap names: never one of the project's own files,

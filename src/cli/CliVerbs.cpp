@@ -88,7 +88,8 @@ std::vector<CCliVerb> MakeVerbs() {
         {"render",
          "draw the skin's screen as the handheld shows it into a PNG file",
          "Draws the skin's screen as the handheld shows it into a PNG file. The problems check\n"
-         "finds are listed. OUT.png may not be the project or one of its bitmaps.\n",
+         "finds are listed; the picture is written even when one of them is an error, and the\n"
+         "command then exits 1. OUT.png may not be the project or one of its bitmaps.\n",
          {Required(Value("png", "OUT.png", "the PNG file to write", C::File, "png")),
           Choice("zoom", "draw it N times as large (1 to 8)",
                  {"1", "2", "3", "4", "5", "6", "7", "8"}, "a whole number from 1 to 8", "N"),
@@ -214,7 +215,8 @@ std::string CCliVerbs::ProgramHelp() {
     for (const CCliVerb& verb : All())
         help += "  " + verb.Synopsis() + "\n      " + verb.Summary + "\n";
     return help + "\nOptions:\n" + OptionLines(ProgramOptions()) +
-           "\nExit status: 0 on success (check: no error found), 1 on failure, 2 on a usage "
+           "\nExit status: 0 on success (check, render: no error found), 1 on failure, 2 on a "
+           "usage "
            "error.\n";
 }
 

@@ -1,5 +1,6 @@
 #include "BmpReader.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -22,6 +23,21 @@ uint16_t U16At(std::span<const uint8_t> b, size_t at) {
 uint32_t U32At(std::span<const uint8_t> b, size_t at) {
     return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
            uint32_t(b[at + 3]) << 24;
+}
+
+// Bytes the pixels of an uncompressed bitmap take. Some writers leave off the padding of
+// the last row stored; nothing reads it.
+uint64_t PixelBytesNeeded(int64_t width, int64_t rows, int64_t bits, uint64_t stride) {
+    return stride * uint64_t(rows - 1) + (uint64_t(width) * uint64_t(bits) + 7) / 8;
+}
+
+std::string TruncatedPixels(uint64_t needed, uint64_t present) {
+    return "truncated pixel data: " + std::to_string(needed) + " bytes needed, " +
+           std::to_string(present) + " present";
+}
+
+std::string TruncatedHeader(size_t size) {
+    return "truncated header: the file has only " + std::to_string(size) + " bytes";
 }
 
 // Large enough for the largest bitmap accepted (4096 x 4096 at 32 bits) and its headers.
@@ -86,10 +102,7 @@ RgbImage BmpReader::Decode(const std::vector<uint8_t>& file) {
 
 BmpReader::Layout BmpReader::ReadLayout(std::span<const uint8_t> file) {
     if (file.size() >= 2 && (file[0] != 'B' || file[1] != 'M')) throw InputError("not a BMP file");
-    if (file.size() < kFileHeaderSize + 4) {
-        throw InputError("truncated header: the file has only " + std::to_string(file.size()) +
-                         " bytes");
-    }
+    if (file.size() < kFileHeaderSize + 4) throw InputError(TruncatedHeader(file.size()));
     Layout layout;
     layout.pixelOffset = U32At(file, 10);
     layout.headerSize = U32At(file, kFileHeaderSize);
@@ -97,10 +110,8 @@ BmpReader::Layout BmpReader::ReadLayout(std::span<const uint8_t> file) {
         throw InputError("information header of " + std::to_string(layout.headerSize) +
                          " bytes is not supported (40, 108 or 124 bytes)");
     }
-    if (file.size() < kFileHeaderSize + layout.headerSize) {
-        throw InputError("truncated header: the file has only " + std::to_string(file.size()) +
-                         " bytes");
-    }
+    if (file.size() < kFileHeaderSize + layout.headerSize)
+        throw InputError(TruncatedHeader(file.size()));
     const auto width = static_cast<int32_t>(U32At(file, 18));
     const auto height = static_cast<int32_t>(U32At(file, 22));
     const int bits = U16At(file, 28);
@@ -204,16 +215,58 @@ BmpReader::Layout BmpReader::ReadLayout(std::span<const uint8_t> file) {
     }
     layout.stride = ((size_t(width) * size_t(bits) + 31) / 32) * 4;
     layout.header.stride = layout.stride;
-    // Some writers leave off the padding of the last row stored; nothing reads it.
-    const uint64_t needed =
-        uint64_t(layout.stride) * uint64_t(rows - 1) + (uint64_t(width) * uint64_t(bits) + 7) / 8;
+    const uint64_t needed = PixelBytesNeeded(width, rows, bits, layout.stride);
     const uint64_t present =
         file.size() > layout.pixelOffset ? file.size() - layout.pixelOffset : 0;
-    if (needed > present) {
-        throw InputError("truncated pixel data: " + std::to_string(needed) + " bytes needed, " +
-                         std::to_string(present) + " present");
-    }
+    if (needed > present) throw InputError(TruncatedPixels(needed, present));
     return layout;
+}
+
+std::string BmpReader::Shortfall(std::span<const uint8_t> head, uint64_t fileSize) {
+    if (head.size() < 2 || head[0] != 'B' || head[1] != 'M') return {};
+    if (fileSize < kFileHeaderSize + 4 || head.size() < kFileHeaderSize + 4)
+        return TruncatedHeader(size_t(fileSize));
+    const uint32_t pixelOffset = U32At(head, 10);
+    const uint32_t headerSize = U32At(head, kFileHeaderSize);
+    if (fileSize < uint64_t(kFileHeaderSize) + headerSize) return TruncatedHeader(size_t(fileSize));
+    // The OS/2 header keeps 16-bit sizes and three-byte colour entries, and no compression.
+    const bool core = headerSize == 12;
+    // No layout known, or fewer bytes given than asked for: the decoder judges it.
+    if ((!core && headerSize < 40) || head.size() < std::min<uint64_t>(fileSize, kShortfallHead))
+        return {};
+    const int64_t width = core ? U16At(head, 18) : static_cast<int32_t>(U32At(head, 18));
+    const int64_t height = core ? U16At(head, 20) : static_cast<int32_t>(U32At(head, 22));
+    const int bits = U16At(head, core ? 24 : 28);
+    const uint32_t compression = core ? kCompressionNone : U32At(head, 30);
+    const uint32_t coloursUsed = core ? 0 : U32At(head, 46);
+    uint64_t headersEnd = kFileHeaderSize + headerSize;
+    if (compression == kCompressionBitFields && headerSize == 40) headersEnd += 12;
+    if (headersEnd > fileSize) return TruncatedHeader(size_t(fileSize));
+    if (bits >= 1 && bits <= 8) {
+        const uint64_t entries =
+            std::min<uint64_t>(coloursUsed == 0 ? (1u << bits) : coloursUsed, 1u << bits);
+        // A table cut short by a pixel offset inside it is the writer's choice, not damage.
+        const uint64_t tableEnd = std::min<uint64_t>(headersEnd + entries * (core ? 3 : 4),
+                                                     std::max<uint64_t>(pixelOffset, headersEnd));
+        if (tableEnd > fileSize)
+            return "colour table of " + std::to_string(entries) +
+                   " entries runs past the end of the file";
+    }
+    const uint64_t present = fileSize > pixelOffset ? fileSize - pixelOffset : 0;
+    const bool uncompressed =
+        compression == kCompressionNone || compression == kCompressionBitFields;
+    const bool knownBits =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    if (uncompressed && knownBits && width > 0 && height != 0) {
+        const int64_t rows = height < 0 ? -height : height;
+        const uint64_t stride = ((uint64_t(width) * uint64_t(bits) + 31) / 32) * 4;
+        const uint64_t needed = PixelBytesNeeded(width, rows, bits, stride);
+        return needed > present ? TruncatedPixels(needed, present) : std::string();
+    }
+    if (present == 0)
+        return "pixel data offset " + std::to_string(pixelOffset) +
+               " lies past the end of the file of " + std::to_string(fileSize) + " bytes";
+    return {};
 }
 
 void BmpReader::ReadColourTable(std::span<const uint8_t> file, const Layout& layout,

@@ -27,6 +27,16 @@ public:
     static RgbImage ReadFile(const std::string& path);
     static RgbImage Decode(const std::vector<uint8_t>& file);
 
+    // Bytes of a file's beginning that Shortfall reads: the file header and the fields of
+    // the information header that tell sizes.
+    static constexpr size_t kShortfallHead = 54;
+    // What a BMP file of any kind lacks, this reader's or not (run-length compressed, an
+    // OS/2 header): its headers, its colour table or its pixels run past its end, in the
+    // words Load uses. `head` holds the file's first kShortfallHead bytes (all of a shorter
+    // file), `fileSize` its length. Empty when everything the headers promise is there, or
+    // when the bytes are no BMP at all.
+    static std::string Shortfall(std::span<const uint8_t> head, uint64_t fileSize);
+
 private:
     struct Layout;
     static Layout ReadLayout(std::span<const uint8_t> file);

@@ -1,15 +1,16 @@
 #include "ImageFileReader.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
-#include "TextCodec.h"
+#include "BmpReader.h"
 
 namespace vantoro {
 namespace {
@@ -30,11 +31,16 @@ uint32_t BigEndian32(const QByteArray& bytes, qsizetype at) {
 
 // An animated PNG announces itself in an "acTL" chunk before the image data; Qt reads
 // only the still picture and counts one. A frame control chunk ahead of the data makes
-// that picture the first frame.
-CPngAnimation PngAnimation(const QString& path) {
+// that picture the first frame. The reader's place in the file is kept.
+CPngAnimation PngAnimation(QIODevice& file) {
     CPngAnimation animation;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return animation;
+    const qint64 at = file.pos();
+    struct CPutBack {
+        QIODevice& File;
+        qint64 At;
+        ~CPutBack() { File.seek(At); }
+    } putBack{file, at};
+    if (!file.seek(0)) return animation;
     if (file.read(8) != QByteArray("\x89PNG\r\n\x1a\n", 8)) return animation;
     bool control = false;
     for (;;) {
@@ -56,6 +62,19 @@ CPngAnimation PngAnimation(const QString& path) {
     }
     animation.StillIsFirst = control;
     return animation;
+}
+
+// What a BMP file lacks, as our own reader would find it: Qt's reader fills rows the file
+// does not hold with white or black and calls it a picture.
+std::string BmpShortfall(QIODevice& file) {
+    const qint64 size = file.size(), at = file.pos();
+    if (!file.seek(0)) return {};
+    const QByteArray head = file.read(qint64(BmpReader::kShortfallHead));
+    file.seek(at);
+    return BmpReader::Shortfall(
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(head.constData()),
+                                 size_t(head.size())),
+        uint64_t(size < 0 ? 0 : size));
 }
 
 }  // namespace
@@ -85,14 +104,26 @@ bool CImageFileReader::Read(const std::string& path, int maxSide, QImage& image)
     m_lastError.clear();
     m_animationNote.clear();
     const std::string quoted = "The image '" + path + "'";
-    const QString name = PathToQString(path);
-    const QFileInfo info(name);
-    if (!info.exists()) return Fail(quoted + " does not exist.");
-    // A pipe or a device would be waited on for ever; only a regular file is read.
+    // The name goes to the system as the bytes it came in: text made of it would lose a
+    // name that is not valid UTF-8 ("caf\xE9") and name another file, or none.
+    const std::filesystem::path name(path);
     std::error_code ec;
-    if (!info.isFile() || !std::filesystem::is_regular_file(std::filesystem::path(path), ec))
-        return Fail(quoted + " is not a regular file.");
-    QImageReader reader(name);
+    const std::filesystem::file_status status = std::filesystem::status(name, ec);
+    if (!std::filesystem::exists(status)) return Fail(quoted + " does not exist.");
+    // A pipe or a device would be waited on for ever; only a regular file is read.
+    if (!std::filesystem::is_regular_file(status)) return Fail(quoted + " is not a regular file.");
+    std::FILE* handle = std::fopen(path.c_str(), "rb");
+    QFile file;
+    if (!handle)
+        return Fail(quoted + " cannot be opened: " + std::generic_category().message(errno) + ".");
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        std::fclose(handle);
+        return Fail(quoted + " cannot be opened: " + file.errorString().toStdString() + ".");
+    }
+    // The name's ending guides the reader first, as it would with the file's name.
+    std::string suffix = name.extension().string();
+    if (!suffix.empty()) suffix.erase(0, 1);
+    QImageReader reader(&file, QByteArray::fromStdString(suffix).toLower());
     reader.setAutoTransform(true);
     if (!reader.canRead())
         return Fail(quoted + " cannot be read: " + reader.errorString().toStdString() + ".");
@@ -108,10 +139,13 @@ bool CImageFileReader::Read(const std::string& path, int maxSide, QImage& image)
         return Fail(quoted +
                     " is an SVG drawing, which can take any time to draw; export it as a PNG "
                     "first.");
+    if (format == QStringLiteral("bmp"))
+        if (const std::string shortfall = BmpShortfall(file); !shortfall.empty())
+            return Fail(quoted + " cannot be read: " + shortfall + ".");
     int frames = reader.supportsAnimation() ? reader.imageCount() : 1;
     bool stillIsFirst = true;
     if (format == QStringLiteral("png")) {
-        const CPngAnimation png = PngAnimation(name);
+        const CPngAnimation png = PngAnimation(file);
         if (png.Frames > 1) frames = int(std::min<uint32_t>(png.Frames, INT32_MAX));
         stillIsFirst = png.StillIsFirst;
     }

@@ -9,6 +9,7 @@
 
 #include "ArtworkImporter.h"
 #include "AtomicFileProbe.h"
+#include "Bmp.h"
 #include "DIBSectionLite.h"
 #include "ResultAssert.h"
 #include "SkinProject.h"
@@ -334,4 +335,65 @@ TEST(ArtworkImporter, AnAnimationGivesOnePictureAndSaysWhich) {
     ASSERT_TRUE(plain.save(QString::fromStdString(still), "PNG"));
     ASSERT_TRUE(importer.Compute(skin.project, Field("WallPaper.Bmp"), still, {}, import));
     EXPECT_TRUE(import.Notes.empty()) << import.Notes[0];
+}
+
+// Qt's BMP reader fills the rows a file does not hold and calls it a picture: a file
+// shorter than its headers promise is refused, by what is short, and nothing is written.
+// A whole one imports, and so does a run-length compressed one, which Qt reads and the
+// skin's own reader does not (the import writes the skin's file itself).
+TEST(ArtworkImporter, ABmpShorterThanItsHeadersIsRefusedAndAWholeOneImports) {
+    Skin skin(8);
+    const BmpRecipe whole = SolidRecipe(160, 15, 0x336699, 24);
+    const std::vector<uint8_t> bytes = MakeBmp(whole);
+    const size_t pixels = 160 * 3 * 15;  // rows of 480 bytes need no padding
+    const std::string wholeBmp = skin.dir.Path("whole.bmp");
+    WriteFile(wholeBmp, bytes);
+    BmpRecipe headerOnly = whole, half = whole;
+    headerOnly.dropTail = pixels;
+    half.dropTail = pixels / 2;
+    WriteBmp(skin.dir.Path("header.bmp"), headerOnly);
+    WriteBmp(skin.dir.Path("half.bmp"), half);
+    std::vector<uint8_t> farOff = bytes;
+    farOff[10] = 0x00, farOff[11] = 0x00, farOff[12] = 0x01;  // pixels at 65536
+    WriteFile(skin.dir.Path("faroff.bmp"), farOff);
+    // Eight bits, run-length compressed: each row one run of 160 pixels of colour 1.
+    BmpRecipe rle;
+    rle.width = 160;
+    rle.height = 15;
+    rle.bits = 8;
+    rle.compression = 1;
+    rle.palette = {0x000000, 0xFF0000};
+    for (int y = 0; y < 15; ++y) rle.pixelBytes.insert(rle.pixelBytes.end(), {160, 1, 0, 0});
+    rle.pixelBytes.insert(rle.pixelBytes.end(), {0, 1});
+    WriteBmp(skin.dir.Path("rle.bmp"), rle);
+    std::vector<uint8_t> rleFarOff = MakeBmp(rle);
+    rleFarOff[12] = 0x01;
+    WriteFile(skin.dir.Path("rlefaroff.bmp"), rleFarOff);
+    const std::map<std::string, std::string> before = skin.Files();
+
+    CArtworkImporter importer;
+    CArtworkImport import;
+    for (const auto& [name, why] : std::vector<std::pair<std::string, std::string>>{
+             {"header.bmp", "truncated pixel data: 7200 bytes needed, 0 present"},
+             {"half.bmp", "truncated pixel data: 7200 bytes needed, 3600 present"},
+             {"faroff.bmp", "truncated pixel data: 7200 bytes needed, 0 present"},
+             {"rlefaroff.bmp", "pixel data offset 65598 lies past the end of the file of " +
+                                   std::to_string(rleFarOff.size()) + " bytes"}}) {
+        SCOPED_TRACE(name);
+        const std::string path = skin.dir.Path(name);
+        EXPECT_FALSE(importer.Compute(skin.project, Field("TitleBar.Bmp"), path, {}, import));
+        EXPECT_EQ(importer.LastError(), "The image '" + path + "' cannot be read: " + why + ".");
+        EXPECT_EQ(skin.Files(), before);
+    }
+
+    std::string error;
+    ASSERT_TRUE(importer.Compute(skin.project, Field("TitleBar.Bmp"), wholeBmp, {}, import))
+        << importer.LastError();
+    ASSERT_TRUE(CArtworkImporter::Write(import, &error)) << error;
+    EXPECT_EQ(Loaded(skin.dir.Path("title.bmp"))->PixelColor(159, 14), qRgb(0x33, 0x66, 0x99));
+    ASSERT_TRUE(
+        importer.Compute(skin.project, Field("TitleBar.Bmp"), skin.dir.Path("rle.bmp"), {}, import))
+        << importer.LastError();
+    ASSERT_TRUE(CArtworkImporter::Write(import, &error)) << error;
+    EXPECT_EQ(Loaded(skin.dir.Path("title.bmp"))->PixelColor(80, 7), qRgb(255, 0, 0));
 }

@@ -83,8 +83,13 @@ int CImageCommandRunner::Render(const CCliArguments& arguments, std::ostream& ou
         err << kProgram << ": The picture cannot be written: " << error << "\n";
         return kExitFailure;
     }
-    for (const CSkinProblem& problem : problems) out << problem.Format() << "\n";
-    return kExitSuccess;
+    // The picture is written all the same, to show what is wrong; the status says it is.
+    bool anyError = false;
+    for (const CSkinProblem& problem : problems) {
+        out << problem.Format() << "\n";
+        anyError = anyError || problem.IsError();
+    }
+    return anyError ? kExitFailure : kExitSuccess;
 }
 
 int CImageCommandRunner::Import(const CCliArguments& arguments, std::ostream& out,

@@ -131,8 +131,10 @@ std::string CImportJournal::Refusal(const std::vector<CJournalEntry>& entries) c
 
     for (const CJournalEntry& entry : entries) {
         const std::string target = "'" + entry.Target + "'";
-        if (const std::string refusal = rule.Refusal(entry.Target); !refusal.empty())
-            return "names " + target + ", which no import may write: " + refusal;
+        if (std::string refusal = rule.Refusal(entry.Target); !refusal.empty()) {
+            if (refusal.back() == '.') refusal.pop_back();
+            return "names a file no import may write: " + refusal;
+        }
         const fs::file_type targetType = TypeOf(entry.Target);
         const bool named = pictures.count(PathKey(entry.Target)) > 0;
         if (entry.Staged.empty()) {

@@ -329,6 +329,30 @@ TEST(ProjectWrites, AJournalFromElsewhereChangesNoFileItMayNot) {
     o = RunCli({"check", skn});
     EXPECT_EQ(o.err.find("journal"), std::string::npos) << o.err;
     EXPECT_FALSE(fs::exists(journal));
+
+    // While another import holds the lock, check says what it waits for.
+    WriteText(journal, Journal({}));
+    {
+        CProjectLock held(skn);
+        ASSERT_TRUE(held.Acquire(nullptr));
+        ScopedPatience patience(std::chrono::milliseconds(100));
+        o = RunCli({"check", skn});
+        EXPECT_EQ(o.status, 1);
+        EXPECT_NE(o.err.find("Waiting for another import into '" + skn + "' to finish"),
+                  std::string::npos)
+            << o.err;
+    }
+#ifndef _WIN32
+    // A link where the lock belongs is named for what it is.
+    fs::create_symlink(secret, dir.Path(".Test.skn.lock"));
+    o = RunCli({"check", skn});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("'" + dir.Path(".Test.skn.lock") + "' is a symbolic link where the lock"),
+              std::string::npos)
+        << o.err;
+    EXPECT_NE(o.err.find("Delete the link and try again"), std::string::npos) << o.err;
+    EXPECT_EQ(ReadText(secret), "not for the skin");
+#endif
 }
 
 // Two programs import different pictures into one project at the same moment: whichever

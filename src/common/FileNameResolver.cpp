@@ -118,4 +118,11 @@ std::string ResolveFileName(const std::string& folder, const std::string& name) 
     return PathString(path);
 }
 
+std::string PathKey(const std::string& path) {
+    std::string key = PathString(std::filesystem::path(path).lexically_normal());
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return key;
+}
+
 }  // namespace vantoro

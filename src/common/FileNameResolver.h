@@ -17,4 +17,9 @@ namespace vantoro {
 // An empty `folder` resolves against the current directory.
 std::string ResolveFileName(const std::string& folder, const std::string& name);
 
+// `path` as names are compared where skins travel (Windows) and as ResolveFileName matches
+// them: its ".." taken away and ASCII letters in lower case. Two paths of one key name one
+// file there.
+std::string PathKey(const std::string& path);
+
 }  // namespace vantoro

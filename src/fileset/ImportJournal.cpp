@@ -74,14 +74,6 @@ std::string Decode(std::string_view text, std::vector<CJournalEntry>& entries) {
     return notOurs;
 }
 
-// Paths compared as the bitmap lookup compares names: without regard to ASCII letter case.
-std::string PathKey(const std::string& path) {
-    std::string key = PathString(fs::path(path).lexically_normal());
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return key;
-}
-
 // The pictures the project file on disk names, bitmaps and masks, as compared paths; none
 // when it cannot be read.
 std::set<std::string> PicturesOf(const CSkinProject* project) {

@@ -46,15 +46,6 @@ bool HoldsNewBytes(const CArtworkImport& import) {
     return true;
 }
 
-// Paths compared as Windows compares them, and as ResolveFileName matches names: without
-// regard to ASCII letter case.
-std::string PathKey(const std::string& path) {
-    std::string key = PathString(fs::path(path).lexically_normal());
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return key;
-}
-
 // The mask field of `bitmap`'s element that masks it; null when it has none.
 const CSkinField* MaskFieldOf(const CSkinField& bitmap) {
     for (const CSkinField* field : CSkinFields::Of(bitmap.Element))

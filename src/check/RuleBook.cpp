@@ -448,6 +448,7 @@ std::string OddityMessage(const std::string& fileName, const CProfileOddity& odd
     const std::string line = QuotedLine(odd.Text);
     const std::string first =
         "only the first (line " + std::to_string(odd.FirstLine) + ") is read.";
+    const std::string limit = std::to_string(CProfileFile::kMaxValueLength);
     switch (odd.What) {
         case K::TrailingText:
             return where + line + " is read as " + odd.ReadAs +
@@ -462,13 +463,12 @@ std::string OddityMessage(const std::string& fileName, const CProfileOddity& odd
                    std::to_string(odd.Numbers) + " of its " + std::to_string(odd.Needed) +
                    " numbers can be read.";
         case K::LongValue:
-            return where + line + " is longer than " +
-                   std::to_string(CProfileFile::kMaxValueLength) +
-                   " characters; only those are read, and a save keeps no more.";
-        case K::NulInName:
-            return where + line + " holds a NUL byte in its name; " +
-                   (odd.Text.find('=') == std::string::npos ? "the section is not read."
-                                                            : "the line is not read.");
+            return where + line + " has a value longer than " + limit +
+                   " characters; only the first " + limit + " are read, and a save keeps no more.";
+        case K::NulInSection:
+            return where + line + " holds a NUL byte in its name; the section is not read.";
+        case K::NulInKey:
+            return where + line + " holds a NUL byte in its name; the line is not read.";
         case K::RepeatedSection:
             return where + line + " comes a second time and is ignored with its keys; " + first;
         case K::RepeatedKey:

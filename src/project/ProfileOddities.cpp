@@ -137,7 +137,7 @@ private:
                 if (nul != npos) {
                     const CSkinElementInfo* meant = ElementOfSection(line.name.substr(0, nul));
                     if (!meant) meant = ElementOfSection(WithoutNul(line.name));
-                    if (meant) Add(Kind::NulInName, i, FirstField(*meant));
+                    if (meant) Add(Kind::NulInSection, i, FirstField(*meant));
                     continue;
                 }
                 const CSkinElementInfo* named = ElementOfSection(line.name);
@@ -155,7 +155,7 @@ private:
                 // The value it was likely meant for: the key before the NUL, or without it.
                 const CSkinField* field = FieldOfKey(*element, line.name.substr(0, nul));
                 if (!field) field = FieldOfKey(*element, WithoutNul(line.name));
-                Add(Kind::NulInName, i, field ? field : FirstField(*element));
+                Add(Kind::NulInKey, i, field ? field : FirstField(*element));
                 continue;
             }
             const CSkinField* field = FieldOfKey(*element, line.name);

@@ -16,7 +16,8 @@ struct CProfileOddity {
         TrailingText,     // a number, or all of a rectangle's, with more after it
         MissingNumbers,   // fewer numbers than the value has: the others read as 0
         LongValue,        // longer than a read delivers: cut
-        NulInName,        // a section or key name holding a NUL byte: matches nothing
+        NulInSection,     // a section name holding a NUL byte: matches none, its keys unread
+        NulInKey,         // a key name holding a NUL byte: matches none
         RepeatedSection,  // a section of a name already there: the first one is read
         RepeatedKey,      // a key already in its section: the first one is read
         NoCharacter,      // a byte Windows-1252 has no character for, in a file without a mark

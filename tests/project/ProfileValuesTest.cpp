@@ -147,7 +147,7 @@ TEST(ProfileValues, OddLinesAreFoundWhereTheSkinReadsThem) {
         {3, K::TrailingText, "SkinInfo.Reso", "2", 1},
         {4, K::RepeatedKey, "SkinInfo.Reso", "", 0, 3},
         {5, K::LongValue, "SkinInfo.Author"},
-        {9, K::NulInName, "TitleBar.Rect"},
+        {9, K::NulInSection, "TitleBar.Rect"},
         {12, K::MissingNumbers, "TitleBar.Rect", "16,8,5,0", 3},
         {13, K::NoCharacter, "TitleBar.BmpMask"},
         {15, K::MissingNumbers, "Popups.PtTools", "0,0", 0},

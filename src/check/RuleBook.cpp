@@ -14,6 +14,7 @@
 
 #include "BitmapCache.h"
 #include "FileNameResolver.h"
+#include "ProfileFile.h"
 #include "ProfileStore.h"
 #include "ProjectPath.h"
 #include "SkinProject.h"
@@ -443,14 +444,70 @@ private:
     CWriteRule m_writes;
 };
 
-// The text the project file holds that the skin's code page cannot; none for a project
-// not saved yet.
-std::vector<CUnkeptCharacter> UnkeptTextOf(const CSkinProject& project) {
-    return project.PathName.empty() ? std::vector<CUnkeptCharacter>()
-                                    : FindUnkeptText(project.PathName);
+std::string HexDigits(unsigned char byte) {
+    static const char kHex[] = "0123456789ABCDEF";
+    return {kHex[byte >> 4], kHex[byte & 15]};
+}
+
+// A line of the project file as a message quotes it: bytes that are no character written
+// out ("\x00"), and a long line cut.
+std::string QuotedLine(const std::string& text) {
+    constexpr size_t kShown = 60;
+    std::string quoted = "'";
+    for (size_t i = 0; i < text.size() && i < kShown; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        quoted += IsNoCharacter(c) ? "\\x" + HexDigits(c) : std::string(1, char(c));
+    }
+    if (text.size() > kShown) quoted += "...";
+    return quoted + "'";
+}
+
+// What the load makes of an odd line, naming the file and the line.
+std::string OddityMessage(const std::string& fileName, const CProfileOddity& odd) {
+    using K = CProfileOddity::Kind;
+    const std::string where = fileName + ", line " + std::to_string(odd.Line) + ": ";
+    const std::string line = QuotedLine(odd.Text);
+    const std::string first =
+        "only the first (line " + std::to_string(odd.FirstLine) + ") is read.";
+    const std::string limit = std::to_string(CProfileFile::kMaxValueLength);
+    switch (odd.What) {
+        case K::TrailingText:
+            return where + line + " is read as " + odd.ReadAs +
+                   "; the rest of the value is ignored.";
+        case K::MissingNumbers:
+            if (odd.Needed == 1)
+                return where + line + " is read as " + odd.ReadAs + "; the value is not a number.";
+            if (odd.Numbers == 0)
+                return where + line + " is read as " + odd.ReadAs + "; none of its " +
+                       std::to_string(odd.Needed) + " numbers can be read.";
+            return where + line + " is read as " + odd.ReadAs + "; only " +
+                   std::to_string(odd.Numbers) + " of its " + std::to_string(odd.Needed) +
+                   " numbers can be read.";
+        case K::LongValue:
+            return where + line + " has a value longer than " + limit +
+                   " characters; only the first " + limit + " are read, and a save keeps no more.";
+        case K::NulInSection:
+            return where + line + " holds a NUL byte in its name; the section is not read.";
+        case K::NulInKey:
+            return where + line + " holds a NUL byte in its name; the line is not read.";
+        case K::RepeatedSection:
+            return where + line + " comes a second time and is ignored with its keys; " + first;
+        case K::RepeatedKey:
+            return where + line + " comes a second time in its section and is ignored; " + first;
+        case K::NoCharacter:
+            return where + line + " holds the byte 0x" + HexDigits(odd.Byte) +
+                   ", which is no character in Windows-1252; it is kept as it is.";
+    }
+    return where + line;
 }
 
 }  // namespace
+
+CRuleBook::CFileText CRuleBook::FileTextOf(const CSkinProject& project) {
+    // A project not saved yet has no file.
+    if (project.PathName.empty()) return {};
+    return {FindUnkeptText(project.PathName), CProfileOddities::Find(project.PathName)};
+}
 
 CRuleBook::CRuleBook() : m_own(std::make_unique<CBitmapCache>()), m_bitmaps(*m_own) {}
 
@@ -509,9 +566,9 @@ std::string CRuleBook::DatabasePath(const CSkinProject& project) {
 
 std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
     std::vector<CSkinProblem> problems;
-    const std::vector<CUnkeptCharacter> unkept = UnkeptTextOf(project);
+    const CFileText text = FileTextOf(project);
     for (const CSkinElementInfo& info : CSkinFields::Elements()) {
-        std::vector<CSkinProblem> found = CheckElement(project, info.Element, unkept);
+        std::vector<CSkinProblem> found = CheckElement(project, info.Element, text);
         problems.insert(problems.end(), std::make_move_iterator(found.begin()),
                         std::make_move_iterator(found.end()));
     }
@@ -520,11 +577,11 @@ std::vector<CSkinProblem> CRuleBook::Check(const CSkinProject& project) {
 
 std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project,
                                                   CSkinElement element) {
-    return CheckElement(project, element, UnkeptTextOf(project));
+    return CheckElement(project, element, FileTextOf(project));
 }
 
 std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project, CSkinElement element,
-                                                  const std::vector<CUnkeptCharacter>& unkept) {
+                                                  const CFileText& text) {
     std::vector<CSkinProblem> problems;
     const std::vector<const CSkinField*> fields = CSkinFields::Of(element);
     for (const CSkinField* field : fields)
@@ -533,7 +590,7 @@ std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project, C
     for (const CSkinField* field : fields)
         if (field->Kind == CFieldKind::Bitmap) bitmaps.Run(*field);
     // Text the file holds that the project (and the database, in Windows-1252) cannot.
-    for (const CUnkeptCharacter& character : unkept) {
+    for (const CUnkeptCharacter& character : text.Unkept) {
         const CSkinField* field = CSkinFields::FindByKey(character.Section + "." + character.Key);
         if (!field || field->Element != element) continue;
         problems.push_back({S::Error,
@@ -543,6 +600,19 @@ std::vector<CSkinProblem> CRuleBook::CheckElement(const CSkinProject& project, C
                                 ", which Windows-1252, the code page of the skin database, "
                                 "cannot hold; it reads as '?' and would be built as '?'.",
                             0,
+                            {}});
+    }
+    // Lines the load reads otherwise than they look: read so all the same, as stored files
+    // rely on, and said where the value is shown.
+    const std::string fileName = std::filesystem::path(project.PathName).filename().string();
+    for (const CProfileOddity& odd : text.Oddities) {
+        if (!odd.Field || odd.Field->Element != element) continue;
+        const CSkinField* shown = CSkinFields::Sibling(*odd.Field, odd.Field->ShownIn);
+        problems.push_back({S::Warning,
+                            CSkinFields::Id(shown ? *shown : *odd.Field),
+                            project.PathName,
+                            OddityMessage(fileName, odd),
+                            CSkinFields::RowOf(*odd.Field),
                             {}});
     }
     if (element != CSkinElement::SkinInfo) return problems;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ProfileOddities.h"
 #include "PropertyValue.h"
 #include "SkinFields.h"
 #include "SkinProblem.h"
@@ -81,10 +82,16 @@ public:
     static std::string DatabasePath(const CSkinProject& project);
 
 private:
-    // CheckElement with the project file's unkept text already read: Check reads the file
-    // once for every element.
+    // What the project file's own text holds that its values do not show.
+    struct CFileText {
+        std::vector<CUnkeptCharacter> Unkept;
+        std::vector<CProfileOddity> Oddities;
+    };
+    static CFileText FileTextOf(const CSkinProject& project);
+    // CheckElement with the project file's text already read: Check reads the file once
+    // for every element.
     std::vector<CSkinProblem> CheckElement(const CSkinProject& project, CSkinElement element,
-                                           const std::vector<CUnkeptCharacter>& unkept);
+                                           const CFileText& text);
     static std::string FirstError(const std::vector<CSkinProblem>& problems);
 
     std::unique_ptr<CBitmapCache> m_own;

@@ -19,7 +19,9 @@ char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
+}  // namespace
+
+bool CProfileFile::SameName(std::string_view a, std::string_view b) {
     a = Trim(a);
     b = Trim(b);
     if (a.size() != b.size()) return false;
@@ -28,6 +30,8 @@ bool SameName(std::string_view a, std::string_view b) {
     }
     return true;
 }
+
+namespace {
 
 std::string OneLine(std::string_view value) {
     std::string out(value);
@@ -99,21 +103,30 @@ size_t CProfileFile::SectionEnd(size_t header) const {
     return i;
 }
 
-std::optional<std::string> CProfileFile::Get(std::string_view section, std::string_view key) const {
+size_t CProfileFile::FindKey(std::string_view section, std::string_view key) const {
     size_t header = FindSection(section);
-    if (header == npos) return std::nullopt;
+    if (header == npos) return npos;
     size_t end = SectionEnd(header);
     for (size_t i = header + 1; i < end; ++i) {
         const Line& line = m_lines[i];
-        if (line.kind != Kind::Key || !SameName(line.name, key)) continue;
-        std::string_view value = Trim(std::string_view(line.text).substr(line.text.find('=') + 1));
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-            value.back() == value.front()) {
-            value = value.substr(1, value.size() - 2);
-        }
-        return std::string(value.substr(0, kMaxValueLength));
+        if (line.kind == Kind::Key && SameName(line.name, key)) return i;
     }
-    return std::nullopt;
+    return npos;
+}
+
+std::string_view CProfileFile::FullValue(const Line& line) {
+    std::string_view value = Trim(std::string_view(line.text).substr(line.text.find('=') + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+std::optional<std::string> CProfileFile::Get(std::string_view section, std::string_view key) const {
+    const size_t line = FindKey(section, key);
+    if (line == npos) return std::nullopt;
+    return std::string(FullValue(m_lines[line]).substr(0, kMaxValueLength));
 }
 
 void CProfileFile::EnsureLastLineEnded() {

@@ -38,7 +38,8 @@ public:
 
     std::string Bytes() const;
 
-private:
+    // The lines as the layer reads them, for what looks at the file's text itself (line
+    // numbers count from 1 where the index counts from 0).
     enum class Kind { Other, Comment, Section, Key };
     struct Line {
         std::string text;  // without its line end
@@ -46,12 +47,21 @@ private:
         Kind kind = Kind::Other;
         std::string name;  // trimmed section or key name
     };
-
-    static Line Classify(std::string text, std::string eol);
+    const std::vector<Line>& Lines() const { return m_lines; }
     // Index of the header of the first matching section, or npos.
     size_t FindSection(std::string_view section) const;
     // Index past the last line of the section whose header is at `header`.
     size_t SectionEnd(size_t header) const;
+    // Index of the line Get reads for `key` in `section`, or npos.
+    size_t FindKey(std::string_view section, std::string_view key) const;
+    // The value of a key line, blanks trimmed and one pair of enclosing quotes removed,
+    // before the cut to kMaxValueLength.
+    static std::string_view FullValue(const Line& line);
+    // Whether two names are one to the layer.
+    static bool SameName(std::string_view a, std::string_view b);
+
+private:
+    static Line Classify(std::string text, std::string eol);
     void EnsureLastLineEnded();
 
     std::vector<Line> m_lines;

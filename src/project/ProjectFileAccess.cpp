@@ -66,30 +66,35 @@ bool ReadRaw(CProfileStore& store, const std::string& path, const std::string& s
 
 }  // namespace
 
-int ParseLeadingInt(const std::string& text) {
+int ParseLeadingInt(const std::string& text, size_t* end) {
     size_t pos = 0;
     while (pos < text.size() && IsSpace(text[pos])) ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
     int64_t value = 0;
+    const size_t digits = pos;
     for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
         if (value <= kIntMax + 1) value = value * 10 + (text[pos] - '0');
     }
+    if (end) *end = pos == digits ? 0 : pos;
     return Clamp(value, negative);
 }
 
-int ScanInts(const std::string& text, int count, int32_t* out) {
-    size_t pos = 0;
-    for (int i = 0; i < count; ++i) {
+int ScanInts(const std::string& text, int count, int32_t* out, size_t* end) {
+    size_t pos = 0, matched = 0;
+    int i = 0;
+    for (; i < count; ++i) {
         if (i > 0) {
-            if (pos >= text.size() || text[pos] != ',') return i;
+            if (pos >= text.size() || text[pos] != ',') break;
             ++pos;
         }
         int32_t value = 0;
-        if (!ScanOne(text, pos, value)) return i;
+        if (!ScanOne(text, pos, value)) break;
         out[i] = value;
+        matched = pos;
     }
-    return count;
+    if (end) *end = matched;
+    return i;
 }
 
 bool ProjectFileExists(const std::string& path) {

@@ -44,9 +44,10 @@ bool WriteProfilePoint(CProfileStore& store, const std::string& path, const std:
 bool WriteProfilePoint(CProfileStore& store, const std::string& path, const std::string& section,
                        const std::string& key, const CSize& value);
 
-// The conversions the reads use, exposed for their own tests.
-int ParseLeadingInt(const std::string& text);
+// The conversions the reads use. `end`, when given, is where the text read stops: past the
+// number's last digit, past the last number matched; 0 when no number is there.
+int ParseLeadingInt(const std::string& text, size_t* end = nullptr);
 // Matches up to `count` comma-separated "%i" numbers; returns how many matched.
-int ScanInts(const std::string& text, int count, int32_t* out);
+int ScanInts(const std::string& text, int count, int32_t* out, size_t* end = nullptr);
 
 }  // namespace vantoro

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <span>
 
 #include "Bmp.h"
 #include "FileNameResolver.h"
@@ -277,6 +278,92 @@ TEST(RuleBook, JudgesATypedValueForItsRowAloneAndNamesTheRowAndRange) {
 namespace vantoro {
 
 // Links and pipes are the POSIX file system's.
+// A hand-edited project file holds lines the load reads otherwise than they look. They
+// are read as they always were (the same values load, a save writes what it wrote), and
+// each is a warning that names its line, on the value it concerns.
+TEST(RuleBook, LinesReadOtherwiseThanTheyLookAreWarningsNamingTheirLine) {
+    test::TempFolder dir;
+    test::SkinProjectWriter writer(1, 8);
+    writer.Set("SkinInfo", "SkinName", "Meadow");
+    writer.Set("SkinInfo", "Depth", "8abc");
+    writer.Set("SkinInfo", "Author", "J\x81rg \x8D\x90");
+    writer.Set("SkinInfo", std::string("Com\0ments", 9), "hidden");
+    writer.Set("TitleBar", "Rect", "0,0,160,15,99,abc");
+    writer.Set("DateTime", "Rect", ",,,,,,,,,,");
+    const std::string path = writer.Write(dir.Folder());
+    const std::string text = writer.Text() + "[TitleBar]\r\nRect=1,2,3,4\r\n";
+    test::WriteText(path, text);
+    auto lineAt = [&](size_t pos) {
+        EXPECT_NE(pos, std::string::npos);
+        return std::to_string(std::count(text.begin(), text.begin() + std::ptrdiff_t(pos), '\n') +
+                              1);
+    };
+    auto at = [&](size_t pos) { return "Meadow.skn, line " + lineAt(pos) + ": "; };
+    struct Said {
+        const char* element;
+        std::string message;
+    };
+    const std::vector<Said> expected = {
+        {"SkinInfo.DepthIndex",
+         at(text.find("Depth=")) + "'Depth=8abc' is read as 8; the rest of the value is ignored."},
+        {"TitleBar.Rect",
+         at(text.find("Rect=0,0,160,15,")) +
+             "'Rect=0,0,160,15,99,abc' is read as 0,0,160,15; the rest of the value is ignored."},
+        {"DateTime.Rect", at(text.find("Rect=,")) +
+                              "'Rect=,,,,,,,,,,' is read as 0,0,0,0; none of its 4 numbers can "
+                              "be read."},
+        // Read and saved as they are.
+        {"SkinInfo.Author", at(text.find("Author=")) +
+                                "'Author=J\\x81rg \\x8D\\x90' holds the byte 0x81, which is no "
+                                "character in Windows-1252; it is kept as it is."},
+        {"SkinInfo.Comments",
+         at(text.find(std::string("Com\0", 4))) +
+             "'Com\\x00ments=hidden' holds a NUL byte in its name; the line is not read."},
+        {"TitleBar.Rect", at(text.rfind("[TitleBar]")) +
+                              "'[TitleBar]' comes a second time and is ignored with its keys; "
+                              "only the first (line " +
+                              lineAt(text.find("[TitleBar]")) + ") is read."},
+    };
+
+    CSkinProject project;
+    ASSERT_TRUE(Succeeded(project.LoadProject(path)));
+    EXPECT_EQ(project.SkinInfo.Depth, 8);
+    EXPECT_EQ(project.SkinInfo.Author, "J\x81rg \x8D\x90");
+    EXPECT_EQ(project.SkinInfo.Comments, writer.Get("SkinInfo", "Comments"));
+    EXPECT_EQ(project.TitleBar.Rect, (CRect{0, 0, 160, 15}));
+    EXPECT_EQ(project.DateTime.Rect, CRect{});
+    auto check = [&](std::span<const Said> wanted) {
+        const std::vector<CSkinProblem> found = CRuleBook().Check(project);
+        std::string all;
+        for (const CSkinProblem& p : found) all += p.Format() + "\n";
+        EXPECT_EQ(found.size(), wanted.size()) << all;
+        for (const Said& said : wanted) {
+            const auto it = std::find_if(found.begin(), found.end(), [&](const CSkinProblem& p) {
+                return p.Message == said.message;
+            });
+            ASSERT_NE(it, found.end()) << said.message << "\n" << all;
+            EXPECT_FALSE(it->IsError()) << said.message;
+            EXPECT_EQ(it->File, project.PathName);
+            // On the row the grid and the tree mark.
+            EXPECT_EQ(it->Element, said.element);
+            EXPECT_EQ(it->ItemId, CSkinFields::Find(said.element)->Rows[0].ItemId);
+        }
+    };
+    check(expected);
+
+    // A save writes each value as it was read; the lines it does not read stay as they are,
+    // and are still said.
+    ASSERT_TRUE(Succeeded(project.SaveProject()));
+    const std::string saved = test::ReadText(path);
+    EXPECT_NE(saved.find("Depth=8\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("[TitleBar]\r\nRect=0,0,160,15\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("[DateTime]\r\nRect=0,0,0,0\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("Author=J\x81rg \x8D\x90\r\n"), std::string::npos);
+    EXPECT_NE(saved.find(std::string("Com\0ments", 9) + "=hidden\r\n"), std::string::npos);
+    EXPECT_TRUE(saved.ends_with("[TitleBar]\r\nRect=1,2,3,4\r\n"));
+    check(std::span(expected).subspan(3));
+}
+
 #ifndef _WIN32
 
 // The one rule for every file a project writes. A folder from elsewhere names the

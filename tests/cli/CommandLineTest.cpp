@@ -335,6 +335,19 @@ TEST(CommandLine, CheckReportsErrorsAndWarningsOneALine) {
     EXPECT_EQ(RunCli({"check", files.skn}).status, 0);
 }
 
+// A line the load reads otherwise than it looks is read so, and told as a warning that
+// names the line; warnings alone do not fail the check.
+TEST(CommandLine, CheckTellsOfALineReadOtherwiseThanItLooks) {
+    ProjectFiles files;
+    files.writer.Set("SkinInfo", "Depth", "8abc");
+    files.Save();
+    const Outcome o = RunCli({"check", files.skn});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "warning: Skin Info, Color Depth: " + files.skn +
+                         ": Demo.skn, line 4: 'Depth=8abc' is read as 8; the rest of the value "
+                         "is ignored.\n");
+}
+
 TEST(CommandLine, BuildWritesTheDatabaseAndReportsFailures) {
     ProjectFiles files(2, 8);
     const std::string library = STANDIN_LIBRARY;

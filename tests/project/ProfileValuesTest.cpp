@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "ProfileFile.h"
+#include "ProfileOddities.h"
 #include "ProfileStore.h"
 #include "ProjectFileAccess.h"
+#include "SkinFields.h"
 #include "TempFolder.h"
 
 using namespace vantoro;
@@ -104,4 +107,79 @@ TEST(ProfileValues, CacheFollowsTheFileOnDiskAndTheFlush) {
     std::remove(path.c_str());
     store.ReadString(path, "S", "K", "default", value);
     EXPECT_EQ(value, "default");
+}
+
+// The lines the skin reads otherwise than they look, each where it is, whatever ends the
+// file's lines; the layer's own leniencies (blanks, quotes) and what the skin does not read
+// are none of them.
+TEST(ProfileValues, OddLinesAreFoundWhereTheSkinReadsThem) {
+    using K = CProfileOddity::Kind;
+    const std::string lines[] = {
+        "[SkinInfo]",                       // 1
+        "Depth = \"8\" ",                   // 2
+        "Reso=2 3",                         // 3: the rest ignored
+        "reso=1",                           // 4: a second Reso
+        "Author=" + std::string(300, 'a'),  // 5: cut
+        "Unknown=7x",                       // 6
+        "[Other]",                          // 7
+        "Depth=8abc",                       // 8
+        std::string("[Title\0Bar]", 11),    // 9: matches no section
+        "Rect=1,2,3,4",                     // 10
+        "[TitleBar]",                       // 11
+        "Rect=0x10,010,5",                  // 12: three numbers of four
+        "BmpMask=m\x9D.bmp",                // 13: no character
+        "[Popups]",                         // 14
+        "PtTools=-",                        // 15: no number
+        "CategoryTextColor=abc",            // 16: not a number
+        "MaxSizeCategory=1,2,",             // 17: the rest ignored
+        "[titlebar]",                       // 18: the first is read
+        "Bmp=x.bmp",                        // 19
+    };
+    struct Found {
+        int line;
+        K what;
+        const char* field;
+        std::string readAs = {};
+        int numbers = 0;
+        int firstLine = 0;
+    };
+    const Found expected[] = {
+        {3, K::TrailingText, "SkinInfo.Reso", "2", 1},
+        {4, K::RepeatedKey, "SkinInfo.Reso", "", 0, 3},
+        {5, K::LongValue, "SkinInfo.Author"},
+        {9, K::NulInSection, "TitleBar.Rect"},
+        {12, K::MissingNumbers, "TitleBar.Rect", "16,8,5,0", 3},
+        {13, K::NoCharacter, "TitleBar.BmpMask"},
+        {15, K::MissingNumbers, "Popups.PtTools", "0,0", 0},
+        {16, K::MissingNumbers, "Popups.CategoryTextColor", "0", 0},
+        {17, K::TrailingText, "Popups.MaxSizeCategory", "1,2", 2},
+        {18, K::RepeatedSection, "TitleBar.Bmp", "", 0, 11},
+    };
+    for (const char* eol : {"\r\n", "\n", "\r"}) {
+        std::string text;
+        for (const std::string& line : lines) text += line + eol;
+        const std::vector<CProfileOddity> found = CProfileOddities::In(CProfileFile(text), true);
+        ASSERT_EQ(found.size(), std::size(expected)) << [&] {
+            std::string lines;
+            for (const CProfileOddity& odd : found) lines += std::to_string(odd.Line) + " ";
+            return lines;
+        }();
+        for (size_t i = 0; i < found.size(); ++i) {
+            const CProfileOddity& odd = found[i];
+            EXPECT_EQ(odd.Line, expected[i].line) << i;
+            EXPECT_EQ(odd.Text, lines[odd.Line - 1]) << i;
+            EXPECT_EQ(odd.What, expected[i].what) << i;
+            ASSERT_NE(odd.Field, nullptr) << i;
+            EXPECT_EQ(CSkinFields::Id(*odd.Field), expected[i].field) << i;
+            EXPECT_EQ(odd.ReadAs, expected[i].readAs) << i;
+            EXPECT_EQ(odd.Numbers, expected[i].numbers) << i;
+            EXPECT_EQ(odd.FirstLine, expected[i].firstLine) << i;
+        }
+        EXPECT_EQ(found[5].Byte, 0x9D);
+    }
+    // Behind a byte-order mark every byte was a character of its own.
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    for (const CProfileOddity& odd : CProfileOddities::In(CProfileFile(text), false))
+        EXPECT_NE(odd.What, K::NoCharacter);
 }

@@ -370,6 +370,9 @@ CVantoroDoc::SaveResult CVantoroDoc::Save(bool overwrite, QString* error) {
     Remember(path);
     m_stack.setClean();
     m_pictures.Saved();
+    // The save rewrites lines the file held otherwise than they read (a "Depth=8abc"):
+    // their findings go with them.
+    UpdateAllFindings();
     return SaveResult::Saved;
 }
 

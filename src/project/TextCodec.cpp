@@ -52,6 +52,7 @@ std::string TextToPath(const std::string& text) {
     return QStringToPath(ToQString(text));
 }
 
+#ifdef _WIN32
 QString PathToQString(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
@@ -59,5 +60,64 @@ QString PathToQString(const std::string& path) {
 std::string QStringToPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
+#else
+// A name on Linux is bytes, which need not be UTF-8 (a folder named in Latin-1: "caf\xE9").
+// Qt's own decoding turns such a byte into U+FFFD, which names no file; here it becomes a
+// lone surrogate U+DC80..U+DCFF (as Python's "surrogateescape"), which no valid text holds,
+// and turns back into the very byte.
+QString PathToQString(const std::string& path) {
+    QString text;
+    text.reserve(qsizetype(path.size()));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(path.data());
+    const size_t size = path.size();
+    for (size_t i = 0; i < size;) {
+        const unsigned char b = bytes[i];
+        size_t length = b < 0x80         ? 1
+                        : (b >> 5) == 6  ? 2
+                        : (b >> 4) == 14 ? 3
+                        : (b >> 3) == 30 ? 4
+                                         : 0;
+        char32_t code = length == 1   ? b
+                        : length == 2 ? b & 0x1F
+                        : length == 3 ? b & 0x0F
+                                      : b & 0x07;
+        bool valid = length > 0 && i + length <= size;
+        for (size_t k = 1; valid && k < length; ++k) {
+            valid = (bytes[i + k] & 0xC0) == 0x80;
+            code = (code << 6) | (bytes[i + k] & 0x3F);
+        }
+        // Overlong forms, surrogates and values past Unicode are not text either.
+        static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        valid = valid && code >= kLeast[length] && code <= 0x10FFFF &&
+                !(code >= 0xD800 && code <= 0xDFFF);
+        if (!valid) {
+            text.append(QChar(char16_t(0xDC00 + b)));
+            ++i;
+            continue;
+        }
+        text.append(QString::fromUcs4(&code, 1));
+        i += length;
+    }
+    return text;
+}
+
+std::string QStringToPath(const QString& path) {
+    std::string bytes;
+    bytes.reserve(size_t(path.size()));
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const char16_t c = path[i].unicode();
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < path.size() &&
+                          QChar::isLowSurrogate(path[i + 1].unicode());
+        if (!pair && c >= 0xDC80 && c <= 0xDCFF) {
+            bytes.push_back(char(c - 0xDC00));
+            continue;
+        }
+        const QString one = pair ? path.mid(i, 2) : QString(QChar(c));
+        bytes += one.toUtf8().toStdString();
+        if (pair) ++i;
+    }
+    return bytes;
+}
+#endif
 
 }  // namespace vantoro

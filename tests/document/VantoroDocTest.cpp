@@ -252,6 +252,36 @@ TEST(VantoroDoc, SaveAsAfterAnImportLeavesTheOldProjectAsSaved) {
     EXPECT_FALSE(doc.IsModified());
 }
 
+#ifndef _WIN32
+// A folder named in bytes that are not UTF-8 ("caf\xE9", as an archive from an old system
+// unpacks) is the folder it names: the project opens, takes an import and saves there.
+TEST(VantoroDoc, AFolderNamedInBytesThatAreNotUtf8IsTheFolderItNames) {
+    test::TempFolder dir;
+    const std::string path = test::SkinProjectWriter().Write(dir.Path("caf\xE9"));
+    const std::string picture = dir.Path("art.png");
+    QImage art(160, 15, QImage::Format_ARGB32);
+    art.fill(qRgba(30, 60, 90, 255));
+    ASSERT_TRUE(art.save(Q(picture)));
+    for (const std::string& name : {path, std::string("/a/\xC3\xA9\xF0\x9F\x98\x80/\xC3(\xFF")})
+        EXPECT_EQ(QStringToPath(PathToQString(name)), name);
+    EXPECT_EQ(PathToQString("/caf\xC3\xA9"), QStringLiteral("/caf\u00E9"));
+
+    CVantoroDoc doc;
+    QString error;
+    ASSERT_TRUE(doc.Open(PathToQString(path), &error)) << error.toStdString();
+    EXPECT_EQ(doc.Project().PathName, path);
+    const std::string title = ReadBytes(dir.Path("caf\xE9/title.bmp"));
+    ASSERT_EQ(
+        doc.ImportArtwork(*CSkinFields::Find("TitleBar.Bmp"), Q(picture), {}, &error, nullptr),
+        CVantoroDoc::ImportResult::Imported)
+        << error.toStdString();
+    EXPECT_NE(ReadBytes(dir.Path("caf\xE9/title.bmp")), title);
+    doc.Project().SkinInfo.Author = "Somebody else";
+    ASSERT_EQ(doc.Save(false, &error), CVantoroDoc::SaveResult::Saved) << error.toStdString();
+    EXPECT_NE(ReadBytes(path).find("Author=Somebody else"), std::string::npos);
+}
+#endif
+
 // The pictures an import wrote belong to the document: an undo, redo or discard that would
 // write over another program's change of one asks first, and Discard puts back what the
 // last save found.

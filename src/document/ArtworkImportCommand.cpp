@@ -30,7 +30,7 @@ void CArtworkImportCommand::Step(bool undo) {
     m_keep.clear();
     std::string error;
     if (!m_document.PutPictures(m_import.Project, wanted, &error))
-        m_document.ReportStepFailure(ToQString(error));
+        m_document.ReportStepFailure(MessageToQString(error));
     std::vector<CFieldChange> changes;
     for (const CImportedField& changed : m_import.Fields)
         changes.push_back({changed.Field, undo ? changed.OldValue : changed.NewValue});

@@ -88,13 +88,13 @@ bool CVantoroDoc::Open(const QString& path, QString* error) {
     const std::string file = QStringToPath(CProjectPath::Absolute(path));
     const CResult<std::string> finished = CFileSetWriter::FinishStopped(file);
     if (!finished) {
-        if (error) *error = ToQString(finished.Error());
+        if (error) *error = MessageToQString(finished.Error());
         return false;
     }
-    if (!finished->empty()) emit Told(ToQString(*finished));
+    if (!finished->empty()) emit Told(MessageToQString(*finished));
     const CResult<std::unique_ptr<CSkinProject>> loaded = CSkinProject::Read(file);
     if (!loaded) {
-        if (error) *error = ToQString(loaded.Error());
+        if (error) *error = MessageToQString(loaded.Error());
         return false;
     }
     emit AboutToReplaceProject();
@@ -129,7 +129,7 @@ CVantoroDoc::ImportResult CVantoroDoc::ImportArtwork(const CSkinField& field, co
                                                      const CImportOptions& options, QString* error,
                                                      QStringList* notes) {
     auto fail = [&](const std::string& why, ImportResult result = ImportResult::Refused) {
-        if (error) *error = ToQString(why);
+        if (error) *error = MessageToQString(why);
         return result;
     };
     if (!m_Project.IsLoaded) return fail("No project is open.");
@@ -148,7 +148,7 @@ CVantoroDoc::ImportResult CVantoroDoc::ImportArtwork(const CSkinField& field, co
     if (!m_pictures.Touching(paths, &why) || !CArtworkImporter::Write(import, &why))
         return fail(why);
     if (notes)
-        for (const std::string& note : import.Notes) notes->append(ToQString(note));
+        for (const std::string& note : import.Notes) notes->append(MessageToQString(note));
     const QString text = QStringLiteral("Import into ") + ToQString(CSkinFields::Label(field));
     m_stack.push(new CArtworkImportCommand(*this, std::move(import), text));
     return ImportResult::Imported;
@@ -231,7 +231,7 @@ bool CVantoroDoc::PutBackPictures(QString* error) {
     if (!PicturesToPutBack(wanted, error)) return false;
     std::string why;
     if (!wanted.empty() && !PutPictures(m_Project.PathName, wanted, &why)) {
-        if (error) *error = ToQString(why);
+        if (error) *error = MessageToQString(why);
         return false;
     }
     m_pictures.Saved();
@@ -267,7 +267,7 @@ bool CVantoroDoc::SetValues(std::vector<CFieldChange> changes, const QString& te
     for (const CFieldChange& change : changes) {
         if (const std::string refusal = CRuleBook::Refusal(m_Project, *change.Field, change.Value);
             !refusal.empty()) {
-            emit Refused(ToQString(refusal));
+            emit Refused(MessageToQString(refusal));
             return false;
         }
     }
@@ -364,7 +364,7 @@ CVantoroDoc::SaveResult CVantoroDoc::Save(bool overwrite, QString* error) {
     if (!m_strUnkept.isEmpty()) return SaveResult::WouldLoseText;
     if (!overwrite && file.exists() && ChangedOnDisk()) return SaveResult::ChangedOnDisk;
     if (const CResult<void> saved = m_Project.SaveProject(); !saved) {
-        if (error) *error = ToQString(saved.Error());
+        if (error) *error = MessageToQString(saved.Error());
         return SaveResult::Failed;
     }
     Remember(path);
@@ -436,17 +436,17 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
             CFileState source;
             if (!CFileSetWriter::Read(PathString(file), source, &why)) {
                 restore();
-                return fail(ToQString(why));
+                return fail(MessageToQString(why));
             }
             if (!source.Exists) continue;  // missing there too: the name stays, as it was
             if (const std::string refusal = intoNew.Refusal(copy); !refusal.empty()) {
                 restore();
-                return fail(ToQString(CSkinFields::Label(field) + ": " + refusal));
+                return fail(MessageToQString(CSkinFields::Label(field) + ": " + refusal));
             }
             CFileState there;
             if (!CFileSetWriter::Read(copy, there, &why)) {
                 restore();
-                return fail(ToQString(why));
+                return fail(MessageToQString(why));
             }
             if (there.Exists && there.Bytes == source.Bytes) continue;
             if (there.Exists)
@@ -472,7 +472,7 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
             return fail(QStringLiteral("The pictures imported since the last save cannot be put "
                                        "back in the old project's folder, so nothing was "
                                        "saved: %1")
-                            .arg(ToQString(why)));
+                            .arg(MessageToQString(why)));
         }
     }
     // A failure further on leaves the old folder as the history left it, to try again.
@@ -491,12 +491,12 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
     if (!copies.empty() && !CFileSetWriter::Apply(m_Project.PathName, copies, &before, &why)) {
         undoPutBack();
         restore();
-        return fail(ToQString(why));
+        return fail(MessageToQString(why));
     }
     if (const CResult<void> written = CAtomicFile::Write(QStringToPath(path), bytes); !written) {
         undoCopies(before);
         restore();
-        return fail(ToQString(written.Error()));
+        return fail(MessageToQString(written.Error()));
     }
     std::vector<std::pair<std::string*, std::string>> oldNames;
     for (auto& [name, value] : names) {
@@ -504,7 +504,7 @@ bool CVantoroDoc::SaveAs(const QString& target, QString* error, QString* note,
         *name = value;
     }
     if (const CResult<void> saved = m_Project.SaveProject(); !saved) {
-        const QString reason = ToQString(saved.Error());
+        const QString reason = MessageToQString(saved.Error());
         QFile::remove(path);
         undoCopies(before);
         for (auto& [name, value] : oldNames) *name = value;

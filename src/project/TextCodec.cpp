@@ -1,6 +1,7 @@
 #include "TextCodec.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include "ProfileEncoding.h"
 
@@ -119,5 +120,14 @@ std::string QStringToPath(const QString& path) {
     return bytes;
 }
 #endif
+
+QString MessageToQString(const std::string& message) {
+#ifndef _WIN32
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(QByteArrayView(message.data(), qsizetype(message.size())));
+    if (!utf8.hasError()) return text;
+#endif
+    return ToQString(message);
+}
 
 }  // namespace vantoro

@@ -20,6 +20,10 @@ std::optional<std::string> ToWindows1252(const QString& text, QString* unheld = 
 // File paths are kept as the platform's own narrow bytes (UTF-8 on Linux, the ANSI code
 // page on Windows).
 QString PathToQString(const std::string& path);
+// A message for the user, whose file names are the platform's bytes (UTF-8 on Linux) and
+// whose skin texts are Windows-1252: on Linux, text that reads as UTF-8 is taken so (a
+// folder named "Zoë" reads "Zoë", not "ZoÃ«"), anything else as Windows-1252.
+QString MessageToQString(const std::string& message);
 std::string QStringToPath(const QString& path);
 // A project text (a skin name) as part of a file name: "Café" is "Caf\xE9" in the project and
 // "Caf\xC3\xA9" in a path on Linux.

@@ -245,7 +245,7 @@ bool CPropertyListCtrl::EnterValue(CPropertyItem& row, const CPropertyValue& val
 QString CPropertyListCtrl::Refusal(const CPropertyValue& value) const {
     const CPropertyItem* row = GetItem(EditIndex());
     if (!row || !m_pManager) return {};
-    return ToQString(m_pManager->Refusal(*row, value));
+    return MessageToQString(m_pManager->Refusal(*row, value));
 }
 
 void CPropertyListCtrl::OnValueApplied(CPropertyItemManager* sheet, uint8_t itemId) {

@@ -165,7 +165,7 @@ bool CPropertyRowEditor::Take() {
     CPropertyItem* row = m_list.GetItem(m_nEditIndex);
     if (!row) return false;
     const CEditorValue read = row->ReadEditor(*m_pEditor);
-    if (!read.Message.empty()) emit m_list.MessageForUser(ToQString(read.Message));
+    if (!read.Message.empty()) emit m_list.MessageForUser(MessageToQString(read.Message));
     const bool shown =
         read.Value && (*read.Value == row->GetValue() || m_list.EnterValue(*row, *read.Value));
     m_list.viewport()->update();

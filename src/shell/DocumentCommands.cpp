@@ -235,10 +235,10 @@ void CDocumentCommands::Build() {
             CFileSetWriter::FinishStopped(m_document.Project().PathName);
         !finished) {
         CMessageBox::Show(&m_window, QStringLiteral("Unable to build the skin.\n\n") +
-                                         ToQString(finished.Error()));
+                                         MessageToQString(finished.Error()));
         return;
     } else if (!finished->empty()) {
-        emit Status(ToQString(*finished));
+        emit Status(MessageToQString(*finished));
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const CBuildResult result = CBuildRunner(m_compiler, m_document.Bitmaps())
@@ -390,8 +390,8 @@ bool CDocumentCommands::ExportScreen() {
         error = written ? std::string() : written.Error();
     }
     if (!error.empty()) {
-        CMessageBox::Show(&m_window,
-                          QStringLiteral("Unable to export the screen.\n\n") + ToQString(error));
+        CMessageBox::Show(&m_window, QStringLiteral("Unable to export the screen.\n\n") +
+                                         MessageToQString(error));
         return false;
     }
     emit Status(
@@ -424,7 +424,7 @@ QString CDocumentCommands::UnpackDatabase(const QString& database) {
     if (folder.isEmpty()) return {};
     if (!unpacker.Write(QStringToPath(folder))) return refuse(unpacker);
     QStringList notes;
-    for (const std::string& note : unpacker.Notes()) notes << ToQString(note);
+    for (const std::string& note : unpacker.Notes()) notes << MessageToQString(note);
     if (!notes.isEmpty()) emit Status(notes.join(u' '));
     return PathToQString(unpacker.ProjectPath());
 }

@@ -73,16 +73,16 @@ void CImportDlg::Update() {
     QImage result;
     if (!importer.Compute(m_project, m_field, m_picture, FromQString(m_strName), Options(),
                           import)) {
-        note = ToQString(importer.LastError());
+        note = MessageToQString(importer.LastError());
     } else if (const std::string oversize = CArtworkImporter::Oversize(m_project, import);
                !oversize.empty()) {
-        note = ToQString(oversize);
+        note = MessageToQString(oversize);
     } else {
         const std::string& bytes = import.Files.front().NewBytes;
         result = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size()),
                                   "BMP");
         QStringList notes;
-        for (const std::string& each : import.Notes) notes << ToQString(each);
+        for (const std::string& each : import.Notes) notes << MessageToQString(each);
         note = notes.join(u' ');
     }
     if (!result.isNull()) {

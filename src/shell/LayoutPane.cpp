@@ -39,7 +39,7 @@ CLayoutPane::CLayoutPane(CVantoroDoc& document, QWidget* parent)
 void CLayoutPane::ShowProblems() {
     m_pProblems->clear();
     for (const CSkinProblem& problem : m_document.Findings()) {
-        auto* item = new QListWidgetItem(PathToQString(problem.Format()), m_pProblems);
+        auto* item = new QListWidgetItem(MessageToQString(problem.Format()), m_pProblems);
         item->setForeground(problem.IsError() ? QColor(170, 0, 0) : QColor(150, 90, 0));
     }
     m_pProblems->setVisible(m_pProblems->count() > 0);

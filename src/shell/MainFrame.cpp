@@ -230,7 +230,7 @@ void CMainFrame::LoadResourceCompiler() {
 void CMainFrame::ShowMissingBitmaps() {
     QStringList messages;
     for (const std::string& path : m_Stacker.TakeNewMissingFiles())
-        messages << ToQString(CBitmapStacker::MissingFileMessage(path));
+        messages << MessageToQString(CBitmapStacker::MissingFileMessage(path));
     if (!messages.isEmpty()) statusBar()->showMessage(messages.join(QStringLiteral("  ")));
 }
 

@@ -11,10 +11,10 @@ CProblemMarks::CProblemMarks(CSkinProject& project, const std::vector<CSkinProbl
     for (const CSkinProblem& problem : problems) {
         const CPlace place = PlaceOf(project, problem);
         if (!place.Sheet) continue;
-        const QString text = ToQString(problem.Message);
+        const QString text = MessageToQString(problem.Message);
         Add(m_rows[place.Sheet][place.ItemId], problem, text);
         Add(m_elements[place.Sheet], problem,
-            ToQString(problem.Where()) + QStringLiteral(": ") + text);
+            MessageToQString(problem.Where()) + QStringLiteral(": ") + text);
     }
 }
 

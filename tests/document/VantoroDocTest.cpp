@@ -265,6 +265,11 @@ TEST(VantoroDoc, AFolderNamedInBytesThatAreNotUtf8IsTheFolderItNames) {
     for (const std::string& name : {path, std::string("/a/\xC3\xA9\xF0\x9F\x98\x80/\xC3(\xFF")})
         EXPECT_EQ(QStringToPath(PathToQString(name)), name);
     EXPECT_EQ(PathToQString("/caf\xC3\xA9"), QStringLiteral("/caf\u00E9"));
+    // A message names the folder as the user typed it, and a skin's own text as it reads.
+    EXPECT_EQ(MessageToQString("'/Zo\xC3\xAB/Test.skn' is missing"),
+              QStringLiteral("'/Zo\u00EB/Test.skn' is missing"));
+    EXPECT_EQ(MessageToQString("Caf\xE9 needs a picture"),
+              QStringLiteral("Caf\u00E9 needs a picture"));
 
     CVantoroDoc doc;
     QString error;

@@ -3,8 +3,8 @@
 namespace vantoro {
 
 const std::array<CResolution, 2>& CResolution::All() {
-    static const std::array<CResolution, 2> kResolutions = {
-        CResolution(1, 160, "160x160 pixels"), CResolution(2, 320, "320x320 pixels")};
+    static const std::array<CResolution, 2> kResolutions = {CResolution(1, 160, "160x160 pixels"),
+                                                            CResolution(2, 320, "320x320 pixels")};
     return kResolutions;
 }
 

@@ -70,6 +70,7 @@ function(vantoro_check_layers)
   vantoro_forbid_links(vantoro_cli "^vantoro_(render|derive|pdbinfo|cli_image|value_painter)$"
     "vantoro-cli loads the picture commands' library instead of linking it")
   vantoro_forbid_links(vantoro_common "Qt" "the shared code is standard C++ only")
+  vantoro_forbid_links(vantoro_skin_codes "Qt" "the skin's vocabularies are standard C++ only")
   vantoro_forbid_links(vantoro_paint "Qt" "the paint library is standard C++ only")
   vantoro_forbid_links(brres_core "Qt" "the compiler library is standard C++ only")
   vantoro_forbid_links(BRRes "Qt" "the compiler library is standard C++ only")

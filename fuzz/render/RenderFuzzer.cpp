@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 
 #include "FuzzScratch.h"
+#include "Resolution.h"
 #include "RuleBook.h"
-#include "ScreenLayout.h"
 #include "SkinProject.h"
 #include "SkinRenderer.h"
 
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         options.Zoom = 2;
         options.Maximized = maximized;
         const QImage picture = renderer.Render(project, options, problems);
-        const int side = CScreenLayout::ScreenSize(project.SkinInfo.Reso) * 2;
+        const int side = CResolution::DrawingSide(project.SkinInfo.Reso) * 2;
         fuzz::Check(picture.width() == side && picture.height() == side);
     }
     return 0;

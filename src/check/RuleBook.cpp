@@ -13,10 +13,12 @@
 #include <vector>
 
 #include "BitmapCache.h"
+#include "ColourDepth.h"
 #include "FileNameResolver.h"
 #include "ProfileFile.h"
 #include "ProfileStore.h"
 #include "ProjectPath.h"
+#include "Resolution.h"
 #include "SkinProject.h"
 #include "TextCodec.h"
 #include "UnkeptText.h"
@@ -35,12 +37,15 @@ std::string SizeText(int64_t w, int64_t h) {
     return std::to_string(w) + "x" + std::to_string(h);
 }
 
+// The screen's side, or 0 for a code outside the table: then nothing is judged against a
+// screen, and the code itself is the finding (ResoCode).
 int ScreenSize(int reso) {
-    return reso == 1 ? 160 : reso == 2 ? 320 : 0;
+    const std::optional<CResolution> known = CResolution::FromCode(reso);
+    return known ? known->Side() : 0;
 }
 
 bool IsKnownDepth(int depth) {
-    return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+    return CColourDepth::FromCode(depth).has_value();
 }
 
 // Names Windows keeps for its devices, with or without an extension. The superscript
@@ -239,7 +244,7 @@ private:
             }
             case CFieldRule::ResoCode: {
                 const int32_t reso = std::get<int32_t>(value);
-                if (reso != 1 && reso != 2)
+                if (!CResolution::FromCode(reso))
                     Add(S::Error, CFieldPart::Whole,
                         "The resolution code " + std::to_string(reso) +
                             " is neither 1 (160x160) nor 2 (320x320).");
@@ -249,8 +254,8 @@ private:
                 const int32_t depth = std::get<int32_t>(value);
                 if (!IsKnownDepth(depth))
                     Add(S::Error, CFieldPart::Whole,
-                        "The depth code " + std::to_string(depth) +
-                            " is not one of 1, 2, 4, 8 and 16.");
+                        "The depth code " + std::to_string(depth) + " is not one of " +
+                            CColourDepth::CodesText(" and ") + ".");
                 return;
             }
             case CFieldRule::AtLeftEdge: {

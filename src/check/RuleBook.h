@@ -25,7 +25,9 @@ class CSkinProject;
 class CRuleBook {
 public:
     // The word lists keep every number in a 16-bit word, and the launcher reads them as
-    // signed screen coordinates.
+    // signed screen coordinates. The editor's one copy of that range: everything on this
+    // side (the rules, the deriver's scaling) reads it here. The compiler library keeps its
+    // own, wider one (a word read signed or unsigned), as it depends on nothing of ours.
     static constexpr int32_t kWordMin = -32768;
     static constexpr int32_t kWordMax = 32767;
     // The compiler refuses wider or taller bitmaps (its reader says so).

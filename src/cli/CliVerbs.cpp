@@ -1,6 +1,10 @@
 #include "CliVerbs.h"
 
 #include <algorithm>
+#include <string>
+
+#include "ColourDepth.h"
+#include "Resolution.h"
 
 namespace vantoro {
 namespace {
@@ -59,7 +63,23 @@ CCliOption Choice(const char* name, const char* help, std::vector<std::string> c
     return option;
 }
 
+// The screen sizes and the depths, as the option values and their mistakes name them.
+std::vector<std::string> ResoChoices() {
+    std::vector<std::string> sides;
+    for (const CResolution& reso : CResolution::All()) sides.push_back(std::to_string(reso.Side()));
+    return sides;
+}
+
+std::vector<std::string> DepthChoices() {
+    std::vector<std::string> codes;
+    for (const CColourDepth& depth : CColourDepth::All())
+        codes.push_back(std::to_string(depth.Code()));
+    return codes;
+}
+
 std::vector<CCliVerb> MakeVerbs() {
+    const std::string resoText = CResolution::SidesText(" or ");
+    const std::string depthText = CColourDepth::CodesText(" or ");
     const CCliOperand project{"PROJECT.skn", C::File, "skn"};
     const CCliOperand database{"SKIN.PDB", C::File, "pdb"};
     const CCliOperand folder{"FOLDER", C::Folder, ""};
@@ -115,9 +135,9 @@ std::vector<CCliVerb> MakeVerbs() {
          "bitmap, 160x160 and 256 colours unless --reso and --depth say otherwise. NAME is at\n"
          "most 31 characters of Windows-1252. No file is replaced.\n",
          {Required(Value("name", "NAME", "the skin's name")),
-          Choice("reso", "the screen's width and height in pixels", {"160", "320"}, "160 or 320"),
-          Choice("depth", "bits per pixel of every bitmap", {"1", "2", "4", "8", "16"},
-                 "1, 2, 4, 8 or 16")},
+          Choice("reso", "the screen's width and height in pixels", ResoChoices(),
+                 resoText.c_str()),
+          Choice("depth", "bits per pixel of every bitmap", DepthChoices(), depthText.c_str())},
          {folder},
          "new takes one folder."},
         {"unpack",
@@ -135,10 +155,9 @@ std::vector<CCliVerb> MakeVerbs() {
          "into the new depth's colours. The variant is named NAME, or after the original with\n"
          "its resolution and depth (\"Nightfall 160 4g\"). No file there is replaced. What\n"
          "could not be carried over exactly is listed as warnings at the end.\n",
-         {Required(Choice("reso", "the new screen's width and height in pixels", {"160", "320"},
-                          "160 or 320")),
-          Required(Choice("depth", "the new bits per pixel", {"1", "2", "4", "8", "16"},
-                          "1, 2, 4, 8 or 16")),
+         {Required(Choice("reso", "the new screen's width and height in pixels", ResoChoices(),
+                          resoText.c_str())),
+          Required(Choice("depth", "the new bits per pixel", DepthChoices(), depthText.c_str())),
           Choice("dither", "how colours the new depth lacks are mixed; none is the default",
                  {"none", "ordered", "diffusion"}, "none, ordered or diffusion"),
           Value("name", "NAME", "the variant's skin name")},

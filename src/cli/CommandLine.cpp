@@ -2,11 +2,13 @@
 
 #include <QString>
 #include <new>
+#include <optional>
 
 #include "BuildRunner.h"
 #include "CliParser.h"
 #include "NewSkinProject.h"
 #include "ProjectOpener.h"
+#include "Resolution.h"
 #include "ResourceCompiler.h"
 #include "ResourceScript.h"
 #include "RuleBook.h"
@@ -129,7 +131,13 @@ int CCommandLine::New(const CCliArguments& arguments, std::ostream& out, std::os
     const std::optional<std::string> name = CSkinNameArgument::Read(arguments.Value("name"), err);
     if (!name) return kExitFailure;
     generator.SkinName = *name;
-    if (arguments.Has("reso")) generator.Reso = arguments.Value("reso") == "160" ? 1 : 2;
+    // The parser has taken only the table's sides; any other would be a code the generator
+    // refuses with its message.
+    if (arguments.Has("reso")) {
+        const std::optional<CResolution> reso =
+            CResolution::FromSide(std::stoi(arguments.Value("reso")));
+        generator.Reso = reso ? reso->Code() : 0;
+    }
     if (arguments.Has("depth")) generator.Depth = std::stoi(arguments.Value("depth"));
     if (!generator.Create()) {
         err << kProgram << ": " << generator.LastError() << "\n";

@@ -1,12 +1,15 @@
 #include "SkinDeriver.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "BitmapCache.h"
+#include "ColourDepth.h"
 #include "DepthMapper.h"
 #include "EdgeScaler.h"
 #include "NewProjectFiles.h"
 #include "PathString.h"
+#include "Resolution.h"
 #include "RuleBook.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
@@ -37,20 +40,13 @@ const char* DepthTag(int depth) {
     }
 }
 
-bool IsKnownDepth(int depth) {
-    return *DepthTag(depth) != '\0';
-}
-
-int ScreenOf(int reso) {
-    return reso == 1 ? 160 : reso == 2 ? 320 : 0;
-}
-
 // The name without a variant's suffix it already has ("Nightfall 160 4g" -> "Nightfall"),
 // so a variant of a variant is named after the skin, not after both.
 std::string WithoutSuffix(const std::string& name) {
-    for (const char* reso : {"160", "320"})
-        for (const int depth : {1, 2, 4, 8, 16}) {
-            const std::string suffix = std::string(" ") + reso + " " + DepthTag(depth);
+    for (const CResolution& reso : CResolution::All())
+        for (const CColourDepth& depth : CColourDepth::All()) {
+            const std::string suffix =
+                " " + std::to_string(reso.Side()) + " " + DepthTag(depth.Code());
             if (name.size() > suffix.size() &&
                 name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
                 return name.substr(0, name.size() - suffix.size());
@@ -84,14 +80,15 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
                                              const std::filesystem::path& folder,
                                              const CVariantOptions& options,
                                              std::vector<std::string>* inTheWay) {
-    if (options.Resolution != 160 && options.Resolution != 320)
+    const std::optional<CResolution> newReso = CResolution::FromSide(options.Resolution);
+    if (!newReso)
         return Fail("The variant's resolution " + std::to_string(options.Resolution) +
                     " is neither 160 nor 320.");
-    if (!IsKnownDepth(options.Depth))
-        return Fail("The variant's depth " + std::to_string(options.Depth) +
-                    " is not one of 1, 2, 4, 8 and 16 bits per pixel.");
-    const int oldScreen = ScreenOf(project.SkinInfo.Reso);
-    if (!oldScreen)
+    if (!CColourDepth::FromCode(options.Depth))
+        return Fail("The variant's depth " + std::to_string(options.Depth) + " is not one of " +
+                    CColourDepth::CodesText(" and ") + " bits per pixel.");
+    const std::optional<CResolution> oldReso = CResolution::FromCode(project.SkinInfo.Reso);
+    if (!oldReso)
         return Fail("The project '" + project.PathName + "' has the resolution code " +
                     std::to_string(project.SkinInfo.Reso) +
                     ", neither 1 (160x160) nor 2 (320x320): there is no size to scale from.");
@@ -100,14 +97,14 @@ CResult<CVariantResult> CSkinDeriver::Derive(const CSkinProject& project,
     if (const std::string problem = CRuleBook::SkinNameProblem(name); !problem.empty())
         return Fail(problem);
 
-    const int reso = options.Resolution == 160 ? 1 : 2;
+    const int reso = newReso->Code();
     const std::string projectName = PathString(fs::path(project.PathName).filename());
     std::error_code ec;
     const fs::path target = fs::absolute(folder, ec).lexically_normal();
     const std::string projectPath = PathString(target / projectName);
 
     CVariantResult result;
-    const CEdgeScaler scaler(oldScreen, options.Resolution);
+    const CEdgeScaler scaler(oldReso->Side(), options.Resolution);
     CSkinProject variant;
     CVariantValues(scaler, reso, options.Depth, project.SkinInfo.Depth, name)
         .Fill(project, variant, projectPath, result.Warnings);

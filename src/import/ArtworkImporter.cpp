@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "AlphaMask.h"
+#include "ColourDepth.h"
 #include "ColourQuantiser.h"
 #include "DIBSectionLite.h"
 #include "FileNameResolver.h"
@@ -94,13 +95,10 @@ std::optional<CTargetSize> TargetSize(const CSkinProject& project, const CSkinFi
         return CTargetSize{w, field.WidthOnly ? image.height() : h,
                            "its rectangle (" + CSkinFields::Label(*rectField) + ")"};
     }
-    const int screen = p.SkinInfo.Reso == 1 ? 160 : p.SkinInfo.Reso == 2 ? 320 : 0;
-    const std::string resolution = "the size this skin's resolution asks for";
-    if (field.Rule == CFieldRule::ScreenSquare && screen)
-        return CTargetSize{screen, screen, resolution};
-    if (field.Rule == CFieldRule::PreviewSquare && screen)
-        return CTargetSize{screen * 3 / 8, screen * 3 / 8, resolution};
-    if (field.Rule == CFieldRule::SmallPreview) return CTargetSize{60, 60, resolution};
+    // The sizes the rule book expects; a resolution code outside the table asks for none,
+    // and the rule book reports the code.
+    if (const int side = CRuleBook::ExpectedSide(field, p.SkinInfo.Reso))
+        return CTargetSize{side, side, "the size this skin's resolution asks for"};
     if (const CSkinField* bitmap = CSkinFields::Sibling(field, field.MaskOf)) {
         const std::string& name = TextOf(project, *bitmap);
         CDIBSectionLite dib;
@@ -160,8 +158,8 @@ bool CArtworkImporter::Compute(const CSkinProject& project, const CSkinField& fi
     if (project.PathName.empty()) return Fail("No project is open to import into.");
     const int depth = field.Mask ? 1 : project.SkinInfo.Depth;
     if (!CColourQuantiser::Supports(depth))
-        return Fail("The skin's depth " + std::to_string(depth) +
-                    " is not one of 1, 2, 4, 8 and 16, so its colours are unknown.");
+        return Fail("The skin's depth " + std::to_string(depth) + " is not one of " +
+                    CColourDepth::CodesText(" and ") + ", so its colours are unknown.");
     if (source.isNull()) return Fail("The image '" + imageName + "' holds no pixels.");
     QImage image = source.convertToFormat(QImage::Format_ARGB32);
     result.Field = &field;

@@ -1,6 +1,8 @@
 #include "NewSkinProject.h"
 
+#include "ColourDepth.h"
 #include "PlaceholderPainter.h"
+#include "Resolution.h"
 #include "RuleBook.h"
 #include "SkinFields.h"
 #include "SkinProject.h"
@@ -14,10 +16,6 @@ namespace {
 constexpr int kCategoryIcons = 8;
 constexpr int kToolIcons = 6;
 constexpr int kMiscIconCount = 6;
-
-bool IsKnownDepth(int depth) {
-    return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
-}
 
 }  // namespace
 
@@ -79,12 +77,12 @@ bool CNewSkinProject::Create() {
     m_lastError.clear();
     if (const std::string problem = CRuleBook::SkinNameProblem(SkinName); !problem.empty())
         return Fail(problem);
-    if (Reso != 1 && Reso != 2)
+    if (!CResolution::FromCode(Reso))
         return Fail("The resolution code " + std::to_string(Reso) +
                     " is neither 1 (160x160) nor 2 (320x320).");
-    if (!IsKnownDepth(Depth))
-        return Fail("The depth " + std::to_string(Depth) +
-                    " is not one of 1, 2, 4, 8 and 16 bits per pixel.");
+    if (!CColourDepth::FromCode(Depth))
+        return Fail("The depth " + std::to_string(Depth) + " is not one of " +
+                    CColourDepth::CodesText(" and ") + " bits per pixel.");
     if (!m_files.Begin(Folder, FileNames(SkinName))) return Fail(m_files.LastError());
 
     const std::string projectName = ProjectFileName(SkinName);
@@ -146,7 +144,7 @@ bool CNewSkinProject::FillProjectFile() {
 
     p.SkinInfo.SkinName = SkinName;
     p.SkinInfo.Reso = Reso;
-    p.SkinInfo.ResoIndex = Reso - 1;
+    p.SkinInfo.ResoIndex = CResolution::FromCode(Reso)->Index();  // Create took only these
     p.SkinInfo.Depth = Depth;
     p.SkinInfo.DepthIndex = CDataSkinInfo::DepthIndexOf(Depth);
     // An empty value would keep the project from opening again, so both say something.

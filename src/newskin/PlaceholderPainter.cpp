@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "Resolution.h"
+
 namespace vantoro {
 
 using paint::Color;
@@ -29,7 +31,9 @@ const Color kIcons = Rgb(255, 255, 255);
 }  // namespace
 
 CPlaceholderPainter::CPlaceholderPainter(int reso, int depth, std::string skinName)
-    : m_layout{reso == 2 ? 2 : 1}, m_depth(depth), m_skinName(std::move(skinName)) {}
+    : m_layout{CResolution::DrawingSide(reso) / CResolution::All()[0].Side()},
+      m_depth(depth),
+      m_skinName(std::move(skinName)) {}
 
 Color CPlaceholderPainter::Ground(Color colour) const {
     if (m_depth >= 8) return colour;

@@ -1,13 +1,13 @@
 #include "DataSkinInfo.h"
 
+#include <optional>
 #include <string_view>
 
+#include "ColourDepth.h"
 #include "ProfileSection.h"
 
 namespace vantoro {
 namespace {
-
-constexpr int kDepthCodes[] = {1, 2, 4, 8, 16};
 
 // Codes are taken as they are, even far out of range: wrap instead of overflowing, so
 // that loading and saving any number gives that number back.
@@ -18,10 +18,8 @@ int AddWrapping(int value, int delta) {
 }  // namespace
 
 int CDataSkinInfo::DepthIndexOf(int depth) {
-    for (int i = 0; i < 5; ++i) {
-        if (kDepthCodes[i] == depth) return i;
-    }
-    return 0;
+    const std::optional<CColourDepth> known = CColourDepth::FromCode(depth);
+    return known ? known->Index() : 0;
 }
 
 void CDataSkinInfo::Derive(const CFieldChange& change, std::vector<CFieldChange>& changes) const {
@@ -33,9 +31,11 @@ void CDataSkinInfo::Derive(const CFieldChange& change, std::vector<CFieldChange>
     if (member == "ResoIndex") {
         code = "Reso";
         value = AddWrapping(*index, 1);
-    } else if (member == "DepthIndex" && *index >= 0 && *index < 5) {
-        code = "Depth";
-        value = kDepthCodes[*index];
+    } else if (member == "DepthIndex") {
+        if (const std::optional<CColourDepth> depth = CColourDepth::FromIndex(*index)) {
+            code = "Depth";
+            value = depth->Code();
+        }
     }
     if (!code) return;
     CFieldChange& derived = changes.emplace_back();
@@ -46,7 +46,8 @@ void CDataSkinInfo::Derive(const CFieldChange& change, std::vector<CFieldChange>
 void CDataSkinInfo::ExchangeKeys(CProfileSection& keys) {
     if (!keys.Loading()) {
         Reso = AddWrapping(ResoIndex, 1);
-        if (DepthIndex >= 0 && DepthIndex < 5) Depth = kDepthCodes[DepthIndex];
+        if (const std::optional<CColourDepth> depth = CColourDepth::FromIndex(DepthIndex))
+            Depth = depth->Code();
     }
     CData::ExchangeKeys(keys);
     if (keys.Loading() && keys.Ok()) {

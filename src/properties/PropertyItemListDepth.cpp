@@ -1,13 +1,14 @@
 #include "PropertyItemListDepth.h"
 
-#include <array>
+#include <optional>
+
+#include "ColourDepth.h"
 
 namespace vantoro {
 
 const char* CPropertyItemListDepth::GetChoiceText(int32_t index) const {
-    static constexpr std::array<const char*, 5> kChoices = {"monochrome", "4 grey", "16 grey",
-                                                            "256 Colors", "64k Colors"};
-    return index >= 0 && index < int32_t(kChoices.size()) ? kChoices[std::size_t(index)] : nullptr;
+    const std::optional<CColourDepth> depth = CColourDepth::FromIndex(index);
+    return depth ? depth->Name() : nullptr;
 }
 
 }  // namespace vantoro

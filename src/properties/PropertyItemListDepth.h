@@ -4,7 +4,7 @@
 
 namespace vantoro {
 
-// The colour depth: indexes 0 to 4 are 1, 2, 4, 8 and 16 bits per pixel.
+// The colour depth, its choices in CColourDepth's order.
 class CPropertyItemListDepth : public CPropertyItemList {
 public:
     using CPropertyItemList::CPropertyItemList;

@@ -1,12 +1,14 @@
 #include "PropertyItemListReso.h"
 
-#include <array>
+#include <optional>
+
+#include "Resolution.h"
 
 namespace vantoro {
 
 const char* CPropertyItemListReso::GetChoiceText(int32_t index) const {
-    static constexpr std::array<const char*, 2> kChoices = {"160x160 pixels", "320x320 pixels"};
-    return index >= 0 && index < int32_t(kChoices.size()) ? kChoices[std::size_t(index)] : nullptr;
+    const std::optional<CResolution> reso = CResolution::FromIndex(index);
+    return reso ? reso->Name() : nullptr;
 }
 
 }  // namespace vantoro

@@ -4,7 +4,7 @@
 
 namespace vantoro {
 
-// The screen resolution: index 0 is 160x160 (code 1), index 1 is 320x320 (code 2).
+// The screen resolution, its choices in CResolution's order (the code less one).
 class CPropertyItemListReso : public CPropertyItemList {
 public:
     using CPropertyItemList::CPropertyItemList;

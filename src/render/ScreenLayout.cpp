@@ -7,10 +7,6 @@
 
 namespace vantoro {
 
-int CScreenLayout::ScreenSize(int reso) {
-    return reso == 2 ? 320 : 160;
-}
-
 std::vector<CScreenElement> CScreenLayout::Elements(const CSkinProject& p, bool maximized) {
     const CScreenState hidden = maximized ? CScreenState::Normal : CScreenState::Maximized;
     std::vector<const CSkinField*> shown;

@@ -33,10 +33,6 @@ struct CScreenElement {
 // rectangles), in drawing order: later ones lie on top. The field table says which.
 class CScreenLayout {
 public:
-    // 160 or 320 for the resolution codes 1 and 2; 160 for any other code, so a damaged
-    // project still shows.
-    static int ScreenSize(int reso);
-
     static std::vector<CScreenElement> Elements(const CSkinProject& project, bool maximized);
 
     // The sheet that edits `element`'s rectangles.

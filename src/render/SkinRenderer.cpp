@@ -8,6 +8,7 @@
 #include "BitmapCache.h"
 #include "Data.h"
 #include "FileNameResolver.h"
+#include "Resolution.h"
 #include "SkinProject.h"
 
 namespace vantoro {
@@ -151,8 +152,9 @@ void CSkinRenderer::DrawBitmap(QImage& screen, const std::string& folder, const 
 }
 
 QImage CSkinRenderer::RenderScreen(const CSkinProject& p, const CRenderOptions& options) {
-    const int size = CScreenLayout::ScreenSize(p.SkinInfo.Reso);
-    const int scale = size / 160;
+    // A damaged project's screen of no known size still shows, on the small screen.
+    const int size = CResolution::DrawingSide(p.SkinInfo.Reso);
+    const int scale = size / CResolution::All()[0].Side();
     QImage screen(size, size, QImage::Format_RGB32);
     screen.fill(Qt::white);
     const std::string& folder = p.Folder;

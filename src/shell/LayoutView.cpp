@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "PropertyItemManager.h"
+#include "Resolution.h"
 #include "SkinProject.h"
 #include "TextCodec.h"
 #include "VantoroDoc.h"
@@ -98,7 +99,7 @@ void CLayoutView::Refresh() {
 }
 
 int CLayoutView::ScreenSize() const {
-    return CScreenLayout::ScreenSize(m_project.SkinInfo.Reso);
+    return CResolution::DrawingSide(m_project.SkinInfo.Reso);
 }
 
 CRenderOptions CLayoutView::Options() const {

@@ -10,20 +10,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <optional>
 
 #include "FilesInTheWay.h"
 #include "MessageBox.h"
 #include "NewSkinProject.h"
 #include "Profile.h"
+#include "SkinCodeChoices.h"
 #include "TextCodec.h"
 
 namespace vantoro {
 namespace {
 
 const QString kLastFolderKey = QStringLiteral("New Skin Project/Folder");
-constexpr int kDepths[] = {1, 2, 4, 8, 16};
-constexpr int kDefaultDepthIndex = 3;  // 256 colours
+constexpr int kDefaultDepth = 8;  // 256 colours
 
 // The skin's own folder below the one chosen.
 QString SkinFolder(const QString& folder, const QString& name) {
@@ -51,13 +51,11 @@ CNewProjectDlg::CNewProjectDlg(QWidget* parent) : QDialog(parent) {
 
     m_pReso = new QComboBox(this);
     m_pReso->setAccessibleName(QStringLiteral("Resolution"));
-    m_pReso->addItems({QStringLiteral("160x160 pixels"), QStringLiteral("320x320 pixels")});
+    CSkinCodeChoices::AddResolutions(*m_pReso);
     m_pDepth = new QComboBox(this);
     m_pDepth->setAccessibleName(QStringLiteral("Color Depth"));
-    m_pDepth->addItems({QStringLiteral("monochrome"), QStringLiteral("4 grey"),
-                        QStringLiteral("16 grey"), QStringLiteral("256 Colors"),
-                        QStringLiteral("64k Colors")});
-    m_pDepth->setCurrentIndex(kDefaultDepthIndex);
+    CSkinCodeChoices::AddDepths(*m_pDepth);
+    m_pDepth->setCurrentIndex(CColourDepth::FromCode(kDefaultDepth)->Index());
 
     m_pTarget = new QLabel(this);
     m_pTarget->setWordWrap(true);
@@ -114,8 +112,11 @@ void CNewProjectDlg::accept() {
     CNewSkinProject skin;
     skin.Folder = QStringToPath(SkinFolder(QDir::fromNativeSeparators(folder), name));
     skin.SkinName = FromQString(name);
-    skin.Reso = m_pReso->currentIndex() + 1;
-    skin.Depth = kDepths[std::clamp(m_pDepth->currentIndex(), 0, 4)];
+    // Nothing chosen is a code the project refuses with its own message.
+    const std::optional<CResolution> reso = CSkinCodeChoices::Resolution(*m_pReso);
+    const std::optional<CColourDepth> depth = CSkinCodeChoices::Depth(*m_pDepth);
+    skin.Reso = reso ? reso->Code() : 0;
+    skin.Depth = depth ? depth->Code() : 0;
     if (!skin.Create()) {
         if (!CFilesInTheWay::Show(this, QString(), skin.InTheWay(), skin.TargetFolder()))
             CMessageBox::Show(this, PathToQString(skin.LastError()));

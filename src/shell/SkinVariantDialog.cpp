@@ -14,10 +14,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "FilesInTheWay.h"
 #include "MessageBox.h"
 #include "PathString.h"
+#include "SkinCodeChoices.h"
 #include "SkinProject.h"
 #include "SkinRenderer.h"
 #include "TextCodec.h"
@@ -25,8 +27,6 @@
 namespace vantoro {
 namespace {
 
-constexpr int kResolutions[] = {160, 320};
-constexpr int kDepths[] = {1, 2, 4, 8, 16};
 // Both screens are shown this wide and high: a 160x160 one at twice its size.
 constexpr int kPreviewSide = 320;
 // A choice is derived once the choosing has paused this long (milliseconds).
@@ -57,13 +57,13 @@ CSkinVariantDialog::CSkinVariantDialog(const CSkinProject& project, CBitmapCache
       m_pNote(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Save Skin Variant As"));
 
-    m_pReso->addItems({QStringLiteral("160x160 pixels"), QStringLiteral("320x320 pixels")});
+    CSkinCodeChoices::AddResolutions(*m_pReso);
     m_pReso->setAccessibleName(QStringLiteral("Resolution"));
-    // The other screen size is what a variant is most often for; the depth stays.
-    m_pReso->setCurrentIndex(project.SkinInfo.Reso == 2 ? 0 : 1);
-    m_pDepth->addItems({QStringLiteral("monochrome"), QStringLiteral("4 grey"),
-                        QStringLiteral("16 grey"), QStringLiteral("256 Colors"),
-                        QStringLiteral("64k Colors")});
+    // The other screen size is what a variant is most often for; the depth stays. A skin
+    // of no known size is shown on the small screen, so the large one is offered.
+    const std::optional<CResolution> own = CResolution::FromCode(project.SkinInfo.Reso);
+    m_pReso->setCurrentIndex(own && own->Index() == 1 ? 0 : 1);
+    CSkinCodeChoices::AddDepths(*m_pDepth);
     m_pDepth->setAccessibleName(QStringLiteral("Color Depth"));
     m_pDepth->setCurrentIndex(CDataSkinInfo::DepthIndexOf(project.SkinInfo.Depth));
     m_pDither->addItems({QStringLiteral("None (crisp pixel art)"),
@@ -81,7 +81,8 @@ CSkinVariantDialog::CSkinVariantDialog(const CSkinProject& project, CBitmapCache
     folderRow->addWidget(browse);
 
     auto* originalCaption = new QLabel(
-        QStringLiteral("Original (%1x%1)").arg(kResolutions[project.SkinInfo.Reso == 2]), this);
+        QStringLiteral("Original (%1x%1)").arg(CResolution::DrawingSide(project.SkinInfo.Reso)),
+        this);
     for (QLabel* picture : {m_pOriginal, m_pVariant}) {
         picture->setFixedSize(kPreviewSide, kPreviewSide);
         picture->setAlignment(Qt::AlignCenter);
@@ -143,8 +144,11 @@ CSkinVariantDialog::CSkinVariantDialog(const CSkinProject& project, CBitmapCache
 
 CVariantOptions CSkinVariantDialog::Options() const {
     CVariantOptions options;
-    options.Resolution = kResolutions[std::clamp(m_pReso->currentIndex(), 0, 1)];
-    options.Depth = kDepths[std::clamp(m_pDepth->currentIndex(), 0, 4)];
+    // Nothing chosen is a size and a depth the deriver refuses with its own message.
+    const std::optional<CResolution> reso = CSkinCodeChoices::Resolution(*m_pReso);
+    const std::optional<CColourDepth> depth = CSkinCodeChoices::Depth(*m_pDepth);
+    options.Resolution = reso ? reso->Side() : 0;
+    options.Depth = depth ? depth->Code() : 0;
     options.Dither = CDither(std::clamp(m_pDither->currentIndex(), 0, 2));
     options.Name = m_pName->text().isEmpty() ? std::string() : FromQString(m_pName->text());
     return options;

@@ -188,3 +188,30 @@ TEST(SkinRenderer, MarksTheRectanglesTheCheckerWarnsAbout) {
     options.Zoom = 8;
     EXPECT_EQ(renderer.Render(f.project, options, CRuleBook().Check(f.project)).width(), 1280);
 }
+
+// A resolution code outside the table has no screen size: the rule book reports the code
+// on its choice row and judges nothing against a screen or a size it cannot know, while
+// the picture still shows, on the small screen.
+TEST(SkinRenderer, AResolutionCodeOutsideTheTableIsReportedAndDrawnOnTheSmallScreen) {
+    RenderFixture f;
+    for (const int reso : {0, 3, -1}) {
+        SCOPED_TRACE(reso);
+        f.project.SkinInfo.Reso = reso;
+        f.project.TitleBar.Rect = {0, 0, 330, 15};  // off either screen
+        const std::vector<CSkinProblem> problems = CRuleBook().Check(f.project);
+        const auto code = std::find_if(problems.begin(), problems.end(), [](const CSkinProblem& p) {
+            return p.Element == "SkinInfo.ResoIndex";
+        });
+        ASSERT_NE(code, problems.end());
+        EXPECT_TRUE(code->IsError());
+        EXPECT_EQ(code->Message, "The resolution code " + std::to_string(reso) +
+                                     " is neither 1 (160x160) nor 2 (320x320).");
+        for (const CSkinProblem& p : problems)
+            EXPECT_EQ(p.Message.find("screen"), std::string::npos) << p.Format();
+        EXPECT_EQ(CRuleBook::ExpectedSide(*CSkinFields::Find("WallPaper.Bmp"), reso), 0);
+
+        CRenderOptions options;
+        options.Zoom = 2;
+        EXPECT_EQ(CSkinRenderer().Render(f.project, options, problems).size(), QSize(320, 320));
+    }
+}

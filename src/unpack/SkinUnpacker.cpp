@@ -2,9 +2,11 @@
 
 #include <array>
 
+#include "ColourDepth.h"
 #include "NewSkinProject.h"
 #include "PalmBmpEncoder.h"
 #include "ProfileFile.h"
+#include "Resolution.h"
 #include "RuleBook.h"
 #include "SkinProject.h"
 #include "SkinResources.h"
@@ -78,10 +80,6 @@ std::string FileOf(uint16_t id) {
     for (const BitmapResource& b : kBitmaps)
         if (b.id == id) return b.file;
     return {};
-}
-
-bool IsKnownDepth(int depth) {
-    return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
 }
 
 // Four bytes of a database header as text, with anything unprintable shown as '?'.
@@ -227,12 +225,12 @@ bool CSkinUnpacker::ReadValues(CSkinResources& r) {
     if (!r.Integer(3001, "the resolution", m_reso) || !r.Integer(3002, "the depth", m_depth) ||
         !r.String(3002, "the author", m_author) || !r.String(3003, "the comments", m_comments))
         return Fail(failed + r.LastError());
-    if (m_reso != 1 && m_reso != 2)
+    if (!CResolution::FromCode(m_reso))
         return Fail(failed + "the resolution code in tint 3001 is " + std::to_string(m_reso) +
                     ", neither 1 (160x160) nor 2 (320x320).");
-    if (!IsKnownDepth(m_depth))
+    if (!CColourDepth::FromCode(m_depth))
         return Fail(failed + "the depth in tint 3002 is " + std::to_string(m_depth) +
-                    ", not one of 1, 2, 4, 8 and 16 bits per pixel.");
+                    ", not one of " + CColourDepth::CodesText(" and ") + " bits per pixel.");
     for (const WordList& list : kWordLists)
         if (!r.Words(uint16_t(list.id), list.what, list.count, m_words[list.id]))
             return Fail(failed + r.LastError());

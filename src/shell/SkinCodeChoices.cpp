@@ -5,7 +5,8 @@
 namespace vantoro {
 
 void CSkinCodeChoices::AddResolutions(QComboBox& box) {
-    for (const CResolution& reso : CResolution::All()) box.addItem(QString::fromLatin1(reso.Name()));
+    for (const CResolution& reso : CResolution::All())
+        box.addItem(QString::fromLatin1(reso.Name()));
 }
 
 void CSkinCodeChoices::AddDepths(QComboBox& box) {

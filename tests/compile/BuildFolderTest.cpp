@@ -15,6 +15,9 @@ using namespace vantoro;
 using namespace vantoro::test;
 namespace fs = std::filesystem;
 
+// The folders are aged by hand, which the Windows C++ library cannot do to a folder
+// (setting a folder's time fails there), so these run where folders can be aged.
+#ifndef _WIN32
 namespace {
 
 // A folder with `files` in it, everything last written `age` ago.
@@ -65,8 +68,6 @@ TEST(BuildFolder, AKilledBuildsFolderGoesAndNothingElse) {
     fs::last_write_time(fs::path(nested) / "skin.PDB", fs::file_time_type::clock::now() - old);
     fs::last_write_time(nested, fs::file_time_type::clock::now() - old);
     kept.push_back(nested);
-#ifndef _WIN32
-    // Windows makes symbolic links only for administrators (and Wine not at all).
     const std::string elsewhere = Plant(base, "elsewhere", buildFiles, old);
     fs::create_directory_symlink(elsewhere, base.Path("vantoro-build-Link01"));
     kept.push_back(elsewhere);
@@ -74,7 +75,6 @@ TEST(BuildFolder, AKilledBuildsFolderGoesAndNothingElse) {
     fs::create_symlink(fs::path(elsewhere) / "skin.PDB", fs::path(linked) / "skin.PDB");
     fs::last_write_time(linked, fs::file_time_type::clock::now() - old);
     kept.push_back(linked);
-#endif
     const std::vector<std::string> before = base.Entries();
 
     CBuildFolder::RemoveAbandoned(base.Folder());
@@ -89,12 +89,9 @@ TEST(BuildFolder, AKilledBuildsFolderGoesAndNothingElse) {
     std::erase(left, "vantoro-build-Ab12Cd");
     std::erase(left, "vantoro-build-EmPty0");
     EXPECT_EQ(base.Entries(), left);
-#ifndef _WIN32
     EXPECT_TRUE(fs::exists(fs::path(elsewhere) / "skin.PDB"));
-#endif
 }
 
-#ifndef _WIN32
 // A build holds its folder while it runs: another build's clean-up leaves it alone however
 // long it takes, and the folder goes with its build all the same.
 TEST(BuildFolder, ARunningBuildsFolderStaysHoweverOldAndTheNextBuildSweeps) {

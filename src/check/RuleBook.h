@@ -83,17 +83,18 @@ public:
     // The database Build Skin writes: the project folder, the skin name and ".PDB".
     static std::string DatabasePath(const CSkinProject& project);
 
-private:
     // What the project file's own text holds that its values do not show.
     struct CFileText {
         std::vector<CUnkeptCharacter> Unkept;
         std::vector<CProfileOddity> Oddities;
     };
     static CFileText FileTextOf(const CSkinProject& project);
-    // CheckElement with the project file's text already read: Check reads the file once
-    // for every element.
+    // CheckElement with the project file's text already read: whoever judges every element
+    // reads the file once for all of them.
     std::vector<CSkinProblem> CheckElement(const CSkinProject& project, CSkinElement element,
                                            const CFileText& text);
+
+private:
     static std::string FirstError(const std::vector<CSkinProblem>& problems);
 
     std::unique_ptr<CBitmapCache> m_own;

@@ -7,9 +7,12 @@ namespace vantoro {
 
 void CProjectFindings::UpdateAll(const CSkinProject& project) {
     CRuleBook rules(m_bitmaps);
+    // The project file is read once for all thirteen elements, not once for each.
+    const CRuleBook::CFileText text =
+        project.IsLoaded ? CRuleBook::FileTextOf(project) : CRuleBook::CFileText{};
     for (const CSkinElementInfo& info : CSkinFields::Elements())
         m_byElement[size_t(info.Element)] = project.IsLoaded
-                                                ? rules.CheckElement(project, info.Element)
+                                                ? rules.CheckElement(project, info.Element, text)
                                                 : std::vector<CSkinProblem>();
     Join();
 }

@@ -34,6 +34,17 @@ QString Q(const std::string& path) {
     return PathToQString(path);
 }
 
+// A picture for the title bar (160x15) in `colour`, with one transparent pixel when asked,
+// saved as "art.png" in `dir`.
+std::string TitlePicture(const test::TempFolder& dir, QRgb colour, bool transparentPixel) {
+    const std::string picture = dir.Path("art.png");
+    QImage art(160, 15, QImage::Format_ARGB32);
+    art.fill(colour);
+    if (transparentPixel) art.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    EXPECT_TRUE(art.save(Q(picture)));
+    return picture;
+}
+
 // A file another program wrote, or that a second editor saved, is never written over
 // without asking; a read-only file is never replaced.
 TEST(VantoroDoc, SavingNeverOverwritesAChangeOnDiskOrAReadOnlyFile) {
@@ -194,10 +205,7 @@ TEST(VantoroDoc, SaveAsElsewhereCopiesTheProjectsOwnPictures) {
 
     // An import into the copy writes the copy's pictures, never the original's.
     const std::string original = ReadBytes(dir.Path("Old/title.bmp"));
-    const std::string picture = dir.Path("art.png");
-    QImage art(160, 15, QImage::Format_ARGB32);
-    art.fill(qRgba(200, 0, 0, 255));
-    ASSERT_TRUE(art.save(Q(picture)));
+    const std::string picture = TitlePicture(dir, qRgba(200, 0, 0, 255), false);
     ASSERT_EQ(
         doc.ImportArtwork(*CSkinFields::Find("TitleBar.Bmp"), Q(picture), {}, &error, nullptr),
         CVantoroDoc::ImportResult::Imported)
@@ -215,11 +223,7 @@ TEST(VantoroDoc, SaveAsAfterAnImportLeavesTheOldProjectAsSaved) {
     const std::string path = test::SkinProjectWriter().Write(dir.Path("Old"));
     const std::string title = dir.Path("Old/title.bmp"), mask = dir.Path("Old/titlem.bmp");
     const std::string savedTitle = ReadBytes(title), savedMask = ReadBytes(mask);
-    const std::string picture = dir.Path("art.png");
-    QImage art(160, 15, QImage::Format_ARGB32);
-    art.fill(qRgba(0, 160, 40, 255));
-    art.setPixel(3, 3, qRgba(0, 0, 0, 0));
-    ASSERT_TRUE(art.save(Q(picture)));
+    const std::string picture = TitlePicture(dir, qRgba(0, 160, 40, 255), true);
 
     CVantoroDoc doc;
     QString error, note;
@@ -258,10 +262,7 @@ TEST(VantoroDoc, SaveAsAfterAnImportLeavesTheOldProjectAsSaved) {
 TEST(VantoroDoc, AFolderNamedInBytesThatAreNotUtf8IsTheFolderItNames) {
     test::TempFolder dir;
     const std::string path = test::SkinProjectWriter().Write(dir.Path("caf\xE9"));
-    const std::string picture = dir.Path("art.png");
-    QImage art(160, 15, QImage::Format_ARGB32);
-    art.fill(qRgba(30, 60, 90, 255));
-    ASSERT_TRUE(art.save(Q(picture)));
+    const std::string picture = TitlePicture(dir, qRgba(30, 60, 90, 255), false);
     for (const std::string& name : {path, std::string("/a/\xC3\xA9\xF0\x9F\x98\x80/\xC3(\xFF")})
         EXPECT_EQ(QStringToPath(PathToQString(name)), name);
     EXPECT_EQ(PathToQString("/caf\xC3\xA9"), QStringLiteral("/caf\u00E9"));
@@ -295,11 +296,7 @@ TEST(VantoroDoc, PicturesAnotherProgramChangedAreNotReplacedWithoutAsking) {
     const std::string path = test::SkinProjectWriter().Write(dir.Folder());
     const std::string title = dir.Path("title.bmp"), mask = dir.Path("titlem.bmp");
     const std::string oldTitle = ReadBytes(title), oldMask = ReadBytes(mask);
-    const std::string picture = dir.Path("art.png");
-    QImage art(160, 15, QImage::Format_ARGB32);
-    art.fill(qRgba(0, 90, 200, 255));
-    art.setPixel(0, 0, qRgba(0, 0, 0, 0));
-    ASSERT_TRUE(art.save(Q(picture)));
+    const std::string picture = TitlePicture(dir, qRgba(0, 90, 200, 255), true);
 
     CVantoroDoc doc;
     QString error;
@@ -401,11 +398,7 @@ namespace vantoro {
 TEST(VantoroDoc, OpeningFinishesAnImportThatWasStoppedHalfWay) {
     test::TempFolder dir;
     const std::string path = test::SkinProjectWriter().Write(dir.Folder());
-    const std::string picture = dir.Path("art.png");
-    QImage art(160, 15, QImage::Format_ARGB32);
-    art.fill(qRgba(200, 0, 0, 255));
-    art.setPixel(0, 0, qRgba(0, 0, 0, 0));
-    ASSERT_TRUE(art.save(Q(picture)));
+    const std::string picture = TitlePicture(dir, qRgba(200, 0, 0, 255), true);
     const std::string title = dir.Path("title.bmp"), mask = dir.Path("titlem.bmp");
     const std::string oldTitle = ReadBytes(title), oldMask = ReadBytes(mask);
 
